@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, whatever the build and the tests need and this machine lacks.
+set -euo pipefail
+packages=(g++ cmake ninja-build qt6-base-dev libgl-dev)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Paquets manquants (lancer en root) : ${missing[*]}" >&2
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi

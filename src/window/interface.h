@@ -1,0 +1,86 @@
+#ifndef QUARVEL_INTERFACE_H
+#define QUARVEL_INTERFACE_H
+
+#include <QList>
+#include <QStringList>
+#include <QVector>
+#include <QWidget>
+#include <functional>
+
+#include "model/materiau.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+struct Grille;
+
+// The one window: its widgets and all the working data of a session. The
+// work itself is in plain functions beside it (images/, media/, phantom/);
+// the member operations bind those functions to the widgets.
+class Interface : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Interface(QWidget *parent = nullptr);
+    ~Interface() override;
+
+    // Asks the user for a file to open: (parent, caption, start folder,
+    // filter) -> path, empty when cancelled. Tests replace it.
+    using Chooser = std::function<QString(QWidget *, const QString &, const QString &, const QString &)>;
+    Chooser choisirFichier;
+
+public slots:
+    void selectXY();
+    void selectYZ();
+    void selectXZ();
+    void selectMat();
+    void evalue();
+    bool validationImage();
+    bool constructionEgsphant(QString nomFich);
+    void analyseFichierPegs();
+
+public:
+    // Read and written directly by the operations of every subsystem.
+    QLineEdit *fichierXY;
+    QLineEdit *fichierYZ;
+    QLineEdit *fichierXZ;
+    QLineEdit *fichierPegs;
+    QLineEdit *fichierEgsphant;
+    QLineEdit *tailleX, *tailleY, *tailleZ;
+    QLineEdit *origineX, *origineY, *origineZ;
+    QLabel *infoXZ, *infoXY, *infoYZ;
+    QLabel *etat;
+    QCheckBox *choixXY, *choixXZ, *choixYZ;
+    QLineEdit *champDimX, *champDimY, *champDimZ;
+    int dimX, dimY, dimZ;
+    QVector<int> niveauxGris;
+    QTableWidget *tableMateriaux;
+    QList<Materiau> materiaux;
+    QList<Milieu> *milieux;
+    QList<LigneTable> *lignesTable;
+    QStringList entetes;
+
+private:
+    // Plane images, grey-level inventory, table rows, image check.
+    void selectPlan(QLineEdit *fichier, QLabel *info, QLineEdit *champLargeur,
+                    QLineEdit *champHauteur, QCheckBox *choix);
+    void chargementPlan(QLabel *info, QString chemin, QLineEdit *champLargeur, QLineEdit *champHauteur);
+    void analyseNiveauxGris(QString chemin);
+    void constructionTable();
+    bool dimensionsImage(QString chemin, QVector<int> &taille);
+
+    // Grid construction and output.
+    bool initialisationGrille(Grille &grille);
+    bool rechercheMateriau(int niveauGris, int &index);
+    bool remplissagePlanXY(Grille &grille);
+    bool remplissagePlanXZ(Grille &grille);
+    bool remplissagePlanYZ(Grille &grille);
+    bool remplissagePlans(Grille &grille);
+    bool ecritureEgsphant(const Grille &grille, QString nomFich);
+
+    QString choisir(const QString &filtre);
+};
+
+#endif

@@ -1,0 +1,231 @@
+// The window as it starts: widgets, layout, meta-object and button wiring.
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "model/niveaugris.h"
+#include "window/interface.h"
+
+class TestInterface : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QGroupBox *groupe(Interface &fenetre, const QString &titre)
+    {
+        for (QGroupBox *g : fenetre.findChildren<QGroupBox *>())
+            if (g->title() == titre)
+                return g;
+        return nullptr;
+    }
+    static QPushButton *bouton(Interface &fenetre, const QString &texte)
+    {
+        for (QPushButton *b : fenetre.findChildren<QPushButton *>())
+            if (b->text() == texte)
+                return b;
+        return nullptr;
+    }
+    // Row, column, row span, column span of a widget in a grid layout; all -1 when absent.
+    static QVector<int> position(QLayout *layout, QWidget *widget)
+    {
+        auto *grille = qobject_cast<QGridLayout *>(layout);
+        int r = -1, c = -1, rs = -1, cs = -1;
+        if (grille && grille->indexOf(widget) >= 0)
+            grille->getItemPosition(grille->indexOf(widget), &r, &c, &rs, &cs);
+        return {r, c, rs, cs};
+    }
+
+private slots:
+    void etatInitial()
+    {
+        Interface fenetre;
+        QCOMPARE(fenetre.windowTitle(), QString("Quarvel Toolkit"));
+        QCOMPARE(fenetre.etat->text(), QString(" .... "));
+        for (QLineEdit *champ : {fenetre.champDimX, fenetre.champDimY, fenetre.champDimZ})
+            QCOMPARE(champ->text(), QString("0"));
+        for (QCheckBox *choix : {fenetre.choixXY, fenetre.choixYZ, fenetre.choixXZ}) {
+            QVERIFY(!choix->isChecked());
+            QVERIFY(choix->text().isEmpty());
+        }
+        QCOMPARE(fenetre.infoXY->text(), QString("XY"));
+        QCOMPARE(fenetre.infoYZ->text(), QString("YZ"));
+        QCOMPARE(fenetre.infoXZ->text(), QString("XZ"));
+        QCOMPARE(fenetre.tableMateriaux->rowCount(), 0);
+        QCOMPARE(fenetre.tableMateriaux->columnCount(), 3);
+        QStringList entetes;
+        for (int c = 0; c < 3; ++c)
+            entetes << fenetre.tableMateriaux->horizontalHeaderItem(c)->text();
+        QCOMPARE(entetes, QStringList({"Gris lvl", "Nom", "Densite"}));
+        QCOMPARE(fenetre.entetes, entetes);
+        QCOMPARE(fenetre.fichierPegs->text(), QString("Fichier pegs4dat"));
+        QCOMPARE(fenetre.fichierXY->text(), QString("plan XY"));
+        QCOMPARE(fenetre.fichierYZ->text(), QString("plan YZ"));
+        QCOMPARE(fenetre.fichierXZ->text(), QString("plan XZ"));
+        QCOMPARE(fenetre.fichierEgsphant->text(), QString("test.egsphant"));
+        QCOMPARE(fenetre.tailleX->text() + fenetre.tailleY->text() + fenetre.tailleZ->text(), QString("1.01.01.0"));
+        QCOMPARE(fenetre.origineX->text(), QString("-15.0"));
+        QCOMPARE(fenetre.origineY->text(), QString("-15.0"));
+        QCOMPARE(fenetre.origineZ->text(), QString("0.0"));
+        QCOMPARE(fenetre.dimX + fenetre.dimY + fenetre.dimZ, 0);
+        QVERIFY(fenetre.niveauxGris.isEmpty() && fenetre.materiaux.isEmpty());
+        QVERIFY(fenetre.milieux && fenetre.milieux->isEmpty());
+        QVERIFY(fenetre.lignesTable && fenetre.lignesTable->isEmpty());
+    }
+
+    void disposition_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QVector<int>>("attendu");
+        QTest::newRow("fichierPegs") << "fichierPegs" << QVector<int>{0, 0, 1, 3};
+        QTest::newRow("Pegs4dat") << "Pegs4dat" << QVector<int>{0, 3, 1, 1};
+        QTest::newRow("fichierXY") << "fichierXY" << QVector<int>{1, 0, 1, 3};
+        QTest::newRow("XY") << "XY" << QVector<int>{1, 3, 1, 1};
+        QTest::newRow("fichierXZ") << "fichierXZ" << QVector<int>{2, 0, 1, 3};
+        QTest::newRow("XZ") << "XZ" << QVector<int>{2, 3, 1, 1};
+        QTest::newRow("fichierYZ") << "fichierYZ" << QVector<int>{3, 0, 1, 3};
+        QTest::newRow("YZ") << "YZ" << QVector<int>{3, 3, 1, 1};
+        QTest::newRow("fichierEgsphant") << "fichierEgsphant" << QVector<int>{4, 0, 1, 3};
+        QTest::newRow("Egsphant") << "Egsphant" << QVector<int>{4, 3, 1, 1};
+        QTest::newRow("tailleX") << "tailleX" << QVector<int>{6, 0, 1, 1};
+        QTest::newRow("tailleY") << "tailleY" << QVector<int>{6, 1, 1, 1};
+        QTest::newRow("tailleZ") << "tailleZ" << QVector<int>{6, 2, 1, 1};
+        QTest::newRow("origineX") << "origineX" << QVector<int>{7, 0, 1, 1};
+        QTest::newRow("origineY") << "origineY" << QVector<int>{7, 1, 1, 1};
+        QTest::newRow("origineZ") << "origineZ" << QVector<int>{7, 2, 1, 1};
+        QTest::newRow("champDimX") << "champDimX" << QVector<int>{8, 0, 1, 1};
+        QTest::newRow("champDimY") << "champDimY" << QVector<int>{8, 1, 1, 1};
+        QTest::newRow("champDimZ") << "champDimZ" << QVector<int>{8, 2, 1, 1};
+    }
+
+    void disposition()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QVector<int>, attendu);
+        Interface fenetre;
+        const QMap<QString, QWidget *> champs{
+            {"fichierPegs", fenetre.fichierPegs}, {"fichierXY", fenetre.fichierXY},
+            {"fichierXZ", fenetre.fichierXZ}, {"fichierYZ", fenetre.fichierYZ},
+            {"fichierEgsphant", fenetre.fichierEgsphant}, {"tailleX", fenetre.tailleX},
+            {"tailleY", fenetre.tailleY}, {"tailleZ", fenetre.tailleZ},
+            {"origineX", fenetre.origineX}, {"origineY", fenetre.origineY},
+            {"origineZ", fenetre.origineZ}, {"champDimX", fenetre.champDimX},
+            {"champDimY", fenetre.champDimY}, {"champDimZ", fenetre.champDimZ}};
+        QWidget *widget = champs.value(nom, bouton(fenetre, nom));
+        QVERIFY(widget);
+        QCOMPARE(position(groupe(fenetre, "Configuration")->layout(), widget), attendu);
+    }
+
+    void groupesDeLaFenetre()
+    {
+        Interface fenetre;
+        QLayout *grille = fenetre.layout();
+        QCOMPARE(position(grille, fenetre.etat), QVector<int>({0, 0, 1, 2}));
+        QCOMPARE(position(grille, groupe(fenetre, "Configuration")), QVector<int>({1, 0, 1, 1}));
+        QCOMPARE(position(grille, groupe(fenetre, "Plan XY")), QVector<int>({1, 1, 1, 1}));
+        QCOMPARE(position(grille, groupe(fenetre, "Plan YZ")), QVector<int>({2, 0, 1, 1}));
+        QCOMPARE(position(grille, groupe(fenetre, "Plan XZ")), QVector<int>({2, 1, 1, 1}));
+        QCOMPARE(position(grille, groupe(fenetre, "Materiaux")), QVector<int>({3, 0, 1, 2}));
+        QCOMPARE(position(groupe(fenetre, "Materiaux")->layout(), fenetre.tableMateriaux), QVector<int>({0, 0, 1, 1}));
+        const QVector<QPair<QString, QPair<QCheckBox *, QLabel *>>> plans{
+            {"Plan XY", {fenetre.choixXY, fenetre.infoXY}},
+            {"Plan YZ", {fenetre.choixYZ, fenetre.infoYZ}},
+            {"Plan XZ", {fenetre.choixXZ, fenetre.infoXZ}}};
+        for (const auto &plan : plans) {
+            QLayout *l = groupe(fenetre, plan.first)->layout();
+            QCOMPARE(position(l, plan.second.first), QVector<int>({0, 0, 1, 1}));
+            QCOMPARE(position(l, plan.second.second), QVector<int>({1, 0, 1, 1}));
+        }
+    }
+
+    void metaObjet()
+    {
+        Interface fenetre;
+        const QMetaObject *meta = fenetre.metaObject();
+        QCOMPARE(meta->className(), "Interface");
+        QCOMPARE(meta->superClass(), &QWidget::staticMetaObject);
+        const QStringList attendues{"selectXY()", "selectYZ()", "selectXZ()", "selectMat()", "evalue()",
+                                    "validationImage()", "constructionEgsphant(QString)",
+                                    "analyseFichierPegs()"};
+        QStringList propres;
+        for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+            QCOMPARE(meta->method(i).methodType(), QMetaMethod::Slot);
+            QCOMPARE(meta->method(i).access(), QMetaMethod::Public);
+            propres << QString::fromLatin1(meta->method(i).methodSignature());
+        }
+        QCOMPARE(propres, attendues);
+        QCOMPARE(meta->method(meta->methodOffset() + 5).returnType(), int(QMetaType::Bool));
+        QCOMPARE(meta->method(meta->methodOffset() + 6).parameterNames().value(0), QByteArray("nomFich"));
+        QCOMPARE(meta->propertyCount(), meta->propertyOffset());
+        QCOMPARE(fenetre.qt_metacast("Interface"), static_cast<void *>(&fenetre));
+        QCOMPARE(fenetre.qt_metacast(nullptr), nullptr);
+
+        // Invoked with no place for the result: the slot runs and its result is dropped.
+        fenetre.choixXY->setChecked(true);
+        fenetre.etat->clear();
+        QVERIFY(QMetaObject::invokeMethod(&fenetre, "validationImage"));
+        QVERIFY(fenetre.etat->text().contains("Image incompatible"));
+        fenetre.choixXY->setChecked(false);
+        fenetre.etat->clear();
+        const QString sortie = QDir(QDir::tempPath()).filePath("tst_interface_metaobjet.egsphant");
+        QVERIFY(QMetaObject::invokeMethod(&fenetre, "constructionEgsphant", Q_ARG(QString, sortie)));
+        QVERIFY(!fenetre.etat->text().isEmpty());
+        QVERIFY(!QFile::exists(sortie));
+    }
+
+    void boutons()
+    {
+        Interface fenetre;
+        QStringList filtres;
+        fenetre.choisirFichier = [&](QWidget *, const QString &, const QString &, const QString &filtre) {
+            filtres << filtre;
+            return QString();
+        };
+        for (const QString texte : {"XY", "YZ", "XZ", "Pegs4dat"}) {
+            QPushButton *b = bouton(fenetre, texte);
+            QVERIFY(b);
+            b->click();
+        }
+        QCOMPARE(filtres, QStringList({"Images (*.bmp)", "Images (*.bmp)", "Images (*.bmp)",
+                                       "Images (*.pegs4dat)"}));
+        fenetre.etat->clear();
+        bouton(fenetre, "Egsphant")->click();
+        QVERIFY(!fenetre.etat->text().isEmpty());
+    }
+
+    void niveauGris_data()
+    {
+        QTest::addColumn<QRgb>("pixel");
+        QTest::addColumn<int>("attendu");
+        QTest::newRow("rouge") << qRgb(255, 0, 0) << 87;
+        QTest::newRow("vert") << qRgb(0, 255, 0) << 127;
+        QTest::newRow("bleu") << qRgb(0, 0, 255) << 39;
+        QTest::newRow("blanc") << qRgb(255, 255, 255) << 255;
+        QTest::newRow("noir") << qRgb(0, 0, 0) << 0;
+        QTest::newRow("alpha ignore") << qRgba(255, 255, 255, 0) << 255;
+        QTest::newRow("melange") << qRgb(10, 20, 30) << (11 * 10 + 16 * 20 + 5 * 30) / 32;
+    }
+
+    void niveauGris()
+    {
+        QFETCH(QRgb, pixel);
+        QFETCH(int, attendu);
+        QCOMPARE(niveauGrisPixel(pixel), attendu);
+    }
+
+    void grisPurs()
+    {
+        for (int v = 0; v < 256; ++v) {
+            QCOMPARE(niveauGrisPixel(qRgb(v, v, v)), v);
+            QCOMPARE(niveauGrisPixel(qRgba(v, v, v, 255 - v)), v);
+        }
+    }
+};
+
+QTEST_MAIN(TestInterface)
+#include "tst_interface.moc"
