@@ -1,12 +1,15 @@
 #include "images/chargement.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 
 QImage chargerImage(const QString &chemin, QString *erreur)
 {
-    QImageReader lecteur(chemin);
-    QImage image = lecteur.read();
-    if (image.isNull() && erreur)
-        *erreur = QString("Impossible de lire l'image \"%1\" : %2").arg(chemin, lecteur.errorString());
+    QImage image = QImageReader(chemin).read();
+    if (image.isNull() && erreur) {
+        *erreur = QFileInfo(chemin).isFile()
+                      ? QString("Image illisible (format inconnu ou fichier abîmé) : \"%1\"").arg(chemin)
+                      : QString("Image introuvable : \"%1\"").arg(chemin);
+    }
     return image;
 }
