@@ -1,6 +1,4 @@
 // Placeholder bodies until the media catalogue is built.
 #include "window/interface.h"
 
-void Interface::selectMat() {}
-void Interface::analyseFichierPegs() {}
 void Interface::evalue() {}

@@ -1,0 +1,31 @@
+// The window's media catalogue: choosing the PEGS4 file and reading it.
+#include "window/interface.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <iostream>
+
+#include "media/pegs.h"
+
+void Interface::selectMat()
+{
+    const QString chemin = choisir(tr("Images (*.pegs4dat)"));
+    if (chemin.isEmpty())
+        return;
+    fichierPegs->setText(chemin);
+    analyseFichierPegs();
+}
+
+void Interface::analyseFichierPegs()
+{
+    const QString chemin = fichierPegs->text();
+    const qsizetype avant = milieux->size();
+    QString erreur;
+    if (!lireFichierPegs(chemin, *milieux, std::cout, &erreur)) {
+        etat->setText(erreur);
+        return;
+    }
+    const qsizetype lus = milieux->size() - avant;
+    etat->setText(lus == 1 ? tr("1 milieu lu dans \"%1\"").arg(chemin)
+                           : tr("%1 milieux lus dans \"%2\"").arg(QString::number(lus), chemin));
+}

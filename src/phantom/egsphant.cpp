@@ -1,0 +1,243 @@
+#include "phantom/egsphant.h"
+
+#include <QIODevice>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "phantom/reel.h"
+
+namespace {
+
+// Collects the text in a large block and hands it to the device block by
+// block: a call per number would cost more than the bytes themselves.
+class Tampon
+{
+public:
+    explicit Tampon(QIODevice &sortie) : sortie(sortie), octets(4 << 20) {}
+
+    // Room for at least n more bytes (n at most the block size).
+    char *place(qint64 n)
+    {
+        if (utilise + n > qint64(octets.size()))
+            vider();
+        return octets.data() + utilise;
+    }
+    qint64 libre() const { return qint64(octets.size()) - utilise; }
+    void avancer(qint64 n) { utilise += n; }
+    void ajouter(const char *texte, qint64 n) { std::memcpy(place(n), texte, n); utilise += n; }
+    void ajouter(char c) { *place(1) = c; ++utilise; }
+    void ajouterEntier(qint64 valeur, int largeur = 0)
+    {
+        char texte[32];
+        const int n = std::snprintf(texte, sizeof texte, "%*lld", largeur, static_cast<long long>(valeur));
+        ajouter(texte, n);
+    }
+    void ajouterReel(double valeur) { avancer(formatReel(valeur, place(longueurReelMax))); }
+
+    bool vider()
+    {
+        if (utilise > 0 && ok)
+            ok = sortie.write(octets.data(), utilise) == utilise;
+        utilise = 0;
+        return ok;
+    }
+    bool reussi() const { return ok; }
+
+private:
+    QIODevice &sortie;
+    std::vector<char> octets;
+    qint64 utilise = 0;
+    bool ok = true;
+};
+
+// Each medium's density text with its trailing blank, formatted once: the
+// density map repeats these few texts for every voxel. Slots are padded so a
+// fixed-size copy moves any of them.
+constexpr int largeurCase = 32;
+static_assert(longueurReelMax + 1 <= largeurCase, "a density text must fit its slot");
+
+struct TextesDensite
+{
+    std::vector<char> cases;
+    std::vector<int> longueurs;
+};
+
+TextesDensite textesDensite(const QList<Materiau> &materiaux)
+{
+    TextesDensite textes;
+    textes.cases.assign(size_t(materiaux.size()) * largeurCase, ' ');
+    for (const Materiau &m : materiaux) {
+        char *c = textes.cases.data() + textes.longueurs.size() * largeurCase;
+        const int n = formatReel(m.densite, c);
+        c[n] = ' ';
+        textes.longueurs.push_back(n + 1);
+    }
+    return textes;
+}
+
+void ecrireEntete(Tampon &t, const QList<Materiau> &materiaux, const Grille &grille, const Geometrie &geometrie)
+{
+    t.ajouterEntier(materiaux.size());
+    t.ajouter('\n');
+    for (const Materiau &m : materiaux) {
+        const QByteArray nom = m.nom.toLatin1();
+        t.ajouter(nom.constData(), nom.size());
+        t.ajouter('\n');
+    }
+    for (const Materiau &m : materiaux) {
+        t.ajouterReel(m.densite);
+        t.ajouter(' ');
+    }
+    t.ajouter('\n');
+    const int dims[3] = {grille.dimX, grille.dimY, grille.dimZ};
+    for (int axe = 0; axe < 3; ++axe) {
+        if (axe > 0)
+            t.ajouter(' ');
+        t.ajouterEntier(dims[axe], 4);
+    }
+    t.ajouter('\n');
+    for (int axe = 0; axe < 3; ++axe) {
+        // Each boundary from its own index, not by repeated addition, so no error accumulates.
+        for (qint64 i = 0; i <= dims[axe]; ++i) {
+            t.ajouterReel(geometrie.origine[axe] + double(i) * geometrie.taille[axe]);
+            t.ajouter(' ');
+        }
+        t.ajouter('\n');
+    }
+}
+
+void ecrireCarteMilieux(Tampon &t, const Grille &grille)
+{
+    for (int z = 0; z < grille.dimZ; ++z) {
+        for (int y = 0; y < grille.dimY; ++y) {
+            const quint8 *voxel = grille.ligne(z, y);
+            for (qint64 x = 0; x < grille.dimX;) {
+                char *out = t.place(1);
+                const qint64 n = std::min<qint64>(grille.dimX - x, t.libre());
+                for (qint64 i = 0; i < n; ++i)
+                    out[i] = cleMilieux[voxel[x + i] + 1];
+                t.avancer(n);
+                x += n;
+            }
+            t.ajouter('\n');
+        }
+        t.ajouter('\n');
+    }
+}
+
+void ecrireCarteDensites(Tampon &t, const Grille &grille, const TextesDensite &textes)
+{
+    const char *cases = textes.cases.data();
+    const int *longueurs = textes.longueurs.data();
+    for (int z = 0; z < grille.dimZ; ++z) {
+        for (int y = 0; y < grille.dimY; ++y) {
+            const quint8 *voxel = grille.ligne(z, y);
+            for (qint64 x = 0; x < grille.dimX;) {
+                char *debut = t.place(largeurCase);
+                const qint64 n = std::min<qint64>(grille.dimX - x, t.libre() / largeurCase);
+                char *out = debut;
+                for (qint64 i = 0; i < n; ++i) {
+                    const int k = voxel[x + i];
+                    std::memcpy(out, cases + k * largeurCase, largeurCase);
+                    out += longueurs[k];
+                }
+                t.avancer(out - debut);
+                x += n;
+            }
+            t.ajouter('\n');
+        }
+        t.ajouter('\n');
+    }
+}
+
+} // namespace
+
+QString refusEcriture(const QList<Materiau> &materiaux, const Grille &grille)
+{
+    if (materiaux.size() > nombreMilieuxMax)
+        return QString("Trop de milieux : %1, le fichier egsphant en accepte au plus %2.")
+            .arg(materiaux.size())
+            .arg(nombreMilieuxMax);
+    if (grille.dimX < 0 || grille.dimY < 0 || grille.dimZ < 0
+        || qint64(grille.voxels.size()) < grille.nombreVoxels())
+        return QString("Grille incomplète : %1 voxels pour %2 × %3 × %4.")
+            .arg(grille.voxels.size())
+            .arg(grille.dimX)
+            .arg(grille.dimY)
+            .arg(grille.dimZ);
+    if (grille.nombreVoxels() > 0) {
+        const auto fin = grille.voxels.begin() + grille.nombreVoxels();
+        const int plusGrand = *std::max_element(grille.voxels.begin(), fin);
+        if (plusGrand >= materiaux.size())
+            return QString("La grille désigne le milieu %1 mais la liste n'en compte que %2.")
+                .arg(plusGrand + 1)
+                .arg(materiaux.size());
+    }
+    return QString();
+}
+
+bool ecrireEgsphant(QIODevice &sortie, const QList<Materiau> &materiaux, const Grille &grille,
+                    const Geometrie &geometrie, QString *erreur)
+{
+    const QString refus = refusEcriture(materiaux, grille);
+    if (!refus.isEmpty()) {
+        if (erreur)
+            *erreur = refus;
+        return false;
+    }
+    Tampon t(sortie);
+    ecrireEntete(t, materiaux, grille, geometrie);
+    ecrireCarteMilieux(t, grille);
+    ecrireCarteDensites(t, grille, textesDensite(materiaux));
+    if (!t.vider()) {
+        if (erreur)
+            *erreur = QString("erreur d'écriture : %1").arg(sortie.errorString());
+        return false;
+    }
+    return true;
+}
+
+// Says in French what went wrong with the file, with the system's own words after.
+static QString raisonEchec(const QFileDevice &fichier)
+{
+    QString raison;
+    switch (fichier.error()) {
+    case QFileDevice::OpenError:
+    case QFileDevice::PermissionsError:
+        raison = "impossible de le créer (dossier absent ou accès refusé)";
+        break;
+    case QFileDevice::WriteError:
+    case QFileDevice::ResourceError:
+        raison = "erreur d'écriture (disque plein ?)";
+        break;
+    case QFileDevice::RenameError:
+    case QFileDevice::CopyError:
+        raison = "impossible de remplacer le fichier existant";
+        break;
+    default:
+        raison = "erreur d'écriture";
+        break;
+    }
+    return raison + " (" + fichier.errorString() + ")";
+}
+
+bool enregistrerEgsphant(const QString &nomFich, const QList<Materiau> &materiaux, const Grille &grille,
+                         const Geometrie &geometrie, QString *erreur)
+{
+    QString raison = refusEcriture(materiaux, grille);
+    if (raison.isEmpty()) {
+        QSaveFile fichier(nomFich);
+        if (!fichier.open(QIODevice::WriteOnly))
+            raison = raisonEchec(fichier);
+        else if (!ecrireEgsphant(fichier, materiaux, grille, geometrie, &raison))
+            raison = "erreur d'écriture (disque plein ?)";
+        else if (!fichier.commit())
+            raison = raisonEchec(fichier);
+    }
+    if (!raison.isEmpty() && erreur)
+        *erreur = QString("Fichier \"%1\" non écrit : %2").arg(nomFich, raison);
+    return raison.isEmpty();
+}

@@ -1,0 +1,38 @@
+#ifndef QUARVEL_EGSPHANT_H
+#define QUARVEL_EGSPHANT_H
+
+#include <QList>
+#include <QString>
+
+#include "model/materiau.h"
+#include "phantom/grille.h"
+
+class QIODevice;
+
+// Voxel sizes and lower corner of the grid along x, y, z (cm).
+struct Geometrie
+{
+    double taille[3] = {1.0, 1.0, 1.0};
+    double origine[3] = {-15.0, -15.0, 0.0};
+};
+
+// The medium map has one character per voxel, so only as many media as the
+// key below has characters after '0' can be written.
+constexpr int nombreMilieuxMax = 61;
+constexpr char cleMilieux[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+
+// Why these media and this grid cannot be written, or an empty text when
+// they can. Cheap: the build asks it before it allocates a grid.
+QString refusEcriture(const QList<Materiau> &materiaux, const Grille &grille);
+
+// Writes the phantom text: media, densities, counts, voxel boundaries, medium
+// map and density map. Voxel value k stands for materiaux[k], medium number k + 1.
+bool ecrireEgsphant(QIODevice &sortie, const QList<Materiau> &materiaux, const Grille &grille,
+                    const Geometrie &geometrie, QString *erreur);
+
+// Writes the phantom to nomFich whole or not at all: a failure leaves any
+// earlier file as it was and says why in *erreur, in French.
+bool enregistrerEgsphant(const QString &nomFich, const QList<Materiau> &materiaux, const Grille &grille,
+                         const Geometrie &geometrie, QString *erreur);
+
+#endif

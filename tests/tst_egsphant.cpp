@@ -1,0 +1,270 @@
+// The phantom file, byte for byte, and how writing it fails safely.
+#include <QBuffer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <sys/resource.h>
+
+#include "phantom/egsphant.h"
+#include "phantom/reel.h"
+
+namespace {
+
+QList<Materiau> milieux(const QList<QPair<QString, double>> &noms)
+{
+    QList<Materiau> liste;
+    for (const auto &m : noms) {
+        liste << Materiau(0, m.first, m.second);
+        liste.last().numero = liste.size();
+    }
+    return liste;
+}
+
+// A grid from its voxel values, listed [z][y][x].
+Grille grille(int x, int y, int z, const std::vector<quint8> &voxels)
+{
+    Grille g;
+    g.dimX = x;
+    g.dimY = y;
+    g.dimZ = z;
+    g.voxels = voxels;
+    return g;
+}
+
+QByteArray texte(const QList<Materiau> &materiaux, const Grille &g, const Geometrie &geometrie = Geometrie())
+{
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    QString erreur;
+    if (!ecrireEgsphant(tampon, materiaux, g, geometrie, &erreur))
+        return "ECHEC " + erreur.toUtf8();
+    return octets;
+}
+
+QByteArray lire(const QString &chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("ABSENT");
+}
+
+} // namespace
+
+class TestEgsphant : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reels_data()
+    {
+        QTest::addColumn<double>("valeur");
+        QTest::addColumn<QByteArray>("attendu");
+        QTest::newRow("1") << 1.0 << QByteArray("1.00000");
+        QTest::newRow("-15") << -15.0 << QByteArray("-15.0000");
+        QTest::newRow("0") << 0.0 << QByteArray("0.00000");
+        QTest::newRow("0.0012") << 0.0012 << QByteArray("0.00120000");
+        QTest::newRow("0.5") << 0.5 << QByteArray("0.500000");
+        QTest::newRow("100000") << 100000.0 << QByteArray("100000.");
+        QTest::newRow("999999.5") << 999999.5 << QByteArray("1.00000e+06");
+        QTest::newRow("1e6") << 1e6 << QByteArray("1.00000e+06");
+        QTest::newRow("1e-5") << 1e-5 << QByteArray("1.00000e-05");
+        QTest::newRow("0.0001") << 0.0001 << QByteArray("0.000100000");
+        QTest::newRow("-1e-300") << -1e-300 << QByteArray("-1.00000e-300");
+        QTest::newRow("0.0012048") << 0.0012048 << QByteArray("0.00120480");
+        QTest::newRow("123456789") << 123456789.0 << QByteArray("1.23457e+08");
+    }
+
+    void reels()
+    {
+        QFETCH(double, valeur);
+        QFETCH(QByteArray, attendu);
+        char texte[longueurReelMax];
+        QCOMPARE(QByteArray(texte, formatReel(valeur, texte)), attendu);
+    }
+
+    // Compared with the C library's own %#.6g, which the test runs in the "C" locale.
+    void reelsCommeLaBibliothequeC()
+    {
+        QVERIFY(std::setlocale(LC_NUMERIC, "C"));
+        QRandomGenerator hasard(20261207);
+        for (int i = 0; i < 200000; ++i) {
+            const double mantisse = hasard.generateDouble() * 20 - 10;
+            const double valeur = std::ldexp(mantisse, int(hasard.bounded(-60, 60)));
+            char attendu[64], texte[longueurReelMax];
+            std::snprintf(attendu, sizeof attendu, "%#.6g", valeur);
+            QCOMPARE(QByteArray(texte, formatReel(valeur, texte)), QByteArray(attendu));
+        }
+    }
+
+    void exempleComplet()
+    {
+        const QList<Materiau> m = milieux({{"AIR", 0.0012}, {"EAU", 1.0}});
+        const QByteArray attendu = "2\n"
+                                   "AIR\n"
+                                   "EAU\n"
+                                   "0.00120000 1.00000 \n"
+                                   "   3    2    1\n"
+                                   "-15.0000 -14.0000 -13.0000 -12.0000 \n"
+                                   "-15.0000 -14.0000 -13.0000 \n"
+                                   "0.00000 1.00000 \n"
+                                   "121\n"
+                                   "221\n"
+                                   "\n"
+                                   "0.00120000 1.00000 0.00120000 \n"
+                                   "1.00000 1.00000 0.00120000 \n"
+                                   "\n";
+        QCOMPARE(texte(m, grille(3, 2, 1, {0, 1, 0, 1, 1, 0})), attendu);
+    }
+
+    void grillesVides_data()
+    {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<int>("z");
+        QTest::addColumn<QByteArray>("attendu");
+        QTest::newRow("aucun milieu, comptes nuls")
+            << 0 << 0 << 0 << QByteArray("0\n\n   0    0    0\n-15.0000 \n-15.0000 \n0.00000 \n");
+        QTest::newRow("dimZ nul") << 2 << 1 << 0
+                                  << QByteArray("1\nEAU\n1.00000 \n   2    1    0\n-15.0000 -14.0000 -13.0000 \n"
+                                                "-15.0000 -14.0000 \n0.00000 \n");
+        QTest::newRow("dimX nul") << 0 << 2 << 1
+                                  << QByteArray("1\nEAU\n1.00000 \n   0    2    1\n-15.0000 \n"
+                                                "-15.0000 -14.0000 -13.0000 \n0.00000 1.00000 \n"
+                                                "\n\n\n\n\n\n");
+    }
+
+    void grillesVides()
+    {
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(int, z);
+        QFETCH(QByteArray, attendu);
+        const QList<Materiau> m = x + y + z == 0 ? QList<Materiau>() : milieux({{"EAU", 1.0}});
+        QCOMPARE(texte(m, grille(x, y, z, {})), attendu);
+    }
+
+    void douzeMilieuxUnCaractereParVoxel()
+    {
+        QList<QPair<QString, double>> noms;
+        for (int i = 1; i <= 12; ++i)
+            noms << qMakePair(QString("M%1 ").arg(i), double(i));
+        const QByteArray octets = texte(milieux(noms), grille(12, 1, 1, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+        const QList<QByteArray> lignes = octets.split('\n');
+        QCOMPARE(lignes.value(0), QByteArray("12"));
+        QCOMPARE(lignes.value(1), QByteArray("M1 "));
+        QCOMPARE(lignes.value(12), QByteArray("M12 "));
+        QCOMPARE(lignes.value(13), QByteArray("1.00000 2.00000 3.00000 4.00000 5.00000 6.00000 7.00000 "
+                                              "8.00000 9.00000 10.0000 11.0000 12.0000 "));
+        QCOMPARE(lignes.value(14), QByteArray("  12    1    1"));
+        QCOMPARE(lignes.value(18), QByteArray("123456789ABC"));
+        QCOMPARE(lignes.value(19), QByteArray());
+    }
+
+    void cleDesMilieux()
+    {
+        // Medium numbers past 9 are letters; the 61st medium is the last one the key can write.
+        QList<QPair<QString, double>> noms;
+        for (int i = 0; i < 61; ++i)
+            noms << qMakePair(QString::number(i), 1.0);
+        const QList<QByteArray> lignes = texte(milieux(noms), grille(5, 1, 1, {9, 10, 35, 36, 60})).split('\n');
+        QCOMPARE(lignes.value(67), QByteArray("ABabz"));
+    }
+
+    void refusAuDelaDe61Milieux()
+    {
+        QList<QPair<QString, double>> noms;
+        for (int i = 0; i < 62; ++i)
+            noms << qMakePair(QString::number(i), 1.0);
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath("trop.egsphant");
+        QString erreur;
+        QVERIFY(!enregistrerEgsphant(chemin, milieux(noms), grille(1, 1, 1, {0}), Geometrie(), &erreur));
+        QVERIFY2(erreur.contains("62") && erreur.contains("61"), qPrintable(erreur));
+        QVERIFY(!QFile::exists(chemin));
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList());
+    }
+
+    void grilleTropPetiteRefusee()
+    {
+        QString erreur;
+        QByteArray octets;
+        QBuffer tampon(&octets);
+        tampon.open(QIODevice::WriteOnly);
+        QVERIFY(!ecrireEgsphant(tampon, milieux({{"EAU", 1.0}}), grille(2, 2, 2, {0, 0, 0}), Geometrie(), &erreur));
+        QVERIFY(!erreur.isEmpty());
+        QVERIFY(octets.isEmpty());
+        QVERIFY(!ecrireEgsphant(tampon, milieux({{"EAU", 1.0}}), grille(2, 1, 1, {0, 1}), Geometrie(), &erreur));
+        QVERIFY(octets.isEmpty());
+    }
+
+    void dossierAbsent()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath("absent/sous/fantome.egsphant");
+        QString erreur;
+        QVERIFY(!enregistrerEgsphant(chemin, milieux({{"EAU", 1.0}}), grille(1, 1, 1, {0}), Geometrie(), &erreur));
+        QVERIFY2(erreur.contains(chemin), qPrintable(erreur));
+        QVERIFY(!QFileInfo::exists(dossier.filePath("absent")));
+    }
+
+    // A write that fails half way (here: the file size limit of the process)
+    // leaves the earlier file whole and no temporary file behind.
+    void echecEnCoursDEcriture()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath("fantome.egsphant");
+        QVERIFY(enregistrerEgsphant(chemin, milieux({{"EAU", 1.0}}), grille(1, 1, 1, {0}), Geometrie(), nullptr));
+        const QByteArray avant = lire(chemin);
+
+        rlimit ancienne;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &ancienne), 0);
+        rlimit limite = ancienne;
+        limite.rlim_cur = 4096;
+        const auto signalAvant = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
+        QString erreur;
+        const bool ecrit = enregistrerEgsphant(chemin, milieux({{"EAU", 1.0}, {"OS", 1.85}}),
+                                               grille(100, 100, 10, std::vector<quint8>(100000, 1)), Geometrie(),
+                                               &erreur);
+        setrlimit(RLIMIT_FSIZE, &ancienne);
+        std::signal(SIGXFSZ, signalAvant);
+
+        QVERIFY(!ecrit);
+        QVERIFY2(erreur.contains(chemin) && erreur.contains("disque plein"), qPrintable(erreur));
+        QCOMPARE(lire(chemin), avant);
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList({"fantome.egsphant"}));
+    }
+
+    void secondeEcritureRemplaceLaPremiere()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath("fantome.egsphant");
+        const QList<Materiau> m = milieux({{"AIR", 0.0012}, {"EAU", 1.0}});
+        QVERIFY(enregistrerEgsphant(chemin, m, grille(4, 3, 2, std::vector<quint8>(24, 1)), Geometrie(), nullptr));
+        QVERIFY(enregistrerEgsphant(chemin, m, grille(1, 1, 1, {0}), Geometrie(), nullptr));
+        QCOMPARE(lire(chemin), texte(m, grille(1, 1, 1, {0})));
+        QCOMPARE(lire(chemin), QByteArray("2\nAIR\nEAU\n0.00120000 1.00000 \n   1    1    1\n"
+                                          "-15.0000 -14.0000 \n-15.0000 -14.0000 \n0.00000 1.00000 \n"
+                                          "1\n\n0.00120000 \n\n"));
+    }
+
+    void grandsComptesEtDensites()
+    {
+        std::vector<quint8> voxels(10000, 0);
+        voxels[1] = 1;
+        const QList<QByteArray> lignes =
+            texte(milieux({{"A", 100000.0}, {"B", 0.00001}}), grille(10000, 1, 1, voxels)).split('\n');
+        QCOMPARE(lignes.value(3), QByteArray("100000. 1.00000e-05 "));
+        QCOMPARE(lignes.value(4), QByteArray("10000    1    1"));
+        QVERIFY(lignes.value(5).endsWith("9985.00 "));
+        QCOMPARE(lignes.value(8).left(4), QByteArray("1211"));
+        QCOMPARE(lignes.value(10).left(28), QByteArray("100000. 1.00000e-05 100000. "));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEgsphant)
+#include "tst_egsphant.moc"
