@@ -10,6 +10,7 @@
 #include "model/materiau.h"
 
 class QCheckBox;
+class QImage;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
@@ -67,7 +68,9 @@ private:
     void selectPlan(QLineEdit *fichier, QLabel *info, QLineEdit *champLargeur,
                     QLineEdit *champHauteur, QCheckBox *choix);
     void chargementPlan(QLabel *info, QString chemin, QLineEdit *champLargeur, QLineEdit *champHauteur);
+    void chargementPlan(QLabel *info, const QImage &image, QLineEdit *champLargeur, QLineEdit *champHauteur);
     void analyseNiveauxGris(QString chemin);
+    void analyseNiveauxGris(const QImage &image);
     void constructionTable();
     bool dimensionsImage(QString chemin, QVector<int> &taille);
 

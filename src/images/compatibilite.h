@@ -1,0 +1,20 @@
+#ifndef QUARVEL_COMPATIBILITE_H
+#define QUARVEL_COMPATIBILITE_H
+
+#include <QSize>
+#include <QString>
+#include <optional>
+
+// Outcome of the plane-size check: the phantom counts (-1 where the planes
+// disagree or none gives the axis) and the line shown to the user.
+struct VerdictImages
+{
+    bool compatible = false;
+    int x = -1, y = -1, z = -1;
+    QString message;
+};
+
+// Sizes of the ticked, loaded planes (std::nullopt for a plane not ticked or not loaded).
+VerdictImages verifierImages(std::optional<QSize> xy, std::optional<QSize> xz, std::optional<QSize> yz);
+
+#endif

@@ -1,0 +1,43 @@
+// The material table: one row per grey level of the inventory.
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QTableWidget>
+
+#include "model/densite.h"
+#include "window/interface.h"
+
+void Interface::constructionTable()
+{
+    while (tableMateriaux->rowCount() > 0)
+        tableMateriaux->removeRow(0);
+    lignesTable->clear();
+
+    for (int i = 0; i < niveauxGris.size(); ++i) {
+        const int g = niveauxGris[i];
+        tableMateriaux->insertRow(i);
+
+        QImage echantillon(20, 20, QImage::Format_RGB32);
+        echantillon.fill(qRgb(g, g, g));
+        auto *gris = new QLabel(QString::number(g));
+        gris->setPixmap(QPixmap::fromImage(echantillon));
+        tableMateriaux->setCellWidget(i, 0, gris);
+
+        auto *nom = new QComboBox;
+        auto *densite = new QComboBox;
+        nom->setEditable(true);
+        densite->setEditable(true);
+        for (const Milieu &milieu : *milieux) {
+            nom->addItem(milieu.nom);
+            densite->addItem(texteDensite(milieu.densite));
+        }
+        tableMateriaux->setCellWidget(i, 1, nom);
+        tableMateriaux->setCellWidget(i, 2, densite);
+        // A name picked by the user brings its catalogue density, and back.
+        connect(nom, &QComboBox::activated, densite, &QComboBox::setCurrentIndex);
+        connect(densite, &QComboBox::activated, nom, &QComboBox::setCurrentIndex);
+
+        lignesTable->append(LigneTable{nom, densite});
+    }
+}

@@ -1,0 +1,479 @@
+// The plane slots as a user drives them: pictures, sizes, inventory, the
+// material table and the size check before a build.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include "images/chargement.h"
+#include "images/compatibilite.h"
+#include "window/interface.h"
+
+namespace {
+
+struct PlanFenetre
+{
+    QLineEdit *fichier;
+    QLabel *info;
+    QCheckBox *choix;
+    void (Interface::*slot)();
+};
+
+PlanFenetre plan(Interface &f, const QString &nom)
+{
+    if (nom == "XY")
+        return {f.fichierXY, f.infoXY, f.choixXY, &Interface::selectXY};
+    if (nom == "YZ")
+        return {f.fichierYZ, f.infoYZ, f.choixYZ, &Interface::selectYZ};
+    return {f.fichierXZ, f.infoXZ, f.choixXZ, &Interface::selectXZ};
+}
+
+QStringList champsDim(const Interface &f)
+{
+    return {f.champDimX->text(), f.champDimY->text(), f.champDimZ->text()};
+}
+
+QStringList articles(const QComboBox *box)
+{
+    QStringList textes;
+    for (int i = 0; i < box->count(); ++i)
+        textes << box->itemText(i);
+    return textes;
+}
+
+QImage bande(const QVector<QRgb> &couleurs, int hauteur = 2)
+{
+    QImage image(int(couleurs.size()), hauteur, QImage::Format_RGB32);
+    for (int x = 0; x < couleurs.size(); ++x)
+        for (int y = 0; y < hauteur; ++y)
+            image.setPixel(x, y, couleurs[x]);
+    return image;
+}
+
+QImage gris(const QVector<int> &niveaux)
+{
+    QVector<QRgb> couleurs;
+    for (int g : niveaux)
+        couleurs << qRgb(g, g, g);
+    return bande(couleurs);
+}
+
+QImage uni(int largeur, int hauteur)
+{
+    QImage image(largeur, hauteur, QImage::Format_RGB32);
+    image.fill(qRgb(90, 90, 90));
+    return image;
+}
+
+} // namespace
+
+class TestImages : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dossier;
+    int compteur = 0;
+
+    // Writes the picture under a fresh name; empty when it could not be saved.
+    QString ecrire(const QImage &image, const char *format = "BMP", const QString &suffixe = ".bmp")
+    {
+        const QString chemin = dossier.filePath(QString("image%1%2").arg(++compteur).arg(suffixe));
+        return image.save(chemin, format) ? chemin : QString();
+    }
+
+    // Answers the next choosers with the given path and notes what was asked.
+    static void repondre(Interface &f, const QString &chemin, QStringList *questions = nullptr)
+    {
+        f.choisirFichier = [chemin, questions](QWidget *, const QString &titre, const QString &dossier,
+                                               const QString &filtre) {
+            if (questions)
+                *questions << titre + "|" + dossier + "|" + filtre;
+            return chemin;
+        };
+    }
+
+    bool choisirImage(Interface &f, const QString &nomPlan, const QImage &image)
+    {
+        const QString chemin = ecrire(image);
+        if (chemin.isEmpty())
+            return false;
+        repondre(f, chemin);
+        (f.*plan(f, nomPlan).slot)();
+        return f.fichierXY->text() == chemin || f.fichierYZ->text() == chemin || f.fichierXZ->text() == chemin;
+    }
+
+    static QList<Milieu> catalogue()
+    {
+        return {{"AIR", 0.00120479}, {"H2O  ", 1.0}, {"ICRUTISSUE", 1.06}};
+    }
+
+    static QComboBox *boite(Interface &f, int ligne, int colonne)
+    {
+        return qobject_cast<QComboBox *>(f.tableMateriaux->cellWidget(ligne, colonne));
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(dossier.isValid()); }
+
+    void imageChoisie_data()
+    {
+        QTest::addColumn<QString>("nomPlan");
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QString>("suffixe");
+        QTest::addColumn<QVector<int>>("niveaux");
+        QTest::newRow("gris XY") << "XY" << gris({0, 128, 255}) << QByteArray("BMP") << ".bmp" << QVector<int>{255, 128, 0};
+        QTest::newRow("couleurs YZ") << "YZ" << bande({qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)})
+                                     << QByteArray("BMP") << ".bmp" << QVector<int>{255, 127, 87, 39};
+        QImage palette(3, 2, QImage::Format_Indexed8);
+        palette.setColorTable({qRgb(30, 30, 30), qRgb(0, 0, 255), qRgb(200, 200, 200)});
+        for (int x = 0; x < 3; ++x)
+            for (int y = 0; y < 2; ++y)
+                palette.setPixel(x, y, uint(x));
+        QTest::newRow("palette XZ") << "XZ" << palette << QByteArray("BMP") << ".bmp" << QVector<int>{200, 39, 30};
+        QTest::newRow("png") << "XY" << gris({64, 32, 64}) << QByteArray("PNG") << ".png" << QVector<int>{64, 32};
+        QTest::newRow("png nomme bmp") << "XZ" << gris({9, 250}) << QByteArray("PNG") << ".bmp" << QVector<int>{250, 9};
+    }
+
+    void imageChoisie()
+    {
+        QFETCH(QString, nomPlan);
+        QFETCH(QImage, image);
+        QFETCH(QByteArray, format);
+        QFETCH(QString, suffixe);
+        QFETCH(QVector<int>, niveaux);
+        const QString chemin = ecrire(image, format.constData(), suffixe);
+        QVERIFY(!chemin.isEmpty());
+        Interface f;
+        QStringList questions;
+        repondre(f, chemin, &questions);
+        const PlanFenetre p = plan(f, nomPlan);
+        (f.*p.slot)();
+
+        QCOMPARE(questions, QStringList{"Open File|.|Images (*.bmp)"});
+        QCOMPARE(p.fichier->text(), chemin);
+        QVERIFY(p.choix->isChecked());
+        QVERIFY(p.info->text().isEmpty());
+        QCOMPARE(p.info->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                 image.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(f.niveauxGris, niveaux);
+        QCOMPARE(f.tableMateriaux->rowCount(), niveaux.size());
+        for (int i = 0; i < niveaux.size(); ++i) {
+            auto *echantillon = qobject_cast<QLabel *>(f.tableMateriaux->cellWidget(i, 0));
+            QVERIFY(echantillon);
+            const QImage vu = echantillon->pixmap().toImage();
+            QCOMPARE(vu.size(), QSize(20, 20));
+            QCOMPARE(vu.pixel(13, 6), qRgb(niveaux[i], niveaux[i], niveaux[i]));
+        }
+        QCOMPARE(f.dimX + f.dimY + f.dimZ, 0);
+    }
+
+    void inventaireCumule()
+    {
+        Interface f;
+        QVERIFY(choisirImage(f, "XY", gris({0, 128, 255})));
+        QVERIFY(choisirImage(f, "YZ", bande({qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)})));
+        const QVector<int> union_{255, 128, 127, 87, 39, 0};
+        QCOMPARE(f.niveauxGris, union_);
+        QCOMPARE(f.tableMateriaux->rowCount(), union_.size());
+
+        // The same picture again, on another plane: nothing new.
+        repondre(f, f.fichierXY->text());
+        f.selectXZ();
+        QCOMPARE(f.niveauxGris, union_);
+
+        // Replacing XY keeps what the first picture brought.
+        QVERIFY(choisirImage(f, "XY", gris({60})));
+        QCOMPARE(f.niveauxGris, QVector<int>({255, 128, 127, 87, 60, 39, 0}));
+        QCOMPARE(f.tableMateriaux->rowCount(), 7);
+        QCOMPARE(f.lignesTable->size(), 7);
+    }
+
+    void champsDeTaille_data()
+    {
+        QTest::addColumn<QString>("nomPlan");
+        QTest::addColumn<QStringList>("champs");
+        QTest::newRow("XY") << "XY" << QStringList{"30", "20", "0"};
+        QTest::newRow("YZ") << "YZ" << QStringList{"0", "30", "20"};
+        QTest::newRow("XZ") << "XZ" << QStringList{"30", "0", "20"};
+    }
+
+    void champsDeTaille()
+    {
+        QFETCH(QString, nomPlan);
+        QFETCH(QStringList, champs);
+        Interface f;
+        QVERIFY(choisirImage(f, nomPlan, uni(30, 20)));
+        QCOMPARE(champsDim(f), champs);
+        QCOMPARE(f.dimX + f.dimY + f.dimZ, 0);
+    }
+
+    void champPartage()
+    {
+        Interface f;
+        QVERIFY(choisirImage(f, "XY", uni(30, 20)));
+        QVERIFY(choisirImage(f, "YZ", uni(25, 15)));
+        QCOMPARE(champsDim(f), QStringList({"30", "25", "15"}));
+        QVERIFY(choisirImage(f, "XZ", uni(40, 12)));
+        QCOMPARE(champsDim(f), QStringList({"40", "25", "12"}));
+    }
+
+    void lignesDuTableau()
+    {
+        Interface f;
+        *f.milieux = catalogue();
+        QVERIFY(choisirImage(f, "XY", gris({0, 128, 255})));
+        QCOMPARE(f.lignesTable->size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QComboBox *nom = boite(f, i, 1);
+            QComboBox *densite = boite(f, i, 2);
+            QVERIFY(nom && densite);
+            QCOMPARE(f.lignesTable->at(i).comboNom, nom);
+            QCOMPARE(f.lignesTable->at(i).comboDensite, densite);
+            QVERIFY(nom->isEditable() && densite->isEditable());
+            QCOMPARE(articles(nom), QStringList({"AIR", "H2O  ", "ICRUTISSUE"}));
+            QCOMPARE(articles(densite), QStringList({"0.00120479", "1", "1.06"}));
+            QCOMPARE(nom->currentIndex(), 0);
+            QCOMPARE(densite->currentIndex(), 0);
+        }
+    }
+
+    void couplageNomDensite()
+    {
+        Interface f;
+        *f.milieux = catalogue();
+        QVERIFY(choisirImage(f, "XY", gris({0, 255})));
+
+        // Arrow key on a name box, as a user picks the next medium.
+        QTest::keyClick(boite(f, 0, 1), Qt::Key_Down);
+        QCOMPARE(boite(f, 0, 1)->currentText(), QString("H2O  "));
+        QCOMPARE(boite(f, 0, 2)->currentText(), QString("1"));
+        QCOMPARE(boite(f, 1, 1)->currentIndex(), 0);
+        QCOMPARE(boite(f, 1, 2)->currentIndex(), 0);
+
+        // A density picked in the other row brings its name, and only there.
+        QVERIFY(QMetaObject::invokeMethod(boite(f, 1, 2), "activated", Q_ARG(int, 2)));
+        QCOMPARE(boite(f, 1, 1)->currentText(), QString("ICRUTISSUE"));
+        QCOMPARE(boite(f, 0, 1)->currentIndex(), 1);
+        QCOMPARE(boite(f, 0, 2)->currentIndex(), 1);
+
+        // A new picture rebuilds every row on the first medium.
+        QVERIFY(choisirImage(f, "YZ", gris({100})));
+        QCOMPARE(f.tableMateriaux->rowCount(), 3);
+        QCOMPARE(f.lignesTable->size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(f.lignesTable->at(i).comboNom, boite(f, i, 1));
+            QCOMPARE(boite(f, i, 1)->currentText(), QString("AIR"));
+            QCOMPARE(boite(f, i, 2)->currentText(), QString("0.00120479"));
+        }
+    }
+
+    void catalogueLuApresLesImages()
+    {
+        Interface f;
+        QVERIFY(choisirImage(f, "XY", gris({0, 255})));
+        QCOMPARE(boite(f, 0, 1)->count(), 0);
+        *f.milieux = catalogue();
+        QCOMPARE(boite(f, 0, 1)->count(), 0);
+        QCOMPARE(boite(f, 1, 2)->count(), 0);
+        QVERIFY(choisirImage(f, "XZ", gris({0})));
+        QCOMPARE(articles(boite(f, 1, 1)), QStringList({"AIR", "H2O  ", "ICRUTISSUE"}));
+        QCOMPARE(articles(boite(f, 0, 2)), QStringList({"0.00120479", "1", "1.06"}));
+    }
+
+    void choixSansImage_data()
+    {
+        QTest::addColumn<QString>("reponse");
+        QTest::newRow("annule") << QString();
+        QTest::newRow("pas une image") << "texte";
+        QTest::newRow("introuvable") << dossier.filePath("absent.bmp");
+    }
+
+    void choixSansImage()
+    {
+        QFETCH(QString, reponse);
+        if (reponse == "texte") {
+            reponse = dossier.filePath("texte.bmp");
+            QFile texte(reponse);
+            QVERIFY(texte.open(QIODevice::WriteOnly));
+            texte.write("ceci n'est pas une image\n");
+        }
+        Interface f;
+        *f.milieux = catalogue();
+        QVERIFY(choisirImage(f, "XY", gris({0, 128, 255})));
+        QVERIFY(choisirImage(f, "YZ", uni(7, 5)));
+        QTest::keyClick(boite(f, 2, 1), Qt::Key_Down);
+        QTest::keyClick(boite(f, 2, 1), Qt::Key_Down);
+        QCOMPARE(boite(f, 2, 2)->currentText(), QString("1.06"));
+        f.choixYZ->setChecked(false);
+        f.etat->setText("avant");
+
+        const QStringList chemins{f.fichierXY->text(), f.fichierYZ->text(), f.fichierXZ->text()};
+        const QStringList champs = champsDim(f);
+        const QImage imageXY = f.infoXY->pixmap().toImage();
+        const QVector<int> niveaux = f.niveauxGris;
+        const QList<LigneTable> lignes = *f.lignesTable;
+
+        repondre(f, reponse);
+        f.selectXY();
+        f.selectYZ();
+        f.selectXZ();
+
+        QCOMPARE(QStringList({f.fichierXY->text(), f.fichierYZ->text(), f.fichierXZ->text()}), chemins);
+        QCOMPARE(champsDim(f), champs);
+        QCOMPARE(f.infoXY->pixmap().toImage(), imageXY);
+        QCOMPARE(f.infoXZ->text(), QString("XZ"));
+        QVERIFY(f.infoXZ->pixmap().isNull());
+        QCOMPARE(f.niveauxGris, niveaux);
+        QCOMPARE(f.tableMateriaux->rowCount(), 4);
+        QCOMPARE(f.lignesTable->size(), lignes.size());
+        for (int i = 0; i < lignes.size(); ++i) {
+            QCOMPARE(f.lignesTable->at(i).comboNom, lignes[i].comboNom);
+            QCOMPARE(boite(f, i, 1), lignes[i].comboNom);
+        }
+        QCOMPARE(boite(f, 2, 1)->currentText(), QString("ICRUTISSUE"));
+        QCOMPARE(boite(f, 2, 2)->currentText(), QString("1.06"));
+        QVERIFY(f.choixXY->isChecked());
+        QVERIFY(!f.choixYZ->isChecked());
+        QVERIFY(!f.choixXZ->isChecked());
+        if (reponse.isEmpty()) {
+            QCOMPARE(f.etat->text(), QString("avant"));
+        } else {
+            QString message;
+            QVERIFY(chargerImage(reponse, &message).isNull());
+            QCOMPARE(f.etat->text(), message);
+            QVERIFY(f.etat->text().contains(reponse));
+        }
+    }
+
+    void verdicts_data()
+    {
+        QTest::addColumn<QSize>("xy");
+        QTest::addColumn<QSize>("xz");
+        QTest::addColumn<QSize>("yz");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QVector<int>>("dims");
+        const QSize sans;
+        QTest::newRow("XY XZ") << QSize(200, 100) << QSize(200, 50) << sans
+                               << "Image compatible : 200 100 50" << QVector<int>{200, 100, 50};
+        QTest::newRow("XY XZ largeurs") << QSize(200, 100) << QSize(180, 50) << sans
+                                        << "Image incompatible : -1 100 50" << QVector<int>{};
+        QTest::newRow("XY YZ") << QSize(100, 80) << sans << QSize(80, 30)
+                               << "Image compatible : 100 80 30" << QVector<int>{100, 80, 30};
+        QTest::newRow("XY YZ Y") << QSize(100, 80) << sans << QSize(81, 30)
+                                 << "Image incompatible : 100 -1 30" << QVector<int>{};
+        QTest::newRow("trois") << QSize(100, 80) << QSize(100, 30) << QSize(80, 30)
+                               << "Image compatible : 100 80 30" << QVector<int>{100, 80, 30};
+        QTest::newRow("trois Z") << QSize(100, 80) << QSize(100, 30) << QSize(80, 31)
+                                 << "Image incompatible : 100 80 -1" << QVector<int>{};
+        QTest::newRow("XZ YZ") << sans << QSize(60, 40) << QSize(50, 40)
+                               << "Image compatible : 60 50 40" << QVector<int>{60, 50, 40};
+        QTest::newRow("XY seul") << QSize(100, 80) << sans << sans
+                                 << " badZ Image incompatible : 100 80 -1" << QVector<int>{};
+        QTest::newRow("XZ seul") << sans << QSize(60, 40) << sans
+                                 << " badY Image incompatible : 60 -1 40" << QVector<int>{};
+        QTest::newRow("YZ seul") << sans << sans << QSize(50, 20)
+                                 << " badX Image incompatible : -1 50 20" << QVector<int>{};
+        QTest::newRow("aucun") << sans << sans << sans
+                               << " badX  badY  badZ Image incompatible : -1 -1 -1" << QVector<int>{};
+    }
+
+    void verdicts()
+    {
+        QFETCH(QSize, xy);
+        QFETCH(QSize, xz);
+        QFETCH(QSize, yz);
+        QFETCH(QString, message);
+        QFETCH(QVector<int>, dims);
+
+        auto taille = [](QSize s) { return s.isValid() ? std::optional<QSize>(s) : std::nullopt; };
+        const VerdictImages verdict = verifierImages(taille(xy), taille(xz), taille(yz));
+        QCOMPARE(verdict.message, message);
+        QCOMPARE(verdict.compatible, !dims.isEmpty());
+
+        Interface f;
+        f.dimX = f.dimY = f.dimZ = 7;
+        f.champDimX->setText("a");
+        const QVector<QPair<QSize, PlanFenetre>> plans{{xy, plan(f, "XY")}, {xz, plan(f, "XZ")}, {yz, plan(f, "YZ")}};
+        for (const auto &[s, p] : plans) {
+            if (s.isValid()) {
+                p.fichier->setText(ecrire(uni(s.width(), s.height())));
+                QVERIFY(!p.fichier->text().isEmpty());
+                p.choix->setChecked(true);
+            }
+        }
+        QCOMPARE(f.validationImage(), !dims.isEmpty());
+        QCOMPARE(f.etat->text(), message);
+        QCOMPARE(QVector<int>({f.dimX, f.dimY, f.dimZ}), (dims.isEmpty() ? QVector<int>({7, 7, 7}) : dims));
+        QCOMPARE(champsDim(f), QStringList({"a", "0", "0"}));
+    }
+
+    void planIgnore()
+    {
+        Interface f;
+        QVERIFY(choisirImage(f, "XY", uni(100, 80)));
+        QVERIFY(choisirImage(f, "XZ", uni(100, 30)));
+        QVERIFY(choisirImage(f, "YZ", uni(55, 44)));
+        f.choixYZ->setChecked(false);
+        QVERIFY(f.validationImage());
+        QCOMPARE(f.etat->text(), QString("Image compatible : 100 80 30"));
+        QCOMPARE(QVector<int>({f.dimX, f.dimY, f.dimZ}), QVector<int>({100, 80, 30}));
+
+        f.choixYZ->setChecked(true);
+        QVERIFY(!f.validationImage());
+        QCOMPARE(f.etat->text(), QString("Image incompatible : 100 -1 -1"));
+        QCOMPARE(QVector<int>({f.dimX, f.dimY, f.dimZ}), QVector<int>({100, 80, 30}));
+
+        // A ticked plane whose file no longer loads counts as absent.
+        f.choixYZ->setChecked(false);
+        f.fichierXY->setText(dossier.filePath("disparu.bmp"));
+        QVERIFY(!f.validationImage());
+        QCOMPARE(f.etat->text(), QString(" badY Image incompatible : 100 -1 30"));
+    }
+
+    void dialogueReel()
+    {
+        const QString chemin = ecrire(gris({20, 40}));
+        QVERIFY(!chemin.isEmpty());
+        Interface f;
+        QString titre;
+        QStringList filtres;
+        int essais = 0;
+        QTimer minuteur;
+        minuteur.setInterval(20);
+        connect(&minuteur, &QTimer::timeout, this, [&] {
+            ++essais;
+            auto *dialogue = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialogue)
+                return;
+            minuteur.stop();
+            titre = dialogue->windowTitle();
+            filtres = dialogue->nameFilters();
+            auto *saisie = dialogue->findChild<QLineEdit *>("fileNameEdit");
+            if (saisie) {
+                saisie->clear();
+                QTest::keyClicks(saisie, chemin);
+            } else {
+                dialogue->selectFile(chemin);
+            }
+            static_cast<QDialog *>(dialogue)->accept();
+        });
+        minuteur.start();
+        f.selectXY();
+        minuteur.stop();
+        QVERIFY2(!titre.isEmpty(), qPrintable(QString("aucun dialogue en %1 essais").arg(essais)));
+        QCOMPARE(titre, QString("Open File"));
+        QCOMPARE(filtres, QStringList{"Images (*.bmp)"});
+        QCOMPARE(QFileInfo(f.fichierXY->text()).canonicalFilePath(), QFileInfo(chemin).canonicalFilePath());
+        QCOMPARE(f.niveauxGris, QVector<int>({40, 20}));
+        QVERIFY(f.choixXY->isChecked());
+    }
+};
+
+QTEST_MAIN(TestImages)
+#include "tst_images.moc"
