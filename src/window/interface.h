@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QTableWidget;
 struct Grille;
+enum class PlanImage;
 
 // The one window: its widgets and all the working data of a session. The
 // work itself is in plain functions beside it (images/, media/, phantom/);
@@ -81,6 +82,7 @@ private:
     bool remplissagePlanXZ(Grille &grille);
     bool remplissagePlanYZ(Grille &grille);
     bool remplissagePlans(Grille &grille);
+    bool remplissagePlan(Grille &grille, QLineEdit *fichier, PlanImage plan);
     bool ecritureEgsphant(const Grille &grille, QString nomFich);
 
     QString choisir(const QString &filtre);

@@ -1,4 +1,0 @@
-// Placeholder bodies until the media catalogue is built.
-#include "window/interface.h"
-
-void Interface::evalue() {}

@@ -1,0 +1,127 @@
+// The window's side of the build: reads the widgets, runs the shared
+// builders and writer, and reports in the status line.
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <iostream>
+
+#include "images/chargement.h"
+#include "phantom/construction.h"
+#include "phantom/egsphant.h"
+#include "window/interface.h"
+
+namespace {
+
+// Busy cursor for as long as a build runs.
+struct CurseurOccupe
+{
+    CurseurOccupe() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CurseurOccupe() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+bool Interface::constructionEgsphant(QString nomFich)
+{
+    CurseurOccupe curseur;
+    Grille grille;
+    numeroterMateriaux(materiaux);
+    const QString refus = refusMateriaux(materiaux);
+    if (!refus.isEmpty()) {
+        etat->setText(refus);
+        return false;
+    }
+    bool construite = false;
+    switch (choixConstructeur(choixXY->isChecked(), choixXZ->isChecked(), choixYZ->isChecked())) {
+    case Constructeur::PlanXY: construite = remplissagePlanXY(grille); break;
+    case Constructeur::PlanXZ: construite = remplissagePlanXZ(grille); break;
+    case Constructeur::PlanYZ: construite = remplissagePlanYZ(grille); break;
+    case Constructeur::Plans: construite = remplissagePlans(grille); break;
+    }
+    return construite && ecritureEgsphant(grille, nomFich);
+}
+
+bool Interface::initialisationGrille(Grille &grille)
+{
+    QString erreur;
+    if (!initialiserGrille(grille, dimX, dimY, dimZ, &erreur)) {
+        etat->setText(erreur);
+        return false;
+    }
+    return true;
+}
+
+bool Interface::rechercheMateriau(int niveauGris, int &index)
+{
+    index = niveauGris >= 0 && niveauGris < 256 ? tableNiveaux(materiaux)[niveauGris] : -1;
+    return index >= 0;
+}
+
+bool Interface::remplissagePlanXY(Grille &grille)
+{
+    return remplissagePlan(grille, fichierXY, PlanImage::XY);
+}
+
+bool Interface::remplissagePlanXZ(Grille &grille)
+{
+    return remplissagePlan(grille, fichierXZ, PlanImage::XZ);
+}
+
+bool Interface::remplissagePlanYZ(Grille &grille)
+{
+    return remplissagePlan(grille, fichierYZ, PlanImage::YZ);
+}
+
+bool Interface::remplissagePlan(Grille &grille, QLineEdit *fichier, PlanImage plan)
+{
+    dimX = champDimX->text().toInt(nullptr, 10);
+    dimY = champDimY->text().toInt(nullptr, 10);
+    dimZ = champDimZ->text().toInt(nullptr, 10);
+    std::cout << dimX << " " << dimY << " " << dimZ << "\n";
+    if (!initialisationGrille(grille))
+        return false;
+    QString erreur;
+    const QImage image = chargerImage(fichier->text(), &erreur);
+    if (image.isNull()) {
+        etat->setText(erreur);
+        return false;
+    }
+    extruderPlan(grille, plan, image, tableNiveaux(materiaux));
+    return true;
+}
+
+bool Interface::remplissagePlans(Grille &grille)
+{
+    if (!validationImage() || !initialisationGrille(grille))
+        return false;
+    const QLineEdit *fichierA = planA(choixXZ->isChecked()) == PlanImage::XZ ? fichierXZ : fichierYZ;
+    const QLineEdit *fichierB = planB(choixYZ->isChecked()) == PlanImage::YZ ? fichierYZ : fichierXZ;
+    QString erreur;
+    const QImage imageXY = chargerImage(fichierXY->text(), &erreur);
+    const QImage imageA = imageXY.isNull() ? QImage() : chargerImage(fichierA->text(), &erreur);
+    const QImage imageB = imageA.isNull() ? QImage() : chargerImage(fichierB->text(), &erreur);
+    if (imageB.isNull()) {
+        etat->setText(erreur);
+        return false;
+    }
+    intersecterPlans(grille, imageXY, imageA, imageB, tableNiveaux(materiaux));
+    return true;
+}
+
+bool Interface::ecritureEgsphant(const Grille &grille, QString nomFich)
+{
+    Geometrie geometrie;
+    const QLineEdit *champs[6] = {tailleX, tailleY, tailleZ, origineX, origineY, origineZ};
+    for (int i = 0; i < 3; ++i) {
+        geometrie.taille[i] = champs[i]->text().toDouble();
+        geometrie.origine[i] = champs[3 + i]->text().toDouble();
+    }
+    QString erreur;
+    if (!enregistrerEgsphant(nomFich, materiaux, grille, geometrie, &erreur)) {
+        etat->setText(erreur);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,392 @@
+// From the material table to the phantom file, through the window's slots.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <iostream>
+#include <sstream>
+
+#include "model/niveaugris.h"
+#include "window/interface.h"
+
+namespace {
+
+using Pixels = QVector<QVector<int>>; // grey levels, row by row
+
+QString ecrireImage(const QTemporaryDir &dossier, const QString &nom, const Pixels &rangees)
+{
+    QImage image(rangees.value(0).size(), rangees.size(), QImage::Format_RGB32);
+    for (int r = 0; r < rangees.size(); ++r)
+        for (int c = 0; c < rangees[r].size(); ++c)
+            image.setPixel(c, r, qRgb(rangees[r][c], rangees[r][c], rangees[r][c]));
+    const QString chemin = dossier.filePath(nom);
+    return image.save(chemin, "BMP") ? chemin : QString();
+}
+
+// Runs a slot with the file chooser answering the given path.
+void choisir(Interface &fenetre, void (Interface::*slot)(), const QString &chemin)
+{
+    fenetre.choisirFichier = [chemin](QWidget *, const QString &, const QString &, const QString &) {
+        return chemin;
+    };
+    (fenetre.*slot)();
+}
+
+// Picks catalogue entry k in a row's name box as a user would; the density follows.
+void choisirMilieu(Interface &fenetre, int rangee, int k)
+{
+    QComboBox *nom = fenetre.lignesTable->at(rangee).comboNom;
+    nom->setCurrentIndex(k);
+    emit nom->activated(k);
+}
+
+QByteArray lire(const QString &chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The medium map of an egsphant file, one entry per line (slice ends included).
+QList<QByteArray> carteMilieux(const QString &chemin)
+{
+    const QList<QByteArray> lignes = lire(chemin).split('\n');
+    const int n = lignes.value(0).toInt();
+    const QList<QByteArray> comptes = lignes.value(n + 2).simplified().split(' ');
+    if (comptes.size() != 3)
+        return {};
+    const int dimY = comptes[1].toInt(), dimZ = comptes[2].toInt();
+    return lignes.mid(n + 6, dimZ * (dimY + 1));
+}
+
+// Catches what a call writes on standard output.
+class CaptureSortie
+{
+public:
+    CaptureSortie() : ancien(std::cout.rdbuf(flux.rdbuf())) {}
+    ~CaptureSortie() { std::cout.rdbuf(ancien); }
+    std::string texte() const { return flux.str(); }
+
+private:
+    std::ostringstream flux;
+    std::streambuf *ancien;
+};
+
+void catalogue(Interface &fenetre)
+{
+    *fenetre.milieux << Milieu{"AIR", 0.0012} << Milieu{"EAU", 1.0} << Milieu{"OS", 1.85};
+}
+
+} // namespace
+
+class TestConstruction : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void extrusion_data()
+    {
+        QTest::addColumn<QString>("plan");
+        QTest::addColumn<QString>("compte");   // the count that no image gives
+        QTest::addColumn<QString>("trace");
+        QTest::addColumn<QList<QByteArray>>("carte");
+        // Image rows 200 0 200 / 0 0 200; 200 is recorded first (EAU, 1), 0 next (OS, 2).
+        QTest::newRow("XY, repete selon z") << "XY" << "4" << "3 2 4\n"
+            << QList<QByteArray>{"121", "221", "", "121", "221", "", "121", "221", "", "121", "221", ""};
+        QTest::newRow("XZ, repete selon y") << "XZ" << "2" << "3 2 2\n"
+            << QList<QByteArray>{"121", "121", "", "221", "221", ""};
+        QTest::newRow("YZ, repete selon x") << "YZ" << "2" << "2 3 2\n"
+            << QList<QByteArray>{"11", "22", "11", "", "22", "22", "11", ""};
+    }
+
+    void extrusion()
+    {
+        QFETCH(QString, plan);
+        QFETCH(QString, compte);
+        QFETCH(QString, trace);
+        QFETCH(QList<QByteArray>, carte);
+        QTemporaryDir dossier;
+        Interface fenetre;
+        catalogue(fenetre);
+        const QString image = ecrireImage(dossier, "plan.bmp", {{200, 0, 200}, {0, 0, 200}});
+        if (plan == "XY") {
+            choisir(fenetre, &Interface::selectXY, image);
+            fenetre.champDimZ->setText(compte);
+        } else if (plan == "XZ") {
+            choisir(fenetre, &Interface::selectXZ, image);
+            fenetre.champDimY->setText(compte);
+        } else {
+            choisir(fenetre, &Interface::selectYZ, image);
+            fenetre.champDimX->setText(compte);
+        }
+        choisirMilieu(fenetre, 0, 1);
+        choisirMilieu(fenetre, 1, 2);
+        const QString sortie = dossier.filePath("fantome.egsphant");
+        fenetre.fichierEgsphant->setText(sortie);
+        CaptureSortie capture;
+        fenetre.evalue();
+        QCOMPARE(QString::fromStdString(capture.texte()), "EAU\nOS\n" + trace);
+        QCOMPARE(fenetre.etat->text(), QString("Matiere =2 EAU OS "));
+        QCOMPARE(carteMilieux(sortie), carte);
+    }
+
+    // Every state of the boxes that calls for the intersection, against a
+    // voxel-by-voxel reading of the images as the rule states it.
+    void intersection_data()
+    {
+        QTest::addColumn<bool>("xy");
+        QTest::addColumn<bool>("xz");
+        QTest::addColumn<bool>("yz");
+        QTest::newRow("XY XZ YZ") << true << true << true;
+        QTest::newRow("XY XZ") << true << true << false;
+        QTest::newRow("XY YZ") << true << false << true;
+        QTest::newRow("XZ YZ") << false << true << true;
+    }
+
+    void intersection()
+    {
+        QFETCH(bool, xy);
+        QFETCH(bool, xz);
+        QFETCH(bool, yz);
+        QTemporaryDir dossier;
+        Interface fenetre;
+        catalogue(fenetre);
+        // All three 3 x 3 so that every state passes the size check.
+        const Pixels pixelsXY{{255, 255, 0}, {255, 128, 0}, {0, 255, 255}};
+        const Pixels pixelsXZ{{255, 128, 0}, {255, 255, 255}, {128, 0, 255}};
+        const Pixels pixelsYZ{{255, 255, 128}, {0, 255, 255}, {255, 0, 128}};
+        choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", pixelsXY));
+        choisir(fenetre, &Interface::selectXZ, ecrireImage(dossier, "xz.bmp", pixelsXZ));
+        choisir(fenetre, &Interface::selectYZ, ecrireImage(dossier, "yz.bmp", pixelsYZ));
+        QCOMPARE(fenetre.niveauxGris, QVector<int>({255, 128, 0}));
+        choisirMilieu(fenetre, 1, 1); // 128: EAU, number 2
+        choisirMilieu(fenetre, 2, 2); // 0: OS, number 3
+        fenetre.choixXY->setChecked(xy);
+        fenetre.choixXZ->setChecked(xz);
+        fenetre.choixYZ->setChecked(yz);
+        const QString sortie = dossier.filePath("fantome.egsphant");
+        fenetre.fichierEgsphant->setText(sortie);
+        fenetre.evalue();
+
+        const Pixels &a = xz ? pixelsXZ : pixelsYZ;
+        const Pixels &b = yz ? pixelsYZ : pixelsXZ;
+        const QMap<int, char> numero{{255, '1'}, {128, '2'}, {0, '3'}};
+        QList<QByteArray> attendu;
+        for (int z = 0; z < 3; ++z) {
+            for (int y = 0; y < 3; ++y) {
+                QByteArray rangee;
+                for (int x = 0; x < 3; ++x) {
+                    const int g = a[z][x];
+                    rangee += g == b[z][y] && g == pixelsXY[y][x] ? numero[g] : '1';
+                }
+                attendu << rangee;
+            }
+            attendu << QByteArray();
+        }
+        QCOMPARE(carteMilieux(sortie), attendu);
+        QCOMPARE(fenetre.etat->text(), QString("Image compatible : 3 3 3"));
+        QCOMPARE(fenetre.dimX * 100 + fenetre.dimY * 10 + fenetre.dimZ, 333);
+    }
+
+    // Records set by hand: a level with no record and a level recorded twice.
+    void recherchesDeMateriaux()
+    {
+        QTemporaryDir dossier;
+        Interface fenetre;
+        const QString image = ecrireImage(dossier, "xy.bmp", {{10, 20, 30}});
+        choisir(fenetre, &Interface::selectXY, image);
+        fenetre.champDimZ->setText("1");
+        fenetre.materiaux << Materiau(20, "A", 1.0) << Materiau(30, "B", 2.0) << Materiau(20, "C", 3.0);
+        const QString sortie = dossier.filePath("fantome.egsphant");
+        QVERIFY(QMetaObject::invokeMethod(&fenetre, "constructionEgsphant", Q_ARG(QString, sortie)));
+        QCOMPARE(carteMilieux(sortie), QList<QByteArray>({"112", ""}));
+        QCOMPARE(fenetre.materiaux[2].numero, 3);
+    }
+
+    void commandeEgsphant()
+    {
+        QTemporaryDir dossier;
+        Interface fenetre;
+        catalogue(fenetre);
+        choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", {{200, 0}}));
+        fenetre.champDimZ->setText("1");
+        fenetre.lignesTable->at(0).comboNom->setEditText("  EAU");
+        fenetre.lignesTable->at(0).comboDensite->setEditText("2.5E-01");
+        fenetre.lignesTable->at(1).comboNom->setEditText("OS");
+        fenetre.lignesTable->at(1).comboDensite->setEditText("abc");
+        const QString sortie = dossier.filePath("fantome.egsphant");
+        fenetre.fichierEgsphant->setText(sortie);
+        CaptureSortie capture;
+        fenetre.evalue();
+        QCOMPARE(capture.texte(), std::string("  EAU\nOS\n2 1 1\n"));
+        QCOMPARE(fenetre.materiaux.size(), 2);
+        QCOMPARE(fenetre.materiaux[0].niveauGris, 200);
+        QCOMPARE(fenetre.materiaux[0].nom, QString("  EAU"));
+        QCOMPARE(fenetre.materiaux[0].densite, 0.25);
+        QCOMPARE(fenetre.materiaux[1].densite, 0.0);
+        QCOMPARE(fenetre.etat->text(), QString("Matiere =2   EAU OS "));
+        QCOMPARE(lire(sortie).split('\n').mid(0, 4),
+                 QList<QByteArray>({"2", "  EAU", "OS", "0.250000 0.00000 "}));
+    }
+
+    // A medium changed in the table and written again reaches the new file;
+    // a level from a newly chosen image is appended after the others.
+    void choixActuelsUtilises()
+    {
+        QTemporaryDir dossier;
+        Interface fenetre;
+        catalogue(fenetre);
+        choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", {{200, 0}}));
+        fenetre.champDimZ->setText("1");
+        const QString sortie = dossier.filePath("fantome.egsphant");
+        fenetre.fichierEgsphant->setText(sortie);
+        choisirMilieu(fenetre, 0, 1);
+        fenetre.evalue();
+        QCOMPARE(lire(sortie).split('\n').mid(0, 4),
+                 QList<QByteArray>({"2", "EAU", "AIR", "1.00000 0.00120000 "}));
+
+        choisirMilieu(fenetre, 0, 2);
+        fenetre.evalue();
+        QCOMPARE(fenetre.etat->text(), QString("Matiere =2 OS AIR "));
+        QCOMPARE(lire(sortie).split('\n').mid(0, 4),
+                 QList<QByteArray>({"2", "OS", "AIR", "1.85000 0.00120000 "}));
+
+        choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy2.bmp", {{200, 100}}));
+        fenetre.champDimZ->setText("1");
+        fenetre.evalue();
+        QCOMPARE(fenetre.niveauxGris, QVector<int>({200, 100, 0}));
+        QCOMPARE(fenetre.etat->text(), QString("Matiere =3 AIR AIR AIR "));
+        QCOMPARE(fenetre.materiaux[2].niveauGris, 100);
+    }
+
+    // Nothing sound to write: no file, the earlier file untouched, and the reason in the status line.
+    void refus_data()
+    {
+        QTest::addColumn<QString>("cas");
+        QTest::addColumn<QString>("motif");
+        QTest::newRow("aucun materiau") << "vide" << "Aucun matériau";
+        QTest::newRow("compte nul") << "z0" << "invalide";
+        QTest::newRow("compte non numerique") << "zabc" << "invalide";
+        QTest::newRow("compte negatif") << "z-3" << "invalide";
+        QTest::newRow("grille trop grande") << "enorme" << "trop grande";
+        QTest::newRow("images incompatibles") << "incompatibles" << "Image incompatible : 2 -1 1";
+        QTest::newRow("image disparue") << "disparue" << "xy.bmp";
+        QTest::newRow("trop de milieux") << "62" << "62";
+        QTest::newRow("aucune case") << "aucune" << " badX  badY  badZ Image incompatible : -1 -1 -1";
+    }
+
+    void refus()
+    {
+        QFETCH(QString, cas);
+        QFETCH(QString, motif);
+        QTemporaryDir dossier;
+        Interface fenetre;
+        catalogue(fenetre);
+        const QString image = ecrireImage(dossier, "xy.bmp", {{200, 0}});
+        choisir(fenetre, &Interface::selectXY, image);
+        fenetre.champDimZ->setText("1");
+        const QString sortie = dossier.filePath("fantome.egsphant");
+        QFile ancien(sortie);
+        QVERIFY(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6);
+        ancien.close();
+        fenetre.fichierEgsphant->setText(sortie);
+
+        if (cas.startsWith('z'))
+            fenetre.champDimZ->setText(cas.mid(1));
+        if (cas == "enorme") {
+            fenetre.champDimX->setText("2000000000");
+            fenetre.champDimY->setText("2000000000");
+            fenetre.champDimZ->setText("2000000000");
+        }
+        if (cas == "incompatibles") {
+            choisir(fenetre, &Interface::selectYZ, ecrireImage(dossier, "yz.bmp", {{0, 0, 0}}));
+        }
+        if (cas == "aucune")
+            fenetre.choixXY->setChecked(false);
+        if (cas == "disparue")
+            QVERIFY(QFile::remove(image));
+        if (cas == "62")
+            for (int g = 0; g < 60; ++g) // with the two levels of the picture: 62
+                fenetre.materiaux << Materiau(g + 1, "M", 1.0);
+        if (cas == "vide")
+            QVERIFY(QMetaObject::invokeMethod(&fenetre, "constructionEgsphant", Q_ARG(QString, sortie)));
+        else
+            fenetre.evalue();
+        QVERIFY2(fenetre.etat->text().contains(motif), qPrintable(fenetre.etat->text()));
+        QCOMPARE(lire(sortie), QByteArray("ancien"));
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).filter("egsphant"),
+                 QStringList({"fantome.egsphant"}));
+    }
+
+    void dossierDeSortieAbsent()
+    {
+        QTemporaryDir dossier;
+        Interface fenetre;
+        catalogue(fenetre);
+        choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", {{200, 0}}));
+        fenetre.champDimZ->setText("1");
+        const QString sortie = dossier.filePath("absent/fantome.egsphant");
+        fenetre.fichierEgsphant->setText(sortie);
+        fenetre.evalue();
+        QVERIFY2(fenetre.etat->text().contains(sortie), qPrintable(fenetre.etat->text()));
+        QVERIFY(!QFileInfo::exists(dossier.filePath("absent")));
+    }
+
+    // Counts larger than the picture: the voxels beyond it keep the first medium.
+    void horsDeLImage()
+    {
+        QTemporaryDir dossier;
+        Interface fenetre;
+        catalogue(fenetre);
+        choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", {{0, 200}}));
+        choisirMilieu(fenetre, 0, 1);
+        choisirMilieu(fenetre, 1, 2);
+        fenetre.champDimX->setText("3");
+        fenetre.champDimY->setText("2");
+        fenetre.champDimZ->setText("1");
+        const QString sortie = dossier.filePath("fantome.egsphant");
+        fenetre.fichierEgsphant->setText(sortie);
+        fenetre.evalue();
+        QCOMPARE(carteMilieux(sortie), QList<QByteArray>({"211", "111", ""}));
+    }
+
+    // As a user works: the real catalogue, an XY picture, a slice count typed,
+    // media picked in the table's boxes, then "Egsphant".
+    void deBoutEnBout()
+    {
+        const QString pegs = QStringLiteral(QUARVEL_SHARED_DATA "/521icru.pegs4dat");
+        if (!QFile::exists(pegs))
+            QSKIP("../shared/data/521icru.pegs4dat is absent: the real catalogue is not in this checkout");
+        QTemporaryDir dossier;
+        Interface fenetre;
+        choisir(fenetre, &Interface::selectMat, pegs);
+        choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", {{255, 0}, {128, 255}}));
+        fenetre.champDimZ->setText("2");
+        fenetre.tailleZ->setText("0.5");
+        choisirMilieu(fenetre, 0, 1);  // 255: AIR521ICRU
+        choisirMilieu(fenetre, 1, 11); // 128: H2O521ICRU
+        choisirMilieu(fenetre, 2, 13); // 0: ICRPBONE521ICRU
+        const QString sortie = dossier.filePath("patient.egsphant");
+        fenetre.fichierEgsphant->setText(sortie);
+        fenetre.evalue();
+        const QByteArray attendu = "3\n"
+                                   "AIR521ICRU              \n"
+                                   "H2O521ICRU              \n"
+                                   "ICRPBONE521ICRU         \n"
+                                   "0.00120480 1.00000 1.85000 \n"
+                                   "   2    2    2\n"
+                                   "-15.0000 -14.0000 -13.0000 \n"
+                                   "-15.0000 -14.0000 -13.0000 \n"
+                                   "0.00000 0.500000 1.00000 \n"
+                                   "13\n21\n\n13\n21\n\n"
+                                   "0.00120480 1.85000 \n1.00000 0.00120480 \n\n"
+                                   "0.00120480 1.85000 \n1.00000 0.00120480 \n\n";
+        QCOMPARE(lire(sortie), attendu);
+    }
+};
+
+QTEST_MAIN(TestConstruction)
+#include "tst_construction.moc"
