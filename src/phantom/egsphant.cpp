@@ -3,6 +3,10 @@
 #include <QIODevice>
 #include <QSaveFile>
 
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#endif
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -39,15 +43,30 @@ public:
 
     bool vider()
     {
-        if (utilise > 0 && ok)
+        if (utilise > 0 && ok) {
             ok = sortie.write(octets.data(), utilise) == utilise;
+            demarrerEcritureDisque();
+        }
         utilise = 0;
         return ok;
     }
     bool reussi() const { return ok; }
 
 private:
+    // Starts the disk writing of what was just handed over, without waiting
+    // for it: the final flush to disk then finds most of the file already there.
+    void demarrerEcritureDisque()
+    {
+#ifdef Q_OS_LINUX
+        auto *fichier = qobject_cast<QFileDevice *>(&sortie);
+        if (ok && fichier && fichier->handle() >= 0 && fichier->flush())
+            sync_file_range(fichier->handle(), ecrits, utilise, SYNC_FILE_RANGE_WRITE);
+#endif
+        ecrits += utilise;
+    }
+
     QIODevice &sortie;
+    qint64 ecrits = 0;
     std::vector<char> octets;
     qint64 utilise = 0;
     bool ok = true;
