@@ -199,6 +199,13 @@ private slots:
         QVERIFY(octets.isEmpty());
         QVERIFY(!ecrireEgsphant(tampon, milieux({{"EAU", 1.0}}), grille(2, 1, 1, {0, 1}), Geometrie(), &erreur));
         QVERIFY(octets.isEmpty());
+        // A density typed as "nan" or "inf" would make a file no reader can use.
+        for (const char *texte : {"nan", "inf", "-inf"}) {
+            QVERIFY(!ecrireEgsphant(tampon, milieux({{"EAU", QString(texte).toDouble()}}), grille(1, 1, 1, {0}),
+                                    Geometrie(), &erreur));
+            QVERIFY2(erreur.contains("EAU"), qPrintable(erreur));
+        }
+        QVERIFY(octets.isEmpty());
     }
 
     void dossierAbsent()

@@ -8,6 +8,7 @@
 #endif
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -180,6 +181,9 @@ QString refusEcriture(const QList<Materiau> &materiaux, const Grille &grille)
         return QString("Trop de milieux : %1, le fichier egsphant en accepte au plus %2.")
             .arg(materiaux.size())
             .arg(nombreMilieuxMax);
+    for (const Materiau &m : materiaux)
+        if (!std::isfinite(m.densite))
+            return QString("Densité invalide pour le milieu \"%1\" : %2.").arg(m.nom).arg(m.densite);
     if (grille.dimX < 0 || grille.dimY < 0 || grille.dimZ < 0
         || qint64(grille.voxels.size()) < grille.nombreVoxels())
         return QString("Grille incomplète : %1 voxels pour %2 × %3 × %4.")
