@@ -28,6 +28,7 @@ void Interface::constructionTable()
         auto *densite = new QComboBox;
         nom->setEditable(true);
         densite->setEditable(true);
+        nom->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         for (const Milieu &milieu : *milieux) {
             nom->addItem(milieu.nom);
             densite->addItem(texteDensite(milieu.densite));
@@ -40,4 +41,7 @@ void Interface::constructionTable()
 
         lignesTable->append(LigneTable{nom, densite});
     }
+    // Catalogue names carry trailing blanks: size the columns to the names,
+    // or an edit box scrolled to its end shows only the tail of each.
+    tableMateriaux->resizeColumnsToContents();
 }
