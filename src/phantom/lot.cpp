@@ -1,0 +1,430 @@
+// The batch command: the window's build driven by options. Every rule comes
+// from the functions the window calls, so both give the same file.
+#include "phantom/lot.h"
+
+#include <QImage>
+#include <QSize>
+
+#include <climits>
+#include <cmath>
+#include <map>
+#include <new>
+#include <optional>
+#include <ostream>
+
+#include "images/integrite.h"
+#include "images/compatibilite.h"
+#include "images/inventaire.h"
+#include "media/materiaux.h"
+#include "media/pegs.h"
+#include "model/densite.h"
+#include "phantom/construction.h"
+#include "phantom/egsphant.h"
+
+namespace {
+
+// The planes in the order the window's count fields are filled.
+enum Plan { XY, YZ, XZ, nombrePlans };
+
+const QString fichierParDefaut = "test.egsphant";
+
+struct Options
+{
+    bool aide = false;
+    std::optional<QString> pegs;
+    std::optional<QString> images[nombrePlans];
+    QStringList milieux;
+    std::optional<QString> taille, origine, comptes, sortie;
+};
+
+// A grey level's medium from --medium; no density means the catalogue's.
+struct Affectation
+{
+    QString texte;
+    QString nom;
+    std::optional<double> densite;
+};
+
+// A refusal: what to say and the exit status it calls for.
+struct Refus
+{
+    QString message;
+    int statut = statutLotRefus;
+};
+
+void ecrireLigne(std::ostream &flux, const QString &texte)
+{
+    const QByteArray octets = texte.toUtf8();
+    flux.write(octets.constData(), octets.size());
+    flux.put('\n');
+    flux.flush();
+}
+
+Refus usage(const QString &message)
+{
+    return {message + " (voir quarvel-phantom --help)", statutLotUsage};
+}
+
+std::optional<Refus> lireOptions(const QStringList &arguments, Options &options)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument == "-h" || argument == "--help") {
+            options.aide = true;
+            return std::nullopt;
+        }
+        QString nom = argument;
+        std::optional<QString> valeur;
+        const qsizetype egal = argument.indexOf('=');
+        if (argument.startsWith("--") && egal > 2) {
+            nom = argument.left(egal);
+            valeur = argument.mid(egal + 1);
+        }
+        std::optional<QString> *cible = nullptr;
+        if (nom == "--pegs")
+            cible = &options.pegs;
+        else if (nom == "--xy")
+            cible = &options.images[XY];
+        else if (nom == "--yz")
+            cible = &options.images[YZ];
+        else if (nom == "--xz")
+            cible = &options.images[XZ];
+        else if (nom == "--size")
+            cible = &options.taille;
+        else if (nom == "--origin")
+            cible = &options.origine;
+        else if (nom == "--counts")
+            cible = &options.comptes;
+        else if (nom == "-o" || nom == "--output")
+            cible = &options.sortie;
+        else if (nom != "--medium")
+            return usage(argument.startsWith('-') && argument.size() > 1
+                             ? QString("Option inconnue : « %1 »").arg(argument)
+                             : QString("Argument inattendu : « %1 »").arg(argument));
+        if (!valeur) {
+            // An option in place of the value means the value was forgotten;
+            // "-15,..." stays a value (an origin may be negative).
+            if (i + 1 >= arguments.size() || arguments[i + 1].startsWith("--"))
+                return usage(QString("Valeur manquante après « %1 »").arg(argument));
+            valeur = arguments[++i];
+        }
+        if (!cible)
+            options.milieux << *valeur;
+        else if (*cible)
+            return usage(QString("Option « %1 » donnée deux fois").arg(nom));
+        else
+            *cible = valeur;
+    }
+    return std::nullopt;
+}
+
+// Three values separated by commas, each read by lire (false when it is not
+// what genre says it must be).
+template <typename T, typename Lire>
+std::optional<Refus> troisValeurs(const QString &option, const QString &texte, T valeurs[3], Lire lire,
+                                  const char *genre)
+{
+    const QStringList parties = texte.split(',');
+    if (parties.size() != 3)
+        return Refus{QString("%1 attend trois valeurs séparées par des virgules, pas « %2 »").arg(option, texte)};
+    for (int i = 0; i < 3; ++i)
+        if (!lire(parties[i], valeurs[i]))
+            return Refus{QString("%1 « %2 » : « %3 » n'est pas %4").arg(option, texte, parties[i], genre)};
+    return std::nullopt;
+}
+
+// Read as the window reads its fields, so the same text gives the same
+// value; but a text that is not a number is refused instead of becoming 0.
+bool lireReel(const QString &texte, double &valeur)
+{
+    bool ok = false;
+    valeur = texte.toDouble(&ok);
+    return ok && std::isfinite(valeur);
+}
+
+bool lireEntier(const QString &texte, qint64 &valeur)
+{
+    bool ok = false;
+    valeur = texte.toLongLong(&ok, 10);
+    return ok;
+}
+
+std::optional<Refus> lireAffectation(const QString &texte, int &niveau, Affectation &affectation)
+{
+    const qsizetype egal = texte.indexOf('=');
+    if (egal < 0)
+        return Refus{QString("--medium attend NIVEAU=NOM[:DENSITE], pas « %1 »").arg(texte)};
+    bool ok = false;
+    niveau = texte.left(egal).toInt(&ok, 10);
+    if (!ok || niveau < 0 || niveau > 255)
+        return Refus{QString("--medium « %1 » : le niveau de gris doit être un entier de 0 à 255").arg(texte)};
+    QString nom = texte.mid(egal + 1);
+    // The last colon: a density never holds one.
+    const qsizetype deuxPoints = nom.lastIndexOf(':');
+    if (deuxPoints >= 0) {
+        double densite = 0.0;
+        const QString texteDensite = nom.mid(deuxPoints + 1);
+        if (!lireReel(texteDensite, densite))
+            return Refus{QString("--medium « %1 » : la densité « %2 » n'est pas un nombre").arg(texte, texteDensite)};
+        affectation.densite = densite;
+        nom.truncate(deuxPoints);
+    }
+    if (nom.trimmed().isEmpty())
+        return Refus{QString("--medium « %1 » : nom de milieu vide").arg(texte)};
+    affectation.texte = texte;
+    affectation.nom = nom;
+    return std::nullopt;
+}
+
+// A catalogue density as the table's density box offers it, read back.
+double densiteTable(double densite)
+{
+    return texteDensite(densite).toDouble();
+}
+
+// The command once its options are read; refusals come before any grid is
+// allocated or any file is opened.
+std::optional<Refus> construire(const Options &options, std::ostream &sortie)
+{
+    bool donnes[nombrePlans];
+    int nombreDonnes = 0;
+    for (int p = 0; p < nombrePlans; ++p) {
+        donnes[p] = options.images[p].has_value();
+        nombreDonnes += donnes[p];
+    }
+    if (nombreDonnes == 0)
+        return usage("Aucun plan : donner au moins une image avec --xy, --yz ou --xz");
+    if (nombreDonnes > 1 && options.comptes)
+        return usage("--counts ne s'emploie qu'avec un seul plan : avec plusieurs, les comptes viennent des images");
+
+    Geometrie geometrie;
+    if (options.taille)
+        if (auto refus = troisValeurs("--size", *options.taille, geometrie.taille, lireReel, "un nombre"))
+            return refus;
+    if (options.origine)
+        if (auto refus = troisValeurs("--origin", *options.origine, geometrie.origine, lireReel, "un nombre"))
+            return refus;
+    qint64 comptes[3] = {0, 0, 0};
+    if (options.comptes)
+        if (auto refus = troisValeurs("--counts", *options.comptes, comptes, lireEntier, "un nombre entier"))
+            return refus;
+
+    std::map<int, Affectation> affectations;
+    for (const QString &texte : options.milieux) {
+        int niveau = 0;
+        Affectation affectation;
+        if (auto refus = lireAffectation(texte, niveau, affectation))
+            return refus;
+        if (affectations.count(niveau))
+            return Refus{QString("Le niveau de gris %1 reçoit deux milieux : « %2 » et « %3 »")
+                             .arg(niveau)
+                             .arg(affectations[niveau].texte, texte)};
+        affectations[niveau] = affectation;
+    }
+
+    QList<Milieu> catalogue;
+    if (options.pegs) {
+        // The per-medium trace is for the window's console, not for scripts.
+        std::ostream rien(nullptr);
+        QString erreur;
+        if (!lireFichierPegs(*options.pegs, catalogue, rien, &erreur))
+            return Refus{erreur};
+    }
+    for (auto &[niveau, affectation] : affectations) {
+        if (affectation.densite)
+            continue;
+        const Milieu *trouve = nullptr;
+        for (const Milieu &milieu : catalogue)
+            if (!trouve && milieu.nom.trimmed() == affectation.nom.trimmed())
+                trouve = &milieu;
+        if (!trouve)
+            return Refus{options.pegs ? QString("--medium « %1 » : aucun milieu « %2 » dans « %3 »")
+                                            .arg(affectation.texte, affectation.nom.trimmed(), *options.pegs)
+                                      : QString("--medium « %1 » : sans densité, le milieu se cherche dans un "
+                                                "catalogue : donner --pegs FICHIER ou NOM:DENSITE")
+                                            .arg(affectation.texte)};
+        // Picking the name in the table brings the name as the catalogue
+        // has it and the density as its box shows it.
+        affectation.nom = trouve->nom;
+        affectation.densite = densiteTable(trouve->densite);
+    }
+
+    if (nombreDonnes > 1 && !donnes[XY])
+        return Refus{"Avec plusieurs plans, l'image du plan XY est nécessaire : donner --xy IMAGE"};
+
+    QImage images[nombrePlans];
+    QVector<int> niveaux;
+    for (int p = 0; p < nombrePlans; ++p) {
+        if (!donnes[p])
+            continue;
+        QString erreur;
+        images[p] = chargerImageComplete(*options.images[p], &erreur);
+        if (images[p].isNull())
+            return Refus{erreur};
+        ajouterNiveauxGris(images[p], niveaux);
+    }
+    for (const auto &[niveau, affectation] : affectations)
+        if (!niveaux.contains(niveau))
+            return Refus{QString("--medium « %1 » : le niveau de gris %2 n'apparaît dans aucune image")
+                             .arg(affectation.texte)
+                             .arg(niveau)};
+
+    // One record per grey level, in the table's order, as a first press of
+    // "Egsphant" makes them.
+    QList<Materiau> materiaux;
+    for (int niveau : niveaux) {
+        const auto affectation = affectations.find(niveau);
+        if (affectation != affectations.end())
+            enregistrerChoix(materiaux, niveau, affectation->second.nom, *affectation->second.densite);
+        else if (!catalogue.isEmpty())
+            enregistrerChoix(materiaux, niveau, catalogue.first().nom, densiteTable(catalogue.first().densite));
+        else
+            return Refus{QString("Le niveau de gris %1 n'a pas de milieu : donner --medium %1=NOM:DENSITE, "
+                                 "ou --pegs FICHIER pour le premier milieu du catalogue")
+                             .arg(niveau)};
+    }
+
+    if (nombreDonnes == 1 && !options.comptes) {
+        // What the window's count fields show once the images are chosen.
+        for (int p = 0; p < nombrePlans; ++p) {
+            if (!donnes[p])
+                continue;
+            const int largeur = images[p].width(), hauteur = images[p].height();
+            if (p == XY) {
+                comptes[0] = largeur;
+                comptes[1] = hauteur;
+            } else if (p == YZ) {
+                comptes[1] = largeur;
+                comptes[2] = hauteur;
+            } else {
+                comptes[0] = largeur;
+                comptes[2] = hauteur;
+            }
+        }
+        for (int axe = 0; axe < 3; ++axe)
+            if (comptes[axe] == 0)
+                return Refus{QString("Une seule image ne donne pas le nombre de voxels selon %1 : "
+                                     "donner les trois comptes avec --counts NX,NY,NZ")
+                                 .arg(QChar('X' + axe))};
+    } else if (nombreDonnes > 1) {
+        auto taille = [&](Plan p) { return donnes[p] ? std::optional<QSize>(images[p].size()) : std::nullopt; };
+        const VerdictImages verdict = verifierImages(taille(XY), taille(XZ), taille(YZ));
+        if (!verdict.compatible)
+            return Refus{verdict.message};
+        comptes[0] = verdict.x;
+        comptes[1] = verdict.y;
+        comptes[2] = verdict.z;
+    }
+    const QString refusGrille = refusComptes(comptes[0], comptes[1], comptes[2]);
+    if (!refusGrille.isEmpty())
+        return Refus{refusGrille};
+    for (qint64 compte : comptes)
+        if (compte > INT_MAX)
+            return Refus{QString("Compte de voxels trop grand : %1 (au plus %2 par axe)").arg(compte).arg(INT_MAX)};
+
+    numeroterMateriaux(materiaux);
+    const QString refus = refusMateriaux(materiaux);
+    if (!refus.isEmpty())
+        return Refus{refus};
+
+    Grille grille;
+    QString erreur;
+    if (!initialiserGrille(grille, int(comptes[0]), int(comptes[1]), int(comptes[2]), &erreur))
+        return Refus{erreur};
+    const TableNiveaux table = tableNiveaux(materiaux);
+    switch (choixConstructeur(donnes[XY], donnes[XZ], donnes[YZ])) {
+    case Constructeur::PlanXY: extruderPlan(grille, PlanImage::XY, images[XY], table); break;
+    case Constructeur::PlanXZ: extruderPlan(grille, PlanImage::XZ, images[XZ], table); break;
+    case Constructeur::PlanYZ: extruderPlan(grille, PlanImage::YZ, images[YZ], table); break;
+    case Constructeur::Plans:
+        intersecterPlans(grille, images[XY], images[planA(donnes[XZ]) == PlanImage::XZ ? XZ : YZ],
+                         images[planB(donnes[YZ]) == PlanImage::YZ ? YZ : XZ], table);
+        break;
+    }
+
+    const QString fichier = options.sortie.value_or(fichierParDefaut);
+    if (!enregistrerEgsphant(fichier, materiaux, grille, geometrie, &erreur))
+        return Refus{erreur};
+    ecrireLigne(sortie, QString("Fantôme écrit dans « %1 » : %2 %3, %4 × %5 × %6 voxels")
+                            .arg(fichier)
+                            .arg(materiaux.size())
+                            .arg(materiaux.size() == 1 ? "milieu" : "milieux")
+                            .arg(grille.dimX)
+                            .arg(grille.dimY)
+                            .arg(grille.dimZ));
+    return std::nullopt;
+}
+
+} // namespace
+
+QString aideLot()
+{
+    return QString(
+        "Usage : quarvel-phantom [options]\n"
+        "Construit un fantôme EGSnrc (.egsphant) à partir d'images de plans en niveaux de gris,\n"
+        "avec les mêmes règles que le bouton « Egsphant » de la fenêtre : mêmes choix, même fichier.\n"
+        "\n"
+        "Options :\n"
+        "  --pegs FICHIER      catalogue des milieux (fichier PEGS4, ex. 521icru.pegs4dat).\n"
+        "  --xy IMAGE          image du plan XY (largeur : X, hauteur : Y).\n"
+        "  --yz IMAGE          image du plan YZ (largeur : Y, hauteur : Z).\n"
+        "  --xz IMAGE          image du plan XZ (largeur : X, hauteur : Z).\n"
+        "                      Au moins un plan. Un seul plan est étiré le long de l'axe qui lui\n"
+        "                      manque ; deux ou trois plans sont croisés (le plan XY est alors\n"
+        "                      obligatoire) : un voxel prend un milieu là où les images montrent\n"
+        "                      le même niveau de gris. Les autres voxels gardent le premier milieu.\n"
+        "  --medium NIVEAU=NOM[:DENSITE]\n"
+        "                      milieu du niveau de gris NIVEAU (entier de 0 à 255 présent dans les\n"
+        "                      images), une fois par niveau. Sans DENSITE : le premier milieu du\n"
+        "                      catalogue nommé NOM (blancs des extrémités ignorés), avec sa densité\n"
+        "                      à six chiffres significatifs. Avec DENSITE (g/cm3) : NOM et DENSITE\n"
+        "                      tels quels. Un niveau sans --medium prend le premier milieu du\n"
+        "                      catalogue. Les milieux sont numérotés du niveau le plus clair au\n"
+        "                      plus foncé.\n"
+        "  --size SX,SY,SZ     taille des voxels en cm (défaut : 1.0,1.0,1.0).\n"
+        "  --origin OX,OY,OZ   coin inférieur de la grille en cm (défaut : -15.0,-15.0,0.0).\n"
+        "  --counts NX,NY,NZ   nombre de voxels selon X, Y, Z ; avec un seul plan seulement, et\n"
+        "                      alors nécessaire (une image ne donne pas l'axe étiré). Avec plusieurs\n"
+        "                      plans, les comptes sont les tailles des images, qui doivent concorder.\n"
+        "  -o, --output FICHIER\n"
+        "                      fichier écrit (défaut : test.egsphant), entier ou pas du tout : en cas\n"
+        "                      d'échec, un fichier existant reste tel quel.\n"
+        "  -h, --help          affiche cette aide.\n"
+        "Une valeur se donne après l'option (--xy coupe.bmp) ou avec « = » (--xy=coupe.bmp).\n"
+        "\n"
+        "Statut de sortie : 0 fantôme écrit (une ligne de résumé sur la sortie standard) ;\n"
+        "1 choix refusé, fichier illisible ou écriture impossible ; 2 ligne de commande erronée\n"
+        "(option inconnue ou donnée deux fois, valeur manquante, aucun plan, --counts avec\n"
+        "plusieurs plans). En cas d'échec, un message sur la sortie d'erreur et aucun fichier écrit.\n"
+        "\n"
+        "Exemples :\n"
+        "  quarvel-phantom --pegs 521icru.pegs4dat --xy coupe.bmp --counts 64,64,30 \\\n"
+        "      --medium 255=H2O521ICRU --medium 0=AIR521ICRU:0.0012 --size 0.5,0.5,0.2 -o tete.egsphant\n"
+        "  quarvel-phantom --pegs 521icru.pegs4dat --xy xy.bmp --yz yz.bmp --xz xz.bmp \\\n"
+        "      --medium 128=ICRPBONE521ICRU --origin 0,0,0\n");
+}
+
+int executerLot(const QStringList &arguments, std::ostream &sortie, std::ostream &erreurs)
+{
+    Options options;
+    std::optional<Refus> refus = lireOptions(arguments, options);
+    if (!refus && options.aide) {
+        const QString aide = aideLot();
+        const QByteArray octets = aide.toUtf8();
+        sortie.write(octets.constData(), octets.size());
+        sortie.flush();
+        return statutLotReussi;
+    }
+    if (!refus) {
+        try {
+            refus = construire(options, sortie);
+        } catch (const std::bad_alloc &) {
+            refus = Refus{"Mémoire insuffisante pour construire ce fantôme"};
+        }
+    }
+    if (refus) {
+        ecrireLigne(erreurs, refus->message);
+        return refus->statut;
+    }
+    return statutLotReussi;
+}

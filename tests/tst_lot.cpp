@@ -1,0 +1,461 @@
+// The batch command: its options, its refusals, and the same file as the window.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <iomanip>
+#include <locale>
+#include <sstream>
+
+#include "phantom/lot.h"
+#include "window/interface.h"
+
+namespace {
+
+using Pixels = QVector<QVector<int>>; // grey levels [row][column]
+
+const Pixels pixelsXY = {{255, 255, 100, 100}, {255, 100, 100, 30}, {255, 255, 255, 30}}; // 4 × 3
+const Pixels pixelsYZ = {{255, 100, 255}, {30, 30, 100}};                                 // 3 × 2
+const Pixels pixelsXZ = {{100, 100, 255, 255}, {30, 255, 255, 100}};                      // 4 × 2
+
+// Names padded as PEGS4 files have them; " EAU   " and "EAU" both trim to EAU.
+const QByteArray pegsEssai = " MEDIUM=AIR521ICRU              ,STERNCID=AIR521ICRU\n"
+                             " MIXT,RHO= 1.2048E-03,NE= 4,GASP= 1.0000E+00, IUNRST=0\n"
+                             " 1.0 2.0 3.0\n"
+                             " MEDIUM= EAU   ,STERNCID=EAU\n"
+                             " COMP,RHO= 1.23456789E+00,NE= 2\n"
+                             " MEDIUM=EAU,STERNCID=EAU\n"
+                             " COMP,RHO= 2.0000E+00,NE= 2\n"
+                             " MEDIUM=OS  ,STERNCID=OS\n"
+                             " COMP,RHO= 1.8500E+00,NE= 2\n";
+
+QImage image(const Pixels &pixels)
+{
+    QImage im(int(pixels[0].size()), int(pixels.size()), QImage::Format_RGB32);
+    for (int y = 0; y < im.height(); ++y)
+        for (int x = 0; x < im.width(); ++x)
+            im.setPixel(x, y, qRgb(pixels[y][x], pixels[y][x], pixels[y][x]));
+    return im;
+}
+
+int niveau(const Pixels &p, int colonne, int rangee)
+{
+    return rangee < p.size() && colonne < p[rangee].size() ? p[rangee][colonne] : -1;
+}
+
+QString reel(double v)
+{
+    std::ostringstream s;
+    s.imbue(std::locale::classic());
+    s << std::showpoint << std::setprecision(6) << v; // %#.6g
+    return QString::fromStdString(s.str());
+}
+
+struct Milieu_
+{
+    QByteArray nom;
+    double densite;
+};
+
+// The phantom text from first principles; voxel k of cles[z][y][x] is the key '1' + k.
+QByteArray fantome(const QList<Milieu_> &milieux, const QList<QStringList> &cles, const double taille[3],
+                   const double origine[3])
+{
+    const int dims[3] = {int(cles[0][0].size()), int(cles[0].size()), int(cles.size())};
+    QByteArray t = QByteArray::number(milieux.size()) + "\n";
+    for (const Milieu_ &m : milieux)
+        t += m.nom + "\n";
+    for (const Milieu_ &m : milieux)
+        t += reel(m.densite).toLatin1() + " ";
+    t += QString::asprintf("\n%4d %4d %4d\n", dims[0], dims[1], dims[2]).toLatin1();
+    for (int a = 0; a < 3; ++a) {
+        for (int i = 0; i <= dims[a]; ++i)
+            t += reel(origine[a] + i * taille[a]).toLatin1() + " ";
+        t += "\n";
+    }
+    for (bool densites : {false, true}) {
+        for (const QStringList &tranche : cles) {
+            for (const QString &ligne : tranche) {
+                for (QChar c : ligne) {
+                    if (densites)
+                        t += reel(milieux[c.unicode() - '1'].densite).toLatin1() + ' ';
+                    else
+                        t += char(c.unicode());
+                }
+                t += "\n";
+            }
+            t += "\n";
+        }
+    }
+    return t;
+}
+
+} // namespace
+Q_DECLARE_METATYPE(Milieu_)
+namespace {
+
+const double tailleDefaut[3] = {1.0, 1.0, 1.0};
+const double origineDefaut[3] = {-15.0, -15.0, 0.0};
+
+QByteArray lire(const QString &chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("ABSENT");
+}
+
+bool ecrireFichier(const QString &chemin, const QByteArray &octets)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
+}
+
+struct Resultat
+{
+    int statut;
+    QString sortie, erreurs;
+};
+
+Resultat lancer(const QStringList &arguments)
+{
+    std::ostringstream sortie, erreurs;
+    const int statut = executerLot(arguments, sortie, erreurs);
+    return {statut, QString::fromStdString(sortie.str()), QString::fromStdString(erreurs.str())};
+}
+
+} // namespace
+
+class TestLot : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dossier;
+    QString d(const QString &nom) const { return dossier.filePath(nom); }
+    // "@/x" in an argument stands for the test folder.
+    QStringList chemins(QStringList arguments) const
+    {
+        for (QString &a : arguments)
+            a.replace("@/", dossier.path() + "/");
+        return arguments;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dossier.isValid());
+        QVERIFY(image(pixelsXY).save(d("xy.bmp"), "BMP"));
+        QVERIFY(image(pixelsYZ).save(d("yz.bmp"), "BMP"));
+        QVERIFY(image(pixelsXZ).save(d("xz.bmp"), "BMP"));
+        QVERIFY(image({{7, 8}, {9, 10}}).save(d("autre.bmp"), "BMP"));
+        QVERIFY(image({{255, 255, 255, 255, 255}, {0, 0, 0, 0, 0}}).save(d("large.bmp"), "BMP"));
+        QVector<int> niveaux62;
+        for (int g = 0; g < 62; ++g)
+            niveaux62 << g * 4;
+        QVERIFY(image({niveaux62}).save(d("62.bmp"), "BMP"));
+        QVERIFY(image(Pixels(30, QVector<int>(40, 90))).save(d("grande.bmp"), "BMP"));
+        const QByteArray grande = lire(d("grande.bmp"));
+        QVERIFY(ecrireFichier(d("coupee.bmp"), grande.left(grande.size() / 2)));
+        QVERIFY(ecrireFichier(d("texte.bmp"), "pas une image\n"));
+        QVERIFY(ecrireFichier(d("cat.pegs4dat"), pegsEssai));
+        QVERIFY(ecrireFichier(d("vide.pegs4dat"), "rien ici\n"));
+    }
+
+    // One plane, stretched along its missing axis: media per level, geometry, defaults.
+    void unPlan_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QList<Milieu_>>("milieux");
+        QTest::addColumn<QList<QStringList>>("cles");
+        QTest::addColumn<QVector<double>>("geometrie");
+        const Milieu_ air{"AIR521ICRU              ", 0.0012048}, eau{" EAU   ", 1.23457}, os{"OS  ", 1.85};
+        const QVector<double> defaut = {1, 1, 1, -15, -15, 0};
+        const QStringList xy = {"1122", "1223", "1113"};
+        QTest::newRow("premier milieu par défaut")
+            << QStringList{"--xy", "@/xy.bmp", "--counts", "4,3,2"} << QList<Milieu_>{air, air, air}
+            << QList<QStringList>{xy, xy} << defaut;
+        QTest::newRow("nom rogné, blancs gardés, densité à six chiffres")
+            << QStringList{"--xy", "@/xy.bmp", "--counts", "4,3,1", "--medium", "100=EAU", "--medium", "30= OS"}
+            << QList<Milieu_>{air, eau, os} << QList<QStringList>{xy} << defaut;
+        QTest::newRow("nom et densité tels quels, niveaux du plus clair au plus foncé")
+            << QStringList{"--medium", "30=Mon milieu :2.5", "--xy", "@/xy.bmp", "--medium=255=OS:1e-3", "--counts", "4,3,1"}
+            << QList<Milieu_>{{"OS", 0.001}, air, {"Mon milieu ", 2.5}} << QList<QStringList>{xy} << defaut;
+        QTest::newRow("comptes au-delà de l'image, géométrie donnée")
+            << QStringList{"--xy", "@/xy.bmp", "--counts", "5,4,1", "--size", "0.5,0.25,2", "--origin=-1,0,3.5"}
+            << QList<Milieu_>{air, air, air} << QList<QStringList>{{"11221", "12231", "11131", "11111"}}
+            << QVector<double>{0.5, 0.25, 2, -1, 0, 3.5};
+        QTest::newRow("plan YZ") << QStringList{"--yz", "@/yz.bmp", "--counts", "2,3,2", "--medium", "30=OS"}
+                                 << QList<Milieu_>{air, air, os} << QList<QStringList>{{"11", "22", "11"}, {"33", "33", "22"}}
+                                 << defaut;
+        QTest::newRow("plan XZ") << QStringList{"--xz", "@/xz.bmp", "--counts", "4,2,2", "--medium", "100=EAU"}
+                                 << QList<Milieu_>{air, eau, air} << QList<QStringList>{{"2211", "2211"}, {"3112", "3112"}}
+                                 << defaut;
+    }
+    void unPlan()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QList<Milieu_>, milieux);
+        QFETCH(QList<QStringList>, cles);
+        QFETCH(QVector<double>, geometrie);
+        const QString ancien = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dossier.path()));
+        QFile::remove("test.egsphant");
+        const Resultat r = lancer(chemins(arguments) << "--pegs" << d("cat.pegs4dat"));
+        QDir::setCurrent(ancien);
+        QCOMPARE(r.erreurs, QString());
+        QCOMPARE(r.statut, 0);
+        QCOMPARE(r.sortie, QString("Fantôme écrit dans « test.egsphant » : %1 milieux, %2 × %3 × %4 voxels\n")
+                               .arg(milieux.size())
+                               .arg(cles[0][0].size())
+                               .arg(cles[0].size())
+                               .arg(cles.size()));
+        QCOMPARE(lire(d("test.egsphant")), fantome(milieux, cles, geometrie.constData(), geometrie.constData() + 3));
+    }
+
+    // Two or three planes: counts from the image check, voxels where all agree.
+    void plusieursPlans_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<Pixels>("a");
+        QTest::addColumn<Pixels>("b");
+        QTest::addColumn<QVector<int>>("niveaux");
+        QTest::newRow("XY XZ") << QStringList{"--xz", "@/xz.bmp", "--xy", "@/xy.bmp"} << pixelsXZ << pixelsXZ
+                               << QVector<int>{255, 100, 30};
+        QTest::newRow("XY YZ") << QStringList{"--xy", "@/xy.bmp", "--yz", "@/yz.bmp"} << pixelsYZ << pixelsYZ
+                               << QVector<int>{255, 100, 30};
+        QTest::newRow("XY YZ XZ") << QStringList{"--xy", "@/xy.bmp", "--yz", "@/yz.bmp", "--xz", "@/xz.bmp"}
+                                  << pixelsXZ << pixelsYZ << QVector<int>{255, 100, 30};
+    }
+    void plusieursPlans()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(Pixels, a);
+        QFETCH(Pixels, b);
+        QFETCH(QVector<int>, niveaux);
+        const QList<Milieu_> milieux = {{"AIR", 0.5}, {"EAU", 1.0}, {"OS", 2.0}};
+        QList<QStringList> cles(2, QStringList(3, QString(4, '1')));
+        for (int z = 0; z < 2; ++z)
+            for (int y = 0; y < 3; ++y)
+                for (int x = 0; x < 4; ++x)
+                    if (niveau(pixelsXY, x, y) == niveau(a, x, z) && niveau(a, x, z) == niveau(b, y, z))
+                        cles[z][y][x] = QChar(char('1' + niveaux.indexOf(niveau(b, y, z))));
+        const Resultat r = lancer(chemins(arguments) << "-o" << d("plans.egsphant") << "--medium" << "255=AIR:0.5"
+                                                     << "--medium" << "100=EAU:1" << "--medium" << "30=OS:2");
+        QCOMPARE(r.erreurs, QString());
+        QCOMPARE(r.statut, 0);
+        QVERIFY(r.sortie.contains("3 milieux, 4 × 3 × 2 voxels"));
+        QCOMPARE(lire(d("plans.egsphant")), fantome(milieux, cles, tailleDefaut, origineDefaut));
+    }
+
+    // Each refusal: its status, one line on stderr, no file, an earlier file untouched.
+    void refus_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("statut");
+        QTest::addColumn<QString>("message");
+        const QStringList xy = {"--pegs", "@/cat.pegs4dat", "--xy", "@/xy.bmp"};
+        const QStringList xy1 = xy + QStringList{"--counts", "4,3,1"};
+        QTest::newRow("image absente") << QStringList{"--xy", "@/absente.bmp", "--counts", "1,1,1", "--medium", "1=A:1"}
+                                       << 1 << "Image introuvable : \"" + d("absente.bmp") + "\"";
+        QTest::newRow("BMP coupé") << QStringList{"--pegs", "@/cat.pegs4dat", "--xy", "@/coupee.bmp", "--counts", "1,1,1"}
+                                   << 1 << "Image tronquée : \"" + d("coupee.bmp") + "\" ne compte que";
+        QTest::newRow("pas une image") << QStringList{"--pegs", "@/cat.pegs4dat", "--xz", "@/texte.bmp", "--counts", "1,1,1"}
+                                       << 1 << "Image illisible (format inconnu ou fichier abîmé) : \"" + d("texte.bmp") + "\"";
+        QTest::newRow("pegs absent") << QStringList{"--pegs", "@/absent.pegs4dat", "--xy", "@/xy.bmp", "--counts", "4,3,1"}
+                                     << 1 << "Impossible d'ouvrir le fichier \"" + d("absent.pegs4dat") + "\"";
+        QTest::newRow("pegs sans milieu") << QStringList{"--pegs", "@/vide.pegs4dat", "--xy", "@/xy.bmp", "--counts", "4,3,1"}
+                                          << 1 << "Aucun milieu dans le fichier \"" + d("vide.pegs4dat") + "\"";
+        QTest::newRow("compte négatif") << xy + QStringList{"--counts", "4,-3,1"} << 1
+                                        << "Nombre de voxels invalide : 4 × -3 × 1 (chaque compte doit être un entier positif).";
+        QTest::newRow("compte non entier") << xy + QStringList{"--counts", "4,3,1.5"} << 1
+                                           << "--counts « 4,3,1.5 » : « 1.5 » n'est pas un nombre entier";
+        QTest::newRow("deux comptes") << xy + QStringList{"--counts", "4,3"} << 1
+                                      << "--counts attend trois valeurs séparées par des virgules, pas « 4,3 »";
+        QTest::newRow("compte au-delà d'un int") << xy + QStringList{"--counts", "3000000000,1,1"} << 1 << "trop grand";
+        QTest::newRow("taille non numérique") << xy1 + QStringList{"--size", "1,x,1"} << 1
+                                              << "--size « 1,x,1 » : « x » n'est pas un nombre";
+        QTest::newRow("origine à deux valeurs") << xy1 + QStringList{"--origin", "0,0"} << 1
+                                                << "--origin attend trois valeurs séparées par des virgules, pas « 0,0 »";
+        QTest::newRow("niveau 256") << xy1 + QStringList{"--medium", "256=OS"} << 1
+                                    << "--medium « 256=OS » : le niveau de gris doit être un entier de 0 à 255";
+        QTest::newRow("niveau non entier") << xy1 + QStringList{"--medium", "x=OS"} << 1
+                                           << "--medium « x=OS » : le niveau de gris doit être un entier de 0 à 255";
+        QTest::newRow("niveau absent des images") << xy1 + QStringList{"--medium", "7=OS"} << 1
+                                                  << "--medium « 7=OS » : le niveau de gris 7 n'apparaît dans aucune image";
+        QTest::newRow("niveau donné deux fois") << xy1 + QStringList{"--medium", "30=OS", "--medium", "030=EAU"} << 1
+                                                << "Le niveau de gris 30 reçoit deux milieux : « 30=OS » et « 030=EAU »";
+        QTest::newRow("nom hors catalogue") << xy1 + QStringList{"--medium", "30=PLOMB"} << 1
+                                            << "--medium « 30=PLOMB » : aucun milieu « PLOMB » dans « " + d("cat.pegs4dat") + " »";
+        QTest::newRow("densité non numérique") << xy1 + QStringList{"--medium", "30=OS:dense"} << 1
+                                               << "--medium « 30=OS:dense » : la densité « dense » n'est pas un nombre";
+        QTest::newRow("sans catalogue") << QStringList{"--xy", "@/xy.bmp", "--counts", "4,3,1", "--medium", "30=OS:2"}
+                                        << 1 << "Le niveau de gris 255 n'a pas de milieu";
+        QTest::newRow("un plan sans comptes") << xy << 1 << "selon Z : donner les trois comptes avec --counts NX,NY,NZ";
+        QTest::newRow("plan YZ sans comptes") << QStringList{"--pegs", "@/cat.pegs4dat", "--yz", "@/yz.bmp"} << 1
+                                              << "selon X : donner";
+        QTest::newRow("trop de milieux") << QStringList{"--pegs", "@/cat.pegs4dat", "--xy", "@/62.bmp", "--counts", "62,1,1"}
+                                         << 1 << "Trop de milieux : 62, le fichier egsphant en accepte au plus 61.";
+        QTest::newRow("images incompatibles") << xy + QStringList{"--xz", "@/large.bmp"} << 1 << "Image incompatible : -1 3 2";
+        QTest::newRow("plusieurs plans sans XY")
+            << QStringList{"--pegs", "@/cat.pegs4dat", "--xz", "@/xz.bmp", "--yz", "@/yz.bmp"} << 1
+            << "Avec plusieurs plans, l'image du plan XY est nécessaire : donner --xy IMAGE";
+        QTest::newRow("dossier de sortie absent") << xy1 + QStringList{"-o", "@/absent/x.egsphant"} << 1
+                                                  << "Fichier \"" + d("absent/x.egsphant") + "\" non écrit : impossible de le créer";
+        QTest::newRow("option inconnue") << xy1 + QStringList{"--couleur", "rouge"} << 2
+                                         << "Option inconnue : « --couleur » (voir quarvel-phantom --help)";
+        QTest::newRow("valeur manquante") << QStringList{"--xy", "--counts", "1,1,1"} << 2
+                                          << "Valeur manquante après « --xy » (voir quarvel-phantom --help)";
+        QTest::newRow("aucun plan") << QStringList{"--pegs", "@/cat.pegs4dat"} << 2 << "Aucun plan";
+        QTest::newRow("comptes et plusieurs plans") << xy1 + QStringList{"--yz", "@/yz.bmp"} << 2 << "--counts ne s'emploie";
+        QTest::newRow("option donnée deux fois") << xy1 + QStringList{"--xy", "@/xy.bmp"} << 2
+                                                 << "Option « --xy » donnée deux fois";
+        QTest::newRow("argument en trop") << xy1 + QStringList{"reste"} << 2 << "Argument inattendu : « reste »";
+    }
+    void refus()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, statut);
+        QFETCH(QString, message);
+        const QString sortie = d("refus.egsphant");
+        for (bool existant : {false, true}) {
+            QFile::remove(sortie);
+            if (existant)
+                QVERIFY(ecrireFichier(sortie, "ANCIEN"));
+            QStringList args = chemins(arguments);
+            if (!args.contains("-o"))
+                args << "-o" << sortie;
+            const Resultat r = lancer(args);
+            QCOMPARE(r.statut, statut);
+            QCOMPARE(r.sortie, QString());
+            QVERIFY2(r.erreurs.contains(message), qPrintable(r.erreurs));
+            QVERIFY(r.erreurs.endsWith('\n') && r.erreurs.count('\n') == 1);
+            QCOMPARE(lire(sortie), existant ? QByteArray("ANCIEN") : QByteArray("ABSENT"));
+        }
+        QVERIFY(!QFileInfo::exists(d("absent")));
+    }
+
+    // A grid far beyond the machine is refused at once, before any allocation.
+    void comptesEnormes()
+    {
+        QElapsedTimer chrono;
+        chrono.start();
+        const Resultat r = lancer(chemins({"--pegs", "@/cat.pegs4dat", "--xy", "@/xy.bmp", "--counts",
+                                           "100000,100000,100000", "-o", "@/enorme.egsphant"}));
+        QVERIFY(chrono.elapsed() < 2000);
+        QCOMPARE(r.statut, 1);
+        QVERIFY2(r.erreurs.startsWith("Grille trop grande : 100000 × 100000 × 100000 voxels"), qPrintable(r.erreurs));
+        QVERIFY(!QFileInfo::exists(d("enorme.egsphant")));
+    }
+
+    void aide()
+    {
+        for (const QString option : {"-h", "--help"}) {
+            const Resultat r = lancer({"--xy", "@/xy.bmp", option, "--inconnue"});
+            QCOMPARE(r.statut, 0);
+            QCOMPARE(r.erreurs, QString());
+            QCOMPARE(r.sortie, aideLot());
+            for (const char *mot : {"--pegs", "--xy", "--yz", "--xz", "--medium NIVEAU=NOM[:DENSITE]", "--size",
+                                    "--origin", "--counts", "-o, --output", "-h, --help", "Exemples", "test.egsphant",
+                                    "-15.0,-15.0,0.0", "1.0,1.0,1.0"})
+                QVERIFY2(r.sortie.contains(mot), mot);
+        }
+    }
+
+    // The real executable: statuses, messages on stderr, the same file as in-process.
+    void executable()
+    {
+        const auto lancerExe = [this](const QStringList &arguments, QByteArray *erreurs) {
+            QProcess p;
+            p.start(QUARVEL_PHANTOM, chemins(arguments));
+            if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
+                return -1;
+            *erreurs = p.readAllStandardError();
+            return p.exitCode();
+        };
+        QByteArray erreurs;
+        QCOMPARE(lancerExe({"--xy", "@/absente.bmp", "--counts", "1,1,1", "--medium", "1=A:1", "-o", "@/exe.egsphant"}, &erreurs), 1);
+        QCOMPARE(erreurs, ("Image introuvable : \"" + d("absente.bmp") + "\"\n").toUtf8());
+        QCOMPARE(lancerExe({"--xy"}, &erreurs), 2);
+        QCOMPARE(erreurs, QByteArray("Valeur manquante après « --xy » (voir quarvel-phantom --help)\n"));
+        QVERIFY(!QFileInfo::exists(d("exe.egsphant")));
+        const QStringList args = {"--pegs", "@/cat.pegs4dat", "--xy", "@/xy.bmp", "--counts", "4,3,2", "--medium", "30=OS"};
+        QCOMPARE(lancerExe(args + QStringList{"-o", "@/exe.egsphant"}, &erreurs), 0);
+        QCOMPARE(erreurs, QByteArray());
+        QCOMPARE(lancer(chemins(args + QStringList{"-o", "@/dedans.egsphant"})).statut, 0);
+        QCOMPARE(lire(d("exe.egsphant")), lire(d("dedans.egsphant")));
+    }
+
+    // The window and the command, given the same choices, write the same bytes.
+    void memeFichierQueLaFenetre_data()
+    {
+        QTest::addColumn<QStringList>("plans");
+        QTest::addColumn<QStringList>("comptes");
+        QTest::newRow("extrusion XZ") << QStringList{"XZ"} << QStringList{"4", "3", "2"};
+        QTest::newRow("trois plans") << QStringList{"XY", "YZ", "XZ"} << QStringList();
+    }
+    void memeFichierQueLaFenetre()
+    {
+        QFETCH(QStringList, plans);
+        QFETCH(QStringList, comptes);
+        const QString pegs = QUARVEL_SHARED_DATA "/521icru.pegs4dat";
+        if (!QFileInfo::exists(pegs))
+            QSKIP("../shared/data/521icru.pegs4dat is absent: no real catalogue to build with");
+
+        Interface f;
+        QStringList reponses = {pegs};
+        for (const QString &p : plans)
+            reponses << d(p.toLower() + ".bmp");
+        f.choisirFichier = [&reponses](QWidget *, const QString &, const QString &, const QString &) {
+            return reponses.takeFirst();
+        };
+        f.selectMat();
+        for (const QString &p : plans)
+            (f.*(p == "XY" ? &Interface::selectXY : p == "YZ" ? &Interface::selectYZ : &Interface::selectXZ))();
+        QCOMPARE(f.tableMateriaux->rowCount(), 3);
+        // Level 100 picks a catalogue medium, level 30 gets a typed name and density.
+        for (int i = 0; i < 3; ++i) {
+            const LigneTable &ligne = f.lignesTable->at(i);
+            if (f.niveauxGris[i] == 100) {
+                const int k = ligne.comboNom->findText("ICRPBONE521ICRU", Qt::MatchStartsWith);
+                QVERIFY(k > 0);
+                ligne.comboNom->setCurrentIndex(k);
+                emit ligne.comboNom->activated(k);
+            } else if (f.niveauxGris[i] == 30) {
+                ligne.comboNom->setCurrentText("Gel ");
+                ligne.comboDensite->setCurrentText("1.07");
+            }
+        }
+        if (!comptes.isEmpty()) {
+            f.champDimX->setText(comptes[0]);
+            f.champDimY->setText(comptes[1]);
+            f.champDimZ->setText(comptes[2]);
+        }
+        f.tailleX->setText("0.2");
+        f.origineZ->setText("-2.5");
+        f.fichierEgsphant->setText(d("fenetre.egsphant"));
+        f.evalue();
+        QVERIFY2(QFileInfo::exists(d("fenetre.egsphant")), qPrintable(f.etat->text()));
+
+        QStringList args = {"--pegs", pegs, "--medium", "100=ICRPBONE521ICRU", "--medium", "30=Gel :1.07",
+                            "--size", "0.2,1.0,1.0", "--origin", "-15.0,-15.0,-2.5", "-o", d("lot.egsphant")};
+        for (const QString &p : plans)
+            args << "--" + p.toLower() << d(p.toLower() + ".bmp");
+        if (!comptes.isEmpty())
+            args << "--counts" << comptes.join(',');
+        const Resultat r = lancer(args);
+        QCOMPARE(r.erreurs, QString());
+        QCOMPARE(r.statut, 0);
+        const QByteArray fichier = lire(d("lot.egsphant"));
+        // The catalogue's name with its blanks, the typed one as typed.
+        QVERIFY(QRegularExpression("\nICRPBONE521ICRU +\nGel \n").match(QString::fromLatin1(fichier)).hasMatch());
+        QCOMPARE(fichier, lire(d("fenetre.egsphant")));
+    }
+};
+
+QTEST_MAIN(TestLot)
+#include "tst_lot.moc"
