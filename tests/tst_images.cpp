@@ -292,6 +292,7 @@ private slots:
         QTest::newRow("annule") << QString();
         QTest::newRow("pas une image") << "texte";
         QTest::newRow("introuvable") << dossier.filePath("absent.bmp");
+        QTest::newRow("bmp tronque") << "tronque";
     }
 
     void choixSansImage()
@@ -302,6 +303,16 @@ private slots:
             QFile texte(reponse);
             QVERIFY(texte.open(QIODevice::WriteOnly));
             texte.write("ceci n'est pas une image\n");
+        }
+        if (reponse == "tronque") {
+            // Qt's reader takes a cut BMP without complaint; the loader must not.
+            reponse = dossier.filePath("tronque.bmp");
+            QImage entiere(64, 64, QImage::Format_RGB32);
+            entiere.fill(qRgb(90, 90, 90));
+            QVERIFY(entiere.save(reponse, "BMP"));
+            QFile fichier(reponse);
+            QVERIFY(fichier.resize(fichier.size() / 2));
+            QVERIFY(!QImage(reponse).isNull());
         }
         Interface f;
         *f.milieux = catalogue();

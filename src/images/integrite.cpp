@@ -5,18 +5,6 @@
 
 #include <cstdlib>
 
-#include "images/chargement.h"
-
-namespace {
-
-// Bytes the header announces (pixel offset + rows) and the file holds, for an
-// uncompressed BMP; both 0 when the file is not one or its size cannot be told.
-struct TailleBmp
-{
-    qint64 annoncee = 0;
-    qint64 reelle = 0;
-};
-
 TailleBmp tailleBmp(const QString &chemin)
 {
     QFile fichier(chemin);
@@ -47,23 +35,4 @@ TailleBmp tailleBmp(const QString &chemin)
     const qint64 pasLigne = (largeur * bits + 31) / 32 * 4;
     const qint64 derniereLigne = (largeur * bits + 7) / 8; // the last row may go unpadded
     return {debutPixels + pasLigne * (hauteur - 1) + derniereLigne, fichier.size()};
-}
-
-} // namespace
-
-QImage chargerImageComplete(const QString &chemin, QString *erreur)
-{
-    QImage image = chargerImage(chemin, erreur);
-    if (image.isNull())
-        return image;
-    const TailleBmp taille = tailleBmp(chemin);
-    if (taille.reelle < taille.annoncee) {
-        if (erreur)
-            *erreur = QString("Image tronquée : \"%1\" ne compte que %2 octets sur les %3 que son en-tête annonce")
-                          .arg(chemin)
-                          .arg(taille.reelle)
-                          .arg(taille.annoncee);
-        return QImage();
-    }
-    return image;
 }

@@ -1,13 +1,18 @@
 #ifndef QUARVEL_INTEGRITE_H
 #define QUARVEL_INTEGRITE_H
 
-#include <QImage>
 #include <QString>
 
-// chargerImage, but a BMP file shorter than the pixel rows its header
-// announces is refused too: Qt's reader stops at the end of such a file
-// without reporting anything and hands back a partly blank picture. On
-// failure the image is null and erreur (when given) says why in French.
-QImage chargerImageComplete(const QString &chemin, QString *erreur = nullptr);
+// Bytes that an uncompressed BMP's header announces (pixel offset + rows) and
+// bytes the file holds; both 0 when the file is not one or its size cannot be
+// told. Qt's reader stops at the end of a cut file without reporting anything
+// and hands back a partly blank picture, so the loader compares the two.
+struct TailleBmp
+{
+    qint64 annoncee = 0;
+    qint64 reelle = 0;
+};
+
+TailleBmp tailleBmp(const QString &chemin);
 
 #endif

@@ -12,7 +12,7 @@
 #include <optional>
 #include <ostream>
 
-#include "images/integrite.h"
+#include "images/chargement.h"
 #include "images/compatibilite.h"
 #include "images/inventaire.h"
 #include "media/materiaux.h"
@@ -258,7 +258,7 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie)
         if (!donnes[p])
             continue;
         QString erreur;
-        images[p] = chargerImageComplete(*options.images[p], &erreur);
+        images[p] = chargerImage(*options.images[p], &erreur);
         if (images[p].isNull())
             return Refus{erreur};
         ajouterNiveauxGris(images[p], niveaux);
