@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <future>
 #include <vector>
 
 #include "phantom/reel.h"
@@ -17,20 +18,23 @@
 namespace {
 
 // Collects the text in a large block and hands it to the device block by
-// block: a call per number would cost more than the bytes themselves.
+// block: a call per number would cost more than the bytes themselves. The
+// device writes one block on a second thread while the next one is filled,
+// so making the text and moving it to the disk overlap.
 class Tampon
 {
 public:
-    explicit Tampon(QIODevice &sortie) : sortie(sortie), octets(4 << 20) {}
+    explicit Tampon(QIODevice &sortie) : sortie(sortie), blocs{std::vector<char>(4 << 20), std::vector<char>(4 << 20)} {}
+    ~Tampon() { attendre(); }
 
     // Room for at least n more bytes (n at most the block size).
     char *place(qint64 n)
     {
-        if (utilise + n > qint64(octets.size()))
+        if (utilise + n > taille())
             vider();
-        return octets.data() + utilise;
+        return bloc() + utilise;
     }
-    qint64 libre() const { return qint64(octets.size()) - utilise; }
+    qint64 libre() const { return taille() - utilise; }
     void avancer(qint64 n) { utilise += n; }
     void ajouter(const char *texte, qint64 n) { std::memcpy(place(n), texte, n); utilise += n; }
     void ajouter(char c) { *place(1) = c; ++utilise; }
@@ -42,34 +46,58 @@ public:
     }
     void ajouterReel(double valeur) { avancer(formatReel(valeur, place(longueurReelMax))); }
 
-    bool vider()
+    // Hands the current block to the writing thread and switches to the other one.
+    void vider()
     {
+        attendre();
         if (utilise > 0 && ok) {
-            ok = sortie.write(octets.data(), utilise) == utilise;
-            demarrerEcritureDisque();
+            const char *debut = bloc();
+            const qint64 n = utilise;
+            ecriture = std::async(std::launch::async, [this, debut, n] { return ecrire(debut, n); });
+            courant ^= 1;
         }
         utilise = 0;
+    }
+
+    // Everything written, or false.
+    bool terminer()
+    {
+        vider();
+        attendre();
         return ok;
     }
-    bool reussi() const { return ok; }
 
 private:
-    // Starts the disk writing of what was just handed over, without waiting
-    // for it: the final flush to disk then finds most of the file already there.
-    void demarrerEcritureDisque()
+    char *bloc() { return blocs[courant].data(); }
+    qint64 taille() const { return qint64(blocs[courant].size()); }
+
+    void attendre()
     {
+        if (ecriture.valid())
+            ok = ecriture.get() && ok;
+    }
+
+    bool ecrire(const char *debut, qint64 n)
+    {
+        if (sortie.write(debut, n) != n)
+            return false;
 #ifdef Q_OS_LINUX
+        // Start the disk writing of this block without waiting for it: the
+        // final flush to disk then finds most of the file already there.
         auto *fichier = qobject_cast<QFileDevice *>(&sortie);
-        if (ok && fichier && fichier->handle() >= 0 && fichier->flush())
-            sync_file_range(fichier->handle(), ecrits, utilise, SYNC_FILE_RANGE_WRITE);
+        if (fichier && fichier->handle() >= 0 && fichier->flush())
+            sync_file_range(fichier->handle(), ecrits, n, SYNC_FILE_RANGE_WRITE);
 #endif
-        ecrits += utilise;
+        ecrits += n;
+        return true;
     }
 
     QIODevice &sortie;
-    qint64 ecrits = 0;
-    std::vector<char> octets;
+    std::vector<char> blocs[2];
+    int courant = 0;
     qint64 utilise = 0;
+    qint64 ecrits = 0; // touched by the writing thread only
+    std::future<bool> ecriture;
     bool ok = true;
 };
 
@@ -215,7 +243,7 @@ bool ecrireEgsphant(QIODevice &sortie, const QList<Materiau> &materiaux, const G
     ecrireEntete(t, materiaux, grille, geometrie);
     ecrireCarteMilieux(t, grille);
     ecrireCarteDensites(t, grille, textesDensite(materiaux));
-    if (!t.vider()) {
+    if (!t.terminer()) {
         if (erreur)
             *erreur = QString("erreur d'écriture : %1").arg(sortie.errorString());
         return false;
