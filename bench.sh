@@ -11,7 +11,7 @@ rm -rf "$work" && mkdir -p "$work"
 ./build/bench/bench-images "$work"
 
 # median, min and max of the numbers on standard input
-stats() { sort -g | awk '{v[NR]=$1} END {printf "%s %s %s", v[int((NR+1)/2)], v[1], v[NR]}'; }
+stats() { sort -g | awk '{v[NR]=$1} END {printf "%s %s %s\n", v[int((NR+1)/2)], v[1], v[NR]}'; }
 
 phantom=() copie=() memoire=()
 for i in $(seq "$runs"); do
