@@ -182,34 +182,23 @@ double densiteTable(double densite)
     return texteDensite(densite).toDouble();
 }
 
-// The command once its options are read; refusals come before any grid is
-// allocated or any file is opened.
-std::optional<Refus> construire(const Options &options, std::ostream &sortie)
+// Geometry and counts as typed; the counts stay 0 when not given.
+std::optional<Refus> lireNombres(const Options &options, Geometrie &geometrie, qint64 comptes[3])
 {
-    bool donnes[nombrePlans];
-    int nombreDonnes = 0;
-    for (int p = 0; p < nombrePlans; ++p) {
-        donnes[p] = options.images[p].has_value();
-        nombreDonnes += donnes[p];
-    }
-    if (nombreDonnes == 0)
-        return usage("Aucun plan : donner au moins une image avec --xy, --yz ou --xz");
-    if (nombreDonnes > 1 && options.comptes)
-        return usage("--counts ne s'emploie qu'avec un seul plan : avec plusieurs, les comptes viennent des images");
-
-    Geometrie geometrie;
     if (options.taille)
         if (auto refus = troisValeurs("--size", *options.taille, geometrie.taille, lireReel, "un nombre"))
             return refus;
     if (options.origine)
         if (auto refus = troisValeurs("--origin", *options.origine, geometrie.origine, lireReel, "un nombre"))
             return refus;
-    qint64 comptes[3] = {0, 0, 0};
     if (options.comptes)
         if (auto refus = troisValeurs("--counts", *options.comptes, comptes, lireEntier, "un nombre entier"))
             return refus;
+    return std::nullopt;
+}
 
-    std::map<int, Affectation> affectations;
+std::optional<Refus> lireAffectations(const Options &options, std::map<int, Affectation> &affectations)
+{
     for (const QString &texte : options.milieux) {
         int niveau = 0;
         Affectation affectation;
@@ -221,15 +210,13 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie)
                              .arg(affectations[niveau].texte, texte)};
         affectations[niveau] = affectation;
     }
+    return std::nullopt;
+}
 
-    QList<Milieu> catalogue;
-    if (options.pegs) {
-        // The per-medium trace is for the window's console, not for scripts.
-        std::ostream rien(nullptr);
-        QString erreur;
-        if (!lireFichierPegs(*options.pegs, catalogue, rien, &erreur))
-            return Refus{erreur};
-    }
+// Gives every assignment without a density the catalogue's name and density.
+std::optional<Refus> chercherDansCatalogue(const Options &options, const QList<Milieu> &catalogue,
+                                           std::map<int, Affectation> &affectations)
+{
     for (auto &[niveau, affectation] : affectations) {
         if (affectation.densite)
             continue;
@@ -248,30 +235,19 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie)
         affectation.nom = trouve->nom;
         affectation.densite = densiteTable(trouve->densite);
     }
+    return std::nullopt;
+}
 
-    if (nombreDonnes > 1 && !donnes[XY])
-        return Refus{"Avec plusieurs plans, l'image du plan XY est nécessaire : donner --xy IMAGE"};
-
-    QImage images[nombrePlans];
-    QVector<int> niveaux;
-    for (int p = 0; p < nombrePlans; ++p) {
-        if (!donnes[p])
-            continue;
-        QString erreur;
-        images[p] = chargerImage(*options.images[p], &erreur);
-        if (images[p].isNull())
-            return Refus{erreur};
-        ajouterNiveauxGris(images[p], niveaux);
-    }
+// One record per grey level, in the table's order, as a first press of
+// "Egsphant" makes them.
+std::optional<Refus> enregistrer(const QVector<int> &niveaux, const std::map<int, Affectation> &affectations,
+                                 const QList<Milieu> &catalogue, QList<Materiau> &materiaux)
+{
     for (const auto &[niveau, affectation] : affectations)
         if (!niveaux.contains(niveau))
             return Refus{QString("--medium « %1 » : le niveau de gris %2 n'apparaît dans aucune image")
                              .arg(affectation.texte)
                              .arg(niveau)};
-
-    // One record per grey level, in the table's order, as a first press of
-    // "Egsphant" makes them.
-    QList<Materiau> materiaux;
     for (int niveau : niveaux) {
         const auto affectation = affectations.find(niveau);
         if (affectation != affectations.end())
@@ -283,30 +259,14 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie)
                                  "ou --pegs FICHIER pour le premier milieu du catalogue")
                              .arg(niveau)};
     }
+    return std::nullopt;
+}
 
-    if (nombreDonnes == 1 && !options.comptes) {
-        // What the window's count fields show once the images are chosen.
-        for (int p = 0; p < nombrePlans; ++p) {
-            if (!donnes[p])
-                continue;
-            const int largeur = images[p].width(), hauteur = images[p].height();
-            if (p == XY) {
-                comptes[0] = largeur;
-                comptes[1] = hauteur;
-            } else if (p == YZ) {
-                comptes[1] = largeur;
-                comptes[2] = hauteur;
-            } else {
-                comptes[0] = largeur;
-                comptes[2] = hauteur;
-            }
-        }
-        for (int axe = 0; axe < 3; ++axe)
-            if (comptes[axe] == 0)
-                return Refus{QString("Une seule image ne donne pas le nombre de voxels selon %1 : "
-                                     "donner les trois comptes avec --counts NX,NY,NZ")
-                                 .arg(QChar('X' + axe))};
-    } else if (nombreDonnes > 1) {
+// With one plane and no --counts: what the window's count fields show once
+// the images are chosen. With several: the image check's counts.
+std::optional<Refus> comptesDesImages(const bool donnes[], int nombreDonnes, const QImage images[], qint64 comptes[3])
+{
+    if (nombreDonnes > 1) {
         auto taille = [&](Plan p) { return donnes[p] ? std::optional<QSize>(images[p].size()) : std::nullopt; };
         const VerdictImages verdict = verifierImages(taille(XY), taille(XZ), taille(YZ));
         if (!verdict.compatible)
@@ -314,20 +274,28 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie)
         comptes[0] = verdict.x;
         comptes[1] = verdict.y;
         comptes[2] = verdict.z;
+        return std::nullopt;
     }
-    const QString refusGrille = refusComptes(comptes[0], comptes[1], comptes[2]);
-    if (!refusGrille.isEmpty())
-        return Refus{refusGrille};
-    for (qint64 compte : comptes)
-        if (compte > INT_MAX)
-            return Refus{QString("Compte de voxels trop grand : %1 (au plus %2 par axe)").arg(compte).arg(INT_MAX)};
+    // The axes along an image's width and height, plane by plane.
+    const int axes[nombrePlans][2] = {{0, 1}, {1, 2}, {0, 2}};
+    for (int p = 0; p < nombrePlans; ++p) {
+        if (donnes[p]) {
+            comptes[axes[p][0]] = images[p].width();
+            comptes[axes[p][1]] = images[p].height();
+        }
+    }
+    for (int axe = 0; axe < 3; ++axe)
+        if (comptes[axe] == 0)
+            return Refus{QString("Une seule image ne donne pas le nombre de voxels selon %1 : "
+                                 "donner les trois comptes avec --counts NX,NY,NZ")
+                             .arg(QChar('X' + axe))};
+    return std::nullopt;
+}
 
-    numeroterMateriaux(materiaux);
-    const QString refus = refusMateriaux(materiaux);
-    if (!refus.isEmpty())
-        return Refus{refus};
-
-    Grille grille;
+// Builds the grid from the given planes, as the window does for the same ticked boxes.
+std::optional<Refus> remplir(Grille &grille, const qint64 comptes[3], const bool donnes[], const QImage images[],
+                             const QList<Materiau> &materiaux)
+{
     QString erreur;
     if (!initialiserGrille(grille, int(comptes[0]), int(comptes[1]), int(comptes[2]), &erreur))
         return Refus{erreur};
@@ -341,6 +309,75 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie)
                          images[planB(donnes[YZ]) == PlanImage::YZ ? YZ : XZ], table);
         break;
     }
+    return std::nullopt;
+}
+
+// The command once its options are read; refusals come before any grid is
+// allocated or any file is opened.
+std::optional<Refus> construire(const Options &options, std::ostream &sortie)
+{
+    bool donnes[nombrePlans];
+    int nombreDonnes = 0;
+    for (int p = 0; p < nombrePlans; ++p) {
+        donnes[p] = options.images[p].has_value();
+        nombreDonnes += donnes[p];
+    }
+    if (nombreDonnes == 0)
+        return usage("Aucun plan : donner au moins une image avec --xy, --yz ou --xz");
+    if (nombreDonnes > 1 && options.comptes)
+        return usage("--counts ne s'emploie qu'avec un seul plan : avec plusieurs, les comptes viennent des images");
+
+    Geometrie geometrie;
+    qint64 comptes[3] = {0, 0, 0};
+    std::map<int, Affectation> affectations;
+    if (auto refus = lireNombres(options, geometrie, comptes))
+        return refus;
+    if (auto refus = lireAffectations(options, affectations))
+        return refus;
+
+    QList<Milieu> catalogue;
+    QString erreur;
+    if (options.pegs) {
+        // The per-medium trace is for the window's console, not for scripts.
+        std::ostream rien(nullptr);
+        if (!lireFichierPegs(*options.pegs, catalogue, rien, &erreur))
+            return Refus{erreur};
+    }
+    if (auto refus = chercherDansCatalogue(options, catalogue, affectations))
+        return refus;
+    if (nombreDonnes > 1 && !donnes[XY])
+        return Refus{"Avec plusieurs plans, l'image du plan XY est nécessaire : donner --xy IMAGE"};
+
+    QImage images[nombrePlans];
+    QVector<int> niveaux;
+    for (int p = 0; p < nombrePlans; ++p) {
+        if (!donnes[p])
+            continue;
+        images[p] = chargerImage(*options.images[p], &erreur);
+        if (images[p].isNull())
+            return Refus{erreur};
+        ajouterNiveauxGris(images[p], niveaux);
+    }
+    QList<Materiau> materiaux;
+    if (auto refus = enregistrer(niveaux, affectations, catalogue, materiaux))
+        return refus;
+    if (!options.comptes)
+        if (auto refus = comptesDesImages(donnes, nombreDonnes, images, comptes))
+            return refus;
+    const QString refusGrille = refusComptes(comptes[0], comptes[1], comptes[2]);
+    if (!refusGrille.isEmpty())
+        return Refus{refusGrille};
+    for (qint64 compte : comptes)
+        if (compte > INT_MAX)
+            return Refus{QString("Compte de voxels trop grand : %1 (au plus %2 par axe)").arg(compte).arg(INT_MAX)};
+
+    numeroterMateriaux(materiaux);
+    const QString refus = refusMateriaux(materiaux);
+    if (!refus.isEmpty())
+        return Refus{refus};
+    Grille grille;
+    if (auto refus = remplir(grille, comptes, donnes, images, materiaux))
+        return refus;
 
     const QString fichier = options.sortie.value_or(fichierParDefaut);
     if (!enregistrerEgsphant(fichier, materiaux, grille, geometrie, &erreur))
