@@ -201,6 +201,17 @@ void ecrireCarteDensites(Tampon &t, const Grille &grille, const TextesDensite &t
     }
 }
 
+// The whole text, for media and a grid already found writable.
+bool ecrireTexte(QIODevice &sortie, const QList<Materiau> &materiaux, const Grille &grille,
+                 const Geometrie &geometrie)
+{
+    Tampon t(sortie);
+    ecrireEntete(t, materiaux, grille, geometrie);
+    ecrireCarteMilieux(t, grille);
+    ecrireCarteDensites(t, grille, textesDensite(materiaux));
+    return t.terminer();
+}
+
 } // namespace
 
 QString refusEcriture(const QList<Materiau> &materiaux, const Grille &grille)
@@ -239,11 +250,7 @@ bool ecrireEgsphant(QIODevice &sortie, const QList<Materiau> &materiaux, const G
             *erreur = refus;
         return false;
     }
-    Tampon t(sortie);
-    ecrireEntete(t, materiaux, grille, geometrie);
-    ecrireCarteMilieux(t, grille);
-    ecrireCarteDensites(t, grille, textesDensite(materiaux));
-    if (!t.terminer()) {
+    if (!ecrireTexte(sortie, materiaux, grille, geometrie)) {
         if (erreur)
             *erreur = QString("erreur d'écriture : %1").arg(sortie.errorString());
         return false;
@@ -283,7 +290,7 @@ bool enregistrerEgsphant(const QString &nomFich, const QList<Materiau> &materiau
         QSaveFile fichier(nomFich);
         if (!fichier.open(QIODevice::WriteOnly))
             raison = raisonEchec(fichier);
-        else if (!ecrireEgsphant(fichier, materiaux, grille, geometrie, &raison))
+        else if (!ecrireTexte(fichier, materiaux, grille, geometrie))
             raison = "erreur d'écriture (disque plein ?)";
         else if (!fichier.commit())
             raison = raisonEchec(fichier);
