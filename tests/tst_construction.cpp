@@ -80,6 +80,18 @@ void catalogue(Interface &fenetre)
     *fenetre.milieux << Milieu{"AIR", 0.0012} << Milieu{"EAU", 1.0} << Milieu{"OS", 1.85};
 }
 
+// A window with the test catalogue, one XY picture chosen, one slice, and
+// the output file named nom in dossier; returns the output path.
+QString fenetreXY(Interface &fenetre, const QTemporaryDir &dossier, const Pixels &pixels,
+                  const QString &nom = "fantome.egsphant")
+{
+    catalogue(fenetre);
+    choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", pixels));
+    fenetre.champDimZ->setText("1");
+    fenetre.fichierEgsphant->setText(dossier.filePath(nom));
+    return dossier.filePath(nom);
+}
+
 } // namespace
 
 class TestConstruction : public QObject
@@ -210,15 +222,11 @@ private slots:
     {
         QTemporaryDir dossier;
         Interface fenetre;
-        catalogue(fenetre);
-        choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", {{200, 0}}));
-        fenetre.champDimZ->setText("1");
+        const QString sortie = fenetreXY(fenetre, dossier, {{200, 0}});
         fenetre.lignesTable->at(0).comboNom->setEditText("  EAU");
         fenetre.lignesTable->at(0).comboDensite->setEditText("2.5E-01");
         fenetre.lignesTable->at(1).comboNom->setEditText("OS");
         fenetre.lignesTable->at(1).comboDensite->setEditText("abc");
-        const QString sortie = dossier.filePath("fantome.egsphant");
-        fenetre.fichierEgsphant->setText(sortie);
         CaptureSortie capture;
         fenetre.evalue();
         QCOMPARE(capture.texte(), std::string("  EAU\nOS\n2 1 1\n"));
@@ -238,11 +246,7 @@ private slots:
     {
         QTemporaryDir dossier;
         Interface fenetre;
-        catalogue(fenetre);
-        choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", {{200, 0}}));
-        fenetre.champDimZ->setText("1");
-        const QString sortie = dossier.filePath("fantome.egsphant");
-        fenetre.fichierEgsphant->setText(sortie);
+        const QString sortie = fenetreXY(fenetre, dossier, {{200, 0}});
         choisirMilieu(fenetre, 0, 1);
         fenetre.evalue();
         QCOMPARE(lire(sortie).split('\n').mid(0, 4),
@@ -284,15 +288,11 @@ private slots:
         QFETCH(QString, motif);
         QTemporaryDir dossier;
         Interface fenetre;
-        catalogue(fenetre);
-        const QString image = ecrireImage(dossier, "xy.bmp", {{200, 0}});
-        choisir(fenetre, &Interface::selectXY, image);
-        fenetre.champDimZ->setText("1");
-        const QString sortie = dossier.filePath("fantome.egsphant");
+        const QString sortie = fenetreXY(fenetre, dossier, {{200, 0}});
+        const QString image = fenetre.fichierXY->text();
         QFile ancien(sortie);
         QVERIFY(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6);
         ancien.close();
-        fenetre.fichierEgsphant->setText(sortie);
 
         if (cas.startsWith('z'))
             fenetre.champDimZ->setText(cas.mid(1));
@@ -325,11 +325,7 @@ private slots:
     {
         QTemporaryDir dossier;
         Interface fenetre;
-        catalogue(fenetre);
-        choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", {{200, 0}}));
-        fenetre.champDimZ->setText("1");
-        const QString sortie = dossier.filePath("absent/fantome.egsphant");
-        fenetre.fichierEgsphant->setText(sortie);
+        const QString sortie = fenetreXY(fenetre, dossier, {{200, 0}}, "absent/fantome.egsphant");
         fenetre.evalue();
         QVERIFY2(fenetre.etat->text().contains(sortie), qPrintable(fenetre.etat->text()));
         QVERIFY(!QFileInfo::exists(dossier.filePath("absent")));
@@ -340,15 +336,11 @@ private slots:
     {
         QTemporaryDir dossier;
         Interface fenetre;
-        catalogue(fenetre);
-        choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", {{0, 200}}));
+        const QString sortie = fenetreXY(fenetre, dossier, {{0, 200}});
         choisirMilieu(fenetre, 0, 1);
         choisirMilieu(fenetre, 1, 2);
         fenetre.champDimX->setText("3");
         fenetre.champDimY->setText("2");
-        fenetre.champDimZ->setText("1");
-        const QString sortie = dossier.filePath("fantome.egsphant");
-        fenetre.fichierEgsphant->setText(sortie);
         fenetre.evalue();
         QCOMPARE(carteMilieux(sortie), QList<QByteArray>({"211", "111", ""}));
     }
