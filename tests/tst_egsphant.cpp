@@ -246,6 +246,33 @@ private slots:
         QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList({"fantome.egsphant"}));
     }
 
+    // Replacing a file keeps what the user set on it: its rights, and a link
+    // that points to it; a folder in the way is refused.
+    void remplacementDUnFichierExistant()
+    {
+        QTemporaryDir dossier;
+        const QList<Materiau> m = milieux({{"EAU", 1.0}});
+        const QString vrai = dossier.filePath("vrai.egsphant");
+        const QString lien = dossier.filePath("lien.egsphant");
+        QVERIFY(enregistrerEgsphant(vrai, m, grille(1, 1, 1, {0}), Geometrie(), nullptr));
+        const auto droits = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
+                            | QFileDevice::WriteUser | QFileDevice::ReadGroup;
+        QVERIFY(QFile::setPermissions(vrai, droits));
+        QVERIFY(QFile::link(vrai, lien));
+        QVERIFY(enregistrerEgsphant(lien, m, grille(2, 1, 1, {0, 0}), Geometrie(), nullptr));
+        QVERIFY(QFileInfo(lien).isSymLink());
+        QCOMPARE(lire(vrai), texte(m, grille(2, 1, 1, {0, 0})));
+        QCOMPARE(QFile::permissions(vrai), droits);
+
+        QString erreur;
+        QVERIFY(QDir(dossier.path()).mkdir("dossier.egsphant"));
+        QVERIFY(!enregistrerEgsphant(dossier.filePath("dossier.egsphant"), m, grille(1, 1, 1, {0}), Geometrie(),
+                                     &erreur));
+        QVERIFY2(erreur.contains("dossier.egsphant"), qPrintable(erreur));
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList({"lien.egsphant", "vrai.egsphant"}));
+    }
+
     void secondeEcritureRemplaceLaPremiere()
     {
         QTemporaryDir dossier;

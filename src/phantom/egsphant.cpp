@@ -1,11 +1,6 @@
 #include "phantom/egsphant.h"
 
 #include <QIODevice>
-#include <QSaveFile>
-
-#ifdef Q_OS_LINUX
-#include <fcntl.h>
-#endif
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +8,7 @@
 #include <future>
 #include <vector>
 
+#include "phantom/fichierentier.h"
 #include "phantom/reel.h"
 
 namespace {
@@ -77,26 +73,12 @@ private:
             ok = ecriture.get() && ok;
     }
 
-    bool ecrire(const char *debut, qint64 n)
-    {
-        if (sortie.write(debut, n) != n)
-            return false;
-#ifdef Q_OS_LINUX
-        // Start the disk writing of this block without waiting for it: the
-        // final flush to disk then finds most of the file already there.
-        auto *fichier = qobject_cast<QFileDevice *>(&sortie);
-        if (fichier && fichier->handle() >= 0 && fichier->flush())
-            sync_file_range(fichier->handle(), ecrits, n, SYNC_FILE_RANGE_WRITE);
-#endif
-        ecrits += n;
-        return true;
-    }
+    bool ecrire(const char *debut, qint64 n) { return sortie.write(debut, n) == n; }
 
     QIODevice &sortie;
     std::vector<char> blocs[2];
     int courant = 0;
     qint64 utilise = 0;
-    qint64 ecrits = 0; // touched by the writing thread only
     std::future<bool> ecriture;
     bool ok = true;
 };
@@ -258,42 +240,14 @@ bool ecrireEgsphant(QIODevice &sortie, const QList<Materiau> &materiaux, const G
     return true;
 }
 
-// Says in French what went wrong with the file, with the system's own words after.
-static QString raisonEchec(const QFileDevice &fichier)
-{
-    QString raison;
-    switch (fichier.error()) {
-    case QFileDevice::OpenError:
-    case QFileDevice::PermissionsError:
-        raison = "impossible de le créer (dossier absent ou accès refusé)";
-        break;
-    case QFileDevice::WriteError:
-    case QFileDevice::ResourceError:
-        raison = "erreur d'écriture (disque plein ?)";
-        break;
-    case QFileDevice::RenameError:
-    case QFileDevice::CopyError:
-        raison = "impossible de remplacer le fichier existant";
-        break;
-    default:
-        raison = "erreur d'écriture";
-        break;
-    }
-    return raison + " (" + fichier.errorString() + ")";
-}
-
 bool enregistrerEgsphant(const QString &nomFich, const QList<Materiau> &materiaux, const Grille &grille,
                          const Geometrie &geometrie, QString *erreur)
 {
     QString raison = refusEcriture(materiaux, grille);
     if (raison.isEmpty()) {
-        QSaveFile fichier(nomFich);
-        if (!fichier.open(QIODevice::WriteOnly))
-            raison = raisonEchec(fichier);
-        else if (!ecrireTexte(fichier, materiaux, grille, geometrie))
-            raison = "erreur d'écriture (disque plein ?)";
-        else if (!fichier.commit())
-            raison = raisonEchec(fichier);
+        ecrireFichierEntier(
+            nomFich, [&](QIODevice &fichier) { return ecrireTexte(fichier, materiaux, grille, geometrie); },
+            &raison);
     }
     if (!raison.isEmpty() && erreur)
         *erreur = QString("Fichier \"%1\" non écrit : %2").arg(nomFich, raison);
