@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Measures the large-phantom targets in one run and prints each figure next
-# to its floor. RUNS (default 5) runs of each; medians, with min and max.
+# to its floor. RUNS (default 9) runs of each; medians, with min and max.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./deps.sh
 ./build.sh >/dev/null
-runs=${RUNS:-5}
+runs=${RUNS:-9}
 work=build/bench-travail
 rm -rf "$work" && mkdir -p "$work"
 ./build/bench/bench-images "$work"
