@@ -279,6 +279,9 @@ private slots:
         QTest::newRow("images incompatibles") << "incompatibles" << "Image incompatible : 2 -1 1";
         QTest::newRow("image disparue") << "disparue" << "xy.bmp";
         QTest::newRow("trop de milieux") << "62" << "62";
+        QTest::newRow("taille non numerique") << "taille" << "Taille Y : « 1,5 » n'est pas un nombre.";
+        QTest::newRow("origine vide") << "origine" << "Origine Z : champ vide, un nombre est attendu.";
+        QTest::newRow("nom de sortie vide") << "sortie" << "aucun nom de fichier";
         QTest::newRow("aucune case") << "aucune" << " badX  badY  badZ Image incompatible : -1 -1 -1";
     }
 
@@ -304,6 +307,12 @@ private slots:
         if (cas == "incompatibles") {
             choisir(fenetre, &Interface::selectYZ, ecrireImage(dossier, "yz.bmp", {{0, 0, 0}}));
         }
+        if (cas == "taille")
+            fenetre.tailleY->setText("1,5");
+        if (cas == "origine")
+            fenetre.origineZ->clear();
+        if (cas == "sortie")
+            fenetre.fichierEgsphant->clear();
         if (cas == "aucune")
             fenetre.choixXY->setChecked(false);
         if (cas == "disparue")

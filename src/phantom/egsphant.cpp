@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <future>
+#include <system_error>
 #include <vector>
 
 #include "phantom/fichierentier.h"
@@ -49,7 +50,11 @@ public:
         if (utilise > 0 && ok) {
             const char *debut = bloc();
             const qint64 n = utilise;
-            ecriture = std::async(std::launch::async, [this, debut, n] { return ecrire(debut, n); });
+            try {
+                ecriture = std::async(std::launch::async, [this, debut, n] { return ecrire(debut, n); });
+            } catch (const std::system_error &) {
+                ok = ecrire(debut, n); // no thread to be had: write it here
+            }
             courant ^= 1;
         }
         utilise = 0;

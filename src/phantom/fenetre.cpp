@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "images/chargement.h"
+#include "model/nombre.h"
 #include "phantom/construction.h"
 #include "phantom/egsphant.h"
 #include "window/interface.h"
@@ -33,6 +34,9 @@ bool Interface::constructionEgsphant(QString nomFich)
         etat->setText(refus);
         return false;
     }
+    Geometrie geometrie;
+    if (!lectureGeometrie(geometrie))
+        return false;
     bool construite = false;
     switch (choixConstructeur(choixXY->isChecked(), choixXZ->isChecked(), choixYZ->isChecked())) {
     case Constructeur::PlanXY: construite = remplissagePlanXY(grille); break;
@@ -110,14 +114,31 @@ bool Interface::remplissagePlans(Grille &grille)
     return true;
 }
 
+// A size or origin that is not a number is refused: read as 0 it would give
+// a file with the wrong geometry and no word of it.
+bool Interface::lectureGeometrie(Geometrie &geometrie)
+{
+    const QLineEdit *champs[6] = {tailleX, tailleY, tailleZ, origineX, origineY, origineZ};
+    const char *noms[6] = {"Taille X", "Taille Y", "Taille Z", "Origine X", "Origine Y", "Origine Z"};
+    double *valeurs[6] = {&geometrie.taille[0], &geometrie.taille[1], &geometrie.taille[2],
+                          &geometrie.origine[0], &geometrie.origine[1], &geometrie.origine[2]};
+    for (int i = 0; i < 6; ++i) {
+        if (!lireReel(champs[i]->text(), *valeurs[i])) {
+            const QString texte = champs[i]->text();
+            etat->setText(texte.trimmed().isEmpty()
+                              ? QString("%1 : champ vide, un nombre est attendu.").arg(noms[i])
+                              : QString("%1 : « %2 » n'est pas un nombre.").arg(noms[i], texte));
+            return false;
+        }
+    }
+    return true;
+}
+
 bool Interface::ecritureEgsphant(const Grille &grille, QString nomFich)
 {
     Geometrie geometrie;
-    const QLineEdit *champs[6] = {tailleX, tailleY, tailleZ, origineX, origineY, origineZ};
-    for (int i = 0; i < 3; ++i) {
-        geometrie.taille[i] = champs[i]->text().toDouble();
-        geometrie.origine[i] = champs[3 + i]->text().toDouble();
-    }
+    if (!lectureGeometrie(geometrie))
+        return false;
     QString erreur;
     if (!enregistrerEgsphant(nomFich, materiaux, grille, geometrie, &erreur)) {
         etat->setText(erreur);

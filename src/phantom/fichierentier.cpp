@@ -37,6 +37,10 @@ QFileDevice::Permissions droits(const QString &cible)
 
 bool ecrireFichierEntier(const QString &nomFich, const std::function<bool(QIODevice &)> &ecrire, QString *raison)
 {
+    if (nomFich.isEmpty()) {
+        *raison = "aucun nom de fichier";
+        return false;
+    }
     // A link is followed, so the file it names is replaced and the link kept.
     const QFileInfo lien(nomFich);
     const QFileInfo cible(lien.isSymLink() ? lien.symLinkTarget() : lien.absoluteFilePath());

@@ -18,6 +18,7 @@
 #include "media/materiaux.h"
 #include "media/pegs.h"
 #include "model/densite.h"
+#include "model/nombre.h"
 #include "phantom/construction.h"
 #include "phantom/egsphant.h"
 
@@ -131,15 +132,6 @@ std::optional<Refus> troisValeurs(const QString &option, const QString &texte, T
         if (!lire(parties[i], valeurs[i]))
             return Refus{QString("%1 « %2 » : « %3 » n'est pas %4").arg(option, texte, parties[i], genre)};
     return std::nullopt;
-}
-
-// Read as the window reads its fields, so the same text gives the same
-// value; but a text that is not a number is refused instead of becoming 0.
-bool lireReel(const QString &texte, double &valeur)
-{
-    bool ok = false;
-    valeur = texte.toDouble(&ok);
-    return ok && std::isfinite(valeur);
 }
 
 bool lireEntier(const QString &texte, qint64 &valeur)

@@ -14,6 +14,7 @@ class QImage;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
+struct Geometrie;
 struct Grille;
 enum class PlanImage;
 
@@ -84,6 +85,7 @@ private:
     bool remplissagePlans(Grille &grille);
     bool remplissagePlan(Grille &grille, QLineEdit *fichier, PlanImage plan);
     bool ecritureEgsphant(const Grille &grille, QString nomFich);
+    bool lectureGeometrie(Geometrie &geometrie);
 
     QString choisir(const QString &filtre);
 };
