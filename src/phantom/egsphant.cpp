@@ -113,7 +113,8 @@ TextesDensite textesDensite(const QList<Materiau> &materiaux)
     return textes;
 }
 
-void ecrireEntete(Tampon &t, const QList<Materiau> &materiaux, const Grille &grille, const Geometrie &geometrie)
+void ecrireEntete(Tampon &t, const QList<Materiau> &materiaux, const TextesDensite &textes, const Grille &grille,
+                  const Geometrie &geometrie)
 {
     t.ajouterEntier(materiaux.size());
     t.ajouter('\n');
@@ -122,10 +123,9 @@ void ecrireEntete(Tampon &t, const QList<Materiau> &materiaux, const Grille &gri
         t.ajouter(nom.constData(), nom.size());
         t.ajouter('\n');
     }
-    for (const Materiau &m : materiaux) {
-        t.ajouterReel(m.densite);
-        t.ajouter(' ');
-    }
+    // The densities line is the density map's texts, one per medium.
+    for (size_t k = 0; k < textes.longueurs.size(); ++k)
+        t.ajouter(textes.cases.data() + k * largeurCase, textes.longueurs[k]);
     t.ajouter('\n');
     const int dims[3] = {grille.dimX, grille.dimY, grille.dimZ};
     for (int axe = 0; axe < 3; ++axe) {
@@ -192,10 +192,11 @@ void ecrireCarteDensites(Tampon &t, const Grille &grille, const TextesDensite &t
 bool ecrireTexte(QIODevice &sortie, const QList<Materiau> &materiaux, const Grille &grille,
                  const Geometrie &geometrie)
 {
+    const TextesDensite textes = textesDensite(materiaux);
     Tampon t(sortie);
-    ecrireEntete(t, materiaux, grille, geometrie);
+    ecrireEntete(t, materiaux, textes, grille, geometrie);
     ecrireCarteMilieux(t, grille);
-    ecrireCarteDensites(t, grille, textesDensite(materiaux));
+    ecrireCarteDensites(t, grille, textes);
     return t.terminer();
 }
 
