@@ -16,7 +16,7 @@ stats() { sort -g | awk '{v[NR]=$1} END {printf "%s %s %s\n", v[int((NR+1)/2)], 
 phantom=() copie=() memoire=()
 for i in $(seq "$runs"); do
     rm -f "$work/fantome.egsphant" "$work/copie.egsphant"; sync
-    /usr/bin/time -f "%e %M" -o "$work/time" ./build/src/quarvel-phantom \
+    /usr/bin/time -f "%e %M" -o "$work/time" ./build/bin/quarvel-phantom \
         --xy "$work/xy.bmp" --xz "$work/xz.bmp" --yz "$work/yz.bmp" \
         --medium 240=AIR:0.0012048 --medium 180=POUMON:0.26 --medium 120=EAU:1.0 \
         --medium 60=OS:1.85 --medium 0=TITANE:4.5 -o "$work/fantome.egsphant" >/dev/null

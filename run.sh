@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./deps.sh
 ./build.sh
-exec ./build/src/quarvel-toolkit "$@"
+exec ./build/bin/quarvel-toolkit "$@"

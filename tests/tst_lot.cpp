@@ -13,7 +13,7 @@
 #include <locale>
 #include <sstream>
 
-#include "phantom/lot.h"
+#include "batch/lot.h"
 #include "window/interface.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <iostream>
 
-#include "phantom/lot.h"
+#include "batch/lot.h"
 
 int main(int argc, char **argv)
 {

@@ -1,6 +1,6 @@
 // The batch command: the window's build driven by options. Every rule comes
 // from the functions the window calls, so both give the same file.
-#include "phantom/lot.h"
+#include "batch/lot.h"
 
 #include <QImage>
 #include <QSize>
