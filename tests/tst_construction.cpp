@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -75,6 +76,14 @@ private:
     std::streambuf *ancien;
 };
 
+// The status line says that sortie was written, with its media and counts, then its size.
+bool ditEcrit(const Interface &fenetre, const QString &sortie, const QString &contenu)
+{
+    const QString premiere = fenetre.etat->text().section('\n', 0, 0);
+    return premiere.startsWith(QString("Fantôme écrit dans « %1 » : %2, ").arg(sortie, contenu))
+           && QRegularExpression(", [0-9,]+ (octets|ko|Mo|Go)$").match(premiere).hasMatch();
+}
+
 void catalogue(Interface &fenetre)
 {
     *fenetre.milieux << Milieu{"AIR", 0.0012} << Milieu{"EAU", 1.0} << Milieu{"OS", 1.85};
@@ -141,7 +150,7 @@ private slots:
         CaptureSortie capture;
         fenetre.evalue();
         QCOMPARE(QString::fromStdString(capture.texte()), "EAU\nOS\n" + trace);
-        QCOMPARE(fenetre.etat->text(), QString("Matiere =2 EAU OS "));
+        QVERIFY2(ditEcrit(fenetre, sortie, "2 milieux"), qPrintable(fenetre.etat->text()));
         QCOMPARE(carteMilieux(sortie), carte);
     }
 
@@ -199,7 +208,7 @@ private slots:
             attendu << QByteArray();
         }
         QCOMPARE(carteMilieux(sortie), attendu);
-        QCOMPARE(fenetre.etat->text(), QString("Image compatible : 3 3 3"));
+        QVERIFY2(ditEcrit(fenetre, sortie, "3 milieux, 3 × 3 × 3 voxels"), qPrintable(fenetre.etat->text()));
         QCOMPARE(fenetre.dimX * 100 + fenetre.dimY * 10 + fenetre.dimZ, 333);
     }
 
@@ -227,6 +236,15 @@ private slots:
         fenetre.lignesTable->at(0).comboDensite->setEditText("2.5E-01");
         fenetre.lignesTable->at(1).comboNom->setEditText("OS");
         fenetre.lignesTable->at(1).comboDensite->setEditText("abc");
+        {
+            // A density that is not a number is refused, naming the level: no file.
+            CaptureSortie capture;
+            fenetre.evalue();
+            QCOMPARE(capture.texte(), std::string("  EAU\nOS\n"));
+            QCOMPARE(fenetre.etat->text(), QString("Niveau de gris 0 : densité « abc » invalide"));
+            QVERIFY(!QFileInfo::exists(sortie));
+        }
+        fenetre.lignesTable->at(1).comboDensite->setEditText(" 1.5e0");
         CaptureSortie capture;
         fenetre.evalue();
         QCOMPARE(capture.texte(), std::string("  EAU\nOS\n2 1 1\n"));
@@ -234,10 +252,14 @@ private slots:
         QCOMPARE(fenetre.materiaux[0].niveauGris, 200);
         QCOMPARE(fenetre.materiaux[0].nom, QString("  EAU"));
         QCOMPARE(fenetre.materiaux[0].densite, 0.25);
-        QCOMPARE(fenetre.materiaux[1].densite, 0.0);
-        QCOMPARE(fenetre.etat->text(), QString("Matiere =2   EAU OS "));
+        QCOMPARE(fenetre.materiaux[1].densite, 1.5);
+        QVERIFY2(ditEcrit(fenetre, sortie, "2 milieux, 2 × 1 × 1 voxels"), qPrintable(fenetre.etat->text()));
+        // The leading blanks are kept in the file and noted as a reader's limit.
+        QCOMPARE(fenetre.etat->text().section('\n', 1),
+                 QString("Attention : le milieu «   EAU » commence par un blanc ; egs++ et egs_brachy lisent les noms "
+                         "comme des mots et le perdent (ôter le blanc, ici et dans le fichier PEGS4)"));
         QCOMPARE(lire(sortie).split('\n').mid(0, 4),
-                 QList<QByteArray>({"2", "  EAU", "OS", "0.250000 0.00000 "}));
+                 QList<QByteArray>({"2", "  EAU", "OS", "0.250000 1.50000 "}));
     }
 
     // A medium changed in the table and written again reaches the new file;
@@ -254,7 +276,8 @@ private slots:
 
         choisirMilieu(fenetre, 0, 2);
         fenetre.evalue();
-        QCOMPARE(fenetre.etat->text(), QString("Matiere =2 OS AIR "));
+        QCOMPARE(fenetre.materiaux.size(), 2);
+        QCOMPARE(fenetre.materiaux[0].nom + fenetre.materiaux[1].nom, QString("OSAIR"));
         QCOMPARE(lire(sortie).split('\n').mid(0, 4),
                  QList<QByteArray>({"2", "OS", "AIR", "1.85000 0.00120000 "}));
 
@@ -262,8 +285,10 @@ private slots:
         fenetre.champDimZ->setText("1");
         fenetre.evalue();
         QCOMPARE(fenetre.niveauxGris, QVector<int>({200, 100, 0}));
-        QCOMPARE(fenetre.etat->text(), QString("Matiere =3 AIR AIR AIR "));
-        QCOMPARE(fenetre.materiaux[2].niveauGris, 100);
+        // The rows were rebuilt at the catalogue's first medium; the records follow the rows.
+        QCOMPARE(fenetre.materiaux.size(), 3);
+        QCOMPARE(fenetre.materiaux[1].niveauGris, 100);
+        QCOMPARE(lire(sortie).split('\n').mid(0, 3), QList<QByteArray>({"1", "AIR", "0.00120000 "}));
     }
 
     // Nothing sound to write: no file, the earlier file untouched, and the reason in the status line.
@@ -278,7 +303,10 @@ private slots:
         QTest::newRow("grille trop grande") << "enorme" << "trop grande";
         QTest::newRow("images incompatibles") << "incompatibles" << "Image incompatible : 2 -1 1";
         QTest::newRow("image disparue") << "disparue" << "xy.bmp";
-        QTest::newRow("trop de milieux") << "62" << "62";
+        QTest::newRow("62 noms distincts") << "62" << "Trop de milieux : 62, le fichier egsphant en accepte au plus 61.";
+        QTest::newRow("nom vide") << "nom vide" << "Niveau de gris 0 : aucun milieu choisi";
+        QTest::newRow("densité nulle") << "densité 0" << "Niveau de gris 200 : densité « 0 » invalide";
+        QTest::newRow("densité vide") << "densité vide" << "Niveau de gris 200 : densité «  » invalide";
         QTest::newRow("taille non numerique") << "taille" << "Taille Y : « 1,5 » n'est pas un nombre.";
         QTest::newRow("origine vide") << "origine" << "Origine Z : champ vide, un nombre est attendu.";
         QTest::newRow("nom de sortie vide") << "sortie" << "aucun nom de fichier";
@@ -317,9 +345,20 @@ private slots:
             fenetre.choixXY->setChecked(false);
         if (cas == "disparue")
             QVERIFY(QFile::remove(image));
-        if (cas == "62")
-            for (int g = 0; g < 60; ++g) // with the two levels of the picture: 62
-                fenetre.materiaux << Materiau(g + 1, "M", 1.0);
+        if (cas == "62") {
+            // Levels 0, 4, ..., 244, among them the picture's 0 and 200: 62 rows, each its own name.
+            QVector<int> niveaux;
+            for (int g = 0; g < 62; ++g)
+                niveaux << 4 * g;
+            choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "62.bmp", {niveaux}));
+            fenetre.champDimZ->setText("1");
+            for (int i = 0; i < fenetre.tableMateriaux->rowCount(); ++i)
+                fenetre.lignesTable->at(i).comboNom->setEditText(QString("M%1").arg(i));
+        }
+        if (cas == "nom vide")
+            fenetre.lignesTable->at(1).comboNom->setEditText("   ");
+        if (cas.startsWith("densité"))
+            fenetre.lignesTable->at(0).comboDensite->setEditText(cas == "densité 0" ? "0" : "");
         if (cas == "vide")
             QVERIFY(QMetaObject::invokeMethod(&fenetre, "constructionEgsphant", Q_ARG(QString, sortie)));
         else
@@ -338,6 +377,98 @@ private slots:
         fenetre.evalue();
         QVERIFY2(fenetre.etat->text().contains(sortie), qPrintable(fenetre.etat->text()));
         QVERIFY(!QFileInfo::exists(dossier.filePath("absent")));
+    }
+
+    // Every grey level left at the catalogue's first medium: one medium, not 62.
+    void niveauxParDefautUnSeulMilieu()
+    {
+        QTemporaryDir dossier;
+        Interface fenetre;
+        QVector<int> niveaux;
+        for (int g = 0; g < 62; ++g)
+            niveaux << 4 * g;
+        const QString sortie = fenetreXY(fenetre, dossier, {niveaux});
+        fenetre.evalue();
+        const QList<QByteArray> lignes = lire(sortie).split('\n');
+        QCOMPARE(lignes.mid(0, 4), QList<QByteArray>({"1", "AIR", "0.00120000 ", "  62    1    1"}));
+        QCOMPARE(carteMilieux(sortie), QList<QByteArray>({QByteArray(62, '1'), ""}));
+    }
+
+    // The "Fond" column: one mark at a time, on the first row until the user
+    // moves it; the marked row's medium fills the voxels that get no other.
+    void fondChoisi()
+    {
+        QTemporaryDir dossier;
+        Interface fenetre;
+        catalogue(fenetre);
+        const Pixels xy{{255, 255, 0}, {255, 128, 0}, {0, 255, 255}};
+        const Pixels xz{{255, 128, 0}, {255, 255, 255}, {128, 0, 255}};
+        choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", xy));
+        choisir(fenetre, &Interface::selectXZ, ecrireImage(dossier, "xz.bmp", xz));
+        QCOMPARE(fenetre.tableMateriaux->horizontalHeaderItem(3)->text(), QString("Fond"));
+        QVERIFY(fenetre.lignesTable->at(0).choixFond->isChecked());
+        choisirMilieu(fenetre, 1, 1); // 128: EAU
+        choisirMilieu(fenetre, 2, 2); // 0: OS
+        const QString sortie = dossier.filePath("fantome.egsphant");
+        fenetre.fichierEgsphant->setText(sortie);
+
+        QTest::mouseClick(fenetre.lignesTable->at(2).choixFond, Qt::LeftButton);
+        QVERIFY(fenetre.lignesTable->at(2).choixFond->isChecked());
+        QVERIFY(!fenetre.lignesTable->at(0).choixFond->isChecked());
+        fenetre.evalue();
+        // OS first, then AIR and EAU in row order; disagreeing voxels are OS.
+        QCOMPARE(lire(sortie).split('\n').mid(0, 5),
+                 QList<QByteArray>({"3", "OS", "AIR", "EAU", "1.85000 0.00120000 1.00000 "}));
+        const QMap<int, char> cle{{0, '1'}, {255, '2'}, {128, '3'}};
+        QList<QByteArray> attendu;
+        for (int z = 0; z < 3; ++z) {
+            for (int y = 0; y < 3; ++y) {
+                QByteArray rangee;
+                for (int x = 0; x < 3; ++x)
+                    rangee += xz[z][x] == xz[z][y] && xz[z][x] == xy[y][x] ? cle[xz[z][x]] : '1';
+                attendu << rangee;
+            }
+            attendu << QByteArray();
+        }
+        QCOMPARE(carteMilieux(sortie), attendu);
+    }
+
+    // Images chosen before the catalogue: the rows' boxes are empty. The build
+    // is refused, or the rows offer the catalogue; never a file with empty names.
+    void imagesAvantLeCatalogue()
+    {
+        QTemporaryDir dossier;
+        Interface fenetre;
+        choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", {{200, 0}}));
+        fenetre.champDimZ->setText("1");
+        QFile pegs(dossier.filePath("cat.pegs4dat"));
+        QVERIFY(pegs.open(QIODevice::WriteOnly));
+        pegs.write(" MEDIUM=EAU ,STERNCID=EAU\n COMP,RHO= 1.0E+00,NE= 2\n");
+        pegs.close();
+        choisir(fenetre, &Interface::selectMat, pegs.fileName());
+        const QString sortie = dossier.filePath("fantome.egsphant");
+        fenetre.fichierEgsphant->setText(sortie);
+        fenetre.evalue();
+        if (QFileInfo::exists(sortie)) {
+            const QList<QByteArray> lignes = lire(sortie).split('\n');
+            for (int k = 1; k <= lignes.value(0).toInt(); ++k)
+                QVERIFY(!lignes.value(k).trimmed().isEmpty());
+        } else {
+            QCOMPARE(fenetre.etat->text(), QString("Niveau de gris 200 : aucun milieu choisi"));
+        }
+    }
+
+    // Limits of the stock readers are noted after the line that says what was written.
+    void notesDesLecteurs()
+    {
+        QTemporaryDir dossier;
+        Interface fenetre;
+        const QString sortie = fenetreXY(fenetre, dossier, {{200, 0}});
+        fenetre.champDimZ->setText("130");
+        fenetre.evalue();
+        QVERIFY2(ditEcrit(fenetre, sortie, "1 milieu, 2 × 1 × 130 voxels"), qPrintable(fenetre.etat->text()));
+        QCOMPARE(fenetre.etat->text().section('\n', 1),
+                 QString("Attention : 130 voxels en Z ; DOSXYZnrc n'en accepte que 128 sans recompilation ($KMAX)"));
     }
 
     // Counts larger than the picture: the voxels beyond it keep the first medium.

@@ -120,6 +120,50 @@ private slots:
         QCOMPARE(texte(m, grille(3, 2, 1, {0, 1, 0, 1, 1, 0})), attendu);
     }
 
+    // Records of one name share a medium: listed once, as its first record
+    // spells it, with its first record's density; the density map keeps each
+    // record's own density.
+    void milieuxPartages_data()
+    {
+        QTest::addColumn<QList<Materiau>>("materiaux");
+        QTest::addColumn<QByteArray>("attendu");
+        const QByteArray bornes = "   3    1    1\n-15.0000 -14.0000 -13.0000 -12.0000 \n-15.0000 -14.0000 \n"
+                                  "0.00000 1.00000 \n";
+        QTest::newRow("deux niveaux, un milieu du catalogue")
+            << QList<Materiau>{{255, "EAU   ", 1.0}, {100, "EAU   ", 1.0}, {30, "OS", 1.85}}
+            << "2\nEAU   \nOS\n1.00000 1.85000 \n" + bornes + "112\n\n1.00000 1.00000 1.85000 \n\n";
+        QTest::newRow("un milieu, deux densités, blancs autour ignorés")
+            << QList<Materiau>{{255, "OS", 1.85}, {100, " EAU", 1.0}, {30, "EAU ", 1.5}}
+            << "2\nOS\n EAU\n1.85000 1.00000 \n" + bornes + "122\n\n1.85000 1.00000 1.50000 \n\n";
+        QTest::newRow("la casse distingue")
+            << QList<Materiau>{{255, "Eau", 1.0}, {100, "EAU", 1.0}, {30, "Eau", 2.0}}
+            << "2\nEau\nEAU\n1.00000 1.00000 \n" + bornes + "121\n\n1.00000 1.00000 2.00000 \n\n";
+    }
+
+    void milieuxPartages()
+    {
+        QFETCH(QList<Materiau>, materiaux);
+        QFETCH(QByteArray, attendu);
+        QCOMPARE(texte(materiaux, grille(3, 1, 1, {0, 1, 2})), attendu);
+    }
+
+    // The 61-media limit counts names, not grey levels.
+    void deuxCentsNiveauxQuatreMilieux()
+    {
+        QList<Materiau> materiaux;
+        std::vector<quint8> voxels;
+        for (int g = 0; g < 200; ++g) {
+            materiaux << Materiau(g, QString("M%1").arg(g % 4), 1.0 + g % 4);
+            voxels.push_back(quint8(g));
+        }
+        const QList<QByteArray> lignes = texte(materiaux, grille(200, 1, 1, voxels)).split('\n');
+        QCOMPARE(lignes.mid(0, 6), QList<QByteArray>({"4", "M0", "M1", "M2", "M3", "1.00000 2.00000 3.00000 4.00000 "}));
+        QByteArray carte;
+        for (int g = 0; g < 200; ++g)
+            carte += char('1' + g % 4);
+        QCOMPARE(lignes.value(10), carte);
+    }
+
     void grillesVides_data()
     {
         QTest::addColumn<int>("x");

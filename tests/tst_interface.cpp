@@ -57,11 +57,11 @@ private slots:
         QCOMPARE(fenetre.infoYZ->text(), QString("YZ"));
         QCOMPARE(fenetre.infoXZ->text(), QString("XZ"));
         QCOMPARE(fenetre.tableMateriaux->rowCount(), 0);
-        QCOMPARE(fenetre.tableMateriaux->columnCount(), 3);
+        QCOMPARE(fenetre.tableMateriaux->columnCount(), 4);
         QStringList entetes;
-        for (int c = 0; c < 3; ++c)
+        for (int c = 0; c < 4; ++c)
             entetes << fenetre.tableMateriaux->horizontalHeaderItem(c)->text();
-        QCOMPARE(entetes, QStringList({"Gris lvl", "Nom", "Densite"}));
+        QCOMPARE(entetes, QStringList({"Gris lvl", "Nom", "Densite", "Fond"}));
         QCOMPARE(fenetre.entetes, entetes);
         QCOMPARE(fenetre.fichierPegs->text(), QString("Fichier pegs4dat"));
         QCOMPARE(fenetre.fichierXY->text(), QString("plan XY"));

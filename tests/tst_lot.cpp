@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -63,16 +64,36 @@ struct Milieu_
     double densite;
 };
 
-// The phantom text from first principles; voxel k of cles[z][y][x] is the key '1' + k.
+// The distinct media of the records: the first record of each name, blanks
+// around it ignored, and each record's medium (0-based).
+QList<int> premiersMilieux(const QList<Milieu_> &milieux, QList<int> *milieuDe = nullptr)
+{
+    QList<int> premiers;
+    for (int k = 0; k < milieux.size(); ++k) {
+        int m = 0;
+        while (m < premiers.size() && milieux[premiers[m]].nom.trimmed() != milieux[k].nom.trimmed())
+            ++m;
+        if (m == premiers.size())
+            premiers << k;
+        if (milieuDe)
+            *milieuDe << m;
+    }
+    return premiers;
+}
+
+// The phantom text from first principles; cles[z][y][x] = '1' + k stands for
+// record k, written with its medium's key and its own density.
 QByteArray fantome(const QList<Milieu_> &milieux, const QList<QStringList> &cles, const double taille[3],
                    const double origine[3])
 {
     const int dims[3] = {int(cles[0][0].size()), int(cles[0].size()), int(cles.size())};
-    QByteArray t = QByteArray::number(milieux.size()) + "\n";
-    for (const Milieu_ &m : milieux)
-        t += m.nom + "\n";
-    for (const Milieu_ &m : milieux)
-        t += reel(m.densite).toLatin1() + " ";
+    QList<int> milieuDe;
+    const QList<int> premiers = premiersMilieux(milieux, &milieuDe);
+    QByteArray t = QByteArray::number(premiers.size()) + "\n";
+    for (int k : premiers)
+        t += milieux[k].nom + "\n";
+    for (int k : premiers)
+        t += reel(milieux[k].densite).toLatin1() + " ";
     t += QString::asprintf("\n%4d %4d %4d\n", dims[0], dims[1], dims[2]).toLatin1();
     for (int a = 0; a < 3; ++a) {
         for (int i = 0; i <= dims[a]; ++i)
@@ -86,7 +107,7 @@ QByteArray fantome(const QList<Milieu_> &milieux, const QList<QStringList> &cles
                     if (densites)
                         t += reel(milieux[c.unicode() - '1'].densite).toLatin1() + ' ';
                     else
-                        t += char(c.unicode());
+                        t += char('1' + milieuDe[c.unicode() - '1']);
                 }
                 t += "\n";
             }
@@ -189,6 +210,15 @@ private slots:
             << QStringList{"--xy", "@/xy.bmp", "--counts", "5,4,1", "--size", "0.5,0.25,2", "--origin=-1,0,3.5"}
             << QList<Milieu_>{air, air, air} << QList<QStringList>{{"11221", "12231", "11131", "11111"}}
             << QVector<double>{0.5, 0.25, 2, -1, 0, 3.5};
+        QTest::newRow("deux niveaux, un milieu du catalogue")
+            << QStringList{"--xy", "@/xy.bmp", "--counts", "4,3,1", "--medium", "255=EAU", "--medium", "100=EAU"}
+            << QList<Milieu_>{eau, eau, air} << QList<QStringList>{xy} << defaut;
+        QTest::newRow("un milieu, deux densités")
+            << QStringList{"--xy", "@/xy.bmp", "--counts", "4,3,1", "--medium", "255=Gel:1", "--medium", "30=Gel:1.5"}
+            << QList<Milieu_>{{"Gel", 1.0}, air, {"Gel", 1.5}} << QList<QStringList>{xy} << defaut;
+        QTest::newRow("fond choisi") // level 30's record goes first
+            << QStringList{"--xy", "@/xy.bmp", "--counts", "4,3,1", "--medium", "30=OS", "--background", "30"}
+            << QList<Milieu_>{os, air, air} << QList<QStringList>{{"2233", "2331", "2221"}} << defaut;
         QTest::newRow("plan YZ") << QStringList{"--yz", "@/yz.bmp", "--counts", "2,3,2", "--medium", "30=OS"}
                                  << QList<Milieu_>{air, air, os} << QList<QStringList>{{"11", "22", "11"}, {"33", "33", "22"}}
                                  << defaut;
@@ -207,10 +237,15 @@ private slots:
         QFile::remove("test.egsphant");
         const Resultat r = lancer(chemins(arguments) << "--pegs" << d("cat.pegs4dat"));
         QDir::setCurrent(ancien);
-        QCOMPARE(r.erreurs, QString());
+        // Names with blanks get a note each; nothing else is said on stderr.
+        for (const QString &note : r.erreurs.split('\n', Qt::SkipEmptyParts))
+            QVERIFY2(note.startsWith("Attention : le milieu « ") && note.contains(" blanc ;"), qPrintable(note));
         QCOMPARE(r.statut, 0);
-        QCOMPARE(r.sortie, QString("Fantôme écrit dans « test.egsphant » : %1 milieux, %2 × %3 × %4 voxels\n")
-                               .arg(milieux.size())
+        const int n = premiersMilieux(milieux).size();
+        QCOMPARE(r.sortie, QString("Fantôme écrit dans « %1 » : %2 %3, %4 × %5 × %6 voxels\n")
+                               .arg(d("test.egsphant"))
+                               .arg(n)
+                               .arg(n == 1 ? "milieu" : "milieux")
                                .arg(cles[0][0].size())
                                .arg(cles[0].size())
                                .arg(cles.size()));
@@ -292,14 +327,27 @@ private slots:
         QTest::newRow("nom hors catalogue") << xy1 + QStringList{"--medium", "30=PLOMB"} << 1
                                             << "--medium « 30=PLOMB » : aucun milieu « PLOMB » dans « " + d("cat.pegs4dat") + " »";
         QTest::newRow("densité non numérique") << xy1 + QStringList{"--medium", "30=OS:dense"} << 1
-                                               << "--medium « 30=OS:dense » : la densité « dense » n'est pas un nombre";
+                                               << "--medium « 30=OS:dense » : Niveau de gris 30 : densité « dense » invalide";
+        QTest::newRow("densité nulle") << xy1 + QStringList{"--medium", "30=OS:0"} << 1
+                                       << "--medium « 30=OS:0 » : Niveau de gris 30 : densité « 0 » invalide";
+        QTest::newRow("densité négative") << xy1 + QStringList{"--medium", "100=EAU:-1.5"} << 1
+                                          << "--medium « 100=EAU:-1.5 » : Niveau de gris 100 : densité « -1.5 » invalide";
+        QTest::newRow("nom vide avec densité") << xy1 + QStringList{"--medium", "30= :1"} << 1
+                                               << "--medium « 30= :1 » : nom de milieu vide";
+        QTest::newRow("fond absent des images") << xy1 + QStringList{"--background", "7"} << 1
+                                                << "--background « 7 » : le fond doit être un des niveaux de gris des images (255, 100, 30)";
+        QTest::newRow("fond non entier") << xy1 + QStringList{"--background", "clair"} << 1
+                                         << "--background « clair » : le fond doit être un des niveaux";
         QTest::newRow("sans catalogue") << QStringList{"--xy", "@/xy.bmp", "--counts", "4,3,1", "--medium", "30=OS:2"}
                                         << 1 << "Le niveau de gris 255 n'a pas de milieu";
         QTest::newRow("un plan sans comptes") << xy << 1 << "selon Z : donner les trois comptes avec --counts NX,NY,NZ";
         QTest::newRow("plan YZ sans comptes") << QStringList{"--pegs", "@/cat.pegs4dat", "--yz", "@/yz.bmp"} << 1
                                               << "selon X : donner";
-        QTest::newRow("trop de milieux") << QStringList{"--pegs", "@/cat.pegs4dat", "--xy", "@/62.bmp", "--counts", "62,1,1"}
-                                         << 1 << "Trop de milieux : 62, le fichier egsphant en accepte au plus 61.";
+        QStringList soixanteDeux = {"--xy", "@/62.bmp", "--counts", "62,1,1"};
+        for (int g = 0; g < 62; ++g)
+            soixanteDeux << "--medium" << QString("%1=M%2:1").arg(g * 4).arg(g);
+        QTest::newRow("62 noms distincts") << soixanteDeux << 1
+                                           << "Trop de milieux : 62, le fichier egsphant en accepte au plus 61.";
         QTest::newRow("images incompatibles") << xy + QStringList{"--xz", "@/large.bmp"} << 1 << "Image incompatible : -1 3 2";
         QTest::newRow("plusieurs plans sans XY")
             << QStringList{"--pegs", "@/cat.pegs4dat", "--xz", "@/xz.bmp", "--yz", "@/yz.bmp"} << 1
@@ -339,6 +387,50 @@ private slots:
         QVERIFY(!QFileInfo::exists(d("absent")));
     }
 
+    // 62 grey levels at the catalogue's first medium are one medium, not a refusal.
+    void niveauxParDefautUnSeulMilieu()
+    {
+        const Resultat r = lancer(chemins({"--pegs", "@/cat.pegs4dat", "--xy", "@/62.bmp", "--counts", "62,1,1",
+                                           "-o", "@/62.egsphant"}));
+        QCOMPARE(r.statut, 0);
+        QCOMPARE(lire(d("62.egsphant")).split('\n').mid(0, 3),
+                 QList<QByteArray>({"1", "AIR521ICRU              ", "0.00120480 "}));
+        QCOMPARE(lire(d("62.egsphant")).split('\n').value(7), QByteArray(62, '1'));
+    }
+
+    // Limits of the stock readers: one note per limit on stderr, the file written, status 0.
+    void notesDesLecteurs()
+    {
+        QStringList args = {"--xy", "@/xy.bmp", "--counts", "1030,129,1", "-o", "@/notes.egsphant",
+                            "--medium", "255=Tissu mou adulte (ICRU 44):1.05", "--medium", "100=EAU:1", "--medium", "30=OS:2"};
+        const Resultat r = lancer(chemins(args));
+        QCOMPARE(r.statut, 0);
+        QVERIFY(QFileInfo::exists(d("notes.egsphant")));
+        QCOMPARE(r.erreurs.split('\n'),
+                 QStringList({"Attention : 1030 voxels en X ; DOSXYZnrc n'en accepte que 128 sans recompilation ($IMAX)",
+                              "Attention : 129 voxels en Y ; DOSXYZnrc n'en accepte que 128 sans recompilation ($JMAX)",
+                              "Attention : lignes de 1030 voxels en X ; les anciens lecteurs egs++ n'en lisent que 1023 "
+                              "par ligne (employer un EGSnrc récent, ou au plus 1023 voxels en X)",
+                              "Attention : le milieu « Tissu mou adulte (ICRU 44) » contient un blanc ; egs++ et egs_brachy "
+                              "lisent les noms comme des mots (renommer le milieu sans blanc, ici et dans le fichier PEGS4)",
+                              "Attention : le milieu « Tissu mou adulte (ICRU 44) » compte 26 caractères ; DOSXYZnrc n'en lit "
+                              "que 24 (choisir un nom plus court, ici et dans le fichier PEGS4)",
+                              ""}));
+
+        // 22 media: the stock DOSXYZnrc takes 20.
+        QVector<int> niveaux;
+        for (int g = 0; g < 22; ++g)
+            niveaux << g;
+        QVERIFY(image({niveaux}).save(d("22.bmp"), "BMP"));
+        args = QStringList{"--xy", "@/22.bmp", "--counts", "22,1,1", "-o", "@/22.egsphant"};
+        for (int g = 0; g < 22; ++g)
+            args << "--medium" << QString("%1=M%1:1").arg(g);
+        const Resultat r22 = lancer(chemins(args));
+        QCOMPARE(r22.statut, 0);
+        QCOMPARE(r22.erreurs, QString("Attention : 22 milieux ; DOSXYZnrc n'en accepte que 20 sans recompilation ($MXMED)\n"));
+        QVERIFY(r22.sortie.contains(": 22 milieux, 22 × 1 × 1 voxels"));
+    }
+
     // A grid far beyond the machine is refused at once, before any allocation.
     void comptesEnormes()
     {
@@ -360,7 +452,7 @@ private slots:
             QCOMPARE(r.erreurs, QString());
             QCOMPARE(r.sortie, aideLot());
             for (const char *mot : {"--pegs", "--xy", "--yz", "--xz", "--medium NIVEAU=NOM[:DENSITE]", "--size",
-                                    "--origin", "--counts", "-o, --output", "-h, --help", "Exemples", "test.egsphant",
+                                    "--origin", "--counts", "--background NIVEAU", "-o, --output", "-h, --help", "Exemples", "test.egsphant",
                                     "-15.0,-15.0,0.0", "1.0,1.0,1.0"})
                 QVERIFY2(r.sortie.contains(mot), mot);
         }
@@ -395,13 +487,16 @@ private slots:
     {
         QTest::addColumn<QStringList>("plans");
         QTest::addColumn<QStringList>("comptes");
-        QTest::newRow("extrusion XZ") << QStringList{"XZ"} << QStringList{"4", "3", "2"};
-        QTest::newRow("trois plans") << QStringList{"XY", "YZ", "XZ"} << QStringList();
+        QTest::addColumn<int>("fond"); // -1: the first row, left as it is
+        QTest::newRow("extrusion XZ") << QStringList{"XZ"} << QStringList{"4", "3", "2"} << -1;
+        QTest::newRow("trois plans") << QStringList{"XY", "YZ", "XZ"} << QStringList() << -1;
+        QTest::newRow("trois plans, fond choisi") << QStringList{"XY", "YZ", "XZ"} << QStringList() << 30;
     }
     void memeFichierQueLaFenetre()
     {
         QFETCH(QStringList, plans);
         QFETCH(QStringList, comptes);
+        QFETCH(int, fond);
         const QString pegs = QUARVEL_SHARED_DATA "/521icru.pegs4dat";
         if (!QFileInfo::exists(pegs))
             QSKIP("../shared/data/521icru.pegs4dat is absent: no real catalogue to build with");
@@ -429,6 +524,8 @@ private slots:
                 ligne.comboNom->setCurrentText("Gel ");
                 ligne.comboDensite->setCurrentText("1.07");
             }
+            if (f.niveauxGris[i] == fond)
+                ligne.choixFond->click();
         }
         if (!comptes.isEmpty()) {
             f.champDimX->setText(comptes[0]);
@@ -447,12 +544,16 @@ private slots:
             args << "--" + p.toLower() << d(p.toLower() + ".bmp");
         if (!comptes.isEmpty())
             args << "--counts" << comptes.join(',');
+        if (fond >= 0)
+            args << "--background" << QString::number(fond);
         const Resultat r = lancer(args);
         QCOMPARE(r.erreurs, QString());
         QCOMPARE(r.statut, 0);
         const QByteArray fichier = lire(d("lot.egsphant"));
         // The catalogue's name with its blanks, the typed one as typed.
-        QVERIFY(QRegularExpression("\nICRPBONE521ICRU +\nGel \n").match(QString::fromLatin1(fichier)).hasMatch());
+        QVERIFY(QRegularExpression(fond < 0 ? "\nICRPBONE521ICRU +\nGel \n" : "^3\nGel \nAG521ICRU +\nICRPBONE521ICRU +\n")
+                    .match(QString::fromLatin1(fichier))
+                    .hasMatch());
         QCOMPARE(fichier, lire(d("fenetre.egsphant")));
     }
 };

@@ -19,6 +19,7 @@
 #include "media/pegs.h"
 #include "model/densite.h"
 #include "model/nombre.h"
+#include "phantom/compterendu.h"
 #include "phantom/construction.h"
 #include "phantom/egsphant.h"
 
@@ -35,15 +36,16 @@ struct Options
     std::optional<QString> pegs;
     std::optional<QString> images[nombrePlans];
     QStringList milieux;
-    std::optional<QString> taille, origine, comptes, sortie;
+    std::optional<QString> taille, origine, comptes, sortie, fond;
 };
 
 // A grey level's medium from --medium; no density means the catalogue's.
+// The density is kept as text, as the window's density box holds it.
 struct Affectation
 {
     QString texte;
     QString nom;
-    std::optional<double> densite;
+    std::optional<QString> texteDensite;
 };
 
 // A refusal: what to say and the exit status it calls for.
@@ -98,6 +100,8 @@ std::optional<Refus> lireOptions(const QStringList &arguments, Options &options)
             cible = &options.comptes;
         else if (nom == "-o" || nom == "--output")
             cible = &options.sortie;
+        else if (nom == "--background")
+            cible = &options.fond;
         else if (nom != "--medium")
             return usage(argument.startsWith('-') && argument.size() > 1
                              ? QString("Option inconnue : « %1 »").arg(argument)
@@ -154,24 +158,19 @@ std::optional<Refus> lireAffectation(const QString &texte, int &niveau, Affectat
     // The last colon: a density never holds one.
     const qsizetype deuxPoints = nom.lastIndexOf(':');
     if (deuxPoints >= 0) {
-        double densite = 0.0;
-        const QString texteDensite = nom.mid(deuxPoints + 1);
-        if (!lireReel(texteDensite, densite))
-            return Refus{QString("--medium « %1 » : la densité « %2 » n'est pas un nombre").arg(texte, texteDensite)};
-        affectation.densite = densite;
+        affectation.texteDensite = nom.mid(deuxPoints + 1);
         nom.truncate(deuxPoints);
     }
     if (nom.trimmed().isEmpty())
         return Refus{QString("--medium « %1 » : nom de milieu vide").arg(texte)};
+    if (affectation.texteDensite) {
+        const QString refus = refusChoix(niveau, nom, *affectation.texteDensite, nullptr);
+        if (!refus.isEmpty())
+            return Refus{QString("--medium « %1 » : %2").arg(texte, refus)};
+    }
     affectation.texte = texte;
     affectation.nom = nom;
     return std::nullopt;
-}
-
-// A catalogue density as the table's density box offers it, read back.
-double densiteTable(double densite)
-{
-    return texteDensite(densite).toDouble();
 }
 
 // Geometry and counts as typed; the counts stay 0 when not given.
@@ -210,7 +209,7 @@ std::optional<Refus> chercherDansCatalogue(const Options &options, const QList<M
                                            std::map<int, Affectation> &affectations)
 {
     for (auto &[niveau, affectation] : affectations) {
-        if (affectation.densite)
+        if (affectation.texteDensite)
             continue;
         const Milieu *trouve = nullptr;
         for (const Milieu &milieu : catalogue)
@@ -225,9 +224,17 @@ std::optional<Refus> chercherDansCatalogue(const Options &options, const QList<M
         // Picking the name in the table brings the name as the catalogue
         // has it and the density as its box shows it.
         affectation.nom = trouve->nom;
-        affectation.densite = densiteTable(trouve->densite);
+        affectation.texteDensite = texteDensite(trouve->densite);
     }
     return std::nullopt;
+}
+
+QString listeNiveaux(const QVector<int> &niveaux)
+{
+    QStringList textes;
+    for (int niveau : niveaux)
+        textes << QString::number(niveau);
+    return textes.join(", ");
 }
 
 // One record per grey level, in the table's order, as a first press of
@@ -241,16 +248,40 @@ std::optional<Refus> enregistrer(const QVector<int> &niveaux, const std::map<int
                              .arg(affectation.texte)
                              .arg(niveau)};
     for (int niveau : niveaux) {
+        // What the row's two boxes would hold: the level's --medium, else the first catalogue medium.
         const auto affectation = affectations.find(niveau);
-        if (affectation != affectations.end())
-            enregistrerChoix(materiaux, niveau, affectation->second.nom, *affectation->second.densite);
-        else if (!catalogue.isEmpty())
-            enregistrerChoix(materiaux, niveau, catalogue.first().nom, densiteTable(catalogue.first().densite));
-        else
+        QString nom, densiteTexte;
+        if (affectation != affectations.end()) {
+            nom = affectation->second.nom;
+            densiteTexte = *affectation->second.texteDensite;
+        } else if (!catalogue.isEmpty()) {
+            nom = catalogue.first().nom;
+            densiteTexte = texteDensite(catalogue.first().densite);
+        } else {
             return Refus{QString("Le niveau de gris %1 n'a pas de milieu : donner --medium %1=NOM:DENSITE, "
                                  "ou --pegs FICHIER pour le premier milieu du catalogue")
                              .arg(niveau)};
+        }
+        double densite = 0.0;
+        const QString refus = refusChoix(niveau, nom, densiteTexte, &densite);
+        if (!refus.isEmpty())
+            return Refus{refus};
+        enregistrerChoix(materiaux, niveau, nom, densite);
     }
+    return std::nullopt;
+}
+
+// --background LEVEL: that level's record goes first and fills the voxels that get no medium.
+std::optional<Refus> choisirFond(const Options &options, const QVector<int> &niveaux, QList<Materiau> &materiaux)
+{
+    if (!options.fond)
+        return std::nullopt;
+    bool ok = false;
+    const int niveau = options.fond->toInt(&ok, 10);
+    if (!ok || !niveaux.contains(niveau))
+        return Refus{QString("--background « %1 » : le fond doit être un des niveaux de gris des images (%2)")
+                         .arg(*options.fond, listeNiveaux(niveaux))};
+    placerFond(materiaux, niveau);
     return std::nullopt;
 }
 
@@ -306,7 +337,7 @@ std::optional<Refus> remplir(Grille &grille, const qint64 comptes[3], const bool
 
 // The command once its options are read; refusals come before any grid is
 // allocated or any file is opened.
-std::optional<Refus> construire(const Options &options, std::ostream &sortie)
+std::optional<Refus> construire(const Options &options, std::ostream &sortie, std::ostream &erreurs)
 {
     bool donnes[nombrePlans];
     int nombreDonnes = 0;
@@ -353,6 +384,8 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie)
     QList<Materiau> materiaux;
     if (auto refus = enregistrer(niveaux, affectations, catalogue, materiaux))
         return refus;
+    if (auto refus = choisirFond(options, niveaux, materiaux))
+        return refus;
     if (!options.comptes)
         if (auto refus = comptesDesImages(donnes, nombreDonnes, images, comptes))
             return refus;
@@ -374,13 +407,9 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie)
     const QString fichier = options.sortie.value_or(fichierParDefaut);
     if (!enregistrerEgsphant(fichier, materiaux, grille, geometrie, &erreur))
         return Refus{erreur};
-    ecrireLigne(sortie, QString("Fantôme écrit dans « %1 » : %2 %3, %4 × %5 × %6 voxels")
-                            .arg(fichier)
-                            .arg(materiaux.size())
-                            .arg(materiaux.size() == 1 ? "milieu" : "milieux")
-                            .arg(grille.dimX)
-                            .arg(grille.dimY)
-                            .arg(grille.dimZ));
+    ecrireLigne(sortie, resumeEcriture(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ));
+    for (const QString &note : notesLecteurs(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ))
+        ecrireLigne(erreurs, note);
     return std::nullopt;
 }
 
@@ -407,9 +436,12 @@ QString aideLot()
         "                      images), une fois par niveau. Sans DENSITE : le premier milieu du\n"
         "                      catalogue nommé NOM (blancs des extrémités ignorés), avec sa densité\n"
         "                      à six chiffres significatifs. Avec DENSITE (g/cm3) : NOM et DENSITE\n"
-        "                      tels quels. Un niveau sans --medium prend le premier milieu du\n"
-        "                      catalogue. Les milieux sont numérotés du niveau le plus clair au\n"
-        "                      plus foncé.\n"
+        "                      tels quels (densité > 0). Un niveau sans --medium prend le premier\n"
+        "                      milieu du catalogue. Les niveaux d'un même nom partagent un milieu ;\n"
+        "                      les milieux sont numérotés du niveau le plus clair au plus foncé,\n"
+        "                      celui du fond en premier.\n"
+        "  --background NIVEAU le niveau de gris (présent dans les images) dont le milieu remplit\n"
+        "                      les voxels qui n'en reçoivent aucun (défaut : le plus clair).\n"
         "  --size SX,SY,SZ     taille des voxels en cm (défaut : 1.0,1.0,1.0).\n"
         "  --origin OX,OY,OZ   coin inférieur de la grille en cm (défaut : -15.0,-15.0,0.0).\n"
         "  --counts NX,NY,NZ   nombre de voxels selon X, Y, Z ; avec un seul plan seulement, et\n"
@@ -421,7 +453,8 @@ QString aideLot()
         "  -h, --help          affiche cette aide.\n"
         "Une valeur se donne après l'option (--xy coupe.bmp) ou avec « = » (--xy=coupe.bmp).\n"
         "\n"
-        "Statut de sortie : 0 fantôme écrit (une ligne de résumé sur la sortie standard) ;\n"
+        "Statut de sortie : 0 fantôme écrit (une ligne de résumé sur la sortie standard, et sur la\n"
+        "sortie d'erreur une ligne « Attention : » par limite des lecteurs dépassée) ;\n"
         "1 choix refusé, fichier illisible ou écriture impossible ; 2 ligne de commande erronée\n"
         "(option inconnue ou donnée deux fois, valeur manquante, aucun plan, --counts avec\n"
         "plusieurs plans). En cas d'échec, un message sur la sortie d'erreur et aucun fichier écrit.\n"
@@ -446,7 +479,7 @@ int executerLot(const QStringList &arguments, std::ostream &sortie, std::ostream
     }
     if (!refus) {
         try {
-            refus = construire(options, sortie);
+            refus = construire(options, sortie, erreurs);
         } catch (const std::bad_alloc &) {
             refus = Refus{"Mémoire insuffisante pour construire ce fantôme"};
         }

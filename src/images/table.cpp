@@ -1,8 +1,11 @@
 // The material table: one row per grey level of the inventory.
+#include <QButtonGroup>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QTableWidget>
 
 #include "model/densite.h"
@@ -39,7 +42,18 @@ void Interface::constructionTable()
         connect(nom, &QComboBox::activated, densite, &QComboBox::setCurrentIndex);
         connect(densite, &QComboBox::activated, nom, &QComboBox::setCurrentIndex);
 
-        lignesTable->append(LigneTable{nom, densite});
+        // The background mark, centred in its cell; the first row holds it unless the user moves it.
+        auto *fond = new QRadioButton;
+        fond->setToolTip("Le milieu de cette ligne remplit les voxels qui n'en reçoivent aucun");
+        groupeFond->addButton(fond);
+        fond->setChecked(i == 0);
+        auto *cellule = new QWidget;
+        auto *centre = new QHBoxLayout(cellule);
+        centre->setContentsMargins(0, 0, 0, 0);
+        centre->addWidget(fond, 0, Qt::AlignCenter);
+        tableMateriaux->setCellWidget(i, 3, cellule);
+
+        lignesTable->append(LigneTable{nom, densite, fond});
     }
     // Catalogue names carry trailing blanks: size the columns to the names,
     // or an edit box scrolled to its end shows only the tail of each.

@@ -1,6 +1,7 @@
 // The "Egsphant" button: the table's current choices become the media
 // records, then the phantom is built and written.
 #include <QComboBox>
+#include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -12,13 +13,31 @@
 
 void Interface::evalue()
 {
+    // The records follow the table's rows as they stand, whatever was chosen
+    // before, so the same choices number the media as the batch command does.
+    QList<Materiau> choix;
+    QString refus;
+    int fond = -1;
     for (int i = 0; i < tableMateriaux->rowCount(); ++i) {
         const LigneTable &ligne = lignesTable->at(i);
+        const int niveau = niveauxGris.at(i);
         const QString nom = ligne.comboNom->currentText();
         const QByteArray trace = nom.toLatin1() + '\n';
         std::cout.write(trace.constData(), trace.size());
-        enregistrerChoix(materiaux, niveauxGris.at(i), nom, ligne.comboDensite->currentText().toDouble());
+        double densite = 0.0;
+        const QString refusLigne = refusChoix(niveau, nom, ligne.comboDensite->currentText(), &densite);
+        if (refus.isEmpty())
+            refus = refusLigne;
+        enregistrerChoix(choix, niveau, nom, densite);
+        if (fond < 0 && ligne.choixFond && ligne.choixFond->isChecked())
+            fond = niveau;
     }
+    if (!refus.isEmpty()) {
+        etat->setText(refus);
+        return;
+    }
+    placerFond(choix, fond);
+    materiaux = choix;
     etat->setText(resumeMateriaux(materiaux));
     constructionEgsphant(fichierEgsphant->text());
 }

@@ -1,5 +1,10 @@
 #include "media/materiaux.h"
 
+#include <QHash>
+#include <algorithm>
+
+#include "model/nombre.h"
+
 void enregistrerChoix(QList<Materiau> &materiaux, int niveauGris, const QString &nom, double densite)
 {
     const Materiau choix(niveauGris, nom, densite);
@@ -10,6 +15,46 @@ void enregistrerChoix(QList<Materiau> &materiaux, int niveauGris, const QString 
         materiaux[k].nom = nom;
         materiaux[k].densite = densite;
     }
+}
+
+QString refusChoix(int niveauGris, const QString &nom, const QString &texteDensite, double *densite)
+{
+    if (nom.trimmed().isEmpty())
+        return QString("Niveau de gris %1 : aucun milieu choisi").arg(niveauGris);
+    double valeur = 0.0;
+    if (!lireReel(texteDensite, valeur) || !(valeur > 0.0))
+        return QString("Niveau de gris %1 : densité « %2 » invalide").arg(niveauGris).arg(texteDensite);
+    if (densite)
+        *densite = valeur;
+    return QString();
+}
+
+void placerFond(QList<Materiau> &materiaux, int niveauGris)
+{
+    const qsizetype k = materiaux.indexOf(Materiau(niveauGris, QString(), 0.0));
+    if (k > 0)
+        materiaux.move(k, 0);
+}
+
+std::vector<int> numerosMilieux(const QList<Materiau> &materiaux)
+{
+    std::vector<int> numeros;
+    numeros.reserve(size_t(materiaux.size()));
+    QHash<QString, int> connus;
+    for (const Materiau &m : materiaux) {
+        const QString nom = m.nom.trimmed();
+        auto it = connus.constFind(nom);
+        if (it == connus.constEnd())
+            it = connus.insert(nom, int(connus.size()) + 1);
+        numeros.push_back(*it);
+    }
+    return numeros;
+}
+
+int nombreMilieux(const QList<Materiau> &materiaux)
+{
+    const std::vector<int> numeros = numerosMilieux(materiaux);
+    return numeros.empty() ? 0 : *std::max_element(numeros.begin(), numeros.end());
 }
 
 QString resumeMateriaux(const QList<Materiau> &materiaux)

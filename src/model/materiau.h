@@ -4,6 +4,7 @@
 #include <QString>
 
 class QComboBox;
+class QRadioButton;
 
 // Ties a grey level to a medium. Two records are the same medium slot when
 // their grey levels are equal; the other fields are not compared.
@@ -28,11 +29,12 @@ struct Milieu
     double densite = 0.0;
 };
 
-// The two choice boxes of one material-table row; the table owns them.
+// The choice widgets of one material-table row; the table owns them.
 struct LigneTable
 {
     QComboBox *comboNom = nullptr;
     QComboBox *comboDensite = nullptr;
+    QRadioButton *choixFond = nullptr; // this row's medium fills the voxels that get no other
 };
 
 #endif

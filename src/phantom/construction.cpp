@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "images/inventaire.h"
+#include "media/materiaux.h"
 #include "phantom/egsphant.h"
 
 namespace {
@@ -89,8 +90,9 @@ PlanImage planB(bool choixYZ) { return choixYZ ? PlanImage::YZ : PlanImage::XZ; 
 
 void numeroterMateriaux(QList<Materiau> &materiaux)
 {
+    const std::vector<int> numeros = numerosMilieux(materiaux);
     for (int k = 0; k < materiaux.size(); ++k)
-        materiaux[k].numero = k + 1;
+        materiaux[k].numero = numeros[size_t(k)];
 }
 
 TableNiveaux tableNiveaux(const QList<Materiau> &materiaux)

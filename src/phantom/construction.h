@@ -20,7 +20,8 @@ enum class PlanImage { XY, XZ, YZ };
 PlanImage planA(bool choixXZ);
 PlanImage planB(bool choixYZ);
 
-// Gives each record its medium number, its 1-based place in the list.
+// Gives each record its medium number: records of one name share a medium,
+// numbered from 1 in order of first appearance.
 void numeroterMateriaux(QList<Materiau> &materiaux);
 
 // Place in the list of the first record of each grey level, -1 for none.

@@ -3,12 +3,14 @@
 #include <QIODevice>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <future>
 #include <system_error>
 #include <vector>
 
+#include "media/materiaux.h"
 #include "phantom/fichierentier.h"
 #include "phantom/reel.h"
 
@@ -113,19 +115,39 @@ TextesDensite textesDensite(const QList<Materiau> &materiaux)
     return textes;
 }
 
-void ecrireEntete(Tampon &t, const QList<Materiau> &materiaux, const TextesDensite &textes, const Grille &grille,
-                  const Geometrie &geometrie)
+// The media of the file: each distinct name once, as its first record spells
+// it, and the key character of every record's medium.
+struct Milieux
 {
-    t.ajouterEntier(materiaux.size());
+    std::vector<int> premiers; // first record of each medium
+    std::array<char, 256> cles{};
+};
+
+Milieux milieuxDuFichier(const QList<Materiau> &materiaux)
+{
+    Milieux milieux;
+    const std::vector<int> numeros = numerosMilieux(materiaux);
+    for (size_t k = 0; k < numeros.size() && k < milieux.cles.size(); ++k) {
+        if (numeros[k] > int(milieux.premiers.size()))
+            milieux.premiers.push_back(int(k));
+        milieux.cles[k] = cleMilieux[numeros[k]];
+    }
+    return milieux;
+}
+
+void ecrireEntete(Tampon &t, const QList<Materiau> &materiaux, const Milieux &milieux, const TextesDensite &textes,
+                  const Grille &grille, const Geometrie &geometrie)
+{
+    t.ajouterEntier(qint64(milieux.premiers.size()));
     t.ajouter('\n');
-    for (const Materiau &m : materiaux) {
-        const QByteArray nom = m.nom.toLatin1();
+    for (int k : milieux.premiers) {
+        const QByteArray nom = materiaux[k].nom.toLatin1();
         t.ajouter(nom.constData(), nom.size());
         t.ajouter('\n');
     }
-    // The densities line is the density map's texts, one per medium.
-    for (size_t k = 0; k < textes.longueurs.size(); ++k)
-        t.ajouter(textes.cases.data() + k * largeurCase, textes.longueurs[k]);
+    // Each medium's density is its first record's; the density map keeps every record's own.
+    for (int k : milieux.premiers)
+        t.ajouter(textes.cases.data() + size_t(k) * largeurCase, textes.longueurs[size_t(k)]);
     t.ajouter('\n');
     const int dims[3] = {grille.dimX, grille.dimY, grille.dimZ};
     for (int axe = 0; axe < 3; ++axe) {
@@ -144,7 +166,7 @@ void ecrireEntete(Tampon &t, const QList<Materiau> &materiaux, const TextesDensi
     }
 }
 
-void ecrireCarteMilieux(Tampon &t, const Grille &grille)
+void ecrireCarteMilieux(Tampon &t, const Grille &grille, const std::array<char, 256> &cles)
 {
     for (int z = 0; z < grille.dimZ; ++z) {
         for (int y = 0; y < grille.dimY; ++y) {
@@ -153,7 +175,7 @@ void ecrireCarteMilieux(Tampon &t, const Grille &grille)
                 char *out = t.place(1);
                 const qint64 n = std::min<qint64>(grille.dimX - x, t.libre());
                 for (qint64 i = 0; i < n; ++i)
-                    out[i] = cleMilieux[voxel[x + i] + 1];
+                    out[i] = cles[voxel[x + i]];
                 t.avancer(n);
                 x += n;
             }
@@ -193,9 +215,10 @@ bool ecrireTexte(QIODevice &sortie, const QList<Materiau> &materiaux, const Gril
                  const Geometrie &geometrie)
 {
     const TextesDensite textes = textesDensite(materiaux);
+    const Milieux milieux = milieuxDuFichier(materiaux);
     Tampon t(sortie);
-    ecrireEntete(t, materiaux, textes, grille, geometrie);
-    ecrireCarteMilieux(t, grille);
+    ecrireEntete(t, materiaux, milieux, textes, grille, geometrie);
+    ecrireCarteMilieux(t, grille, milieux.cles);
     ecrireCarteDensites(t, grille, textes);
     return t.terminer();
 }
@@ -204,10 +227,10 @@ bool ecrireTexte(QIODevice &sortie, const QList<Materiau> &materiaux, const Gril
 
 QString refusEcriture(const QList<Materiau> &materiaux, const Grille &grille)
 {
-    if (materiaux.size() > nombreMilieuxMax)
-        return QString("Trop de milieux : %1, le fichier egsphant en accepte au plus %2.")
-            .arg(materiaux.size())
-            .arg(nombreMilieuxMax);
+    if (materiaux.size() > 256)
+        return QString("Trop de matériaux : %1, un par niveau de gris au plus (256).").arg(materiaux.size());
+    if (const int n = nombreMilieux(materiaux); n > nombreMilieuxMax)
+        return QString("Trop de milieux : %1, le fichier egsphant en accepte au plus %2.").arg(n).arg(nombreMilieuxMax);
     for (const Materiau &m : materiaux)
         if (!std::isfinite(m.densite))
             return QString("Densité invalide pour le milieu \"%1\" : %2.").arg(m.nom).arg(m.densite);

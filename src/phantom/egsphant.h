@@ -26,7 +26,9 @@ constexpr char cleMilieux[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklm
 QString refusEcriture(const QList<Materiau> &materiaux, const Grille &grille);
 
 // Writes the phantom text: media, densities, counts, voxel boundaries, medium
-// map and density map. Voxel value k stands for materiaux[k], medium number k + 1.
+// map and density map. Voxel value k stands for the record materiaux[k]: its
+// medium's number in the map (records of one name share a medium) and its own
+// density in the density map.
 bool ecrireEgsphant(QIODevice &sortie, const QList<Materiau> &materiaux, const Grille &grille,
                     const Geometrie &geometrie, QString *erreur);
 

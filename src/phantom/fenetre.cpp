@@ -9,6 +9,7 @@
 
 #include "images/chargement.h"
 #include "model/nombre.h"
+#include "phantom/compterendu.h"
 #include "phantom/construction.h"
 #include "phantom/egsphant.h"
 #include "window/interface.h"
@@ -144,5 +145,8 @@ bool Interface::ecritureEgsphant(const Grille &grille, QString nomFich)
         etat->setText(erreur);
         return false;
     }
+    QStringList lignes{resumeEcritureTaille(nomFich, materiaux, grille.dimX, grille.dimY, grille.dimZ)};
+    lignes << notesLecteurs(nomFich, materiaux, grille.dimX, grille.dimY, grille.dimZ);
+    etat->setText(lignes.join('\n'));
     return true;
 }

@@ -1,5 +1,6 @@
 #include "window/interface.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -89,8 +90,9 @@ Interface::Interface(QWidget *parent)
 
     auto *groupeMateriaux = new QGroupBox(tr("Materiaux"));
     auto *grilleMateriaux = new QGridLayout;
-    tableMateriaux = new QTableWidget(0, 3);
-    entetes << "Gris lvl" << "Nom" << "Densite";
+    tableMateriaux = new QTableWidget(0, 4);
+    entetes << "Gris lvl" << "Nom" << "Densite" << "Fond";
+    groupeFond = new QButtonGroup(this);
     tableMateriaux->setHorizontalHeaderLabels(entetes);
     grilleMateriaux->addWidget(tableMateriaux, 0, 0);
     groupeMateriaux->setLayout(grilleMateriaux);

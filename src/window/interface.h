@@ -9,6 +9,7 @@
 
 #include "model/materiau.h"
 
+class QButtonGroup;
 class QCheckBox;
 class QImage;
 class QLabel;
@@ -64,6 +65,7 @@ public:
     QList<Milieu> *milieux;
     QList<LigneTable> *lignesTable;
     QStringList entetes;
+    QButtonGroup *groupeFond; // the table's "Fond" marks, one checked at a time
 
 private:
     // Plane images, grey-level inventory, table rows, image check.

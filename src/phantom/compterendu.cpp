@@ -1,0 +1,97 @@
+#include "phantom/compterendu.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+#include "media/materiaux.h"
+
+namespace {
+
+// A stock DOSXYZnrc: $MXMED media, $IMAX/$JMAX/$KMAX voxels per axis, names read as A24.
+constexpr int milieuxDosxyz = 20;
+constexpr int voxelsDosxyz = 128;
+constexpr int longueurNomDosxyz = 24;
+// Older egs++ egsphant readers fail on map rows longer than this.
+constexpr int ligneEgsxx = 1023;
+
+QString droite(const QString &texte)
+{
+    qsizetype n = texte.size();
+    while (n > 0 && texte[n - 1].isSpace())
+        --n;
+    return texte.left(n);
+}
+
+QStringList notesNom(const QString &nom)
+{
+    QStringList notes;
+    const QString utile = droite(nom);
+    if (!utile.isEmpty() && utile[0].isSpace())
+        notes << QString("Attention : le milieu « %1 » commence par un blanc ; egs++ et egs_brachy lisent les "
+                         "noms comme des mots et le perdent (ôter le blanc, ici et dans le fichier PEGS4)").arg(utile);
+    else if (utile.contains(' ') || utile.contains('\t'))
+        notes << QString("Attention : le milieu « %1 » contient un blanc ; egs++ et egs_brachy lisent les noms "
+                         "comme des mots (renommer le milieu sans blanc, ici et dans le fichier PEGS4)").arg(utile);
+    if (utile.size() > longueurNomDosxyz)
+        notes << QString("Attention : le milieu « %1 » compte %2 caractères ; DOSXYZnrc n'en lit que %3 "
+                         "(choisir un nom plus court, ici et dans le fichier PEGS4)")
+                     .arg(utile)
+                     .arg(utile.size())
+                     .arg(longueurNomDosxyz);
+    return notes;
+}
+
+} // namespace
+
+QString resumeEcriture(const QString &nomFich, const QList<Materiau> &materiaux, int dimX, int dimY, int dimZ)
+{
+    const int n = nombreMilieux(materiaux);
+    return QString("Fantôme écrit dans « %1 » : %2 %3, %4 × %5 × %6 voxels")
+        .arg(QFileInfo(nomFich).absoluteFilePath())
+        .arg(n)
+        .arg(n == 1 ? "milieu" : "milieux")
+        .arg(dimX)
+        .arg(dimY)
+        .arg(dimZ);
+}
+
+QString resumeEcritureTaille(const QString &nomFich, const QList<Materiau> &materiaux, int dimX, int dimY, int dimZ)
+{
+    return resumeEcriture(nomFich, materiaux, dimX, dimY, dimZ) + ", "
+           + QLocale(QLocale::French).formattedDataSize(QFileInfo(nomFich).size(), 1, QLocale::DataSizeSIFormat);
+}
+
+QStringList notesLecteurs(const QString &nomFich, const QList<Materiau> &materiaux, int dimX, int dimY, int dimZ)
+{
+    QStringList notes;
+    if (nomFich.endsWith(".gz"))
+        notes << "Attention : fichier compressé ; DOSXYZnrc ne lit que les fichiers non compressés "
+                 "(le décompresser avec gunzip pour DOSXYZnrc ; egs++ et egs_brachy le lisent tel quel)";
+    if (const int n = nombreMilieux(materiaux); n > milieuxDosxyz)
+        notes << QString("Attention : %1 milieux ; DOSXYZnrc n'en accepte que %2 sans recompilation ($MXMED)")
+                     .arg(n)
+                     .arg(milieuxDosxyz);
+    const int dims[3] = {dimX, dimY, dimZ};
+    const char *axes[3] = {"X", "Y", "Z"};
+    const char *macros[3] = {"$IMAX", "$JMAX", "$KMAX"};
+    for (int a = 0; a < 3; ++a)
+        if (dims[a] > voxelsDosxyz)
+            notes << QString("Attention : %1 voxels en %2 ; DOSXYZnrc n'en accepte que %3 sans recompilation (%4)")
+                         .arg(dims[a])
+                         .arg(axes[a])
+                         .arg(voxelsDosxyz)
+                         .arg(macros[a]);
+    if (dimX > ligneEgsxx)
+        notes << QString("Attention : lignes de %1 voxels en X ; les anciens lecteurs egs++ n'en lisent que %2 "
+                         "par ligne (employer un EGSnrc récent, ou au plus %2 voxels en X)")
+                     .arg(dimX)
+                     .arg(ligneEgsxx);
+    const std::vector<int> numeros = numerosMilieux(materiaux);
+    int vus = 0;
+    for (size_t k = 0; k < numeros.size(); ++k)
+        if (numeros[k] > vus) {
+            ++vus;
+            notes << notesNom(materiaux[qsizetype(k)].nom);
+        }
+    return notes;
+}
