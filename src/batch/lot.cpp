@@ -1,6 +1,7 @@
 // The batch command: the window's build driven by options. Every rule comes
 // from the functions the window calls, so both give the same file.
 #include "batch/lot.h"
+#include "batch/info.h"
 
 #include <QImage>
 #include <QSize>
@@ -450,6 +451,9 @@ QString aideLot()
         "  -o, --output FICHIER\n"
         "                      fichier écrit (défaut : test.egsphant), entier ou pas du tout : en cas\n"
         "                      d'échec, un fichier existant reste tel quel.\n"
+        "  --info FICHIER      seule : lit un fantôme (.egsphant ou .egsphant.gz) et affiche, pour\n"
+        "                      chaque milieu, une ligne « milieu, nom, voxels, volume_cm3, masse_g »\n"
+        "                      séparée par des tabulations.\n"
         "  -h, --help          affiche cette aide.\n"
         "Une valeur se donne après l'option (--xy coupe.bmp) ou avec « = » (--xy=coupe.bmp).\n"
         "\n"
@@ -468,6 +472,8 @@ QString aideLot()
 
 int executerLot(const QStringList &arguments, std::ostream &sortie, std::ostream &erreurs)
 {
+    if (demandeInfo(arguments))
+        return executerInfo(arguments, sortie, erreurs);
     Options options;
     std::optional<Refus> refus = lireOptions(arguments, options);
     if (!refus && options.aide) {
