@@ -2,6 +2,7 @@
 // builders and writer, and reports in the status line.
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -148,5 +149,6 @@ bool Interface::ecritureEgsphant(const Grille &grille, QString nomFich)
     QStringList lignes{resumeEcritureTaille(nomFich, materiaux, grille.dimX, grille.dimY, grille.dimZ)};
     lignes << notesLecteurs(nomFich, materiaux, grille.dimX, grille.dimY, grille.dimZ);
     etat->setText(lignes.join('\n'));
+    dernierFantome = QFileInfo(nomFich).absoluteFilePath();
     return true;
 }

@@ -68,6 +68,8 @@ Interface::Interface(QWidget *parent)
     fichierEgsphant = new QLineEdit("test.egsphant");
     grilleConfig->addWidget(fichierEgsphant, 4, 0, 1, 3);
     grilleConfig->addWidget(boutonEgsphant, 4, 3);
+    auto *boutonVoir = new QPushButton("Voir");
+    grilleConfig->addWidget(boutonVoir, 5, 3);
     tailleX = new QLineEdit("1.0");
     tailleY = new QLineEdit("1.0");
     tailleZ = new QLineEdit("1.0");
@@ -111,6 +113,7 @@ Interface::Interface(QWidget *parent)
     connect(boutonXZ, SIGNAL(clicked()), this, SLOT(selectXZ()));
     connect(boutonPegs, SIGNAL(clicked()), this, SLOT(selectMat()));
     connect(boutonEgsphant, SIGNAL(clicked()), this, SLOT(evalue()));
+    connect(boutonVoir, &QPushButton::clicked, this, &Interface::voirFantome);
     setLayout(grilleFenetre);
     setWindowTitle(tr("Quarvel Toolkit"));
 }

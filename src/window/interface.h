@@ -2,6 +2,7 @@
 #define QUARVEL_INTERFACE_H
 
 #include <QList>
+#include <QPointer>
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
@@ -90,6 +91,12 @@ private:
     bool lectureGeometrie(Geometrie &geometrie);
 
     QString choisir(const QString &filtre);
+
+    // "Voir": the viewer on the file the output field names, or else on the
+    // phantom written last; one viewer window, reused.
+    void voirFantome();
+    QString dernierFantome;
+    QPointer<QWidget> fenetreVue;
 };
 
 #endif

@@ -1,0 +1,79 @@
+#ifndef QUARVEL_COUPE_H
+#define QUARVEL_COUPE_H
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+struct Fantome;
+
+// The three slice planes: the axes across and down the view, and the axis
+// the slice is taken along. Down the view goes the way the plane images
+// are read, row 0 at the top.
+enum class PlanCoupe { XY, XZ, YZ };
+
+enum class Coloration { Milieux, Densite };
+
+// One slice of the phantom, drawn with the voxels' true proportions and
+// fitted to the widget, each voxel a block of sharp pixels.
+class VueCoupe : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit VueCoupe(PlanCoupe plan, QWidget *parent = nullptr);
+
+    void montrer(const Fantome *fantome);
+    void placer(int position);             // slice index along the axis of the cut
+    void colorer(Coloration coloration, double densiteMin, double densiteMax);
+
+    PlanCoupe plan() const { return plan_; }
+    int axeLargeur() const { return axes[0]; }
+    int axeHauteur() const { return axes[1]; }
+    int axeCoupe() const { return axes[2]; }
+    int position() const { return position_; }
+
+    // The voxel (x, y, z) drawn at a point of the widget, or false.
+    bool voxelEn(const QPoint &point, std::array<int, 3> &voxel) const;
+    // Where the voxel at (across, down) of this slice is drawn.
+    QRect rectangleVoxel(int largeur, int hauteur) const;
+    // The slice as shown, without the margins.
+    QImage image() const;
+
+    // Called with the voxel under the mouse, or with a clicked voxel.
+    std::function<void(const std::array<int, 3> &)> survol;
+    std::function<void(const std::array<int, 3> &)> clic;
+
+    QSize sizeHint() const override { return {320, 320}; }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void resizeEvent(QResizeEvent *) override;
+    void mouseMoveEvent(QMouseEvent *evenement) override;
+    void mousePressEvent(QMouseEvent *evenement) override;
+
+private:
+    void calculerCadre();
+    QImage rendu() const;
+    QRgb couleur(qint64 voxel) const;
+
+    const PlanCoupe plan_;
+    int axes[3];
+    const Fantome *fantome = nullptr;
+    int position_ = 0;
+    Coloration coloration = Coloration::Milieux;
+    double densiteMin = 0, densiteMax = 1;
+    std::vector<QRgb> couleursMilieux;
+    std::vector<QRgb> couleursDensites; // per distinct density, when the file has few
+
+    // Voxel edges along the two axes of the view, from 0, in cm.
+    std::vector<double> abscisses, ordonnees;
+    QRect cadre;                        // where the slice is drawn
+    std::vector<int> colonnes, rangees; // voxel of each pixel column and row of the frame
+    mutable QImage cache;
+};
+
+#endif

@@ -1,0 +1,306 @@
+#include "viewer/fenetrevue.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "phantom/bilan.h"
+#include "phantom/egsphant.h"
+#include "phantom/fichierentier.h"
+#include "phantom/lecture.h"
+#include "viewer/couleurs.h"
+
+namespace {
+
+const char *const nomsPlans[3] = {"XY", "XZ", "YZ"};
+const char *const nomsAxes = "xyz";
+
+QString nombre(double v)
+{
+    return QString::number(v, 'g', 6);
+}
+
+struct CurseurOccupe
+{
+    CurseurOccupe() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CurseurOccupe() { QApplication::restoreOverrideCursor(); }
+};
+
+QLabel *degrade()
+{
+    QImage image(256, 1, QImage::Format_RGB32);
+    for (int i = 0; i < 256; ++i)
+        image.setPixel(i, 0, couleurDensite(i / 255.0));
+    auto *label = new QLabel;
+    label->setPixmap(QPixmap::fromImage(image.scaled(256, 20)));
+    return label;
+}
+
+} // namespace
+
+FenetreVue::FenetreVue(QWidget *parent)
+    : QWidget(parent)
+    , choisirFichier([](QWidget *p, const QString &titre, const QString &dossier, const QString &filtre) {
+        return QFileDialog::getOpenFileName(p, titre, dossier, filtre);
+    })
+    , choisirEnregistrement([](QWidget *p, const QString &titre, const QString &dossier, const QString &filtre) {
+        return QFileDialog::getSaveFileName(p, titre, dossier, filtre);
+    })
+{
+    auto *boutonOuvrir = new QPushButton("Ouvrir…");
+    auto *boutonExporter = new QPushButton("Exporter l'image…");
+    choixColoration = new QComboBox;
+    choixColoration->addItems({"Milieux", "Densité"});
+    auto *barre = new QHBoxLayout;
+    barre->addWidget(boutonOuvrir);
+    barre->addWidget(boutonExporter);
+    barre->addWidget(new QLabel("Couleurs :"));
+    barre->addWidget(choixColoration);
+    barre->addStretch();
+
+    auto *grille = new QGridLayout;
+    const PlanCoupe plans[3] = {PlanCoupe::XY, PlanCoupe::XZ, PlanCoupe::YZ};
+    for (int i = 0; i < 3; ++i) {
+        vues[i] = new VueCoupe(plans[i]);
+        curseurs[i] = new QSlider(Qt::Horizontal);
+        curseurs[i]->setEnabled(false);
+        positions[i] = new QLabel(" ");
+        auto *groupe = new QGroupBox(QString("Coupe %1").arg(nomsPlans[i]));
+        auto *boite = new QVBoxLayout;
+        boite->addWidget(vues[i], 1);
+        boite->addWidget(curseurs[i]);
+        boite->addWidget(positions[i]);
+        groupe->setLayout(boite);
+        grille->addWidget(groupe, i / 2, i % 2);
+        connect(curseurs[i], &QSlider::valueChanged, this, [this, i](int p) { deplacer(i, p); });
+        vues[i]->survol = [this, i](const std::array<int, 3> &voxel) {
+            vueActive = i;
+            decrireVoxel(voxel);
+        };
+        vues[i]->clic = [this, i](const std::array<int, 3> &voxel) {
+            vueActive = i;
+            allerAuVoxel(voxel);
+        };
+    }
+
+    legende = new QTableWidget(0, 7);
+    legende->setHorizontalHeaderLabels({"N°", "Clé", "Nom", "Couleur", "Voxels", "Volume (cm³)", "Masse (g)"});
+    legende->verticalHeader()->hide();
+    legende->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto *echelle = new QWidget;
+    auto *boiteEchelle = new QVBoxLayout;
+    boiteEchelle->addWidget(new QLabel("Densité (g/cm³)"));
+    boiteEchelle->addWidget(degrade());
+    auto *bornesEchelle = new QHBoxLayout;
+    echelleMin = new QLabel;
+    echelleMax = new QLabel;
+    bornesEchelle->addWidget(echelleMin);
+    bornesEchelle->addStretch();
+    bornesEchelle->addWidget(echelleMax);
+    boiteEchelle->addLayout(bornesEchelle);
+    boiteEchelle->addStretch();
+    echelle->setLayout(boiteEchelle);
+    cote = new QStackedWidget;
+    cote->addWidget(legende);
+    cote->addWidget(echelle);
+    grille->addWidget(cote, 1, 1);
+
+    lecture = new QLabel(" ");
+    lecture->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    etat = new QLabel("Aucun fantôme ouvert.");
+    auto *fenetre = new QVBoxLayout;
+    fenetre->addLayout(barre);
+    fenetre->addLayout(grille, 1);
+    fenetre->addWidget(lecture);
+    fenetre->addWidget(etat);
+    setLayout(fenetre);
+
+    connect(boutonOuvrir, &QPushButton::clicked, this, &FenetreVue::choisirEtOuvrir);
+    connect(boutonExporter, &QPushButton::clicked, this, &FenetreVue::exporterImage);
+    connect(choixColoration, &QComboBox::currentIndexChanged, this, [this] { appliquerColoration(); });
+    setWindowTitle("Quarvel View");
+    resize(900, 760);
+}
+
+FenetreVue::~FenetreVue() = default;
+
+void FenetreVue::choisirEtOuvrir()
+{
+    const QString choisi = choisirFichier(this, "Ouvrir un fantôme", chemin.isEmpty() ? "." : QFileInfo(chemin).path(),
+                                          "Fantômes (*.egsphant *.egsphant.gz *.gz);;Tous les fichiers (*)");
+    if (!choisi.isEmpty())
+        ouvrir(choisi);
+}
+
+bool FenetreVue::ouvrir(const QString &nom)
+{
+    auto lu = std::make_unique<Fantome>();
+    QString erreur;
+    {
+        CurseurOccupe curseur;
+        if (!lireEgsphant(nom, *lu, &erreur)) {
+            etat->setText(QString("Fichier « %1 » illisible : %2").arg(nom, erreur));
+            return false;
+        }
+    }
+    // The views let go of the old phantom before it goes.
+    for (VueCoupe *vue : vues)
+        vue->montrer(nullptr);
+    fantome = std::move(lu);
+    chemin = nom;
+    afficher();
+    return true;
+}
+
+void FenetreVue::afficher()
+{
+    const Fantome &f = *fantome;
+    if (f.densitesDirectes) {
+        const float *valeurs = static_cast<const float *>(f.densitesVoxels.get());
+        const auto [mn, mx] = std::minmax_element(valeurs, valeurs + f.nombreVoxels());
+        densiteMin = *mn;
+        densiteMax = *mx;
+    } else {
+        const auto [mn, mx] = std::minmax_element(f.valeursDensite.begin(), f.valeursDensite.end());
+        densiteMin = *mn;
+        densiteMax = *mx;
+    }
+    echelleMin->setText(nombre(densiteMin));
+    echelleMax->setText(nombre(densiteMax));
+    for (int i = 0; i < 3; ++i) {
+        vues[i]->montrer(fantome.get());
+        const int n = f.dim[vues[i]->axeCoupe()];
+        const QSignalBlocker bloque(curseurs[i]);
+        curseurs[i]->setRange(0, n - 1);
+        curseurs[i]->setValue(n / 2);
+        curseurs[i]->setEnabled(true);
+        deplacer(i, n / 2);
+    }
+    appliquerColoration();
+    remplirLegende();
+    setWindowTitle(QFileInfo(chemin).fileName() + " — Quarvel View");
+    etat->setText(QString("« %1 » : %2 × %3 × %4 voxels, %5 milieux")
+                      .arg(chemin)
+                      .arg(f.dim[0])
+                      .arg(f.dim[1])
+                      .arg(f.dim[2])
+                      .arg(f.noms.size()));
+    lecture->setText(" ");
+}
+
+void FenetreVue::remplirLegende()
+{
+    const std::vector<BilanMilieu> bilan = bilanMilieux(*fantome);
+    legende->setRowCount(fantome->noms.size());
+    for (int m = 0; m < fantome->noms.size(); ++m) {
+        const QString textes[7] = {QString::number(m + 1),
+                                   QString(QChar(cleMilieux[m + 1])),
+                                   fantome->noms[m].trimmed(),
+                                   QString(),
+                                   QString::number(bilan[size_t(m)].voxels),
+                                   nombre(bilan[size_t(m)].volume),
+                                   nombre(bilan[size_t(m)].masse)};
+        for (int c = 0; c < 7; ++c) {
+            auto *case_ = new QTableWidgetItem(textes[c]);
+            if (c != 2)
+                case_->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            legende->setItem(m, c, case_);
+        }
+        legende->item(m, 3)->setBackground(QColor(couleurMilieu(m)));
+    }
+    legende->resizeColumnsToContents();
+}
+
+void FenetreVue::appliquerColoration()
+{
+    const Coloration c = choixColoration->currentIndex() == 1 ? Coloration::Densite : Coloration::Milieux;
+    cote->setCurrentIndex(c == Coloration::Densite ? 1 : 0);
+    if (fantome)
+        for (VueCoupe *vue : vues)
+            vue->colorer(c, densiteMin, densiteMax);
+}
+
+void FenetreVue::deplacer(int i, int position)
+{
+    if (!fantome)
+        return;
+    vues[i]->placer(position);
+    const int axe = vues[i]->axeCoupe();
+    const std::vector<double> &b = fantome->bornes[axe];
+    positions[i]->setText(QString("%1 = %2 cm (coupe %3 / %4)")
+                              .arg(QChar(nomsAxes[axe]))
+                              .arg(nombre((b[size_t(position)] + b[size_t(position) + 1]) / 2))
+                              .arg(position + 1)
+                              .arg(fantome->dim[axe]));
+}
+
+void FenetreVue::allerAuVoxel(const std::array<int, 3> &voxel)
+{
+    for (int i = 0; i < 3; ++i)
+        curseurs[i]->setValue(voxel[size_t(vues[i]->axeCoupe())]);
+    decrireVoxel(voxel);
+}
+
+void FenetreVue::decrireVoxel(const std::array<int, 3> &voxel)
+{
+    const Fantome &f = *fantome;
+    const qint64 v = f.indice(voxel[0], voxel[1], voxel[2]);
+    double centre[3];
+    for (int a = 0; a < 3; ++a)
+        centre[a] = (f.bornes[a][size_t(voxel[a])] + f.bornes[a][size_t(voxel[a]) + 1]) / 2;
+    const int m = f.milieu(v);
+    lecture->setText(QString("Voxel (i, j, k) = (%1, %2, %3)   centre (x, y, z) = (%4, %5, %6) cm   "
+                             "milieu %7 « %8 »   densité %9 g/cm³")
+                         .arg(voxel[0] + 1)
+                         .arg(voxel[1] + 1)
+                         .arg(voxel[2] + 1)
+                         .arg(nombre(centre[0]), nombre(centre[1]), nombre(centre[2]))
+                         .arg(m + 1)
+                         .arg(f.noms[m].trimmed())
+                         .arg(nombre(f.densite(v))));
+}
+
+void FenetreVue::exporterImage()
+{
+    if (!fantome) {
+        etat->setText("Aucun fantôme ouvert : rien à exporter.");
+        return;
+    }
+    const VueCoupe *vue = vues[size_t(vueActive)];
+    const int axe = vue->axeCoupe();
+    const QFileInfo source(chemin);
+    const QString suggestion = QString("%1/%2-%3-%4%5.png")
+                                   .arg(source.path(), source.completeBaseName(), nomsPlans[vueActive])
+                                   .arg(QChar(nomsAxes[axe]))
+                                   .arg(vue->position() + 1);
+    QString nom = choisirEnregistrement(this, QString("Exporter l'image de la coupe %1").arg(nomsPlans[vueActive]),
+                                        suggestion, "Images PNG (*.png)");
+    if (nom.isEmpty())
+        return;
+    if (QFileInfo(nom).suffix().isEmpty())
+        nom += ".png";
+    const QImage image = vue->image();
+    QString raison;
+    if (image.isNull())
+        raison = "la vue est trop petite pour être dessinée";
+    else
+        ecrireFichierEntier(nom, [&](QIODevice &fichier) { return image.save(&fichier, "PNG"); }, &raison);
+    etat->setText(raison.isEmpty() ? QString("Coupe %1 enregistrée dans « %2 » (%3 × %4 pixels)")
+                                         .arg(nomsPlans[vueActive], nom)
+                                         .arg(image.width())
+                                         .arg(image.height())
+                                   : QString("Image « %1 » non enregistrée : %2").arg(nom, raison));
+}
