@@ -268,6 +268,7 @@ private:
 
     void lireComptes()
     {
+        l.sauterBlancs();
         const qint64 ligneComptes = l.ligne;
         qint64 n[3];
         const char *axes = "XYZ";

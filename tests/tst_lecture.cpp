@@ -1,0 +1,394 @@
+// Reading egsphant files: back what the writer wrote, the layouts other tools
+// write, broken files refused with their line, and the --info table.
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sstream>
+
+#include "batch/lot.h"
+#include "phantom/egsphant.h"
+#include "phantom/lecture.h"
+#include "phantom/reel.h"
+
+namespace {
+
+using Milieux = QList<QPair<QString, double>>;
+
+struct Cas
+{
+    QList<Materiau> materiaux;
+    Grille grille;
+    Geometrie geometrie;
+};
+
+Cas cas(const Milieux &milieux, int x, int y, int z, quint32 graine,
+        Geometrie geometrie = Geometrie())
+{
+    Cas c;
+    for (const auto &m : milieux)
+        c.materiaux << Materiau(c.materiaux.size(), m.first, m.second);
+    c.grille.dimX = x;
+    c.grille.dimY = y;
+    c.grille.dimZ = z;
+    QRandomGenerator hasard(graine);
+    for (qint64 v = 0; v < c.grille.nombreVoxels(); ++v)
+        c.grille.voxels.push_back(quint8(hasard.bounded(int(milieux.size()))));
+    c.geometrie = geometrie;
+    return c;
+}
+
+// The value a boundary has once written at six digits.
+double ecrite(double v)
+{
+    char texte[longueurReelMax];
+    return QByteArray(texte, formatReel(v, texte)).toDouble();
+}
+
+QString ecrireTexte(const QTemporaryDir &dossier, const QString &nom, const QByteArray &texte)
+{
+    QFile f(dossier.filePath(nom));
+    if (!f.open(QIODevice::WriteOnly) || f.write(texte) != texte.size())
+        return QString();
+    return f.fileName();
+}
+
+// Reads a file that must be readable, failing the test otherwise.
+Fantome lire(const QString &chemin)
+{
+    Fantome f;
+    QString erreur;
+    if (!lireEgsphant(chemin, f, &erreur))
+        qWarning("%s", qPrintable(erreur));
+    return f;
+}
+
+// Everything the reader gives, in one comparable text per voxel and header.
+QStringList resume(const Fantome &f)
+{
+    QStringList r;
+    QStringList noms;
+    for (const QString &n : f.noms)
+        noms << n.trimmed();
+    r << noms.join('|') << QString("%1 %2 %3").arg(f.dim[0]).arg(f.dim[1]).arg(f.dim[2]);
+    for (double d : f.densites)
+        r << QString::number(d, 'g', 17);
+    for (const auto &b : f.bornes)
+        for (double v : b)
+            r << QString::number(v, 'g', 17);
+    for (qint64 v = 0; v < f.nombreVoxels(); ++v)
+        r << QString("%1:%2").arg(f.milieu(v)).arg(f.densite(v), 0, 'g', 17);
+    return r;
+}
+
+QString info(const QStringList &arguments, int &statut, QString *erreurs = nullptr)
+{
+    std::ostringstream sortie, erreur;
+    statut = executerLot(arguments, sortie, erreur);
+    if (erreurs)
+        *erreurs = QString::fromStdString(erreur.str());
+    return QString::fromStdString(sortie.str());
+}
+
+// A 3 × 2 × 2 phantom in its plain layout, line by line; the variants below
+// change its form, never its content.
+const QList<QByteArray> lignesReference = {
+    "3",                                         // 1
+    "AIR", "EAU", "OS",                          // 2-4
+    "0.00120000 1.00000 1.85000 ",               // 5
+    "   3    2    2",                            // 6
+    "-1.00000 0.00000 2.50000 3.00000 ",         // 7
+    "0.00000 1.00000 3.00000 ",                  // 8
+    "0.00000 0.500000 1.50000 ",                 // 9
+    "121",                                       // 10
+    "331",                                       // 11
+    "",                                          // 12
+    "213",                                       // 13
+    "111",                                       // 14
+    "",                                          // 15
+    "0.00120000 1.00000 0.00120000 ",            // 16
+    "1.85000 1.85000 0.00120000 ",               // 17
+    "",                                          // 18
+    "1.05000 0.00120000 1.85000 ",               // 19
+    "0.00120000 0.00120000 0.00120000 ",         // 20
+    "",                                          // 21
+};
+
+QByteArray joindre(const QList<QByteArray> &lignes, const QByteArray &fin = "\n")
+{
+    QByteArray t;
+    for (const QByteArray &l : lignes)
+        t += l + fin;
+    return t;
+}
+
+} // namespace
+
+class TestLecture : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void allerRetour_data()
+    {
+        QTest::addColumn<Milieux>("milieux");
+        QTest::addColumn<QList<int>>("dims");
+        QTest::addColumn<QList<double>>("geometrie"); // sizes then origin
+        const QList<double> defaut = {1.0, 1.0, 1.0, -15.0, -15.0, 0.0};
+        QTest::newRow("un voxel") << Milieux{{"AIR", 0.0012}} << QList<int>{1, 1, 1} << defaut;
+        QTest::newRow("3 x 2 x 1") << Milieux{{"AIR", 0.0012}, {"EAU", 1.0}}
+                                   << QList<int>{3, 2, 1} << defaut;
+        QTest::newRow("noms complétés de blancs, densités extrêmes")
+            << Milieux{{"AIR521ICRU              ", 1e-05}, {"H2O521ICRU   ", 100000.0},
+                                             {"ICRPBONE521ICRU", 1.85}}
+            << QList<int>{7, 5, 3} << QList<double>{0.25, 2.5, 0.1, -3.2, 100.0, -0.5};
+        QTest::newRow("deux niveaux d'un même milieu")
+            << Milieux{{"AIR", 0.0012048}, {"EAU", 1.0}, {"EAU", 1.05}, {"OS", 1.85}}
+            << QList<int>{4, 6, 5} << QList<double>{0.5, 0.5, 2.0, 0.0, 0.0, 0.0};
+        Milieux soixanteEtUn;
+        for (int m = 0; m < nombreMilieuxMax; ++m)
+            soixanteEtUn << qMakePair(QString("MILIEU%1").arg(m + 1), 0.125 * (m + 1));
+        QTest::newRow("61 milieux") << soixanteEtUn << QList<int>{16, 9, 4} << defaut;
+        // Larger than one read block: words and rows straddle the blocks.
+        QTest::newRow("plus grand qu'un bloc") << Milieux{{"AIR", 0.0012}, {"EAU", 1.0},
+                                                                                {"OS", 1.85}, {"POUMON", 0.26}}
+                                              << QList<int>{300, 300, 12} << defaut;
+    }
+
+    void allerRetour()
+    {
+        QFETCH(Milieux, milieux);
+        QFETCH(QList<int>, dims);
+        QFETCH(QList<double>, geometrie);
+        Geometrie g;
+        for (int a = 0; a < 3; ++a) {
+            g.taille[a] = geometrie[a];
+            g.origine[a] = geometrie[3 + a];
+        }
+        const Cas c = cas(milieux, dims[0], dims[1], dims[2], quint32(dims[0] * 7 + dims[2]), g);
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath("f.egsphant");
+        QString erreur;
+        QVERIFY2(enregistrerEgsphant(chemin, c.materiaux, c.grille, c.geometrie, &erreur), qPrintable(erreur));
+
+        Fantome f;
+        QVERIFY2(lireEgsphant(chemin, f, &erreur), qPrintable(erreur));
+        for (int a = 0; a < 3; ++a) {
+            QCOMPARE(f.dim[a], dims[a]);
+            QCOMPARE(int(f.bornes[a].size()), dims[a] + 1);
+            for (int i = 0; i <= dims[a]; ++i)
+                QCOMPARE(f.bornes[a][size_t(i)], ecrite(g.origine[a] + i * g.taille[a]));
+        }
+        // The writer may list a name once for several records: each voxel
+        // must still read back its record's name and its own density.
+        QStringList nomsEcrits;
+        for (const Materiau &m : c.materiaux)
+            if (!nomsEcrits.contains(m.nom))
+                nomsEcrits << m.nom;
+        QStringList nomsLus;
+        for (const QString &n : f.noms)
+            if (!nomsLus.contains(n))
+                nomsLus << n;
+        QCOMPARE(nomsLus, nomsEcrits);
+        // The densities line holds, for each name, the density of a record of that name.
+        for (int m = 0; m < f.noms.size(); ++m) {
+            const bool trouve = std::any_of(c.materiaux.begin(), c.materiaux.end(), [&](const Materiau &r) {
+                return r.nom == f.noms[m] && r.densite == f.densites[size_t(m)];
+            });
+            QVERIFY2(trouve, qPrintable(QString("%1 %2").arg(f.noms[m]).arg(f.densites[size_t(m)])));
+        }
+        for (qint64 v = 0; v < f.nombreVoxels(); ++v) {
+            const Materiau &attendu = c.materiaux[c.grille.voxels[size_t(v)]];
+            if (f.noms[f.milieu(v)] != attendu.nom || f.densite(v) != attendu.densite)
+                QFAIL(qPrintable(QString("voxel %1 : %2 %3 lu, %4 %5 écrit")
+                                     .arg(v)
+                                     .arg(f.noms[f.milieu(v)])
+                                     .arg(f.densite(v))
+                                     .arg(attendu.nom)
+                                     .arg(attendu.densite)));
+        }
+    }
+
+    void gzip()
+    {
+        const QString gzip = QStandardPaths::findExecutable("gzip");
+        if (gzip.isEmpty())
+            QSKIP("gzip absent : pas de fichier .gz à lire");
+        const Cas c = cas({{"AIR", 0.0012}, {"EAU", 1.0}, {"OS", 1.85}}, 200, 150, 20, 3);
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath("f.egsphant");
+        QString erreur;
+        QVERIFY(enregistrerEgsphant(chemin, c.materiaux, c.grille, c.geometrie, &erreur));
+        QProcess compression;
+        compression.setStandardOutputFile(dossier.filePath("f.gz"));
+        compression.start(gzip, {"-c", chemin});
+        QVERIFY(compression.waitForFinished() && compression.exitCode() == 0);
+        const QStringList attendu = resume(lire(chemin));
+        QVERIFY(attendu.size() > 1);
+        QCOMPARE(resume(lire(dossier.filePath("f.gz"))), attendu);
+
+        // Two members after each other read as one text.
+        QFile tout(dossier.filePath("f.gz"));
+        QVERIFY(tout.open(QIODevice::ReadOnly));
+        const QByteArray octets = tout.readAll();
+        compression.setStandardOutputFile(dossier.filePath("debut.gz"));
+        const QString debut = ecrireTexte(dossier, "debut", joindre(lignesReference.mid(0, 15)));
+        const QString suite = ecrireTexte(dossier, "suite", joindre(lignesReference.mid(15)));
+        compression.start(gzip, {"-c", debut});
+        QVERIFY(compression.waitForFinished());
+        compression.setStandardOutputFile(dossier.filePath("suite.gz"));
+        compression.start(gzip, {"-c", suite});
+        QVERIFY(compression.waitForFinished());
+        QFile a(dossier.filePath("debut.gz")), b(dossier.filePath("suite.gz"));
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        const QString deux = ecrireTexte(dossier, "deux.gz", a.readAll() + b.readAll());
+        const QString reference = ecrireTexte(dossier, "reference", joindre(lignesReference));
+        QCOMPARE(resume(lire(deux)), resume(lire(reference)));
+
+        // Damaged or cut short: refused, never read as a smaller phantom.
+        QByteArray abime = octets;
+        for (int i = 0; i < 64; ++i)
+            abime[abime.size() / 2 + i] = char(abime[abime.size() / 2 + i] ^ 0x5a);
+        Fantome f;
+        QVERIFY(!lireEgsphant(ecrireTexte(dossier, "abime.gz", abime), f, &erreur));
+        QVERIFY(!lireEgsphant(ecrireTexte(dossier, "coupe.gz", octets.left(octets.size() - 6)), f, &erreur));
+        QVERIFY2(erreur.contains("tronqué"), qPrintable(erreur));
+        QCOMPARE(f.nombreVoxels(), 0);
+    }
+
+    void dispositions_data()
+    {
+        QTest::addColumn<QByteArray>("texte");
+        const QList<QByteArray> l = lignesReference;
+        QTest::newRow("telle quelle") << joindre(l);
+        QList<QByteArray> completes = l;
+        for (int i = 1; i <= 3; ++i)
+            completes[i] = completes[i].leftJustified(24, ' ');
+        QTest::newRow("noms complétés de blancs") << joindre(completes);
+        QList<QByteArray> uneLigne = l;
+        uneLigne.replace(1, "AIR EAU OS ");
+        uneLigne.removeAt(2);
+        uneLigne.removeAt(2);
+        QTest::newRow("noms sur une ligne") << joindre(uneLigne);
+        QTest::newRow("CRLF") << joindre(l, "\r\n");
+        QList<QByteArray> blancs = l;
+        blancs.insert(15, "");
+        blancs.insert(12, "   ");
+        blancs.insert(12, "");
+        blancs.insert(9, "");
+        QTest::newRow("lignes vides entre les coupes") << joindre(blancs);
+        QList<QByteArray> libre = l;
+        libre.replace(4, "1.2D-03 1.0\n  1.85E+00");
+        libre.replace(6, "-1 0\n2.5\n 3");
+        libre.replace(16, "1.85 +1.85 \t1.2e-3\n");
+        libre.replace(19, "1.2E-3\n1.2E-3 1.2E-3");
+        QTest::newRow("format libre, sur plusieurs lignes") << joindre(libre);
+        QByteArray sansFin = joindre(l);
+        sansFin.chop(3);
+        QTest::newRow("sans fin de ligne finale") << sansFin;
+    }
+
+    void dispositions()
+    {
+        QFETCH(QByteArray, texte);
+        QTemporaryDir dossier;
+        const Fantome reference = lire(ecrireTexte(dossier, "reference", joindre(lignesReference)));
+        QCOMPARE(reference.nombreVoxels(), 12);
+        QCOMPARE(reference.noms, QStringList({"AIR", "EAU", "OS"}));
+        QCOMPARE(reference.milieu(reference.indice(2, 1, 0)), 0);   // '1'
+        QCOMPARE(reference.densite(reference.indice(0, 0, 1)), 1.05); // medium 2 at another density
+        Fantome f;
+        QString erreur;
+        QVERIFY2(lireEgsphant(ecrireTexte(dossier, "variante", texte), f, &erreur), qPrintable(erreur));
+        QCOMPARE(resume(f), resume(reference));
+    }
+
+    void refus_data()
+    {
+        QTest::addColumn<QByteArray>("texte");
+        QTest::addColumn<int>("ligne");
+        QTest::addColumn<QString>("motif");
+        const QList<QByteArray> l = lignesReference;
+        for (int n : {1, 3, 5, 8, 11, 12, 14, 17, 19})
+            QTest::addRow("tronqué après %d lignes", n) << joindre(l.mid(0, n)) << n + 1 << "fin du fichier";
+        QByteArray coupe = joindre(l);
+        coupe.chop(13); // the last density's text and the line ends
+        QTest::newRow("tronqué au milieu d'une ligne") << coupe << 20 << "fin du fichier";
+        auto change = [&](int ligne, const QByteArray &texte) {
+            QList<QByteArray> c = l;
+            c[ligne - 1] = texte;
+            return joindre(c);
+        };
+        QTest::newRow("rangée trop courte") << change(13, "21") << 13 << "2 caractères, 3 attendus";
+        QTest::newRow("rangée trop longue") << change(11, "3311") << 11 << "4 caractères, 3 attendus";
+        QTest::newRow("clé inconnue") << change(14, "1?1") << 14 << "colonne 2 : clé de milieu « ? » inconnue";
+        QTest::newRow("clé d'un milieu absent") << change(10, "124") << 10 << "« 4 » inconnue";
+        QTest::newRow("densité qui n'est pas un nombre") << change(19, "1.05000 0.0012x 1.85000 ") << 19
+                                                        << "« 0.0012x » n'est pas un nombre";
+        QTest::newRow("densité infinie") << change(17, "1.85 inf 1") << 17 << "« inf » n'est pas un nombre";
+        QTest::newRow("comptes trop grands") << change(6, "100000 100000 100000") << 6 << "ne peut pas les contenir";
+        QTest::newRow("compte nul") << change(6, "3 0 2") << 6 << "au moins 1";
+        QTest::newRow("compte qui n'est pas un entier") << change(6, "3 2.5 2") << 6 << "pas un nombre entier";
+        QTest::newRow("nombre de milieux") << change(1, "trois") << 1 << "pas un nombre entier";
+        QTest::newRow("trop de milieux") << change(1, "62") << 1 << "de 1 à 61";
+        QTest::newRow("limite qui n'est pas un nombre") << change(8, "0 1 trois") << 8 << "limite 3";
+        QTest::newRow("fichier vide") << QByteArray() << 1 << "fin du fichier";
+        QTest::newRow("ligne sans fin") << "3\n" + QByteArray(3 << 20, 'A') << 2 << "ligne trop longue";
+        QTest::newRow("faux gzip") << QByteArray("\x1f\x8b\x08\x00 ceci n'est pas compressé", 36) << 1
+                                   << "compress";
+    }
+
+    void refus()
+    {
+        QFETCH(QByteArray, texte);
+        QFETCH(int, ligne);
+        QFETCH(QString, motif);
+        QTemporaryDir dossier;
+        Fantome f;
+        QString erreur;
+        QVERIFY(!lireEgsphant(ecrireTexte(dossier, "casse", texte), f, &erreur));
+        QVERIFY2(erreur.startsWith(QString("ligne %1 ").arg(ligne)) || erreur.startsWith(QString("ligne %1,").arg(ligne)),
+                 qPrintable(erreur));
+        QVERIFY2(erreur.contains(motif), qPrintable(erreur));
+        QCOMPARE(f.nombreVoxels(), 0);
+        QVERIFY(!f.milieux);
+    }
+
+    void info()
+    {
+        QTemporaryDir dossier;
+        // Uneven boundaries; medium 1 at two densities. Volumes by hand:
+        // x widths 1, 2; y widths 2, 3; z width 0.5.
+        //   (1,1) 1 cm³ AIR at 1.0   (2,1) 2 cm³ EAU at 2.0
+        //   (1,2) 1.5 cm³ EAU at 2.0 (2,2) 3 cm³ AIR at 1.5
+        const QString chemin = ecrireTexte(dossier, "inegal.egsphant",
+                                           "2\n  AIR  \nEAU\n1.0 2.0\n2 2 1\n0 1 3\n10 12 15\n-1 -0.5\n"
+                                           "12\n21\n\n1.0 2.0\n2.0 1.5\n\n");
+        int statut = -1;
+        QCOMPARE(::info({"--info", chemin}, statut),
+                 QString("milieu\tnom\tvoxels\tvolume_cm3\tmasse_g\n"
+                         "1\tAIR\t2\t4\t5.5\n"
+                         "2\tEAU\t2\t3.5\t7\n"));
+        QCOMPARE(statut, statutLotReussi);
+        QCOMPARE(::info({"--info=" + chemin}, statut).count('\n'), 3);
+
+        QString erreurs;
+        QCOMPARE(::info({"--info", dossier.filePath("absent.egsphant")}, statut, &erreurs), QString());
+        QCOMPARE(statut, statutLotRefus);
+        QVERIFY2(erreurs.startsWith("Fichier « ") && erreurs.endsWith("\n") && erreurs.count('\n') == 1,
+                 qPrintable(erreurs));
+        const QString casse = ecrireTexte(dossier, "casse.egsphant", joindre(lignesReference.mid(0, 12)));
+        ::info({"--info", casse}, statut, &erreurs);
+        QCOMPARE(statut, statutLotRefus);
+        QVERIFY2(erreurs.contains("ligne 13 : fin du fichier"), qPrintable(erreurs));
+        ::info({"--info", chemin, "--xy", "a.bmp"}, statut, &erreurs);
+        QCOMPARE(statut, statutLotUsage);
+        ::info({"--info"}, statut, &erreurs);
+        QCOMPARE(statut, statutLotUsage);
+    }
+};
+
+QTEST_MAIN(TestLecture)
+#include "tst_lecture.moc"
