@@ -37,6 +37,28 @@ printf '  rapport           %.2f (cible <= 2)\n' "$(awk "BEGIN {print $pm / $cm}
 printf '  memoire max       mediane %d Ko (min %s, max %s), plafond %d Ko : rapport %.2f (cible <= 1)\n' \
     "$mm" "$mmin" "$mmax" "$plafond" "$(awk "BEGIN {print $mm / $plafond}")"
 
+# Reading it back: --info and the viewer, plain and gzip, against the build.
+gzip -1 -c "$work/fantome.egsphant" >"$work/fantome.egsphant.gz"
+plafondLecture=$(((6 * voxels + 64 * 1024 * 1024) / 1024))
+echo "Lecture du meme fantome (cibles : temps <= quarvel-phantom, memoire <= 6 octets/voxel + 64 Mo)"
+for fichier in fantome.egsphant fantome.egsphant.gz; do
+    temps=() memoire=()
+    for i in $(seq "$runs"); do
+        /usr/bin/time -f "%e %M" -o "$work/time" ./build/bin/quarvel-phantom --info "$work/$fichier" >/dev/null
+        read -r s kb <"$work/time"; temps+=("$s"); memoire+=("$kb")
+    done
+    read -r tm tmin tmax < <(printf '%s\n' "${temps[@]}" | stats)
+    read -r mm mmin mmax < <(printf '%s\n' "${memoire[@]}" | stats)
+    printf '  --info %-20s mediane %5.2f s (min %s, max %s), rapport au quarvel-phantom %.2f ; memoire %d Ko : rapport %.2f\n' \
+        "$fichier" "$tm" "$tmin" "$tmax" "$(awk "BEGIN {print $tm / $pm}")" "$mm" "$(awk "BEGIN {print $mm / $plafondLecture}")"
+done
+echo "Visionneuse (hors ecran ; cible : < 30 ms par coupe)"
+for fichier in fantome.egsphant fantome.egsphant.gz; do
+    /usr/bin/time -f "%M" -o "$work/time" ./build/bench/bench-vue "$work/$fichier" 2>/dev/null | sed "s/^/  $fichier : /"
+    printf '  %s : memoire %d Ko : rapport %.2f\n' "$fichier" "$(cat "$work/time")" \
+        "$(awk "BEGIN {print $(cat "$work/time") / $plafondLecture}")"
+done
+
 pegs=../shared/data/521icru.pegs4dat
 if [ ! -f "$pegs" ]; then
     echo "Lecture PEGS4 : $pegs absent, le fichier de 2 Mo est remplace par un fichier vide"

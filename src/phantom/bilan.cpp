@@ -1,6 +1,7 @@
 #include "phantom/bilan.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "phantom/lecture.h"
 
@@ -14,21 +15,61 @@ std::vector<double> largeurs(const std::vector<double> &bornes)
     return l;
 }
 
-template <typename Densite>
-void sommer(const Fantome &f, std::vector<BilanMilieu> &bilan, Densite densite)
+// Sum of the widths before each edge: a run of voxels from a to b spans
+// debuts[b] - debuts[a].
+std::vector<double> debuts(const std::vector<double> &l)
 {
-    const std::vector<double> lx = largeurs(f.bornes[0]), ly = largeurs(f.bornes[1]), lz = largeurs(f.bornes[2]);
+    std::vector<double> d{0.0};
+    for (double w : l)
+        d.push_back(d.back() + w);
+    return d;
+}
+
+quint64 huit(const quint8 *p)
+{
+    quint64 w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
+
+template <typename Cle>
+bool pareils(const Cle *c, Cle valeur)
+{
+    bool oui = true;
+    for (int i = 0; i < 8; ++i)
+        oui &= c[i] == valeur;
+    return oui;
+}
+
+// Rows go by runs of voxels of one medium and one density: a run adds its
+// length, its width times the row's section, and that times its density.
+template <typename Cle, typename Densite>
+void sommer(const Fantome &f, std::vector<BilanMilieu> &bilan, const Cle *cles, Densite densite)
+{
+    const std::vector<double> px = debuts(largeurs(f.bornes[0]));
+    const std::vector<double> ly = largeurs(f.bornes[1]), lz = largeurs(f.bornes[2]);
     const quint8 *milieux = f.milieux.get();
-    qint64 v = 0;
+    const int n = f.dim[0];
     for (int z = 0; z < f.dim[2]; ++z) {
         for (int y = 0; y < f.dim[1]; ++y) {
             const double section = ly[size_t(y)] * lz[size_t(z)];
-            for (int x = 0; x < f.dim[0]; ++x, ++v) {
-                BilanMilieu &b = bilan[milieux[v]];
-                const double volume = lx[size_t(x)] * section;
-                ++b.voxels;
+            const qint64 ligne = (qint64(z) * f.dim[1] + y) * n;
+            const quint8 *m = milieux + ligne;
+            const Cle *c = cles + ligne;
+            int debut = 0;
+            for (int x = 1; x <= n; ++x) {
+                // Eight voxels at a time while the run goes on.
+                const quint64 m8 = quint64(m[debut]) * 0x0101010101010101u;
+                while (x + 8 <= n && huit(m + x) == m8 && pareils(c + x, c[debut]))
+                    x += 8;
+                if (x < n && m[x] == m[debut] && c[x] == c[debut])
+                    continue;
+                BilanMilieu &b = bilan[m[debut]];
+                const double volume = (px[size_t(x)] - px[size_t(debut)]) * section;
+                b.voxels += x - debut;
                 b.volume += volume;
-                b.masse += densite(v) * volume;
+                b.masse += densite(c[debut]) * volume;
+                debut = x;
             }
         }
     }
@@ -42,12 +83,10 @@ std::vector<BilanMilieu> bilanMilieux(const Fantome &f)
     if (f.nombreVoxels() == 0 || !f.milieux || !f.densitesVoxels)
         return bilan;
     if (f.densitesDirectes) {
-        const float *valeurs = static_cast<const float *>(f.densitesVoxels.get());
-        sommer(f, bilan, [valeurs](qint64 v) { return double(valeurs[v]); });
+        sommer(f, bilan, static_cast<const float *>(f.densitesVoxels.get()), [](float d) { return double(d); });
     } else {
-        const quint16 *places = static_cast<const quint16 *>(f.densitesVoxels.get());
         const double *table = f.valeursDensite.data();
-        sommer(f, bilan, [places, table](qint64 v) { return table[places[v]]; });
+        sommer(f, bilan, static_cast<const quint16 *>(f.densitesVoxels.get()), [table](quint16 p) { return table[p]; });
     }
     return bilan;
 }

@@ -12,8 +12,10 @@
 #include <limits>
 #include <new>
 #include <optional>
+#include <sys/mman.h>
 #include <string_view>
 
+#include "phantom/anticipation.h"
 #include "phantom/decompression.h"
 #include "phantom/egsphant.h"
 
@@ -41,9 +43,26 @@ private:
     QFile &fichier;
 };
 
-constexpr qint64 tailleBloc = 8 << 20;
+constexpr qint64 tailleBloc = 2 << 20;
 constexpr qint64 ligneEnteteMax = 1 << 20; // a header line longer than this is not one
 constexpr int jetonMax = 64;              // nor a number longer than this
+
+// A large block, not zeroed: its pages cost nothing until written. Asked in
+// 2 MB pages, so filling it takes a few hundred page faults, not one per 4 KB.
+void *allouer(qint64 octets)
+{
+    void *bloc = std::malloc(size_t(std::max<qint64>(octets, 1)));
+    if (!bloc)
+        throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+    const uintptr_t page = uintptr_t(2) << 20;
+    const uintptr_t a = (reinterpret_cast<uintptr_t>(bloc) + page - 1) / page * page;
+    const uintptr_t b = (reinterpret_cast<uintptr_t>(bloc) + uintptr_t(octets)) / page * page;
+    if (b > a)
+        madvise(reinterpret_cast<void *>(a), b - a, MADV_HUGEPAGE);
+#endif
+    return bloc;
+}
 
 inline bool estBlanc(char c)
 {
@@ -54,34 +73,54 @@ inline bool estBlanc(char c)
 class Lecteur
 {
 public:
-    explicit Lecteur(Source &source) : source(source), tampon(tailleBloc) {}
+    explicit Lecteur(Source &source) : anticipation(source, tailleBloc) {}
+    ~Lecteur() { anticipation.rendre(tenu); }
 
     const char *p = nullptr;
     const char *fin = nullptr;
     qint64 ligne = 1;
+    bool epuise = false;
 
-    // Keeps [garder, fin) at the front of the buffer and reads more after it;
-    // p moves with the kept bytes. False when the text has ended.
-    bool remplir(const char *garder, qint64 tailleVoulue = 0)
+    // Brings the next block in after [garder, fin), which stays readable
+    // just before it; p moves with the kept bytes. False when the text has
+    // ended (p and fin then stay as they were).
+    bool remplir(const char *garder)
     {
         if (epuise)
             return false;
+        LectureAnticipee::Bloc bloc;
+        QString erreur;
+        if (!anticipation.suivant(bloc, &erreur))
+            throw Echec{QString("ligne %1 : %2").arg(ligne).arg(erreur)};
+        if (bloc.taille == 0) {
+            anticipation.rendre(bloc);
+            epuise = true;
+            return false;
+        }
         const qint64 garde = fin - garder;
         const qint64 decalage = p - garder;
-        if (tailleVoulue > qint64(tampon.size()))
-            tampon.resize(size_t(tailleVoulue));
-        if (garde >= qint64(tampon.size()))
-            tampon.resize(tampon.size() * 2);
-        std::memmove(tampon.data(), garder, size_t(garde));
-        QString erreur;
-        const qint64 lu = source.lire(tampon.data() + garde, qint64(tampon.size()) - garde, &erreur);
-        if (lu < 0)
-            throw Echec{QString("ligne %1 : %2").arg(ligne).arg(erreur)};
-        p = tampon.data() + decalage;
-        fin = tampon.data() + garde + lu;
-        if (lu == 0)
-            epuise = true;
-        return lu > 0;
+        if (garde <= LectureAnticipee::marge) {
+            char *debut = bloc.debut - garde;
+            if (garde > 0)
+                std::memcpy(debut, garder, size_t(garde));
+            anticipation.rendre(tenu);
+            tenu = bloc;
+            long_.clear();
+            p = debut + decalage;
+            fin = bloc.debut + bloc.taille;
+        } else {
+            // A line longer than the room before a block: joined apart.
+            std::vector<char> joint(size_t(garde + bloc.taille));
+            std::memcpy(joint.data(), garder, size_t(garde));
+            std::memcpy(joint.data() + garde, bloc.debut, size_t(bloc.taille));
+            anticipation.rendre(tenu);
+            anticipation.rendre(bloc);
+            tenu = LectureAnticipee::Bloc();
+            long_.swap(joint);
+            p = long_.data() + decalage;
+            fin = long_.data() + long_.size();
+        }
+        return true;
     }
 
     // Skips blanks, counting lines; false at the end of the text.
@@ -138,7 +177,7 @@ public:
             cherche = fin - p;
             if (cherche > longueurMax + 2)
                 throw Echec{QString("ligne %1 : ligne trop longue (%2 caractères au moins)").arg(ligne).arg(cherche)};
-            remplir(p, cherche * 2);
+            remplir(p);
         }
     }
 
@@ -154,11 +193,10 @@ public:
         return *texte;
     }
 
-    bool epuise = false;
-
 private:
-    Source &source;
-    std::vector<char> tampon;
+    LectureAnticipee anticipation;
+    LectureAnticipee::Bloc tenu;
+    std::vector<char> long_;
 };
 
 // A real in free format: C or Fortran notation ("1.5", "1.5E+00", "1.5D+00").
@@ -183,6 +221,51 @@ QString cite(std::string_view texte)
 {
     return "« " + QString::fromLatin1(texte.data(), qsizetype(texte.size())) + " »";
 }
+
+inline quint64 huitOctets(const char *p)
+{
+    quint64 w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
+
+// A density text with its blank, up to 16 bytes, held as two machine words
+// so that finding it again at a place of the text costs two comparisons.
+struct TexteDensite
+{
+    TexteDensite() = default;
+    explicit TexteDensite(std::string_view mot)
+    {
+        if (mot.size() + 1 > 16)
+            return; // too long for the short way; compared as text
+        char octets[16] = {};
+        std::memcpy(octets, mot.data(), mot.size());
+        octets[mot.size()] = ' ';
+        longueur = int(mot.size()) + 1;
+        a = huitOctets(octets);
+        masque = longueur >= 8 ? ~quint64(0) : (quint64(1) << (8 * longueur)) - 1;
+        a &= masque;
+        b = longueur > 8 ? huitOctets(octets + longueur - 8) : 0;
+    }
+
+    // Whether the text at p (16 bytes readable) starts with this one.
+    bool debutDe(const char *p) const
+    {
+        const quint64 w = huitOctets(p);
+        if (longueur <= 8)
+            return (w & masque) == a;
+        return w == a && huitOctets(p + longueur - 8) == b;
+    }
+    bool memeQue(const TexteDensite &autre) const
+    {
+        return longueur == autre.longueur && a == autre.a && b == autre.b;
+    }
+
+    int longueur = 0; // with the blank; 0 for none or too long
+    quint64 a = 0, b = 0, masque = 0;
+    quint16 place = 0;
+    float valeur = 0;
+};
 
 class Analyse
 {
@@ -314,9 +397,7 @@ private:
     void lireCarteMilieux()
     {
         const qint64 voxels = f.nombreVoxels();
-        f.milieux.reset(static_cast<quint8 *>(std::malloc(size_t(voxels))));
-        if (!f.milieux)
-            throw std::bad_alloc();
+        f.milieux.reset(static_cast<quint8 *>(allouer(voxels)));
         // Key -> medium (0-based); 0xff for a character that names none.
         quint8 table[256];
         std::memset(table, 0xff, sizeof table);
@@ -383,31 +464,62 @@ private:
         connus.clear();
     }
 
+    // The density of a text not seen just before: from the table of the
+    // distinct texts, or converted and added to it.
+    void valeurDe(std::string_view mot, qint64 v, TexteDensite &t)
+    {
+        const QByteArray cle = QByteArray::fromRawData(mot.data(), qsizetype(mot.size()));
+        const auto connu = connus.constFind(cle);
+        if (connu != connus.constEnd()) {
+            t.place = *connu;
+            t.valeur = float(f.valeursDensite[*connu]);
+            return;
+        }
+        double d = 0;
+        if (!lireNombre(mot, d))
+            echec(cite(mot) + " n'est pas un nombre (densité du voxel " + nomVoxel(v) + ")");
+        t.valeur = float(d);
+        if (f.densitesDirectes)
+            return;
+        if (f.valeursDensite.size() > std::numeric_limits<quint16>::max()) {
+            passerAuxValeurs(v);
+            return;
+        }
+        t.place = quint16(f.valeursDensite.size());
+        connus.insert(QByteArray(mot.data(), qsizetype(mot.size())), t.place);
+        f.valeursDensite.push_back(d);
+    }
+
     void lireCarteDensites()
     {
         const qint64 voxels = f.nombreVoxels();
         // Room for the float values a file of many distinct texts needs;
         // pages untouched while places of two bytes are enough cost nothing.
-        f.densitesVoxels.reset(std::malloc(size_t(voxels) * sizeof(float)));
-        if (!f.densitesVoxels)
-            throw std::bad_alloc();
+        f.densitesVoxels.reset(allouer(voxels * qint64(sizeof(float))));
         auto *places = static_cast<quint16 *>(f.densitesVoxels.get());
         auto *valeurs = static_cast<float *>(f.densitesVoxels.get());
 
-        char precedent[jetonMax + 2];
-        size_t longueurPrecedent = 0; // with its blank, 0 before the first
-        quint16 placePrecedent = 0;
-        float valeurPrecedent = 0;
-        for (qint64 v = 0; v < voxels; ++v) {
+        TexteDensite precedent;         // the text of the voxel before
+        TexteDensite recents[8];         // the last few different ones
+        int nombreRecents = 0, prochainRecent = 0;
+        for (qint64 v = 0; v < voxels;) {
             // The usual case: the same text as the voxel before, then a blank.
-            if (l.fin - l.p > qint64(longueurPrecedent) && longueurPrecedent > 0
-                && std::memcmp(l.p, precedent, longueurPrecedent) == 0) {
-                l.p += longueurPrecedent;
+            if (precedent.longueur > 0) {
+                const char *p = l.p;
+                const char *const fin = l.fin - 16;
                 if (f.densitesDirectes)
-                    valeurs[v] = valeurPrecedent;
+                    while (v < voxels && p <= fin && precedent.debutDe(p)) {
+                        valeurs[v++] = precedent.valeur;
+                        p += precedent.longueur;
+                    }
                 else
-                    places[v] = placePrecedent;
-                continue;
+                    while (v < voxels && p <= fin && precedent.debutDe(p)) {
+                        places[v++] = precedent.place;
+                        p += precedent.longueur;
+                    }
+                l.p = p;
+                if (v == voxels)
+                    break;
             }
             const std::string_view mot = l.jeton();
             if (mot.empty())
@@ -416,39 +528,33 @@ private:
             // short way above.
             if (l.p < l.fin && *l.p == ' ')
                 ++l.p;
-            if (longueurPrecedent == mot.size() + 1 && std::memcmp(mot.data(), precedent, mot.size()) == 0) {
-                if (f.densitesDirectes)
-                    valeurs[v] = valeurPrecedent;
-                else
-                    places[v] = placePrecedent;
-                continue;
-            }
-            const QByteArray cle = QByteArray::fromRawData(mot.data(), qsizetype(mot.size()));
-            auto connu = connus.constFind(cle);
-            double d = 0;
-            if (connu != connus.constEnd()) {
-                d = f.valeursDensite[*connu];
-                placePrecedent = *connu;
-            } else {
-                if (!lireNombre(mot, d))
-                    echec(cite(mot) + " n'est pas un nombre (densité du voxel " + nomVoxel(v) + ")");
-                if (!f.densitesDirectes) {
-                    if (f.valeursDensite.size() > std::numeric_limits<quint16>::max())
-                        passerAuxValeurs(v);
-                    else {
-                        placePrecedent = quint16(f.valeursDensite.size());
-                        connus.insert(QByteArray(mot.data(), qsizetype(mot.size())), placePrecedent);
-                        f.valeursDensite.push_back(d);
+            TexteDensite t(mot);
+            if (!(t.longueur > 0 && t.memeQue(precedent))) {
+                int r = 0;
+                while (r < nombreRecents && !(t.longueur > 0 && t.memeQue(recents[r])))
+                    ++r;
+                if (r < nombreRecents) {
+                    t = recents[r];
+                } else {
+                    const bool directes = f.densitesDirectes;
+                    valeurDe(mot, v, t);
+                    if (f.densitesDirectes != directes)
+                        nombreRecents = 0; // their places mean nothing now
+                    if (t.longueur > 0) {
+                        recents[prochainRecent] = t;
+                        prochainRecent = (prochainRecent + 1) % 8;
+                        nombreRecents = std::min(nombreRecents + 1, 8);
                     }
                 }
+            } else {
+                t = precedent;
             }
             if (f.densitesDirectes)
-                valeurs[v] = valeurPrecedent = float(d);
+                valeurs[v] = t.valeur;
             else
-                places[v] = placePrecedent;
-            std::memcpy(precedent, mot.data(), mot.size());
-            precedent[mot.size()] = ' ';
-            longueurPrecedent = mot.size() + 1;
+                places[v] = t.place;
+            ++v;
+            precedent = t;
         }
     }
 
