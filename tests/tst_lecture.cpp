@@ -155,6 +155,8 @@ private slots:
         QTest::newRow("plus grand qu'un bloc") << Milieux{{"AIR", 0.0012}, {"EAU", 1.0},
                                                                                 {"OS", 1.85}, {"POUMON", 0.26}}
                                               << QList<int>{300, 300, 12} << defaut;
+        QTest::newRow("rangées plus longues qu'un bloc") << Milieux{{"AIR", 0.0012}, {"EAU", 1.0}}
+                                                        << QList<int>{300000, 2, 2} << defaut;
     }
 
     void allerRetour()
@@ -285,6 +287,10 @@ private slots:
         libre.replace(16, "1.85 +1.85 \t1.2e-3\n");
         libre.replace(19, "1.2E-3\n1.2E-3 1.2E-3");
         QTest::newRow("format libre, sur plusieurs lignes") << joindre(libre);
+        QList<QByteArray> longs = l;
+        longs.replace(15, "0.001200000000000000000 1 0.0012");
+        longs.replace(18, "1.05000000000000000000000000000 0.0012 1.850000000000000000000000000");
+        QTest::newRow("textes longs et courts d'une même densité") << joindre(longs);
         QByteArray sansFin = joindre(l);
         sansFin.chop(3);
         QTest::newRow("sans fin de ligne finale") << sansFin;
@@ -303,6 +309,29 @@ private slots:
         QString erreur;
         QVERIFY2(lireEgsphant(ecrireTexte(dossier, "variante", texte), f, &erreur), qPrintable(erreur));
         QCOMPARE(resume(f), resume(reference));
+    }
+
+    // More distinct density texts than two bytes can number: the voxels
+    // already read keep their values, as floats.
+    void beaucoupDeDensites()
+    {
+        const int n = 70000;
+        QByteArray texte = "1\nEAU\n1.0\n" + QByteArray::number(n) + " 1 1\n";
+        for (int x = 0; x <= n; ++x)
+            texte += QByteArray::number(x) + ' ';
+        texte += "\n0 1\n0 1\n";
+        texte += QByteArray(n, '1') + "\n\n";
+        for (int x = 0; x < n; ++x)
+            texte += QByteArray::number(1.0 + x * 1e-5, 'f', 5) + ' ';
+        texte += "\n\n";
+        QTemporaryDir dossier;
+        Fantome f;
+        QString erreur;
+        QVERIFY2(lireEgsphant(ecrireTexte(dossier, "ct", texte), f, &erreur), qPrintable(erreur));
+        QVERIFY(f.densitesDirectes);
+        for (int x = 0; x < n; ++x)
+            if (float(f.densite(x)) != float(QByteArray::number(1.0 + x * 1e-5, 'f', 5).toDouble()))
+                QFAIL(qPrintable(QString("voxel %1 : %2").arg(x).arg(f.densite(x))));
     }
 
     void refus_data()
