@@ -27,6 +27,7 @@ namespace {
 
 const char *const nomsPlans[3] = {"XY", "XZ", "YZ"};
 const char *const nomsAxes = "xyz";
+const char *const indication = "Survoler une coupe pour lire un voxel ; cliquer pour y placer les deux autres coupes.";
 
 QString nombre(double v)
 {
@@ -44,8 +45,12 @@ QLabel *degrade()
     QImage image(256, 1, QImage::Format_RGB32);
     for (int i = 0; i < 256; ++i)
         image.setPixel(i, 0, couleurDensite(i / 255.0));
+    // Stretched to the width of the range labels below it.
     auto *label = new QLabel;
     label->setPixmap(QPixmap::fromImage(image.scaled(256, 20)));
+    label->setScaledContents(true);
+    label->setFixedHeight(20);
+    label->setMinimumWidth(64);
     return label;
 }
 
@@ -118,7 +123,7 @@ FenetreVue::FenetreVue(QWidget *parent)
     cote->addWidget(echelle);
     grille->addWidget(cote, 1, 1);
 
-    lecture = new QLabel(" ");
+    lecture = new QLabel(indication);
     lecture->setTextInteractionFlags(Qt::TextSelectableByMouse);
     etat = new QLabel("Aucun fantôme ouvert.");
     auto *fenetre = new QVBoxLayout;
@@ -198,7 +203,7 @@ void FenetreVue::afficher()
                       .arg(f.dim[1])
                       .arg(f.dim[2])
                       .arg(f.noms.size()));
-    lecture->setText(" ");
+    lecture->setText(indication);
 }
 
 void FenetreVue::remplirLegende()
