@@ -4,6 +4,7 @@
 #include "phantom/lecture.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 
 #include <charconv>
@@ -578,6 +579,12 @@ bool lireEgsphant(const QString &chemin, Fantome &fantome, QString *erreur)
 {
     fantome = Fantome();
     QFile fichier(chemin);
+    const QFileInfo info(chemin);
+    if (!info.exists() || info.isDir()) {
+        if (erreur)
+            *erreur = info.isDir() ? "c'est un dossier, pas un fichier" : "fichier absent";
+        return false;
+    }
     if (!fichier.open(QIODevice::ReadOnly)) {
         if (erreur)
             *erreur = QString("impossible d'ouvrir le fichier (%1)").arg(fichier.errorString());

@@ -15,8 +15,10 @@ void Interface::voirFantome()
     else if (!dernierFantome.isEmpty() && QFileInfo(dernierFantome).isFile())
         chemin = dernierFantome;
     else {
-        etat->setText(QString("Aucun fantôme à voir : « %1 » n'existe pas ; le bouton « Egsphant » l'écrit.")
-                          .arg(champ));
+        etat->setText(champ.isEmpty()
+                          ? QString("Aucun fantôme à voir : le nom du fichier de sortie est vide.")
+                          : QString("Aucun fantôme à voir : « %1 » n'existe pas ; le bouton « Egsphant » l'écrit.")
+                                .arg(champ));
         return;
     }
     auto *vue = qobject_cast<FenetreVue *>(fenetreVue.data());
