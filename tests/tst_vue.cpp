@@ -163,6 +163,36 @@ private slots:
         voir->click();
         QCOMPARE(fenetre.findChildren<FenetreVue *>().size(), 1);
     }
+
+    // After "Egsphant", the phantom just written, even once the output
+    // field names a file that does not exist.
+    void voirLeFantomeEcrit()
+    {
+        QTemporaryDir dossier;
+        Interface fenetre;
+        *fenetre.milieux << Milieu{"AIR", 0.0012} << Milieu{"EAU", 1.0};
+        QImage image(3, 2, QImage::Format_RGB32);
+        image.fill(qRgb(200, 200, 200));
+        image.setPixel(1, 0, qRgb(0, 0, 0));
+        QVERIFY(image.save(dossier.filePath("xy.bmp"), "BMP"));
+        fenetre.choisirFichier = [&](QWidget *, const QString &, const QString &, const QString &) {
+            return dossier.filePath("xy.bmp");
+        };
+        fenetre.selectXY();
+        fenetre.champDimZ->setText("2");
+        fenetre.fichierEgsphant->setText(dossier.filePath("ecrit.egsphant"));
+        fenetre.evalue();
+        QVERIFY2(QFile::exists(dossier.filePath("ecrit.egsphant")), qPrintable(fenetre.etat->text()));
+        fenetre.fichierEgsphant->setText(dossier.filePath("autre.egsphant"));
+        for (QPushButton *bouton : fenetre.findChildren<QPushButton *>())
+            if (bouton->text() == "Voir")
+                bouton->click();
+        auto *vue = fenetre.findChild<FenetreVue *>();
+        QVERIFY(vue);
+        QCOMPARE(vue->fichier(), QFileInfo(dossier.filePath("ecrit.egsphant")).absoluteFilePath());
+        QCOMPARE(vue->curseurs[0]->maximum(), 1); // two slices along z
+        QVERIFY(vue->windowTitle().contains("ecrit.egsphant"));
+    }
 };
 
 QTEST_MAIN(TestVue)
