@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -507,14 +508,14 @@ private:
             // The usual case: the same text as the voxel before, then a blank.
             if (precedent.longueur > 0) {
                 const char *p = l.p;
-                const char *const fin = l.fin - 16;
+                const char *const fin = l.fin;
                 if (f.densitesDirectes)
-                    while (v < voxels && p <= fin && precedent.debutDe(p)) {
+                    while (v < voxels && fin - p >= 16 && precedent.debutDe(p)) {
                         valeurs[v++] = precedent.valeur;
                         p += precedent.longueur;
                     }
                 else
-                    while (v < voxels && p <= fin && precedent.debutDe(p)) {
+                    while (v < voxels && fin - p >= 16 && precedent.debutDe(p)) {
                         places[v++] = precedent.place;
                         p += precedent.longueur;
                     }
