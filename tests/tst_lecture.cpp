@@ -365,7 +365,7 @@ private slots:
         QTest::newRow("limite qui n'est pas un nombre") << change(8, "0 1 trois") << 8 << "limite 3";
         QTest::newRow("fichier vide") << QByteArray() << 1 << "fin du fichier";
         QTest::newRow("ligne sans fin") << "3\n" + QByteArray(3 << 20, 'A') << 2 << "ligne trop longue";
-        QTest::newRow("faux gzip") << QByteArray("\x1f\x8b\x08\x00 ceci n'est pas compressé", 36) << 1
+        QTest::newRow("faux gzip") << QByteArray::fromHex("1f8b0800") + " ceci n'est pas compressé" << 1
                                    << "compress";
     }
 
