@@ -258,6 +258,27 @@ struct TexteDensite
             return (w & masque) == a;
         return w == a && huitOctets(p + longueur - 8) == b;
     }
+    // How many times, up to n, this text follows itself from p on; p moves
+    // past them. Only where 16 bytes can be read: the rest goes the long way.
+    template <bool court>
+    qint64 repetitions(const char *&p, const char *fin, qint64 n) const
+    {
+        qint64 compte = 0;
+        while (compte < n && fin - p >= 16) {
+            const qint64 sures = std::min<qint64>(n - compte, (fin - p - 16) / longueur + 1);
+            qint64 i = 0;
+            for (; i < sures; ++i, p += longueur) {
+                const quint64 w = huitOctets(p);
+                if (court ? (w & masque) != a : (w != a || huitOctets(p + longueur - 8) != b))
+                    break;
+            }
+            compte += i;
+            if (i < sures)
+                break;
+        }
+        return compte;
+    }
+
     bool memeQue(const TexteDensite &autre) const
     {
         return longueur == autre.longueur && a == autre.a && b == autre.b;
@@ -507,19 +528,13 @@ private:
         for (qint64 v = 0; v < voxels;) {
             // The usual case: the same text as the voxel before, then a blank.
             if (precedent.longueur > 0) {
-                const char *p = l.p;
-                const char *const fin = l.fin;
+                const qint64 n = precedent.longueur <= 8 ? precedent.repetitions<true>(l.p, l.fin, voxels - v)
+                                                         : precedent.repetitions<false>(l.p, l.fin, voxels - v);
                 if (f.densitesDirectes)
-                    while (v < voxels && fin - p >= 16 && precedent.debutDe(p)) {
-                        valeurs[v++] = precedent.valeur;
-                        p += precedent.longueur;
-                    }
+                    std::fill(valeurs + v, valeurs + v + n, precedent.valeur);
                 else
-                    while (v < voxels && fin - p >= 16 && precedent.debutDe(p)) {
-                        places[v++] = precedent.place;
-                        p += precedent.longueur;
-                    }
-                l.p = p;
+                    std::fill(places + v, places + v + n, precedent.place);
+                v += n;
                 if (v == voxels)
                     break;
             }
