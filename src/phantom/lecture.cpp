@@ -250,14 +250,6 @@ struct TexteDensite
         b = longueur > 8 ? huitOctets(octets + longueur - 8) : 0;
     }
 
-    // Whether the text at p (16 bytes readable) starts with this one.
-    bool debutDe(const char *p) const
-    {
-        const quint64 w = huitOctets(p);
-        if (longueur <= 8)
-            return (w & masque) == a;
-        return w == a && huitOctets(p + longueur - 8) == b;
-    }
     // How many times, up to n, this text follows itself from p on; p moves
     // past them. Only where 16 bytes can be read: the rest goes the long way.
     template <bool court>
