@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QStackedWidget>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -227,6 +228,9 @@ void FenetreVue::remplirLegende()
         legende->item(m, 3)->setBackground(QColor(couleurMilieu(m)));
     }
     legende->resizeColumnsToContents();
+    // Wide enough for every column: the masses are what a user checks first.
+    legende->setMinimumWidth(legende->horizontalHeader()->length() + 2 * legende->frameWidth()
+                             + legende->verticalScrollBar()->sizeHint().width());
 }
 
 void FenetreVue::appliquerColoration()
