@@ -1,5 +1,6 @@
 #include "phantom/egsphant.h"
 
+#include <QBuffer>
 #include <QIODevice>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 
 #include "media/materiaux.h"
 #include "phantom/fichierentier.h"
+#include "phantom/gzip.h"
 #include "phantom/reel.h"
 
 namespace {
@@ -23,7 +25,8 @@ namespace {
 class Tampon
 {
 public:
-    explicit Tampon(QIODevice &sortie) : sortie(sortie), blocs{std::vector<char>(4 << 20), std::vector<char>(4 << 20)} {}
+    explicit Tampon(QIODevice &sortie, const Progression *progression = nullptr)
+        : sortie(sortie), blocs{std::vector<char>(4 << 20), std::vector<char>(4 << 20)}, progression(progression) {}
     ~Tampon() { attendre(); }
 
     // Room for at least n more bytes (n at most the block size).
@@ -58,9 +61,19 @@ public:
                 ok = ecrire(debut, n); // no thread to be had: write it here
             }
             courant ^= 1;
+            envoyes += n;
         }
         utilise = 0;
+        if (progression && *progression && !(*progression)(envoyes)) {
+            ok = false;
+            throw Arret{};
+        }
     }
+
+    // Thrown when progression asks to stop: the rest of the text is not made.
+    struct Arret
+    {
+    };
 
     // Everything written, or false.
     bool terminer()
@@ -88,6 +101,8 @@ private:
     qint64 utilise = 0;
     std::future<bool> ecriture;
     bool ok = true;
+    const Progression *progression;
+    qint64 envoyes = 0;
 };
 
 // Each medium's density text with its trailing blank, formatted once: the
@@ -210,17 +225,51 @@ void ecrireCarteDensites(Tampon &t, const Grille &grille, const TextesDensite &t
     }
 }
 
-// The whole text, for media and a grid already found writable.
+// The whole text, for media and a grid already found writable. *arrete
+// tells a stop asked by progression from a failed write.
 bool ecrireTexte(QIODevice &sortie, const QList<Materiau> &materiaux, const Grille &grille,
-                 const Geometrie &geometrie)
+                 const Geometrie &geometrie, const Progression *progression = nullptr, bool *arrete = nullptr)
 {
     const TextesDensite textes = textesDensite(materiaux);
     const Milieux milieux = milieuxDuFichier(materiaux);
-    Tampon t(sortie);
-    ecrireEntete(t, materiaux, milieux, textes, grille, geometrie);
-    ecrireCarteMilieux(t, grille, milieux.cles);
-    ecrireCarteDensites(t, grille, textes);
-    return t.terminer();
+    Tampon t(sortie, progression);
+    try {
+        ecrireEntete(t, materiaux, milieux, textes, grille, geometrie);
+        ecrireCarteMilieux(t, grille, milieux.cles);
+        ecrireCarteDensites(t, grille, textes);
+        return t.terminer();
+    } catch (const Tampon::Arret &) {
+        if (arrete)
+            *arrete = true;
+        return false;
+    }
+}
+
+// How many voxels hold each record, counted in four tables so that
+// consecutive equal voxels do not wait on one another.
+std::array<qint64, 256> histogramme(const Grille &grille)
+{
+    std::array<qint64, 256> total{};
+    const quint8 *v = grille.voxels.data();
+    const qint64 n = grille.nombreVoxels();
+    // 32-bit counters, emptied before they can overflow.
+    constexpr qint64 morceau = qint64(1) << 30;
+    for (qint64 debut = 0; debut < n; debut += morceau) {
+        quint32 comptes[4][256] = {};
+        const qint64 fin = std::min(n, debut + morceau);
+        qint64 i = debut;
+        for (; i + 4 <= fin; i += 4) {
+            ++comptes[0][v[i]];
+            ++comptes[1][v[i + 1]];
+            ++comptes[2][v[i + 2]];
+            ++comptes[3][v[i + 3]];
+        }
+        for (; i < fin; ++i)
+            ++comptes[0][v[i]];
+        for (int k = 0; k < 256; ++k)
+            total[size_t(k)] += qint64(comptes[0][k]) + comptes[1][k] + comptes[2][k] + comptes[3][k];
+    }
+    return total;
 }
 
 } // namespace
@@ -269,14 +318,46 @@ bool ecrireEgsphant(QIODevice &sortie, const QList<Materiau> &materiaux, const G
     return true;
 }
 
+qint64 tailleTexteEgsphant(const QList<Materiau> &materiaux, const Grille &grille, const Geometrie &geometrie)
+{
+    const TextesDensite textes = textesDensite(materiaux);
+    const Milieux milieux = milieuxDuFichier(materiaux);
+    // The header as it is written: a few dozen kilobytes at most.
+    QBuffer entete;
+    entete.open(QIODevice::WriteOnly);
+    {
+        Tampon t(entete);
+        ecrireEntete(t, materiaux, milieux, textes, grille, geometrie);
+        t.terminer();
+    }
+    // Each map: a line break after every row, one more after every slice.
+    const qint64 sauts = (qint64(grille.dimY) + 1) * grille.dimZ;
+    qint64 densites = 0;
+    if (grille.nombreVoxels() > 0) {
+        const std::array<qint64, 256> comptes = histogramme(grille);
+        for (size_t k = 0; k < textes.longueurs.size(); ++k)
+            densites += comptes[k] * textes.longueurs[k];
+    }
+    return entete.size() + grille.nombreVoxels() + sauts + densites + sauts;
+}
+
 bool enregistrerEgsphant(const QString &nomFich, const QList<Materiau> &materiaux, const Grille &grille,
-                         const Geometrie &geometrie, QString *erreur)
+                         const Geometrie &geometrie, QString *erreur, const Progression &progression)
 {
     QString raison = refusEcriture(materiaux, grille);
+    bool arrete = false;
     if (raison.isEmpty()) {
         ecrireFichierEntier(
-            nomFich, [&](QIODevice &fichier) { return ecrireTexte(fichier, materiaux, grille, geometrie); },
+            nomFich,
+            [&](QIODevice &fichier) {
+                if (!nomCompresse(nomFich))
+                    return ecrireTexte(fichier, materiaux, grille, geometrie, &progression, &arrete);
+                CompressionGzip gzip(fichier);
+                return ecrireTexte(gzip, materiaux, grille, geometrie, &progression, &arrete) && gzip.terminer();
+            },
             &raison);
+        if (arrete)
+            raison = "écriture annulée";
     }
     if (!raison.isEmpty() && erreur)
         *erreur = QString("Fichier \"%1\" non écrit : %2").arg(nomFich, raison);

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 #include "model/materiau.h"
 #include "phantom/grille.h"
@@ -32,9 +33,19 @@ QString refusEcriture(const QList<Materiau> &materiaux, const Grille &grille);
 bool ecrireEgsphant(QIODevice &sortie, const QList<Materiau> &materiaux, const Grille &grille,
                     const Geometrie &geometrie, QString *erreur);
 
-// Writes the phantom to nomFich whole or not at all: a failure leaves any
-// earlier file as it was and says why in *erreur, in French.
+// The exact size in bytes of the phantom text (uncompressed) of these
+// media, grid and geometry, for media and a grid found writable.
+qint64 tailleTexteEgsphant(const QList<Materiau> &materiaux, const Grille &grille, const Geometrie &geometrie);
+
+// Told, each time a block of text goes to the file, how many bytes of text
+// have gone so far; answering false stops the write.
+using Progression = std::function<bool(qint64 octets)>;
+
+// Writes the phantom to nomFich whole or not at all: a failure or a stop
+// asked by progression leaves any earlier file as it was and says why in
+// *erreur, in French. A name ending in ".gz" gets the same text
+// gzip-compressed.
 bool enregistrerEgsphant(const QString &nomFich, const QList<Materiau> &materiaux, const Grille &grille,
-                         const Geometrie &geometrie, QString *erreur);
+                         const Geometrie &geometrie, QString *erreur, const Progression &progression = {});
 
 #endif
