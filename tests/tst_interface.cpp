@@ -126,11 +126,14 @@ private slots:
         Interface fenetre;
         QLayout *grille = fenetre.layout();
         QCOMPARE(position(grille, fenetre.etat), QVector<int>({0, 0, 1, 2}));
-        QCOMPARE(position(grille, groupe(fenetre, "Configuration")), QVector<int>({1, 0, 1, 1}));
-        QCOMPARE(position(grille, groupe(fenetre, "Plan XY")), QVector<int>({1, 1, 1, 1}));
-        QCOMPARE(position(grille, groupe(fenetre, "Plan YZ")), QVector<int>({2, 0, 1, 1}));
-        QCOMPARE(position(grille, groupe(fenetre, "Plan XZ")), QVector<int>({2, 1, 1, 1}));
-        QCOMPARE(position(grille, groupe(fenetre, "Materiaux")), QVector<int>({3, 0, 1, 2}));
+        // Under the status line, the progress of a long write, hidden until one runs.
+        QCOMPARE(position(grille, fenetre.suiviEcriture), QVector<int>({1, 0, 1, 2}));
+        QVERIFY(fenetre.suiviEcriture->isHidden());
+        QCOMPARE(position(grille, groupe(fenetre, "Configuration")), QVector<int>({2, 0, 1, 1}));
+        QCOMPARE(position(grille, groupe(fenetre, "Plan XY")), QVector<int>({2, 1, 1, 1}));
+        QCOMPARE(position(grille, groupe(fenetre, "Plan YZ")), QVector<int>({3, 0, 1, 1}));
+        QCOMPARE(position(grille, groupe(fenetre, "Plan XZ")), QVector<int>({3, 1, 1, 1}));
+        QCOMPARE(position(grille, groupe(fenetre, "Materiaux")), QVector<int>({4, 0, 1, 2}));
         QCOMPARE(position(groupe(fenetre, "Materiaux")->layout(), fenetre.tableMateriaux), QVector<int>({0, 0, 1, 1}));
         const QVector<QPair<QString, QPair<QCheckBox *, QLabel *>>> plans{
             {"Plan XY", {fenetre.choixXY, fenetre.infoXY}},

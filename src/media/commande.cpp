@@ -13,6 +13,9 @@
 
 void Interface::evalue()
 {
+    // The button is disabled during a build; a call made all the same is ignored.
+    if (constructionEnCours)
+        return;
     // The records follow the table's rows as they stand, whatever was chosen
     // before, so the same choices number the media as the batch command does.
     QList<Materiau> choix;

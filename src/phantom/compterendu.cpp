@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include "media/materiaux.h"
+#include "phantom/gzip.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ QString resumeEcritureTaille(const QString &nomFich, const QList<Materiau> &mate
 QStringList notesLecteurs(const QString &nomFich, const QList<Materiau> &materiaux, int dimX, int dimY, int dimZ)
 {
     QStringList notes;
-    if (nomFich.endsWith(".gz"))
+    if (nomCompresse(nomFich))
         notes << "Attention : fichier compressé ; DOSXYZnrc ne lit que les fichiers non compressés "
                  "(le décompresser avec gunzip pour DOSXYZnrc ; egs++ et egs_brachy le lisent tel quel)";
     if (const int n = nombreMilieux(materiaux); n > milieuxDosxyz)

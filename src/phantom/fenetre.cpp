@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 
 #include <iostream>
 
@@ -13,7 +15,9 @@
 #include "phantom/compterendu.h"
 #include "phantom/construction.h"
 #include "phantom/egsphant.h"
+#include "phantom/reel.h"
 #include "window/interface.h"
+#include "window/suivi.h"
 
 namespace {
 
@@ -24,10 +28,42 @@ struct CurseurOccupe
     ~CurseurOccupe() { QApplication::restoreOverrideCursor(); }
 };
 
+// For as long as a build runs, the window's groups take no input, so that
+// nothing changes the build under way or starts a second one.
+class ConstructionEnCours
+{
+public:
+    explicit ConstructionEnCours(Interface &fenetre) : enCours(fenetre.constructionEnCours)
+    {
+        enCours = true;
+        for (QGroupBox *groupe : fenetre.findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly))
+            if (groupe->isEnabled()) {
+                groupe->setEnabled(false);
+                groupes << groupe;
+            }
+    }
+    ~ConstructionEnCours()
+    {
+        for (QGroupBox *groupe : groupes)
+            groupe->setEnabled(true);
+        enCours = false;
+    }
+
+private:
+    bool &enCours;
+    QList<QGroupBox *> groupes;
+};
+
+// From this many bytes of text on, a write shows its progress and can be stopped.
+constexpr qint64 texteSuivi = 200'000'000;
+
 } // namespace
 
 bool Interface::constructionEgsphant(QString nomFich)
 {
+    if (constructionEnCours)
+        return false;
+    ConstructionEnCours enCours(*this);
     CurseurOccupe curseur;
     Grille grille;
     numeroterMateriaux(materiaux);
@@ -142,8 +178,24 @@ bool Interface::ecritureEgsphant(const Grille &grille, QString nomFich)
     if (!lectureGeometrie(geometrie))
         return false;
     QString erreur;
-    if (!enregistrerEgsphant(nomFich, materiaux, grille, geometrie, &erreur)) {
-        etat->setText(erreur);
+    const auto ecrire = [&](const Progression &progression) {
+        return enregistrerEgsphant(nomFich, materiaux, grille, geometrie, &erreur, progression);
+    };
+    // The exact size costs a pass over the grid: only for grids that may reach the mark.
+    qint64 taille = 0;
+    if (grille.nombreVoxels() * (longueurReelMax + 2) > texteSuivi && refusEcriture(materiaux, grille).isEmpty())
+        taille = tailleTexteEgsphant(materiaux, grille, geometrie);
+    bool ecrit = false, annulee = false;
+    if (taille > texteSuivi) {
+        etat->setText(QString("Écriture de « %1 » (%2)…")
+                          .arg(QFileInfo(nomFich).absoluteFilePath(),
+                               QLocale(QLocale::French).formattedDataSize(taille, 1, QLocale::DataSizeSIFormat)));
+        ecrit = ecrireEnSuivant(this, suiviEcriture, barreEcriture, boutonAnnuler, taille, ecrire, &annulee);
+    } else {
+        ecrit = ecrire({});
+    }
+    if (!ecrit) {
+        etat->setText(annulee ? QString("Écriture annulée") : erreur);
         return false;
     }
     QStringList lignes{resumeEcritureTaille(nomFich, materiaux, grille.dimX, grille.dimY, grille.dimZ)};

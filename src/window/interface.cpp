@@ -5,8 +5,10 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -100,13 +102,24 @@ Interface::Interface(QWidget *parent)
     groupeMateriaux->setLayout(grilleMateriaux);
 
     etat = new QLabel(" .... ");
+    suiviEcriture = new QWidget;
+    auto *ligneSuivi = new QHBoxLayout;
+    ligneSuivi->setContentsMargins(0, 0, 0, 0);
+    barreEcriture = new QProgressBar;
+    barreEcriture->setFormat("%p %");
+    boutonAnnuler = new QPushButton("Annuler");
+    ligneSuivi->addWidget(barreEcriture);
+    ligneSuivi->addWidget(boutonAnnuler);
+    suiviEcriture->setLayout(ligneSuivi);
+    suiviEcriture->hide();
 
     grilleFenetre->addWidget(etat, 0, 0, 1, 2);
-    grilleFenetre->addWidget(groupeConfig, 1, 0);
-    grilleFenetre->addWidget(groupeXY, 1, 1);
-    grilleFenetre->addWidget(groupeXZ, 2, 1);
-    grilleFenetre->addWidget(groupeYZ, 2, 0);
-    grilleFenetre->addWidget(groupeMateriaux, 3, 0, 1, 2);
+    grilleFenetre->addWidget(suiviEcriture, 1, 0, 1, 2);
+    grilleFenetre->addWidget(groupeConfig, 2, 0);
+    grilleFenetre->addWidget(groupeXY, 2, 1);
+    grilleFenetre->addWidget(groupeXZ, 3, 1);
+    grilleFenetre->addWidget(groupeYZ, 3, 0);
+    grilleFenetre->addWidget(groupeMateriaux, 4, 0, 1, 2);
 
     connect(boutonXY, SIGNAL(clicked()), this, SLOT(selectXY()));
     connect(boutonYZ, SIGNAL(clicked()), this, SLOT(selectYZ()));

@@ -15,6 +15,8 @@ class QCheckBox;
 class QImage;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
+class QPushButton;
 class QTableWidget;
 struct Geometrie;
 struct Grille;
@@ -67,6 +69,12 @@ public:
     QList<LigneTable> *lignesTable;
     QStringList entetes;
     QButtonGroup *groupeFond; // the table's "Fond" marks, one checked at a time
+    // Under the status line while a long write runs: its progress and the
+    // button that stops it.
+    QWidget *suiviEcriture;
+    QProgressBar *barreEcriture;
+    QPushButton *boutonAnnuler;
+    bool constructionEnCours = false; // a build runs: no second one, no field changes it
 
 private:
     // Plane images, grey-level inventory, table rows, image check.

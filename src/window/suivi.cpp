@@ -1,0 +1,98 @@
+#include "window/suivi.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QEventLoop>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <atomic>
+#include <system_error>
+#include <thread>
+
+namespace {
+
+// Closing the window during a write stops the write, rather than leaving it
+// to run on behind a window that is gone.
+class ArretALaFermeture : public QObject
+{
+public:
+    explicit ArretALaFermeture(std::atomic<bool> &arret) : arret(arret) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *evenement) override
+    {
+        if (evenement->type() == QEvent::Close)
+            arret = true;
+        return false;
+    }
+
+private:
+    std::atomic<bool> &arret;
+};
+
+constexpr int pas = 1000; // steps of the bar
+constexpr int intervalleMs = 100;
+
+} // namespace
+
+bool ecrireEnSuivant(QWidget *fenetre, QWidget *suivi, QProgressBar *barre, QPushButton *annuler, qint64 total,
+                     const std::function<bool(const Progression &)> &ecrire, bool *annulee)
+{
+    std::atomic<qint64> fait{0};
+    std::atomic<bool> arret{false};
+    const Progression progression = [&](qint64 octets) {
+        fait = octets;
+        return !arret;
+    };
+    const auto montrer = [&] { barre->setValue(total > 0 ? int(double(fait) / double(total) * pas) : 0); };
+    barre->setRange(0, pas);
+    barre->setValue(0);
+    annuler->setEnabled(true);
+    suivi->show();
+    const QMetaObject::Connection clic = QObject::connect(annuler, &QPushButton::clicked, [&] {
+        arret = true;
+        annuler->setEnabled(false);
+    });
+    ArretALaFermeture filtre(arret);
+    fenetre->installEventFilter(&filtre);
+
+    bool ecrit = false;
+    QEventLoop boucle;
+    std::thread fil;
+    try {
+        fil = std::thread([&] {
+            ecrit = ecrire(progression);
+            QMetaObject::invokeMethod(&boucle, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+    } catch (const std::system_error &) {
+        // No thread to be had: write here, and let the window breathe between blocks.
+        QElapsedTimer depuis;
+        depuis.start();
+        ecrit = ecrire([&](qint64 octets) {
+            if (depuis.elapsed() >= intervalleMs) {
+                fait = octets;
+                montrer();
+                QCoreApplication::processEvents();
+                depuis.restart();
+            }
+            return !arret;
+        });
+    }
+    if (fil.joinable()) {
+        QTimer minuterie;
+        QObject::connect(&minuterie, &QTimer::timeout, montrer);
+        minuterie.start(intervalleMs);
+        boucle.exec();
+        fil.join();
+    }
+
+    fenetre->removeEventFilter(&filtre);
+    QObject::disconnect(clic);
+    suivi->hide();
+    // A stop asked after the last block changes nothing: the file is whole.
+    *annulee = arret && !ecrit;
+    return ecrit;
+}
