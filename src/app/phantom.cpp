@@ -2,11 +2,13 @@
 #include <QCoreApplication>
 
 #include <iostream>
+#include <unistd.h>
 
 #include "batch/lot.h"
 
 int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
-    return executerLot(application.arguments().mid(1), std::cout, std::cerr);
+    // Progress only on a terminal: a log file gets no lines of carriage returns.
+    return executerLot(application.arguments().mid(1), std::cout, std::cerr, isatty(STDERR_FILENO) == 1);
 }

@@ -13,6 +13,7 @@
 #include <optional>
 #include <ostream>
 
+#include "batch/avancement.h"
 #include "images/chargement.h"
 #include "images/compatibilite.h"
 #include "images/inventaire.h"
@@ -338,7 +339,8 @@ std::optional<Refus> remplir(Grille &grille, const qint64 comptes[3], const bool
 
 // The command once its options are read; refusals come before any grid is
 // allocated or any file is opened.
-std::optional<Refus> construire(const Options &options, std::ostream &sortie, std::ostream &erreurs)
+std::optional<Refus> construire(const Options &options, std::ostream &sortie, std::ostream &erreurs,
+                                bool avancement)
 {
     bool donnes[nombrePlans];
     int nombreDonnes = 0;
@@ -406,7 +408,13 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
         return refus;
 
     const QString fichier = options.sortie.value_or(fichierParDefaut);
-    if (!enregistrerEgsphant(fichier, materiaux, grille, geometrie, &erreur))
+    const bool suivi = avancement && refusEcriture(materiaux, grille).isEmpty();
+    const Progression progression =
+        suivi ? avancementTerminal(erreurs, tailleTexteEgsphant(materiaux, grille, geometrie)) : Progression();
+    const bool ecrit = enregistrerEgsphant(fichier, materiaux, grille, geometrie, &erreur, progression);
+    if (suivi)
+        effacerAvancement(erreurs);
+    if (!ecrit)
         return Refus{erreur};
     ecrireLigne(sortie, resumeEcriture(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ));
     for (const QString &note : notesLecteurs(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ))
@@ -470,7 +478,7 @@ QString aideLot()
         "      --medium 128=ICRPBONE521ICRU --origin 0,0,0\n");
 }
 
-int executerLot(const QStringList &arguments, std::ostream &sortie, std::ostream &erreurs)
+int executerLot(const QStringList &arguments, std::ostream &sortie, std::ostream &erreurs, bool avancement)
 {
     if (demandeInfo(arguments))
         return executerInfo(arguments, sortie, erreurs);
@@ -485,7 +493,7 @@ int executerLot(const QStringList &arguments, std::ostream &sortie, std::ostream
     }
     if (!refus) {
         try {
-            refus = construire(options, sortie, erreurs);
+            refus = construire(options, sortie, erreurs, avancement);
         } catch (const std::bad_alloc &) {
             refus = Refus{"Mémoire insuffisante pour construire ce fantôme"};
         }
