@@ -88,6 +88,7 @@ bool ecrireEnSuivant(QWidget *fenetre, QWidget *suivi, QProgressBar *barre, QPus
         boucle.exec();
         fil.join();
     }
+    montrer();
 
     fenetre->removeEventFilter(&filtre);
     QObject::disconnect(clic);

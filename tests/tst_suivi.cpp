@@ -1,0 +1,233 @@
+// Long writes: the window's progress bar and its "Annuler", no second build
+// while one runs, and the batch command's progress line on a terminal only.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sstream>
+
+#include "batch/lot.h"
+#include "window/interface.h"
+
+namespace {
+
+QByteArray lire(const QString &chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("ABSENT");
+}
+
+bool ecrireFichier(const QString &chemin, const QByteArray &octets)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
+}
+
+QPushButton *bouton(QWidget &fenetre, const QString &texte)
+{
+    for (QPushButton *b : fenetre.findChildren<QPushButton *>())
+        if (b->text() == texte)
+            return b;
+    return nullptr;
+}
+
+// What a timer sees and does while the window builds.
+struct Pendant
+{
+    bool vu = false;           // the progress row was shown
+    bool champsBloques = false; // no field or button of the groups took input
+    bool secondeRefusee = false;
+    QString etat;              // the status line during the write
+    QString etatApres;         // ... and after the second attempts
+};
+
+} // namespace
+
+class TestSuivi : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dossier;
+    QString d(const QString &nom) const { return dossier.filePath(nom); }
+
+    // A window whose XY plane, extruded over dimZ slices, makes a text of
+    // about 2.7 MB per slice.
+    void preparer(Interface &f, const QString &dimZ, const QString &sortie)
+    {
+        f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) {
+            return d("xy.bmp");
+        };
+        f.selectXY();
+        QCOMPARE(f.niveauxGris, QVector<int>({255, 30}));
+        f.lignesTable->at(0).comboNom->setCurrentText("AIR");
+        f.lignesTable->at(0).comboDensite->setCurrentText("0.0012048");
+        f.lignesTable->at(1).comboNom->setCurrentText("OS");
+        f.lignesTable->at(1).comboDensite->setCurrentText("1.85");
+        f.champDimZ->setText(dimZ);
+        f.fichierEgsphant->setText(sortie);
+    }
+
+    // Runs the "Egsphant" button while a timer, once the progress shows, tries
+    // a second build three ways and then, if annuler, clicks "Annuler".
+    Pendant construire(Interface &f, bool annuler)
+    {
+        Pendant p;
+        QTimer minuterie;
+        minuterie.setInterval(1);
+        QObject::connect(&minuterie, &QTimer::timeout, [&] {
+            if (f.suiviEcriture->isHidden() || p.vu)
+                return;
+            p.vu = true;
+            p.etat = f.etat->text();
+            p.champsBloques = !f.fichierEgsphant->isEnabled() && !f.champDimZ->isEnabled() && !f.tailleX->isEnabled()
+                              && !f.choixXY->isEnabled() && !f.tableMateriaux->isEnabled()
+                              && !bouton(f, "Egsphant")->isEnabled() && !bouton(f, "XY")->isEnabled();
+            bouton(f, "Egsphant")->click();
+            f.evalue();
+            bool resultat = true;
+            QMetaObject::invokeMethod(&f, "constructionEgsphant", Qt::DirectConnection, Q_RETURN_ARG(bool, resultat),
+                                      Q_ARG(QString, d("seconde.egsphant")));
+            p.secondeRefusee = !resultat;
+            p.etatApres = f.etat->text();
+            if (annuler)
+                f.boutonAnnuler->click();
+        });
+        minuterie.start();
+        bouton(f, "Egsphant")->click();
+        return p;
+    }
+
+    void apresConstruction(Interface &f)
+    {
+        QVERIFY(f.suiviEcriture->isHidden());
+        QVERIFY(!f.constructionEnCours);
+        for (QGroupBox *g : f.findChildren<QGroupBox *>())
+            QVERIFY(g->isEnabled());
+        QVERIFY(bouton(f, "Egsphant")->isEnabled());
+        QVERIFY(!QFileInfo::exists(d("seconde.egsphant")));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dossier.isValid());
+        QImage xy(512, 512, QImage::Format_RGB32);
+        for (int y = 0; y < 512; ++y)
+            for (int x = 0; x < 512; ++x)
+                xy.setPixel(x, y, (x - 256) * (x - 256) + (y - 256) * (y - 256) < 150 * 150 ? qRgb(30, 30, 30)
+                                                                                             : qRgb(255, 255, 255));
+        QVERIFY(xy.save(d("xy.bmp"), "BMP"));
+    }
+
+    // "Annuler" in the middle of a write: no new file, the earlier one whole,
+    // « Écriture annulée ». Meanwhile nothing could start a second build.
+    void annulerEnCoursDEcriture()
+    {
+        Interface f;
+        preparer(f, "120", d("long.egsphant"));
+        QVERIFY(ecrireFichier(d("long.egsphant"), "ANCIEN"));
+        const Pendant p = construire(f, true);
+        QVERIFY(p.vu);
+        QVERIFY2(p.etat.startsWith(QString("Écriture de « %1 » (").arg(d("long.egsphant"))), qPrintable(p.etat));
+        QVERIFY(p.champsBloques);
+        QVERIFY(p.secondeRefusee);
+        QCOMPARE(p.etatApres, p.etat);
+        QCOMPARE(f.etat->text(), QString("Écriture annulée"));
+        QCOMPARE(lire(d("long.egsphant")), QByteArray("ANCIEN"));
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"long.egsphant", "xy.bmp"}));
+        apresConstruction(f);
+    }
+
+    // A long write left to run: one build, its file the batch command's.
+    void ecritureMeneeASonTerme()
+    {
+        Interface f;
+        preparer(f, "120", d("fenetre.egsphant.gz"));
+        const Pendant p = construire(f, false);
+        QVERIFY(p.vu);
+        QVERIFY(p.champsBloques);
+        QVERIFY(p.secondeRefusee);
+        QCOMPARE(p.etatApres, p.etat);
+        QVERIFY2(f.etat->text().startsWith(QString("Fantôme écrit dans « %1 » : 2 milieux, 512 × 512 × 120 voxels")
+                                               .arg(d("fenetre.egsphant.gz"))),
+                 qPrintable(f.etat->text()));
+        QCOMPARE(f.barreEcriture->value(), f.barreEcriture->maximum());
+        apresConstruction(f);
+
+        std::ostringstream sortie, erreurs;
+        QCOMPARE(executerLot({"--xy", d("xy.bmp"), "--counts", "512,512,120", "--medium", "255=AIR:0.0012048",
+                              "--medium", "30=OS:1.85", "-o", d("lot.egsphant.gz")},
+                             sortie, erreurs),
+                 0);
+        QCOMPARE(lire(d("fenetre.egsphant.gz")), lire(d("lot.egsphant.gz")));
+    }
+
+    // A short write shows no progress.
+    void ecritureCourteSansSuivi()
+    {
+        Interface f;
+        preparer(f, "2", d("court.egsphant"));
+        const Pendant p = construire(f, true);
+        QVERIFY(!p.vu);
+        QVERIFY2(f.etat->text().startsWith("Fantôme écrit dans"), qPrintable(f.etat->text()));
+        QVERIFY(QFileInfo(d("court.egsphant")).size() > 512 * 512 * 2);
+        apresConstruction(f);
+    }
+
+    // The batch command: a line rewritten in place when asked for, cleared
+    // before the notes; nothing of it otherwise.
+    void avancementDuLot()
+    {
+        const QStringList arguments = {"--xy", d("xy.bmp"), "--counts", "512,512,12", "--medium", "255=AIR:0.0012048",
+                                       "--medium", "30=OS:1.85", "-o", d("lot.egsphant")};
+        for (bool avancement : {true, false}) {
+            std::ostringstream sortie, erreurs;
+            QCOMPARE(executerLot(arguments, sortie, erreurs, avancement), 0);
+            const QString e = QString::fromStdString(erreurs.str());
+            const QString taille = QString::number(QFileInfo(d("lot.egsphant")).size() / 1000000);
+            const QString fin = QString("\rÉcriture : 100 % (%1 Mo sur %1 Mo)\033[K\r\033[K").arg(taille);
+            QCOMPARE(e.contains(fin), avancement);
+            QCOMPARE(e.contains('\r'), avancement);
+            if (avancement) {
+                QVERIFY2(e.startsWith("\rÉcriture : "), qPrintable(e));
+                QVERIFY(e.section(fin, 1).startsWith("Attention : 512 voxels en X"));
+            }
+        }
+    }
+
+    // The real command decides by itself: a pipe gets no progress, a terminal does.
+    void avancementSurUnTerminalSeulement()
+    {
+        const QStringList arguments = {"--xy", d("xy.bmp"), "--counts", "512,512,12", "--medium", "255=AIR:0.0012048",
+                                       "--medium", "30=OS:1.85", "-o", d("exe.egsphant")};
+        QProcess tube;
+        tube.start(QUARVEL_PHANTOM, arguments);
+        QVERIFY(tube.waitForFinished(60000));
+        QCOMPARE(tube.exitCode(), 0);
+        QVERIFY(!tube.readAllStandardError().contains('\r'));
+
+        const QString script = QStandardPaths::findExecutable("script");
+        if (script.isEmpty())
+            QSKIP("util-linux's script is absent: no terminal to run the command on");
+        QStringList commande{QUARVEL_PHANTOM};
+        for (const QString &a : arguments)
+            commande << "'" + a + "'";
+        QProcess terminal;
+        terminal.start(script, {"-q", "-e", "-c", commande.join(' '), "/dev/null"});
+        QVERIFY(terminal.waitForFinished(60000));
+        QCOMPARE(terminal.exitCode(), 0);
+        QVERIFY(QString::fromUtf8(terminal.readAllStandardOutput()).contains("\rÉcriture : 100 % ("));
+    }
+};
+
+QTEST_MAIN(TestSuivi)
+#include "tst_suivi.moc"
