@@ -59,6 +59,82 @@ for fichier in fantome.egsphant fantome.egsphant.gz; do
         "$(awk "BEGIN {print $(cat "$work/time") / $plafondLecture}")"
 done
 
+# best (smallest) of the numbers on standard input
+best() { sort -g | head -1; }
+ratio() { awk "BEGIN {printf \"%.2f\", $1 / $2}"; }
+milieux=(--medium 240=AIR:0.0012048 --medium 180=POUMON:0.26 --medium 120=EAU:1.0
+         --medium 60=OS:1.85 --medium 0=TITANE:4.5)
+plansL=(--xy "$work/xy.bmp" --xz "$work/xz.bmp" --yz "$work/yz.bmp")
+plansXL=(--xy "$work/xl-xy.bmp" --xz "$work/xl-xz.bmp" --yz "$work/xl-yz.bmp")
+
+# L as .gz against the cp of the uncompressed L file, side by side.
+gz=() copieL=()
+for i in $(seq "$runs"); do
+    rm -f "$work/fantome.egsphant.gz" "$work/copie.egsphant"; sync
+    /usr/bin/time -f "%e" -o "$work/time" ./build/bin/quarvel-phantom "${plansL[@]}" "${milieux[@]}" \
+        -o "$work/fantome.egsphant.gz" >/dev/null 2>&1
+    gz+=("$(cat "$work/time")"); sync
+    /usr/bin/time -f "%e" -o "$work/time" cp "$work/fantome.egsphant" "$work/copie.egsphant"
+    copieL+=("$(cat "$work/time")"); sync
+done
+tailleGz=$(stat -c %s "$work/fantome.egsphant.gz")
+gzMin=$(printf '%s\n' "${gz[@]}" | best) cpMin=$(printf '%s\n' "${copieL[@]}" | best)
+echo "Fantome L en .egsphant.gz ($((tailleGz / 1000)) Ko), meilleur de $runs passes"
+printf '  quarvel-phantom .gz  %6.2f s, cp du texte %6.2f s : rapport %s (cible <= 1)\n' "$gzMin" "$cpMin" \
+    "$(ratio "$gzMin" "$cpMin")"
+printf '  texte / .gz          %s (cible >= 50)\n' "$(ratio "$taille" "$tailleGz")"
+
+# Progress: L through the command with and without a terminal. Written to
+# memory when /dev/shm has room, so that the disk's swings do not hide the
+# cost of the progress line.
+dossierP=$work
+if [ -d /dev/shm ] && [ "$(df -Pk /dev/shm | awk 'NR==2 {print $4}')" -gt $((2 * taille / 1024)) ]; then
+    dossierP=$(mktemp -d /dev/shm/quarvel-bench.XXXXXX)
+fi
+commande="./build/bin/quarvel-phantom ${plansL[*]} ${milieux[*]} -o $dossierP/progression.egsphant"
+sans=() avec=()
+for i in $(seq "$runs"); do
+    /usr/bin/time -f "%e" -o "$work/time" $commande >/dev/null 2>"$work/stderr"
+    sans+=("$(cat "$work/time")")
+    if grep -q $'\r' "$work/stderr"; then echo "  ERREUR : progression sans terminal" >&2; fi
+    /usr/bin/time -f "%e" -o "$work/time" script -q -e -c "$commande" /dev/null >"$work/terminal"
+    avec+=("$(cat "$work/time")")
+done
+rm -f "$dossierP/progression.egsphant"; [ "$dossierP" = "$work" ] || rmdir "$dossierP"
+grep -q $'\r''Écriture : 100 %' "$work/terminal" || echo "  ERREUR : pas de progression sur le terminal" >&2
+sansMin=$(printf '%s\n' "${sans[@]}" | best) avecMin=$(printf '%s\n' "${avec[@]}" | best)
+echo "Progression, fantome L ecrit dans $dossierP, meilleur de $runs passes"
+printf '  sans terminal %6.2f s, avec terminal %6.2f s : ecart %s %% (cible <= 5)\n' "$sansMin" "$avecMin" \
+    "$(awk "BEGIN {d = ($avecMin - $sansMin) / $sansMin * 100; printf \"%.1f\", d < 0 ? -d : d}")"
+
+# XL as text: 1024 x 1024 x 512, against the cp of its own file; its peak memory.
+runsXL=${RUNS_XL:-3}
+libre=$(df -Pk "$work" | awk 'NR==2 {print $4}')
+if [ "$libre" -lt $((14 * 1024 * 1024)) ]; then
+    echo "Fantome XL : moins de 14 Go libres sous $work, mesure sautee"
+else
+    xl=() copieXL=() memoireXL=()
+    for i in $(seq "$runsXL"); do
+        rm -f "$work/xl.egsphant" "$work/copie-xl.egsphant"; sync
+        /usr/bin/time -f "%e %M" -o "$work/time" ./build/bin/quarvel-phantom "${plansXL[@]}" "${milieux[@]}" \
+            -o "$work/xl.egsphant" >/dev/null 2>&1
+        read -r s kb <"$work/time"; xl+=("$s"); memoireXL+=("$kb"); sync
+        /usr/bin/time -f "%e" -o "$work/time" cp "$work/xl.egsphant" "$work/copie-xl.egsphant"
+        copieXL+=("$(cat "$work/time")"); sync
+    done
+    tailleXL=$(stat -c %s "$work/xl.egsphant")
+    rm -f "$work/xl.egsphant" "$work/copie-xl.egsphant"
+    xlMin=$(printf '%s\n' "${xl[@]}" | best) cpXLMin=$(printf '%s\n' "${copieXL[@]}" | best)
+    memMax=$(printf '%s\n' "${memoireXL[@]}" | sort -g | tail -1)
+    voxelsXL=$((1024 * 1024 * 512))
+    plafondXL=$(((11 * voxelsXL / 10 + 64 * 1024 * 1024) / 1024))
+    echo "Fantome XL 1024 x 1024 x 512 (3 plans), fichier de $((tailleXL / 1000000)) Mo, meilleur de $runsXL passes"
+    printf '  quarvel-phantom %6.2f s (%s), cp %6.2f s (%s) : rapport %s (cible <= 1.5)\n' "$xlMin" "${xl[*]}" \
+        "$cpXLMin" "${copieXL[*]}" "$(ratio "$xlMin" "$cpXLMin")"
+    printf '  memoire max %d Ko, plafond %d Ko (1,1 octet par voxel + 64 Mo) : rapport %s (cible <= 1)\n' \
+        "$memMax" "$plafondXL" "$(ratio "$memMax" "$plafondXL")"
+fi
+
 pegs=../shared/data/521icru.pegs4dat
 if [ ! -f "$pegs" ]; then
     echo "Lecture PEGS4 : $pegs absent, le fichier de 2 Mo est remplace par un fichier vide"

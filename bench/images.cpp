@@ -1,6 +1,7 @@
 // Writes the pictures of the large-phantom benchmark into a folder: a
-// 512 x 512 XY plane, 512 x 256 XZ and YZ planes, and a 4096 x 4096 picture
-// for the inventory, each with a handful of grey levels.
+// 512 x 512 XY plane, 512 x 256 XZ and YZ planes, the same at twice the size
+// (xl-*.bmp), and a 4096 x 4096 picture for the inventory, each with a
+// handful of grey levels.
 #include <QDir>
 #include <QImage>
 #include <cstdio>
@@ -35,7 +36,10 @@ int main(int argc, char **argv)
     const bool ok = bandes(512, 512).save(dossier.filePath("xy.bmp"))
                     && bandes(512, 256).save(dossier.filePath("xz.bmp"))
                     && bandes(512, 256).save(dossier.filePath("yz.bmp"))
-                    && bandes(4096, 4096).save(dossier.filePath("grande.bmp"));
+                    && bandes(4096, 4096).save(dossier.filePath("grande.bmp"))
+                    && bandes(1024, 1024).save(dossier.filePath("xl-xy.bmp"))
+                    && bandes(1024, 512).save(dossier.filePath("xl-xz.bmp"))
+                    && bandes(1024, 512).save(dossier.filePath("xl-yz.bmp"));
     if (!ok)
         std::fprintf(stderr, "impossible d'écrire les images dans %s\n", argv[1]);
     return ok ? 0 : 1;
