@@ -67,6 +67,7 @@ int main(int argc, char **argv)
         initialiserGrille(grille, 512, 512, 256, nullptr);
         intersecterPlans(grille, xy, xz, yz, tableNiveaux(materiaux));
     });
+    mesurer("taille du texte", 5, [&] { tailleTexteEgsphant(materiaux, grille, Geometrie()); });
     mesurer("texte egsphant (sans disque)", 5, [&] {
         QFile nulle("/dev/null");
         nulle.open(QIODevice::WriteOnly);

@@ -409,9 +409,11 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
 
     const QString fichier = options.sortie.value_or(fichierParDefaut);
     const bool suivi = avancement && refusEcriture(materiaux, grille).isEmpty();
-    const Progression progression =
-        suivi ? avancementTerminal(erreurs, tailleTexteEgsphant(materiaux, grille, geometrie)) : Progression();
+    Progression progression;
+    if (suivi)
+        progression = avancementTerminal(erreurs, [&] { return tailleTexteEgsphant(materiaux, grille, geometrie); });
     const bool ecrit = enregistrerEgsphant(fichier, materiaux, grille, geometrie, &erreur, progression);
+    progression = Progression(); // waits for the size if it is still being counted
     if (suivi)
         effacerAvancement(erreurs);
     if (!ecrit)

@@ -10,6 +10,9 @@
 #include <future>
 #include <system_error>
 #include <vector>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "media/materiaux.h"
 #include "phantom/fichierentier.h"
@@ -247,11 +250,9 @@ bool ecrireTexte(QIODevice &sortie, const QList<Materiau> &materiaux, const Gril
 
 // How many voxels hold each record, counted in four tables so that
 // consecutive equal voxels do not wait on one another.
-std::array<qint64, 256> histogramme(const Grille &grille)
+std::array<qint64, 256> histogramme(const quint8 *v, qint64 n)
 {
     std::array<qint64, 256> total{};
-    const quint8 *v = grille.voxels.data();
-    const qint64 n = grille.nombreVoxels();
     // 32-bit counters, emptied before they can overflow.
     constexpr qint64 morceau = qint64(1) << 30;
     for (qint64 debut = 0; debut < n; debut += morceau) {
@@ -270,6 +271,45 @@ std::array<qint64, 256> histogramme(const Grille &grille)
             total[size_t(k)] += qint64(comptes[0][k]) + comptes[1][k] + comptes[2][k] + comptes[3][k];
     }
     return total;
+}
+
+// The same for grids of at most 16 records (every voxel below nombre), the
+// usual case, several times faster: 16 voxels at a time, one comparison per
+// record, on a piece of the grid small enough to stay in the cache while
+// every record is counted.
+std::array<qint64, 256> histogrammePeuDeMilieux(const quint8 *v, qint64 n, int nombre)
+{
+#ifdef __SSE2__
+    std::array<qint64, 256> total{};
+    constexpr qint64 piece = 255 * 16; // a byte counter per lane takes 255 steps
+    const qint64 entier = n / 16 * 16;
+    for (qint64 debut = 0; debut < entier; debut += piece) {
+        const qint64 fin = std::min(entier, debut + piece);
+        // The last record's count is what the others leave.
+        for (int k = 0; k + 1 < nombre; ++k) {
+            const __m128i valeur = _mm_set1_epi8(char(k));
+            __m128i compte = _mm_setzero_si128();
+            for (qint64 i = debut; i < fin; i += 16) {
+                const __m128i seize = _mm_loadu_si128(reinterpret_cast<const __m128i *>(v + i));
+                compte = _mm_sub_epi8(compte, _mm_cmpeq_epi8(seize, valeur));
+            }
+            const __m128i sommes = _mm_sad_epu8(compte, _mm_setzero_si128());
+            total[size_t(k)] += _mm_cvtsi128_si64(sommes) + _mm_cvtsi128_si64(_mm_unpackhi_epi64(sommes, sommes));
+        }
+    }
+    for (qint64 i = entier; i < n; ++i)
+        if (v[i] + 1 < nombre)
+            ++total[v[i]];
+    qint64 autres = 0;
+    for (int k = 0; k + 1 < nombre; ++k)
+        autres += total[size_t(k)];
+    if (nombre > 0)
+        total[size_t(nombre - 1)] = n - autres;
+    return total;
+#else
+    Q_UNUSED(nombre);
+    return histogramme(v, n);
+#endif
 }
 
 } // namespace
@@ -334,7 +374,10 @@ qint64 tailleTexteEgsphant(const QList<Materiau> &materiaux, const Grille &grill
     const qint64 sauts = (qint64(grille.dimY) + 1) * grille.dimZ;
     qint64 densites = 0;
     if (grille.nombreVoxels() > 0) {
-        const std::array<qint64, 256> comptes = histogramme(grille);
+        const int nombre = int(materiaux.size());
+        const std::array<qint64, 256> comptes =
+            nombre <= 16 ? histogrammePeuDeMilieux(grille.voxels.data(), grille.nombreVoxels(), nombre)
+                         : histogramme(grille.voxels.data(), grille.nombreVoxels());
         for (size_t k = 0; k < textes.longueurs.size(); ++k)
             densites += comptes[k] * textes.longueurs[k];
     }
