@@ -342,6 +342,37 @@ private slots:
         QCOMPARE(lignes.value(8).left(4), QByteArray("1211"));
         QCOMPARE(lignes.value(10).left(28), QByteArray("100000. 1.00000e-05 100000. "));
     }
+
+    // Runs of equal voxels of every length around the sizes the writer
+    // copies in bulk, next to single voxels, give the same maps as voxel
+    // by voxel.
+    void suitesDeVoxels()
+    {
+        const QList<Materiau> m = milieux({{"AIR", 0.0012048}, {"EAU", 1.0}, {"OS", 1.85e-5}});
+        std::vector<quint8> voxels;
+        for (int longueur : {1, 2, 7, 8, 9, 15, 16, 17, 63, 64, 65, 128, 129, 200, 3, 1})
+            voxels.insert(voxels.end(), size_t(longueur), quint8(voxels.size() % 3));
+        const int dimX = 97;
+        const int dimY = int(voxels.size() / dimX);
+        voxels.resize(size_t(dimX * dimY * 2), 1);
+        QByteArray cartes, densites;
+        for (int ligne = 0; ligne < dimY * 2; ++ligne) {
+            for (int x = 0; x < dimX; ++x) {
+                const int k = voxels[size_t(ligne * dimX + x)];
+                char reel[32];
+                std::snprintf(reel, sizeof reel, "%#.6g ", m[k].densite);
+                cartes += char('1' + k);
+                densites += reel;
+            }
+            cartes += '\n';
+            densites += '\n';
+            if (ligne % dimY == dimY - 1) {
+                cartes += '\n';
+                densites += '\n';
+            }
+        }
+        QVERIFY(texte(m, grille(dimX, dimY, 2, voxels)).endsWith(cartes + densites));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestEgsphant)

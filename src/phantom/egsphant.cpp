@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QIODevice>
+#include <QtEndian>
 
 #include <algorithm>
 #include <array>
@@ -184,6 +185,26 @@ void ecrireEntete(Tampon &t, const QList<Materiau> &materiaux, const Milieux &mi
     }
 }
 
+// Where the run of equal voxels that starts at debut ends, when it is at
+// least 8 voxels long; debut itself for a shorter run, which is not worth a
+// bulk copy. Eight voxels are compared at a time.
+qint64 finDeSuite(const quint8 *v, qint64 debut, qint64 n)
+{
+    const quint64 motif = 0x0101010101010101ull * v[debut];
+    qint64 fin = debut;
+    for (; fin + 8 <= n; fin += 8) {
+        // Read so that the first voxel is the low byte, on any machine.
+        if (const quint64 ecart = qFromLittleEndian<quint64>(v + fin) ^ motif) {
+            fin += qCountTrailingZeroBits(ecart) / 8;
+            break;
+        }
+    }
+    if (fin + 8 > n)
+        while (fin < n && v[fin] == v[debut])
+            ++fin;
+    return fin - debut >= 8 ? fin : debut;
+}
+
 void ecrireCarteMilieux(Tampon &t, const Grille &grille, const std::array<char, 256> &cles)
 {
     for (int z = 0; z < grille.dimZ; ++z) {
@@ -192,8 +213,17 @@ void ecrireCarteMilieux(Tampon &t, const Grille &grille, const std::array<char, 
             for (qint64 x = 0; x < grille.dimX;) {
                 char *out = t.place(1);
                 const qint64 n = std::min<qint64>(grille.dimX - x, t.libre());
-                for (qint64 i = 0; i < n; ++i)
-                    out[i] = cles[voxel[x + i]];
+                // A run of equal voxels is one fill; other voxels go eight at a time.
+                const quint8 *v = voxel + x;
+                for (qint64 i = 0; i < n;) {
+                    if (const qint64 fin = finDeSuite(v, i, n); fin > i) {
+                        std::memset(out + i, cles[v[i]], size_t(fin - i));
+                        i = fin;
+                        continue;
+                    }
+                    for (const qint64 fin = std::min(n, i + 8); i < fin; ++i)
+                        out[i] = cles[v[i]];
+                }
                 t.avancer(n);
                 x += n;
             }
@@ -207,17 +237,37 @@ void ecrireCarteDensites(Tampon &t, const Grille &grille, const TextesDensite &t
 {
     const char *cases = textes.cases.data();
     const int *longueurs = textes.longueurs.data();
+    // Each record's text repeated: a run of equal voxels, the common case,
+    // becomes a few long copies instead of one copy per voxel.
+    constexpr qint64 fois = 64;
+    std::vector<std::vector<char>> suites(textes.longueurs.size());
+    for (size_t k = 0; k < suites.size(); ++k)
+        for (qint64 i = 0; i < fois; ++i)
+            suites[k].insert(suites[k].end(), cases + k * largeurCase, cases + k * largeurCase + longueurs[k]);
     for (int z = 0; z < grille.dimZ; ++z) {
         for (int y = 0; y < grille.dimY; ++y) {
             const quint8 *voxel = grille.ligne(z, y);
             for (qint64 x = 0; x < grille.dimX;) {
                 char *debut = t.place(largeurCase);
                 const qint64 n = std::min<qint64>(grille.dimX - x, t.libre() / largeurCase);
+                const quint8 *v = voxel + x;
                 char *out = debut;
-                for (qint64 i = 0; i < n; ++i) {
-                    const int k = voxel[x + i];
-                    std::memcpy(out, cases + k * largeurCase, largeurCase);
-                    out += longueurs[k];
+                for (qint64 i = 0; i < n;) {
+                    if (const qint64 fin = finDeSuite(v, i, n); fin > i) {
+                        const int k = v[i];
+                        for (qint64 reste = fin - i; reste > 0; reste -= fois) {
+                            const qint64 octets = std::min(reste, fois) * longueurs[k];
+                            std::memcpy(out, suites[size_t(k)].data(), size_t(octets));
+                            out += octets;
+                        }
+                        i = fin;
+                        continue;
+                    }
+                    for (const qint64 fin = std::min(n, i + 8); i < fin; ++i) {
+                        const int k = v[i];
+                        std::memcpy(out, cases + k * largeurCase, largeurCase);
+                        out += longueurs[k];
+                    }
                 }
                 t.avancer(out - debut);
                 x += n;
