@@ -167,6 +167,11 @@ private slots:
                                         .arg(d("lot.egsphant.gz"))));
         QVERIFY2(r.erreurs.contains("DOSXYZnrc ne lit que les fichiers non compressés"), qPrintable(r.erreurs));
         QCOMPARE(gunzip(lire(d("lot.egsphant.gz"))), lire(d("lot.egsphant")));
+        // The project's own reader finds the same phantom in both.
+        const Resultat info = lancer({"--info", d("lot.egsphant.gz")});
+        QCOMPARE(info.statut, 0);
+        QVERIFY(!info.sortie.isEmpty());
+        QCOMPARE(info.sortie, lancer({"--info", d("lot.egsphant")}).sortie);
 
         Interface f;
         QStringList reponses = {d("xy.bmp"), d("yz.bmp"), d("xz.bmp")};

@@ -1,6 +1,6 @@
 #include "window/suivi.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
@@ -48,6 +48,8 @@ bool ecrireEnSuivant(QWidget *fenetre, QWidget *suivi, QProgressBar *barre, QPus
         return !arret;
     };
     const auto montrer = [&] { barre->setValue(total > 0 ? int(double(fait) / double(total) * pas) : 0); };
+    // The arrow with a busy mark: the window waits, but "Annuler" can be clicked.
+    QApplication::setOverrideCursor(Qt::BusyCursor);
     barre->setRange(0, pas);
     barre->setValue(0);
     annuler->setEnabled(true);
@@ -93,6 +95,7 @@ bool ecrireEnSuivant(QWidget *fenetre, QWidget *suivi, QProgressBar *barre, QPus
     fenetre->removeEventFilter(&filtre);
     QObject::disconnect(clic);
     suivi->hide();
+    QApplication::restoreOverrideCursor();
     // A stop asked after the last block changes nothing: the file is whole.
     *annulee = arret && !ecrit;
     return ecrit;
