@@ -77,9 +77,12 @@ private:
         f.fichierEgsphant->setText(sortie);
     }
 
+    // What the timer does last: nothing, click "Annuler", or close the window.
+    enum class Fin { Rien, Annuler, Fermer };
+
     // Runs the "Egsphant" button while a timer, once the progress shows, tries
-    // a second build three ways and then, if annuler, clicks "Annuler".
-    Pendant construire(Interface &f, bool annuler)
+    // a second build three ways and then ends as fin says.
+    Pendant construire(Interface &f, Fin fin)
     {
         Pendant p;
         QTimer minuterie;
@@ -99,8 +102,10 @@ private:
                                       Q_ARG(QString, d("seconde.egsphant")));
             p.secondeRefusee = !resultat;
             p.etatApres = f.etat->text();
-            if (annuler)
+            if (fin == Fin::Annuler)
                 f.boutonAnnuler->click();
+            else if (fin == Fin::Fermer)
+                f.close();
         });
         minuterie.start();
         bouton(f, "Egsphant")->click();
@@ -129,14 +134,22 @@ private slots:
         QVERIFY(xy.save(d("xy.bmp"), "BMP"));
     }
 
-    // "Annuler" in the middle of a write: no new file, the earlier one whole,
-    // « Écriture annulée ». Meanwhile nothing could start a second build.
+    // "Annuler", or closing the window, in the middle of a write: no new
+    // file, the earlier one whole, « Écriture annulée ». Meanwhile nothing
+    // could start a second build.
+    void annulerEnCoursDEcriture_data()
+    {
+        QTest::addColumn<bool>("fermer");
+        QTest::newRow("Annuler") << false;
+        QTest::newRow("fenêtre fermée") << true;
+    }
     void annulerEnCoursDEcriture()
     {
+        QFETCH(bool, fermer);
         Interface f;
         preparer(f, "120", d("long.egsphant"));
         QVERIFY(ecrireFichier(d("long.egsphant"), "ANCIEN"));
-        const Pendant p = construire(f, true);
+        const Pendant p = construire(f, fermer ? Fin::Fermer : Fin::Annuler);
         QVERIFY(p.vu);
         QVERIFY2(p.etat.startsWith(QString("Écriture de « %1 » (").arg(d("long.egsphant"))), qPrintable(p.etat));
         QVERIFY(p.champsBloques);
@@ -153,7 +166,7 @@ private slots:
     {
         Interface f;
         preparer(f, "120", d("fenetre.egsphant.gz"));
-        const Pendant p = construire(f, false);
+        const Pendant p = construire(f, Fin::Rien);
         QVERIFY(p.vu);
         QVERIFY(p.champsBloques);
         QVERIFY(p.secondeRefusee);
@@ -219,7 +232,7 @@ private slots:
     {
         Interface f;
         preparer(f, "2", d("court.egsphant"));
-        const Pendant p = construire(f, true);
+        const Pendant p = construire(f, Fin::Annuler);
         QVERIFY(!p.vu);
         QVERIFY2(f.etat->text().startsWith("Fantôme écrit dans"), qPrintable(f.etat->text()));
         QVERIFY(QFileInfo(d("court.egsphant")).size() > 512 * 512 * 2);
