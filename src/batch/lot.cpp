@@ -408,13 +408,12 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
         return refus;
 
     const QString fichier = options.sortie.value_or(fichierParDefaut);
-    const bool suivi = avancement && refusEcriture(materiaux, grille).isEmpty();
     Progression progression;
-    if (suivi)
+    if (avancement)
         progression = avancementTerminal(erreurs, [&] { return tailleTexteEgsphant(materiaux, grille, geometrie); });
     const bool ecrit = enregistrerEgsphant(fichier, materiaux, grille, geometrie, &erreur, progression);
     progression = Progression(); // waits for the size if it is still being counted
-    if (suivi)
+    if (avancement)
         effacerAvancement(erreurs);
     if (!ecrit)
         return Refus{erreur};

@@ -410,6 +410,10 @@ bool ecrireEgsphant(QIODevice &sortie, const QList<Materiau> &materiaux, const G
 
 qint64 tailleTexteEgsphant(const QList<Materiau> &materiaux, const Grille &grille, const Geometrie &geometrie)
 {
+    // No voxel is read beyond the grid, and no record beyond 256.
+    if (grille.dimX < 0 || grille.dimY < 0 || grille.dimZ < 0 || materiaux.size() > 256
+        || qint64(grille.voxels.size()) < grille.nombreVoxels())
+        return 0;
     const TextesDensite textes = textesDensite(materiaux);
     const Milieux milieux = milieuxDuFichier(materiaux);
     // The header as it is written: a few dozen kilobytes at most.

@@ -34,7 +34,8 @@ bool ecrireEgsphant(QIODevice &sortie, const QList<Materiau> &materiaux, const G
                     const Geometrie &geometrie, QString *erreur);
 
 // The exact size in bytes of the phantom text (uncompressed) of these
-// media, grid and geometry, for media and a grid found writable.
+// media, grid and geometry, for media and a grid found writable (0 for a
+// grid with fewer voxels than its counts; any figure for other refusals).
 qint64 tailleTexteEgsphant(const QList<Materiau> &materiaux, const Grille &grille, const Geometrie &geometrie);
 
 // Told, each time a block of text goes to the file, how many bytes of text

@@ -183,7 +183,7 @@ bool Interface::ecritureEgsphant(const Grille &grille, QString nomFich)
     };
     // The exact size costs a pass over the grid: only for grids that may reach the mark.
     qint64 taille = 0;
-    if (grille.nombreVoxels() * (longueurReelMax + 2) > texteSuivi && refusEcriture(materiaux, grille).isEmpty())
+    if (grille.nombreVoxels() * (longueurReelMax + 2) > texteSuivi)
         taille = tailleTexteEgsphant(materiaux, grille, geometrie);
     bool ecrit = false, annulee = false;
     if (taille > texteSuivi) {
