@@ -11,7 +11,7 @@
 #include <future>
 #include <system_error>
 #include <vector>
-#ifdef __SSE2__
+#if defined(__SSE2__) && defined(__x86_64__)
 #include <emmintrin.h>
 #endif
 
@@ -329,7 +329,7 @@ std::array<qint64, 256> histogramme(const quint8 *v, qint64 n)
 // every record is counted.
 std::array<qint64, 256> histogrammePeuDeMilieux(const quint8 *v, qint64 n, int nombre)
 {
-#ifdef __SSE2__
+#if defined(__SSE2__) && defined(__x86_64__)
     std::array<qint64, 256> total{};
     constexpr qint64 piece = 255 * 16; // a byte counter per lane takes 255 steps
     const qint64 entier = n / 16 * 16;
