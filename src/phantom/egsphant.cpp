@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "media/materiaux.h"
+#include "media/nom.h"
+#include "model/ligne.h"
 #include "phantom/fichierentier.h"
 #include "phantom/reel.h"
 
@@ -24,7 +26,11 @@ class Tampon
 {
 public:
     explicit Tampon(QIODevice &sortie) : sortie(sortie), blocs{std::vector<char>(4 << 20), std::vector<char>(4 << 20)} {}
-    ~Tampon() { attendre(); }
+    ~Tampon()
+    {
+        if (ecriture.valid())
+            ecriture.wait();
+    }
 
     // Room for at least n more bytes (n at most the block size).
     char *place(qint64 n)
@@ -35,7 +41,21 @@ public:
     }
     qint64 libre() const { return taille() - utilise; }
     void avancer(qint64 n) { utilise += n; }
-    void ajouter(const char *texte, qint64 n) { std::memcpy(place(n), texte, n); utilise += n; }
+    void ajouter(const char *texte, qint64 n)
+    {
+        if (n <= taille()) {
+            std::memcpy(place(n), texte, n);
+            utilise += n;
+            return;
+        }
+        // Larger than a block (a very long name): everything before it goes
+        // first, then the piece itself, straight from where it lies.
+        vider();
+        attendre();
+        if (!ecrire(texte, n))
+            ok = false;
+        verifier();
+    }
     void ajouter(char c) { *place(1) = c; ++utilise; }
     void ajouterEntier(qint64 valeur, int largeur = 0)
     {
@@ -49,6 +69,7 @@ public:
     void vider()
     {
         attendre();
+        verifier();
         if (utilise > 0 && ok) {
             const char *debut = bloc();
             const qint64 n = utilise;
@@ -70,6 +91,12 @@ public:
         return ok;
     }
 
+    // Thrown as soon as a block is known not to have been written: the rest
+    // of the text is not worth making.
+    struct Echec
+    {
+    };
+
 private:
     char *bloc() { return blocs[courant].data(); }
     qint64 taille() const { return qint64(blocs[courant].size()); }
@@ -78,6 +105,11 @@ private:
     {
         if (ecriture.valid())
             ok = ecriture.get() && ok;
+    }
+    void verifier()
+    {
+        if (!ok)
+            throw Echec{};
     }
 
     bool ecrire(const char *debut, qint64 n) { return sortie.write(debut, n) == n; }
@@ -217,10 +249,14 @@ bool ecrireTexte(QIODevice &sortie, const QList<Materiau> &materiaux, const Gril
     const TextesDensite textes = textesDensite(materiaux);
     const Milieux milieux = milieuxDuFichier(materiaux);
     Tampon t(sortie);
-    ecrireEntete(t, materiaux, milieux, textes, grille, geometrie);
-    ecrireCarteMilieux(t, grille, milieux.cles);
-    ecrireCarteDensites(t, grille, textes);
-    return t.terminer();
+    try {
+        ecrireEntete(t, materiaux, milieux, textes, grille, geometrie);
+        ecrireCarteMilieux(t, grille, milieux.cles);
+        ecrireCarteDensites(t, grille, textes);
+        return t.terminer();
+    } catch (const Tampon::Echec &) {
+        return false;
+    }
 }
 
 } // namespace
@@ -231,9 +267,11 @@ QString refusEcriture(const QList<Materiau> &materiaux, const Grille &grille)
         return QString("Trop de matériaux : %1, un par niveau de gris au plus (256).").arg(materiaux.size());
     if (const int n = nombreMilieux(materiaux); n > nombreMilieuxMax)
         return QString("Trop de milieux : %1, le fichier egsphant en accepte au plus %2.").arg(n).arg(nombreMilieuxMax);
+    if (const QString refus = refusNoms(materiaux); !refus.isEmpty())
+        return refus;
     for (const Materiau &m : materiaux)
         if (!std::isfinite(m.densite))
-            return QString("Densité invalide pour le milieu \"%1\" : %2.").arg(m.nom).arg(m.densite);
+            return QString("Densité invalide pour le milieu \"%1\" : %2.").arg(surUneLigne(m.nom)).arg(m.densite);
     if (grille.dimX < 0 || grille.dimY < 0 || grille.dimZ < 0
         || qint64(grille.voxels.size()) < grille.nombreVoxels())
         return QString("Grille incomplète : %1 voxels pour %2 × %3 × %4.")
@@ -279,6 +317,6 @@ bool enregistrerEgsphant(const QString &nomFich, const QList<Materiau> &materiau
             &raison);
     }
     if (!raison.isEmpty() && erreur)
-        *erreur = QString("Fichier \"%1\" non écrit : %2").arg(nomFich, raison);
+        *erreur = QString("Fichier \"%1\" non écrit : %2").arg(surUneLigne(nomFich), raison);
     return raison.isEmpty();
 }
