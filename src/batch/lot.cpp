@@ -19,10 +19,12 @@
 #include "media/materiaux.h"
 #include "media/pegs.h"
 #include "model/densite.h"
+#include "model/ligne.h"
 #include "model/nombre.h"
 #include "phantom/compterendu.h"
 #include "phantom/construction.h"
 #include "phantom/egsphant.h"
+#include "phantom/verifications.h"
 
 namespace {
 
@@ -58,7 +60,8 @@ struct Refus
 
 void ecrireLigne(std::ostream &flux, const QString &texte)
 {
-    const QByteArray octets = texte.toUtf8();
+    // Whatever the user typed, one line.
+    const QByteArray octets = surUneLigne(texte).toUtf8();
     flux.write(octets.constData(), octets.size());
     flux.put('\n');
     flux.flush();
@@ -401,11 +404,13 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
     const QString refus = refusMateriaux(materiaux);
     if (!refus.isEmpty())
         return Refus{refus};
+    const QString fichier = options.sortie.value_or(fichierParDefaut);
+    if (const QString refus = refusAvantGrille(fichier, materiaux, geometrie, comptes); !refus.isEmpty())
+        return Refus{refus};
     Grille grille;
     if (auto refus = remplir(grille, comptes, donnes, images, materiaux))
         return refus;
 
-    const QString fichier = options.sortie.value_or(fichierParDefaut);
     if (!enregistrerEgsphant(fichier, materiaux, grille, geometrie, &erreur))
         return Refus{erreur};
     ecrireLigne(sortie, resumeEcriture(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ));

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <algorithm>
 
+#include "model/ligne.h"
 #include "model/nombre.h"
 
 void enregistrerChoix(QList<Materiau> &materiaux, int niveauGris, const QString &nom, double densite)
@@ -61,6 +62,6 @@ QString resumeMateriaux(const QList<Materiau> &materiaux)
 {
     QString resume = "Matiere =" + QString::number(materiaux.size()) + " ";
     for (const Materiau &m : materiaux)
-        resume += m.nom + " ";
+        resume += surUneLigne(m.nom) + " ";
     return resume;
 }
