@@ -455,6 +455,7 @@ private slots:
         QString titre;
         QStringList filtres;
         int essais = 0;
+        bool resteOuvert = false;
         QTimer minuteur;
         minuteur.setInterval(20);
         connect(&minuteur, &QTimer::timeout, this, [&] {
@@ -465,19 +466,24 @@ private slots:
             minuteur.stop();
             titre = dialogue->windowTitle();
             filtres = dialogue->nameFilters();
-            auto *saisie = dialogue->findChild<QLineEdit *>("fileNameEdit");
-            if (saisie) {
-                saisie->clear();
-                QTest::keyClicks(saisie, chemin);
-            } else {
-                dialogue->selectFile(chemin);
-            }
+            // Typed text would race the completer, which changes folder as
+            // the path grows; selectFile sets the whole path at once. It
+            // leaves alone a name box that has the focus, as a user's typing.
+            if (auto *saisie = dialogue->findChild<QLineEdit *>("fileNameEdit"))
+                saisie->clearFocus();
+            dialogue->selectFile(chemin);
             static_cast<QDialog *>(dialogue)->accept();
+            // A dialog that refused the path would wait forever: close it and fail.
+            if (dialogue->isVisible()) {
+                resteOuvert = true;
+                dialogue->reject();
+            }
         });
         minuteur.start();
         f.selectXY();
         minuteur.stop();
         QVERIFY2(!titre.isEmpty(), qPrintable(QString("aucun dialogue en %1 essais").arg(essais)));
+        QVERIFY2(!resteOuvert, "le dialogue est resté ouvert après l'acceptation");
         QCOMPARE(titre, QString("Open File"));
         QCOMPARE(filtres, QStringList{"Images (*.bmp)"});
         QCOMPARE(QFileInfo(f.fichierXY->text()).canonicalFilePath(), QFileInfo(chemin).canonicalFilePath());
