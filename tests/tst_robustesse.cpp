@@ -208,9 +208,9 @@ private slots:
         QTest::newRow("taille negative") << "1,-0.5,1" << "-15,-15,0"
                                          << "Taille Y : -0.5, la taille d'un voxel doit être un nombre fini supérieur à 0.";
         QTest::newRow("limite infinie") << "1e308,1,1" << "-15,-15,0"
-                                        << "Origine X et taille 1e+308 : la limite 4 des voxels selon X n'est pas un nombre fini.";
+                                        << "Selon X : la dernière limite des voxels, origine -15 + 4 × taille 1e+308, n'est pas un nombre fini.";
         QTest::newRow("origine et taille grandes") << "1,1,1e308" << "0,0,1.7e308"
-                                                   << "Origine Z et taille 1e+308 : la limite 1 des voxels selon Z n'est pas un nombre fini.";
+                                                   << "Selon Z : la dernière limite des voxels, origine 1.7e+308 + 1 × taille 1e+308, n'est pas un nombre fini.";
     }
     void geometrie()
     {

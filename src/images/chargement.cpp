@@ -65,6 +65,13 @@ QImage chargerImage(const QString &chemin, QString *erreur)
             format = essai.format();
         }
         image = decoder(chemin, taille, format, 0x00);
+        if (!image.isNull() && (image.size() != taille || image.format() != format)) {
+            // The reader made an image of its own, whose bytes nobody set: once
+            // more, into one of the size and format it really gives.
+            taille = image.size();
+            format = image.format();
+            image = decoder(chemin, taille, format, 0x00);
+        }
         if (image.isNull()) {
             raison = info.isFile()
                          ? QString("Image illisible (format inconnu ou fichier abîmé) : \"%1\"").arg(affiche)

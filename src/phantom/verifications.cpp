@@ -21,10 +21,12 @@ QString refusGeometrie(const Geometrie &geometrie, const qint64 comptes[3])
         // Sizes are positive, so the boundaries grow with i: the last one is
         // the largest in magnitude unless the origin is.
         if (!std::isfinite(origine) || !std::isfinite(origine + double(comptes[axe]) * taille))
-            return QString("Origine %1 et taille %2 : la limite %3 des voxels selon %1 n'est pas un nombre fini.")
+            return QString("Selon %1 : la dernière limite des voxels, origine %2 + %3 × taille %4, "
+                           "n'est pas un nombre fini.")
                 .arg(nom)
-                .arg(taille)
-                .arg(comptes[axe]);
+                .arg(origine)
+                .arg(comptes[axe])
+                .arg(taille);
     }
     return QString();
 }
