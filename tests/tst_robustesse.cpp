@@ -377,23 +377,27 @@ private slots:
     // 5. A write error stops the writing at once, not after the whole text is made.
     void erreurDEcritureArreteTout()
     {
-        struct Refuse : QIODevice
+        struct Sortie : QIODevice
         {
-            int appels = 0;
+            bool refuser = false;
             qint64 readData(char *, qint64) override { return -1; }
-            qint64 writeData(const char *, qint64) override
-            {
-                ++appels;
-                return -1;
-            }
-        } sortie;
-        QVERIFY(sortie.open(QIODevice::WriteOnly));
-        QString erreur;
+            qint64 writeData(const char *, qint64 n) override { return refuser ? -1 : n; }
+        };
         const QList<Materiau> m = {Materiau(0, "A", 1.0)};
-        // About 60 MB of text: fifteen blocks.
-        QVERIFY(!ecrireEgsphant(sortie, m, grilleUnie(1000, 1000, 6), Geometrie(), &erreur));
-        QVERIFY(erreur.startsWith("erreur d'écriture"));
-        QVERIFY2(sortie.appels <= 2, qPrintable(QString::number(sortie.appels)));
+        const Grille g = grilleUnie(1000, 1000, 50); // about 500 MB of text
+        qint64 duree[2];
+        for (bool refuser : {false, true}) {
+            Sortie sortie;
+            sortie.refuser = refuser;
+            QVERIFY(sortie.open(QIODevice::WriteOnly));
+            QString erreur;
+            QElapsedTimer chrono;
+            chrono.start();
+            QCOMPARE(ecrireEgsphant(sortie, m, g, Geometrie(), &erreur), !refuser);
+            duree[refuser] = chrono.nsecsElapsed();
+            QCOMPARE(erreur.startsWith("erreur d'écriture"), refuser);
+        }
+        QVERIFY2(duree[1] * 10 < duree[0], qPrintable(QString("%1 ns contre %2 ns").arg(duree[1]).arg(duree[0])));
     }
 
     // 6 and 7. A picture is used only when every pixel was decoded.
