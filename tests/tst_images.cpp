@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "images/chargement.h"
 #include "images/compatibilite.h"
 #include "window/interface.h"
@@ -293,6 +295,7 @@ private slots:
         QTest::newRow("pas une image") << "texte";
         QTest::newRow("introuvable") << dossier.filePath("absent.bmp");
         QTest::newRow("bmp tronque") << "tronque";
+        QTest::newRow("tube") << "tube"; // would block a reader for ever
     }
 
     void choixSansImage()
@@ -303,6 +306,10 @@ private slots:
             QFile texte(reponse);
             QVERIFY(texte.open(QIODevice::WriteOnly));
             texte.write("ceci n'est pas une image\n");
+        }
+        if (reponse == "tube") {
+            reponse = dossier.filePath("tube.bmp");
+            QCOMPARE(mkfifo(QFile::encodeName(reponse).constData(), 0600), 0);
         }
         if (reponse == "tronque") {
             // Qt's reader takes a cut BMP without complaint; the loader must not.
