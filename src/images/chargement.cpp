@@ -9,12 +9,23 @@
 
 namespace {
 
+// More bytes than Qt's readers allow themselves: the image is made here,
+// before the reader could refuse it, so the same limit is kept.
+bool tropGrande(QSize taille, QImage::Format format)
+{
+    const qint64 limite = qint64(QImageReader::allocationLimit()) << 20;
+    const qint64 octets = qint64(taille.width()) * taille.height() * QImage::toPixelFormat(format).bitsPerPixel() / 8;
+    return limite > 0 && octets > limite;
+}
+
 // Decodes the picture into an image of its size and format whose bytes were
 // all set to octet first. Qt's readers decode into an image handed to them
 // when its size and format fit, and leave the pixels they cannot decode (a
 // file cut short, RLE skips, odd palettes or masks) as they found them.
 QImage decoder(const QString &chemin, QSize taille, QImage::Format format, uchar octet)
 {
+    if (tropGrande(taille, format))
+        return QImage();
     QImage image(taille, format);
     if (image.isNull())
         return image;
@@ -72,7 +83,9 @@ QImage chargerImage(const QString &chemin, QString *erreur)
             format = image.format();
             image = decoder(chemin, taille, format, 0x00);
         }
-        if (image.isNull()) {
+        if (image.isNull() && tropGrande(taille, format)) {
+            raison = QString("Image trop grande : \"%1\" annonce %2 × %3 pixels").arg(affiche).arg(taille.width()).arg(taille.height());
+        } else if (image.isNull()) {
             raison = info.isFile()
                          ? QString("Image illisible (format inconnu ou fichier abîmé) : \"%1\"").arg(affiche)
                          : QString("Image introuvable : \"%1\"").arg(affiche);
