@@ -10,6 +10,7 @@
 
 #include <iostream>
 #include <sstream>
+#include <sys/stat.h>
 
 #include "model/niveaugris.h"
 #include "window/interface.h"
@@ -311,6 +312,7 @@ private slots:
         QTest::newRow("origine vide") << "origine" << "Origine Z : champ vide, un nombre est attendu.";
         QTest::newRow("nom de sortie vide") << "sortie" << "aucun nom de fichier";
         QTest::newRow("aucune case") << "aucune" << " badX  badY  badZ Image incompatible : -1 -1 -1";
+        QTest::newRow("sortie sur un tube") << "tube" << "non écrit : c'est un tube, pas un fichier ordinaire";
     }
 
     void refus()
@@ -343,6 +345,10 @@ private slots:
             fenetre.fichierEgsphant->clear();
         if (cas == "aucune")
             fenetre.choixXY->setChecked(false);
+        if (cas == "tube") {
+            QCOMPARE(mkfifo(QFile::encodeName(dossier.filePath("tube")).constData(), 0600), 0);
+            fenetre.fichierEgsphant->setText(dossier.filePath("tube"));
+        }
         if (cas == "disparue")
             QVERIFY(QFile::remove(image));
         if (cas == "62") {

@@ -204,6 +204,16 @@ private slots:
         QVERIFY2(erreur.contains(chemin) && erreur.contains("disque plein"), qPrintable(erreur));
         QCOMPARE(lire(chemin), QByteArray("ANCIEN"));
         QCOMPARE(QDir(ici.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"plein.egsphant.gz"}));
+
+        // A link to the full device: refused before anything is written, the device and the link kept.
+        const QString lien = ici.filePath("lien.egsphant.gz");
+        QVERIFY(QFile::link("/dev/full", lien));
+        QVERIFY(!enregistrerEgsphant(lien, materiaux, grille, Geometrie(), &erreur));
+        QVERIFY2(erreur.contains(lien), qPrintable(erreur));
+        QVERIFY(QFileInfo(lien).isSymLink());
+        QVERIFY(!QFileInfo("/dev/full").isFile());
+        QCOMPARE(QDir(ici.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList({"lien.egsphant.gz", "plein.egsphant.gz"}));
     }
 };
 

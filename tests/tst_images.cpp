@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "images/chargement.h"
 #include "images/compatibilite.h"
 #include "window/interface.h"
@@ -293,6 +295,7 @@ private slots:
         QTest::newRow("pas une image") << "texte";
         QTest::newRow("introuvable") << dossier.filePath("absent.bmp");
         QTest::newRow("bmp tronque") << "tronque";
+        QTest::newRow("tube") << "tube"; // would block a reader for ever
     }
 
     void choixSansImage()
@@ -303,6 +306,10 @@ private slots:
             QFile texte(reponse);
             QVERIFY(texte.open(QIODevice::WriteOnly));
             texte.write("ceci n'est pas une image\n");
+        }
+        if (reponse == "tube") {
+            reponse = dossier.filePath("tube.bmp");
+            QCOMPARE(mkfifo(QFile::encodeName(reponse).constData(), 0600), 0);
         }
         if (reponse == "tronque") {
             // Qt's reader takes a cut BMP without complaint; the loader must not.
@@ -455,6 +462,7 @@ private slots:
         QString titre;
         QStringList filtres;
         int essais = 0;
+        bool resteOuvert = false;
         QTimer minuteur;
         minuteur.setInterval(20);
         connect(&minuteur, &QTimer::timeout, this, [&] {
@@ -465,19 +473,24 @@ private slots:
             minuteur.stop();
             titre = dialogue->windowTitle();
             filtres = dialogue->nameFilters();
-            auto *saisie = dialogue->findChild<QLineEdit *>("fileNameEdit");
-            if (saisie) {
-                saisie->clear();
-                QTest::keyClicks(saisie, chemin);
-            } else {
-                dialogue->selectFile(chemin);
-            }
+            // Typed text would race the completer, which changes folder as
+            // the path grows; selectFile sets the whole path at once. It
+            // leaves alone a name box that has the focus, as a user's typing.
+            if (auto *saisie = dialogue->findChild<QLineEdit *>("fileNameEdit"))
+                saisie->clearFocus();
+            dialogue->selectFile(chemin);
             static_cast<QDialog *>(dialogue)->accept();
+            // A dialog that refused the path would wait forever: close it and fail.
+            if (dialogue->isVisible()) {
+                resteOuvert = true;
+                dialogue->reject();
+            }
         });
         minuteur.start();
         f.selectXY();
         minuteur.stop();
         QVERIFY2(!titre.isEmpty(), qPrintable(QString("aucun dialogue en %1 essais").arg(essais)));
+        QVERIFY2(!resteOuvert, "le dialogue est resté ouvert après l'acceptation");
         QCOMPARE(titre, QString("Open File"));
         QCOMPARE(filtres, QStringList{"Images (*.bmp)"});
         QCOMPARE(QFileInfo(f.fichierXY->text()).canonicalFilePath(), QFileInfo(chemin).canonicalFilePath());

@@ -298,7 +298,7 @@ private slots:
         QTest::newRow("image absente") << QStringList{"--xy", "@/absente.bmp", "--counts", "1,1,1", "--medium", "1=A:1"}
                                        << 1 << "Image introuvable : \"" + d("absente.bmp") + "\"";
         QTest::newRow("BMP coupé") << QStringList{"--pegs", "@/cat.pegs4dat", "--xy", "@/coupee.bmp", "--counts", "1,1,1"}
-                                   << 1 << "Image tronquée : \"" + d("coupee.bmp") + "\" ne compte que";
+                                   << 1 << "Fichier \"" + d("coupee.bmp") + "\" : image incomplète ou corrompue";
         QTest::newRow("pas une image") << QStringList{"--pegs", "@/cat.pegs4dat", "--xz", "@/texte.bmp", "--counts", "1,1,1"}
                                        << 1 << "Image illisible (format inconnu ou fichier abîmé) : \"" + d("texte.bmp") + "\"";
         QTest::newRow("pegs absent") << QStringList{"--pegs", "@/absent.pegs4dat", "--xy", "@/xy.bmp", "--counts", "4,3,1"}

@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <iostream>
 #include <sstream>
+#include <sys/stat.h>
 
 #include "media/pegs.h"
 #include "window/interface.h"
@@ -103,10 +104,9 @@ private slots:
         QTest::newRow("six chiffres significatifs")
             << QByteArray("MEDIUM=X\nK,D=1234567\n") << QStringList{"X"} << QList<double>{1234567}
             << QByteArray("X 1234567 -       :   1.23457e+06\n");
-        QTest::newRow("densite pas un nombre") << QByteArray("MEDIUM=A\nK,D=abc\n") << QStringList{"A"}
-                                               << QList<double>{0} << QByteArray("A abc -       :   0\n");
-        QTest::newRow("densite vide") << QByteArray("MEDIUM=A\nK,D=\n") << QStringList{"A"}
-                                      << QList<double>{0} << QByteArray("A  -       :   0\n");
+        QTest::newRow("exposant Fortran D") << QByteArray("MEDIUM=A\nK,RHO= 1.0D+00\nMEDIUM=B\nK,RHO=2.5d-1\n")
+                                            << QStringList{"A", "B"} << QList<double>{1, 0.25}
+                                            << QByteArray("A  1.0D+00 -       :   1\nB 2.5d-1 -       :   0.25\n");
         QTest::newRow("Latin-1") << QByteArray("MEDIUM=CAF\xE9\nK,D=1\n") << QStringList{QStringLiteral("CAF\u00E9")}
                                  << QList<double>{1} << QByteArray("CAF\xE9 1 -       :   1\n");
 
@@ -130,6 +130,18 @@ private slots:
             << QByteArray("MEDIUM=A\nK\nMEDIUM=B,X\nK,D=4\n") << QStringList{"B"} << QList<double>{4}
             << QByteArray("B 4 -       :   4\n");
         QTest::newRow("vide") << QByteArray() << QStringList{} << QList<double>{} << QByteArray();
+        // A density that cannot be read is not taken as 0, nor a name that would break the phantom's lines.
+        QTest::newRow("densite pas un nombre") << QByteArray("MEDIUM=A\nK,D=abc\nMEDIUM=B\nK,D=2\n") << QStringList{"B"}
+                                               << QList<double>{2} << QByteArray("B 2 -       :   2\n");
+        QTest::newRow("densite vide") << QByteArray("MEDIUM=A\nK,D=\n") << QStringList{} << QList<double>{} << QByteArray();
+        QTest::newRow("densite infinie") << QByteArray("MEDIUM=A\nK,D=1E999\n") << QStringList{} << QList<double>{}
+                                         << QByteArray();
+        for (const char *nom : {"A\tB", "A\rB", "\x1b[2J", "A\x7f", "A\x01"})
+            QTest::newRow(qPrintable(QString("nom avec controle %1").arg(QByteArray(nom).toHex())))
+                << QByteArray("MEDIUM=") + nom + ",X\nK,D=1\nMEDIUM=B\nK,D=2\n" << QStringList{"B"}
+                << QList<double>{2} << QByteArray("B 2 -       :   2\n");
+        QTest::newRow("nom avec NUL") << QByteArray("MEDIUM=A\0B,X\nK,D=1\n", sizeof "MEDIUM=A\0B,X\nK,D=1\n" - 1) << QStringList{} << QList<double>{}
+                                      << QByteArray();
     }
 
     void analyse()
@@ -183,7 +195,10 @@ private slots:
         QTest::addColumn<QString>("cas");
         QTest::addColumn<QString>("modele");
         QTest::newRow("absent") << "absent" << "Impossible d'ouvrir le fichier \"%1\"";
-        QTest::newRow("dossier") << "dossier" << "Impossible d'ouvrir le fichier \"%1\"";
+        QTest::newRow("dossier") << "dossier" << "Le catalogue \"%1\" n'est pas un fichier ordinaire";
+        QTest::newRow("peripherique sans fin") << "/dev/zero" << "Le catalogue \"%1\" n'est pas un fichier ordinaire";
+        QTest::newRow("tube") << "tube" << "Le catalogue \"%1\" n'est pas un fichier ordinaire";
+        QTest::newRow("plus de 64 Mo") << "grand" << "Le catalogue \"%1\" dépasse 64 Mo : ce n'est pas un fichier PEGS4";
         QTest::newRow("vide") << "vide" << "Aucun milieu dans le fichier \"%1\"";
         QTest::newRow("sans milieu") << "sans milieu" << "Aucun milieu dans le fichier \"%1\"";
         QTest::newRow("blocs fautifs") << "blocs fautifs" << "Aucun milieu dans le fichier \"%1\"";
@@ -200,7 +215,16 @@ private slots:
             chemin = dossier.filePath("absent.pegs4dat");
         else if (cas == "dossier")
             chemin = dossier.path();
-        else if (cas == "vide")
+        else if (cas.startsWith('/'))
+            chemin = cas;
+        else if (cas == "tube") {
+            chemin = dossier.filePath("tube.pegs4dat");
+            QCOMPARE(mkfifo(QFile::encodeName(chemin).constData(), 0600), 0);
+        } else if (cas == "grand") {
+            // Sparse: costs no disk. Its first block still names a medium.
+            chemin = ecrire(dossier, "grand.pegs4dat", "MEDIUM=A\nK,D=1\n");
+            QVERIFY(QFile::resize(chemin, taillePegsMax + 1));
+        } else if (cas == "vide")
             chemin = ecrire(dossier, "vide.pegs4dat", QByteArray());
         else if (cas == "sans milieu")
             chemin = ecrire(dossier, "sans.pegs4dat", "medium=A\nK,D=1\n");

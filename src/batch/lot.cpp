@@ -20,10 +20,12 @@
 #include "media/materiaux.h"
 #include "media/pegs.h"
 #include "model/densite.h"
+#include "model/ligne.h"
 #include "model/nombre.h"
 #include "phantom/compterendu.h"
 #include "phantom/construction.h"
 #include "phantom/egsphant.h"
+#include "phantom/verifications.h"
 
 namespace {
 
@@ -59,7 +61,8 @@ struct Refus
 
 void ecrireLigne(std::ostream &flux, const QString &texte)
 {
-    const QByteArray octets = texte.toUtf8();
+    // Whatever the user typed, one line.
+    const QByteArray octets = surUneLigne(texte).toUtf8();
     flux.write(octets.constData(), octets.size());
     flux.put('\n');
     flux.flush();
@@ -403,11 +406,13 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
     const QString refus = refusMateriaux(materiaux);
     if (!refus.isEmpty())
         return Refus{refus};
+    const QString fichier = options.sortie.value_or(fichierParDefaut);
+    if (const QString refus = refusAvantGrille(fichier, materiaux, geometrie, comptes); !refus.isEmpty())
+        return Refus{refus};
     Grille grille;
     if (auto refus = remplir(grille, comptes, donnes, images, materiaux))
         return refus;
 
-    const QString fichier = options.sortie.value_or(fichierParDefaut);
     Progression progression;
     if (avancement)
         progression = avancementTerminal(erreurs, [&] { return tailleTexteEgsphant(materiaux, grille, geometrie); });
@@ -459,7 +464,9 @@ QString aideLot()
         "                      plans, les comptes sont les tailles des images, qui doivent concorder.\n"
         "  -o, --output FICHIER\n"
         "                      fichier écrit (défaut : test.egsphant), entier ou pas du tout : en cas\n"
-        "                      d'échec, un fichier existant reste tel quel. Un nom en .gz donne le\n"
+        "                      d'échec, un fichier existant reste tel quel. Un lien est suivi jusqu'au\n"
+        "                      fichier qu'il désigne ; un dossier, un périphérique, un tube ou un\n"
+        "                      fichier protégé en écriture est refusé. Un nom en .gz donne le\n"
         "                      fichier compressé (gzip), que lisent egs++ et egs_brachy.\n"
         "  --info FICHIER      seule : lit un fantôme (.egsphant ou .egsphant.gz) et affiche, pour\n"
         "                      chaque milieu, une ligne « milieu, nom, voxels, volume_cm3, masse_g »\n"

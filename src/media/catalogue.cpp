@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "media/pegs.h"
+#include "model/ligne.h"
 
 void Interface::selectMat()
 {
@@ -26,6 +27,6 @@ void Interface::analyseFichierPegs()
         return;
     }
     const qsizetype lus = milieux->size() - avant;
-    etat->setText(lus == 1 ? tr("1 milieu lu dans \"%1\"").arg(chemin)
-                           : tr("%1 milieux lus dans \"%2\"").arg(QString::number(lus), chemin));
+    etat->setText(lus == 1 ? tr("1 milieu lu dans \"%1\"").arg(surUneLigne(chemin))
+                           : tr("%1 milieux lus dans \"%2\"").arg(QString::number(lus), surUneLigne(chemin)));
 }

@@ -3,6 +3,8 @@
 #include <QHash>
 #include <algorithm>
 
+#include "media/nom.h"
+#include "model/ligne.h"
 #include "model/nombre.h"
 
 void enregistrerChoix(QList<Materiau> &materiaux, int niveauGris, const QString &nom, double densite)
@@ -21,9 +23,11 @@ QString refusChoix(int niveauGris, const QString &nom, const QString &texteDensi
 {
     if (nom.trimmed().isEmpty())
         return QString("Niveau de gris %1 : aucun milieu choisi").arg(niveauGris);
+    if (const QString refus = refusNom(nom); !refus.isEmpty())
+        return QString("Niveau de gris %1 : %2").arg(niveauGris).arg(refus);
     double valeur = 0.0;
     if (!lireReel(texteDensite, valeur) || !(valeur > 0.0))
-        return QString("Niveau de gris %1 : densité « %2 » invalide").arg(niveauGris).arg(texteDensite);
+        return QString("Niveau de gris %1 : densité « %2 » invalide").arg(niveauGris).arg(surUneLigne(texteDensite));
     if (densite)
         *densite = valeur;
     return QString();
@@ -61,6 +65,6 @@ QString resumeMateriaux(const QList<Materiau> &materiaux)
 {
     QString resume = "Matiere =" + QString::number(materiaux.size()) + " ";
     for (const Materiau &m : materiaux)
-        resume += m.nom + " ";
+        resume += surUneLigne(m.nom) + " ";
     return resume;
 }

@@ -1,9 +1,14 @@
 #include "media/pegs.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <locale>
 #include <ostream>
 #include <sstream>
+
+#include "media/nom.h"
+#include "model/ligne.h"
+#include "model/nombre.h"
 
 namespace {
 
@@ -35,6 +40,15 @@ QByteArrayView ligne(QByteArrayView contenu, qsizetype debut, qsizetype fin)
     if (fin < contenu.size() && fin > debut && contenu[fin - 1] == '\r')
         --fin;
     return contenu.sliced(debut, fin - debut);
+}
+
+// A density as Fortran writes it: "1.0D+00" is read as "1.0E+00". False
+// when the text is still not a finite number.
+bool lireDensite(QByteArrayView texte, double &densite)
+{
+    QString t = QString::fromLatin1(texte);
+    t.replace(QLatin1Char('D'), QLatin1Char('E')).replace(QLatin1Char('d'), QLatin1Char('e'));
+    return lireReel(t, densite);
 }
 
 void setErreur(QString *erreur, const QString &message)
@@ -86,7 +100,9 @@ int analysePegs(QByteArrayView contenu, QList<Milieu> &milieux, std::ostream &tr
         if (!deuxiemePiece(ligneDensite, ',', champ) || !deuxiemePiece(champ, '=', texteDensite))
             continue;
 
-        const double densite = QString::fromLatin1(texteDensite).toDouble();
+        double densite = 0.0;
+        if (!lireDensite(texteDensite, densite) || !refusNom(QString::fromLatin1(nom)).isEmpty())
+            continue; // as any other malformed block: left out rather than guessed
         nombre.str(std::string());
         nombre << densite;
 
@@ -104,18 +120,32 @@ int analysePegs(QByteArrayView contenu, QList<Milieu> &milieux, std::ostream &tr
 
 bool lireFichierPegs(const QString &chemin, QList<Milieu> &milieux, std::ostream &trace, QString *erreur)
 {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        setErreur(erreur, QString("Impossible d'ouvrir le fichier \"%1\"").arg(chemin));
+    const QString affiche = surUneLigne(chemin);
+    // Asked before opening: a pipe would block the open, a device would never end.
+    const QFileInfo info(chemin);
+    if (info.exists() && !info.isFile()) {
+        setErreur(erreur, QString("Le catalogue \"%1\" n'est pas un fichier ordinaire").arg(affiche));
         return false;
     }
-    const QByteArray contenu = fichier.readAll();
-    if (fichier.error() != QFileDevice::NoError) {
-        setErreur(erreur, QString("Impossible de lire le fichier \"%1\"").arg(chemin));
+    if (info.size() > taillePegsMax) {
+        setErreur(erreur, QString("Le catalogue \"%1\" dépasse %2 Mo : ce n'est pas un fichier PEGS4")
+                              .arg(affiche)
+                              .arg(taillePegsMax >> 20));
+        return false;
+    }
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        setErreur(erreur, QString("Impossible d'ouvrir le fichier \"%1\"").arg(affiche));
+        return false;
+    }
+    // Never more than the limit, even if the file grows while it is read.
+    const QByteArray contenu = fichier.read(taillePegsMax + 1);
+    if (fichier.error() != QFileDevice::NoError || contenu.size() > taillePegsMax) {
+        setErreur(erreur, QString("Impossible de lire le fichier \"%1\"").arg(affiche));
         return false;
     }
     if (analysePegs(contenu, milieux, trace) == 0) {
-        setErreur(erreur, QString("Aucun milieu dans le fichier \"%1\"").arg(chemin));
+        setErreur(erreur, QString("Aucun milieu dans le fichier \"%1\"").arg(affiche));
         return false;
     }
     return true;

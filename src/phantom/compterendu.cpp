@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include "media/materiaux.h"
+#include "model/ligne.h"
 #include "phantom/gzip.h"
 
 namespace {
@@ -48,7 +49,7 @@ QString resumeEcriture(const QString &nomFich, const QList<Materiau> &materiaux,
 {
     const int n = nombreMilieux(materiaux);
     return QString("Fantôme écrit dans « %1 » : %2 %3, %4 × %5 × %6 voxels")
-        .arg(QFileInfo(nomFich).absoluteFilePath())
+        .arg(surUneLigne(QFileInfo(nomFich).absoluteFilePath()))
         .arg(n)
         .arg(n == 1 ? "milieu" : "milieux")
         .arg(dimX)

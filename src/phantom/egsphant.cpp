@@ -16,6 +16,8 @@
 #endif
 
 #include "media/materiaux.h"
+#include "media/nom.h"
+#include "model/ligne.h"
 #include "phantom/fichierentier.h"
 #include "phantom/gzip.h"
 #include "phantom/reel.h"
@@ -31,7 +33,11 @@ class Tampon
 public:
     explicit Tampon(QIODevice &sortie, const Progression *progression = nullptr)
         : sortie(sortie), blocs{std::vector<char>(4 << 20), std::vector<char>(4 << 20)}, progression(progression) {}
-    ~Tampon() { attendre(); }
+    ~Tampon()
+    {
+        if (ecriture.valid())
+            ecriture.wait();
+    }
 
     // Room for at least n more bytes (n at most the block size).
     char *place(qint64 n)
@@ -42,7 +48,21 @@ public:
     }
     qint64 libre() const { return taille() - utilise; }
     void avancer(qint64 n) { utilise += n; }
-    void ajouter(const char *texte, qint64 n) { std::memcpy(place(n), texte, n); utilise += n; }
+    void ajouter(const char *texte, qint64 n)
+    {
+        if (n <= taille()) {
+            std::memcpy(place(n), texte, n);
+            utilise += n;
+            return;
+        }
+        // Larger than a block (a very long name): everything before it goes
+        // first, then the piece itself, straight from where it lies.
+        vider();
+        attendre();
+        if (!ecrire(texte, n))
+            ok = false;
+        verifier();
+    }
     void ajouter(char c) { *place(1) = c; ++utilise; }
     void ajouterEntier(qint64 valeur, int largeur = 0)
     {
@@ -56,6 +76,7 @@ public:
     void vider()
     {
         attendre();
+        verifier();
         if (utilise > 0 && ok) {
             const char *debut = bloc();
             const qint64 n = utilise;
@@ -87,6 +108,12 @@ public:
         return ok;
     }
 
+    // Thrown as soon as a block is known not to have been written: the rest
+    // of the text is not worth making.
+    struct Echec
+    {
+    };
+
 private:
     char *bloc() { return blocs[courant].data(); }
     qint64 taille() const { return qint64(blocs[courant].size()); }
@@ -95,6 +122,11 @@ private:
     {
         if (ecriture.valid())
             ok = ecriture.get() && ok;
+    }
+    void verifier()
+    {
+        if (!ok)
+            throw Echec{};
     }
 
     bool ecrire(const char *debut, qint64 n) { return sortie.write(debut, n) == n; }
@@ -295,6 +327,8 @@ bool ecrireTexte(QIODevice &sortie, const QList<Materiau> &materiaux, const Gril
         if (arrete)
             *arrete = true;
         return false;
+    } catch (const Tampon::Echec &) {
+        return false;
     }
 }
 
@@ -370,9 +404,11 @@ QString refusEcriture(const QList<Materiau> &materiaux, const Grille &grille)
         return QString("Trop de matériaux : %1, un par niveau de gris au plus (256).").arg(materiaux.size());
     if (const int n = nombreMilieux(materiaux); n > nombreMilieuxMax)
         return QString("Trop de milieux : %1, le fichier egsphant en accepte au plus %2.").arg(n).arg(nombreMilieuxMax);
+    if (const QString refus = refusNoms(materiaux); !refus.isEmpty())
+        return refus;
     for (const Materiau &m : materiaux)
         if (!std::isfinite(m.densite))
-            return QString("Densité invalide pour le milieu \"%1\" : %2.").arg(m.nom).arg(m.densite);
+            return QString("Densité invalide pour le milieu \"%1\" : %2.").arg(surUneLigne(m.nom)).arg(m.densite);
     if (grille.dimX < 0 || grille.dimY < 0 || grille.dimZ < 0
         || qint64(grille.voxels.size()) < grille.nombreVoxels())
         return QString("Grille incomplète : %1 voxels pour %2 × %3 × %4.")
@@ -457,6 +493,6 @@ bool enregistrerEgsphant(const QString &nomFich, const QList<Materiau> &materiau
             raison = "écriture annulée";
     }
     if (!raison.isEmpty() && erreur)
-        *erreur = QString("Fichier \"%1\" non écrit : %2").arg(nomFich, raison);
+        *erreur = QString("Fichier \"%1\" non écrit : %2").arg(surUneLigne(nomFich), raison);
     return raison.isEmpty();
 }

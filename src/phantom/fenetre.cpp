@@ -11,11 +11,13 @@
 #include <iostream>
 
 #include "images/chargement.h"
+#include "model/ligne.h"
 #include "model/nombre.h"
 #include "phantom/compterendu.h"
 #include "phantom/construction.h"
 #include "phantom/egsphant.h"
 #include "phantom/reel.h"
+#include "phantom/verifications.h"
 #include "window/interface.h"
 #include "window/suivi.h"
 
@@ -65,6 +67,7 @@ bool Interface::constructionEgsphant(QString nomFich)
         return false;
     ConstructionEnCours enCours(*this);
     CurseurOccupe curseur;
+    nomSortie = nomFich;
     Grille grille;
     numeroterMateriaux(materiaux);
     const QString refus = refusMateriaux(materiaux);
@@ -87,8 +90,14 @@ bool Interface::constructionEgsphant(QString nomFich)
 
 bool Interface::initialisationGrille(Grille &grille)
 {
-    QString erreur;
-    if (!initialiserGrille(grille, dimX, dimY, dimZ, &erreur)) {
+    // Everything that would make the file unsound or unwritable is refused
+    // before the grid takes any memory.
+    Geometrie geometrie;
+    if (!lectureGeometrie(geometrie))
+        return false;
+    const qint64 comptes[3] = {dimX, dimY, dimZ};
+    QString erreur = refusAvantGrille(nomSortie, materiaux, geometrie, comptes);
+    if (!erreur.isEmpty() || !initialiserGrille(grille, dimX, dimY, dimZ, &erreur)) {
         etat->setText(erreur);
         return false;
     }
@@ -165,7 +174,7 @@ bool Interface::lectureGeometrie(Geometrie &geometrie)
             const QString texte = champs[i]->text();
             etat->setText(texte.trimmed().isEmpty()
                               ? QString("%1 : champ vide, un nombre est attendu.").arg(noms[i])
-                              : QString("%1 : « %2 » n'est pas un nombre.").arg(noms[i], texte));
+                              : QString("%1 : « %2 » n'est pas un nombre.").arg(noms[i], surUneLigne(texte)));
             return false;
         }
     }

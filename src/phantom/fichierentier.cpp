@@ -4,9 +4,12 @@
 #include <QTemporaryFile>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
 
 namespace {
 
@@ -33,21 +36,91 @@ QFileDevice::Permissions droits(const QString &cible)
     return p;
 }
 
+// The temporary file beside the target: "." + name + ".XXXXXX".
+constexpr int suffixeTemporaire = 8;
+
 } // namespace
+
+QString cheminCible(const QString &nomFich, QString *raison)
+{
+    *raison = QString();
+    if (nomFich.isEmpty()) {
+        *raison = "aucun nom de fichier";
+        return QString();
+    }
+    // The system's names are bytes: a name that does not survive the trip
+    // (a byte that was not UTF-8 arrives as U+FFFD) would be written under
+    // another name.
+    const QByteArray octets = QFile::encodeName(nomFich);
+    if (nomFich.contains(QChar::ReplacementCharacter) || QFile::decodeName(octets) != nomFich
+        || octets.contains('\0')) {
+        *raison = "le chemin n'est pas un texte UTF-8 valide";
+        return QString();
+    }
+    // A chain of links is followed to its end, so the file it names is
+    // replaced and every link kept.
+    QString chemin = QFileInfo(nomFich).absoluteFilePath();
+    for (int liens = 0; QFileInfo(chemin).isSymLink(); ++liens) {
+        if (liens == 40) {
+            *raison = "trop de liens symboliques à suivre (boucle ?)";
+            return QString();
+        }
+        chemin = QFileInfo(chemin).symLinkTarget();
+    }
+    const QFileInfo cible(chemin);
+    const QByteArray nom = QFile::encodeName(cible.fileName());
+    const QByteArray dossier = QFile::encodeName(cible.absolutePath());
+    long nomMax = pathconf(dossier.constData(), _PC_NAME_MAX);
+    if (nomMax <= 0)
+        nomMax = NAME_MAX;
+    if (nom.size() + suffixeTemporaire > nomMax || dossier.size() + nom.size() + suffixeTemporaire + 2 > PATH_MAX) {
+        *raison = QString("nom trop long pour le système de fichiers (%1 octets, au plus %2)")
+                      .arg(nom.size())
+                      .arg(nomMax - suffixeTemporaire);
+        return QString();
+    }
+    struct stat etat;
+    if (lstat(QFile::encodeName(chemin).constData(), &etat) == 0) {
+        const char *genre = S_ISDIR(etat.st_mode)    ? "c'est un dossier"
+                            : S_ISCHR(etat.st_mode)  ? "c'est un périphérique"
+                            : S_ISBLK(etat.st_mode)  ? "c'est un périphérique"
+                            : S_ISFIFO(etat.st_mode) ? "c'est un tube"
+                            : S_ISSOCK(etat.st_mode) ? "c'est une socket"
+                                                     : nullptr;
+        if (genre) {
+            *raison = QString("%1, pas un fichier ordinaire").arg(genre);
+            return QString();
+        }
+        // Replacing goes through the folder's rights; the file's own say
+        // whether its owner lets it change.
+        if (!(etat.st_mode & S_IWUSR) || access(QFile::encodeName(chemin).constData(), W_OK) != 0) {
+            *raison = "le fichier existant est protégé en écriture";
+            return QString();
+        }
+    }
+    return chemin;
+}
+
+QString refusPlace(const QString &cible, qint64 octets)
+{
+    struct statvfs disque;
+    const QByteArray dossier = QFile::encodeName(QFileInfo(cible).absolutePath());
+    if (statvfs(dossier.constData(), &disque) != 0)
+        return QString(); // the writing will say what is wrong with the folder
+    const qint64 libre = qint64(disque.f_bavail) * qint64(disque.f_frsize);
+    if (octets <= libre)
+        return QString();
+    const auto mo = [](qint64 n) { return QString::number((n + (1 << 20) - 1) >> 20); };
+    return QString("place insuffisante sur le disque : le fichier fera au moins %1 Mo, il en reste %2 Mo")
+        .arg(mo(octets), mo(libre));
+}
 
 bool ecrireFichierEntier(const QString &nomFich, const std::function<bool(QIODevice &)> &ecrire, QString *raison)
 {
-    if (nomFich.isEmpty()) {
-        *raison = "aucun nom de fichier";
+    const QString chemin = cheminCible(nomFich, raison);
+    if (chemin.isEmpty())
         return false;
-    }
-    // A link is followed, so the file it names is replaced and the link kept.
-    const QFileInfo lien(nomFich);
-    const QFileInfo cible(lien.isSymLink() ? lien.symLinkTarget() : lien.absoluteFilePath());
-    if (cible.isDir()) {
-        *raison = "c'est un dossier";
-        return false;
-    }
+    const QFileInfo cible(chemin);
     QTemporaryFile temporaire(cible.absolutePath() + "/." + cible.fileName() + ".XXXXXX");
     if (!temporaire.open()) {
         *raison = QString("impossible de le créer (dossier absent ou accès refusé : %1)").arg(temporaire.errorString());
@@ -61,6 +134,13 @@ bool ecrireFichierEntier(const QString &nomFich, const std::function<bool(QIODev
     temporaire.close();
     if (temporaire.error() != QFileDevice::NoError) {
         *raison = "erreur d'écriture (disque plein ?)";
+        return false;
+    }
+    // Asked again just before the rename: what lies at the target may have
+    // changed while the text was written.
+    if (cheminCible(nomFich, raison) != chemin) {
+        if (raison->isEmpty())
+            *raison = "la cible a changé pendant l'écriture";
         return false;
     }
     if (std::rename(QFile::encodeName(temporaire.fileName()).constData(),

@@ -6,6 +6,17 @@
 
 class QIODevice;
 
+// The file that writing to nomFich replaces: the end of its chain of links,
+// as an absolute path. Empty, with *raison in French, when nothing may be
+// written there: no name, a path that is not valid UTF-8, a name too long
+// for the file system (the temporary name beside it counts), a folder, a
+// device, a pipe or a socket, or an existing file its owner may not write.
+QString cheminCible(const QString &nomFich, QString *raison);
+
+// Why a file of at least octets bytes cannot be written at cible (a path
+// from cheminCible), or an empty text: the free space of its file system.
+QString refusPlace(const QString &cible, qint64 octets);
+
 // Writes a file whole or not at all: ecrire fills a temporary file in the
 // target's folder, which then replaces the target in one rename. When
 // anything fails, the temporary file goes, the earlier file stays as it was,

@@ -105,6 +105,9 @@ private:
     void voirFantome();
     QString dernierFantome;
     QPointer<QWidget> fenetreVue;
+
+    // The file the build under way writes, for the checks made before its grid.
+    QString nomSortie;
 };
 
 #endif

@@ -1,0 +1,20 @@
+#include "media/nom.h"
+
+#include "model/ligne.h"
+
+QString refusNom(const QString &nom)
+{
+    for (const QChar c : nom)
+        if (c.unicode() < 32 || c.unicode() == 127)
+            return QString("nom « %1 » refusé : il contient un caractère de contrôle (U+%2)")
+                .arg(surUneLigne(nom), QString("%1").arg(int(c.unicode()), 4, 16, QChar('0')).toUpper());
+    return QString();
+}
+
+QString refusNoms(const QList<Materiau> &materiaux)
+{
+    for (const Materiau &m : materiaux)
+        if (const QString refus = refusNom(m.nom); !refus.isEmpty())
+            return QString("Niveau de gris %1 : %2").arg(m.niveauGris).arg(refus);
+    return QString();
+}
