@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <sstream>
 
 #include "batch/lot.h"
@@ -412,6 +414,12 @@ private slots:
         ::info({"--info", casse}, statut, &erreurs);
         QCOMPARE(statut, statutLotRefus);
         QVERIFY2(erreurs.contains("ligne 13 : fin du fichier"), qPrintable(erreurs));
+        // A pipe is refused at once instead of being waited on.
+        const QString tube = dossier.filePath("tube.egsphant");
+        QCOMPARE(mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
+        ::info({"--info", tube}, statut, &erreurs);
+        QCOMPARE(statut, statutLotRefus);
+        QVERIFY2(erreurs.contains("pas un fichier ordinaire"), qPrintable(erreurs));
         ::info({"--info", chemin, "--xy", "a.bmp"}, statut, &erreurs);
         QCOMPARE(statut, statutLotUsage);
         ::info({"--info"}, statut, &erreurs);

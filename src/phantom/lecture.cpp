@@ -593,6 +593,12 @@ bool lireEgsphant(const QString &chemin, Fantome &fantome, QString *erreur)
             *erreur = info.isDir() ? "c'est un dossier, pas un fichier" : "fichier absent";
         return false;
     }
+    // A pipe or a device would be read without end, or its size could not bound the counts.
+    if (!info.isFile()) {
+        if (erreur)
+            *erreur = "ce n'est pas un fichier ordinaire (tube, périphérique ou prise)";
+        return false;
+    }
     if (!fichier.open(QIODevice::ReadOnly)) {
         if (erreur)
             *erreur = QString("impossible d'ouvrir le fichier (%1)").arg(fichier.errorString());
