@@ -18,6 +18,7 @@
 
 #include <algorithm>
 
+#include "model/ligne.h"
 #include "phantom/bilan.h"
 #include "phantom/egsphant.h"
 #include "phantom/fichierentier.h"
@@ -158,7 +159,7 @@ bool FenetreVue::ouvrir(const QString &nom)
     {
         CurseurOccupe curseur;
         if (!lireEgsphant(nom, *lu, &erreur)) {
-            etat->setText(QString("Fichier « %1 » illisible : %2").arg(nom, erreur));
+            etat->setText(QString("Fichier « %1 » illisible : %2").arg(surUneLigne(nom), surUneLigne(erreur)));
             return false;
         }
     }
