@@ -286,10 +286,12 @@ private slots:
         fenetre.champDimZ->setText("1");
         fenetre.evalue();
         QCOMPARE(fenetre.niveauxGris, QVector<int>({200, 100, 0}));
-        // The rows were rebuilt at the catalogue's first medium; the records follow the rows.
+        // The rows kept their choices, the new level took the catalogue's first medium.
         QCOMPARE(fenetre.materiaux.size(), 3);
         QCOMPARE(fenetre.materiaux[1].niveauGris, 100);
-        QCOMPARE(lire(sortie).split('\n').mid(0, 3), QList<QByteArray>({"1", "AIR", "0.00120000 "}));
+        QCOMPARE(fenetre.materiaux[1].nom, QString("AIR"));
+        QCOMPARE(lire(sortie).split('\n').mid(0, 4),
+                 QList<QByteArray>({"2", "OS", "AIR", "1.85000 0.00120000 "}));
     }
 
     // Nothing sound to write: no file, the earlier file untouched, and the reason in the status line.

@@ -13,6 +13,7 @@
 
 #include "images/chargement.h"
 #include "images/compatibilite.h"
+#include "model/niveaugris.h"
 #include "window/interface.h"
 
 namespace {
@@ -62,6 +63,16 @@ QImage gris(const QVector<int> &niveaux)
     for (int g : niveaux)
         couleurs << qRgb(g, g, g);
     return bande(couleurs);
+}
+
+// The colour of the first pixel of grey level g, rows top to bottom.
+QRgb couleurDe(const QImage &image, int g)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (niveauGrisPixel(image.pixel(x, y)) == g)
+                return image.pixel(x, y) | 0xff000000u;
+    return 0;
 }
 
 QImage uni(int largeur, int hauteur)
@@ -170,7 +181,10 @@ private slots:
             QVERIFY(echantillon);
             const QImage vu = echantillon->pixmap().toImage();
             QCOMPARE(vu.size(), QSize(20, 20));
-            QCOMPARE(vu.pixel(13, 6), qRgb(niveaux[i], niveaux[i], niveaux[i]));
+            // The level's colour in the picture, inside a border.
+            QCOMPARE(vu.pixel(13, 6), couleurDe(image, niveaux[i]));
+            QVERIFY(vu.pixel(0, 6) != vu.pixel(13, 6) || vu.pixel(13, 6) == qRgb(128, 128, 128));
+            QCOMPARE(f.tableMateriaux->verticalHeaderItem(i)->text(), QString::number(niveaux[i]));
         }
         QCOMPARE(f.dimX + f.dimY + f.dimZ, 0);
     }
@@ -259,19 +273,21 @@ private slots:
         QCOMPARE(boite(f, 1, 2)->currentIndex(), 0);
 
         // A density picked in the other row brings its name, and only there.
+        boite(f, 1, 2)->setCurrentIndex(2);
         QVERIFY(QMetaObject::invokeMethod(boite(f, 1, 2), "activated", Q_ARG(int, 2)));
         QCOMPARE(boite(f, 1, 1)->currentText(), QString("ICRUTISSUE"));
         QCOMPARE(boite(f, 0, 1)->currentIndex(), 1);
         QCOMPARE(boite(f, 0, 2)->currentIndex(), 1);
 
-        // A new picture rebuilds every row on the first medium.
+        // A new picture adds a row on the first medium; the others keep what the user chose.
         QVERIFY(choisirImage(f, "YZ", gris({100})));
         QCOMPARE(f.tableMateriaux->rowCount(), 3);
         QCOMPARE(f.lignesTable->size(), 3);
+        const QStringList noms{"H2O  ", "AIR", "ICRUTISSUE"}, densites{"1", "0.00120479", "1.06"};
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(f.lignesTable->at(i).comboNom, boite(f, i, 1));
-            QCOMPARE(boite(f, i, 1)->currentText(), QString("AIR"));
-            QCOMPARE(boite(f, i, 2)->currentText(), QString("0.00120479"));
+            QCOMPARE(boite(f, i, 1)->currentText(), noms[i]);
+            QCOMPARE(boite(f, i, 2)->currentText(), densites[i]);
         }
     }
 

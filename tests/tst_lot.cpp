@@ -185,6 +185,11 @@ private slots:
         QVERIFY(ecrireFichier(d("texte.bmp"), "pas une image\n"));
         QVERIFY(ecrireFichier(d("cat.pegs4dat"), pegsEssai));
         QVERIFY(ecrireFichier(d("vide.pegs4dat"), "rien ici\n"));
+        QVERIFY(ecrireFichier(d("table.txt"), "# tissus\r\n0-99 OS\r\n100-200\tGel 1.5 # gel\r\n250-255 EAU\r\n"));
+        QVERIFY(ecrireFichier(d("autres.txt"), "0-20 Plomb 11.3\n100 Gel 1.5\nfond 7\n"));
+        QVERIFY(ecrireFichier(d("fond.txt"), "30 OS\nfond 30\n"));
+        QVERIFY(ecrireFichier(d("inconnu.txt"), "255 EAU\n30 PLOMB\n"));
+        QVERIFY(ecrireFichier(d("recouvre.txt"), "0-100 EAU\n\n100-255 OS\n"));
     }
 
     // One plane, stretched along its missing axis: media per level, geometry, defaults.
@@ -219,6 +224,21 @@ private slots:
         QTest::newRow("fond choisi") // level 30's record goes first
             << QStringList{"--xy", "@/xy.bmp", "--counts", "4,3,1", "--medium", "30=OS", "--background", "30"}
             << QList<Milieu_>{os, air, air} << QList<QStringList>{{"2233", "2331", "2221"}} << defaut;
+        // A table: entries for the images' levels, --medium first, --background over fond.
+        const QStringList xy1 = {"--xy", "@/xy.bmp", "--counts", "4,3,1"};
+        QTest::newRow("table") << xy1 + QStringList{"--table", "@/table.txt"} << QList<Milieu_>{eau, {"Gel", 1.5}, os}
+                               << QList<QStringList>{xy} << defaut;
+        QTest::newRow("table, --medium l'emporte")
+            << xy1 + QStringList{"--medium", "100=OS", "--table", "@/table.txt"} << QList<Milieu_>{eau, os, os}
+            << QList<QStringList>{xy} << defaut;
+        QTest::newRow("table, autres niveaux ignorés, fond absent ignoré")
+            << xy1 + QStringList{"--table", "@/autres.txt"} << QList<Milieu_>{air, {"Gel", 1.5}, air}
+            << QList<QStringList>{xy} << defaut;
+        QTest::newRow("table, fond") << xy1 + QStringList{"--table", "@/fond.txt"} << QList<Milieu_>{os, air, air}
+                                     << QList<QStringList>{{"2233", "2331", "2221"}} << defaut;
+        QTest::newRow("table, --background l'emporte sur fond")
+            << xy1 + QStringList{"--table", "@/fond.txt", "--background", "100"} << QList<Milieu_>{air, air, os}
+            << QList<QStringList>{{"2211", "2113", "2223"}} << defaut;
         QTest::newRow("plan YZ") << QStringList{"--yz", "@/yz.bmp", "--counts", "2,3,2", "--medium", "30=OS"}
                                  << QList<Milieu_>{air, air, os} << QList<QStringList>{{"11", "22", "11"}, {"33", "33", "22"}}
                                  << defaut;
@@ -338,6 +358,13 @@ private slots:
                                                 << "--background « 7 » : le fond doit être un des niveaux de gris des images (255, 100, 30)";
         QTest::newRow("fond non entier") << xy1 + QStringList{"--background", "clair"} << 1
                                          << "--background « clair » : le fond doit être un des niveaux";
+        QTest::newRow("table, nom inconnu") << xy1 + QStringList{"--table", "@/inconnu.txt"} << 1
+                                            << "Table « " + d("inconnu.txt") + " » : ligne 2 : aucun milieu « PLOMB » dans le catalogue";
+        QTest::newRow("table, recouvrement") << xy1 + QStringList{"--table", "@/recouvre.txt"} << 1
+                                             << "Table « " + d("recouvre.txt") + " » : lignes 1 et 3 : les niveaux se recouvrent (100)";
+        QTest::newRow("table absente") << xy1 + QStringList{"--table", "@/absente.txt"} << 1
+                                       << "Table « " + d("absente.txt") + " » : fichier introuvable";
+        QTest::newRow("table, un dossier") << xy1 + QStringList{"--table", "@/"} << 1 << "fichier introuvable";
         QTest::newRow("sans catalogue") << QStringList{"--xy", "@/xy.bmp", "--counts", "4,3,1", "--medium", "30=OS:2"}
                                         << 1 << "Le niveau de gris 255 n'a pas de milieu";
         QTest::newRow("un plan sans comptes") << xy << 1 << "selon Z : donner les trois comptes avec --counts NX,NY,NZ";

@@ -19,6 +19,7 @@
 #include "images/inventaire.h"
 #include "media/materiaux.h"
 #include "media/pegs.h"
+#include "media/tablegris.h"
 #include "model/densite.h"
 #include "model/ligne.h"
 #include "model/nombre.h"
@@ -40,7 +41,7 @@ struct Options
     std::optional<QString> pegs;
     std::optional<QString> images[nombrePlans];
     QStringList milieux;
-    std::optional<QString> taille, origine, comptes, sortie, fond;
+    std::optional<QString> taille, origine, comptes, sortie, fond, table;
 };
 
 // A grey level's medium from --medium; no density means the catalogue's.
@@ -107,6 +108,8 @@ std::optional<Refus> lireOptions(const QStringList &arguments, Options &options)
             cible = &options.sortie;
         else if (nom == "--background")
             cible = &options.fond;
+        else if (nom == "--table")
+            cible = &options.table;
         else if (nom != "--medium")
             return usage(argument.startsWith('-') && argument.size() > 1
                              ? QString("Option inconnue : « %1 »").arg(argument)
@@ -276,11 +279,31 @@ std::optional<Refus> enregistrer(const QVector<int> &niveaux, const std::map<int
     return std::nullopt;
 }
 
-// --background LEVEL: that level's record goes first and fills the voxels that get no medium.
-std::optional<Refus> choisirFond(const Options &options, const QVector<int> &niveaux, QList<Materiau> &materiaux)
+// The table's entries for the images' levels that no --medium sets: one
+// table serves many image sets, so entries for other levels are left aside.
+void completerParTable(const Options &options, const TableGris &table, const QVector<int> &niveaux,
+                       std::map<int, Affectation> &affectations)
 {
-    if (!options.fond)
+    if (!options.table)
+        return;
+    for (int niveau : niveaux) {
+        const auto &choix = table.choix[size_t(niveau)];
+        if (choix && !affectations.count(niveau))
+            affectations[niveau] = Affectation{QString("--table %1").arg(*options.table), choix->nom,
+                                               choix->texteDensite};
+    }
+}
+
+// --background LEVEL: that level's record goes first and fills the voxels
+// that get no medium; without it, the table's fond line when the images hold that level.
+std::optional<Refus> choisirFond(const Options &options, const TableGris &table, const QVector<int> &niveaux,
+                                 QList<Materiau> &materiaux)
+{
+    if (!options.fond) {
+        if (niveaux.contains(table.fond))
+            placerFond(materiaux, table.fond);
         return std::nullopt;
+    }
     bool ok = false;
     const int niveau = options.fond->toInt(&ok, 10);
     if (!ok || !niveaux.contains(niveau))
@@ -374,6 +397,9 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
     }
     if (auto refus = chercherDansCatalogue(options, catalogue, affectations))
         return refus;
+    TableGris table;
+    if (options.table && !chargerTableGris(*options.table, catalogue, table, &erreur))
+        return Refus{erreur};
     if (nombreDonnes > 1 && !donnes[XY])
         return Refus{"Avec plusieurs plans, l'image du plan XY est nécessaire : donner --xy IMAGE"};
 
@@ -387,10 +413,11 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
             return Refus{erreur};
         ajouterNiveauxGris(images[p], niveaux);
     }
+    completerParTable(options, table, niveaux, affectations);
     QList<Materiau> materiaux;
     if (auto refus = enregistrer(niveaux, affectations, catalogue, materiaux))
         return refus;
-    if (auto refus = choisirFond(options, niveaux, materiaux))
+    if (auto refus = choisirFond(options, table, niveaux, materiaux))
         return refus;
     if (!options.comptes)
         if (auto refus = comptesDesImages(donnes, nombreDonnes, images, comptes))
@@ -451,10 +478,17 @@ QString aideLot()
         "                      images), une fois par niveau. Sans DENSITE : le premier milieu du\n"
         "                      catalogue nommé NOM (blancs des extrémités ignorés), avec sa densité\n"
         "                      à six chiffres significatifs. Avec DENSITE (g/cm3) : NOM et DENSITE\n"
-        "                      tels quels (densité > 0). Un niveau sans --medium prend le premier\n"
-        "                      milieu du catalogue. Les niveaux d'un même nom partagent un milieu ;\n"
+        "                      tels quels (densité > 0). Un niveau sans --medium ni entrée de\n"
+        "                      --table prend le premier milieu du catalogue. Les niveaux d'un même\n"
+        "                      nom partagent un milieu ;\n"
         "                      les milieux sont numérotés du niveau le plus clair au plus foncé,\n"
         "                      celui du fond en premier.\n"
+        "  --table FICHIER     table de niveaux de gris (texte UTF-8), une entrée par ligne :\n"
+        "                      NIVEAUX NOM [DENSITE], NIVEAUX étant N ou N-M (0 à 255) ; NOM sans\n"
+        "                      DENSITE se cherche dans le catalogue. « fond NIVEAU » marque le fond,\n"
+        "                      « # » ouvre un commentaire. Les entrées des niveaux absents des images\n"
+        "                      sont ignorées ; --medium l'emporte sur la table, --background sur fond.\n"
+        "                      C'est le format de « Enregistrer la table… » de la fenêtre.\n"
         "  --background NIVEAU le niveau de gris (présent dans les images) dont le milieu remplit\n"
         "                      les voxels qui n'en reçoivent aucun (défaut : le plus clair).\n"
         "  --size SX,SY,SZ     taille des voxels en cm (défaut : 1.0,1.0,1.0).\n"

@@ -127,6 +127,20 @@ void ajouterNiveauxGris(const QImage &image, QVector<int> &niveaux)
     niveaux.erase(std::unique(niveaux.begin(), niveaux.end()), niveaux.end());
 }
 
+void ajouterCouleursNiveaux(const QImage &image, QHash<int, QRgb> &couleurs)
+{
+    if (image.isNull() || couleurs.size() >= 256)
+        return;
+    LecteurGris lecteur(image);
+    std::vector<quint8> ligne(size_t(image.width()));
+    for (int y = 0; y < image.height(); ++y) {
+        lecteur.ligne(y, ligne.data());
+        for (int x = 0; x < image.width(); ++x)
+            if (!couleurs.contains(ligne[size_t(x)]))
+                couleurs.insert(ligne[size_t(x)], image.pixel(x, y) | 0xff000000u);
+    }
+}
+
 QVector<quint8> planGris(const QImage &image)
 {
     if (image.isNull())

@@ -72,6 +72,7 @@ void Interface::analyseNiveauxGris(QString chemin)
 void Interface::analyseNiveauxGris(const QImage &image)
 {
     ajouterNiveauxGris(image, niveauxGris);
+    ajouterCouleursNiveaux(image, couleursNiveaux);
 }
 
 bool Interface::dimensionsImage(QString chemin, QVector<int> &taille)

@@ -27,6 +27,9 @@ void Interface::analyseFichierPegs()
         return;
     }
     const qsizetype lus = milieux->size() - avant;
+    // The rows offer the new media at once; what the user set stays set.
+    if (!lignesTable->isEmpty())
+        constructionTable();
     etat->setText(lus == 1 ? tr("1 milieu lu dans \"%1\"").arg(surUneLigne(chemin))
                            : tr("%1 milieux lus dans \"%2\"").arg(QString::number(lus), surUneLigne(chemin)));
 }

@@ -35,6 +35,7 @@ struct LigneTable
     QComboBox *comboNom = nullptr;
     QComboBox *comboDensite = nullptr;
     QRadioButton *choixFond = nullptr; // this row's medium fills the voxels that get no other
+    int niveauGris = -1;               // the row's level, which a rebuild looks its choices up by
 };
 
 #endif

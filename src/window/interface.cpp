@@ -32,6 +32,10 @@ Interface::Interface(QWidget *parent)
     , choisirFichier([](QWidget *parent, const QString &titre, const QString &dossier, const QString &filtre) {
         return QFileDialog::getOpenFileName(parent, titre, dossier, filtre);
     })
+    , choisirFichierEnregistrement([](QWidget *parent, const QString &titre, const QString &dossier,
+                                      const QString &filtre) {
+        return QFileDialog::getSaveFileName(parent, titre, dossier, filtre);
+    })
     , milieux(new QList<Milieu>)
     , lignesTable(new QList<LigneTable>)
 {
@@ -99,6 +103,15 @@ Interface::Interface(QWidget *parent)
     groupeFond = new QButtonGroup(this);
     tableMateriaux->setHorizontalHeaderLabels(entetes);
     grilleMateriaux->addWidget(tableMateriaux, 0, 0);
+    auto *boutonsTable = new QHBoxLayout;
+    auto *boutonCharger = new QPushButton("Charger une table…");
+    auto *boutonEnregistrer = new QPushButton("Enregistrer la table…");
+    boutonCharger->setToolTip("Lit une table NIVEAUX NOM [DENSITE] (fichier texte) et l'applique aux lignes");
+    boutonEnregistrer->setToolTip("Écrit les choix des lignes dans une table, à recharger pour d'autres images");
+    boutonsTable->addWidget(boutonCharger);
+    boutonsTable->addWidget(boutonEnregistrer);
+    boutonsTable->addStretch();
+    grilleMateriaux->addLayout(boutonsTable, 1, 0);
     groupeMateriaux->setLayout(grilleMateriaux);
 
     etat = new QLabel(" .... ");
@@ -127,6 +140,8 @@ Interface::Interface(QWidget *parent)
     connect(boutonPegs, SIGNAL(clicked()), this, SLOT(selectMat()));
     connect(boutonEgsphant, SIGNAL(clicked()), this, SLOT(evalue()));
     connect(boutonVoir, &QPushButton::clicked, this, &Interface::voirFantome);
+    connect(boutonCharger, &QPushButton::clicked, this, &Interface::chargementTableGris);
+    connect(boutonEnregistrer, &QPushButton::clicked, this, &Interface::enregistrementTableGris);
     setLayout(grilleFenetre);
     setWindowTitle(tr("Quarvel Toolkit"));
 }

@@ -1,17 +1,21 @@
 #ifndef QUARVEL_INTERFACE_H
 #define QUARVEL_INTERFACE_H
 
+#include <QHash>
 #include <QList>
 #include <QPointer>
+#include <QRgb>
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
 #include <functional>
 
+#include "media/tablegris.h"
 #include "model/materiau.h"
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QImage;
 class QLabel;
 class QLineEdit;
@@ -37,6 +41,8 @@ public:
     // filter) -> path, empty when cancelled. Tests replace it.
     using Chooser = std::function<QString(QWidget *, const QString &, const QString &, const QString &)>;
     Chooser choisirFichier;
+    // Asks the user for a file to write, likewise (QFileDialog::getSaveFileName).
+    Chooser choisirFichierEnregistrement;
 
 public slots:
     void selectXY();
@@ -75,6 +81,8 @@ public:
     QProgressBar *barreEcriture;
     QPushButton *boutonAnnuler;
     bool constructionEnCours = false; // a build runs: no second one, no field changes it
+    QHash<int, QRgb> couleursNiveaux; // how each grey level looks in the pictures
+    TableGris tableChargee;           // the last table loaded, for the levels of pictures chosen later
 
 private:
     // Plane images, grey-level inventory, table rows, image check.
@@ -86,6 +94,9 @@ private:
     void analyseNiveauxGris(const QImage &image);
     void constructionTable();
     bool dimensionsImage(QString chemin, QVector<int> &taille);
+    void chargementTableGris();
+    void enregistrementTableGris();
+    void nomSaisi(QComboBox *nom, QComboBox *densite);
 
     // Grid construction and output.
     bool initialisationGrille(Grille &grille);

@@ -1,0 +1,225 @@
+#include "media/tablegris.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+#include "media/materiaux.h"
+#include "model/densite.h"
+#include "model/nombre.h"
+#include "phantom/fichierentier.h"
+
+namespace {
+
+// A table has at most 256 entries and their comments; anything far larger is
+// not one, and a device that never ends must not hang the reader.
+constexpr qint64 tailleMaxTable = 1 << 20;
+
+bool nomDeControle(const QString &nom)
+{
+    for (QChar c : nom)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            return true;
+    return false;
+}
+
+// "N" or "N-M", 0 <= N <= M <= 255.
+bool lireNiveaux(const QString &texte, int &premier, int &dernier)
+{
+    static const QRegularExpression forme("^([0-9]{1,3})(?:-([0-9]{1,3}))?$");
+    const QRegularExpressionMatch m = forme.match(texte);
+    if (!m.hasMatch())
+        return false;
+    premier = m.captured(1).toInt();
+    dernier = m.captured(2).isEmpty() ? premier : m.captured(2).toInt();
+    return premier <= dernier && dernier <= 255;
+}
+
+QString refusLigne(int ligne, const QString &raison)
+{
+    return QString("ligne %1 : %2").arg(ligne).arg(raison);
+}
+
+} // namespace
+
+const Milieu *trouverMilieu(const QList<Milieu> &catalogue, const QString &nom)
+{
+    const QString cherche = nom.trimmed();
+    if (cherche.isEmpty())
+        return nullptr;
+    for (const Milieu &milieu : catalogue)
+        if (milieu.nom.trimmed() == cherche)
+            return &milieu;
+    for (const Milieu &milieu : catalogue)
+        if (milieu.nom.trimmed().compare(cherche, Qt::CaseInsensitive) == 0)
+            return &milieu;
+    return nullptr;
+}
+
+bool lireTableGris(QByteArrayView contenu, const QList<Milieu> &catalogue, TableGris &table, QString *erreur)
+{
+    static const QRegularExpression blancs("[ \\t]+");
+    auto refuser = [erreur](const QString &message) {
+        if (erreur)
+            *erreur = message;
+        return false;
+    };
+
+    TableGris lue;
+    int ligneDe[256];
+    std::fill(std::begin(ligneDe), std::end(ligneDe), 0);
+    int ligneFond = 0;
+    if (contenu.startsWith("\xEF\xBB\xBF"))
+        contenu = contenu.sliced(3);
+    int numero = 0;
+    while (!contenu.isEmpty()) {
+        ++numero;
+        const qsizetype fin = contenu.indexOf('\n');
+        QByteArrayView octets = fin < 0 ? contenu : contenu.first(fin);
+        contenu = fin < 0 ? QByteArrayView() : contenu.sliced(fin + 1);
+        if (octets.endsWith('\r'))
+            octets.chop(1);
+        QStringDecoder utf8(QStringConverter::Utf8);
+        QString texte = utf8(octets);
+        if (utf8.hasError())
+            return refuser(refusLigne(numero, "texte qui n'est pas de l'UTF-8"));
+        if (const qsizetype diese = texte.indexOf('#'); diese >= 0)
+            texte.truncate(diese);
+        const QStringList champs = texte.split(blancs, Qt::SkipEmptyParts);
+        if (champs.isEmpty())
+            continue;
+
+        if (champs[0] == "fond") {
+            int niveau = 0, dernier = 0;
+            if (champs.size() != 2 || !lireNiveaux(champs[1], niveau, dernier) || dernier != niveau)
+                return refuser(refusLigne(numero, "« fond » attend un seul niveau de gris, de 0 à 255"));
+            if (ligneFond)
+                return refuser(QString("lignes %1 et %2 : deux lignes « fond »").arg(ligneFond).arg(numero));
+            ligneFond = numero;
+            lue.fond = niveau;
+            continue;
+        }
+
+        int premier = 0, dernier = 0;
+        if (!lireNiveaux(champs[0], premier, dernier))
+            return refuser(refusLigne(numero, QString("« %1 » n'est ni un niveau de gris N ni une plage N-M "
+                                                      "(0 ≤ N ≤ M ≤ 255)").arg(champs[0])));
+        if (champs.size() < 2)
+            return refuser(refusLigne(numero, QString("nom de milieu manquant après « %1 »").arg(champs[0])));
+        if (champs.size() > 3)
+            return refuser(refusLigne(numero, QString("trop de champs à partir de « %1 » ; une entrée s'écrit "
+                                                      "NIVEAUX NOM [DENSITE]").arg(champs[3])));
+        const QString &nom = champs[1];
+        if (nomDeControle(nom))
+            return refuser(refusLigne(numero, "le nom de milieu contient un caractère de contrôle"));
+
+        ChoixNiveau choix;
+        if (champs.size() == 3) {
+            double densite = 0.0;
+            if (!lireReel(champs[2], densite) || !(densite > 0.0))
+                return refuser(refusLigne(numero, QString("densité « %1 » invalide : un nombre supérieur à 0, "
+                                                          "écrit avec un point, est attendu").arg(champs[2])));
+            // The catalogue pads its names with blanks; a row reads them back padded.
+            choix.nom = nom;
+            for (const Milieu &milieu : catalogue)
+                if (milieu.nom.trimmed() == nom) {
+                    choix.nom = milieu.nom;
+                    break;
+                }
+            choix.texteDensite = champs[2];
+        } else {
+            const Milieu *milieu = trouverMilieu(catalogue, nom);
+            if (!milieu)
+                return refuser(refusLigne(numero, QString("aucun milieu « %1 » dans le catalogue : lire d'abord le "
+                                                          "fichier PEGS4 qui le contient, ou donner sa densité")
+                                                      .arg(nom)));
+            choix = {milieu->nom, texteDensite(milieu->densite)};
+        }
+        for (int niveau = premier; niveau <= dernier; ++niveau) {
+            if (ligneDe[niveau])
+                return refuser(QString("lignes %1 et %2 : les niveaux se recouvrent (%3)")
+                                   .arg(ligneDe[niveau])
+                                   .arg(numero)
+                                   .arg(niveau));
+            ligneDe[niveau] = numero;
+            lue.choix[size_t(niveau)] = choix;
+        }
+    }
+    table = lue;
+    return true;
+}
+
+bool chargerTableGris(const QString &chemin, const QList<Milieu> &catalogue, TableGris &table, QString *erreur)
+{
+    QFile fichier(chemin);
+    QString raison;
+    QByteArray contenu;
+    if (!QFileInfo(chemin).isFile())
+        raison = "fichier introuvable";
+    else if (!fichier.open(QIODevice::ReadOnly))
+        raison = "illisible (" + fichier.errorString() + ")";
+    else if (contenu = fichier.read(tailleMaxTable + 1); contenu.size() > tailleMaxTable)
+        raison = "trop grand pour une table de niveaux de gris";
+    else if (fichier.error() != QFileDevice::NoError)
+        raison = "illisible (" + fichier.errorString() + ")";
+    else if (lireTableGris(contenu, catalogue, table, &raison))
+        return true;
+    if (erreur)
+        *erreur = QString("Table « %1 » : %2").arg(chemin, raison);
+    return false;
+}
+
+bool texteTableGris(const QList<LigneNiveau> &lignes, int fond, const QList<Milieu> &catalogue, QByteArray &texte,
+                    QString *erreur)
+{
+    QString t = "# Table de niveaux de gris : NIVEAUX NOM [DENSITE] par ligne, puis fond NIVEAU\n";
+    for (const LigneNiveau &ligne : lignes) {
+        const QString nom = ligne.choix.nom.trimmed();
+        QString raison = refusChoix(ligne.niveau, ligne.choix.nom, ligne.choix.texteDensite, nullptr);
+        if (raison.isEmpty() && (nom.contains(' ') || nom.contains('\t')))
+            raison = QString("Niveau de gris %1 : le nom « %2 » compte plusieurs mots ; une table n'en garde "
+                             "qu'un").arg(ligne.niveau).arg(nom);
+        if (raison.isEmpty() && nom.contains('#'))
+            raison = QString("Niveau de gris %1 : le nom « %2 » contient « # », qui ouvre un commentaire dans "
+                             "une table").arg(ligne.niveau).arg(nom);
+        if (raison.isEmpty() && nomDeControle(nom))
+            raison = QString("Niveau de gris %1 : le nom contient un caractère de contrôle").arg(ligne.niveau);
+        if (!raison.isEmpty()) {
+            if (erreur)
+                *erreur = raison;
+            return false;
+        }
+        // The density line is left out only when reading the line back gives
+        // this very name and a density that the build reads as this one.
+        const Milieu *milieu = trouverMilieu(catalogue, nom);
+        double ici = 0.0, la = 0.0;
+        const bool duCatalogue = milieu && milieu->nom == ligne.choix.nom
+                                 && lireReel(ligne.choix.texteDensite, ici)
+                                 && lireReel(texteDensite(milieu->densite), la) && ici == la;
+        t += QString::number(ligne.niveau) + ' ' + nom;
+        if (!duCatalogue)
+            t += ' ' + ligne.choix.texteDensite.trimmed();
+        t += '\n';
+    }
+    if (fond >= 0)
+        t += QString("fond %1\n").arg(fond);
+    texte = t.toUtf8();
+    return true;
+}
+
+bool enregistrerTableGris(const QString &chemin, const QList<LigneNiveau> &lignes, int fond,
+                          const QList<Milieu> &catalogue, QString *erreur)
+{
+    QByteArray texte;
+    if (!texteTableGris(lignes, fond, catalogue, texte, erreur))
+        return false;
+    QString raison;
+    if (ecrireFichierEntier(chemin, [&texte](QIODevice &sortie) { return sortie.write(texte) == texte.size(); },
+                            &raison))
+        return true;
+    if (erreur)
+        *erreur = QString("Table « %1 » non écrite : %2").arg(chemin, raison);
+    return false;
+}
