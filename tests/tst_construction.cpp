@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 
 #include "model/niveaugris.h"
+#include "model/nombre.h"
 #include "window/interface.h"
 
 namespace {
@@ -304,16 +305,16 @@ private slots:
         QTest::newRow("compte non numerique") << "zabc" << "invalide";
         QTest::newRow("compte negatif") << "z-3" << "invalide";
         QTest::newRow("grille trop grande") << "enorme" << "trop grande";
-        QTest::newRow("images incompatibles") << "incompatibles" << "Image incompatible : 2 -1 1";
+        QTest::newRow("images incompatibles") << "incompatibles" << "Image incompatible : YZ fait 3 × 1 pixels, 1 × 1 attendus";
         QTest::newRow("image disparue") << "disparue" << "xy.bmp";
         QTest::newRow("62 noms distincts") << "62" << "Trop de milieux : 62, le fichier egsphant en accepte au plus 61.";
         QTest::newRow("nom vide") << "nom vide" << "Niveau de gris 0 : aucun milieu choisi";
         QTest::newRow("densité nulle") << "densité 0" << "Niveau de gris 200 : densité « 0 » invalide";
         QTest::newRow("densité vide") << "densité vide" << "Niveau de gris 200 : densité «  » invalide";
-        QTest::newRow("taille non numerique") << "taille" << "Taille Y : « 1,5 » n'est pas un nombre.";
+        QTest::newRow("taille non numerique") << "taille" << "Taille Y : « 1,2,3 » n'est pas un nombre.";
         QTest::newRow("origine vide") << "origine" << "Origine Z : champ vide, un nombre est attendu.";
         QTest::newRow("nom de sortie vide") << "sortie" << "aucun nom de fichier";
-        QTest::newRow("aucune case") << "aucune" << " badX  badY  badZ Image incompatible : -1 -1 -1";
+        QTest::newRow("aucune case") << "aucune" << " badX  badY  badZ Image incompatible : aucun plan coché";
         QTest::newRow("sortie sur un tube") << "tube" << "non écrit : c'est un tube, pas un fichier ordinaire";
     }
 
@@ -340,7 +341,7 @@ private slots:
             choisir(fenetre, &Interface::selectYZ, ecrireImage(dossier, "yz.bmp", {{0, 0, 0}}));
         }
         if (cas == "taille")
-            fenetre.tailleY->setText("1,5");
+            fenetre.tailleY->setText("1,2,3");
         if (cas == "origine")
             fenetre.origineZ->clear();
         if (cas == "sortie")
@@ -457,13 +458,46 @@ private slots:
         const QString sortie = dossier.filePath("fantome.egsphant");
         fenetre.fichierEgsphant->setText(sortie);
         fenetre.evalue();
-        if (QFileInfo::exists(sortie)) {
-            const QList<QByteArray> lignes = lire(sortie).split('\n');
-            for (int k = 1; k <= lignes.value(0).toInt(); ++k)
-                QVERIFY(!lignes.value(k).trimmed().isEmpty());
-        } else {
-            QCOMPARE(fenetre.etat->text(), QString("Niveau de gris 200 : aucun milieu choisi"));
+        // The catalogue reached the rows when it was read.
+        QVERIFY2(QFileInfo::exists(sortie), qPrintable(fenetre.etat->text()));
+        QCOMPARE(lire(sortie).split('\n').mid(0, 3), QList<QByteArray>({"1", "EAU ", "1.00000 "}));
+    }
+
+    // A decimal comma in the size and origin fields is the same number as with a full stop.
+    void virguleDecimale_data()
+    {
+        QTest::addColumn<QString>("taille");
+        QTest::addColumn<QString>("origine");
+        QTest::addColumn<QString>("tailleAvecPoint");
+        QTest::addColumn<QString>("origineAvecPoint");
+        QTest::newRow("0,5 et -7,5") << "0,5" << "-7,5" << "0.5" << "-7.5";
+        QTest::newRow("blancs et exposant") << " 2,5e-1 " << "-1,0" << "0.25" << "-1";
+        QTest::newRow("sans virgule") << "3" << "0" << "3.0" << "0.0";
+    }
+    void virguleDecimale()
+    {
+        QFETCH(QString, taille);
+        QFETCH(QString, origine);
+        QFETCH(QString, tailleAvecPoint);
+        QFETCH(QString, origineAvecPoint);
+        QTemporaryDir dossier;
+        QByteArray fichiers[2];
+        for (int essai = 0; essai < 2; ++essai) {
+            Interface fenetre;
+            const QString sortie = fenetreXY(fenetre, dossier, {{200, 0}}, QString("f%1.egsphant").arg(essai));
+            fenetre.tailleY->setText(essai ? tailleAvecPoint : taille);
+            fenetre.origineZ->setText(essai ? origineAvecPoint : origine);
+            fenetre.evalue();
+            QVERIFY2(ditEcrit(fenetre, sortie, "1 milieu, 2 × 1 × 1 voxels"), qPrintable(fenetre.etat->text()));
+            fichiers[essai] = lire(sortie);
         }
+        QCOMPARE(fichiers[0], fichiers[1]);
+        double y = 0, z = 0;
+        QVERIFY(lireReel(tailleAvecPoint, y) && lireReel(origineAvecPoint, z));
+        // The y boundaries and the z boundaries: origin plus each step.
+        const QList<QByteArray> lignes = fichiers[0].split('\n');
+        QCOMPARE(lignes.value(5).split(' ').value(1).toDouble(), -15.0 + y);
+        QCOMPARE(lignes.value(6).split(' ').value(0).toDouble(), z);
     }
 
     // Limits of the stock readers are noted after the line that says what was written.

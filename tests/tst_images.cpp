@@ -172,8 +172,19 @@ private slots:
         QCOMPARE(p.fichier->text(), chemin);
         QVERIFY(p.choix->isChecked());
         QVERIFY(p.info->text().isEmpty());
-        QCOMPARE(p.info->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-                 image.convertToFormat(QImage::Format_RGB32));
+        // A small picture grows by a whole factor, each pixel a sharp square, inside a frame.
+        const QImage vue = p.info->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        const int facteur = 200 / std::max(image.width(), image.height());
+        QCOMPARE(vue.size(), QSize(image.width() * facteur + 4, image.height() * facteur + 4));
+        QCOMPARE(vue.pixel(0, 0), qRgb(64, 64, 64));
+        QCOMPARE(vue.pixel(1, 1), qRgb(255, 255, 255));
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                for (QPoint coin : {QPoint(0, 0), QPoint(facteur - 1, facteur - 1)})
+                    QCOMPARE(vue.pixel(2 + x * facteur + coin.x(), 2 + y * facteur + coin.y()),
+                             image.pixel(x, y) | 0xff000000u);
+        const QLabel *legende = p.info == f.infoXY ? f.tailleImageXY : p.info == f.infoYZ ? f.tailleImageYZ : f.tailleImageXZ;
+        QCOMPARE(legende->text(), QString("%1 × %2 pixels").arg(image.width()).arg(image.height()));
         QCOMPARE(f.niveauxGris, niveaux);
         QCOMPARE(f.tableMateriaux->rowCount(), niveaux.size());
         for (int i = 0; i < niveaux.size(); ++i) {
@@ -183,7 +194,8 @@ private slots:
             QCOMPARE(vu.size(), QSize(20, 20));
             // The level's colour in the picture, inside a border.
             QCOMPARE(vu.pixel(13, 6), couleurDe(image, niveaux[i]));
-            QVERIFY(vu.pixel(0, 6) != vu.pixel(13, 6) || vu.pixel(13, 6) == qRgb(128, 128, 128));
+            QCOMPARE(vu.pixel(0, 6), qRgb(64, 64, 64));
+            QCOMPARE(vu.pixel(1, 6), qRgb(255, 255, 255));
             QCOMPARE(f.tableMateriaux->verticalHeaderItem(i)->text(), QString::number(niveaux[i]));
         }
         QCOMPARE(f.dimX + f.dimY + f.dimZ, 0);
@@ -227,6 +239,31 @@ private slots:
         QVERIFY(choisirImage(f, nomPlan, uni(30, 20)));
         QCOMPARE(champsDim(f), champs);
         QCOMPARE(f.dimX + f.dimY + f.dimZ, 0);
+    }
+
+    // Every picture fits the same 200-pixel box, its ratio kept, and the box never moves.
+    void apercu_data()
+    {
+        QTest::addColumn<QSize>("image");
+        QTest::addColumn<QSize>("vue"); // the picture shown, frame aside
+        QTest::newRow("40 × 5, agrandie 5 fois") << QSize(40, 5) << QSize(200, 25);
+        QTest::newRow("7 × 3, agrandie 28 fois") << QSize(7, 3) << QSize(196, 84);
+        QTest::newRow("1 × 1") << QSize(1, 1) << QSize(200, 200);
+        QTest::newRow("200 × 200") << QSize(200, 200) << QSize(200, 200);
+        QTest::newRow("512 × 256") << QSize(512, 256) << QSize(200, 100);
+        QTest::newRow("256 × 512") << QSize(256, 512) << QSize(100, 200);
+        QTest::newRow("3000 × 2, un pixel de haut") << QSize(3000, 2) << QSize(200, 1);
+    }
+    void apercu()
+    {
+        QFETCH(QSize, image);
+        QFETCH(QSize, vue);
+        Interface f;
+        const QSize boite = f.infoXZ->size();
+        QVERIFY(choisirImage(f, "XZ", uni(image.width(), image.height())));
+        QCOMPARE(f.infoXZ->pixmap().size(), vue + QSize(4, 4));
+        QCOMPARE(f.infoXZ->size(), boite);
+        QCOMPARE(f.infoXZ->size(), QSize(204, 204));
     }
 
     void champPartage()
@@ -396,25 +433,25 @@ private slots:
         QTest::newRow("XY XZ") << QSize(200, 100) << QSize(200, 50) << sans
                                << "Image compatible : 200 100 50" << QVector<int>{200, 100, 50};
         QTest::newRow("XY XZ largeurs") << QSize(200, 100) << QSize(180, 50) << sans
-                                        << "Image incompatible : -1 100 50" << QVector<int>{};
+                                        << "Image incompatible : XZ fait 180 × 50 pixels, 200 × 50 attendus" << QVector<int>{};
         QTest::newRow("XY YZ") << QSize(100, 80) << sans << QSize(80, 30)
                                << "Image compatible : 100 80 30" << QVector<int>{100, 80, 30};
         QTest::newRow("XY YZ Y") << QSize(100, 80) << sans << QSize(81, 30)
-                                 << "Image incompatible : 100 -1 30" << QVector<int>{};
+                                 << "Image incompatible : YZ fait 81 × 30 pixels, 80 × 30 attendus" << QVector<int>{};
         QTest::newRow("trois") << QSize(100, 80) << QSize(100, 30) << QSize(80, 30)
                                << "Image compatible : 100 80 30" << QVector<int>{100, 80, 30};
         QTest::newRow("trois Z") << QSize(100, 80) << QSize(100, 30) << QSize(80, 31)
-                                 << "Image incompatible : 100 80 -1" << QVector<int>{};
+                                 << "Image incompatible : YZ fait 80 × 31 pixels, 80 × 30 attendus" << QVector<int>{};
         QTest::newRow("XZ YZ") << sans << QSize(60, 40) << QSize(50, 40)
                                << "Image compatible : 60 50 40" << QVector<int>{60, 50, 40};
         QTest::newRow("XY seul") << QSize(100, 80) << sans << sans
-                                 << " badZ Image incompatible : 100 80 -1" << QVector<int>{};
+                                 << " badZ Image incompatible : aucune image cochée ne donne l'axe Z" << QVector<int>{};
         QTest::newRow("XZ seul") << sans << QSize(60, 40) << sans
-                                 << " badY Image incompatible : 60 -1 40" << QVector<int>{};
+                                 << " badY Image incompatible : aucune image cochée ne donne l'axe Y" << QVector<int>{};
         QTest::newRow("YZ seul") << sans << sans << QSize(50, 20)
-                                 << " badX Image incompatible : -1 50 20" << QVector<int>{};
+                                 << " badX Image incompatible : aucune image cochée ne donne l'axe X" << QVector<int>{};
         QTest::newRow("aucun") << sans << sans << sans
-                               << " badX  badY  badZ Image incompatible : -1 -1 -1" << QVector<int>{};
+                               << " badX  badY  badZ Image incompatible : aucun plan coché" << QVector<int>{};
     }
 
     void verdicts()
@@ -460,14 +497,15 @@ private slots:
 
         f.choixYZ->setChecked(true);
         QVERIFY(!f.validationImage());
-        QCOMPARE(f.etat->text(), QString("Image incompatible : 100 -1 -1"));
+        QCOMPARE(f.etat->text(), QString("Image incompatible : YZ fait 55 × 44 pixels, 80 × 30 attendus"));
         QCOMPARE(QVector<int>({f.dimX, f.dimY, f.dimZ}), QVector<int>({100, 80, 30}));
 
         // A ticked plane whose file no longer loads counts as absent.
         f.choixYZ->setChecked(false);
         f.fichierXY->setText(dossier.filePath("disparu.bmp"));
         QVERIFY(!f.validationImage());
-        QCOMPARE(f.etat->text(), QString(" badY Image incompatible : 100 -1 30"));
+        QCOMPARE(f.etat->text(), " badY Image incompatible : XY : Image introuvable : \"" + dossier.filePath("disparu.bmp")
+                                     + "\" ; aucune image cochée ne donne l'axe Y");
     }
 
     void dialogueReel()

@@ -1,11 +1,13 @@
 // The window as it starts: widgets, layout, meta-object and button wiring.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -121,28 +123,103 @@ private slots:
         QCOMPARE(position(groupe(fenetre, "Configuration")->layout(), widget), attendu);
     }
 
+    // Captions in the Configuration cells left empty; the one at row 5, column 3 stays free.
+    void legendes()
+    {
+        Interface fenetre;
+        auto *grille = qobject_cast<QGridLayout *>(groupe(fenetre, "Configuration")->layout());
+        QVERIFY(grille);
+        auto texte = [grille](int r, int c) {
+            QLayoutItem *item = grille->itemAtPosition(r, c);
+            auto *label = item ? qobject_cast<QLabel *>(item->widget()) : nullptr;
+            return label ? label->text() : item ? QString("?") : QString();
+        };
+        QCOMPARE(QStringList({texte(5, 0), texte(5, 1), texte(5, 2), texte(5, 3)}), QStringList({"X", "Y", "Z", ""}));
+        QCOMPARE(QStringList({texte(6, 3), texte(7, 3), texte(8, 3)}),
+                 QStringList({"Taille (cm)", "Origine (cm)", "Voxels"}));
+    }
+
+    // Three 512-pixel pictures, a 41-medium catalogue of 24-character names
+    // and a table of twelve levels: the window fits 1280 × 800, every number
+    // shows whole, and eight rows or more are in view.
+    void tientDansLEcran()
+    {
+        QTemporaryDir dossier;
+        QImage xy(512, 512, QImage::Format_RGB32), plan(512, 256, QImage::Format_RGB32);
+        for (QImage *image : {&xy, &plan})
+            for (int y = 0; y < image->height(); ++y)
+                for (int x = 0; x < image->width(); ++x) {
+                    const int g = 20 * ((x / 43 + y / 97) % 12);
+                    image->setPixel(x, y, qRgb(g, g, g));
+                }
+        QVERIFY(xy.save(dossier.filePath("xy.bmp")) && plan.save(dossier.filePath("plan.bmp")));
+        Interface fenetre;
+        for (int k = 0; k < 41; ++k)
+            *fenetre.milieux << Milieu{QString("MILIEU%1ICRU").arg(k, 2, 10, QChar('0')).leftJustified(24), 1.0 + k / 7.0};
+        QStringList reponses{dossier.filePath("xy.bmp"), dossier.filePath("plan.bmp"), dossier.filePath("plan.bmp")};
+        fenetre.choisirFichier = [&](QWidget *, const QString &, const QString &, const QString &) {
+            return reponses.takeFirst();
+        };
+        fenetre.selectXY();
+        fenetre.selectYZ();
+        fenetre.selectXZ();
+        QCOMPARE(fenetre.tableMateriaux->rowCount(), 12);
+        fenetre.origineX->setText("-150.25");
+        fenetre.fichierPegs->setText(dossier.filePath("catalogue/521icru.pegs4dat"));
+
+        const QSize taille = fenetre.sizeHint();
+        QVERIFY2(taille.width() <= 1280 && taille.height() <= 800,
+                 qPrintable(QString("%1 × %2").arg(taille.width()).arg(taille.height())));
+        fenetre.resize(taille);
+        fenetre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+        for (QLineEdit *champ : fenetre.findChildren<QLineEdit *>()) {
+            if (champ->parentWidget() != groupe(fenetre, "Configuration"))
+                continue; // the table's boxes
+            const int place = champ->contentsRect().width() - 4;
+            const int besoin = champ->fontMetrics().horizontalAdvance(champ->text());
+            const bool chemin = champ->text().startsWith('/');
+            // A path may show only its file name: the whole of it is the tooltip.
+            if (chemin) {
+                QCOMPARE(champ->toolTip(), champ->text());
+                QVERIFY(champ->fontMetrics().horizontalAdvance(QFileInfo(champ->text()).fileName()) <= place);
+            } else {
+                QVERIFY2(besoin <= place, qPrintable(champ->text()));
+            }
+        }
+        QTableWidget *table = fenetre.tableMateriaux;
+        QVERIFY2(table->viewport()->height() >= 8 * table->rowHeight(0),
+                 qPrintable(QString("%1 px for rows of %2").arg(table->viewport()->height()).arg(table->rowHeight(0))));
+        const int nom = table->columnWidth(1);
+        QVERIFY(nom >= fenetre.lignesTable->at(0).comboNom->sizeHint().width());
+        QCOMPARE(table->columnViewportPosition(3) + table->columnWidth(3), table->viewport()->width());
+    }
+
     void groupesDeLaFenetre()
     {
         Interface fenetre;
         QLayout *grille = fenetre.layout();
-        QCOMPARE(position(grille, fenetre.etat), QVector<int>({0, 0, 1, 2}));
+        QCOMPARE(position(grille, fenetre.etat), QVector<int>({0, 0, 1, 3}));
         // Under the status line, the progress of a long write, hidden until one runs.
-        QCOMPARE(position(grille, fenetre.suiviEcriture), QVector<int>({1, 0, 1, 2}));
+        QCOMPARE(position(grille, fenetre.suiviEcriture), QVector<int>({1, 0, 1, 3}));
         QVERIFY(fenetre.suiviEcriture->isHidden());
         QCOMPARE(position(grille, groupe(fenetre, "Configuration")), QVector<int>({2, 0, 1, 1}));
         QCOMPARE(position(grille, groupe(fenetre, "Plan XY")), QVector<int>({2, 1, 1, 1}));
         QCOMPARE(position(grille, groupe(fenetre, "Plan YZ")), QVector<int>({3, 0, 1, 1}));
         QCOMPARE(position(grille, groupe(fenetre, "Plan XZ")), QVector<int>({3, 1, 1, 1}));
-        QCOMPARE(position(grille, groupe(fenetre, "Materiaux")), QVector<int>({4, 0, 1, 2}));
+        // The table runs down the right of the pictures, so that the window fits a laptop's screen.
+        QCOMPARE(position(grille, groupe(fenetre, "Materiaux")), QVector<int>({2, 2, 2, 1}));
         QCOMPARE(position(groupe(fenetre, "Materiaux")->layout(), fenetre.tableMateriaux), QVector<int>({0, 0, 1, 1}));
         const QVector<QPair<QString, QPair<QCheckBox *, QLabel *>>> plans{
             {"Plan XY", {fenetre.choixXY, fenetre.infoXY}},
             {"Plan YZ", {fenetre.choixYZ, fenetre.infoYZ}},
             {"Plan XZ", {fenetre.choixXZ, fenetre.infoXZ}}};
-        for (const auto &plan : plans) {
-            QLayout *l = groupe(fenetre, plan.first)->layout();
-            QCOMPARE(position(l, plan.second.first), QVector<int>({0, 0, 1, 1}));
-            QCOMPARE(position(l, plan.second.second), QVector<int>({1, 0, 1, 1}));
+        const QList<QLabel *> tailles{fenetre.tailleImageXY, fenetre.tailleImageYZ, fenetre.tailleImageXZ};
+        for (int p = 0; p < 3; ++p) {
+            QLayout *l = groupe(fenetre, plans[p].first)->layout();
+            QCOMPARE(position(l, plans[p].second.first), QVector<int>({0, 0, 1, 1}));
+            QCOMPARE(position(l, plans[p].second.second), QVector<int>({1, 0, 1, 1}));
+            QCOMPARE(position(l, tailles[p]), QVector<int>({2, 0, 1, 1}));
         }
     }
 

@@ -375,7 +375,7 @@ private slots:
             soixanteDeux << "--medium" << QString("%1=M%2:1").arg(g * 4).arg(g);
         QTest::newRow("62 noms distincts") << soixanteDeux << 1
                                            << "Trop de milieux : 62, le fichier egsphant en accepte au plus 61.";
-        QTest::newRow("images incompatibles") << xy + QStringList{"--xz", "@/large.bmp"} << 1 << "Image incompatible : -1 3 2";
+        QTest::newRow("images incompatibles") << xy + QStringList{"--xz", "@/large.bmp"} << 1 << "Image incompatible : XZ fait 5 × 2 pixels, 4 × 2 attendus";
         QTest::newRow("plusieurs plans sans XY")
             << QStringList{"--pegs", "@/cat.pegs4dat", "--xz", "@/xz.bmp", "--yz", "@/yz.bmp"} << 1
             << "Avec plusieurs plans, l'image du plan XY est nécessaire : donner --xy IMAGE";

@@ -3,6 +3,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Outcome of the plane-size check: the phantom counts (-1 where the planes
@@ -14,7 +15,10 @@ struct VerdictImages
     QString message;
 };
 
-// Sizes of the ticked, loaded planes (std::nullopt for a plane not ticked or not loaded).
-VerdictImages verifierImages(std::optional<QSize> xy, std::optional<QSize> xz, std::optional<QSize> yz);
+// Sizes of the ticked, loaded planes (std::nullopt for a plane not ticked or
+// not loaded). An incompatible verdict says which image is wrong and what
+// size it should have; illisibles, why ticked planes did not load, leads it.
+VerdictImages verifierImages(std::optional<QSize> xy, std::optional<QSize> xz, std::optional<QSize> yz,
+                             const QStringList &illisibles = {});
 
 #endif

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 
+#include "images/apercu.h"
 #include "images/chargement.h"
 #include "images/inventaire.h"
 #include "window/interface.h"
@@ -57,7 +58,9 @@ void Interface::chargementPlan(QLabel *info, QString chemin, QLineEdit *champLar
 void Interface::chargementPlan(QLabel *info, const QImage &image, QLineEdit *champLargeur,
                                QLineEdit *champHauteur)
 {
-    info->setPixmap(QPixmap::fromImage(image));
+    info->setPixmap(apercuPlan(image));
+    QLabel *legende = info == infoXY ? tailleImageXY : info == infoYZ ? tailleImageYZ : tailleImageXZ;
+    legende->setText(QString("%1 × %2 pixels").arg(image.width()).arg(image.height()));
     analyseNiveauxGris(image);
     champLargeur->setText(QString::number(image.width(), 10));
     champHauteur->setText(QString::number(image.height(), 10));

@@ -8,11 +8,13 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTableWidget>
+#include <algorithm>
 
+#include "images/apercu.h"
 #include "model/densite.h"
 #include "window/interface.h"
 
@@ -41,10 +43,7 @@ QPixmap echantillon(QRgb couleur)
 {
     QImage image(20, 20, QImage::Format_RGB32);
     image.fill(couleur);
-    QPainter peintre(&image);
-    peintre.setPen(QColor(128, 128, 128));
-    peintre.drawRect(0, 0, 19, 19);
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(encadrer(image));
 }
 
 QString listeNiveaux(const QList<int> &niveaux)
@@ -92,6 +91,10 @@ void Interface::constructionTable()
         auto *densite = new QComboBox;
         nom->setEditable(true);
         densite->setEditable(true);
+        nom->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        // Room for a density's six significant digits, as "0.00120479".
+        densite->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        densite->setMinimumContentsLength(10);
         // A typed text stays a typed text: inserted as an item it would ask
         // the partner box for an entry that it does not have.
         nom->setInsertPolicy(QComboBox::NoInsert);
@@ -135,6 +138,15 @@ void Interface::constructionTable()
     // Catalogue names carry trailing blanks: size the columns to the names,
     // or an edit box scrolled to its end shows only the tail of each.
     tableMateriaux->resizeColumnsToContents();
+    // Wide enough for every column's content, the stretched names included.
+    int largeur = tableMateriaux->verticalHeader()->sizeHint().width() + 2 * tableMateriaux->frameWidth()
+                  + tableMateriaux->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    int noms = tableMateriaux->horizontalHeader()->sectionSizeHint(1);
+    for (const LigneTable &ligne : *lignesTable)
+        noms = std::max(noms, ligne.comboNom->sizeHint().width());
+    for (int c = 0; c < tableMateriaux->columnCount(); ++c)
+        largeur += c == 1 ? noms : tableMateriaux->columnWidth(c);
+    tableMateriaux->setMinimumWidth(largeur);
 }
 
 // A name typed by the user: a catalogue medium's name (blanks and case aside)

@@ -4,23 +4,31 @@
 #include <QLineEdit>
 #include <optional>
 
+#include "images/chargement.h"
 #include "images/compatibilite.h"
 #include "window/interface.h"
 
 bool Interface::validationImage()
 {
     // An unticked plane plays no part, whatever its path field holds.
-    auto taillePlan = [this](QCheckBox *choix, QLineEdit *fichier) -> std::optional<QSize> {
+    QStringList illisibles;
+    auto taillePlan = [&](const char *plan, QCheckBox *choix, QLineEdit *fichier) -> std::optional<QSize> {
         QVector<int> taille;
-        if (!choix->isChecked() || !dimensionsImage(fichier->text(), taille))
+        if (!choix->isChecked())
             return std::nullopt;
+        if (!dimensionsImage(fichier->text(), taille)) {
+            QString raison;
+            chargerImage(fichier->text(), &raison);
+            illisibles << QString("%1 : %2").arg(plan, raison);
+            return std::nullopt;
+        }
         return QSize(taille[0], taille[1]);
     };
-    const std::optional<QSize> xy = taillePlan(choixXY, fichierXY);
-    const std::optional<QSize> xz = taillePlan(choixXZ, fichierXZ);
-    const std::optional<QSize> yz = taillePlan(choixYZ, fichierYZ);
+    const std::optional<QSize> xy = taillePlan("XY", choixXY, fichierXY);
+    const std::optional<QSize> xz = taillePlan("XZ", choixXZ, fichierXZ);
+    const std::optional<QSize> yz = taillePlan("YZ", choixYZ, fichierYZ);
 
-    const VerdictImages verdict = verifierImages(xy, xz, yz);
+    const VerdictImages verdict = verifierImages(xy, xz, yz, illisibles);
     if (verdict.compatible) {
         dimX = verdict.x;
         dimY = verdict.y;

@@ -5,24 +5,53 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QStyle>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "images/apercu.h"
+
 namespace {
 
-// A plane group: its check box above the label that later shows the picture.
-QGroupBox *groupePlan(const QString &titre, QCheckBox *choix, QLabel *info)
+// A plane group: its check box above the label that later shows the
+// picture, in a box of fixed size so that no picture, large or small, moves
+// the rest of the window; the picture's size in pixels below.
+QGroupBox *groupePlan(const QString &titre, QCheckBox *choix, QLabel *info, QLabel *taille)
 {
     auto *groupe = new QGroupBox(titre);
     auto *grille = new QGridLayout;
     grille->addWidget(choix, 0, 0);
     grille->addWidget(info, 1, 0);
+    grille->addWidget(taille, 2, 0);
+    info->setFixedSize(coteApercu + 2 * cadreApercu, coteApercu + 2 * cadreApercu);
+    info->setAlignment(Qt::AlignCenter);
+    taille->setAlignment(Qt::AlignCenter);
     groupe->setLayout(grille);
     return groupe;
+}
+
+// A path field shows the end of its path, the file's name; the whole path is its tooltip.
+void suivreChemin(QLineEdit *champ)
+{
+    champ->setToolTip(champ->text());
+    QObject::connect(champ, &QLineEdit::textChanged, champ, [champ](const QString &texte) {
+        champ->setToolTip(texte);
+        if (!champ->hasFocus())
+            champ->setCursorPosition(int(texte.size()));
+    });
+}
+
+// A number field wide enough for its whole value ("-15.000", "1024") and no wider.
+void champNombre(QLineEdit *champ)
+{
+    const QFontMetrics mesure(champ->font());
+    champ->setMaximumWidth(mesure.horizontalAdvance("-00000.000") + 16);
 }
 
 } // namespace
@@ -44,13 +73,16 @@ Interface::Interface(QWidget *parent)
 
     infoXY = new QLabel("XY");
     choixXY = new QCheckBox;
-    QGroupBox *groupeXY = groupePlan(tr("Plan XY"), choixXY, infoXY);
+    tailleImageXY = new QLabel;
+    QGroupBox *groupeXY = groupePlan(tr("Plan XY"), choixXY, infoXY, tailleImageXY);
     infoYZ = new QLabel("YZ");
     choixYZ = new QCheckBox;
-    QGroupBox *groupeYZ = groupePlan(tr("Plan YZ"), choixYZ, infoYZ);
+    tailleImageYZ = new QLabel;
+    QGroupBox *groupeYZ = groupePlan(tr("Plan YZ"), choixYZ, infoYZ, tailleImageYZ);
     infoXZ = new QLabel("XZ");
     choixXZ = new QCheckBox;
-    QGroupBox *groupeXZ = groupePlan(tr("Plan XZ"), choixXZ, infoXZ);
+    tailleImageXZ = new QLabel;
+    QGroupBox *groupeXZ = groupePlan(tr("Plan XZ"), choixXZ, infoXZ, tailleImageXZ);
 
     auto *groupeConfig = new QGroupBox(tr("Configuration"));
     auto *grilleConfig = new QGridLayout;
@@ -94,6 +126,17 @@ Interface::Interface(QWidget *parent)
     grilleConfig->addWidget(champDimX, 8, 0);
     grilleConfig->addWidget(champDimY, 8, 1);
     grilleConfig->addWidget(champDimZ, 8, 2);
+    // Captions in the cells left empty: the axes over the columns, what each row holds at its end.
+    const char *axes[3] = {"X", "Y", "Z"};
+    for (int c = 0; c < 3; ++c)
+        grilleConfig->addWidget(new QLabel(axes[c]), 5, c, Qt::AlignCenter);
+    grilleConfig->addWidget(new QLabel("Taille (cm)"), 6, 3);
+    grilleConfig->addWidget(new QLabel("Origine (cm)"), 7, 3);
+    grilleConfig->addWidget(new QLabel("Voxels"), 8, 3);
+    for (QLineEdit *champ : {fichierPegs, fichierXY, fichierXZ, fichierYZ, fichierEgsphant})
+        suivreChemin(champ);
+    for (QLineEdit *champ : {tailleX, tailleY, tailleZ, origineX, origineY, origineZ, champDimX, champDimY, champDimZ})
+        champNombre(champ);
     groupeConfig->setLayout(grilleConfig);
 
     auto *groupeMateriaux = new QGroupBox(tr("Materiaux"));
@@ -102,6 +145,15 @@ Interface::Interface(QWidget *parent)
     entetes << "Gris lvl" << "Nom" << "Densite" << "Fond";
     groupeFond = new QButtonGroup(this);
     tableMateriaux->setHorizontalHeaderLabels(entetes);
+    // Rows as high as their boxes, at least eight of them in view, and the
+    // name column taking the width that the others leave.
+    const int hauteurLigne = QComboBox().sizeHint().height() + 2;
+    tableMateriaux->verticalHeader()->setDefaultSectionSize(hauteurLigne);
+    tableMateriaux->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tableMateriaux->setMinimumHeight(tableMateriaux->horizontalHeader()->sizeHint().height() + 8 * hauteurLigne
+                                     + 2 * tableMateriaux->frameWidth()
+                                     + tableMateriaux->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    tableMateriaux->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     grilleMateriaux->addWidget(tableMateriaux, 0, 0);
     auto *boutonsTable = new QHBoxLayout;
     auto *boutonCharger = new QPushButton("Charger une table…");
@@ -115,6 +167,9 @@ Interface::Interface(QWidget *parent)
     groupeMateriaux->setLayout(grilleMateriaux);
 
     etat = new QLabel(" .... ");
+    // Long paths and notes wrap rather than widen the window; the user may copy them.
+    etat->setWordWrap(true);
+    etat->setTextInteractionFlags(Qt::TextSelectableByMouse);
     suiviEcriture = new QWidget;
     auto *ligneSuivi = new QHBoxLayout;
     ligneSuivi->setContentsMargins(0, 0, 0, 0);
@@ -126,13 +181,17 @@ Interface::Interface(QWidget *parent)
     suiviEcriture->setLayout(ligneSuivi);
     suiviEcriture->hide();
 
-    grilleFenetre->addWidget(etat, 0, 0, 1, 2);
-    grilleFenetre->addWidget(suiviEcriture, 1, 0, 1, 2);
+    // The material table runs down the right of the pictures, the whole
+    // height of the window: three 200-pixel pictures and eight rows or more
+    // then fit a 1280 × 800 screen.
+    grilleFenetre->addWidget(etat, 0, 0, 1, 3);
+    grilleFenetre->addWidget(suiviEcriture, 1, 0, 1, 3);
     grilleFenetre->addWidget(groupeConfig, 2, 0);
     grilleFenetre->addWidget(groupeXY, 2, 1);
     grilleFenetre->addWidget(groupeXZ, 3, 1);
     grilleFenetre->addWidget(groupeYZ, 3, 0);
-    grilleFenetre->addWidget(groupeMateriaux, 4, 0, 1, 2);
+    grilleFenetre->addWidget(groupeMateriaux, 2, 2, 2, 1);
+    grilleFenetre->setColumnStretch(2, 1);
 
     connect(boutonXY, SIGNAL(clicked()), this, SLOT(selectXY()));
     connect(boutonYZ, SIGNAL(clicked()), this, SLOT(selectYZ()));

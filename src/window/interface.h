@@ -64,6 +64,7 @@ public:
     QLineEdit *tailleX, *tailleY, *tailleZ;
     QLineEdit *origineX, *origineY, *origineZ;
     QLabel *infoXZ, *infoXY, *infoYZ;
+    QLabel *tailleImageXY, *tailleImageYZ, *tailleImageXZ; // "W × H pixels" under each picture
     QLabel *etat;
     QCheckBox *choixXY, *choixXZ, *choixYZ;
     QLineEdit *champDimX, *champDimY, *champDimZ;
