@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(position(groupe(fenetre, "Configuration")->layout(), widget), attendu);
     }
 
-    // Captions in the Configuration cells left empty; the one at row 5, column 3 stays free.
+    // Captions in the Configuration cells left empty; row 5, column 3 is the "Voir" button's.
     void legendes()
     {
         Interface fenetre;
@@ -134,7 +134,8 @@ private slots:
             auto *label = item ? qobject_cast<QLabel *>(item->widget()) : nullptr;
             return label ? label->text() : item ? QString("?") : QString();
         };
-        QCOMPARE(QStringList({texte(5, 0), texte(5, 1), texte(5, 2), texte(5, 3)}), QStringList({"X", "Y", "Z", ""}));
+        QCOMPARE(QStringList({texte(5, 0), texte(5, 1), texte(5, 2)}), QStringList({"X", "Y", "Z"}));
+        QCOMPARE(position(grille, bouton(fenetre, "Voir")), QVector<int>({5, 3, 1, 1}));
         QCOMPARE(QStringList({texte(6, 3), texte(7, 3), texte(8, 3)}),
                  QStringList({"Taille (cm)", "Origine (cm)", "Voxels"}));
     }
