@@ -132,8 +132,8 @@ bool lireTableGris(QByteArrayView contenu, const QList<Milieu> &catalogue, Table
         } else {
             const Milieu *milieu = trouverMilieu(catalogue, nom);
             if (!milieu)
-                return refuser(refusLigne(numero, QString("aucun milieu « %1 » dans le catalogue : lire d'abord le "
-                                                          "fichier PEGS4 qui le contient, ou donner sa densité")
+                return refuser(refusLigne(numero, QString("aucun milieu « %1 » dans le catalogue : donner sa densité "
+                                                          "(NIVEAUX NOM DENSITE), ou le fichier PEGS4 qui le contient")
                                                       .arg(nom)));
             choix = {milieu->nom, texteDensite(milieu->densite)};
         }
