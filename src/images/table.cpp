@@ -99,9 +99,9 @@ void Interface::constructionTable()
         // the partner box for an entry that it does not have.
         nom->setInsertPolicy(QComboBox::NoInsert);
         densite->setInsertPolicy(QComboBox::NoInsert);
-        // A typed density that happens to be some medium's must not switch the name to that medium.
-        // Neither the Enter key, the completer nor leaving the box may pick
-        // an entry for it: only a choice in the list does.
+        // A typed density that happens to be some medium's must not switch
+        // the name to that medium: neither the Enter key, the completer nor
+        // leaving the box picks an entry of the density list, only a choice in it.
         densite->setDuplicatesEnabled(true);
         densite->setCompleter(nullptr);
         disconnect(densite->lineEdit(), &QLineEdit::editingFinished, densite, nullptr);
