@@ -346,6 +346,11 @@ private slots:
         QCOMPARE(w.f.etat->text(), QString("Niveau de gris 200 : le nom « Gel froid » compte plusieurs mots ; une table "
                                            "n'en garde qu'un"));
         QVERIFY(!QFileInfo::exists(d("refusee.txt")));
+        taper(ligne(w.f, 200)->comboNom, "Gel");
+        w.cliquer("Enregistrer la table…", d("absent/table.txt"));
+        QVERIFY2(w.f.etat->text().startsWith("Table « " + d("absent/table.txt") + " » non écrite : "),
+                 qPrintable(w.f.etat->text()));
+        QVERIFY(!QFileInfo::exists(d("absent")));
     }
 
     // The save button through the real dialog.
