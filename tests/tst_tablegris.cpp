@@ -178,7 +178,7 @@ private slots:
         QTest::newRow("fond en plage") << QByteArray("fond 1-3\n") << "ligne 1 : « fond » attend un seul niveau";
         QTest::newRow("pas de l'UTF-8") << QByteArray("1 G\xE9l 1\n") << "ligne 1 : texte qui n'est pas de l'UTF-8";
         QTest::newRow("CRLF, erreur en ligne 2") << QByteArray("1 Gel 1\r\n2 Gel x\r\n") << "ligne 2 : densité « x » invalide";
-        QTest::newRow("caractère de contrôle") << QByteArray("1 G\x01l 1\n") << "ligne 1 : le nom de milieu contient un caractère de contrôle";
+        QTest::newRow("caractère de contrôle") << QByteArray("1 G\x01l 1\n") << "ligne 1 : nom « G\\x01l » refusé : il contient un caractère de contrôle (U+0001)";
     }
     void lecture()
     {

@@ -7,6 +7,8 @@
 #include <QStringDecoder>
 
 #include "media/materiaux.h"
+#include "media/nom.h"
+#include "model/ligne.h"
 #include "model/densite.h"
 #include "model/nombre.h"
 #include "phantom/fichierentier.h"
@@ -16,14 +18,6 @@ namespace {
 // A table has at most 256 entries and their comments; anything far larger is
 // not one, and a device that never ends must not hang the reader.
 constexpr qint64 tailleMaxTable = 1 << 20;
-
-bool nomDeControle(const QString &nom)
-{
-    for (QChar c : nom)
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            return true;
-    return false;
-}
 
 // "N" or "N-M", 0 <= N <= M <= 255.
 bool lireNiveaux(const QString &texte, int &premier, int &dernier)
@@ -105,22 +99,22 @@ bool lireTableGris(QByteArrayView contenu, const QList<Milieu> &catalogue, Table
         int premier = 0, dernier = 0;
         if (!lireNiveaux(champs[0], premier, dernier))
             return refuser(refusLigne(numero, QString("« %1 » n'est ni un niveau de gris N ni une plage N-M "
-                                                      "(0 ≤ N ≤ M ≤ 255)").arg(champs[0])));
+                                                      "(0 ≤ N ≤ M ≤ 255)").arg(surUneLigne(champs[0]))));
         if (champs.size() < 2)
-            return refuser(refusLigne(numero, QString("nom de milieu manquant après « %1 »").arg(champs[0])));
+            return refuser(refusLigne(numero, QString("nom de milieu manquant après « %1 »").arg(surUneLigne(champs[0]))));
         if (champs.size() > 3)
             return refuser(refusLigne(numero, QString("trop de champs à partir de « %1 » ; une entrée s'écrit "
-                                                      "NIVEAUX NOM [DENSITE]").arg(champs[3])));
+                                                      "NIVEAUX NOM [DENSITE]").arg(surUneLigne(champs[3]))));
         const QString &nom = champs[1];
-        if (nomDeControle(nom))
-            return refuser(refusLigne(numero, "le nom de milieu contient un caractère de contrôle"));
+        if (const QString refus = refusNom(nom); !refus.isEmpty())
+            return refuser(refusLigne(numero, refus));
 
         ChoixNiveau choix;
         if (champs.size() == 3) {
             double densite = 0.0;
             if (!lireReel(champs[2], densite) || !(densite > 0.0))
                 return refuser(refusLigne(numero, QString("densité « %1 » invalide : un nombre supérieur à 0, "
-                                                          "écrit avec un point, est attendu").arg(champs[2])));
+                                                          "écrit avec un point, est attendu").arg(surUneLigne(champs[2]))));
             // The catalogue pads its names with blanks; a row reads them back padded.
             choix.nom = nom;
             for (const Milieu &milieu : catalogue)
@@ -167,7 +161,7 @@ bool chargerTableGris(const QString &chemin, const QList<Milieu> &catalogue, Tab
     else if (lireTableGris(contenu, catalogue, table, &raison))
         return true;
     if (erreur)
-        *erreur = QString("Table « %1 » : %2").arg(chemin, raison);
+        *erreur = QString("Table « %1 » : %2").arg(surUneLigne(chemin), raison);
     return false;
 }
 
@@ -184,8 +178,6 @@ bool texteTableGris(const QList<LigneNiveau> &lignes, int fond, const QList<Mili
         if (raison.isEmpty() && nom.contains('#'))
             raison = QString("Niveau de gris %1 : le nom « %2 » contient « # », qui ouvre un commentaire dans "
                              "une table").arg(ligne.niveau).arg(nom);
-        if (raison.isEmpty() && nomDeControle(nom))
-            raison = QString("Niveau de gris %1 : le nom contient un caractère de contrôle").arg(ligne.niveau);
         if (!raison.isEmpty()) {
             if (erreur)
                 *erreur = raison;
@@ -220,6 +212,6 @@ bool enregistrerTableGris(const QString &chemin, const QList<LigneNiveau> &ligne
                             &raison))
         return true;
     if (erreur)
-        *erreur = QString("Table « %1 » non écrite : %2").arg(chemin, raison);
+        *erreur = QString("Table « %1 » non écrite : %2").arg(surUneLigne(chemin), raison);
     return false;
 }
