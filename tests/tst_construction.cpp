@@ -14,6 +14,7 @@
 
 #include "model/niveaugris.h"
 #include "window/interface.h"
+#include "outils.h"
 
 namespace {
 
@@ -44,12 +45,6 @@ void choisirMilieu(Interface &fenetre, int rangee, int k)
     QComboBox *nom = fenetre.lignesTable->at(rangee).comboNom;
     nom->setCurrentIndex(k);
     emit nom->activated(k);
-}
-
-QByteArray lire(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // The medium map of an egsphant file, one entry per line (slice ends included).

@@ -11,6 +11,7 @@
 
 #include "phantom/egsphant.h"
 #include "phantom/reel.h"
+#include "outils.h"
 
 namespace {
 
@@ -44,12 +45,6 @@ QByteArray texte(const QList<Materiau> &materiaux, const Grille &g, const Geomet
     if (!ecrireEgsphant(tampon, materiaux, g, geometrie, &erreur))
         return "ECHEC " + erreur.toUtf8();
     return octets;
-}
-
-QByteArray lire(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("ABSENT");
 }
 
 } // namespace

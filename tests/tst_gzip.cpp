@@ -10,20 +10,9 @@
 
 #include "batch/lot.h"
 #include "phantom/egsphant.h"
+#include "outils.h"
 
 namespace {
-
-QByteArray lire(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("ABSENT");
-}
-
-bool ecrireFichier(const QString &chemin, const QByteArray &octets)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
-}
 
 // The text of a file holding exactly one gzip member, decompressed by zlib;
 // a short text saying what is wrong otherwise.
@@ -69,19 +58,6 @@ QImage image(int largeur, int hauteur, const QVector<int> &niveaux)
             im.setPixel(x, y, qRgb(g, g, g));
         }
     return im;
-}
-
-struct Resultat
-{
-    int statut;
-    QString sortie, erreurs;
-};
-
-Resultat lancer(const QStringList &arguments)
-{
-    std::ostringstream sortie, erreurs;
-    const int statut = executerLot(arguments, sortie, erreurs);
-    return {statut, QString::fromStdString(sortie.str()), QString::fromStdString(erreurs.str())};
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 
 #include "batch/lot.h"
 #include "window/interface.h"
+#include "outils.h"
 
 namespace {
 
@@ -123,31 +124,6 @@ namespace {
 
 const double tailleDefaut[3] = {1.0, 1.0, 1.0};
 const double origineDefaut[3] = {-15.0, -15.0, 0.0};
-
-QByteArray lire(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("ABSENT");
-}
-
-bool ecrireFichier(const QString &chemin, const QByteArray &octets)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
-}
-
-struct Resultat
-{
-    int statut;
-    QString sortie, erreurs;
-};
-
-Resultat lancer(const QStringList &arguments)
-{
-    std::ostringstream sortie, erreurs;
-    const int statut = executerLot(arguments, sortie, erreurs);
-    return {statut, QString::fromStdString(sortie.str()), QString::fromStdString(erreurs.str())};
-}
 
 } // namespace
 

@@ -23,33 +23,9 @@
 #include "phantom/egsphant.h"
 #include "phantom/fichierentier.h"
 #include "window/interface.h"
+#include "outils.h"
 
 namespace {
-
-struct Resultat
-{
-    int statut;
-    QString sortie, erreurs;
-};
-
-Resultat lancer(const QStringList &arguments)
-{
-    std::ostringstream sortie, erreurs;
-    const int statut = executerLot(arguments, sortie, erreurs);
-    return {statut, QString::fromStdString(sortie.str()), QString::fromStdString(erreurs.str())};
-}
-
-QByteArray lire(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("ABSENT");
-}
-
-bool ecrireFichier(const QString &chemin, const QByteArray &octets)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
-}
 
 QByteArray texte(const QList<Materiau> &materiaux, const Grille &grille)
 {

@@ -17,20 +17,9 @@
 #include "batch/lot.h"
 #include "phantom/egsphant.h"
 #include "window/interface.h"
+#include "outils.h"
 
 namespace {
-
-QByteArray lire(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("ABSENT");
-}
-
-bool ecrireFichier(const QString &chemin, const QByteArray &octets)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
-}
 
 QPushButton *bouton(QWidget &fenetre, const QString &texte)
 {

@@ -17,6 +17,7 @@
 #include "batch/lot.h"
 #include "media/tablegris.h"
 #include "window/interface.h"
+#include "outils.h"
 
 namespace {
 
@@ -54,12 +55,6 @@ bool ecrire(const QString &chemin, const QByteArray &octets)
 {
     QFile f(chemin);
     return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
-}
-
-QByteArray lire(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("ABSENT");
 }
 
 QString ecrireImage(const QString &chemin, const QVector<int> &niveaux)
