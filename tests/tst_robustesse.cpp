@@ -135,26 +135,32 @@ private slots:
         QCOMPARE(texte(longs, g), attendu);
     }
 
-    // 2. A name holding a control character, typed on the command line or
+    // 2. A name holding a control character or a character beyond Latin-1, typed on the command line or
     // in the window's table, is refused; the message shows it escaped.
-    void nomsAvecControle_data()
+    void nomsRefuses_data()
     {
         QTest::addColumn<QString>("nom");
         QTest::addColumn<QString>("vu");
-        QTest::newRow("LF") << QString("EAU\nOS") << "EAU\\nOS";
-        QTest::newRow("CR") << QString("EAU\r") << "EAU\\r";
-        QTest::newRow("tab") << QString("E\tAU") << "E\\tAU";
-        QTest::newRow("NUL") << QString("EAU") + QChar(0) << "EAU\\x00";
-        QTest::newRow("ESC") << QString("\x1b[2J") << "\\x1b[2J";
-        QTest::newRow("DEL") << QString("EAU\x7f") << "EAU\\x7f";
+        QTest::addColumn<QString>("raison");
+        const QString controle = "il contient un caractère de contrôle";
+        QTest::newRow("LF") << QString("EAU\nOS") << "EAU\\nOS" << controle;
+        QTest::newRow("CR") << QString("EAU\r") << "EAU\\r" << controle;
+        QTest::newRow("tab") << QString("E\tAU") << "E\\tAU" << controle;
+        QTest::newRow("NUL") << QString("EAU") + QChar(0) << "EAU\\x00" << controle;
+        QTest::newRow("ESC") << QString("\x1b[2J") << "\\x1b[2J" << controle;
+        QTest::newRow("DEL") << QString("EAU\x7f") << "EAU\\x7f" << controle;
+        // Written as 8-bit text it would become « EAU? », another medium.
+        QTest::newRow("hors Latin-1") << QString("EAU") + QChar(0x6c34) << QString("EAU") + QChar(0x6c34)
+                                      << QString("le caractère « %1 » ne s'écrit pas").arg(QChar(0x6c34));
     }
-    void nomsAvecControle()
+    void nomsRefuses()
     {
         QFETCH(QString, nom);
         QFETCH(QString, vu);
+        QFETCH(QString, raison);
         const QString sortie = d("nom.egsphant");
         QVERIFY(ecrireFichier(sortie, "ANCIEN"));
-        const QString message = QString("Niveau de gris 0 : nom « %1 » refusé : il contient un caractère de contrôle").arg(vu);
+        const QString message = QString("Niveau de gris 0 : nom « %1 » refusé : %2").arg(vu, raison);
         QStringList arguments = commande(sortie);
         arguments[arguments.indexOf("0=EAU:1")] = "0=" + nom + ":1";
         verifierRefus(arguments, message, sortie);
