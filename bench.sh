@@ -19,7 +19,7 @@ for i in $(seq "$runs"); do
     /usr/bin/time -f "%e %M" -o "$work/time" ./build/bin/quarvel-phantom \
         --xy "$work/xy.bmp" --xz "$work/xz.bmp" --yz "$work/yz.bmp" \
         --medium 240=AIR:0.0012048 --medium 180=POUMON:0.26 --medium 120=EAU:1.0 \
-        --medium 60=OS:1.85 --medium 0=TITANE:4.5 -o "$work/fantome.egsphant" >/dev/null
+        --medium 60=OS:1.85 --medium 0=TITANE:4.5 -o "$work/fantome.egsphant" >/dev/null 2>"$work/notes"
     read -r s kb <"$work/time"; phantom+=("$s"); memoire+=("$kb"); sync
     /usr/bin/time -f "%e" -o "$work/time" cp "$work/fantome.egsphant" "$work/copie.egsphant"
     copie+=("$(cat "$work/time")"); sync
