@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
-#include <sys/mman.h>
 #include <unistd.h>
 
 #include "images/inventaire.h"
 #include "media/materiaux.h"
 #include "phantom/egsphant.h"
+#include "phantom/grandespages.h"
 
 namespace {
 
@@ -50,22 +50,6 @@ void ligneVoxels(quint8 *sortie, qint64 dimX, const PlanGris &plan, qint64 range
     for (qint64 x = 0; x < dedans; ++x)
         sortie[x] = voxelPour(table, l[x]);
     std::memset(sortie + dedans, 0, size_t(dimX - dedans));
-}
-
-// Asks for 2 MB pages before the grid is first touched: filling a large grid
-// then costs a few dozen page faults instead of one per 4 KB.
-void demanderGrandesPages(void *debut, size_t taille)
-{
-#ifdef MADV_HUGEPAGE
-    const size_t page = size_t(2) << 20;
-    const uintptr_t a = (reinterpret_cast<uintptr_t>(debut) + page - 1) / page * page;
-    const uintptr_t b = (reinterpret_cast<uintptr_t>(debut) + taille) / page * page;
-    if (b > a)
-        madvise(reinterpret_cast<void *>(a), b - a, MADV_HUGEPAGE);
-#else
-    Q_UNUSED(debut);
-    Q_UNUSED(taille);
-#endif
 }
 
 qint64 voxelsMax()

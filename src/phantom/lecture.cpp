@@ -14,12 +14,12 @@
 #include <limits>
 #include <new>
 #include <optional>
-#include <sys/mman.h>
 #include <string_view>
 
 #include "phantom/anticipation.h"
 #include "phantom/decompression.h"
 #include "phantom/egsphant.h"
+#include "phantom/grandespages.h"
 
 namespace {
 
@@ -49,20 +49,13 @@ constexpr qint64 tailleBloc = 2 << 20;
 constexpr qint64 ligneEnteteMax = 1 << 20; // a header line longer than this is not one
 constexpr int jetonMax = 64;              // nor a number longer than this
 
-// A large block, not zeroed: its pages cost nothing until written. Asked in
-// 2 MB pages, so filling it takes a few hundred page faults, not one per 4 KB.
+// A large block, not zeroed: its pages cost nothing until written, and are asked in 2 MB pages.
 void *allouer(qint64 octets)
 {
     void *bloc = std::malloc(size_t(std::max<qint64>(octets, 1)));
     if (!bloc)
         throw std::bad_alloc();
-#ifdef MADV_HUGEPAGE
-    const uintptr_t page = uintptr_t(2) << 20;
-    const uintptr_t a = (reinterpret_cast<uintptr_t>(bloc) + page - 1) / page * page;
-    const uintptr_t b = (reinterpret_cast<uintptr_t>(bloc) + uintptr_t(octets)) / page * page;
-    if (b > a)
-        madvise(reinterpret_cast<void *>(a), b - a, MADV_HUGEPAGE);
-#endif
+    demanderGrandesPages(bloc, size_t(octets));
     return bloc;
 }
 
