@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./deps.sh
+scripts/couches.sh
 ./build.sh
 export QT_QPA_PLATFORM=offscreen
 cd build && ctest --output-on-failure --timeout 600

@@ -15,7 +15,7 @@
 #include "images/inventaire.h"
 #include "media/pegs.h"
 #include "phantom/construction.h"
-#include "phantom/egsphant.h"
+#include "egsphant/egsphant.h"
 
 namespace {
 

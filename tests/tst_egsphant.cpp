@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <sys/resource.h>
 
-#include "phantom/egsphant.h"
-#include "phantom/reel.h"
+#include "egsphant/egsphant.h"
+#include "egsphant/reel.h"
 #include "outils.h"
 
 namespace {

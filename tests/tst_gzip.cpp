@@ -9,7 +9,7 @@
 #include <zlib.h>
 
 #include "batch/lot.h"
-#include "phantom/egsphant.h"
+#include "egsphant/egsphant.h"
 #include "outils.h"
 
 namespace {

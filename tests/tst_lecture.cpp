@@ -11,9 +11,9 @@
 #include <sstream>
 
 #include "batch/lot.h"
-#include "phantom/egsphant.h"
-#include "phantom/lecture.h"
-#include "phantom/reel.h"
+#include "egsphant/egsphant.h"
+#include "egsphant/lecture.h"
+#include "egsphant/reel.h"
 
 namespace {
 

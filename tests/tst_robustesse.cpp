@@ -20,8 +20,8 @@
 
 #include "batch/lot.h"
 #include "images/chargement.h"
-#include "phantom/egsphant.h"
-#include "phantom/fichierentier.h"
+#include "egsphant/egsphant.h"
+#include "io/fichierentier.h"
 #include "window/interface.h"
 #include "outils.h"
 

@@ -15,7 +15,7 @@
 #include <sstream>
 
 #include "batch/lot.h"
-#include "phantom/egsphant.h"
+#include "egsphant/egsphant.h"
 #include "window/interface.h"
 #include "outils.h"
 

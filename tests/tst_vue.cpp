@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "phantom/lecture.h"
+#include "egsphant/lecture.h"
 #include "viewer/couleurs.h"
 #include "viewer/fenetrevue.h"
 #include "window/interface.h"

@@ -4,7 +4,7 @@
 #include <functional>
 #include <iosfwd>
 
-#include "phantom/egsphant.h"
+#include "egsphant/egsphant.h"
 
 // The batch command's progress for a terminal: one line on flux, rewritten
 // in place at most ten times a second, saying how much of the text has been

@@ -4,8 +4,8 @@
 #include <ostream>
 
 #include "batch/lot.h"
-#include "phantom/bilan.h"
-#include "phantom/lecture.h"
+#include "egsphant/bilan.h"
+#include "egsphant/lecture.h"
 
 namespace {
 

@@ -25,7 +25,7 @@
 #include "model/nombre.h"
 #include "phantom/compterendu.h"
 #include "phantom/construction.h"
-#include "phantom/egsphant.h"
+#include "egsphant/egsphant.h"
 #include "phantom/verifications.h"
 
 namespace {

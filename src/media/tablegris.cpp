@@ -11,7 +11,7 @@
 #include "model/ligne.h"
 #include "model/densite.h"
 #include "model/nombre.h"
-#include "phantom/fichierentier.h"
+#include "io/fichierentier.h"
 
 namespace {
 

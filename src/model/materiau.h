@@ -3,9 +3,6 @@
 
 #include <QString>
 
-class QComboBox;
-class QRadioButton;
-
 // Ties a grey level to a medium. Two records are the same medium slot when
 // their grey levels are equal; the other fields are not compared.
 struct Materiau
@@ -27,15 +24,6 @@ struct Milieu
 {
     QString nom;
     double densite = 0.0;
-};
-
-// The choice widgets of one material-table row; the table owns them.
-struct LigneTable
-{
-    QComboBox *comboNom = nullptr;
-    QComboBox *comboDensite = nullptr;
-    QRadioButton *choixFond = nullptr; // this row's medium fills the voxels that get no other
-    int niveauGris = -1;               // the row's level, which a rebuild looks its choices up by
 };
 
 #endif

@@ -5,7 +5,7 @@
 
 #include "media/materiaux.h"
 #include "model/ligne.h"
-#include "phantom/gzip.h"
+#include "streams/gzip.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 
 #include "images/inventaire.h"
 #include "media/materiaux.h"
-#include "phantom/egsphant.h"
-#include "phantom/grandespages.h"
+#include "egsphant/egsphant.h"
+#include "io/grandespages.h"
 
 namespace {
 

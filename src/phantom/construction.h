@@ -7,7 +7,7 @@
 #include <array>
 
 #include "model/materiau.h"
-#include "phantom/grille.h"
+#include "model/grille.h"
 
 // Which builder the ticked planes call for: exactly one plane is extruded
 // along its missing axis; none, two or three are intersected.

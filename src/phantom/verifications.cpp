@@ -5,10 +5,10 @@
 
 #include "model/ligne.h"
 #include "phantom/construction.h"
-#include "phantom/egsphant.h"
-#include "phantom/fichierentier.h"
-#include "phantom/gzip.h"
-#include "phantom/reel.h"
+#include "egsphant/egsphant.h"
+#include "io/fichierentier.h"
+#include "streams/gzip.h"
+#include "egsphant/reel.h"
 
 QString refusGeometrie(const Geometrie &geometrie, const qint64 comptes[3])
 {

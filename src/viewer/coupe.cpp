@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "phantom/lecture.h"
+#include "egsphant/lecture.h"
 #include "viewer/couleurs.h"
 
 namespace {

@@ -19,10 +19,10 @@
 #include <algorithm>
 
 #include "model/ligne.h"
-#include "phantom/bilan.h"
-#include "phantom/egsphant.h"
-#include "phantom/fichierentier.h"
-#include "phantom/lecture.h"
+#include "egsphant/bilan.h"
+#include "egsphant/egsphant.h"
+#include "io/fichierentier.h"
+#include "egsphant/lecture.h"
 #include "viewer/couleurs.h"
 
 namespace {

@@ -12,6 +12,7 @@
 
 #include "media/tablegris.h"
 #include "model/materiau.h"
+#include "window/lignetable.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "phantom/egsphant.h"
+#include "egsphant/egsphant.h"
 
 class QProgressBar;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "phantom/reel.h"
+#include "egsphant/reel.h"
 
 #include <charconv>
 #include <cmath>

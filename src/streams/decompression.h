@@ -4,7 +4,7 @@
 #include <QtGlobal>
 #include <memory>
 
-#include "phantom/source.h"
+#include "streams/source.h"
 
 class QIODevice;
 

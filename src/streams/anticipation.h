@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "phantom/source.h"
+#include "streams/source.h"
 
 // Reads a source ahead on a second thread, block after block, so the disk
 // (or the decompression) and the parse of the block before run together.

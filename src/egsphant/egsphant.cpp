@@ -1,4 +1,4 @@
-#include "phantom/egsphant.h"
+#include "egsphant/egsphant.h"
 
 #include <QBuffer>
 #include <QIODevice>
@@ -18,9 +18,9 @@
 #include "media/materiaux.h"
 #include "media/nom.h"
 #include "model/ligne.h"
-#include "phantom/fichierentier.h"
-#include "phantom/gzip.h"
-#include "phantom/reel.h"
+#include "io/fichierentier.h"
+#include "streams/gzip.h"
+#include "egsphant/reel.h"
 
 namespace {
 

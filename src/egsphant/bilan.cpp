@@ -1,9 +1,9 @@
-#include "phantom/bilan.h"
+#include "egsphant/bilan.h"
 
 #include <cmath>
 #include <cstring>
 
-#include "phantom/lecture.h"
+#include "egsphant/lecture.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "model/materiau.h"
-#include "phantom/grille.h"
+#include "model/grille.h"
 
 class QIODevice;
 

@@ -1,4 +1,4 @@
-#include "phantom/anticipation.h"
+#include "streams/anticipation.h"
 
 #include <system_error>
 

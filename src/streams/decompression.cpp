@@ -1,4 +1,4 @@
-#include "phantom/decompression.h"
+#include "streams/decompression.h"
 
 #include <QIODevice>
 

@@ -1,7 +1,7 @@
 // The egsphant reader. The file is read in large blocks and parsed in place;
 // the density map, most of the text, repeats a few texts, so each distinct
 // text is converted once and voxels keep its place in a table.
-#include "phantom/lecture.h"
+#include "egsphant/lecture.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -16,10 +16,10 @@
 #include <optional>
 #include <string_view>
 
-#include "phantom/anticipation.h"
-#include "phantom/decompression.h"
-#include "phantom/egsphant.h"
-#include "phantom/grandespages.h"
+#include "streams/anticipation.h"
+#include "streams/decompression.h"
+#include "egsphant/egsphant.h"
+#include "io/grandespages.h"
 
 namespace {
 

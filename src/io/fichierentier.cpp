@@ -1,4 +1,4 @@
-#include "phantom/fichierentier.h"
+#include "io/fichierentier.h"
 
 #include <QFileInfo>
 #include <QTemporaryFile>
