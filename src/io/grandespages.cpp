@@ -1,4 +1,4 @@
-#include "phantom/grandespages.h"
+#include "io/grandespages.h"
 
 #include <cstdint>
 #include <sys/mman.h>

@@ -1,4 +1,4 @@
-#include "phantom/gzip.h"
+#include "streams/gzip.h"
 
 #include <isa-l/igzip_lib.h>
 
