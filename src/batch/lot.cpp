@@ -3,6 +3,7 @@
 #include "batch/lot.h"
 #include "batch/info.h"
 
+#include <QCommandLineParser>
 #include <QImage>
 #include <QSize>
 
@@ -74,60 +75,83 @@ Refus usage(const QString &message)
     return {message + " (voir quarvel-phantom --help)", statutLotUsage};
 }
 
+// The options of the build, all with a value but -h. --info is read apart.
+QList<QCommandLineOption> definitionsOptions()
+{
+    return {{{"h", "help"}, ""},
+            {"pegs", "", "FICHIER"},
+            {"xy", "", "IMAGE"},
+            {"yz", "", "IMAGE"},
+            {"xz", "", "IMAGE"},
+            {"medium", "", "NIVEAU=NOM[:DENSITE]"},
+            {"table", "", "FICHIER"},
+            {"background", "", "NIVEAU"},
+            {"size", "", "SX,SY,SZ"},
+            {"origin", "", "OX,OY,OZ"},
+            {"counts", "", "NX,NY,NZ"},
+            {{"o", "output"}, "", "FICHIER"}};
+}
+
+QString nomOption(const QString &nom)
+{
+    return (nom.size() == 1 ? "-" : "--") + nom;
+}
+
+// A value that is itself an option means the value was forgotten: "--xy
+// --counts ..." is refused, while "-15,..." stays a value (an origin may be
+// negative). Names the option as typed.
+std::optional<Refus> valeurOubliee(const QCommandLineParser &analyseur, const QList<QCommandLineOption> &definitions,
+                                   const QStringList &arguments)
+{
+    for (const QCommandLineOption &definition : definitions)
+        for (const QString &valeur : analyseur.values(definition.names().first()))
+            if (valeur.startsWith("--")) {
+                const qsizetype k = arguments.indexOf(valeur);
+                return usage(QString("Valeur manquante après « %1 »").arg(k > 0 ? arguments[k - 1] : valeur));
+            }
+    return std::nullopt;
+}
+
 std::optional<Refus> lireOptions(const QStringList &arguments, Options &options)
 {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (argument == "-h" || argument == "--help") {
-            options.aide = true;
-            return std::nullopt;
-        }
-        QString nom = argument;
-        std::optional<QString> valeur;
-        const qsizetype egal = argument.indexOf('=');
-        if (argument.startsWith("--") && egal > 2) {
-            nom = argument.left(egal);
-            valeur = argument.mid(egal + 1);
-        }
-        std::optional<QString> *cible = nullptr;
-        if (nom == "--pegs")
-            cible = &options.pegs;
-        else if (nom == "--xy")
-            cible = &options.images[XY];
-        else if (nom == "--yz")
-            cible = &options.images[YZ];
-        else if (nom == "--xz")
-            cible = &options.images[XZ];
-        else if (nom == "--size")
-            cible = &options.taille;
-        else if (nom == "--origin")
-            cible = &options.origine;
-        else if (nom == "--counts")
-            cible = &options.comptes;
-        else if (nom == "-o" || nom == "--output")
-            cible = &options.sortie;
-        else if (nom == "--background")
-            cible = &options.fond;
-        else if (nom == "--table")
-            cible = &options.table;
-        else if (nom != "--medium")
-            return usage(argument.startsWith('-') && argument.size() > 1
-                             ? QString("Option inconnue : « %1 »").arg(argument)
-                             : QString("Argument inattendu : « %1 »").arg(argument));
-        if (!valeur) {
-            // An option in place of the value means the value was forgotten;
-            // "-15,..." stays a value (an origin may be negative).
-            if (i + 1 >= arguments.size() || arguments[i + 1].startsWith("--"))
-                return usage(QString("Valeur manquante après « %1 »").arg(argument));
-            valeur = arguments[++i];
-        }
-        if (!cible)
-            options.milieux << *valeur;
-        else if (*cible)
-            return usage(QString("Option « %1 » donnée deux fois").arg(nom));
-        else
-            *cible = valeur;
+    const QList<QCommandLineOption> definitions = definitionsOptions();
+    QCommandLineParser analyseur;
+    analyseur.addOptions(definitions);
+    const bool lu = analyseur.parse(QStringList{"quarvel-phantom"} + arguments);
+    if (analyseur.isSet("help")) {
+        options.aide = true;
+        return std::nullopt;
     }
+    if (!analyseur.unknownOptionNames().isEmpty())
+        return usage(QString("Option inconnue : « %1 »").arg(nomOption(analyseur.unknownOptionNames().first())));
+    if (!lu) // the only other failure: the last option lacks its value
+        return usage(QString("Valeur manquante après « %1 »").arg(arguments.last()));
+    if (auto refus = valeurOubliee(analyseur, definitions, arguments))
+        return refus;
+    if (!analyseur.positionalArguments().isEmpty())
+        return usage(QString("Argument inattendu : « %1 »").arg(analyseur.positionalArguments().first()));
+
+    const auto valeur = [&](const QString &nom) -> std::optional<QString> {
+        if (!analyseur.isSet(nom))
+            return std::nullopt;
+        return analyseur.value(nom);
+    };
+    for (const QCommandLineOption &definition : definitions) {
+        const QString nom = definition.names().last();
+        if (nom != "medium" && analyseur.values(nom).size() > 1)
+            return usage(QString("Option « %1 » donnée deux fois").arg(nomOption(nom)));
+    }
+    options.pegs = valeur("pegs");
+    options.images[XY] = valeur("xy");
+    options.images[YZ] = valeur("yz");
+    options.images[XZ] = valeur("xz");
+    options.milieux = analyseur.values("medium");
+    options.table = valeur("table");
+    options.fond = valeur("background");
+    options.taille = valeur("size");
+    options.origine = valeur("origin");
+    options.comptes = valeur("counts");
+    options.sortie = valeur("output");
     return std::nullopt;
 }
 
@@ -363,6 +387,82 @@ std::optional<Refus> remplir(Grille &grille, const qint64 comptes[3], const bool
     return std::nullopt;
 }
 
+// What the command reads before any picture: numbers, --medium, the
+// catalogue and the table.
+struct Entrees
+{
+    Geometrie geometrie;
+    qint64 comptes[3] = {0, 0, 0}; // 0 where --counts does not give them
+    std::map<int, Affectation> affectations;
+    QList<Milieu> catalogue;
+    TableGris table;
+};
+
+std::optional<Refus> lireEntrees(const Options &options, Entrees &entrees)
+{
+    if (auto refus = lireNombres(options, entrees.geometrie, entrees.comptes))
+        return refus;
+    if (auto refus = lireAffectations(options, entrees.affectations))
+        return refus;
+    QString erreur;
+    if (options.pegs) {
+        // The per-medium trace is for the window's console, not for scripts.
+        std::ostream rien(nullptr);
+        if (!lireFichierPegs(*options.pegs, entrees.catalogue, rien, &erreur))
+            return Refus{erreur};
+    }
+    if (auto refus = chercherDansCatalogue(options, entrees.catalogue, entrees.affectations))
+        return refus;
+    if (options.table && !chargerTableGris(*options.table, entrees.catalogue, entrees.table, &erreur))
+        return Refus{erreur};
+    return std::nullopt;
+}
+
+std::optional<Refus> lireImages(const Options &options, const bool donnes[], QImage images[], QVector<int> &niveaux)
+{
+    for (int p = 0; p < nombrePlans; ++p) {
+        if (!donnes[p])
+            continue;
+        QString erreur;
+        images[p] = chargerImage(*options.images[p], &erreur);
+        if (images[p].isNull())
+            return Refus{erreur};
+        ajouterNiveauxGris(images[p], niveaux);
+    }
+    return std::nullopt;
+}
+
+std::optional<Refus> verifierComptes(const qint64 comptes[3])
+{
+    const QString refusGrille = refusComptes(comptes[0], comptes[1], comptes[2]);
+    if (!refusGrille.isEmpty())
+        return Refus{refusGrille};
+    for (int axe = 0; axe < 3; ++axe)
+        if (comptes[axe] > INT_MAX)
+            return Refus{QString("Compte de voxels trop grand : %1 (au plus %2 par axe)").arg(comptes[axe]).arg(INT_MAX)};
+    return std::nullopt;
+}
+
+// Writes the grid, then the summary on sortie and the readers' notes on erreurs.
+std::optional<Refus> ecrire(const QString &fichier, const QList<Materiau> &materiaux, const Grille &grille,
+                            const Geometrie &geometrie, std::ostream &sortie, std::ostream &erreurs, bool avancement)
+{
+    Progression progression;
+    if (avancement)
+        progression = avancementTerminal(erreurs, [&] { return tailleTexteEgsphant(materiaux, grille, geometrie); });
+    QString erreur;
+    const bool ecrit = enregistrerEgsphant(fichier, materiaux, grille, geometrie, &erreur, progression);
+    progression = Progression(); // waits for the size if it is still being counted
+    if (avancement)
+        effacerAvancement(erreurs);
+    if (!ecrit)
+        return Refus{erreur};
+    ecrireLigne(sortie, resumeEcriture(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ));
+    for (const QString &note : notesLecteurs(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ))
+        ecrireLigne(erreurs, note);
+    return std::nullopt;
+}
+
 // The command once its options are read; refusals come before any grid is
 // allocated or any file is opened.
 std::optional<Refus> construire(const Options &options, std::ostream &sortie, std::ostream &erreurs,
@@ -379,80 +479,38 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
     if (nombreDonnes > 1 && options.comptes)
         return usage("--counts ne s'emploie qu'avec un seul plan : avec plusieurs, les comptes viennent des images");
 
-    Geometrie geometrie;
-    qint64 comptes[3] = {0, 0, 0};
-    std::map<int, Affectation> affectations;
-    if (auto refus = lireNombres(options, geometrie, comptes))
+    Entrees entrees;
+    if (auto refus = lireEntrees(options, entrees))
         return refus;
-    if (auto refus = lireAffectations(options, affectations))
-        return refus;
-
-    QList<Milieu> catalogue;
-    QString erreur;
-    if (options.pegs) {
-        // The per-medium trace is for the window's console, not for scripts.
-        std::ostream rien(nullptr);
-        if (!lireFichierPegs(*options.pegs, catalogue, rien, &erreur))
-            return Refus{erreur};
-    }
-    if (auto refus = chercherDansCatalogue(options, catalogue, affectations))
-        return refus;
-    TableGris table;
-    if (options.table && !chargerTableGris(*options.table, catalogue, table, &erreur))
-        return Refus{erreur};
     if (nombreDonnes > 1 && !donnes[XY])
         return Refus{"Avec plusieurs plans, l'image du plan XY est nécessaire : donner --xy IMAGE"};
-
     QImage images[nombrePlans];
     QVector<int> niveaux;
-    for (int p = 0; p < nombrePlans; ++p) {
-        if (!donnes[p])
-            continue;
-        images[p] = chargerImage(*options.images[p], &erreur);
-        if (images[p].isNull())
-            return Refus{erreur};
-        ajouterNiveauxGris(images[p], niveaux);
-    }
-    completerParTable(options, table, niveaux, affectations);
+    if (auto refus = lireImages(options, donnes, images, niveaux))
+        return refus;
+    completerParTable(options, entrees.table, niveaux, entrees.affectations);
     QList<Materiau> materiaux;
-    if (auto refus = enregistrer(niveaux, affectations, catalogue, materiaux))
+    if (auto refus = enregistrer(niveaux, entrees.affectations, entrees.catalogue, materiaux))
         return refus;
-    if (auto refus = choisirFond(options, table, niveaux, materiaux))
+    if (auto refus = choisirFond(options, entrees.table, niveaux, materiaux))
         return refus;
+    qint64 *comptes = entrees.comptes;
     if (!options.comptes)
         if (auto refus = comptesDesImages(donnes, nombreDonnes, images, comptes))
             return refus;
-    const QString refusGrille = refusComptes(comptes[0], comptes[1], comptes[2]);
-    if (!refusGrille.isEmpty())
-        return Refus{refusGrille};
-    for (qint64 compte : comptes)
-        if (compte > INT_MAX)
-            return Refus{QString("Compte de voxels trop grand : %1 (au plus %2 par axe)").arg(compte).arg(INT_MAX)};
+    if (auto refus = verifierComptes(comptes))
+        return refus;
 
     numeroterMateriaux(materiaux);
-    const QString refus = refusMateriaux(materiaux);
-    if (!refus.isEmpty())
+    if (const QString refus = refusMateriaux(materiaux); !refus.isEmpty())
         return Refus{refus};
     const QString fichier = options.sortie.value_or(fichierParDefaut);
-    if (const QString refus = refusAvantGrille(fichier, materiaux, geometrie, comptes); !refus.isEmpty())
+    if (const QString refus = refusAvantGrille(fichier, materiaux, entrees.geometrie, comptes); !refus.isEmpty())
         return Refus{refus};
     Grille grille;
     if (auto refus = remplir(grille, comptes, donnes, images, materiaux))
         return refus;
-
-    Progression progression;
-    if (avancement)
-        progression = avancementTerminal(erreurs, [&] { return tailleTexteEgsphant(materiaux, grille, geometrie); });
-    const bool ecrit = enregistrerEgsphant(fichier, materiaux, grille, geometrie, &erreur, progression);
-    progression = Progression(); // waits for the size if it is still being counted
-    if (avancement)
-        effacerAvancement(erreurs);
-    if (!ecrit)
-        return Refus{erreur};
-    ecrireLigne(sortie, resumeEcriture(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ));
-    for (const QString &note : notesLecteurs(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ))
-        ecrireLigne(erreurs, note);
-    return std::nullopt;
+    return ecrire(fichier, materiaux, grille, entrees.geometrie, sortie, erreurs, avancement);
 }
 
 } // namespace
