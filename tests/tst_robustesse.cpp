@@ -22,6 +22,7 @@
 #include "images/chargement.h"
 #include "egsphant/egsphant.h"
 #include "io/fichierentier.h"
+#include "model/ligne.h"
 #include "window/interface.h"
 #include "outils.h"
 
@@ -285,7 +286,7 @@ private slots:
 
         const Resultat r = lancer(commande(sortie));
         QCOMPARE(r.statut, 1);
-        QCOMPARE(r.erreurs, QString("Fichier \"%1\" non écrit : %2\n").arg(sortie, raison));
+        QCOMPARE(r.erreurs, QString("Fichier \"%1\" non écrit : %2\n").arg(extrait(sortie), raison));
         QCOMPARE(QDir(ici.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), avant);
         if (cas == "lecture seule")
             QCOMPARE(lire(sortie), QByteArray("ANCIEN"));
@@ -474,6 +475,31 @@ private slots:
         f.materiaux << Materiau(0, "A", 1.0);
         QVERIFY(!f.constructionEgsphant(d("ligne.egsphant")));
         QCOMPARE(f.etat->text(), QString("Taille X : « 1\\n2 » n'est pas un nombre."));
+    }
+
+    // 8. A long name or path is echoed cut to 80 characters, « … » in its middle.
+    void echosCourts_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("echo");
+        const QString nom(4 << 20, 'N');
+        QVERIFY(ecrireFichier(d("long.pegs4dat"), " MEDIUM=" + nom.toLatin1() + ",STERNCID=X\n RHO= 1.0E+00,NE= 1\n"));
+        const QString chemin = d(QString(3000, 'c') + "/521icru.pegs4dat");
+        QTest::newRow("nom PEGS4 de 4 Mo") << QStringList{"--pegs", d("long.pegs4dat")} << nom;
+        QTest::newRow("chemin du catalogue") << QStringList{"--pegs", chemin} << chemin;
+        QTest::newRow("valeur de --medium") << QStringList{"--medium", "9=" + nom + ":1"} << "9=" + nom + ":1";
+    }
+    void echosCourts()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, echo);
+        QStringList tout = QStringList{"--xy", d("xy.bmp"), "--counts", "4,3,1"} + arguments;
+        const Resultat r = lancer(tout << "-o" << d("court.egsphant"));
+        const QString coupe = echo.left(39) + "…" + echo.right(40);
+        QVERIFY2(r.erreurs.contains("« " + coupe + " »") || r.erreurs.contains("\"" + coupe + "\""),
+                 qPrintable(r.erreurs.left(500)));
+        for (const QString &ligne : r.erreurs.split('\n'))
+            QVERIFY2(ligne.size() < 400, qPrintable(ligne.left(500)));
     }
 };
 

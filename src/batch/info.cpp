@@ -6,6 +6,7 @@
 #include "batch/lot.h"
 #include "egsphant/bilan.h"
 #include "egsphant/lecture.h"
+#include "model/ligne.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ int executerInfo(const QStringList &arguments, std::ostream &sortie, std::ostrea
     Fantome fantome;
     QString erreur;
     if (!lireEgsphant(chemin, fantome, &erreur)) {
-        ecrire(erreurs, QString("Fichier « %1 » illisible : %2\n").arg(chemin, erreur));
+        ecrire(erreurs, QString("Fichier « %1 » illisible : %2\n").arg(extrait(chemin), erreur));
         return statutLotRefus;
     }
     const std::vector<BilanMilieu> bilan = bilanMilieux(fantome);

@@ -107,7 +107,7 @@ std::optional<Refus> valeurOubliee(const QCommandLineParser &analyseur, const QL
         for (const QString &valeur : analyseur.values(definition.names().first()))
             if (valeur.startsWith("--")) {
                 const qsizetype k = arguments.indexOf(valeur);
-                return usage(QString("Valeur manquante après « %1 »").arg(k > 0 ? arguments[k - 1] : valeur));
+                return usage(QString("Valeur manquante après « %1 »").arg(extrait(k > 0 ? arguments[k - 1] : valeur)));
             }
     return std::nullopt;
 }
@@ -123,13 +123,13 @@ std::optional<Refus> lireOptions(const QStringList &arguments, Options &options)
         return std::nullopt;
     }
     if (!analyseur.unknownOptionNames().isEmpty())
-        return usage(QString("Option inconnue : « %1 »").arg(nomOption(analyseur.unknownOptionNames().first())));
+        return usage(QString("Option inconnue : « %1 »").arg(extrait(nomOption(analyseur.unknownOptionNames().first()))));
     if (!lu) // the only other failure: the last option lacks its value
-        return usage(QString("Valeur manquante après « %1 »").arg(arguments.last()));
+        return usage(QString("Valeur manquante après « %1 »").arg(extrait(arguments.last())));
     if (auto refus = valeurOubliee(analyseur, definitions, arguments))
         return refus;
     if (!analyseur.positionalArguments().isEmpty())
-        return usage(QString("Argument inattendu : « %1 »").arg(analyseur.positionalArguments().first()));
+        return usage(QString("Argument inattendu : « %1 »").arg(extrait(analyseur.positionalArguments().first())));
 
     const auto valeur = [&](const QString &nom) -> std::optional<QString> {
         if (!analyseur.isSet(nom))
@@ -163,10 +163,10 @@ std::optional<Refus> troisValeurs(const QString &option, const QString &texte, T
 {
     const QStringList parties = texte.split(',');
     if (parties.size() != 3)
-        return Refus{QString("%1 attend trois valeurs séparées par des virgules, pas « %2 »").arg(option, texte)};
+        return Refus{QString("%1 attend trois valeurs séparées par des virgules, pas « %2 »").arg(option, extrait(texte))};
     for (int i = 0; i < 3; ++i)
         if (!lire(parties[i], valeurs[i]))
-            return Refus{QString("%1 « %2 » : « %3 » n'est pas %4").arg(option, texte, parties[i], genre)};
+            return Refus{QString("%1 « %2 » : « %3 » n'est pas %4").arg(option, extrait(texte), extrait(parties[i]), genre)};
     return std::nullopt;
 }
 
@@ -181,11 +181,11 @@ std::optional<Refus> lireAffectation(const QString &texte, int &niveau, Affectat
 {
     const qsizetype egal = texte.indexOf('=');
     if (egal < 0)
-        return Refus{QString("--medium attend NIVEAU=NOM[:DENSITE], pas « %1 »").arg(texte)};
+        return Refus{QString("--medium attend NIVEAU=NOM[:DENSITE], pas « %1 »").arg(extrait(texte))};
     bool ok = false;
     niveau = texte.left(egal).toInt(&ok, 10);
     if (!ok || niveau < 0 || niveau > 255)
-        return Refus{QString("--medium « %1 » : le niveau de gris doit être un entier de 0 à 255").arg(texte)};
+        return Refus{QString("--medium « %1 » : le niveau de gris doit être un entier de 0 à 255").arg(extrait(texte))};
     QString nom = texte.mid(egal + 1);
     // The last colon: a density never holds one.
     const qsizetype deuxPoints = nom.lastIndexOf(':');
@@ -194,11 +194,11 @@ std::optional<Refus> lireAffectation(const QString &texte, int &niveau, Affectat
         nom.truncate(deuxPoints);
     }
     if (nom.trimmed().isEmpty())
-        return Refus{QString("--medium « %1 » : nom de milieu vide").arg(texte)};
+        return Refus{QString("--medium « %1 » : nom de milieu vide").arg(extrait(texte))};
     if (affectation.texteDensite) {
         const QString refus = refusChoix(niveau, nom, *affectation.texteDensite, nullptr);
         if (!refus.isEmpty())
-            return Refus{QString("--medium « %1 » : %2").arg(texte, refus)};
+            return Refus{QString("--medium « %1 » : %2").arg(extrait(texte), refus)};
     }
     affectation.texte = texte;
     affectation.nom = nom;
@@ -230,7 +230,7 @@ std::optional<Refus> lireAffectations(const Options &options, std::map<int, Affe
         if (affectations.count(niveau))
             return Refus{QString("Le niveau de gris %1 reçoit deux milieux : « %2 » et « %3 »")
                              .arg(niveau)
-                             .arg(affectations[niveau].texte, texte)};
+                             .arg(extrait(affectations[niveau].texte), extrait(texte))};
         affectations[niveau] = affectation;
     }
     return std::nullopt;
@@ -249,10 +249,10 @@ std::optional<Refus> chercherDansCatalogue(const Options &options, const QList<M
                 trouve = &milieu;
         if (!trouve)
             return Refus{options.pegs ? QString("--medium « %1 » : aucun milieu « %2 » dans « %3 »")
-                                            .arg(affectation.texte, affectation.nom.trimmed(), *options.pegs)
+                                            .arg(extrait(affectation.texte), extrait(affectation.nom.trimmed()), extrait(*options.pegs))
                                       : QString("--medium « %1 » : sans densité, le milieu se cherche dans un "
                                                 "catalogue : donner --pegs FICHIER ou NOM:DENSITE")
-                                            .arg(affectation.texte)};
+                                            .arg(extrait(affectation.texte))};
         // Picking the name in the table brings the name as the catalogue
         // has it and the density as its box shows it.
         affectation.nom = trouve->nom;
@@ -277,7 +277,7 @@ std::optional<Refus> enregistrer(const QVector<int> &niveaux, const std::map<int
     for (const auto &[niveau, affectation] : affectations)
         if (!niveaux.contains(niveau))
             return Refus{QString("--medium « %1 » : le niveau de gris %2 n'apparaît dans aucune image")
-                             .arg(affectation.texte)
+                             .arg(extrait(affectation.texte))
                              .arg(niveau)};
     for (int niveau : niveaux) {
         // What the row's two boxes would hold: the level's --medium, else the first catalogue medium.
@@ -332,7 +332,7 @@ std::optional<Refus> choisirFond(const Options &options, const TableGris &table,
     const int niveau = options.fond->toInt(&ok, 10);
     if (!ok || !niveaux.contains(niveau))
         return Refus{QString("--background « %1 » : le fond doit être un des niveaux de gris des images (%2)")
-                         .arg(*options.fond, listeNiveaux(niveaux))};
+                         .arg(extrait(*options.fond), listeNiveaux(niveaux))};
     placerFond(materiaux, niveau);
     return std::nullopt;
 }

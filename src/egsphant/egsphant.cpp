@@ -408,7 +408,7 @@ QString refusEcriture(const QList<Materiau> &materiaux, const Grille &grille)
         return refus;
     for (const Materiau &m : materiaux)
         if (!std::isfinite(m.densite))
-            return QString("Densité invalide pour le milieu \"%1\" : %2.").arg(surUneLigne(m.nom)).arg(m.densite);
+            return QString("Densité invalide pour le milieu \"%1\" : %2.").arg(extrait(m.nom)).arg(m.densite);
     if (grille.dimX < 0 || grille.dimY < 0 || grille.dimZ < 0
         || qint64(grille.voxels.size()) < grille.nombreVoxels())
         return QString("Grille incomplète : %1 voxels pour %2 × %3 × %4.")
@@ -493,6 +493,6 @@ bool enregistrerEgsphant(const QString &nomFich, const QList<Materiau> &materiau
             raison = "écriture annulée";
     }
     if (!raison.isEmpty() && erreur)
-        *erreur = QString("Fichier \"%1\" non écrit : %2").arg(surUneLigne(nomFich), raison);
+        *erreur = QString("Fichier \"%1\" non écrit : %2").arg(extrait(nomFich), raison);
     return raison.isEmpty();
 }

@@ -58,7 +58,7 @@ bool memesPixels(const QImage &a, const QImage &b)
 
 QImage chargerImage(const QString &chemin, QString *erreur)
 {
-    const QString affiche = surUneLigne(chemin);
+    const QString affiche = extrait(chemin);
     const QFileInfo info(chemin);
     QImage image;
     QString raison;

@@ -27,7 +27,7 @@ QString refusChoix(int niveauGris, const QString &nom, const QString &texteDensi
         return QString("Niveau de gris %1 : %2").arg(niveauGris).arg(refus);
     double valeur = 0.0;
     if (!lireReel(texteDensite, valeur) || !(valeur > 0.0))
-        return QString("Niveau de gris %1 : densité « %2 » invalide").arg(niveauGris).arg(surUneLigne(texteDensite));
+        return QString("Niveau de gris %1 : densité « %2 » invalide").arg(niveauGris).arg(extrait(texteDensite));
     if (densite)
         *densite = valeur;
     return QString();
@@ -65,6 +65,6 @@ QString resumeMateriaux(const QList<Materiau> &materiaux)
 {
     QString resume = "Matiere =" + QString::number(materiaux.size()) + " ";
     for (const Materiau &m : materiaux)
-        resume += surUneLigne(m.nom) + " ";
+        resume += extrait(m.nom) + " ";
     return resume;
 }

@@ -120,7 +120,7 @@ int analysePegs(QByteArrayView contenu, QList<Milieu> &milieux, std::ostream &tr
 
 bool lireFichierPegs(const QString &chemin, QList<Milieu> &milieux, std::ostream &trace, QString *erreur)
 {
-    const QString affiche = surUneLigne(chemin);
+    const QString affiche = extrait(chemin);
     // Asked before opening: a pipe would block the open, a device would never end.
     const QFileInfo info(chemin);
     if (info.exists() && !info.isFile()) {

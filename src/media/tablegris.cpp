@@ -99,12 +99,12 @@ bool lireTableGris(QByteArrayView contenu, const QList<Milieu> &catalogue, Table
         int premier = 0, dernier = 0;
         if (!lireNiveaux(champs[0], premier, dernier))
             return refuser(refusLigne(numero, QString("« %1 » n'est ni un niveau de gris N ni une plage N-M "
-                                                      "(0 ≤ N ≤ M ≤ 255)").arg(surUneLigne(champs[0]))));
+                                                      "(0 ≤ N ≤ M ≤ 255)").arg(extrait(champs[0]))));
         if (champs.size() < 2)
-            return refuser(refusLigne(numero, QString("nom de milieu manquant après « %1 »").arg(surUneLigne(champs[0]))));
+            return refuser(refusLigne(numero, QString("nom de milieu manquant après « %1 »").arg(extrait(champs[0]))));
         if (champs.size() > 3)
             return refuser(refusLigne(numero, QString("trop de champs à partir de « %1 » ; une entrée s'écrit "
-                                                      "NIVEAUX NOM [DENSITE]").arg(surUneLigne(champs[3]))));
+                                                      "NIVEAUX NOM [DENSITE]").arg(extrait(champs[3]))));
         const QString &nom = champs[1];
         if (const QString refus = refusNom(nom); !refus.isEmpty())
             return refuser(refusLigne(numero, refus));
@@ -114,7 +114,7 @@ bool lireTableGris(QByteArrayView contenu, const QList<Milieu> &catalogue, Table
             double densite = 0.0;
             if (!lireReel(champs[2], densite) || !(densite > 0.0))
                 return refuser(refusLigne(numero, QString("densité « %1 » invalide : un nombre supérieur à 0, "
-                                                          "écrit avec un point, est attendu").arg(surUneLigne(champs[2]))));
+                                                          "écrit avec un point, est attendu").arg(extrait(champs[2]))));
             // The catalogue pads its names with blanks; a row reads them back padded.
             choix.nom = nom;
             for (const Milieu &milieu : catalogue)
@@ -128,7 +128,7 @@ bool lireTableGris(QByteArrayView contenu, const QList<Milieu> &catalogue, Table
             if (!milieu)
                 return refuser(refusLigne(numero, QString("aucun milieu « %1 » dans le catalogue : donner sa densité "
                                                           "(NIVEAUX NOM DENSITE), ou le fichier PEGS4 qui le contient")
-                                                      .arg(nom)));
+                                                      .arg(extrait(nom))));
             choix = {milieu->nom, texteDensite(milieu->densite)};
         }
         for (int niveau = premier; niveau <= dernier; ++niveau) {
@@ -161,7 +161,7 @@ bool chargerTableGris(const QString &chemin, const QList<Milieu> &catalogue, Tab
     else if (lireTableGris(contenu, catalogue, table, &raison))
         return true;
     if (erreur)
-        *erreur = QString("Table « %1 » : %2").arg(surUneLigne(chemin), raison);
+        *erreur = QString("Table « %1 » : %2").arg(extrait(chemin), raison);
     return false;
 }
 
@@ -174,10 +174,10 @@ bool texteTableGris(const QList<LigneNiveau> &lignes, int fond, const QList<Mili
         QString raison = refusChoix(ligne.niveau, ligne.choix.nom, ligne.choix.texteDensite, nullptr);
         if (raison.isEmpty() && (nom.contains(' ') || nom.contains('\t')))
             raison = QString("Niveau de gris %1 : le nom « %2 » compte plusieurs mots ; une table n'en garde "
-                             "qu'un").arg(ligne.niveau).arg(nom);
+                             "qu'un").arg(ligne.niveau).arg(extrait(nom));
         if (raison.isEmpty() && nom.contains('#'))
             raison = QString("Niveau de gris %1 : le nom « %2 » contient « # », qui ouvre un commentaire dans "
-                             "une table").arg(ligne.niveau).arg(nom);
+                             "une table").arg(ligne.niveau).arg(extrait(nom));
         if (!raison.isEmpty()) {
             if (erreur)
                 *erreur = raison;
@@ -212,6 +212,6 @@ bool enregistrerTableGris(const QString &chemin, const QList<LigneNiveau> &ligne
                             &raison))
         return true;
     if (erreur)
-        *erreur = QString("Table « %1 » non écrite : %2").arg(surUneLigne(chemin), raison);
+        *erreur = QString("Table « %1 » non écrite : %2").arg(extrait(chemin), raison);
     return false;
 }

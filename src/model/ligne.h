@@ -27,4 +27,28 @@ inline QString surUneLigne(const QString &texte)
     return resultat;
 }
 
+// User text echoed in a message (a name, a path, a line of a file): on one
+// line, and at most longueurExtraitMax characters, its middle replaced by
+// "…" when longer, so that both ends (a path's file name) stay readable and
+// a 4 MB name gives a short line. Only the ends shown are escaped.
+constexpr qsizetype longueurExtraitMax = 80;
+inline QString extrait(const QString &texte)
+{
+    if (texte.size() <= longueurExtraitMax) {
+        const QString entier = surUneLigne(texte);
+        if (entier.size() <= longueurExtraitMax)
+            return entier;
+    }
+    constexpr qsizetype tete = (longueurExtraitMax - 1) / 2;
+    constexpr qsizetype queue = longueurExtraitMax - 1 - tete;
+    QString debut = surUneLigne(texte.left(tete)).left(tete);
+    QString fin = surUneLigne(texte.right(queue)).right(queue);
+    // Never half of a surrogate pair.
+    if (!debut.isEmpty() && debut.back().isHighSurrogate())
+        debut.chop(1);
+    if (!fin.isEmpty() && fin.front().isLowSurrogate())
+        fin.remove(0, 1);
+    return debut + QChar(0x2026) + fin;
+}
+
 #endif

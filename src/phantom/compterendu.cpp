@@ -30,14 +30,14 @@ QStringList notesNom(const QString &nom)
     const QString utile = droite(nom);
     if (!utile.isEmpty() && utile[0].isSpace())
         notes << QString("Attention : le milieu « %1 » commence par un blanc ; egs++ et egs_brachy lisent les "
-                         "noms comme des mots et le perdent (ôter le blanc, ici et dans le fichier PEGS4)").arg(utile);
+                         "noms comme des mots et le perdent (ôter le blanc, ici et dans le fichier PEGS4)").arg(extrait(utile));
     else if (utile.contains(' ') || utile.contains('\t'))
         notes << QString("Attention : le milieu « %1 » contient un blanc ; egs++ et egs_brachy lisent les noms "
-                         "comme des mots (renommer le milieu sans blanc, ici et dans le fichier PEGS4)").arg(utile);
+                         "comme des mots (renommer le milieu sans blanc, ici et dans le fichier PEGS4)").arg(extrait(utile));
     if (utile.size() > longueurNomDosxyz)
         notes << QString("Attention : le milieu « %1 » compte %2 caractères ; DOSXYZnrc n'en lit que %3 "
                          "(choisir un nom plus court, ici et dans le fichier PEGS4)")
-                     .arg(utile)
+                     .arg(extrait(utile))
                      .arg(utile.size())
                      .arg(longueurNomDosxyz);
     return notes;
@@ -49,7 +49,7 @@ QString resumeEcriture(const QString &nomFich, const QList<Materiau> &materiaux,
 {
     const int n = nombreMilieux(materiaux);
     return QString("Fantôme écrit dans « %1 » : %2 %3, %4 × %5 × %6 voxels")
-        .arg(surUneLigne(QFileInfo(nomFich).absoluteFilePath()))
+        .arg(extrait(QFileInfo(nomFich).absoluteFilePath()))
         .arg(n)
         .arg(n == 1 ? "milieu" : "milieux")
         .arg(dimX)

@@ -68,5 +68,5 @@ QString refusAvantGrille(const QString &nomFich, const QList<Materiau> &materiau
         raison = refusPlace(cible, nomCompresse(nomFich) ? texte / 1032 : texte);
     }
     return raison.isEmpty() ? QString()
-                            : QString("Fichier \"%1\" non écrit : %2").arg(surUneLigne(nomFich), raison);
+                            : QString("Fichier \"%1\" non écrit : %2").arg(extrait(nomFich), raison);
 }

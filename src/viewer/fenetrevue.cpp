@@ -159,7 +159,7 @@ bool FenetreVue::ouvrir(const QString &nom)
     {
         CurseurOccupe curseur;
         if (!lireEgsphant(nom, *lu, &erreur)) {
-            etat->setText(QString("Fichier « %1 » illisible : %2").arg(surUneLigne(nom), surUneLigne(erreur)));
+            etat->setText(QString("Fichier « %1 » illisible : %2").arg(extrait(nom), extrait(erreur)));
             return false;
         }
     }
@@ -200,7 +200,7 @@ void FenetreVue::afficher()
     remplirLegende();
     setWindowTitle(QFileInfo(chemin).fileName() + " — Quarvel View");
     etat->setText(QString("« %1 » : %2 × %3 × %4 voxels, %5 milieux")
-                      .arg(chemin)
+                      .arg(extrait(chemin))
                       .arg(f.dim[0])
                       .arg(f.dim[1])
                       .arg(f.dim[2])
@@ -279,7 +279,7 @@ void FenetreVue::decrireVoxel(const std::array<int, 3> &voxel)
                          .arg(voxel[2] + 1)
                          .arg(nombre(centre[0]), nombre(centre[1]), nombre(centre[2]))
                          .arg(m + 1)
-                         .arg(f.noms[m].trimmed())
+                         .arg(extrait(f.noms[m].trimmed()))
                          .arg(nombre(f.densite(v))));
 }
 
@@ -309,8 +309,8 @@ void FenetreVue::exporterImage()
     else
         ecrireFichierEntier(nom, [&](QIODevice &fichier) { return image.save(&fichier, "PNG"); }, &raison);
     etat->setText(raison.isEmpty() ? QString("Coupe %1 enregistrée dans « %2 » (%3 × %4 pixels)")
-                                         .arg(nomsPlans[vueActive], nom)
+                                         .arg(nomsPlans[vueActive], extrait(nom))
                                          .arg(image.width())
                                          .arg(image.height())
-                                   : QString("Image « %1 » non enregistrée : %2").arg(nom, raison));
+                                   : QString("Image « %1 » non enregistrée : %2").arg(extrait(nom), raison));
 }

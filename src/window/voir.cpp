@@ -5,6 +5,7 @@
 
 #include "viewer/fenetrevue.h"
 #include "window/interface.h"
+#include "model/ligne.h"
 
 void Interface::voirFantome()
 {
@@ -18,7 +19,7 @@ void Interface::voirFantome()
         etat->setText(champ.isEmpty()
                           ? QString("Aucun fantôme à voir : le nom du fichier de sortie est vide.")
                           : QString("Aucun fantôme à voir : « %1 » n'existe pas ; le bouton « Egsphant » l'écrit.")
-                                .arg(champ));
+                                .arg(extrait(champ)));
         return;
     }
     auto *vue = qobject_cast<FenetreVue *>(fenetreVue.data());

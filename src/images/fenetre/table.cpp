@@ -17,6 +17,7 @@
 #include "images/apercu.h"
 #include "model/densite.h"
 #include "window/interface.h"
+#include "model/ligne.h"
 
 namespace {
 
@@ -196,7 +197,7 @@ void Interface::chargementTableGris()
         if (ligne.niveauGris == table.fond)
             ligne.choixFond->setChecked(true);
     }
-    QString message = QString("Table « %1 » chargée").arg(QFileInfo(chemin).absoluteFilePath());
+    QString message = QString("Table « %1 » chargée").arg(extrait(QFileInfo(chemin).absoluteFilePath()));
     if (lignesTable->isEmpty())
         message += " ; aucune image choisie : elle réglera les niveaux des images à venir";
     else
@@ -234,7 +235,7 @@ void Interface::enregistrementTableGris()
         return;
     }
     etat->setText(QString("Table enregistrée dans « %1 » : %2 niveau%3")
-                      .arg(QFileInfo(chemin).absoluteFilePath())
+                      .arg(extrait(QFileInfo(chemin).absoluteFilePath()))
                       .arg(lignes.size())
                       .arg(lignes.size() > 1 ? "x" : ""));
 }

@@ -174,7 +174,7 @@ bool Interface::lectureGeometrie(Geometrie &geometrie)
             const QString texte = champs[i]->text();
             etat->setText(texte.trimmed().isEmpty()
                               ? QString("%1 : champ vide, un nombre est attendu.").arg(noms[i])
-                              : QString("%1 : « %2 » n'est pas un nombre.").arg(noms[i], surUneLigne(texte)));
+                              : QString("%1 : « %2 » n'est pas un nombre.").arg(noms[i], extrait(texte)));
             return false;
         }
     }
@@ -197,7 +197,7 @@ bool Interface::ecritureEgsphant(const Grille &grille, QString nomFich)
     bool ecrit = false, annulee = false;
     if (taille > texteSuivi) {
         etat->setText(QString("Écriture de « %1 » (%2)…")
-                          .arg(QFileInfo(nomFich).absoluteFilePath(),
+                          .arg(extrait(QFileInfo(nomFich).absoluteFilePath()),
                                QLocale(QLocale::French).formattedDataSize(taille, 1, QLocale::DataSizeSIFormat)));
         ecrit = ecrireEnSuivant(this, suiviEcriture, barreEcriture, boutonAnnuler, taille, ecrire, &annulee);
     } else {
