@@ -311,7 +311,9 @@ private slots:
                                         "--table", d("commune.txt"), "--medium", "255=H2O521ICRU",
                                         "-o", d("lot.egsphant")},
                                        sortie, erreurs);
-        QCOMPARE(QString::fromStdString(erreurs.str()), QString());
+        // The table's name the catalogue lacks: the same note as the window's.
+        QVERIFY(QString::fromStdString(erreurs.str()).startsWith("Attention : le milieu « Gel » n'est pas dans"));
+        QCOMPARE(QString::fromStdString(erreurs.str()), w.f.etat->text().section('\n', 1) + '\n');
         QCOMPARE(statut, 0);
         QCOMPARE(lire(d("lot.egsphant")), lire(d("fenetre.egsphant")));
     }

@@ -445,8 +445,9 @@ std::optional<Refus> verifierComptes(const qint64 comptes[3])
 
 // Writes the grid, then the summary on sortie and the readers' notes on erreurs.
 std::optional<Refus> ecrire(const QString &fichier, const QList<Materiau> &materiaux, const Grille &grille,
-                            const Geometrie &geometrie, std::ostream &sortie, std::ostream &erreurs, bool avancement)
+                            const Entrees &entrees, std::ostream &sortie, std::ostream &erreurs, bool avancement)
 {
+    const Geometrie &geometrie = entrees.geometrie;
     Progression progression;
     if (avancement)
         progression = avancementTerminal(erreurs, [&] { return tailleTexteEgsphant(materiaux, grille, geometrie); });
@@ -458,7 +459,7 @@ std::optional<Refus> ecrire(const QString &fichier, const QList<Materiau> &mater
     if (!ecrit)
         return Refus{erreur};
     ecrireLigne(sortie, resumeEcriture(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ));
-    for (const QString &note : notesLecteurs(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ))
+    for (const QString &note : notesLecteurs(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ, entrees.catalogue))
         ecrireLigne(erreurs, note);
     return std::nullopt;
 }
@@ -510,7 +511,7 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
     Grille grille;
     if (auto refus = remplir(grille, comptes, donnes, images, materiaux))
         return refus;
-    return ecrire(fichier, materiaux, grille, entrees.geometrie, sortie, erreurs, avancement);
+    return ecrire(fichier, materiaux, grille, entrees, sortie, erreurs, avancement);
 }
 
 } // namespace

@@ -43,6 +43,14 @@ QStringList notesNom(const QString &nom)
     return notes;
 }
 
+bool dansCatalogue(const QString &nom, const QList<Milieu> &catalogue)
+{
+    for (const Milieu &milieu : catalogue)
+        if (milieu.nom.trimmed() == nom.trimmed())
+            return true;
+    return false;
+}
+
 } // namespace
 
 QString resumeEcriture(const QString &nomFich, const QList<Materiau> &materiaux, int dimX, int dimY, int dimZ)
@@ -63,12 +71,14 @@ QString resumeEcritureTaille(const QString &nomFich, const QList<Materiau> &mate
            + QLocale(QLocale::French).formattedDataSize(QFileInfo(nomFich).size(), 1, QLocale::DataSizeSIFormat);
 }
 
-QStringList notesLecteurs(const QString &nomFich, const QList<Materiau> &materiaux, int dimX, int dimY, int dimZ)
+QStringList notesLecteurs(const QString &nomFich, const QList<Materiau> &materiaux, int dimX, int dimY, int dimZ,
+                          const QList<Milieu> &catalogue)
 {
     QStringList notes;
     if (nomCompresse(nomFich))
-        notes << "Attention : fichier compressé ; DOSXYZnrc ne lit que les fichiers non compressés "
-                 "(le décompresser avec gunzip pour DOSXYZnrc ; egs++ et egs_brachy le lisent tel quel)";
+        notes << "Attention : fichier compressé ; DOSXYZnrc ne lit que les fichiers non compressés, et egs++ "
+                 "ne lit un .gz que s'il a été compilé avec gzip, ce qu'une installation standard n'a pas "
+                 "(le décompresser avec gunzip)";
     if (const int n = nombreMilieux(materiaux); n > milieuxDosxyz)
         notes << QString("Attention : %1 milieux ; DOSXYZnrc n'en accepte que %2 sans recompilation ($MXMED)")
                      .arg(n)
@@ -94,6 +104,11 @@ QStringList notesLecteurs(const QString &nomFich, const QList<Materiau> &materia
         if (numeros[k] > vus) {
             ++vus;
             notes << notesNom(materiaux[qsizetype(k)].nom);
+            if (!catalogue.isEmpty() && !dansCatalogue(materiaux[qsizetype(k)].nom, catalogue))
+                notes << QString("Attention : le milieu « %1 » n'est pas dans le fichier PEGS4 chargé ; DOSXYZnrc "
+                                 "s'arrêtera sur ce nom sans calculer de dose (HATCH : NAMES WERE NOT RECOGNIZED) "
+                                 "(choisir un milieu du fichier, ou l'y ajouter)")
+                             .arg(surUneLigne(materiaux[qsizetype(k)].nom.trimmed()));
         }
     return notes;
 }

@@ -15,8 +15,11 @@ QString resumeEcriture(const QString &nomFich, const QList<Materiau> &materiaux,
 QString resumeEcritureTaille(const QString &nomFich, const QList<Materiau> &materiaux, int dimX, int dimY, int dimZ);
 
 // Every limit of the dose codes' readers that this phantom exceeds, one note
-// each, saying how to lift it. The file is written all the same: a user with
-// a recompiled DOSXYZnrc or a recent egs++ has no such limits.
-QStringList notesLecteurs(const QString &nomFich, const QList<Materiau> &materiaux, int dimX, int dimY, int dimZ);
+// each, saying how to lift it, and, when a catalogue is loaded (not empty),
+// every medium name it lacks. The file is written all the same: a user with
+// a recompiled DOSXYZnrc, a recent egs++ or another PEGS4 file has no such
+// limits.
+QStringList notesLecteurs(const QString &nomFich, const QList<Materiau> &materiaux, int dimX, int dimY, int dimZ,
+                          const QList<Milieu> &catalogue);
 
 #endif
