@@ -4,6 +4,7 @@
 #include "batch/info.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QImage>
 #include <QSize>
 
@@ -15,6 +16,8 @@
 #include <ostream>
 
 #include "batch/avancement.h"
+#include "companions/dosxyz.h"
+#include "companions/egspp.h"
 #include "images/chargement.h"
 #include "images/compatibilite.h"
 #include "images/inventaire.h"
@@ -43,6 +46,10 @@ struct Options
     std::optional<QString> images[nombrePlans];
     QStringList milieux;
     std::optional<QString> taille, origine, comptes, sortie, fond, table;
+    // The files written beside the phantom, and the run the DOSXYZnrc input sets.
+    std::optional<QString> egsinp, egspp;
+    ChoixDosxyz dosxyz;
+    QStringList optionsDosxyz; // those of the run given, which need --egsinp
 };
 
 // A grey level's medium from --medium; no density means the catalogue's.
@@ -89,7 +96,14 @@ QList<QCommandLineOption> definitionsOptions()
             {"size", "", "SX,SY,SZ"},
             {"origin", "", "OX,OY,OZ"},
             {"counts", "", "NX,NY,NZ"},
-            {{"o", "output"}, "", "FICHIER"}};
+            {{"o", "output"}, "", "FICHIER"},
+            {"egsinp", "", "FICHIER"},
+            {"title", "", "TEXTE"},
+            {"particle", "", "PARTICULE"},
+            {"energy", "", "MEV"},
+            {"histories", "", "N"},
+            {"seeds", "", "N1,N2"},
+            {"egspp", "", "FICHIER"}};
 }
 
 QString nomOption(const QString &nom)
@@ -152,6 +166,18 @@ std::optional<Refus> lireOptions(const QStringList &arguments, Options &options)
     options.origine = valeur("origin");
     options.comptes = valeur("counts");
     options.sortie = valeur("output");
+    options.egsinp = valeur("egsinp");
+    options.egspp = valeur("egspp");
+    const std::pair<const char *, QString *> dosxyz[] = {{"title", &options.dosxyz.titre},
+                                                         {"particle", &options.dosxyz.particule},
+                                                         {"energy", &options.dosxyz.energie},
+                                                         {"histories", &options.dosxyz.histoires},
+                                                         {"seeds", &options.dosxyz.graines}};
+    for (const auto &[nom, champ] : dosxyz)
+        if (analyseur.isSet(nom)) {
+            *champ = analyseur.value(nom);
+            options.optionsDosxyz << nomOption(nom);
+        }
     return std::nullopt;
 }
 
@@ -464,6 +490,55 @@ std::optional<Refus> ecrire(const QString &fichier, const QList<Materiau> &mater
     return std::nullopt;
 }
 
+// The DOSXYZnrc input's choices and its phantom, checked before the build
+// so that a refusal leaves nothing written.
+std::optional<Refus> lireDosxyz(const Options &options, ParametresDosxyz &parametres)
+{
+    if (!options.egsinp) {
+        if (!options.optionsDosxyz.isEmpty())
+            return usage(QString("%1 ne s'emploie qu'avec --egsinp FICHIER").arg(options.optionsDosxyz.first()));
+        return std::nullopt;
+    }
+    QString refus = lireChoixDosxyz(options.dosxyz, parametres);
+    if (refus.isEmpty())
+        refus = refusFantomeDosxyz(options.sortie.value_or(fichierParDefaut));
+    if (!refus.isEmpty())
+        return Refus{"Entrée DOSXYZnrc : " + refus};
+    return std::nullopt;
+}
+
+// The files asked beside the phantom, once it is written. Each is tried; a
+// failure says that the phantom stays written.
+std::optional<Refus> ecrireCompagnons(const Options &options, const ParametresDosxyz &parametres,
+                                      const FantomeEcrit &fantome, std::ostream &sortie, std::ostream &erreurs)
+{
+    std::optional<Refus> refus;
+    const auto echec = [&](const QString &erreur) {
+        if (refus)
+            ecrireLigne(erreurs, refus->message);
+        refus = Refus{QString("%1 ; le fantôme « %2 » reste écrit").arg(erreur, extrait(fantome.chemin))};
+    };
+    QString erreur;
+    int lignes = 0;
+    if (options.egsinp) {
+        if (ecrireEntreeDosxyz(*options.egsinp, fantome, parametres, &erreur))
+            ecrireLigne(sortie, QString("Entrée DOSXYZnrc écrite dans « %1 »")
+                                    .arg(extrait(QFileInfo(nomEntreeDosxyz(*options.egsinp)).absoluteFilePath())));
+        else
+            echec(erreur);
+    }
+    if (options.egspp) {
+        if (ecrireGeometrieEgspp(*options.egspp, fantome, &erreur, &lignes))
+            ecrireLigne(sortie, QString("Géométrie egs++ écrite dans « %1 », sa rampe dans « %2 » (%3)")
+                                    .arg(extrait(QFileInfo(nomGeometrieEgspp(*options.egspp)).absoluteFilePath()),
+                                         extrait(QFileInfo(nomRampeEgspp(*options.egspp)).absoluteFilePath()))
+                                    .arg(lignes == 1 ? QString("1 ligne") : QString("%1 lignes").arg(lignes)));
+        else
+            echec(erreur);
+    }
+    return refus;
+}
+
 // The command once its options are read; refusals come before any grid is
 // allocated or any file is opened.
 std::optional<Refus> construire(const Options &options, std::ostream &sortie, std::ostream &erreurs,
@@ -481,6 +556,9 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
         return usage("--counts ne s'emploie qu'avec un seul plan : avec plusieurs, les comptes viennent des images");
 
     Entrees entrees;
+    ParametresDosxyz dosxyz;
+    if (auto refus = lireDosxyz(options, dosxyz))
+        return refus;
     if (auto refus = lireEntrees(options, entrees))
         return refus;
     if (nombreDonnes > 1 && !donnes[XY])
@@ -505,13 +583,20 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
     numeroterMateriaux(materiaux);
     if (const QString refus = refusMateriaux(materiaux); !refus.isEmpty())
         return Refus{refus};
+    if (options.egspp)
+        if (const QString refus = refusCatalogueEgspp(milieuxRampe(materiaux, entrees.catalogue), !entrees.catalogue.isEmpty());
+            !refus.isEmpty())
+            return Refus{"Géométrie egs++ : " + refus};
     const QString fichier = options.sortie.value_or(fichierParDefaut);
     if (const QString refus = refusAvantGrille(fichier, materiaux, entrees.geometrie, comptes); !refus.isEmpty())
         return Refus{refus};
     Grille grille;
     if (auto refus = remplir(grille, comptes, donnes, images, materiaux))
         return refus;
-    return ecrire(fichier, materiaux, grille, entrees, sortie, erreurs, avancement);
+    if (auto refus = ecrire(fichier, materiaux, grille, entrees, sortie, erreurs, avancement))
+        return refus;
+    return ecrireCompagnons(options, dosxyz, decrireFantome(fichier, materiaux, grille, entrees.geometrie, entrees.catalogue),
+                            sortie, erreurs);
 }
 
 } // namespace
@@ -560,7 +645,28 @@ QString aideLot()
         "                      d'échec, un fichier existant reste tel quel. Un lien est suivi jusqu'au\n"
         "                      fichier qu'il désigne ; un dossier, un périphérique, un tube ou un\n"
         "                      fichier protégé en écriture est refusé. Un nom en .gz donne le\n"
-        "                      fichier compressé (gzip), que lisent egs++ et egs_brachy.\n"
+        "                      fichier compressé (gzip), que DOSXYZnrc ne lit pas, ni egs++ sans\n"
+        "                      la prise en charge de gzip (absente d'une installation standard).\n"
+        "  --egsinp FICHIER    écrit aussi, après le fantôme, l'entrée DOSXYZnrc (FICHIER.egsinp si\n"
+        "                      le nom n'a pas ce suffixe) : le fantôme nommé depuis le dossier de\n"
+        "                      l'entrée, ECUT 0.7 et PCUT 0.01 MeV, un faisceau parallèle selon +z\n"
+        "                      couvrant le fantôme en X et Y, puis les paramètres de transport. Elle\n"
+        "                      se lance telle quelle : dosxyznrc -i NOM -p PEGS4. Refusé pour un\n"
+        "                      fantôme .gz (DOSXYZnrc ne lit que le texte non compressé).\n"
+        "  --title TEXTE       titre de l'entrée, 80 octets au plus (défaut : le nom du fantôme,\n"
+        "                      la particule et l'énergie).\n"
+        "  --particle NOM      photon, electron ou positron (défaut : photon).\n"
+        "  --energy MEV        énergie cinétique des particules en MeV (défaut : 1.25).\n"
+        "  --histories N       nombre d'histoires, de 1 à 2147483647 (défaut : 1000000).\n"
+        "  --seeds N1,N2       graines du générateur, de 1 à 31328 et de 1 à 30081 (défaut : 33,97).\n"
+        "                      Ces cinq options demandent --egsinp.\n"
+        "  --egspp FICHIER     écrit aussi, après le fantôme, la géométrie egs++ FICHIER.geom (suffixe\n"
+        "                      ajouté s'il manque) et sa rampe FICHIER.ramp : un EGS_XYZGeometry\n"
+        "                      « fantome » qui lit le fantôme, et la rampe (ct ramp) qui redonne à\n"
+        "                      chaque voxel le milieu et la densité du fantôme. Demande --pegs : la\n"
+        "                      densité de référence de chaque milieu est celle du fichier PEGS4.\n"
+        "                      Refusé quand deux milieux ont la même densité : aucune rampe ne les\n"
+        "                      sépare (décaler l'un d'eux de 0.001 g/cm3).\n"
         "  --info FICHIER      seule : lit un fantôme (.egsphant ou .egsphant.gz) et affiche, pour\n"
         "                      chaque milieu, une ligne « milieu, nom, voxels, volume_cm3, masse_g »\n"
         "                      séparée par des tabulations.\n"
@@ -571,14 +677,18 @@ QString aideLot()
         "sortie d'erreur une ligne « Attention : » par limite des lecteurs dépassée) ;\n"
         "1 choix refusé, fichier illisible ou écriture impossible ; 2 ligne de commande erronée\n"
         "(option inconnue ou donnée deux fois, valeur manquante, aucun plan, --counts avec\n"
-        "plusieurs plans). En cas d'échec, un message sur la sortie d'erreur et aucun fichier écrit.\n"
+        "plusieurs plans). En cas d'échec, un message sur la sortie d'erreur et aucun fichier écrit ;\n"
+        "seul l'échec d'un fichier de --egsinp ou --egspp, écrits après lui, laisse le fantôme écrit\n"
+        "(statut 1). Chaque fichier écrit est annoncé d'une ligne sur la sortie standard.\n"
         "Sur un terminal, l'avancement de l'écriture s'affiche sur la sortie d'erreur.\n"
         "\n"
         "Exemples :\n"
         "  quarvel-phantom --pegs 521icru.pegs4dat --xy coupe.bmp --counts 64,64,30 \\\n"
         "      --medium 255=H2O521ICRU --medium 0=AIR521ICRU:0.0012 --size 0.5,0.5,0.2 -o tete.egsphant\n"
         "  quarvel-phantom --pegs 521icru.pegs4dat --xy xy.bmp --yz yz.bmp --xz xz.bmp \\\n"
-        "      --medium 128=ICRPBONE521ICRU --origin 0,0,0\n");
+        "      --medium 128=ICRPBONE521ICRU --origin 0,0,0\n"
+        "  quarvel-phantom --pegs 521icru.pegs4dat --xy coupe.bmp --counts 64,64,30 -o tete.egsphant \\\n"
+        "      --egsinp tete.egsinp --particle electron --energy 6 --egspp tete.geom\n");
 }
 
 int executerLot(const QStringList &arguments, std::ostream &sortie, std::ostream &erreurs, bool avancement)

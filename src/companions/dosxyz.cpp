@@ -79,11 +79,11 @@ QString lireGraines(const QString &texte, int graines[2])
         bool ok = false;
         graines[i] = parties[i].trimmed().toInt(&ok, 10);
         if (!ok || graines[i] < 1 || graines[i] > grainesMax[i])
-            return QString("graine « %1 » : un entier de 1 à %2 est attendu").arg(surUneLigne(parties[i])).arg(grainesMax[i]);
+            return QString("graine « %1 » : un entier de 1 à %2 est attendu").arg(extrait(parties[i])).arg(grainesMax[i]);
     }
     return parties.size() == 2 ? QString()
                                : QString("graines « %1 » : deux entiers séparés par une virgule sont attendus")
-                                     .arg(surUneLigne(texte));
+                                     .arg(extrait(texte));
 }
 
 QString refusTitre(const QString &titre)
@@ -122,14 +122,14 @@ QString lireChoixDosxyz(const ChoixDosxyz &choix, ParametresDosxyz &parametres)
         if (choix.particule.trimmed() == p.nom)
             particule = &p;
     if (!particule)
-        return QString("particule « %1 » : photon, electron ou positron est attendu").arg(surUneLigne(choix.particule));
+        return QString("particule « %1 » : photon, electron ou positron est attendu").arg(extrait(choix.particule));
     parametres.iqin = particule->iqin;
     if (!lireReelVirgule(choix.energie, parametres.energie) || parametres.energie <= 0)
-        return QString("énergie « %1 » : un nombre de MeV supérieur à 0 est attendu").arg(surUneLigne(choix.energie));
+        return QString("énergie « %1 » : un nombre de MeV supérieur à 0 est attendu").arg(extrait(choix.energie));
     bool ok = false;
     parametres.histoires = choix.histoires.trimmed().toLongLong(&ok, 10);
     if (!ok || parametres.histoires < 1 || parametres.histoires > INT_MAX)
-        return QString("histoires « %1 » : un entier de 1 à %2 est attendu").arg(surUneLigne(choix.histoires)).arg(INT_MAX);
+        return QString("histoires « %1 » : un entier de 1 à %2 est attendu").arg(extrait(choix.histoires)).arg(INT_MAX);
     return lireGraines(choix.graines, parametres.graines);
 }
 
@@ -139,7 +139,7 @@ QString refusFantomeDosxyz(const QString &cheminFantome)
         return QString();
     return QString("le fantôme « %1 » est compressé : DOSXYZnrc ne lit que le texte non compressé (écrire le "
                    "fantôme sans .gz, ou le décompresser avec gunzip)")
-        .arg(surUneLigne(QFileInfo(cheminFantome).fileName()));
+        .arg(extrait(QFileInfo(cheminFantome).fileName()));
 }
 
 QString nomEntreeDosxyz(const QString &chemin)
@@ -167,6 +167,8 @@ bool ecrireEntreeDosxyz(const QString &cheminEntree, const FantomeEcrit &fantome
 {
     const QString nom = nomEntreeDosxyz(cheminEntree);
     QString raison = refusFantomeDosxyz(fantome.chemin);
+    if (raison.isEmpty() && QFileInfo(nom).absoluteFilePath() == fantome.chemin)
+        raison = "ce serait écrire sur le fantôme";
     const QString nomFantome = QDir(QFileInfo(nom).absolutePath()).relativeFilePath(fantome.chemin);
     if (raison.isEmpty() && surUneLigne(nomFantome) != nomFantome)
         raison = "le nom du fantôme tient sur plusieurs lignes : DOSXYZnrc le lit sur une seule";
@@ -177,6 +179,6 @@ bool ecrireEntreeDosxyz(const QString &cheminEntree, const FantomeEcrit &fantome
             raison = "erreur d'écriture";
     }
     if (!raison.isEmpty())
-        *erreur = QString("Entrée DOSXYZnrc « %1 » non écrite : %2").arg(surUneLigne(nom), raison);
+        *erreur = QString("Entrée DOSXYZnrc « %1 » non écrite : %2").arg(extrait(nom), raison);
     return raison.isEmpty();
 }

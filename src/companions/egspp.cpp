@@ -21,7 +21,7 @@ QString refusChemin(const QString &chemin)
     if (surUneLigne(chemin) != chemin || chemin.contains('#'))
         return QString("le chemin « %1 » contient un saut de ligne ou un « # », qu'egs++ ne lit pas dans un nom "
                        "de fichier")
-            .arg(surUneLigne(chemin));
+            .arg(extrait(chemin));
     return QString();
 }
 
@@ -65,6 +65,9 @@ bool ecrireGeometrieEgspp(const QString &cheminGeometrie, const FantomeEcrit &fa
     for (const QString &chemin : {fantome.chemin, QFileInfo(rampe).absoluteFilePath()})
         if (raison.isEmpty())
             raison = refusChemin(chemin);
+    for (const QString &chemin : {geometrie, rampe})
+        if (raison.isEmpty() && QFileInfo(chemin).absoluteFilePath() == fantome.chemin)
+            raison = "ce serait écrire sur le fantôme";
     QByteArray texte;
     if (raison.isEmpty())
         texteRampe(fantome.milieux, fantome.densites, texte, &raison);
@@ -79,6 +82,6 @@ bool ecrireGeometrieEgspp(const QString &cheminGeometrie, const FantomeEcrit &fa
     }
     if (raison.isEmpty())
         return true;
-    *erreur = QString("Géométrie egs++ « %1 » non écrite : %2").arg(surUneLigne(echec), raison);
+    *erreur = QString("Géométrie egs++ « %1 » non écrite : %2").arg(extrait(echec), raison);
     return false;
 }

@@ -65,7 +65,7 @@ void trier(std::vector<DensiteMilieu> &densites)
 
 QString nomMilieu(const QList<MilieuRampe> &milieux, int milieu)
 {
-    return surUneLigne(milieux[milieu].nom.trimmed());
+    return extrait(milieux[milieu].nom.trimmed());
 }
 
 bool plages(const QList<MilieuRampe> &milieux, const std::vector<DensiteMilieu> &densites,
@@ -100,11 +100,11 @@ QString refusMilieuxRampe(const QList<MilieuRampe> &milieux)
         const QString nom = milieu.nom.trimmed();
         if (nom.contains(' ') || nom.contains('\t'))
             return QString("le milieu « %1 » contient un blanc : egs++ lit les noms de la rampe comme des mots")
-                .arg(surUneLigne(nom));
+                .arg(extrait(nom));
         if (!milieu.densitePegs)
             return QString("le milieu « %1 » n'est pas dans le fichier PEGS4 chargé : la rampe d'egs++ demande "
                            "sa densité PEGS4 (rho_default)")
-                .arg(surUneLigne(nom));
+                .arg(extrait(nom));
     }
     return QString();
 }

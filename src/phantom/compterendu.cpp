@@ -108,7 +108,7 @@ QStringList notesLecteurs(const QString &nomFich, const QList<Materiau> &materia
                 notes << QString("Attention : le milieu « %1 » n'est pas dans le fichier PEGS4 chargé ; DOSXYZnrc "
                                  "s'arrêtera sur ce nom sans calculer de dose (HATCH : NAMES WERE NOT RECOGNIZED) "
                                  "(choisir un milieu du fichier, ou l'y ajouter)")
-                             .arg(surUneLigne(materiaux[qsizetype(k)].nom.trimmed()));
+                             .arg(extrait(materiaux[qsizetype(k)].nom.trimmed()));
         }
     return notes;
 }
