@@ -1,0 +1,366 @@
+// The files written beside a phantom: the DOSXYZnrc input against EGSnrc's
+// own example, the egs++ ramp applied as egs++ applies it, the notes.
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <random>
+
+#include "companions/rampe.h"
+#include "outils.h"
+
+namespace {
+
+const QString exemple = QUARVEL_SHARED_DATA "/../examples/dosxyznrc-ct-phantom.egsinp";
+
+// A medium of a test phantom: its density there and in the PEGS4 file.
+struct Milieu_
+{
+    QString nom;
+    double densite;
+    double densitePegs;
+};
+
+// One line of a ramp as egs++ reads it: words, the numbers as doubles.
+struct LigneRampe
+{
+    QString milieu;
+    double min, max, defaut;
+};
+
+QList<LigneRampe> lireRampe(const QByteArray &texte)
+{
+    QList<LigneRampe> lignes;
+    for (const QByteArray &ligne : texte.split('\n')) {
+        const QList<QByteArray> mots = ligne.simplified().split(' ');
+        if (mots.size() == 4)
+            lignes << LigneRampe{mots[0], mots[1].toDouble(), mots[2].toDouble(), mots[3].toDouble()};
+    }
+    return lignes;
+}
+
+// The medium egs++ gives a voxel of this density: the first line whose [min, max) holds it.
+QString milieuDe(const QList<LigneRampe> &rampe, float densite)
+{
+    for (const LigneRampe &ligne : rampe)
+        if (ligne.min <= double(densite) && double(densite) < ligne.max)
+            return ligne.milieu;
+    return "AUCUN";
+}
+
+float flottant(const QByteArray &mot)
+{
+    float f = NAN;
+    std::from_chars(mot.constData(), mot.constData() + mot.size(), f);
+    return f;
+}
+
+// Every voxel of an egsphant text (names without blanks, fewer than ten
+// media): its medium's name from the map and its density as a float.
+QList<QPair<QString, float>> voxels(const QByteArray &fantome)
+{
+    const QList<QByteArray> mots = fantome.simplified().split(' ');
+    qsizetype k = 0;
+    const int n = mots[k++].toInt();
+    const QList<QByteArray> noms = mots.mid(k, n);
+    k += 2 * n;
+    const int dim[3] = {mots[k].toInt(), mots[k + 1].toInt(), mots[k + 2].toInt()};
+    k += 3 + dim[0] + dim[1] + dim[2] + 3;
+    const qsizetype rangees = qsizetype(dim[1]) * dim[2];
+    QList<QPair<QString, float>> resultat;
+    for (qsizetype r = 0; r < rangees; ++r)
+        for (int x = 0; x < dim[0]; ++x)
+            resultat << qMakePair(QString(noms[mots[k + r][x] - '1']), flottant(mots[k + rangees + r * dim[0] + x]));
+    return resultat;
+}
+
+QByteArray pegs(const QList<Milieu_> &milieux)
+{
+    QByteArray texte;
+    for (const Milieu_ &m : milieux)
+        texte += " MEDIUM=" + m.nom.toLatin1() + "   ,STERNCID=X\n COMP,RHO= " + QByteArray::number(m.densitePegs, 'E', 8)
+                 + ",NE= 2\n";
+    return texte;
+}
+
+} // namespace
+
+class TestCompagnons : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dossier;
+    QString d(const QString &nom) const { return dossier.filePath(nom); }
+
+    // A phantom of one voxel row per medium, through quarvel-phantom with
+    // --pegs and these arguments; its level k has the medium k.
+    Resultat fantome(const QString &nom, const QList<Milieu_> &milieux, const QStringList &arguments)
+    {
+        QImage im(int(milieux.size()), 1, QImage::Format_RGB32);
+        QStringList args = {"--pegs", d(nom + ".pegs4dat"), "--xy", d(nom + ".bmp"), "-o", d(nom + ".egsphant"),
+                            "--counts", QString("%1,1,1").arg(milieux.size())};
+        for (int k = 0; k < milieux.size(); ++k) {
+            im.setPixel(k, 0, qRgb(250 - k, 250 - k, 250 - k));
+            args << "--medium" << QString("%1=%2:%3").arg(250 - k).arg(milieux[k].nom).arg(milieux[k].densite, 0, 'g', 17);
+        }
+        if (!im.save(d(nom + ".bmp"), "BMP") || !ecrireFichier(d(nom + ".pegs4dat"), pegs(milieux)))
+            return {-1, "", "fichiers d'essai non écrits"};
+        return lancer(args + arguments);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dossier.isValid());
+        QImage blanc(1, 1, QImage::Format_RGB32);
+        blanc.fill(Qt::white);
+        QVERIFY(blanc.save(d("xy.bmp"), "BMP"));
+    }
+
+    // Record by record and field by field, the input is EGSnrc's example
+    // but for the fields the choices change: "L=text" for the whole line L,
+    // "L.F=text" for its field F (fields split at commas).
+    void entreeDosxyz_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("entree");
+        QTest::addColumn<QStringList>("changes");
+        QTest::newRow("électrons : l'exemple même")
+            << QStringList{"-o", "tete.egsphant", "--size", "1,1,1", "--origin", "-4,-4,0", "--counts", "8,8,4",
+                           "--egsinp", "tete", "--title", "Phantom tete.egsphant: 6 MeV electrons, parallel beam along +z",
+                           "--particle", "electron", "--energy", "6", "--histories", "100000"}
+            << "tete.egsinp" << QStringList{};
+        QTest::newRow("photons par défaut, fantôme dans un autre dossier")
+            << QStringList{"-o", "sous/corps.egsphant", "--size", "0.5,0.25,2", "--origin", "-15,-10,1.5",
+                           "--counts", "60,80,3", "--egsinp", "corps.egsinp"}
+            << "corps.egsinp"
+            << QStringList{"1=sous/corps.egsphant : photons de 1.25 MeV, faisceau parallèle selon +z",
+                           "3=sous/corps.egsphant", "6.1=0", "6.3=-15", "6.4=15", "6.5=-10", "6.6=10", "8=1.25",
+                           "9.1=1000000"};
+        QTest::newRow("positrons, histoires et graines")
+            << QStringList{"-o", "p.egsphant", "--size", "0.1,0.1,0.1", "--origin", "0,-0.3,0", "--counts", "3,6,1",
+                           "--egsinp", "sous/p.egsinp", "--title", " Essai ", "--particle", "positron", "--energy",
+                           "0,5", "--histories", "2147483647", "--seeds", "31328,30081"}
+            << "sous/p.egsinp"
+            << QStringList{"1=Essai", "3=../p.egsphant", "6.1=1", "6.3=0", "6.4=0.3", "6.5=-0.3", "6.6=0.3", "8=0.5",
+                           "9.1=2147483647", "9.4=31328", "9.5=30081"};
+    }
+    void entreeDosxyz()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, entree);
+        QFETCH(QStringList, changes);
+        const QByteArray modele = lire(exemple);
+        if (modele == "ABSENT")
+            QSKIP("../shared/examples absent : l'exemple d'EGSnrc manque");
+        QVERIFY(QDir(dossier.path()).mkpath("sous"));
+        const QString ancien = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dossier.path()));
+        const Resultat r = lancer(QStringList{"--xy", d("xy.bmp"), "--medium", "255=EAU:1"} + arguments);
+        QDir::setCurrent(ancien);
+        QCOMPARE(r.erreurs, QString());
+        QCOMPARE(r.statut, 0);
+        QVERIFY2(r.sortie.endsWith(QString("Entrée DOSXYZnrc écrite dans « %1 »\n").arg(d(entree))), qPrintable(r.sortie));
+
+        QList<QStringList> attendus;
+        for (const QByteArray &ligne : modele.split('\n'))
+            attendus << QString(ligne).split(',');
+        for (const QString &change : changes) {
+            const QString cle = change.section('=', 0, 0), valeur = change.section('=', 1);
+            const int ligne = cle.section('.', 0, 0).toInt() - 1;
+            if (cle.contains('.'))
+                attendus[ligne][cle.section('.', 1).toInt() - 1] = valeur;
+            else
+                attendus[ligne] = valeur.split(',');
+        }
+        const QList<QByteArray> lues = lire(d(entree)).split('\n');
+        QCOMPARE(lues.size(), attendus.size());
+        for (int i = 0; i < lues.size(); ++i) {
+            const QStringList lus = QString::fromUtf8(lues[i]).split(',');
+            QVERIFY2(lus.size() == attendus[i].size(), qPrintable(QString("ligne %1 : « %2 »").arg(i + 1).arg(lues[i])));
+            for (int c = 0; c < lus.size(); ++c)
+                QVERIFY2(lus[c].trimmed() == attendus[i][c].trimmed(),
+                         qPrintable(QString("ligne %1, champ %2 : « %3 », attendu « %4 »").arg(i + 1).arg(c + 1).arg(lus[c], attendus[i][c])));
+        }
+    }
+
+    // egs++ applies the written ramp to the phantom's densities and must find
+    // the phantom's media, each line's rho_default being the PEGS4 density.
+    void rampe_data()
+    {
+        QTest::addColumn<QList<Milieu_>>("milieux");
+        QTest::addColumn<int>("lignes");
+        const Milieu_ air{"AIR", 0.0012048, 0.0012048}, eau{"H2O", 1.0, 1.0}, os{"OS", 1.85, 1.85};
+        QTest::newRow("aucune densité partagée") << QList<Milieu_>{air, eau, os} << 3;
+        QTest::newRow("entrelacées : eau 1.0, os 1.85, eau 1.05") << QList<Milieu_>{eau, os, {"H2O", 1.05, 1.0}} << 2;
+        QTest::newRow("un os entre deux eaux")
+            << QList<Milieu_>{eau, {"OS", 1.02, 1.85}, {"H2O", 1.05, 1.0}, air} << 4;
+        // 1.3 is read 1.29999995: an edge at 1.3 would give it to the water.
+        QTest::newRow("voisines à six chiffres")
+            << QList<Milieu_>{{"H2O", 1.29999, 1.0}, {"OS", 1.3, 1.85}, {"H2O", 1.30001, 1.0}} << 3;
+    }
+    void rampe()
+    {
+        QFETCH(QList<Milieu_>, milieux);
+        QFETCH(int, lignes);
+        const Resultat r = fantome("rampe", milieux, {"--egspp", d("rampe")});
+        QCOMPARE(r.statut, 0);
+        QVERIFY2(r.sortie.endsWith(QString("sa rampe dans « %1 » (%2 lignes)\n").arg(d("rampe.ramp")).arg(lignes)),
+                 qPrintable(r.sortie));
+        const QList<LigneRampe> rampe = lireRampe(lire(d("rampe.ramp")));
+        QCOMPARE(rampe.size(), lignes);
+        for (const LigneRampe &ligne : rampe)
+            for (const Milieu_ &m : milieux)
+                if (m.nom == ligne.milieu)
+                    QCOMPARE(ligne.defaut, m.densitePegs);
+        const auto lus = voxels(lire(d("rampe.egsphant")));
+        QCOMPARE(lus.size(), milieux.size());
+        for (const auto &[nom, densite] : lus)
+            QCOMPARE(milieuDe(rampe, densite), nom);
+        QCOMPARE(lire(d("rampe.geom")), ":start geometry definition:\n"
+                                        "    :start geometry:\n"
+                                        "        name          = fantome\n"
+                                        "        library       = egs_ndgeometry\n"
+                                        "        type          = EGS_XYZGeometry\n"
+                                        "        egsphant file = " + QFile::encodeName(d("rampe.egsphant")) + "\n"
+                                        "        ct ramp       = " + QFile::encodeName(d("rampe.ramp")) + "\n"
+                                        "    :stop geometry:\n\n"
+                                        "    simulation geometry = fantome\n"
+                                        ":stop geometry definition:\n");
+    }
+
+    // A CT-like phantom: thousands of distinct densities, shuffled and
+    // repeated, in four bands; two of them a float apart across a band's edge.
+    void rampeScanner()
+    {
+        const QList<MilieuRampe> milieux = {{"AIR", 0.0012}, {"POUMON", 0.26}, {"TISSU", 1.06}, {"OS", 1.92}};
+        const float bords[] = {0.2f, 0.95f, 1.15f};
+        std::vector<DensiteMilieu> densites;
+        for (int i = 0; i < 6000; ++i) {
+            const float densite = densiteLue(0.0005 + (i % 3000) * 0.001);
+            densites.push_back({densite, int(std::upper_bound(std::begin(bords), std::end(bords), densite) - bords)});
+        }
+        densites.push_back({std::nextafter(0.2f, 0.0f), 0});
+        densites.push_back({0.2f, 1});
+        std::shuffle(densites.begin(), densites.end(), std::mt19937(7));
+        QByteArray texte;
+        QString refus;
+        QVERIFY2(texteRampe(milieux, densites, texte, &refus), qPrintable(refus));
+        const QList<LigneRampe> rampe = lireRampe(texte);
+        QCOMPARE(rampe.size(), milieux.size());
+        for (const DensiteMilieu &d : densites)
+            QCOMPARE(milieuDe(rampe, d.densite), milieux[d.milieu].nom);
+    }
+
+    // The readers' notes: a name the loaded catalogue lacks, a .gz phantom.
+    void notes_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("notes");
+        QTest::newRow("nom absent du catalogue")
+            << QStringList{"--pegs", "@notes.pegs4dat", "--medium", "255=PLOMB:11.35"}
+            << "Attention : le milieu « PLOMB » n'est pas dans le fichier PEGS4 chargé ; DOSXYZnrc s'arrêtera sur ce "
+               "nom sans calculer de dose (HATCH : NAMES WERE NOT RECOGNIZED) (choisir un milieu du fichier, ou l'y ajouter)\n";
+        QTest::newRow("nom du catalogue aux blancs près")
+            << QStringList{"--pegs", "@notes.pegs4dat", "--medium", "255=H2O  :1.05"} << "";
+        QTest::newRow("sans catalogue, aucun nom à chercher") << QStringList{"--medium", "255=PLOMB:11.35"} << "";
+        QTest::newRow("fantôme compressé")
+            << QStringList{"--medium", "255=H2O:1", "-o", "@notes.egsphant.gz"}
+            << "Attention : fichier compressé ; DOSXYZnrc ne lit que les fichiers non compressés, et egs++ ne lit un .gz "
+               "que s'il a été compilé avec gzip, ce qu'une installation standard n'a pas (le décompresser avec gunzip)\n";
+    }
+    void notes()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, notes);
+        QVERIFY(ecrireFichier(d("notes.pegs4dat"), pegs({{"H2O", 1, 1}})));
+        if (!arguments.contains("-o"))
+            arguments << "-o" << "@notes.egsphant";
+        const Resultat r = lancer(QStringList{"--xy", d("xy.bmp"), "--counts", "1,1,1"}
+                                  + arguments.replaceInStrings("@", dossier.path() + "/"));
+        QCOMPARE(r.statut, 0);
+        QCOMPARE(r.erreurs, notes);
+    }
+
+    // Refused before the build: status, one line, and no file at all.
+    void refus_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("statut");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("--egsinp pour un fantôme .gz")
+            << QStringList{"-o", "refus.egsphant.gz", "--egsinp", "refus"} << 1
+            << "Entrée DOSXYZnrc : le fantôme « refus.egsphant.gz » est compressé : DOSXYZnrc ne lit que le texte non compressé";
+        QTest::newRow("--energy sans --egsinp")
+            << QStringList{"--energy", "6"} << 2 << "--energy ne s'emploie qu'avec --egsinp FICHIER";
+        QTest::newRow("énergie nulle") << QStringList{"--egsinp", "refus", "--energy", "0"} << 1
+                                       << "Entrée DOSXYZnrc : énergie « 0 » : un nombre de MeV supérieur à 0 est attendu";
+        QTest::newRow("graine hors de portée") << QStringList{"--egsinp", "refus", "--seeds", "33,30082"} << 1
+                                               << "graine « 30082 » : un entier de 1 à 30081 est attendu";
+        QTest::newRow("particule inconnue") << QStringList{"--egsinp", "refus", "--particle", "neutron"} << 1
+                                            << "particule « neutron » : photon, electron ou positron est attendu";
+        QTest::newRow("titre trop long") << QStringList{"--egsinp", "refus", "--title", QString(41, QChar(0xe9))} << 1
+                                         << "titre de 82 octets : DOSXYZnrc n'en lit que 80";
+        QTest::newRow("--egspp sans catalogue") << QStringList{"--egspp", "refus"} << 1
+                                                << "Géométrie egs++ : aucun fichier PEGS4 chargé";
+        QTest::newRow("--egspp, milieu absent du catalogue")
+            << QStringList{"--egspp", "refus", "--pegs", "refus.pegs4dat"} << 1
+            << "Géométrie egs++ : le milieu « EAU » n'est pas dans le fichier PEGS4 chargé : la rampe d'egs++ demande "
+               "sa densité PEGS4 (rho_default)";
+    }
+    void refus()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, statut);
+        QFETCH(QString, message);
+        QTemporaryDir vide;
+        QVERIFY(ecrireFichier(vide.filePath("refus.pegs4dat"), pegs({{"H2O", 1, 1}})));
+        const QString ancien = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(vide.path()));
+        if (!arguments.contains("-o"))
+            arguments << "-o" << "refus.egsphant";
+        const Resultat r = lancer(QStringList{"--xy", d("xy.bmp"), "--counts", "1,1,1", "--medium", "255=EAU:1"} + arguments);
+        QDir::setCurrent(ancien);
+        QCOMPARE(r.statut, statut);
+        QVERIFY2(r.erreurs.contains(message) && r.erreurs.count('\n') == 1, qPrintable(r.erreurs));
+        QCOMPARE(QDir(vide.path()).entryList(QDir::Files), QStringList{"refus.pegs4dat"});
+    }
+
+    // A companion that fails once the phantom is written: the phantom stays, status 1, and the line says so.
+    void echecApresFantome_data()
+    {
+        QTest::addColumn<QList<Milieu_>>("milieux");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("deux milieux de même densité")
+            << QList<Milieu_>{{"H2O", 1.05, 1.0}, {"OS", 1.05, 1.85}} << QStringList{"--egspp", "@echec"}
+            << "Géométrie egs++ « @echec.geom » non écrite : les milieux « H2O » et « OS » ont la même densité 1.05 "
+               "g/cm³ : egs++ donne un milieu par densité, aucune rampe ne les sépare (décaler l'un d'eux de 0.001 "
+               "g/cm³) ; le fantôme « @echec.egsphant » reste écrit\n";
+        QTest::newRow("dossier absent")
+            << QList<Milieu_>{{"H2O", 1.0, 1.0}} << QStringList{"--egsinp", "@absent/echec"}
+            << "Entrée DOSXYZnrc « @absent/echec.egsinp » non écrite : impossible de le créer";
+    }
+    void echecApresFantome()
+    {
+        QFETCH(QList<Milieu_>, milieux);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const Resultat r = fantome("echec", milieux, arguments.replaceInStrings("@", dossier.path() + "/"));
+        QCOMPARE(r.statut, 1);
+        QVERIFY2(r.erreurs.startsWith(message.replace("@", dossier.path() + "/")), qPrintable(r.erreurs));
+        QVERIFY(r.erreurs.endsWith(QString("; le fantôme « %1 » reste écrit\n").arg(d("echec.egsphant"))));
+        QVERIFY(r.sortie.startsWith("Fantôme écrit dans"));
+        QCOMPARE(voxels(lire(d("echec.egsphant"))).size(), milieux.size());
+        QVERIFY(!QFileInfo::exists(d("echec.geom")) && !QFileInfo::exists(d("echec.ramp")));
+    }
+};
+
+QTEST_MAIN(TestCompagnons)
+#include "tst_compagnons.moc"
