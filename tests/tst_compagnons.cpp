@@ -1,8 +1,13 @@
 // The files written beside a phantom: the DOSXYZnrc input against EGSnrc's
 // own example, the egs++ ramp applied as egs++ applies it, the notes.
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -12,6 +17,8 @@
 #include <random>
 
 #include "companions/rampe.h"
+#include "window/compagnons.h"
+#include "window/interface.h"
 #include "outils.h"
 
 namespace {
@@ -112,6 +119,49 @@ private:
         if (!im.save(d(nom + ".bmp"), "BMP") || !ecrireFichier(d(nom + ".pegs4dat"), pegs(milieux)))
             return {-1, "", "fichiers d'essai non écrits"};
         return lancer(args + arguments);
+    }
+
+    // The window with the catalogue and picture of fantome(), each level at
+    // its catalogue medium, having written the phantom nom (none when empty).
+    // The file chooser answers chemin; the DOSXYZnrc form gets formulaire.
+    void preparer(Interface &f, const QString &nom, const QString &chemin, const QStringList &formulaire)
+    {
+        f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &filtre) {
+            return d(filtre.contains("pegs4dat") ? "fenetre.pegs4dat" : "fenetre.bmp");
+        };
+        f.choisirFichierEnregistrement = [chemin](QWidget *, const QString &, const QString &, const QString &) {
+            return chemin;
+        };
+        f.selectMat();
+        f.selectXY();
+        for (int k = 0; k < f.lignesTable->size(); ++k) {
+            f.lignesTable->at(k).comboNom->setCurrentIndex(k);
+            emit f.lignesTable->at(k).comboNom->activated(k);
+        }
+        f.champDimZ->setText("1");
+        f.fichierEgsphant->setText(d(nom));
+        if (!nom.isEmpty())
+            f.evalue();
+        if (!formulaire.isEmpty())
+            QTimer::singleShot(0, [formulaire] {
+                auto *form = qobject_cast<FormulaireDosxyz *>(QApplication::activeModalWidget());
+                if (!form)
+                    return;
+                form->titre->setText(formulaire.value(0));
+                form->particule->setCurrentIndex(form->particule->findData(formulaire.value(1)));
+                form->energie->setText(formulaire.value(2));
+                form->histoires->setText(formulaire.value(3));
+                form->graines->setText(formulaire.value(4));
+                form->accept();
+            });
+    }
+
+    static QPushButton *bouton(Interface &f, const QString &texte)
+    {
+        for (QPushButton *b : f.findChildren<QPushButton *>())
+            if (b->text() == texte)
+                return b;
+        return nullptr;
     }
 
 private slots:
@@ -359,6 +409,83 @@ private slots:
         QVERIFY(r.sortie.startsWith("Fantôme écrit dans"));
         QCOMPARE(voxels(lire(d("echec.egsphant"))).size(), milieux.size());
         QVERIFY(!QFileInfo::exists(d("echec.geom")) && !QFileInfo::exists(d("echec.ramp")));
+    }
+
+    // The window's buttons write, for the phantom written last, the same bytes as the batch command.
+    void fenetre_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QStringList>("formulaire");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("fichiers");
+        QTest::newRow("Entrée DOSXYZnrc…")
+            << "Entrée DOSXYZnrc…" << QStringList{"", "electron", "6", "5000", "1, 2"}
+            << QStringList{"--egsinp", "compagnon", "--particle", "electron", "--energy", "6", "--histories", "5000",
+                           "--seeds", "1, 2"}
+            << QStringList{"compagnon.egsinp"};
+        QTest::newRow("Géométrie egs++…") << "Géométrie egs++…" << QStringList{} << QStringList{"--egspp", "compagnon"}
+                                          << QStringList{"compagnon.geom", "compagnon.ramp"};
+    }
+    void fenetre()
+    {
+        QFETCH(QString, texte);
+        QFETCH(QStringList, formulaire);
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, fichiers);
+        const QList<Milieu_> milieux = {{"AIR", 0.0012048, 0.0012048}, {"H2O", 1.0, 1.0}, {"OS", 1.85, 1.85}};
+        QCOMPARE(fantome("fenetre", milieux, {}).statut, 0);
+        Interface f;
+        preparer(f, "fenetre.egsphant", d("compagnon"), formulaire);
+        bouton(f, texte)->click();
+        QList<QByteArray> octets;
+        for (const QString &fichier : fichiers) {
+            octets << lire(d(fichier));
+            QVERIFY(QFile::remove(d(fichier)));
+        }
+        const QString ancien = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dossier.path()));
+        const Resultat r = lancer(QStringList{"--pegs", "fenetre.pegs4dat", "--xy", "fenetre.bmp", "--counts", "3,1,1",
+                                              "--medium", "250=AIR", "--medium", "249=H2O", "--medium", "248=OS",
+                                              "-o", "fenetre.egsphant"} + arguments);
+        QDir::setCurrent(ancien);
+        QCOMPARE(r.statut, 0);
+        QCOMPARE(r.sortie.section('\n', -2, -2), f.etat->text());
+        for (int k = 0; k < fichiers.size(); ++k)
+            QCOMPARE(octets[k], lire(d(fichiers[k])));
+    }
+
+    // What the window refuses, in its status line, with no file written.
+    void fenetreRefus_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("fantome");
+        QTest::addColumn<QStringList>("formulaire");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("entrée sans fantôme") << "Entrée DOSXYZnrc…" << "" << QStringList{}
+                                             << "Entrée DOSXYZnrc : aucun fantôme écrit : le construire d'abord avec « Egsphant »";
+        QTest::newRow("géométrie sans fantôme") << "Géométrie egs++…" << "" << QStringList{}
+                                                << "Géométrie egs++ : aucun fantôme écrit : le construire d'abord avec « Egsphant »";
+        QTest::newRow("entrée d'un fantôme .gz")
+            << "Entrée DOSXYZnrc…" << "refus.egsphant.gz" << QStringList{}
+            << "Entrée DOSXYZnrc : le fantôme « refus.egsphant.gz » est compressé : DOSXYZnrc ne lit que le texte non "
+               "compressé (écrire le fantôme sans .gz, ou le décompresser avec gunzip)";
+        QTest::newRow("énergie refusée")
+            << "Entrée DOSXYZnrc…" << "refus.egsphant" << QStringList{"", "photon", "abc", "10", "33,97"}
+            << "Entrée DOSXYZnrc : énergie « abc » : un nombre de MeV supérieur à 0 est attendu";
+    }
+    void fenetreRefus()
+    {
+        QFETCH(QString, texte);
+        QFETCH(QString, fantome);
+        QFETCH(QStringList, formulaire);
+        QFETCH(QString, message);
+        QCOMPARE(this->fantome("fenetre", {{"H2O", 1.0, 1.0}}, {}).statut, 0);
+        Interface f;
+        preparer(f, fantome, d("refus"), formulaire);
+        bouton(f, texte)->click();
+        QCOMPARE(f.etat->text(), message);
+        for (const char *suffixe : {".egsinp", ".geom", ".ramp"})
+            QVERIFY(!QFileInfo::exists(d("refus") + suffixe));
     }
 };
 

@@ -4,7 +4,6 @@
 #include "batch/info.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QImage>
 #include <QSize>
 
@@ -522,17 +521,13 @@ std::optional<Refus> ecrireCompagnons(const Options &options, const ParametresDo
     int lignes = 0;
     if (options.egsinp) {
         if (ecrireEntreeDosxyz(*options.egsinp, fantome, parametres, &erreur))
-            ecrireLigne(sortie, QString("Entrée DOSXYZnrc écrite dans « %1 »")
-                                    .arg(extrait(QFileInfo(nomEntreeDosxyz(*options.egsinp)).absoluteFilePath())));
+            ecrireLigne(sortie, resumeEntreeDosxyz(*options.egsinp));
         else
             echec(erreur);
     }
     if (options.egspp) {
         if (ecrireGeometrieEgspp(*options.egspp, fantome, &erreur, &lignes))
-            ecrireLigne(sortie, QString("Géométrie egs++ écrite dans « %1 », sa rampe dans « %2 » (%3)")
-                                    .arg(extrait(QFileInfo(nomGeometrieEgspp(*options.egspp)).absoluteFilePath()),
-                                         extrait(QFileInfo(nomRampeEgspp(*options.egspp)).absoluteFilePath()))
-                                    .arg(lignes == 1 ? QString("1 ligne") : QString("%1 lignes").arg(lignes)));
+            ecrireLigne(sortie, resumeGeometrieEgspp(*options.egspp, lignes));
         else
             echec(erreur);
     }

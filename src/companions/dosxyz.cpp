@@ -182,3 +182,9 @@ bool ecrireEntreeDosxyz(const QString &cheminEntree, const FantomeEcrit &fantome
         *erreur = QString("Entrée DOSXYZnrc « %1 » non écrite : %2").arg(extrait(nom), raison);
     return raison.isEmpty();
 }
+
+QString resumeEntreeDosxyz(const QString &cheminEntree)
+{
+    return QString("Entrée DOSXYZnrc écrite dans « %1 »")
+        .arg(extrait(QFileInfo(nomEntreeDosxyz(cheminEntree)).absoluteFilePath()));
+}

@@ -53,4 +53,7 @@ QByteArray texteEntreeDosxyz(const QString &cheminEntree, const FantomeEcrit &fa
 bool ecrireEntreeDosxyz(const QString &cheminEntree, const FantomeEcrit &fantome,
                         const ParametresDosxyz &parametres, QString *erreur);
 
+// « Entrée DOSXYZnrc écrite dans « chemin » », with the absolute path.
+QString resumeEntreeDosxyz(const QString &cheminEntree);
+
 #endif

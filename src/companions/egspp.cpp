@@ -85,3 +85,11 @@ bool ecrireGeometrieEgspp(const QString &cheminGeometrie, const FantomeEcrit &fa
     *erreur = QString("Géométrie egs++ « %1 » non écrite : %2").arg(extrait(echec), raison);
     return false;
 }
+
+QString resumeGeometrieEgspp(const QString &cheminGeometrie, int lignes)
+{
+    return QString("Géométrie egs++ écrite dans « %1 », sa rampe dans « %2 » (%3)")
+        .arg(extrait(QFileInfo(nomGeometrieEgspp(cheminGeometrie)).absoluteFilePath()),
+             extrait(QFileInfo(nomRampeEgspp(cheminGeometrie)).absoluteFilePath()),
+             lignes == 1 ? QString("1 ligne") : QString("%1 lignes").arg(lignes));
+}

@@ -24,4 +24,7 @@ QByteArray texteGeometrieEgspp(const QString &cheminFantome, const QString &chem
 bool ecrireGeometrieEgspp(const QString &cheminGeometrie, const FantomeEcrit &fantome, QString *erreur,
                           int *lignes = nullptr);
 
+// « Géométrie egs++ écrite dans « x.geom », sa rampe dans « x.ramp » (N lignes) ».
+QString resumeGeometrieEgspp(const QString &cheminGeometrie, int lignes);
+
 #endif

@@ -133,6 +133,12 @@ Interface::Interface(QWidget *parent)
     grilleConfig->addWidget(new QLabel("Taille (cm)"), 6, 3);
     grilleConfig->addWidget(new QLabel("Origine (cm)"), 7, 3);
     grilleConfig->addWidget(new QLabel("Voxels"), 8, 3);
+    auto *boutonDosxyz = new QPushButton("Entrée DOSXYZnrc…");
+    auto *boutonEgspp = new QPushButton("Géométrie egs++…");
+    boutonDosxyz->setToolTip("Écrit l'entrée DOSXYZnrc du dernier fantôme écrit, prête à lancer");
+    boutonEgspp->setToolTip("Écrit la géométrie egs++ du dernier fantôme écrit et sa rampe de densités");
+    grilleConfig->addWidget(boutonDosxyz, 9, 0, 1, 2);
+    grilleConfig->addWidget(boutonEgspp, 9, 2, 1, 2);
     for (QLineEdit *champ : {fichierPegs, fichierXY, fichierXZ, fichierYZ, fichierEgsphant})
         suivreChemin(champ);
     for (QLineEdit *champ : {tailleX, tailleY, tailleZ, origineX, origineY, origineZ, champDimX, champDimY, champDimZ})
@@ -201,6 +207,8 @@ Interface::Interface(QWidget *parent)
     connect(boutonVoir, &QPushButton::clicked, this, &Interface::voirFantome);
     connect(boutonCharger, &QPushButton::clicked, this, &Interface::chargementTableGris);
     connect(boutonEnregistrer, &QPushButton::clicked, this, &Interface::enregistrementTableGris);
+    connect(boutonDosxyz, &QPushButton::clicked, this, &Interface::entreeDosxyz);
+    connect(boutonEgspp, &QPushButton::clicked, this, &Interface::geometrieEgspp);
     setLayout(grilleFenetre);
     setWindowTitle(tr("Quarvel Toolkit"));
 }

@@ -9,6 +9,7 @@
 #include <QVector>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "media/tablegris.h"
 #include "model/materiau.h"
@@ -23,6 +24,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
+struct FantomeEcrit;
 struct Geometrie;
 struct Grille;
 enum class PlanImage;
@@ -118,6 +120,13 @@ private:
     void voirFantome();
     QString dernierFantome;
     QPointer<QWidget> fenetreVue;
+
+    // The files beside the phantom written last: the DOSXYZnrc input (a
+    // file, then a form) and the egs++ geometry with its ramp.
+    void entreeDosxyz();
+    void geometrieEgspp();
+    QString nomCompagnon(const QString &suffixe) const;
+    std::shared_ptr<const FantomeEcrit> fantomeEcrit;
 
     // The file the build under way writes, for the checks made before its grid.
     QString nomSortie;

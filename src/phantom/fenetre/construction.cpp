@@ -13,6 +13,7 @@
 #include "images/chargement.h"
 #include "model/ligne.h"
 #include "model/nombre.h"
+#include "companions/fantomeecrit.h"
 #include "phantom/compterendu.h"
 #include "phantom/construction.h"
 #include "egsphant/egsphant.h"
@@ -211,5 +212,6 @@ bool Interface::ecritureEgsphant(const Grille &grille, QString nomFich)
     lignes << notesLecteurs(nomFich, materiaux, grille.dimX, grille.dimY, grille.dimZ, *milieux);
     etat->setText(lignes.join('\n'));
     dernierFantome = QFileInfo(nomFich).absoluteFilePath();
+    fantomeEcrit = std::make_shared<const FantomeEcrit>(decrireFantome(nomFich, materiaux, grille, geometrie, *milieux));
     return true;
 }
