@@ -75,15 +75,15 @@ QByteArray borne(const Geometrie &geometrie, int axe, int i)
 QString lireGraines(const QString &texte, int graines[2])
 {
     const QStringList parties = texte.split(',');
-    for (int i = 0; i < parties.size() && parties.size() == 2; ++i) {
+    if (parties.size() != 2)
+        return QString("graines « %1 » : deux entiers séparés par une virgule sont attendus").arg(extrait(texte));
+    for (int i = 0; i < 2; ++i) {
         bool ok = false;
         graines[i] = parties[i].trimmed().toInt(&ok, 10);
         if (!ok || graines[i] < 1 || graines[i] > grainesMax[i])
             return QString("graine « %1 » : un entier de 1 à %2 est attendu").arg(extrait(parties[i])).arg(grainesMax[i]);
     }
-    return parties.size() == 2 ? QString()
-                               : QString("graines « %1 » : deux entiers séparés par une virgule sont attendus")
-                                     .arg(extrait(texte));
+    return QString();
 }
 
 QString refusTitre(const QString &titre)
@@ -105,7 +105,7 @@ QString titreParDefaut(const QString &nomFantome, const ParametresDosxyz &parame
             pluriel = p.pluriel;
     QString titre = QString("%1 : %2 de %3 MeV, faisceau parallèle selon +z")
                         .arg(surUneLigne(nomFantome), pluriel, QString::fromLatin1(nombre(parametres.energie)));
-    while (titre.toUtf8().size() > longueurTitre)
+    while (titre.toUtf8().size() > longueurTitre || (!titre.isEmpty() && titre.back().isHighSurrogate()))
         titre.chop(1);
     return titre;
 }
@@ -168,7 +168,7 @@ bool ecrireEntreeDosxyz(const QString &cheminEntree, const FantomeEcrit &fantome
     const QString nom = nomEntreeDosxyz(cheminEntree);
     QString raison = refusFantomeDosxyz(fantome.chemin);
     if (raison.isEmpty() && QFileInfo(nom).absoluteFilePath() == fantome.chemin)
-        raison = "ce serait écrire sur le fantôme";
+        raison = "ce fichier est le fantôme lui-même";
     const QString nomFantome = QDir(QFileInfo(nom).absolutePath()).relativeFilePath(fantome.chemin);
     if (raison.isEmpty() && surUneLigne(nomFantome) != nomFantome)
         raison = "le nom du fantôme tient sur plusieurs lignes : DOSXYZnrc le lit sur une seule";

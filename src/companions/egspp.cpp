@@ -67,7 +67,7 @@ bool ecrireGeometrieEgspp(const QString &cheminGeometrie, const FantomeEcrit &fa
             raison = refusChemin(chemin);
     for (const QString &chemin : {geometrie, rampe})
         if (raison.isEmpty() && QFileInfo(chemin).absoluteFilePath() == fantome.chemin)
-            raison = "ce serait écrire sur le fantôme";
+            raison = "ce fichier est le fantôme lui-même";
     QByteArray texte;
     if (raison.isEmpty())
         texteRampe(fantome.milieux, fantome.densites, texte, &raison);
