@@ -8,6 +8,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -45,6 +46,26 @@ private:
     QFile &fichier;
 };
 
+// The bytes of the file gone through the source so far, taken on the thread
+// that reads the file and read by the parse to tell its progress.
+class SourceComptee : public Source
+{
+public:
+    SourceComptee(Source &source, QFile &fichier) : source(source), fichier(fichier) {}
+    qint64 lire(char *destination, qint64 n, QString *erreur) override
+    {
+        const qint64 lu = source.lire(destination, n, erreur);
+        lus = fichier.pos();
+        return lu;
+    }
+
+    std::atomic<qint64> lus{0};
+
+private:
+    Source &source;
+    QFile &fichier;
+};
+
 constexpr qint64 tailleBloc = 2 << 20;
 constexpr qint64 ligneEnteteMax = 1 << 20; // a header line longer than this is not one
 constexpr int jetonMax = 64;              // nor a number longer than this
@@ -75,6 +96,7 @@ public:
     const char *fin = nullptr;
     qint64 ligne = 1;
     bool epuise = false;
+    std::function<void()> aChaqueBloc; // may stop the read by throwing
 
     // Brings the next block in after [garder, fin), which stays readable
     // just before it; p moves with the kept bytes. False when the text has
@@ -115,6 +137,8 @@ public:
             p = long_.data() + decalage;
             fin = long_.data() + long_.size();
         }
+        if (aChaqueBloc)
+            aChaqueBloc();
         return true;
     }
 
@@ -576,7 +600,7 @@ private:
 
 } // namespace
 
-bool lireEgsphant(const QString &chemin, Fantome &fantome, QString *erreur)
+bool lireEgsphant(const QString &chemin, Fantome &fantome, QString *erreur, const SuiviLecture &suivi)
 {
     fantome = Fantome();
     QFile fichier(chemin);
@@ -602,8 +626,15 @@ bool lireEgsphant(const QString &chemin, Fantome &fantome, QString *erreur)
     SourceFichier brut(fichier);
     std::unique_ptr<Source> decompresse = gzip ? sourceGzip(fichier) : nullptr;
     Source &source = gzip ? *decompresse : static_cast<Source &>(brut);
-    const qint64 texteMax = gzip ? texteMaxGzip(fichier.size()) : fichier.size();
-    Lecteur lecteur(source);
+    const qint64 taille = fichier.size();
+    const qint64 texteMax = gzip ? texteMaxGzip(taille) : taille;
+    SourceComptee comptee(source, fichier);
+    Lecteur lecteur(comptee);
+    if (suivi)
+        lecteur.aChaqueBloc = [&] {
+            if (!suivi(comptee.lus, taille))
+                throw Echec{"lecture arrêtée"};
+        };
     try {
         Analyse(lecteur, texteMax, fantome).lire();
         // The rest of a compressed file is read so its checksum is checked.

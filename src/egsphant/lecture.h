@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -41,11 +42,15 @@ struct Fantome
     int placeDensite(qint64 v) const { return static_cast<const quint16 *>(densitesVoxels.get())[v]; }
 };
 
+// Told, as each block of text comes in, how many bytes of the file have been
+// read of how many (compressed bytes for a .gz); answering false stops the read.
+using SuiviLecture = std::function<bool(qint64 lus, qint64 taille)>;
+
 // Reads an egsphant file, plain or gzip-compressed (known by its first
 // bytes). It takes the names one per line, padded or not, or all on one
 // line; CRLF line ends; blank lines between slices; numbers in free format.
 // False when the file cannot be read, with the reason in French in *erreur,
-// naming the line and what was expected there.
-bool lireEgsphant(const QString &chemin, Fantome &fantome, QString *erreur);
+// naming the line and what was expected there, or when suivi stopped it.
+bool lireEgsphant(const QString &chemin, Fantome &fantome, QString *erreur, const SuiviLecture &suivi = {});
 
 #endif
