@@ -1,21 +1,28 @@
 #include "viewer/couleurs.h"
 
 #include <QColor>
+#include <QString>
 
 #include <algorithm>
 #include <cmath>
 
-QRgb couleurMilieu(int m)
+QRgb couleurMilieu(const QString &nom)
 {
-    // Ten well-told-apart colours first, then hues a golden angle apart.
-    static const QRgb premieres[] = {0x1f77b4, 0xff7f0e, 0x2ca02c, 0xd62728, 0x9467bd,
-                                     0x8c564b, 0xe377c2, 0x7f7f7f, 0xbcbd22, 0x17becf};
-    if (m >= 0 && m < 10)
-        return premieres[m] | 0xff000000;
-    const int k = m - 10;
-    const int teinte = int(std::fmod(k * 137.508 + 20.0, 360.0));
-    const int saturation = k % 2 ? 150 : 230;
-    const int valeur = k % 3 == 0 ? 240 : k % 3 == 1 ? 170 : 110;
+    // FNV-1a over the name's bytes, then mixed so that names a letter apart
+    // land far apart: a fixed rule, unlike QHash and its per-run seed.
+    quint32 h = 2166136261u;
+    for (const char c : nom.trimmed().toUtf8()) {
+        h ^= quint8(c);
+        h *= 16777619u;
+    }
+    h ^= h >> 16;
+    h *= 0x7feb352du;
+    h ^= h >> 15;
+    h *= 0x846ca68bu;
+    h ^= h >> 16;
+    const int teinte = int(h % 360);
+    const int saturation = (h >> 9) % 2 ? 150 : 230;
+    const int valeur = 240 - 50 * int((h >> 10) % 3);
     return QColor::fromHsv(teinte, saturation, valeur).rgb();
 }
 

@@ -3,9 +3,12 @@
 
 #include <QRgb>
 
-// Colour of medium m (0-based): a fixed palette of distinct colours, the same
-// in every view, the legend and the exported pictures.
-QRgb couleurMilieu(int m);
+class QString;
+
+// Colour of a medium, from its name alone (blanks around it ignored): water
+// keeps its colour from one phantom to the next, on every machine, in the
+// views, the legend and the exported pictures.
+QRgb couleurMilieu(const QString &nom);
 
 // Colour of a density at place t in the shown range (0 the lowest, 1 the
 // highest), dark to bright.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "egsphant/lecture.h"
 #include "viewer/couleurs.h"
@@ -40,6 +41,18 @@ std::vector<int> voxelsDesPixels(const std::vector<double> &b, int n)
     return v;
 }
 
+// First pixel of a voxel and how many pixels show it, from the voxel of
+// each pixel in order; no pixel for a voxel thinner than one.
+std::pair<int, int> etendue(const std::vector<int> &pixels, int voxel)
+{
+    const auto debut = std::lower_bound(pixels.begin(), pixels.end(), voxel);
+    const auto fin = std::upper_bound(debut, pixels.end(), voxel);
+    return {int(debut - pixels.begin()), int(fin - debut)};
+}
+
+constexpr int coteExport = 512;        // the longer side of an exported slice reaches this
+constexpr int coteExportMax = 16384;
+
 } // namespace
 
 VueCoupe::VueCoupe(PlanCoupe plan, QWidget *parent) : QWidget(parent), plan_(plan)
@@ -54,10 +67,11 @@ void VueCoupe::montrer(const Fantome *f)
 {
     fantome = f;
     position_ = 0;
+    reperes = {0, 0, 0};
     couleursMilieux.clear();
     if (f) {
-        for (int m = 0; m < f->noms.size(); ++m)
-            couleursMilieux.push_back(couleurMilieu(m));
+        for (const QString &nom : f->noms)
+            couleursMilieux.push_back(couleurMilieu(nom));
         abscisses = bords(f->bornes[axes[0]]);
         ordonnees = bords(f->bornes[axes[1]]);
     }
@@ -86,20 +100,35 @@ void VueCoupe::colorer(Coloration c, double min, double max)
     update();
 }
 
+void VueCoupe::marquer(int axe, int position)
+{
+    reperes[size_t(axe)] = position;
+    update();
+}
+
+void VueCoupe::montrerReperes(bool montres)
+{
+    reperesMontres = montres;
+    update();
+}
+
 void VueCoupe::calculerCadre()
 {
     cache = QImage();
     colonnes.clear();
     rangees.clear();
     cadre = QRect();
-    if (!fantome || fantome->nombreVoxels() == 0 || width() <= 0 || height() <= 0) {
+    // Room above and to the left for the axes' names.
+    const int marge = fontMetrics().height() + 4;
+    const QRect zone = rect().adjusted(marge, marge, 0, 0);
+    if (!fantome || fantome->nombreVoxels() == 0 || zone.width() <= 0 || zone.height() <= 0) {
         update();
         return;
     }
     const double largeur = abscisses.back(), hauteur = ordonnees.back();
-    const double echelle = std::min(width() / largeur, height() / hauteur);
+    const double echelle = std::min(zone.width() / largeur, zone.height() / hauteur);
     const int w = std::max(1, int(largeur * echelle)), h = std::max(1, int(hauteur * echelle));
-    cadre = QRect((width() - w) / 2, (height() - h) / 2, w, h);
+    cadre = QRect(zone.left() + (zone.width() - w) / 2, zone.top() + (zone.height() - h) / 2, w, h);
     colonnes = voxelsDesPixels(abscisses, w);
     rangees = voxelsDesPixels(ordonnees, h);
     update();
@@ -115,11 +144,8 @@ QRgb VueCoupe::couleur(qint64 v) const
     return couleurDensite(densiteMax > densiteMin ? (d - densiteMin) / (densiteMax - densiteMin) : 0.5);
 }
 
-QImage VueCoupe::rendu() const
+std::vector<QRgb> VueCoupe::couleursTranche() const
 {
-    if (cadre.isEmpty())
-        return QImage();
-    // The slice's colours once per voxel, then spread over the pixels.
     const int nl = fantome->dim[axes[0]], nh = fantome->dim[axes[1]];
     std::vector<QRgb> tranche(size_t(nl) * nh);
     int c[3];
@@ -132,21 +158,58 @@ QImage VueCoupe::rendu() const
         for (int i = 0; i < nl; ++i)
             tranche[size_t(j) * nl + i] = couleur(debut + i * pas);
     }
-    QImage image(cadre.size(), QImage::Format_RGB32);
+    return tranche;
+}
+
+QImage VueCoupe::rendu(QSize taille, const std::vector<int> &colonnesImage,
+                       const std::vector<int> &rangeesImage) const
+{
+    // The slice's colours once per voxel, then spread over the pixels.
+    const std::vector<QRgb> tranche = couleursTranche();
+    const int nl = fantome->dim[axes[0]];
+    QImage image(taille, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {
-        const QRgb *ligne = tranche.data() + size_t(rangees[size_t(y)]) * nl;
+        const QRgb *ligne = tranche.data() + size_t(rangeesImage[size_t(y)]) * nl;
         auto *sortie = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            sortie[x] = ligne[colonnes[size_t(x)]];
+            sortie[x] = ligne[colonnesImage[size_t(x)]];
     }
     return image;
 }
 
 QImage VueCoupe::image() const
 {
-    if (cache.isNull())
-        cache = rendu();
+    if (cache.isNull() && !cadre.isEmpty())
+        cache = rendu(cadre.size(), colonnes, rangees);
     return cache;
+}
+
+QImage VueCoupe::imageExportee(QString *raison) const
+{
+    if (!fantome || fantome->nombreVoxels() == 0) {
+        *raison = "aucune coupe à exporter";
+        return QImage();
+    }
+    double plusEtroit = std::numeric_limits<double>::infinity();
+    for (const std::vector<double> *b : {&abscisses, &ordonnees})
+        for (size_t i = 0; i + 1 < b->size(); ++i)
+            if ((*b)[i + 1] > (*b)[i])
+                plusEtroit = std::min(plusEtroit, (*b)[i + 1] - (*b)[i]);
+    const double largeur = abscisses.back() / plusEtroit, hauteur = ordonnees.back() / plusEtroit;
+    // The slack keeps sums of rounded widths (511.9999…) at one pixel a voxel.
+    const double echelle = std::max(1.0, std::ceil(coteExport / std::max(largeur, hauteur) - 1e-6));
+    const double w = std::round(largeur * echelle), h = std::round(hauteur * echelle);
+    if (!(w <= coteExportMax && h <= coteExportMax)) {
+        *raison = QString("voxels trop inégaux : l'image aurait %1 × %2 pixels, %3 au plus par côté")
+                      .arg(w, 0, 'f', 0)
+                      .arg(h, 0, 'f', 0)
+                      .arg(coteExportMax);
+        return QImage();
+    }
+    QImage image = rendu(QSize(int(w), int(h)), voxelsDesPixels(abscisses, int(w)), voxelsDesPixels(ordonnees, int(h)));
+    if (image.isNull())
+        *raison = "mémoire insuffisante pour l'image";
+    return image;
 }
 
 void VueCoupe::paintEvent(QPaintEvent *)
@@ -154,8 +217,38 @@ void VueCoupe::paintEvent(QPaintEvent *)
     QPainter peintre(this);
     peintre.fillRect(rect(), palette().window());
     const QImage im = image();
-    if (!im.isNull())
-        peintre.drawImage(cadre.topLeft(), im);
+    if (im.isNull())
+        return;
+    peintre.drawImage(cadre.topLeft(), im);
+    dessinerAxes(peintre);
+    dessinerReperes(peintre);
+}
+
+void VueCoupe::dessinerAxes(QPainter &peintre) const
+{
+    // Each name at the first voxel's corner, its arrow the way the index grows.
+    const char *const noms = "xyz";
+    const QFontMetrics mesures = fontMetrics();
+    peintre.setPen(palette().windowText().color());
+    peintre.drawText(cadre.left(), cadre.top() - 2 - mesures.descent(), QString("%1 →").arg(noms[axes[0]]));
+    const QRect gauche(cadre.left() - mesures.height() - 4, cadre.top(), mesures.height() + 2, 2 * mesures.height());
+    peintre.drawText(gauche, Qt::AlignRight | Qt::AlignTop, QString("%1\n↓").arg(noms[axes[1]]));
+}
+
+void VueCoupe::dessinerReperes(QPainter &peintre) const
+{
+    if (!reperesMontres)
+        return;
+    const auto [x, w] = etendue(colonnes, reperes[size_t(axes[0])]);
+    const auto [y, h] = etendue(rangees, reperes[size_t(axes[1])]);
+    const int px = cadre.left() + std::min(x + w / 2, cadre.width() - 1);
+    const int py = cadre.top() + std::min(y + h / 2, cadre.height() - 1);
+    // Black dashes over white: seen on every colour of the slice.
+    for (const QPen &stylo : {QPen(Qt::white, 1), QPen(Qt::black, 1, Qt::DashLine)}) {
+        peintre.setPen(stylo);
+        peintre.drawLine(px, cadre.top(), px, cadre.bottom());
+        peintre.drawLine(cadre.left(), py, cadre.right(), py);
+    }
 }
 
 void VueCoupe::resizeEvent(QResizeEvent *)
@@ -175,11 +268,6 @@ bool VueCoupe::voxelEn(const QPoint &point, std::array<int, 3> &voxel) const
 
 QRect VueCoupe::rectangleVoxel(int largeur, int hauteur) const
 {
-    auto etendue = [](const std::vector<int> &pixels, int voxel) {
-        const auto debut = std::find(pixels.begin(), pixels.end(), voxel);
-        const auto fin = std::find_if(debut, pixels.end(), [voxel](int v) { return v != voxel; });
-        return std::make_pair(int(debut - pixels.begin()), int(fin - debut));
-    };
     const auto [x, w] = etendue(colonnes, largeur);
     const auto [y, h] = etendue(rangees, hauteur);
     return w > 0 && h > 0 ? QRect(cadre.left() + x, cadre.top() + y, w, h) : QRect();

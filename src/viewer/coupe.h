@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+class QPainter;
 struct Fantome;
 
 // The three slice planes: the axes across and down the view, and the axis
@@ -18,7 +19,9 @@ enum class PlanCoupe { XY, XZ, YZ };
 enum class Coloration { Milieux, Densite };
 
 // One slice of the phantom, drawn with the voxels' true proportions and
-// fitted to the widget, each voxel a block of sharp pixels.
+// fitted to the widget, each voxel a block of sharp pixels. The names and
+// directions of its two axes run along the top and left edges, and a thin
+// cross marks where the two other slices cut it.
 class VueCoupe : public QWidget
 {
     Q_OBJECT
@@ -29,6 +32,9 @@ public:
     void montrer(const Fantome *fantome);
     void placer(int position);             // slice index along the axis of the cut
     void colorer(Coloration coloration, double densiteMin, double densiteMax);
+    // The slice of the other views along axis axe (0 x, 1 y, 2 z) is at position.
+    void marquer(int axe, int position);
+    void montrerReperes(bool montres);
 
     PlanCoupe plan() const { return plan_; }
     int axeLargeur() const { return axes[0]; }
@@ -40,8 +46,12 @@ public:
     bool voxelEn(const QPoint &point, std::array<int, 3> &voxel) const;
     // Where the voxel at (across, down) of this slice is drawn.
     QRect rectangleVoxel(int largeur, int hauteur) const;
-    // The slice as shown, without the margins.
+    // The slice as shown, without the margins or the cross.
     QImage image() const;
+    // The slice for a file: a whole number of pixels for the narrowest voxel,
+    // the least that makes the longer side 512 pixels or more. Empty, with
+    // the reason in *raison, when voxels are too uneven for that to fit.
+    QImage imageExportee(QString *raison) const;
 
     // Called with the voxel under the mouse, or with a clicked voxel.
     std::function<void(const std::array<int, 3> &)> survol;
@@ -57,8 +67,11 @@ protected:
 
 private:
     void calculerCadre();
-    QImage rendu() const;
+    std::vector<QRgb> couleursTranche() const;
+    QImage rendu(QSize taille, const std::vector<int> &colonnesImage, const std::vector<int> &rangeesImage) const;
     QRgb couleur(qint64 voxel) const;
+    void dessinerAxes(QPainter &peintre) const;
+    void dessinerReperes(QPainter &peintre) const;
 
     const PlanCoupe plan_;
     int axes[3];
@@ -71,6 +84,8 @@ private:
 
     // Voxel edges along the two axes of the view, from 0, in cm.
     std::vector<double> abscisses, ordonnees;
+    std::array<int, 3> reperes{};       // the slice of each axis the other views show
+    bool reperesMontres = true;
     QRect cadre;                        // where the slice is drawn
     std::vector<int> colonnes, rangees; // voxel of each pixel column and row of the frame
     mutable QImage cache;

@@ -1,7 +1,7 @@
 #include "viewer/fenetrevue.h"
 
 #include <QApplication>
-#include <QBuffer>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSlider>
 #include <QStackedWidget>
@@ -38,7 +39,8 @@ QString nombre(double v)
 
 struct CurseurOccupe
 {
-    CurseurOccupe() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    // The arrow with a busy mark: the wait can be cancelled.
+    CurseurOccupe() { QApplication::setOverrideCursor(Qt::BusyCursor); }
     ~CurseurOccupe() { QApplication::restoreOverrideCursor(); }
 };
 
@@ -67,18 +69,49 @@ FenetreVue::FenetreVue(QWidget *parent)
         return QFileDialog::getSaveFileName(p, titre, dossier, filtre);
     })
 {
+    auto *grille = new QGridLayout;
+    creerVues(grille);
+    grille->addWidget(creerCote(), 1, 1);
+    lecture = new QLabel(indication);
+    lecture->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    etat = new QLabel("Aucun fantôme ouvert.");
+    auto *fenetre = new QVBoxLayout;
+    fenetre->addLayout(creerBarre());
+    fenetre->addLayout(grille, 1);
+    fenetre->addWidget(lecture);
+    fenetre->addWidget(etat);
+    setLayout(fenetre);
+    setWindowTitle("Quarvel View");
+    resize(900, 760);
+}
+
+QLayout *FenetreVue::creerBarre()
+{
     auto *boutonOuvrir = new QPushButton("Ouvrir…");
     auto *boutonExporter = new QPushButton("Exporter l'image…");
     choixColoration = new QComboBox;
     choixColoration->addItems({"Milieux", "Densité"});
+    reperes = new QCheckBox("Repères des coupes");
+    reperes->setChecked(true);
     auto *barre = new QHBoxLayout;
     barre->addWidget(boutonOuvrir);
     barre->addWidget(boutonExporter);
     barre->addWidget(new QLabel("Couleurs :"));
     barre->addWidget(choixColoration);
+    barre->addWidget(reperes);
     barre->addStretch();
+    connect(boutonOuvrir, &QPushButton::clicked, this, &FenetreVue::choisirEtOuvrir);
+    connect(boutonExporter, &QPushButton::clicked, this, &FenetreVue::exporterImage);
+    connect(choixColoration, &QComboBox::currentIndexChanged, this, [this] { appliquerColoration(); });
+    connect(reperes, &QCheckBox::toggled, this, [this](bool montres) {
+        for (VueCoupe *vue : vues)
+            vue->montrerReperes(montres);
+    });
+    return barre;
+}
 
-    auto *grille = new QGridLayout;
+void FenetreVue::creerVues(QGridLayout *grille)
+{
     const PlanCoupe plans[3] = {PlanCoupe::XY, PlanCoupe::XZ, PlanCoupe::YZ};
     for (int i = 0; i < 3; ++i) {
         vues[i] = new VueCoupe(plans[i]);
@@ -102,7 +135,11 @@ FenetreVue::FenetreVue(QWidget *parent)
             allerAuVoxel(voxel);
         };
     }
+}
 
+// The legend of the media and the density scale, one shown at a time.
+QWidget *FenetreVue::creerCote()
+{
     legende = new QTableWidget(0, 7);
     legende->setHorizontalHeaderLabels({"N°", "Clé", "Nom", "Couleur", "Voxels", "Volume (cm³)", "Masse (g)"});
     legende->verticalHeader()->hide();
@@ -123,23 +160,7 @@ FenetreVue::FenetreVue(QWidget *parent)
     cote = new QStackedWidget;
     cote->addWidget(legende);
     cote->addWidget(echelle);
-    grille->addWidget(cote, 1, 1);
-
-    lecture = new QLabel(indication);
-    lecture->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    etat = new QLabel("Aucun fantôme ouvert.");
-    auto *fenetre = new QVBoxLayout;
-    fenetre->addLayout(barre);
-    fenetre->addLayout(grille, 1);
-    fenetre->addWidget(lecture);
-    fenetre->addWidget(etat);
-    setLayout(fenetre);
-
-    connect(boutonOuvrir, &QPushButton::clicked, this, &FenetreVue::choisirEtOuvrir);
-    connect(boutonExporter, &QPushButton::clicked, this, &FenetreVue::exporterImage);
-    connect(choixColoration, &QComboBox::currentIndexChanged, this, [this] { appliquerColoration(); });
-    setWindowTitle("Quarvel View");
-    resize(900, 760);
+    return cote;
 }
 
 FenetreVue::~FenetreVue() = default;
@@ -156,12 +177,11 @@ bool FenetreVue::ouvrir(const QString &nom)
 {
     auto lu = std::make_unique<Fantome>();
     QString erreur;
-    {
-        CurseurOccupe curseur;
-        if (!lireEgsphant(nom, *lu, &erreur)) {
-            etat->setText(QString("Fichier « %1 » illisible : %2").arg(extrait(nom), extrait(erreur)));
-            return false;
-        }
+    bool arretee = false;
+    if (!lireEnSuivant(nom, *lu, &erreur, &arretee)) {
+        etat->setText(arretee ? QString("Ouverture de « %1 » annulée.").arg(extrait(nom))
+                              : QString("Fichier « %1 » illisible : %2").arg(extrait(nom), extrait(erreur)));
+        return false;
     }
     // The views let go of the old phantom before it goes.
     for (VueCoupe *vue : vues)
@@ -170,6 +190,30 @@ bool FenetreVue::ouvrir(const QString &nom)
     chemin = nom;
     afficher();
     return true;
+}
+
+bool FenetreVue::lireEnSuivant(const QString &nom, Fantome &lu, QString *erreur, bool *arretee)
+{
+    constexpr int pas = 1000;
+    // Its own window, so it shows even before this one does (the first
+    // open from the main window, or from the command line).
+    QProgressDialog suivi(QString("Lecture de « %1 »…").arg(extrait(QFileInfo(nom).fileName())), "Annuler", 0,
+                          pas, this);
+    suivi.setWindowTitle("Quarvel View");
+    // Nothing else moves while the file comes in; the events are let through
+    // at each block only once the dialog shows.
+    suivi.setWindowModality(Qt::ApplicationModal);
+    suivi.setMinimumDuration(attenteSuivi);
+    suivi.setAutoReset(false);
+    suivi.setAutoClose(false);
+    suivi.setValue(0);
+    CurseurOccupe curseur;
+    const bool reussie = lireEgsphant(nom, lu, erreur, [&](qint64 lus, qint64 taille) {
+        suivi.setValue(taille > 0 ? int(double(std::min(lus, taille)) / double(taille) * pas) : 0);
+        return !suivi.wasCanceled();
+    });
+    *arretee = !reussie && suivi.wasCanceled();
+    return reussie;
 }
 
 void FenetreVue::afficher()
@@ -187,8 +231,10 @@ void FenetreVue::afficher()
     }
     echelleMin->setText(nombre(densiteMin));
     echelleMax->setText(nombre(densiteMax));
+    for (VueCoupe *vue : vues)
+        vue->montrer(fantome.get());
+    // Each slice placed once all views hold the phantom, so each marks it.
     for (int i = 0; i < 3; ++i) {
-        vues[i]->montrer(fantome.get());
         const int n = f.dim[vues[i]->axeCoupe()];
         const QSignalBlocker bloque(curseurs[i]);
         curseurs[i]->setRange(0, n - 1);
@@ -226,7 +272,7 @@ void FenetreVue::remplirLegende()
                 case_->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             legende->setItem(m, c, case_);
         }
-        legende->item(m, 3)->setBackground(QColor(couleurMilieu(m)));
+        legende->item(m, 3)->setBackground(QColor(couleurMilieu(fantome->noms[m])));
     }
     legende->resizeColumnsToContents();
     // Wide enough for every column: the masses are what a user checks first.
@@ -249,6 +295,8 @@ void FenetreVue::deplacer(int i, int position)
         return;
     vues[i]->placer(position);
     const int axe = vues[i]->axeCoupe();
+    for (VueCoupe *vue : vues)
+        vue->marquer(axe, position);
     const std::vector<double> &b = fantome->bornes[axe];
     positions[i]->setText(QString("%1 = %2 cm (coupe %3 / %4)")
                               .arg(QChar(nomsAxes[axe]))
@@ -302,11 +350,9 @@ void FenetreVue::exporterImage()
         return;
     if (QFileInfo(nom).suffix().isEmpty())
         nom += ".png";
-    const QImage image = vue->image();
     QString raison;
-    if (image.isNull())
-        raison = "la vue est trop petite pour être dessinée";
-    else
+    const QImage image = vue->imageExportee(&raison);
+    if (!image.isNull())
         ecrireFichierEntier(nom, [&](QIODevice &fichier) { return image.save(&fichier, "PNG"); }, &raison);
     etat->setText(raison.isEmpty() ? QString("Coupe %1 enregistrée dans « %2 » (%3 × %4 pixels)")
                                          .arg(nomsPlans[vueActive], extrait(nom))

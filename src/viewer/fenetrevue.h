@@ -9,8 +9,11 @@
 
 #include "viewer/coupe.h"
 
+class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
+class QLayout;
 class QSlider;
 class QStackedWidget;
 class QTableWidget;
@@ -27,7 +30,8 @@ public:
     ~FenetreVue() override;
 
     // Opens a phantom file; on failure the window keeps what it showed and
-    // says why in etat. True when read.
+    // says why in etat. True when read. A read that lasts shows its progress
+    // in a dialog whose "Annuler" stops it.
     bool ouvrir(const QString &chemin);
     QString fichier() const { return chemin; }
 
@@ -38,20 +42,28 @@ public:
     Chooser choisirEnregistrement;
 
     void choisirEtOuvrir();
-    // Saves the slice last pointed at as PNG.
+    // Saves the slice last pointed at as PNG, at one pixel a voxel or more.
     void exporterImage();
+
+    // How long a read goes on before its progress shows (ms); tests set 0.
+    int attenteSuivi = 400;
 
     // The parts a user reads, kept for the tests.
     std::array<VueCoupe *, 3> vues;     // XY, XZ, YZ
     std::array<QSlider *, 3> curseurs;  // one per view
     std::array<QLabel *, 3> positions;  // the slice's position in cm
     QComboBox *choixColoration;         // "Milieux" or "Densité"
+    QCheckBox *reperes;                 // shows the cross of the other slices
     QTableWidget *legende;
     QLabel *echelleMin, *echelleMax;    // the density range
     QLabel *lecture;                    // the voxel under the mouse
     QLabel *etat;                       // the status line
 
 private:
+    QLayout *creerBarre();
+    void creerVues(QGridLayout *grille);
+    QWidget *creerCote();
+    bool lireEnSuivant(const QString &nom, Fantome &lu, QString *erreur, bool *arretee);
     void afficher();
     void remplirLegende();
     void deplacer(int vue, int position);
