@@ -1,10 +1,12 @@
 // The viewer as a user sees it, offscreen: colours, readout, sliders,
-// legend, export, and the main window's "Voir" button.
+// legend, export, a stopped open, and the main window's "Voir" button.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSlider>
 #include <QTableWidget>
@@ -37,6 +39,25 @@ QRgb pixel(VueCoupe *vue, const QPoint &point)
     return vue->grab().toImage().pixel(point);
 }
 
+// One medium in a row of n voxels of 1 cm, then a slice of n × m voxels.
+QByteArray rangee(int n, int m = 1)
+{
+    QByteArray texte = QByteArray("1\nEAU\n1.0\n") + QByteArray::number(n) + ' ' + QByteArray::number(m) + " 1\n";
+    for (const int compte : {n, m, 1}) {
+        for (int i = 0; i <= compte; ++i)
+            texte += QByteArray::number(i) + ' ';
+        texte += '\n';
+    }
+    return texte + (QByteArray(n, '1') + '\n').repeated(m) + '\n' + QByteArray("1.0 ").repeated(qsizetype(n) * m) + '\n';
+}
+
+void montrer(FenetreVue &fenetre)
+{
+    fenetre.resize(900, 760);
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+}
+
 } // namespace
 
 class TestVue : public QObject
@@ -49,9 +70,7 @@ private slots:
         QTemporaryDir dossier;
         const QString chemin = ecrire(dossier, "petit.egsphant", texteFantome);
         FenetreVue fenetre;
-        fenetre.resize(900, 760);
-        fenetre.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+        montrer(fenetre);
         QVERIFY(fenetre.ouvrir(chemin));
         QVERIFY2(fenetre.windowTitle().contains("petit.egsphant"), qPrintable(fenetre.windowTitle()));
 
@@ -64,9 +83,23 @@ private slots:
         QVERIFY(!eau.isEmpty() && !air.isEmpty());
         QVERIFY2(qAbs(air.width() - 3 * eau.width()) <= 2, "uneven widths drawn uneven");
         QVERIFY2(qAbs(eau.height() - 2 * eau.width()) <= 2, "true proportions");
-        QCOMPARE(pixel(xy, eau.center()), couleurMilieu(1));
-        QCOMPARE(pixel(xy, air.center()), couleurMilieu(0));
-        QVERIFY(couleurMilieu(0) != couleurMilieu(1));
+        QCOMPARE(pixel(xy, eau.center()), couleurMilieu("EAU"));
+        // A one-pixel line across AIR marks the YZ slice (x, the middle
+        // column), until the box hides it.
+        QCOMPARE(fenetre.curseurs[2]->value(), 1);
+        const auto horsAir = [&] {
+            const QImage vue = xy->grab().toImage();
+            QList<QRgb> autres;
+            for (int x = air.left(); x <= air.right(); ++x)
+                if (vue.pixel(x, air.center().y()) != couleurMilieu("AIR"))
+                    autres << vue.pixel(x, air.center().y());
+            return autres;
+        };
+        const QList<QRgb> croix = horsAir();
+        QVERIFY(croix == QList<QRgb>{qRgb(0, 0, 0)} || croix == QList<QRgb>{qRgb(255, 255, 255)});
+        fenetre.reperes->click();
+        QCOMPARE(horsAir(), QList<QRgb>());
+        QVERIFY(couleurMilieu("AIR") != couleurMilieu("EAU"));
 
         QTest::mouseMove(xy, eau.center());
         QTRY_COMPARE(fenetre.lecture->text(),
@@ -93,17 +126,48 @@ private slots:
         for (int c = 0; c < fenetre.legende->columnCount(); ++c)
             eauLigne << fenetre.legende->item(1, c)->text();
         QCOMPARE(eauLigne, QStringList({"2", "2", "EAU", "", "2", "8", "8.1"}));
-        QCOMPARE(fenetre.legende->item(1, 3)->background().color().rgb(), couleurMilieu(1));
+        QCOMPARE(fenetre.legende->item(1, 3)->background().color().rgb(), couleurMilieu("EAU"));
+    }
+
+    // A medium keeps its colour whatever its place among the media of a file.
+    void memeNomMemeCouleur()
+    {
+        QTemporaryDir dossier;
+        FenetreVue fenetre;
+        montrer(fenetre);
+        QVERIFY(fenetre.ouvrir(ecrire(dossier, "petit.egsphant", texteFantome)));
+        const QRgb eau = pixel(fenetre.vues[0], fenetre.vues[0]->rectangleVoxel(0, 0).center());
+        QCOMPARE(fenetre.legende->item(1, 3)->background().color().rgb(), eau);
+        // EAU second of three, then first of two, padded, keyed "1".
+        QVERIFY(fenetre.ouvrir(ecrire(dossier, "autre.egsphant",
+                                      "2\n  EAU   \nOS\n1.0 1.85\n1 1 1\n0 1\n0 1\n0 1\n1\n\n1.0\n")));
+        QCOMPARE(pixel(fenetre.vues[0], fenetre.vues[0]->rectangleVoxel(0, 0).center()), eau);
+        QCOMPARE(fenetre.legende->item(0, 3)->background().color().rgb(), eau);
+        QVERIFY(fenetre.legende->item(1, 3)->background().color().rgb() != eau);
+    }
+
+    // The exported XY slice: the narrowest voxel a whole number of pixels,
+    // the least that makes the longer side 512 or more, true proportions.
+    void export__data()
+    {
+        QTest::addColumn<QByteArray>("texte");
+        QTest::addColumn<QSize>("taille");
+        QTest::addColumn<int>("pixelsParCm");
+        // 5 × 4 cm, narrowest voxel 1 cm: 103 px a cm, as 102 give 510.
+        QTest::newRow("voxels inégaux") << texteFantome << QSize(515, 412) << 103;
+        QTest::newRow("plus grand que 512") << rangee(600) << QSize(600, 1) << 1;
+        QTest::newRow("petit") << rangee(10, 4) << QSize(520, 208) << 52;
     }
 
     void export_()
     {
+        QFETCH(QByteArray, texte);
+        QFETCH(QSize, taille);
+        QFETCH(int, pixelsParCm);
         QTemporaryDir dossier;
         FenetreVue fenetre;
-        fenetre.resize(900, 760);
-        fenetre.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
-        QVERIFY(fenetre.ouvrir(ecrire(dossier, "petit.egsphant", texteFantome)));
+        montrer(fenetre);
+        QVERIFY(fenetre.ouvrir(ecrire(dossier, "coupe.egsphant", texte)));
         QString titre;
         fenetre.choisirEnregistrement = [&](QWidget *, const QString &t, const QString &, const QString &) {
             titre = t;
@@ -113,16 +177,72 @@ private slots:
         QCOMPARE(titre, QString("Exporter l'image de la coupe XY"));
         const QImage image(dossier.filePath("coupe.png"));
         QVERIFY2(!image.isNull(), qPrintable(fenetre.etat->text()));
-        QCOMPARE(image.size(), fenetre.vues[0]->image().size());
-        const QRect eau = fenetre.vues[0]->rectangleVoxel(0, 0).translated(-fenetre.vues[0]->rectangleVoxel(0, 0).topLeft());
-        QCOMPARE(image.pixel(eau.center()), fenetre.vues[0]->image().pixel(eau.center()));
-        QVERIFY(fenetre.etat->text().contains("coupe.png"));
+        QCOMPARE(image.size(), taille);
+        QVERIFY2(fenetre.etat->text().contains(QString("coupe.png » (%1 × %2 pixels)").arg(taille.width()).arg(taille.height())),
+                 qPrintable(fenetre.etat->text()));
+        // Voxel edges where the widths put them: the small phantom's slice
+        // reads EAU, AIR (3 cm), OS along its first row.
+        if (QTest::currentDataTag() == QByteArray("voxels inégaux")) {
+            const int k = pixelsParCm;
+            QCOMPARE(image.pixel(k - 1, 0), couleurMilieu("EAU"));
+            QCOMPARE(image.pixel(k, 0), couleurMilieu("AIR"));
+            QCOMPARE(image.pixel(4 * k - 1, 2 * k - 1), couleurMilieu("AIR"));
+            QCOMPARE(image.pixel(4 * k, 0), couleurMilieu("OS"));
+            QCOMPARE(image.pixel(0, 2 * k), couleurMilieu("AIR"));
+        }
+    }
 
-        // An unreadable file leaves the phantom shown and says why.
+    // A long open stopped from its progress dialog, by its button or by
+    // Escape, leaves the phantom shown; so does a file that cannot be read.
+    void ouvertureArretee_data()
+    {
+        QTest::addColumn<bool>("echap");
+        QTest::newRow("Annuler") << false;
+        QTest::newRow("Échap") << true;
+    }
+
+    void ouvertureArretee()
+    {
+        QFETCH(bool, echap);
+        QTemporaryDir dossier;
+        FenetreVue fenetre;
+        montrer(fenetre);
+        QVERIFY(fenetre.ouvrir(ecrire(dossier, "petit.egsphant", texteFantome)));
+        const QString gros = ecrire(dossier, "gros.egsphant", rangee(1024, 4096)); // 21 MB, ten blocks
+        fenetre.attenteSuivi = 0;
+        QString libelle;
+        int atteint = -1;
+        QTimer minuteur;
+        minuteur.setInterval(0);
+        connect(&minuteur, &QTimer::timeout, this, [&] {
+            auto *suivi = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+            if (!suivi || !suivi->isVisible())
+                return;
+            libelle = suivi->labelText();
+            atteint = suivi->value();
+            if (echap)
+                QTest::keyClick(suivi, Qt::Key_Escape);
+            else
+                for (QPushButton *bouton : suivi->findChildren<QPushButton *>())
+                    if (bouton->text() == "Annuler")
+                        bouton->click();
+            minuteur.stop();
+        });
+        minuteur.start();
+        QVERIFY(!fenetre.ouvrir(gros));
+        QCOMPARE(libelle, QString("Lecture de « gros.egsphant »…"));
+        QVERIFY2(atteint >= 0 && atteint < 1000, qPrintable(QString::number(atteint)));
+        QCOMPARE(fenetre.etat->text(), QString("Ouverture de « %1 » annulée.").arg(gros));
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(fenetre.windowTitle().contains("petit.egsphant"));
+        QCOMPARE(fenetre.legende->rowCount(), 3);
+        QVERIFY2(fenetre.ouvrir(gros), qPrintable(fenetre.etat->text())); // it was whole
+        QCOMPARE(fenetre.curseurs[0]->maximum(), 0);
+
         QVERIFY(!fenetre.ouvrir(ecrire(dossier, "casse.egsphant", texteFantome.left(60))));
         QVERIFY2(fenetre.etat->text().contains("casse.egsphant") && fenetre.etat->text().contains("ligne "),
                  qPrintable(fenetre.etat->text()));
-        QVERIFY(fenetre.windowTitle().contains("petit.egsphant"));
+        QVERIFY(fenetre.windowTitle().contains("gros.egsphant"));
     }
 
     void boutonVoir()

@@ -206,6 +206,8 @@ bool FenetreVue::lireEnSuivant(const QString &nom, Fantome &lu, QString *erreur,
     suivi.setMinimumDuration(attenteSuivi);
     suivi.setAutoReset(false);
     suivi.setAutoClose(false);
+    // Escape would only hide it, leaving the read running behind no dialog.
+    connect(&suivi, &QDialog::rejected, &suivi, &QProgressDialog::cancel);
     suivi.setValue(0);
     CurseurOccupe curseur;
     const bool reussie = lireEgsphant(nom, lu, erreur, [&](qint64 lus, qint64 taille) {
