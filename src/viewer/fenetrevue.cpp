@@ -201,7 +201,7 @@ bool FenetreVue::lireEnSuivant(const QString &nom, Fantome &lu, QString *erreur,
                           pas, this);
     suivi.setWindowTitle("Quarvel View");
     // Nothing else moves while the file comes in; the events are let through
-    // at each block only once the dialog shows.
+    // at each block once the dialog shows.
     suivi.setWindowModality(Qt::ApplicationModal);
     suivi.setMinimumDuration(attenteSuivi);
     suivi.setAutoReset(false);
@@ -212,6 +212,10 @@ bool FenetreVue::lireEnSuivant(const QString &nom, Fantome &lu, QString *erreur,
     CurseurOccupe curseur;
     const bool reussie = lireEgsphant(nom, lu, erreur, [&](qint64 lus, qint64 taille) {
         suivi.setValue(taille > 0 ? int(double(std::min(lus, taille)) / double(taille) * pas) : 0);
+        // A .gz moves its bar only at each megabyte of the file, a hundred of
+        // text: "Annuler" is heard at every block all the same.
+        if (suivi.isVisible())
+            QCoreApplication::processEvents();
         return !suivi.wasCanceled();
     });
     *arretee = !reussie && suivi.wasCanceled();
