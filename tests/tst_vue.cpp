@@ -39,13 +39,13 @@ QRgb pixel(VueCoupe *vue, const QPoint &point)
     return vue->grab().toImage().pixel(point);
 }
 
-// One medium in a row of n voxels of 1 cm, then a slice of n × m voxels.
-QByteArray rangee(int n, int m = 1)
+// One medium in a slice of n × m voxels of dx × dy cm.
+QByteArray tranche(int n, int m = 1, double dx = 1, double dy = 1)
 {
     QByteArray texte = QByteArray("1\nEAU\n1.0\n") + QByteArray::number(n) + ' ' + QByteArray::number(m) + " 1\n";
-    for (const int compte : {n, m, 1}) {
+    for (const auto [compte, pas] : {std::pair(n, dx), std::pair(m, dy), std::pair(1, 1.0)}) {
         for (int i = 0; i <= compte; ++i)
-            texte += QByteArray::number(i) + ' ';
+            texte += QByteArray::number(i * pas) + ' ';
         texte += '\n';
     }
     return texte + (QByteArray(n, '1') + '\n').repeated(m) + '\n' + QByteArray("1.0 ").repeated(qsizetype(n) * m) + '\n';
@@ -148,8 +148,10 @@ private slots:
         QTest::addColumn<QSize>("taille");
         // 5 × 4 cm, narrowest voxel 1 cm: 103 px a cm, as 102 give 510.
         QTest::newRow("voxels inégaux") << texteFantome << QSize(515, 412);
-        QTest::newRow("plus grand que 512") << rangee(600) << QSize(600, 1);
-        QTest::newRow("petit") << rangee(10, 4) << QSize(520, 208);
+        QTest::newRow("plus grand que 512") << tranche(600) << QSize(600, 1);
+        QTest::newRow("petit") << tranche(10, 4) << QSize(520, 208);
+        // 40 × 10 narrowest voxels: 13 px would give 32.5 px a 0.25 cm voxel, 14 give 35.
+        QTest::newRow("0,1 × 0,25 cm") << tranche(40, 4, 0.1, 0.25) << QSize(560, 140);
     }
 
     void export_()
@@ -194,7 +196,7 @@ private slots:
         FenetreVue fenetre;
         montrer(fenetre);
         QVERIFY(fenetre.ouvrir(ecrire(dossier, "petit.egsphant", texteFantome)));
-        const QString gros = ecrire(dossier, "gros.egsphant", rangee(1024, 4096)); // 21 MB, ten blocks
+        const QString gros = ecrire(dossier, "gros.egsphant", tranche(1024, 4096)); // 21 MB, ten blocks
         fenetre.attenteSuivi = 0;
         QString libelle;
         int atteint = -1;

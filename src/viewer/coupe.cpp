@@ -53,6 +53,37 @@ std::pair<int, int> etendue(const std::vector<int> &pixels, int voxel)
 constexpr int coteExport = 512;        // the longer side of an exported slice reaches this
 constexpr int coteExportMax = 16384;
 
+// Width of every voxel along an axis when they are all even, else 0.
+double pasRegulier(const std::vector<double> &b)
+{
+    const double pas = b[1] - b[0];
+    for (size_t i = 1; i + 1 < b.size(); ++i)
+        if (std::fabs(b[i + 1] - b[i] - pas) > 1e-6 * pas)
+            return 0;
+    return pas;
+}
+
+bool presqueEntier(double v)
+{
+    return std::fabs(v - std::round(v)) < 1e-6 * std::max(1.0, v);
+}
+
+// Pixels for the narrowest voxel of an exported slice: the least whole
+// number giving 512 on the longer side, raised if need be (within the size
+// limit) until each axis of even voxels gets a whole number of pixels a
+// voxel too (0.1 and 0.25 cm: 2 and 5 pixels, not 1 and 2 or 3 by turns).
+double echelleExport(const std::vector<double> &abscisses, const std::vector<double> &ordonnees, double plusEtroit)
+{
+    const double cote = std::max(abscisses.back(), ordonnees.back()) / plusEtroit;
+    // The slack keeps sums of rounded widths (511.9999…) at one pixel a voxel.
+    const double premiere = std::max(1.0, std::ceil(coteExport / cote - 1e-6));
+    const double pas[2] = {pasRegulier(abscisses) / plusEtroit, pasRegulier(ordonnees) / plusEtroit};
+    for (double k = premiere; k * cote <= coteExportMax; ++k)
+        if (presqueEntier(k * pas[0]) && presqueEntier(k * pas[1]))
+            return k;
+    return premiere;
+}
+
 } // namespace
 
 VueCoupe::VueCoupe(PlanCoupe plan, QWidget *parent) : QWidget(parent), plan_(plan)
@@ -196,8 +227,7 @@ QImage VueCoupe::imageExportee(QString *raison) const
             if ((*b)[i + 1] > (*b)[i])
                 plusEtroit = std::min(plusEtroit, (*b)[i + 1] - (*b)[i]);
     const double largeur = abscisses.back() / plusEtroit, hauteur = ordonnees.back() / plusEtroit;
-    // The slack keeps sums of rounded widths (511.9999…) at one pixel a voxel.
-    const double echelle = std::max(1.0, std::ceil(coteExport / std::max(largeur, hauteur) - 1e-6));
+    const double echelle = echelleExport(abscisses, ordonnees, plusEtroit);
     const double w = std::round(largeur * echelle), h = std::round(hauteur * echelle);
     if (!(w <= coteExportMax && h <= coteExportMax)) {
         *raison = QString("voxels trop inégaux : l'image aurait %1 × %2 pixels, %3 au plus par côté")
