@@ -230,7 +230,7 @@ QImage VueCoupe::imageExportee(QString *raison) const
     const double echelle = echelleExport(abscisses, ordonnees, plusEtroit);
     const double w = std::round(largeur * echelle), h = std::round(hauteur * echelle);
     if (!(w <= coteExportMax && h <= coteExportMax)) {
-        *raison = QString("voxels trop inégaux : l'image aurait %1 × %2 pixels, %3 au plus par côté")
+        *raison = QString("image trop grande (%1 × %2 pixels, %3 au plus par côté)")
                       .arg(w, 0, 'f', 0)
                       .arg(h, 0, 'f', 0)
                       .arg(coteExportMax);

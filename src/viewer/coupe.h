@@ -50,7 +50,7 @@ public:
     QImage image() const;
     // The slice for a file: a whole number of pixels for the narrowest voxel,
     // the least that makes the longer side 512 pixels or more. Empty, with
-    // the reason in *raison, when voxels are too uneven for that to fit.
+    // the reason in *raison, when that would make it too large.
     QImage imageExportee(QString *raison) const;
 
     // Called with the voxel under the mouse, or with a clicked voxel.
