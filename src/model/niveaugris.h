@@ -11,4 +11,8 @@ constexpr int niveauGrisPixel(QRgb pixel)
     return (11 * int((pixel >> 16) & 0xff) + 16 * int((pixel >> 8) & 0xff) + 5 * int(pixel & 0xff)) >> 5;
 }
 
+// The highest level a record or a table entry may carry: a label volume's
+// values run from 0 to here, a picture's grey levels stop at 255.
+constexpr int niveauMax = 65535;
+
 #endif

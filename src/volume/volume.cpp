@@ -1,0 +1,188 @@
+#include "volume/volume.h"
+
+#include <QFileInfo>
+
+#include <cmath>
+#include <type_traits>
+#include <vector>
+#include <unistd.h>
+
+#include "model/ligne.h"
+#include "model/niveaugris.h"
+#include "volume/lecteurs.h"
+
+namespace {
+
+// A phantom's media list has one record per value, and a voxel of the grid
+// one byte for its record.
+constexpr int valeursMax = 256;
+
+int tailleVoxel(TypeVoxel type)
+{
+    switch (type) {
+    case TypeVoxel::U8: case TypeVoxel::I8: return 1;
+    case TypeVoxel::U16: case TypeVoxel::I16: return 2;
+    case TypeVoxel::U32: case TypeVoxel::I32: case TypeVoxel::F32: return 4;
+    case TypeVoxel::F64: return 8;
+    }
+    return 1;
+}
+
+// Calls f with the voxels as an array of their own type.
+template <typename F>
+void selonType(const Volume &volume, F &&f)
+{
+    const char *d = volume.donnees.get();
+    switch (volume.type) {
+    case TypeVoxel::U8: f(reinterpret_cast<const quint8 *>(d)); break;
+    case TypeVoxel::I8: f(reinterpret_cast<const qint8 *>(d)); break;
+    case TypeVoxel::U16: f(reinterpret_cast<const quint16 *>(d)); break;
+    case TypeVoxel::I16: f(reinterpret_cast<const qint16 *>(d)); break;
+    case TypeVoxel::U32: f(reinterpret_cast<const quint32 *>(d)); break;
+    case TypeVoxel::I32: f(reinterpret_cast<const qint32 *>(d)); break;
+    case TypeVoxel::F32: f(reinterpret_cast<const float *>(d)); break;
+    case TypeVoxel::F64: f(reinterpret_cast<const double *>(d)); break;
+    }
+}
+
+// Marks each value met in vus (65536 entries). The first value that is not
+// a whole number from 0 to niveauMax stops the walk and is returned as text.
+template <typename T>
+QString marquerValeurs(const T *voxels, qint64 n, std::vector<quint8> &vus)
+{
+    for (qint64 i = 0; i < n; ++i) {
+        const T v = voxels[i];
+        if constexpr (std::is_floating_point_v<T>) {
+            if (!(v >= 0 && v <= niveauMax && v == std::floor(v)))
+                return QString::number(double(v), 'g', 10);
+        } else if constexpr (std::is_signed_v<T> || sizeof(T) > 2) {
+            if (v < 0 || v > T(niveauMax))
+                return QString::number(qint64(v));
+        }
+        vus[size_t(v)] = 1;
+    }
+    return QString();
+}
+
+// The distinct values, highest first; the reason when they cannot be labels.
+QString lireValeurs(Volume &volume)
+{
+    std::vector<quint8> vus(size_t(niveauMax) + 1, 0);
+    QString horsBornes;
+    selonType(volume, [&](const auto *voxels) { horsBornes = marquerValeurs(voxels, volume.nombreVoxels(), vus); });
+    if (!horsBornes.isEmpty())
+        return QString("valeur %1 : une étiquette est un nombre entier de 0 à %2").arg(horsBornes).arg(niveauMax);
+    volume.valeurs.clear();
+    for (int v = niveauMax; v >= 0; --v)
+        if (vus[size_t(v)])
+            volume.valeurs.append(v);
+    if (volume.valeurs.size() > valeursMax)
+        return QString("%1 valeurs distinctes, au plus %2 (une ligne de la table chacune)")
+            .arg(volume.valeurs.size())
+            .arg(valeursMax);
+    return QString();
+}
+
+template <typename T>
+void remplir(quint8 *grille, const Volume &volume, const T *voxels, const quint8 *table)
+{
+    // The grid's step along each of the phantom's axes, then along each of the file's.
+    const qint64 pasGrille[3] = {1, volume.comptes[0], qint64(volume.comptes[0]) * volume.comptes[1]};
+    const int *n = volume.comptesFichier;
+    qint64 pas[3], depart = 0;
+    for (int a = 0; a < 3; ++a) {
+        pas[a] = volume.inverse[a] ? -pasGrille[volume.axe[a]] : pasGrille[volume.axe[a]];
+        if (volume.inverse[a])
+            depart += (n[a] - 1) * pasGrille[volume.axe[a]];
+    }
+    for (qint64 k = 0; k < n[2]; ++k)
+        for (qint64 j = 0; j < n[1]; ++j) {
+            const T *ligne = voxels + (k * n[1] + j) * n[0];
+            quint8 *sortie = grille + depart + j * pas[1] + k * pas[2];
+            if (pas[0] == 1) {
+                for (qint64 i = 0; i < n[0]; ++i)
+                    sortie[i] = table[quint16(ligne[i])];
+            } else {
+                for (qint64 i = 0; i < n[0]; ++i)
+                    sortie[i * pas[0]] = table[quint16(ligne[i])];
+            }
+        }
+}
+
+} // namespace
+
+qint64 Volume::octets() const
+{
+    return nombreVoxels() * tailleVoxel(type);
+}
+
+bool placePourVolume(qint64 voxels, int octetsParVoxel, QString *raison)
+{
+    const qint64 pages = sysconf(_SC_PHYS_PAGES), taillePage = sysconf(_SC_PAGE_SIZE);
+    const qint64 memoire = pages > 0 && taillePage > 0 ? pages * taillePage : qint64(1) << 32;
+    if (voxels <= memoire / (octetsParVoxel + 1))
+        return true;
+    *raison = QString("%1 voxels de %2 octet%3 : trop pour la mémoire de cette machine avec la grille du fantôme")
+                  .arg(voxels)
+                  .arg(octetsParVoxel)
+                  .arg(octetsParVoxel > 1 ? "s" : "");
+    return false;
+}
+
+bool chargerVolume(const QString &chemin, Volume &volume, QString *erreur)
+{
+    const QFileInfo info(chemin);
+    const QString affiche = surUneLigne(chemin);
+    Volume lu;
+    QString raison;
+    if (!info.exists())
+        raison = QString("Volume « %1 » introuvable").arg(affiche);
+    else if (!info.isDir() && !info.isFile())
+        // A pipe would block the reader, a device might never end.
+        raison = QString("Volume « %1 » : ni un fichier ordinaire ni un dossier").arg(affiche);
+    else if (info.isDir() ? lireDossierCoupes(chemin, lu, &raison) : lireFichierVolume(chemin, lu, &raison))
+        if (const QString refus = lireValeurs(lu); !refus.isEmpty())
+            raison = QString("Volume « %1 » : %2").arg(affiche, refus);
+    if (!raison.isEmpty()) {
+        if (erreur)
+            *erreur = raison;
+        return false;
+    }
+    volume = lu;
+    return true;
+}
+
+void remplirGrilleVolume(Grille &grille, const Volume &volume, const quint8 *table)
+{
+    selonType(volume, [&](const auto *voxels) { remplir(grille.voxels.data(), volume, voxels, table); });
+}
+
+int valeurVoxel(const Volume &volume, int x, int y, int z)
+{
+    const int coordonnees[3] = {x, y, z};
+    qint64 i[3];
+    for (int a = 0; a < 3; ++a) {
+        const int c = coordonnees[volume.axe[a]];
+        i[a] = volume.inverse[a] ? volume.comptesFichier[a] - 1 - c : c;
+    }
+    const qint64 position = (i[2] * volume.comptesFichier[1] + i[1]) * volume.comptesFichier[0] + i[0];
+    int valeur = 0;
+    selonType(volume, [&](const auto *voxels) { valeur = int(voxels[position]); });
+    return valeur;
+}
+
+QImage coupeMilieu(const Volume &volume, const QHash<int, QRgb> &couleurs)
+{
+    if (!volume.donnees)
+        return QImage();
+    QImage image(volume.comptes[0], volume.comptes[1], QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    const int z = volume.comptes[2] / 2;
+    for (int y = 0; y < volume.comptes[1]; ++y) {
+        QRgb *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < volume.comptes[0]; ++x)
+            ligne[x] = couleurs.value(valeurVoxel(volume, x, y, z), qRgb(0, 0, 0));
+    }
+    return image;
+}
