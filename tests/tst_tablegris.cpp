@@ -34,12 +34,13 @@ const QByteArray pegs = " MEDIUM=AIR521ICRU      ,STERNCID=AIR\n"
 QString resume(const TableGris &table)
 {
     QStringList parties;
-    for (int g = 0; g < 256; ++g) {
+    const int n = int(table.choix.size());
+    for (int g = 0; g < n; ++g) {
         const auto &c = table.choix[size_t(g)];
         if (!c)
             continue;
         int fin = g;
-        while (fin < 255 && table.choix[size_t(fin + 1)] && table.choix[size_t(fin + 1)]->nom == c->nom
+        while (fin + 1 < n && table.choix[size_t(fin + 1)] && table.choix[size_t(fin + 1)]->nom == c->nom
                && table.choix[size_t(fin + 1)]->texteDensite == c->texteDensite)
             ++fin;
         parties << (fin == g ? QString::number(g) : QString("%1-%2").arg(g).arg(fin)) + " " + c->nom + "/"
@@ -166,7 +167,12 @@ private slots:
         QTest::newRow("densité non numérique") << QByteArray("4 Gel dense\n") << "ligne 1 : densité « dense » invalide";
         QTest::newRow("nom inconnu") << QByteArray("1 AIR521ICRU\n4 Plomb\n") << "ligne 2 : aucun milieu « Plomb » dans le catalogue";
         QTest::newRow("plage à l'envers") << QByteArray("9-3 Gel 1\n") << "ligne 1 : « 9-3 » n'est ni un niveau";
-        QTest::newRow("niveau 256") << QByteArray("250-256 Gel 1\n") << "ligne 1 : « 250-256 » n'est ni un niveau";
+        QTest::newRow("valeurs d'un volume")
+            << QByteArray("256 Gel 1\n1000-65535 Os 1.85\nfond 65535\n") << "256 Gel/1; 1000-65535 Os/1.85; fond 65535";
+        QTest::newRow("niveau 65536") << QByteArray("65530-65536 Gel 1\n")
+                                      << "ligne 1 : « 65530-65536 » n'est ni un niveau de gris N ni une plage N-M "
+                                         "(0 ≤ N ≤ M ≤ 65535)";
+        QTest::newRow("fond 65536") << QByteArray("fond 65536\n") << "ligne 1 : « fond » attend un seul niveau de gris, de 0 à 65535";
         QTest::newRow("nom manquant") << QByteArray("\n2\n") << "ligne 2 : nom de milieu manquant après « 2 »";
         QTest::newRow("trop de champs") << QByteArray("2 Gel 1 x\n") << "ligne 1 : trop de champs à partir de « x »";
         QTest::newRow("deux fonds") << QByteArray("fond 1\nfond 2\n") << "lignes 1 et 2 : deux lignes « fond »";

@@ -19,16 +19,16 @@ namespace {
 // not one, and a device that never ends must not hang the reader.
 constexpr qint64 tailleMaxTable = 1 << 20;
 
-// "N" or "N-M", 0 <= N <= M <= 255.
+// "N" or "N-M", 0 <= N <= M <= niveauMax.
 bool lireNiveaux(const QString &texte, int &premier, int &dernier)
 {
-    static const QRegularExpression forme("^([0-9]{1,3})(?:-([0-9]{1,3}))?$");
+    static const QRegularExpression forme("^([0-9]{1,5})(?:-([0-9]{1,5}))?$");
     const QRegularExpressionMatch m = forme.match(texte);
     if (!m.hasMatch())
         return false;
     premier = m.captured(1).toInt();
     dernier = m.captured(2).isEmpty() ? premier : m.captured(2).toInt();
-    return premier <= dernier && dernier <= 255;
+    return premier <= dernier && dernier <= niveauMax;
 }
 
 QString refusLigne(int ligne, const QString &raison)
@@ -62,8 +62,7 @@ bool lireTableGris(QByteArrayView contenu, const QList<Milieu> &catalogue, Table
     };
 
     TableGris lue;
-    int ligneDe[256];
-    std::fill(std::begin(ligneDe), std::end(ligneDe), 0);
+    std::vector<int> ligneDe(size_t(niveauMax) + 1, 0);
     int ligneFond = 0;
     if (contenu.startsWith("\xEF\xBB\xBF"))
         contenu = contenu.sliced(3);
@@ -88,7 +87,8 @@ bool lireTableGris(QByteArrayView contenu, const QList<Milieu> &catalogue, Table
         if (champs[0] == "fond") {
             int niveau = 0, dernier = 0;
             if (champs.size() != 2 || !lireNiveaux(champs[1], niveau, dernier) || dernier != niveau)
-                return refuser(refusLigne(numero, "« fond » attend un seul niveau de gris, de 0 à 255"));
+                return refuser(
+                    refusLigne(numero, QString("« fond » attend un seul niveau de gris, de 0 à %1").arg(niveauMax)));
             if (ligneFond)
                 return refuser(QString("lignes %1 et %2 : deux lignes « fond »").arg(ligneFond).arg(numero));
             ligneFond = numero;
@@ -99,7 +99,7 @@ bool lireTableGris(QByteArrayView contenu, const QList<Milieu> &catalogue, Table
         int premier = 0, dernier = 0;
         if (!lireNiveaux(champs[0], premier, dernier))
             return refuser(refusLigne(numero, QString("« %1 » n'est ni un niveau de gris N ni une plage N-M "
-                                                      "(0 ≤ N ≤ M ≤ 255)").arg(extrait(champs[0]))));
+                                                      "(0 ≤ N ≤ M ≤ %2)").arg(extrait(champs[0])).arg(niveauMax)));
         if (champs.size() < 2)
             return refuser(refusLigne(numero, QString("nom de milieu manquant après « %1 »").arg(extrait(champs[0]))));
         if (champs.size() > 3)
@@ -132,12 +132,12 @@ bool lireTableGris(QByteArrayView contenu, const QList<Milieu> &catalogue, Table
             choix = {milieu->nom, texteDensite(milieu->densite)};
         }
         for (int niveau = premier; niveau <= dernier; ++niveau) {
-            if (ligneDe[niveau])
+            if (ligneDe[size_t(niveau)])
                 return refuser(QString("lignes %1 et %2 : les niveaux se recouvrent (%3)")
-                                   .arg(ligneDe[niveau])
+                                   .arg(ligneDe[size_t(niveau)])
                                    .arg(numero)
                                    .arg(niveau));
-            ligneDe[niveau] = numero;
+            ligneDe[size_t(niveau)] = numero;
             lue.choix[size_t(niveau)] = choix;
         }
     }

@@ -5,10 +5,11 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
-#include <array>
 #include <optional>
+#include <vector>
 
 #include "model/materiau.h"
+#include "model/niveaugris.h"
 
 // What a table row holds for a grey level: the name and the density text,
 // as the row's two boxes show them. The build reads the density from the
@@ -20,11 +21,12 @@ struct ChoixNiveau
 };
 
 // A grey-level table once read and its names found in the catalogue: the
-// choice of every level it covers and the level it marks as background
-// (-1 when it marks none).
+// choice of every level it covers (0 to niveauMax: a label volume's values
+// go beyond a picture's 255) and the level it marks as background (-1 when
+// it marks none).
 struct TableGris
 {
-    std::array<std::optional<ChoixNiveau>, 256> choix;
+    std::vector<std::optional<ChoixNiveau>> choix = std::vector<std::optional<ChoixNiveau>>(niveauMax + 1);
     int fond = -1;
 };
 
