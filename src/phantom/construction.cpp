@@ -9,8 +9,10 @@
 
 #include "images/inventaire.h"
 #include "media/materiaux.h"
+#include "model/niveaugris.h"
 #include "egsphant/egsphant.h"
 #include "io/grandespages.h"
+#include "volume/volume.h"
 
 namespace {
 
@@ -191,4 +193,19 @@ void intersecterPlans(Grille &grille, const QImage &imageXY, const QImage &image
             std::memset(sortie + fin, 0, size_t(grille.dimX - fin));
         }
     }
+}
+
+bool construireVolume(Grille &grille, const Volume &volume, const QList<Materiau> &materiaux, QString *erreur)
+{
+    if (!initialiserGrille(grille, volume.comptes[0], volume.comptes[1], volume.comptes[2], erreur))
+        return false;
+    // Walk backwards so that the first record of a value is the one kept.
+    std::vector<quint8> table(size_t(niveauMax) + 1, 0);
+    for (int k = int(materiaux.size()) - 1; k >= 0; --k) {
+        const int valeur = materiaux[k].niveauGris;
+        if (valeur >= 0 && valeur <= niveauMax)
+            table[size_t(valeur)] = quint8(k);
+    }
+    remplirGrilleVolume(grille, volume, table.data());
+    return true;
 }

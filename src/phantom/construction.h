@@ -9,6 +9,8 @@
 #include "model/materiau.h"
 #include "model/grille.h"
 
+struct Volume;
+
 // Which builder the ticked planes call for: exactly one plane is extruded
 // along its missing axis; none, two or three are intersected.
 enum class Constructeur { PlanXY, PlanXZ, PlanYZ, Plans };
@@ -49,5 +51,10 @@ void extruderPlan(Grille &grille, PlanImage plan, const QImage &image, const Tab
 // and image B at (y, z) show the same grey level and that level has a record.
 void intersecterPlans(Grille &grille, const QImage &imageXY, const QImage &imageA, const QImage &imageB,
                       const TableNiveaux &table);
+
+// Sizes the grid to the volume's counts and fills it: each voxel takes the
+// first record of its value, or the first medium when its value has none.
+// False, with the reason, as initialiserGrille.
+bool construireVolume(Grille &grille, const Volume &volume, const QList<Materiau> &materiaux, QString *erreur);
 
 #endif

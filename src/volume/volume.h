@@ -8,7 +8,7 @@
 #include <QVector>
 #include <memory>
 
-#include "phantom/grille.h"
+#include "model/grille.h"
 
 // The number each voxel holds, as the file stores it.
 enum class TypeVoxel { U8, I8, U16, I16, U32, I32, F32, F64 };
