@@ -314,10 +314,13 @@ private slots:
                                               << "--size « 1,x,1 » : « x » n'est pas un nombre";
         QTest::newRow("origine à deux valeurs") << xy1 + QStringList{"--origin", "0,0"} << 1
                                                 << "--origin attend trois valeurs séparées par des virgules, pas « 0,0 »";
-        QTest::newRow("niveau 256") << xy1 + QStringList{"--medium", "256=OS"} << 1
-                                    << "--medium « 256=OS » : le niveau de gris doit être un entier de 0 à 255";
+        QTest::newRow("niveau 65536") << xy1 + QStringList{"--medium", "65536=OS"} << 1
+                                      << "--medium « 65536=OS » : le niveau de gris doit être un entier de 0 à 65535";
+        QTest::newRow("niveau 256, absent des images") << xy1 + QStringList{"--medium", "256=OS"} << 1
+                                                       << "--medium « 256=OS » : le niveau de gris 256 n'apparaît dans "
+                                                          "aucune image";
         QTest::newRow("niveau non entier") << xy1 + QStringList{"--medium", "x=OS"} << 1
-                                           << "--medium « x=OS » : le niveau de gris doit être un entier de 0 à 255";
+                                           << "--medium « x=OS » : le niveau de gris doit être un entier de 0 à 65535";
         QTest::newRow("niveau absent des images") << xy1 + QStringList{"--medium", "7=OS"} << 1
                                                   << "--medium « 7=OS » : le niveau de gris 7 n'apparaît dans aucune image";
         QTest::newRow("niveau donné deux fois") << xy1 + QStringList{"--medium", "30=OS", "--medium", "030=EAU"} << 1

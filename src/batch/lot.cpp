@@ -25,11 +25,13 @@
 #include "media/tablegris.h"
 #include "model/densite.h"
 #include "model/ligne.h"
+#include "model/niveaugris.h"
 #include "model/nombre.h"
 #include "phantom/compterendu.h"
 #include "phantom/construction.h"
 #include "egsphant/egsphant.h"
 #include "phantom/verifications.h"
+#include "volume/volume.h"
 
 namespace {
 
@@ -43,6 +45,7 @@ struct Options
     bool aide = false;
     std::optional<QString> pegs;
     std::optional<QString> images[nombrePlans];
+    std::optional<QString> volume;
     QStringList milieux;
     std::optional<QString> taille, origine, comptes, sortie, fond, table;
     // The files written beside the phantom, and the run the DOSXYZnrc input sets.
@@ -89,6 +92,7 @@ QList<QCommandLineOption> definitionsOptions()
             {"xy", "", "IMAGE"},
             {"yz", "", "IMAGE"},
             {"xz", "", "IMAGE"},
+            {"volume", "", "CHEMIN"},
             {"medium", "", "NIVEAU=NOM[:DENSITE]"},
             {"table", "", "FICHIER"},
             {"background", "", "NIVEAU"},
@@ -158,6 +162,7 @@ std::optional<Refus> lireOptions(const QStringList &arguments, Options &options)
     options.images[XY] = valeur("xy");
     options.images[YZ] = valeur("yz");
     options.images[XZ] = valeur("xz");
+    options.volume = valeur("volume");
     options.milieux = analyseur.values("medium");
     options.table = valeur("table");
     options.fond = valeur("background");
@@ -209,8 +214,10 @@ std::optional<Refus> lireAffectation(const QString &texte, int &niveau, Affectat
         return Refus{QString("--medium attend NIVEAU=NOM[:DENSITE], pas « %1 »").arg(extrait(texte))};
     bool ok = false;
     niveau = texte.left(egal).toInt(&ok, 10);
-    if (!ok || niveau < 0 || niveau > 255)
-        return Refus{QString("--medium « %1 » : le niveau de gris doit être un entier de 0 à 255").arg(extrait(texte))};
+    if (!ok || niveau < 0 || niveau > niveauMax)
+        return Refus{QString("--medium « %1 » : le niveau de gris doit être un entier de 0 à %2")
+                         .arg(extrait(texte))
+                         .arg(niveauMax)};
     QString nom = texte.mid(egal + 1);
     // The last colon: a density never holds one.
     const qsizetype deuxPoints = nom.lastIndexOf(':');
@@ -286,6 +293,15 @@ std::optional<Refus> chercherDansCatalogue(const Options &options, const QList<M
     return std::nullopt;
 }
 
+// Where the levels come from, as the refusals name them.
+struct Source
+{
+    const char *absent;   // after "le niveau de gris N"
+    const char *niveaux;  // after "un des"
+};
+const Source sourceImages = {"n'apparaît dans aucune image", "niveaux de gris des images"};
+const Source sourceVolume = {"n'est pas une valeur du volume", "valeurs du volume"};
+
 QString listeNiveaux(const QVector<int> &niveaux)
 {
     QStringList textes;
@@ -296,14 +312,16 @@ QString listeNiveaux(const QVector<int> &niveaux)
 
 // One record per grey level, in the table's order, as a first press of
 // "Egsphant" makes them.
-std::optional<Refus> enregistrer(const QVector<int> &niveaux, const std::map<int, Affectation> &affectations,
-                                 const QList<Milieu> &catalogue, QList<Materiau> &materiaux)
+std::optional<Refus> enregistrer(const QVector<int> &niveaux, const Source &source,
+                                 const std::map<int, Affectation> &affectations, const QList<Milieu> &catalogue,
+                                 QList<Materiau> &materiaux)
 {
     for (const auto &[niveau, affectation] : affectations)
         if (!niveaux.contains(niveau))
-            return Refus{QString("--medium « %1 » : le niveau de gris %2 n'apparaît dans aucune image")
+            return Refus{QString("--medium « %1 » : le niveau de gris %2 %3")
                              .arg(extrait(affectation.texte))
-                             .arg(niveau)};
+                             .arg(niveau)
+                             .arg(source.absent)};
     for (int niveau : niveaux) {
         // What the row's two boxes would hold: the level's --medium, else the first catalogue medium.
         const auto affectation = affectations.find(niveau);
@@ -346,7 +364,7 @@ void completerParTable(const Options &options, const TableGris &table, const QVe
 // --background LEVEL: that level's record goes first and fills the voxels
 // that get no medium; without it, the table's fond line when the images hold that level.
 std::optional<Refus> choisirFond(const Options &options, const TableGris &table, const QVector<int> &niveaux,
-                                 QList<Materiau> &materiaux)
+                                 const Source &source, QList<Materiau> &materiaux)
 {
     if (!options.fond) {
         if (niveaux.contains(table.fond))
@@ -356,8 +374,8 @@ std::optional<Refus> choisirFond(const Options &options, const TableGris &table,
     bool ok = false;
     const int niveau = options.fond->toInt(&ok, 10);
     if (!ok || !niveaux.contains(niveau))
-        return Refus{QString("--background « %1 » : le fond doit être un des niveaux de gris des images (%2)")
-                         .arg(extrait(*options.fond), listeNiveaux(niveaux))};
+        return Refus{QString("--background « %1 » : le fond doit être un des %2 (%3)")
+                         .arg(extrait(*options.fond), source.niveaux, listeNiveaux(niveaux))};
     placerFond(materiaux, niveau);
     return std::nullopt;
 }
@@ -457,6 +475,17 @@ std::optional<Refus> lireImages(const Options &options, const bool donnes[], QIm
     return std::nullopt;
 }
 
+// The records of the levels found, in the table's order, as a first press
+// of "Egsphant" makes them, the background's first.
+std::optional<Refus> faireMateriaux(const Options &options, Entrees &entrees, const QVector<int> &niveaux,
+                                    const Source &source, QList<Materiau> &materiaux)
+{
+    completerParTable(options, entrees.table, niveaux, entrees.affectations);
+    if (auto refus = enregistrer(niveaux, source, entrees.affectations, entrees.catalogue, materiaux))
+        return refus;
+    return choisirFond(options, entrees.table, niveaux, source, materiaux);
+}
+
 std::optional<Refus> verifierComptes(const qint64 comptes[3])
 {
     const QString refusGrille = refusComptes(comptes[0], comptes[1], comptes[2]);
@@ -465,6 +494,25 @@ std::optional<Refus> verifierComptes(const qint64 comptes[3])
     for (int axe = 0; axe < 3; ++axe)
         if (comptes[axe] > INT_MAX)
             return Refus{QString("Compte de voxels trop grand : %1 (au plus %2 par axe)").arg(comptes[axe]).arg(INT_MAX)};
+    return std::nullopt;
+}
+
+// Everything refused before the grid is made; numbers the media.
+std::optional<Refus> verifierAvantGrille(const Options &options, const Entrees &entrees, const qint64 comptes[3],
+                                         QList<Materiau> &materiaux)
+{
+    if (auto refus = verifierComptes(comptes))
+        return refus;
+    numeroterMateriaux(materiaux);
+    if (const QString refus = refusMateriaux(materiaux); !refus.isEmpty())
+        return Refus{refus};
+    if (options.egspp)
+        if (const QString refus = refusCatalogueEgspp(milieuxRampe(materiaux, entrees.catalogue), !entrees.catalogue.isEmpty());
+            !refus.isEmpty())
+            return Refus{"Géométrie egs++ : " + refus};
+    const QString fichier = options.sortie.value_or(fichierParDefaut);
+    if (const QString refus = refusAvantGrille(fichier, materiaux, entrees.geometrie, comptes); !refus.isEmpty())
+        return Refus{refus};
     return std::nullopt;
 }
 
@@ -534,6 +582,53 @@ std::optional<Refus> ecrireCompagnons(const Options &options, const ParametresDo
     return refus;
 }
 
+// The phantom, then the files asked beside it.
+std::optional<Refus> ecrireTout(const Options &options, const ParametresDosxyz &dosxyz, const QList<Materiau> &materiaux,
+                                const Grille &grille, const Entrees &entrees, std::ostream &sortie,
+                                std::ostream &erreurs, bool avancement)
+{
+    const QString fichier = options.sortie.value_or(fichierParDefaut);
+    if (auto refus = ecrire(fichier, materiaux, grille, entrees, sortie, erreurs, avancement))
+        return refus;
+    return ecrireCompagnons(options, dosxyz, decrireFantome(fichier, materiaux, grille, entrees.geometrie, entrees.catalogue),
+                            sortie, erreurs);
+}
+
+// The build from a label volume: its values are the levels, its counts
+// the grid's, and its file's geometry holds unless --size or --origin
+// gives another.
+std::optional<Refus> construireDepuisVolume(const Options &options, std::ostream &sortie, std::ostream &erreurs,
+                                            bool avancement)
+{
+    Entrees entrees;
+    ParametresDosxyz dosxyz;
+    if (auto refus = lireDosxyz(options, dosxyz))
+        return refus;
+    if (auto refus = lireEntrees(options, entrees))
+        return refus;
+    Volume volume;
+    QString erreur;
+    if (!chargerVolume(*options.volume, volume, &erreur))
+        return Refus{erreur};
+    for (int axe = 0; axe < 3 && volume.geometrieConnue; ++axe) {
+        if (!options.taille)
+            entrees.geometrie.taille[axe] = volume.taille[axe];
+        if (!options.origine)
+            entrees.geometrie.origine[axe] = volume.origine[axe];
+    }
+    QList<Materiau> materiaux;
+    if (auto refus = faireMateriaux(options, entrees, volume.valeurs, sourceVolume, materiaux))
+        return refus;
+    const qint64 comptes[3] = {volume.comptes[0], volume.comptes[1], volume.comptes[2]};
+    if (auto refus = verifierAvantGrille(options, entrees, comptes, materiaux))
+        return refus;
+    Grille grille;
+    if (!construireVolume(grille, volume, materiaux, &erreur))
+        return Refus{erreur};
+    volume = Volume(); // its voxels are in the grid: the writing gets their memory back
+    return ecrireTout(options, dosxyz, materiaux, grille, entrees, sortie, erreurs, avancement);
+}
+
 // The command once its options are read; refusals come before any grid is
 // allocated or any file is opened.
 std::optional<Refus> construire(const Options &options, std::ostream &sortie, std::ostream &erreurs,
@@ -545,8 +640,13 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
         donnes[p] = options.images[p].has_value();
         nombreDonnes += donnes[p];
     }
+    if (options.volume && (nombreDonnes > 0 || options.comptes))
+        return usage("--volume ne se combine ni avec --xy, --yz, --xz ni avec --counts : le volume donne les "
+                     "voxels et leurs comptes");
+    if (options.volume)
+        return construireDepuisVolume(options, sortie, erreurs, avancement);
     if (nombreDonnes == 0)
-        return usage("Aucun plan : donner au moins une image avec --xy, --yz ou --xz");
+        return usage("Aucun plan : donner au moins une image avec --xy, --yz ou --xz, ou un volume avec --volume");
     if (nombreDonnes > 1 && options.comptes)
         return usage("--counts ne s'emploie qu'avec un seul plan : avec plusieurs, les comptes viennent des images");
 
@@ -562,36 +662,19 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
     QVector<int> niveaux;
     if (auto refus = lireImages(options, donnes, images, niveaux))
         return refus;
-    completerParTable(options, entrees.table, niveaux, entrees.affectations);
     QList<Materiau> materiaux;
-    if (auto refus = enregistrer(niveaux, entrees.affectations, entrees.catalogue, materiaux))
-        return refus;
-    if (auto refus = choisirFond(options, entrees.table, niveaux, materiaux))
+    if (auto refus = faireMateriaux(options, entrees, niveaux, sourceImages, materiaux))
         return refus;
     qint64 *comptes = entrees.comptes;
     if (!options.comptes)
         if (auto refus = comptesDesImages(donnes, nombreDonnes, images, comptes))
             return refus;
-    if (auto refus = verifierComptes(comptes))
+    if (auto refus = verifierAvantGrille(options, entrees, comptes, materiaux))
         return refus;
-
-    numeroterMateriaux(materiaux);
-    if (const QString refus = refusMateriaux(materiaux); !refus.isEmpty())
-        return Refus{refus};
-    if (options.egspp)
-        if (const QString refus = refusCatalogueEgspp(milieuxRampe(materiaux, entrees.catalogue), !entrees.catalogue.isEmpty());
-            !refus.isEmpty())
-            return Refus{"Géométrie egs++ : " + refus};
-    const QString fichier = options.sortie.value_or(fichierParDefaut);
-    if (const QString refus = refusAvantGrille(fichier, materiaux, entrees.geometrie, comptes); !refus.isEmpty())
-        return Refus{refus};
     Grille grille;
     if (auto refus = remplir(grille, comptes, donnes, images, materiaux))
         return refus;
-    if (auto refus = ecrire(fichier, materiaux, grille, entrees, sortie, erreurs, avancement))
-        return refus;
-    return ecrireCompagnons(options, dosxyz, decrireFantome(fichier, materiaux, grille, entrees.geometrie, entrees.catalogue),
-                            sortie, erreurs);
+    return ecrireTout(options, dosxyz, materiaux, grille, entrees, sortie, erreurs, avancement);
 }
 
 } // namespace
@@ -600,8 +683,9 @@ QString aideLot()
 {
     return QString(
         "Usage : quarvel-phantom [options]\n"
-        "Construit un fantôme EGSnrc (.egsphant) à partir d'images de plans en niveaux de gris,\n"
-        "avec les mêmes règles que le bouton « Egsphant » de la fenêtre : mêmes choix, même fichier.\n"
+        "Construit un fantôme EGSnrc (.egsphant) à partir d'images de plans en niveaux de gris, ou\n"
+        "d'un volume d'étiquettes, avec les mêmes règles que le bouton « Egsphant » de la fenêtre :\n"
+        "mêmes choix, même fichier.\n"
         "\n"
         "Options :\n"
         "  --pegs FICHIER      catalogue des milieux (fichier PEGS4, ex. 521icru.pegs4dat).\n"
@@ -612,23 +696,31 @@ QString aideLot()
         "                      manque ; deux ou trois plans sont croisés (le plan XY est alors\n"
         "                      obligatoire) : un voxel prend un milieu là où les images montrent\n"
         "                      le même niveau de gris. Les autres voxels gardent le premier milieu.\n"
+        "  --volume CHEMIN     volume d'étiquettes, à la place des plans : un fichier NRRD (.nrrd,\n"
+        "                      .nhdr), NIfTI (.nii, .nii.gz) ou MetaImage (.mha, .mhd), ou un dossier\n"
+        "                      d'images, une coupe chacune (la n-ième dans l'ordre naturel des noms\n"
+        "                      est la coupe z = n - 1). Chaque valeur (entier de 0 à 65535, 256\n"
+        "                      valeurs distinctes au plus) tient lieu de niveau de gris. Un fichier\n"
+        "                      donne les comptes, la taille des voxels et l'origine (axes x, y, z\n"
+        "                      du fichier, en LPS ; --size et --origin l'emportent) ; un dossier, les\n"
+        "                      comptes seulement.\n"
         "  --medium NIVEAU=NOM[:DENSITE]\n"
-        "                      milieu du niveau de gris NIVEAU (entier de 0 à 255 présent dans les\n"
-        "                      images), une fois par niveau. Sans DENSITE : le premier milieu du\n"
-        "                      catalogue nommé NOM (blancs des extrémités ignorés), avec sa densité\n"
-        "                      à six chiffres significatifs. Avec DENSITE (g/cm3) : NOM et DENSITE\n"
-        "                      tels quels (densité > 0). Un niveau sans --medium ni entrée de\n"
-        "                      --table prend le premier milieu du catalogue. Les niveaux d'un même\n"
-        "                      nom partagent un milieu ;\n"
-        "                      les milieux sont numérotés du niveau le plus clair au plus foncé,\n"
-        "                      celui du fond en premier.\n"
+        "                      milieu du niveau de gris NIVEAU (entier présent dans les images ou\n"
+        "                      valeur du volume), une fois par niveau. Sans DENSITE : le premier\n"
+        "                      milieu du catalogue nommé NOM (blancs des extrémités ignorés), avec\n"
+        "                      sa densité à six chiffres significatifs. Avec DENSITE (g/cm3) : NOM\n"
+        "                      et DENSITE tels quels (densité > 0). Un niveau sans --medium ni\n"
+        "                      entrée de --table prend le premier milieu du catalogue. Les niveaux\n"
+        "                      d'un même nom partagent un milieu ; les milieux sont numérotés du\n"
+        "                      niveau le plus clair (la plus grande valeur) au plus foncé, celui\n"
+        "                      du fond en premier.\n"
         "  --table FICHIER     table de niveaux de gris (texte UTF-8), une entrée par ligne :\n"
-        "                      NIVEAUX NOM [DENSITE], NIVEAUX étant N ou N-M (0 à 255) ; NOM sans\n"
+        "                      NIVEAUX NOM [DENSITE], NIVEAUX étant N ou N-M (0 à 65535) ; NOM sans\n"
         "                      DENSITE se cherche dans le catalogue. « fond NIVEAU » marque le fond,\n"
         "                      « # » ouvre un commentaire. Les entrées des niveaux absents des images\n"
         "                      sont ignorées ; --medium l'emporte sur la table, --background sur fond.\n"
         "                      C'est le format de « Enregistrer la table… » de la fenêtre.\n"
-        "  --background NIVEAU le niveau de gris (présent dans les images) dont le milieu remplit\n"
+        "  --background NIVEAU le niveau de gris (des images ou du volume) dont le milieu remplit\n"
         "                      les voxels qui n'en reçoivent aucun (défaut : le plus clair).\n"
         "  --size SX,SY,SZ     taille des voxels en cm (défaut : 1.0,1.0,1.0).\n"
         "  --origin OX,OY,OZ   coin inférieur de la grille en cm (défaut : -15.0,-15.0,0.0).\n"
@@ -672,9 +764,10 @@ QString aideLot()
         "sortie d'erreur une ligne « Attention : » par limite des lecteurs dépassée) ;\n"
         "1 choix refusé, fichier illisible ou écriture impossible ; 2 ligne de commande erronée\n"
         "(option inconnue ou donnée deux fois, valeur manquante, aucun plan, --counts avec\n"
-        "plusieurs plans). En cas d'échec, un message sur la sortie d'erreur et aucun fichier écrit ;\n"
-        "seul l'échec d'un fichier de --egsinp ou --egspp, écrits après lui, laisse le fantôme écrit\n"
-        "(statut 1). Chaque fichier écrit est annoncé d'une ligne sur la sortie standard.\n"
+        "plusieurs plans, --volume avec un plan ou --counts). En cas d'échec, un message sur la sortie\n"
+        "d'erreur et aucun fichier écrit ; seul l'échec d'un fichier de --egsinp ou --egspp, écrits\n"
+        "après lui, laisse le fantôme écrit (statut 1). Chaque fichier écrit est annoncé d'une ligne\n"
+        "sur la sortie standard.\n"
         "Sur un terminal, l'avancement de l'écriture s'affiche sur la sortie d'erreur.\n"
         "\n"
         "Exemples :\n"
@@ -683,7 +776,9 @@ QString aideLot()
         "  quarvel-phantom --pegs 521icru.pegs4dat --xy xy.bmp --yz yz.bmp --xz xz.bmp \\\n"
         "      --medium 128=ICRPBONE521ICRU --origin 0,0,0\n"
         "  quarvel-phantom --pegs 521icru.pegs4dat --xy coupe.bmp --counts 64,64,30 -o tete.egsphant \\\n"
-        "      --egsinp tete.egsinp --particle electron --energy 6 --egspp tete.geom\n");
+        "      --egsinp tete.egsinp --particle electron --energy 6 --egspp tete.geom\n"
+        "  quarvel-phantom --pegs 521icru.pegs4dat --volume tete.seg.nrrd --medium 0=AIR521ICRU \\\n"
+        "      --medium 1=H2O521ICRU --medium 2=ICRPBONE521ICRU -o tete.egsphant\n");
 }
 
 int executerLot(const QStringList &arguments, std::ostream &sortie, std::ostream &erreurs, bool avancement)

@@ -71,7 +71,7 @@ bool lireDossierCoupes(const QString &chemin, Volume &volume, QString *erreur)
 {
     const QFileInfoList fichiers = imagesDuDossier(chemin);
     if (fichiers.isEmpty()) {
-        *erreur = QString("Dossier « %1 » : aucune image").arg(surUneLigne(chemin));
+        *erreur = QString("Dossier « %1 » : aucune image").arg(extrait(chemin));
         return false;
     }
     QImage image = chargerImage(fichiers[0].filePath(), erreur);
@@ -87,7 +87,7 @@ bool lireDossierCoupes(const QString &chemin, Volume &volume, QString *erreur)
         return false;
     volume.donnees.reset(new (std::nothrow) char[size_t(volume.octets())]);
     if (!volume.donnees) {
-        *erreur = QString("Dossier « %1 » : mémoire insuffisante pour ses images").arg(surUneLigne(chemin));
+        *erreur = QString("Dossier « %1 » : mémoire insuffisante pour ses images").arg(extrait(chemin));
         return false;
     }
     for (qsizetype z = 0; z < fichiers.size(); ++z) {
@@ -97,10 +97,10 @@ bool lireDossierCoupes(const QString &chemin, Volume &volume, QString *erreur)
             return false;
         if (image.size() != taille) {
             *erreur = QString("Image « %1 » : %2 × %3 pixels, alors que « %4 » en a %5 × %6")
-                          .arg(surUneLigne(fichiers[z].fileName()))
+                          .arg(extrait(fichiers[z].fileName()))
                           .arg(image.width())
                           .arg(image.height())
-                          .arg(surUneLigne(fichiers[0].fileName()))
+                          .arg(extrait(fichiers[0].fileName()))
                           .arg(taille.width())
                           .arg(taille.height());
             return false;

@@ -4,11 +4,22 @@
 
 #include <itkImageIOBase.h>
 #include <itkImageIOFactory.h>
+#include <itkMetaImageIO.h>
 #include <itkMetaImageIOFactory.h>
+#include <itkNiftiImageIO.h>
 #include <itkNiftiImageIOFactory.h>
 #include <itkNrrdImageIOFactory.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QtEndian>
+
+#include <zlib.h>
+
 #include <cmath>
+#include <cstring>
 #include <iostream>
 #include <new>
 #include <streambuf>
@@ -51,6 +62,96 @@ private:
     } rien_;
     std::streambuf *ancien_;
 };
+
+// MetaIO reads a data file shorter than its header announces without a
+// word, leaving the rest of the buffer as it was: its size is checked here.
+// The data follow the ElementDataFile line (LOCAL) or fill the file it names;
+// compressed data are checked against the CompressedDataSize the header
+// gives, when it gives one. Lists and patterns of files are left to MetaIO.
+bool donneesMetaEntieres(const QString &chemin, itk::MetaImageIO &io, qint64 octets)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray debut = fichier.read(1 << 16);
+    const qsizetype cle = debut.indexOf("ElementDataFile");
+    const qsizetype finEntete = debut.indexOf('\n', cle);
+    if (cle < 0 || finEntete < 0)
+        return true;
+    const QByteArray entete = debut.left(finEntete + 1);
+    if (io.GetMetaImagePointer()->CompressedData()) {
+        const qsizetype taille = entete.indexOf("CompressedDataSize");
+        if (taille < 0)
+            return true;
+        const QByteArray ligne = entete.mid(taille, entete.indexOf('\n', taille) - taille);
+        octets = ligne.mid(ligne.indexOf('=') + 1).trimmed().toLongLong();
+    }
+    const QString nom = QString::fromLocal8Bit(io.GetMetaImagePointer()->ElementDataFileName());
+    if (nom == "LOCAL")
+        return fichier.size() - entete.size() >= octets;
+    if (nom.contains('%') || nom.startsWith("LIST"))
+        return true;
+    const QFileInfo donnees(QFileInfo(chemin).dir(), nom);
+    return donnees.size() >= octets;
+}
+
+// Bytes a file holds once inflated (a plain file as it is), counted up to
+// assez: past that, the count is enough.
+qint64 octetsLisibles(const QString &chemin, qint64 assez)
+{
+    gzFile flux = gzopen(QFile::encodeName(chemin).constData(), "rb");
+    if (!flux)
+        return -1;
+    std::vector<char> bloc(1 << 18);
+    qint64 total = 0;
+    int lus = 0;
+    while (total < assez && (lus = gzread(flux, bloc.data(), unsigned(bloc.size()))) > 0)
+        total += lus;
+    gzclose(flux);
+    return total;
+}
+
+// niftilib fills the voxels a short file lacks with zeros and says nothing:
+// the header's data offset and the voxels' size must fit in the file (once
+// inflated). A header and image pair (.hdr, .img) has its data in the .img.
+bool donneesNiftiEntieres(const QString &chemin, qint64 octets)
+{
+    char entete[540] = {};
+    gzFile flux = gzopen(QFile::encodeName(chemin).constData(), "rb");
+    if (!flux)
+        return false;
+    const int lus = gzread(flux, entete, sizeof entete);
+    gzclose(flux);
+    qint32 tailleEntete = 0;
+    std::memcpy(&tailleEntete, entete, 4);
+    const bool inverse = tailleEntete != 348 && tailleEntete != 540;
+    if (inverse)
+        tailleEntete = qint32(qbswap(quint32(tailleEntete)));
+    if (lus < tailleEntete || (tailleEntete != 348 && tailleEntete != 540))
+        return false;
+    double decalage = 0;
+    if (tailleEntete == 348) {
+        quint32 bits = 0;
+        std::memcpy(&bits, entete + 108, 4);
+        float f = 0;
+        bits = inverse ? qbswap(bits) : bits;
+        std::memcpy(&f, &bits, 4);
+        decalage = f;
+    } else {
+        quint64 bits = 0;
+        std::memcpy(&bits, entete + 168, 8);
+        decalage = double(qint64(inverse ? qbswap(bits) : bits));
+    }
+    const char *magie = tailleEntete == 348 ? entete + 344 : entete + 4;
+    QString donnees = chemin;
+    if (magie[1] == 'i') { // "ni1", "ni2": the voxels are in the image file beside
+        donnees.replace(QRegularExpression("\\.hdr(\\.gz)?$", QRegularExpression::CaseInsensitiveOption), ".img");
+        if (!QFileInfo::exists(donnees))
+            donnees += ".gz";
+    }
+    const qint64 attendus = qint64(decalage) + octets;
+    return octetsLisibles(donnees, attendus) >= attendus;
+}
 
 bool typeVoxel(Composante composante, size_t taille, TypeVoxel &type)
 {
@@ -140,9 +241,11 @@ QString lireEntete(itk::ImageIOBase &io, Volume &volume)
         return QString("voxels à %1 composantes (vecteur ou couleur) : une étiquette par voxel est attendue")
             .arg(io.GetNumberOfComponents());
     if (!typeVoxel(io.GetComponentType(), io.GetComponentSize(), volume.type))
-        return QString("voxels de type %1 sur %2 octets : entiers de 8, 16 ou 32 bits ou réels attendus")
-            .arg(QString::fromStdString(itk::ImageIOBase::GetComponentTypeAsString(io.GetComponentType())))
-            .arg(io.GetComponentSize());
+        return QString("voxels %1 : entiers de 8, 16 ou 32 bits, ou réels, attendus")
+            .arg(io.GetComponentSize() == 8 && io.GetComponentType() != Composante::DOUBLE
+                     ? QString("entiers de 64 bits")
+                     : QString("de type %1").arg(QString::fromStdString(
+                           itk::ImageIOBase::GetComponentTypeAsString(io.GetComponentType()))));
     for (unsigned a = 0; a < 3; ++a) {
         const itk::SizeValueType n = io.GetDimensions(a);
         if (n < 1 || n > itk::SizeValueType(std::numeric_limits<int>::max()))
@@ -187,14 +290,22 @@ bool lire(const QString &chemin, Volume &volume, QString *raison)
     for (unsigned a = 0; a < 3; ++a)
         region.SetSize(a, itk::SizeValueType(volume.comptesFichier[a]));
     io->SetIORegion(region);
+    bool lu = true;
+    if (auto *meta = dynamic_cast<itk::MetaImageIO *>(io.GetPointer()))
+        lu = donneesMetaEntieres(chemin, *meta, volume.octets());
+    else if (dynamic_cast<itk::NiftiImageIO *>(io.GetPointer()))
+        lu = donneesNiftiEntieres(chemin, volume.octets());
     try {
-        io->Read(volume.donnees.get());
+        if (lu)
+            io->Read(volume.donnees.get());
     } catch (const std::exception &) {
+        lu = false;
+    }
+    if (!lu) {
         volume.donnees.reset();
         *raison = "voxels illisibles (fichier tronqué ou abîmé)";
-        return false;
     }
-    return true;
+    return lu;
 }
 
 } // namespace
@@ -204,6 +315,6 @@ bool lireFichierVolume(const QString &chemin, Volume &volume, QString *erreur)
     QString raison;
     if (lire(chemin, volume, &raison))
         return true;
-    *erreur = QString("Volume « %1 » : %2").arg(surUneLigne(chemin), raison);
+    *erreur = QString("Volume « %1 » : %2").arg(extrait(chemin), raison);
     return false;
 }

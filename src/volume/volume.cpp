@@ -56,7 +56,7 @@ QString marquerValeurs(const T *voxels, qint64 n, std::vector<quint8> &vus)
             if (!(v >= 0 && v <= niveauMax && v == std::floor(v)))
                 return QString::number(double(v), 'g', 10);
         } else if constexpr (std::is_signed_v<T> || sizeof(T) > 2) {
-            if (v < 0 || v > T(niveauMax))
+            if (qint64(v) < 0 || qint64(v) > niveauMax)
                 return QString::number(qint64(v));
         }
         vus[size_t(v)] = 1;
@@ -132,7 +132,7 @@ bool placePourVolume(qint64 voxels, int octetsParVoxel, QString *raison)
 bool chargerVolume(const QString &chemin, Volume &volume, QString *erreur)
 {
     const QFileInfo info(chemin);
-    const QString affiche = surUneLigne(chemin);
+    const QString affiche = extrait(chemin);
     Volume lu;
     QString raison;
     if (!info.exists())

@@ -1,0 +1,419 @@
+// Label volumes through the batch command: each format and each layout of
+// the axes gives the phantom of the same shape built by hand, and every
+// volume that is not a label volume is refused with its reason.
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <itkImage.h>
+#include <itkImageFileWriter.h>
+#include <itkMetaImageIO.h>
+#include <itkNiftiImageIO.h>
+#include <itkNrrdImageIO.h>
+#include <itkRGBPixel.h>
+
+#include <cmath>
+#include <numeric>
+
+#include "egsphant/egsphant.h"
+#include "model/grille.h"
+#include "outils.h"
+
+namespace {
+
+// The shape: 4 × 3 × 2 voxels, each the index (0, 1, 2) of its value; no
+// two axes alike, so that a turned or mirrored reading shows.
+constexpr int comptes[3] = {4, 3, 2};
+const char *const motif[2][3] = {{"0112", "0122", "1220"}, {"2210", "0000", "1111"}};
+// Its place in space, in mm, as the files tell it: spacing along x, y, z and
+// the centre of voxel (0, 0, 0).
+constexpr double espacement[3] = {2.0, 3.0, 5.0};
+constexpr double centre[3] = {10.0, -20.0, 30.0};
+
+int rang(int x, int y, int z) { return motif[z][y][x] - '0'; }
+
+enum class Format { Nrrd, Nifti, Meta };
+
+itk::ImageIOBase::Pointer io(Format format)
+{
+    switch (format) {
+    case Format::Nrrd: return itk::NrrdImageIO::New().GetPointer();
+    case Format::Nifti: return itk::NiftiImageIO::New().GetPointer();
+    case Format::Meta: return itk::MetaImageIO::New().GetPointer();
+    }
+    return nullptr;
+}
+
+template <typename Image>
+bool ecrire(typename Image::Pointer image, const QString &chemin, Format format, bool compresse)
+{
+    auto ecrivain = itk::ImageFileWriter<Image>::New();
+    ecrivain->SetInput(image);
+    ecrivain->SetImageIO(io(format));
+    ecrivain->SetFileName(chemin.toStdString());
+    ecrivain->SetUseCompression(compresse);
+    try {
+        ecrivain->Update();
+    } catch (const itk::ExceptionObject &e) {
+        qWarning() << e.what();
+        return false;
+    }
+    return true;
+}
+
+// How a volume file lays the shape out: file axis a runs along x, y or z
+// (axe[a]), backwards when inverse[a]; value k of the shape is valeurs[k].
+struct Disposition
+{
+    int axe[3] = {0, 1, 2};
+    bool inverse[3] = {false, false, false};
+    double valeurs[3] = {2, 1, 0};
+};
+
+// The shape written as a 3-D file with voxels of type T.
+template <typename T>
+bool ecrireForme(const QString &chemin, Format format, bool compresse, const Disposition &d)
+{
+    using Image = itk::Image<T, 3>;
+    auto image = Image::New();
+    typename Image::SizeType taille;
+    typename Image::SpacingType pas;
+    typename Image::PointType origine;
+    typename Image::DirectionType direction;
+    direction.Fill(0.0);
+    for (int p = 0; p < 3; ++p)
+        origine[p] = centre[p];
+    for (int a = 0; a < 3; ++a) {
+        const int p = d.axe[a];
+        taille[a] = comptes[p];
+        pas[a] = espacement[p];
+        direction[p][a] = d.inverse[a] ? -1.0 : 1.0;
+        if (d.inverse[a]) // voxel 0 then sits at the far end
+            origine[p] += (comptes[p] - 1) * espacement[p];
+    }
+    image->SetRegions(taille);
+    image->SetSpacing(pas);
+    image->SetOrigin(origine);
+    image->SetDirection(direction);
+    image->Allocate();
+    itk::Index<3> i;
+    for (i[2] = 0; i[2] < itk::IndexValueType(taille[2]); ++i[2])
+        for (i[1] = 0; i[1] < itk::IndexValueType(taille[1]); ++i[1])
+            for (i[0] = 0; i[0] < itk::IndexValueType(taille[0]); ++i[0]) {
+                int c[3];
+                for (int a = 0; a < 3; ++a)
+                    c[d.axe[a]] = d.inverse[a] ? int(taille[a]) - 1 - int(i[a]) : int(i[a]);
+                image->SetPixel(i, T(d.valeurs[rang(c[0], c[1], c[2])]));
+            }
+    return ecrire<Image>(image, chemin, format, compresse);
+}
+
+// A small volume of type T and dimension D holding the given values, for the refusals.
+template <typename T, unsigned D>
+bool ecrireValeurs(const QString &chemin, const std::vector<T> &valeurs,
+                   const itk::Matrix<double, D, D> &direction = itk::Matrix<double, D, D>::GetIdentity())
+{
+    using Image = itk::Image<T, D>;
+    auto image = Image::New();
+    typename Image::SizeType taille;
+    taille.Fill(1);
+    taille[0] = valeurs.size();
+    image->SetRegions(taille);
+    image->SetDirection(direction);
+    image->Allocate();
+    std::copy(valeurs.begin(), valeurs.end(), image->GetBufferPointer());
+    return ecrire<Image>(image, chemin, Format::Nrrd, false);
+}
+
+// The media of the shape's values, highest value first: A, B, C.
+const QList<Materiau> medias = {{0, "A", 1.0}, {0, "B", 1.5}, {0, "C", 2.0}};
+
+QStringList argumentsMilieux(const double valeurs[3])
+{
+    QStringList arguments;
+    for (int k = 0; k < 3; ++k)
+        arguments << "--medium" << QString("%1=%2:%3").arg(valeurs[k]).arg(medias[k].nom).arg(medias[k].densite);
+    return arguments;
+}
+
+// The phantom of the shape written by hand: the records in the given order
+// of the shape's indices, voxel (x, y, z) the record of its index.
+bool ecrireAttendu(const QString &chemin, const QList<int> &ordre = {0, 1, 2})
+{
+    QList<Materiau> materiaux;
+    for (int k : ordre)
+        materiaux << medias[k];
+    Grille grille;
+    grille.dimX = comptes[0];
+    grille.dimY = comptes[1];
+    grille.dimZ = comptes[2];
+    for (int z = 0; z < comptes[2]; ++z)
+        for (int y = 0; y < comptes[1]; ++y)
+            for (int x = 0; x < comptes[0]; ++x)
+                grille.voxels.push_back(quint8(ordre.indexOf(rang(x, y, z))));
+    Geometrie geometrie;
+    for (int p = 0; p < 3; ++p) {
+        geometrie.taille[p] = espacement[p] / 10;
+        geometrie.origine[p] = (centre[p] - espacement[p] / 2) / 10;
+    }
+    return enregistrerEgsphant(chemin, materiaux, grille, geometrie, nullptr);
+}
+
+// A picture of slice z of the shape, each value a grey.
+bool ecrireCoupe(const QString &chemin, int z, const Disposition &d)
+{
+    QImage image(comptes[0], comptes[1], QImage::Format_RGB32);
+    for (int y = 0; y < comptes[1]; ++y)
+        for (int x = 0; x < comptes[0]; ++x) {
+            const int g = int(d.valeurs[rang(x, y, z)]);
+            image.setPixel(x, y, qRgb(g, g, g));
+        }
+    return image.save(chemin, "PNG");
+}
+
+// An attached MetaImage header over 2 × 2 × 2 bytes, with one line changed.
+QByteArray metaImage(const QByteArray &ligne)
+{
+    QByteArray entete = "ObjectType = Image\nNDims = 3\nDimSize = 2 2 2\nElementSpacing = 1 1 1\n"
+                        "Offset = 0 0 0\nElementType = MET_UCHAR\n";
+    const QByteArray cle = ligne.left(ligne.indexOf('='));
+    const qsizetype debut = entete.indexOf(cle);
+    entete.replace(debut, entete.indexOf('\n', debut) - debut, ligne);
+    return entete + "ElementDataFile = LOCAL\n" + QByteArray(8, '\1');
+}
+
+bool tronquer(const QString &chemin, qint64 octetsEnMoins)
+{
+    QFile f(chemin);
+    return f.resize(f.size() - octetsEnMoins);
+}
+
+} // namespace
+
+class TestVolume : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dossier;
+
+    QString d(const QString &nom) const { return dossier.filePath(nom); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dossier.isValid());
+        QVERIFY(ecrireAttendu(d("attendu.egsphant")));
+        QVERIFY(ecrireForme<quint8>(d("base.nrrd"), Format::Nrrd, false, Disposition()));
+    }
+
+    void formes_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("compresse");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QList<int>>("axes");    // axe[0..2] then inverse[0..2]
+        QTest::addColumn<QList<double>>("valeurs");
+        const QList<int> droit = {0, 1, 2, 0, 0, 0};
+        const QList<double> petites = {2, 1, 0};
+        const int nrrd = int(Format::Nrrd), nifti = int(Format::Nifti), meta = int(Format::Meta);
+        QTest::newRow("NRRD brut") << "v.nrrd" << nrrd << false << "u8" << droit << petites;
+        QTest::newRow("NRRD gzip") << "v.seg.nrrd" << nrrd << true << "u8" << droit << petites;
+        QTest::newRow("NRRD en-tête séparé") << "v.nhdr" << nrrd << false << "u8" << droit << petites;
+        QTest::newRow("NIfTI") << "v.nii" << nifti << false << "u8" << droit << petites;
+        QTest::newRow("NIfTI gzip") << "z.nii.gz" << nifti << true << "i16" << droit << petites;
+        QTest::newRow("MetaImage") << "v.mha" << meta << false << "u8" << droit << petites;
+        QTest::newRow("MetaImage et données à part") << "v.mhd" << meta << true << "u8" << droit << petites;
+        QTest::newRow("x et z retournés") << "r.nrrd" << nrrd << false << "u8" << QList<int>{0, 1, 2, 1, 0, 1} << petites;
+        QTest::newRow("axes permutés") << "p.nrrd" << nrrd << false << "u8" << QList<int>{1, 2, 0, 0, 0, 0} << petites;
+        QTest::newRow("permutés et retournés, NIfTI")
+            << "pr.nii.gz" << nifti << true << "u8" << QList<int>{2, 0, 1, 0, 1, 0} << petites;
+        QTest::newRow("uint16 au-delà de 255") << "u16.nrrd" << nrrd << true << "u16" << droit << QList<double>{65535, 300, 0};
+        QTest::newRow("int32") << "i32.mha" << meta << false << "i32" << droit << QList<double>{70, 2, 1};
+        QTest::newRow("float entiers") << "f.nrrd" << nrrd << false << "f32" << droit << QList<double>{1000, 256, 0};
+        QTest::newRow("double entiers") << "f64.nii" << nifti << false << "f64" << droit << petites;
+    }
+    void formes()
+    {
+        QFETCH(QString, nom);
+        QFETCH(int, format);
+        QFETCH(bool, compresse);
+        QFETCH(QString, type);
+        QFETCH(QList<int>, axes);
+        QFETCH(QList<double>, valeurs);
+        Disposition disposition;
+        for (int a = 0; a < 3; ++a) {
+            disposition.axe[a] = axes[a];
+            disposition.inverse[a] = axes[3 + a];
+            disposition.valeurs[a] = valeurs[a];
+        }
+        const QString chemin = d(nom);
+        const Format f = Format(format);
+        const bool ecrit = type == "u8"    ? ecrireForme<quint8>(chemin, f, compresse, disposition)
+                           : type == "i16" ? ecrireForme<qint16>(chemin, f, compresse, disposition)
+                           : type == "u16" ? ecrireForme<quint16>(chemin, f, compresse, disposition)
+                           : type == "i32" ? ecrireForme<qint32>(chemin, f, compresse, disposition)
+                           : type == "f32" ? ecrireForme<float>(chemin, f, compresse, disposition)
+                                           : ecrireForme<double>(chemin, f, compresse, disposition);
+        QVERIFY(ecrit);
+        const QString sortie = d(nom + ".egsphant");
+        const Resultat r = lancer(QStringList{"--volume", chemin, "-o", sortie} + argumentsMilieux(disposition.valeurs));
+        QCOMPARE(r.erreurs, QString());
+        QCOMPARE(r.statut, 0);
+        QVERIFY(r.sortie.contains("3 milieux, 4 × 3 × 2 voxels"));
+        QCOMPARE(lire(sortie), lire(d("attendu.egsphant")));
+    }
+
+    // The file's geometry gives way to --size and --origin.
+    void geometrieDonnee()
+    {
+        Disposition disposition;
+        QVERIFY(ecrireForme<quint8>(d("g.nrrd"), Format::Nrrd, false, disposition));
+        const Resultat r = lancer(QStringList{"--volume", d("g.nrrd"), "-o", d("g.egsphant"), "--size", "1,1,1",
+                                              "--origin", "0,0,0"}
+                                  + argumentsMilieux(disposition.valeurs));
+        QCOMPARE(r.statut, 0);
+        const QList<QByteArray> lignes = lire(d("g.egsphant")).split('\n');
+        // After the count, the names, the densities and the counts: the boundaries.
+        QCOMPARE(lignes.mid(6, 3), QList<QByteArray>({"0.00000 1.00000 2.00000 3.00000 4.00000 ",
+                                                      "0.00000 1.00000 2.00000 3.00000 ", "0.00000 1.00000 2.00000 "}));
+    }
+
+    // Slices as pictures, in the natural order of their names; other files ignored.
+    void dossierDeCoupes()
+    {
+        QVERIFY(QDir(dossier.path()).mkdir("coupes"));
+        Disposition disposition;
+        disposition.valeurs[0] = 200;
+        disposition.valeurs[1] = 100;
+        // "coupe10" sorts before "coupe2" character by character, after it naturally.
+        QVERIFY(ecrireCoupe(d("coupes/coupe2.png"), 0, disposition));
+        QVERIFY(ecrireCoupe(d("coupes/coupe10.PNG"), 1, disposition));
+        QVERIFY(ecrireFichier(d("coupes/notes.txt"), "pas une image"));
+        const Resultat r = lancer(QStringList{"--volume", d("coupes"), "-o", d("coupes.egsphant"), "--size",
+                                              "0.2,0.3,0.5", "--origin", "0.9,-2.15,2.75"}
+                                  + argumentsMilieux(disposition.valeurs));
+        QCOMPARE(r.erreurs, QString());
+        QCOMPARE(r.statut, 0);
+        QCOMPARE(lire(d("coupes.egsphant")), lire(d("attendu.egsphant")));
+    }
+
+    // A table file reaches values beyond 255, and its fond line puts its record first.
+    void tableEtFond()
+    {
+        Disposition disposition;
+        disposition.valeurs[0] = 65535;
+        disposition.valeurs[1] = 300;
+        QVERIFY(ecrireForme<quint16>(d("t.nrrd"), Format::Nrrd, true, disposition));
+        QVERIFY(ecrireFichier(d("table.txt"), "0-299 C 2\n300 B 1.5\n65535 A 1\nfond 300\n"));
+        QVERIFY(ecrireAttendu(d("t-attendu.egsphant"), {1, 0, 2}));
+        const Resultat r = lancer({"--volume", d("t.nrrd"), "--table", d("table.txt"), "-o", d("t.egsphant")});
+        QCOMPARE(r.erreurs, QString());
+        QCOMPARE(lire(d("t.egsphant")), lire(d("t-attendu.egsphant")));
+    }
+
+    void refus_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // "@/" stands for the test folder
+        QTest::addColumn<int>("statut");
+        QTest::addColumn<QString>("message");
+        QVERIFY(ecrireFichier(d("texte.nrrd"), "pas un volume\n"));
+        const QStringList courts = {"court.nrrd", "court.seg.nrrd", "court.nii", "court-z.nii.gz", "court.mha",
+                                    "court-z.mha", "court.mhd"};
+        for (const QString &nom : courts) {
+            const Format format = nom.contains(".nii") ? Format::Nifti : nom.contains(".nrrd") ? Format::Nrrd : Format::Meta;
+            const bool compresse = nom.contains('z') || nom.contains(".seg");
+            QVERIFY(ecrireForme<quint16>(d(nom), format, compresse, Disposition()));
+            // The last voxel's last byte, or the gzip trailer and the end of the compressed stream.
+            QVERIFY(tronquer(nom == "court.mhd" ? d("court.raw") : d(nom), compresse ? 12 : 1));
+        }
+        QVERIFY((ecrireValeurs<quint8, 2>(d("plan.nrrd"), {1, 2})));
+        QVERIFY((ecrireValeurs<quint8, 4>(d("temps.nrrd"), {1, 2})));
+        QVERIFY((ecrireValeurs<itk::RGBPixel<quint8>, 3>(d("couleur.nrrd"), {itk::RGBPixel<quint8>(1)})));
+        QVERIFY((ecrireValeurs<qint64, 3>(d("64.nrrd"), {1, 2})));
+        std::vector<quint16> nombreuses(300);
+        std::iota(nombreuses.begin(), nombreuses.end(), 1000);
+        QVERIFY((ecrireValeurs<quint16, 3>(d("300.nrrd"), nombreuses)));
+        QVERIFY((ecrireValeurs<qint16, 3>(d("negatif.nrrd"), {3, -1, 2})));
+        QVERIFY((ecrireValeurs<qint32, 3>(d("grand.nrrd"), {3, 65536})));
+        QVERIFY((ecrireValeurs<float, 3>(d("demi.nrrd"), {3, 1.5f})));
+        QVERIFY(ecrireFichier(d("pas0.mha"), metaImage("ElementSpacing = 1 0 1")));
+        QVERIFY(ecrireFichier(d("pasNegatif.mha"), metaImage("ElementSpacing = 1 1 -2")));
+        itk::Matrix<double, 3, 3> rotation;
+        rotation.SetIdentity();
+        rotation[0][0] = rotation[1][1] = std::cos(0.5);
+        rotation[1][0] = std::sin(0.5);
+        rotation[0][1] = -std::sin(0.5);
+        QVERIFY((ecrireValeurs<quint8, 3>(d("oblique.nrrd"), {1, 2}, rotation)));
+        QVERIFY(QDir(dossier.path()).mkpath("vide"));
+        QVERIFY(ecrireFichier(d("vide/lisez-moi.txt"), "rien"));
+        QVERIFY(QDir(dossier.path()).mkpath("tailles"));
+        QVERIFY(QImage(4, 3, QImage::Format_RGB32).save(d("tailles/c1.png")));
+        QVERIFY(QImage(4, 3, QImage::Format_RGB32).save(d("tailles/c9.bmp")));
+        QVERIFY(QImage(3, 4, QImage::Format_RGB32).save(d("tailles/c10.png")));
+        QVERIFY(QDir(dossier.path()).mkpath("abimee"));
+        QVERIFY(QImage(4, 3, QImage::Format_RGB32).save(d("abimee/c1.png")));
+        QVERIFY(ecrireFichier(d("abimee/c2.png"), "\x89PNG\r\n\x1a\n abîmée"));
+
+        const QString etiquette = " : une étiquette est un nombre entier de 0 à 65535";
+        auto volume = [](const QString &nom) { return QStringList{"--volume", "@/" + nom, "--medium", "1=A:1"}; };
+        QTest::newRow("introuvable") << volume("absent.nrrd") << 1 << "Volume « @/absent.nrrd » introuvable";
+        QTest::newRow("illisible") << volume("texte.nrrd") << 1
+                                   << "Volume « @/texte.nrrd » : format non reconnu : NRRD, NIfTI ou MetaImage attendu";
+        for (const QString &nom : courts)
+            QTest::newRow(qPrintable("tronqué " + nom))
+                << volume(nom) << 1 << "Volume « @/" + nom + " » : voxels illisibles (fichier tronqué ou abîmé)";
+        QTest::newRow("2-D") << volume("plan.nrrd") << 1 << "Volume « @/plan.nrrd » : image à 2 dimensions, un volume en a 3";
+        QTest::newRow("4-D") << volume("temps.nrrd") << 1 << "Volume « @/temps.nrrd » : image à 4 dimensions, un volume en a 3";
+        QTest::newRow("couleur") << volume("couleur.nrrd") << 1
+                                 << "Volume « @/couleur.nrrd » : voxels à 3 composantes (vecteur ou couleur) : une "
+                                    "étiquette par voxel est attendue";
+        QTest::newRow("64 bits") << volume("64.nrrd") << 1
+                                 << "Volume « @/64.nrrd » : voxels entiers de 64 bits : entiers de 8, 16 ou 32 bits, "
+                                    "ou réels, attendus";
+        QTest::newRow("300 valeurs") << volume("300.nrrd") << 1
+                                     << "Volume « @/300.nrrd » : 300 valeurs distinctes, au plus 256 (une ligne de la "
+                                        "table chacune)";
+        QTest::newRow("négative") << volume("negatif.nrrd") << 1 << "Volume « @/negatif.nrrd » : valeur -1" + etiquette;
+        QTest::newRow("au-delà de 65535") << volume("grand.nrrd") << 1 << "Volume « @/grand.nrrd » : valeur 65536" + etiquette;
+        QTest::newRow("réel non entier") << volume("demi.nrrd") << 1 << "Volume « @/demi.nrrd » : valeur 1.5" + etiquette;
+        QTest::newRow("espacement nul") << volume("pas0.mha") << 1
+                                        << "Volume « @/pas0.mha » : espacement 0 selon l'axe 2 du fichier : un nombre "
+                                           "fini supérieur à 0 est attendu";
+        QTest::newRow("espacement négatif") << volume("pasNegatif.mha") << 1
+                                            << "Volume « @/pasNegatif.mha » : espacement -2 selon l'axe 3 du fichier : "
+                                               "un nombre fini supérieur à 0 est attendu";
+        QTest::newRow("oblique") << volume("oblique.nrrd") << 1
+                                 << "Volume « @/oblique.nrrd » : direction oblique : rééchantillonner d'abord le "
+                                    "volume sur des axes x, y, z";
+        QTest::newRow("dossier sans image") << volume("vide") << 1 << "Dossier « @/vide » : aucune image";
+        QTest::newRow("images de tailles différentes")
+            << volume("tailles") << 1 << "Image « c10.png » : 3 × 4 pixels, alors que « c1.png » en a 4 × 3";
+        QTest::newRow("image abîmée") << volume("abimee") << 1
+                                      << "Image illisible (format inconnu ou fichier abîmé) : \"@/abimee/c2.png\"";
+        QTest::newRow("valeur absente") << QStringList{"--volume", "@/base.nrrd", "--medium", "7=A:1"} << 1
+                                        << "--medium « 7=A:1 » : le niveau de gris 7 n'est pas une valeur du volume";
+        QTest::newRow("avec un plan") << QStringList{"--volume", "@/base.nrrd", "--xy", "@/coupes/coupe2.png"} << 2
+                                      << "--volume ne se combine ni avec --xy, --yz, --xz ni avec --counts : le "
+                                         "volume donne les voxels et leurs comptes (voir quarvel-phantom --help)";
+        QTest::newRow("avec des comptes") << QStringList{"--volume", "@/base.nrrd", "--counts", "4,3,2"} << 2
+                                          << "--volume ne se combine ni avec --xy, --yz, --xz ni avec --counts : le "
+                                             "volume donne les voxels et leurs comptes (voir quarvel-phantom --help)";
+    }
+    void refus()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, statut);
+        QFETCH(QString, message);
+        for (QString &a : arguments)
+            a.replace("@/", dossier.path() + "/");
+        const QString sortie = d("refus.egsphant");
+        const Resultat r = lancer(arguments + QStringList{"-o", sortie});
+        QCOMPARE(r.erreurs, message.replace("@/", dossier.path() + "/") + "\n");
+        QCOMPARE(r.statut, statut);
+        QCOMPARE(r.sortie, QString());
+        QVERIFY(!QFile::exists(sortie));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVolume)
+#include "tst_volume.moc"
