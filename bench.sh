@@ -136,6 +136,37 @@ else
         "$memMax" "$plafondXL" "$(ratio "$memMax" "$plafondXL")"
 fi
 
+# Label volumes: 512 x 512 x 300 in gzip-encoded NRRD, uint8 then uint16,
+# read and written as a phantom against the cp of the text written.
+./build/bench/bench-volume "$work"
+voxelsV=$((512 * 512 * 300))
+echo "Volumes d'etiquettes 512 x 512 x 300 (NRRD gzip), $runs passes"
+for octets in 1 2; do
+    fichierV="$work/volume-u$((8 * octets)).nrrd"
+    facteur=$((octets == 1 ? 1 : 1000))
+    etiquettes=(--medium 0=AIR:0.0012048 --medium "$facteur=EAU:1.0" --medium "$((2 * facteur))=POUMON:0.26"
+                --medium "$((3 * facteur))=POUMON:0.26" --medium "$((4 * facteur))=OS:1.85")
+    temps=() copieV=() memoire=()
+    for i in $(seq "$runs"); do
+        rm -f "$work/volume.egsphant" "$work/copie.egsphant"; sync
+        /usr/bin/time -f "%e %M" -o "$work/time" ./build/bin/quarvel-phantom --volume "$fichierV" "${etiquettes[@]}" \
+            -o "$work/volume.egsphant" >/dev/null 2>"$work/notes"
+        read -r s kb <"$work/time"; temps+=("$s"); memoire+=("$kb"); sync
+        /usr/bin/time -f "%e" -o "$work/time" cp "$work/volume.egsphant" "$work/copie.egsphant"
+        copieV+=("$(cat "$work/time")"); sync
+    done
+    read -r vm vmin vmax < <(printf '%s\n' "${temps[@]}" | stats)
+    read -r cm cmin cmax < <(printf '%s\n' "${copieV[@]}" | stats)
+    read -r mm mmin mmax < <(printf '%s\n' "${memoire[@]}" | stats)
+    plafondV=$((((octets + 1) * voxelsV + 64 * 1024 * 1024) / 1024))
+    echo "  uint$((8 * octets)) ($(($(stat -c %s "$fichierV") / 1000)) Ko), fantome de $(($(stat -c %s "$work/volume.egsphant") / 1000000)) Mo"
+    printf '    quarvel-phantom mediane %6.2f s (min %s, max %s), cp %6.2f s (min %s, max %s) : rapport %.2f (cible <= 1.5)\n' \
+        "$vm" "$vmin" "$vmax" "$cm" "$cmin" "$cmax" "$(awk "BEGIN {print $vm / $cm}")"
+    printf '    memoire max mediane %d Ko (min %s, max %s), plafond %d Ko (volume + 1 octet par voxel + 64 Mo) : rapport %.2f (cible <= 1)\n' \
+        "$mm" "$mmin" "$mmax" "$plafondV" "$(awk "BEGIN {print $mm / $plafondV}")"
+done
+rm -f "$work/volume.egsphant" "$work/copie.egsphant" "$work"/volume-u*.nrrd
+
 pegs=../shared/data/521icru.pegs4dat
 if [ ! -f "$pegs" ]; then
     echo "Lecture PEGS4 : $pegs absent, le fichier de 2 Mo est remplace par un fichier vide"
