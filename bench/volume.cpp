@@ -1,5 +1,5 @@
 // Writes the benchmark's label volumes: 512 × 512 × 300 voxels, a body and
-// four inner organs, as gzip-encoded NRRD files, once in uint8 (labels 0 to
+// three organs, as gzip-encoded NRRD files, once in uint8 (labels 0 to
 // 4) and once in uint16 (labels 0 to 4000, beyond a byte):
 //   bench-volume DOSSIER
 #include <itkImage.h>

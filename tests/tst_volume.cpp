@@ -16,6 +16,7 @@
 
 #include "egsphant/egsphant.h"
 #include "model/grille.h"
+#include "volume/volume.h"
 #include "outils.h"
 
 namespace {
@@ -295,6 +296,29 @@ private slots:
         QCOMPARE(r.erreurs, QString());
         QCOMPARE(r.statut, 0);
         QCOMPARE(lire(d("coupes.egsphant")), lire(d("attendu.egsphant")));
+    }
+
+    // What the window shows of a volume: its middle XY slice in its values'
+    // colours, its geometry in cm, its values; the file's axes turned back.
+    void coupeDuMilieu()
+    {
+        Disposition disposition;
+        disposition.axe[0] = 2;
+        disposition.axe[1] = 0;
+        disposition.axe[2] = 1;
+        disposition.inverse[1] = true;
+        QVERIFY(ecrireForme<quint8>(d("coupe.nrrd"), Format::Nrrd, false, disposition));
+        Volume volume;
+        QVERIFY(chargerVolume(d("coupe.nrrd"), volume, nullptr));
+        QCOMPARE(volume.valeurs, QVector<int>({2, 1, 0}));
+        QCOMPARE(QList<double>(volume.taille, volume.taille + 3), QList<double>({0.2, 0.3, 0.5}));
+        QCOMPARE(QList<double>(volume.origine, volume.origine + 3), QList<double>({0.9, -2.15, 2.75}));
+        const QHash<int, QRgb> couleurs = {{2, qRgb(255, 0, 0)}, {1, qRgb(0, 255, 0)}};
+        const QImage image = coupeMilieu(volume, couleurs);
+        QCOMPARE(image.size(), QSize(comptes[0], comptes[1]));
+        for (int y = 0; y < comptes[1]; ++y)
+            for (int x = 0; x < comptes[0]; ++x)
+                QCOMPARE(image.pixel(x, y), couleurs.value(int(disposition.valeurs[rang(x, y, 1)]), qRgb(0, 0, 0)));
     }
 
     // A table file reaches values beyond 255, and its fond line puts its record first.
