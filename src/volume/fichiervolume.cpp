@@ -102,6 +102,10 @@ qint64 octetsLisibles(const QString &chemin, qint64 assez)
     gzFile flux = gzopen(QFile::encodeName(chemin).constData(), "rb");
     if (!flux)
         return -1;
+    if (gzdirect(flux)) {
+        gzclose(flux);
+        return QFileInfo(chemin).size();
+    }
     std::vector<char> bloc(1 << 18);
     qint64 total = 0;
     int lus = 0;
