@@ -47,8 +47,8 @@ void enregistrerFormats()
     (void)fait;
 }
 
-// Silences std::cerr while it lives: MetaIO reports a short file there as
-// well as through its answer.
+// Silences std::cerr while it lives: MetaIO writes its complaints there, in
+// English, beside the one French line of a refusal.
 class SansErreursStandard
 {
 public:
