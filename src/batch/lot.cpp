@@ -297,10 +297,10 @@ std::optional<Refus> chercherDansCatalogue(const Options &options, const QList<M
 struct Source
 {
     const char *absent;   // after "le niveau de gris N"
-    const char *niveaux;  // after "un des"
+    const char *niveaux;  // after "le fond doit être"
 };
-const Source sourceImages = {"n'apparaît dans aucune image", "niveaux de gris des images"};
-const Source sourceVolume = {"n'est pas une valeur du volume", "valeurs du volume"};
+const Source sourceImages = {"n'apparaît dans aucune image", "un des niveaux de gris des images"};
+const Source sourceVolume = {"n'est pas une valeur du volume", "une des valeurs du volume"};
 
 QString listeNiveaux(const QVector<int> &niveaux)
 {
@@ -374,7 +374,7 @@ std::optional<Refus> choisirFond(const Options &options, const TableGris &table,
     bool ok = false;
     const int niveau = options.fond->toInt(&ok, 10);
     if (!ok || !niveaux.contains(niveau))
-        return Refus{QString("--background « %1 » : le fond doit être un des %2 (%3)")
+        return Refus{QString("--background « %1 » : le fond doit être %2 (%3)")
                          .arg(extrait(*options.fond), source.niveaux, listeNiveaux(niveaux))};
     placerFond(materiaux, niveau);
     return std::nullopt;
