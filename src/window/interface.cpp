@@ -19,23 +19,6 @@
 
 namespace {
 
-// A plane group: its check box above the label that later shows the
-// picture, in a box of fixed size so that no picture, large or small, moves
-// the rest of the window; the picture's size in pixels below.
-QGroupBox *groupePlan(const QString &titre, QCheckBox *choix, QLabel *info, QLabel *taille)
-{
-    auto *groupe = new QGroupBox(titre);
-    auto *grille = new QGridLayout;
-    grille->addWidget(choix, 0, 0);
-    grille->addWidget(info, 1, 0);
-    grille->addWidget(taille, 2, 0);
-    info->setFixedSize(coteApercu + 2 * cadreApercu, coteApercu + 2 * cadreApercu);
-    info->setAlignment(Qt::AlignCenter);
-    taille->setAlignment(Qt::AlignCenter);
-    groupe->setLayout(grille);
-    return groupe;
-}
-
 // A path field shows the end of its path, the file's name; the whole path is its tooltip.
 void suivreChemin(QLineEdit *champ)
 {
@@ -69,84 +52,137 @@ Interface::Interface(QWidget *parent)
     , lignesTable(new QList<LigneTable>)
 {
     dimX = dimY = dimZ = 0;
+    QGroupBox *groupeXY = creerGroupePlan(tr("Plan XY"), "XY", infoXY, choixXY, tailleImageXY);
+    QGroupBox *groupeYZ = creerGroupePlan(tr("Plan YZ"), "YZ", infoYZ, choixYZ, tailleImageYZ);
+    QGroupBox *groupeXZ = creerGroupePlan(tr("Plan XZ"), "XZ", infoXZ, choixXZ, tailleImageXZ);
+    QGroupBox *groupeConfig = creerGroupeConfiguration();
+    QGroupBox *groupeMateriaux = creerGroupeMateriaux();
+    etat = new QLabel(" .... ");
+    // Long paths and notes wrap rather than widen the window; the user may copy them.
+    etat->setWordWrap(true);
+    etat->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    creerSuiviEcriture();
+
+    // The material table runs down the right of the pictures, the whole
+    // height of the window: three 200-pixel pictures and eight rows or more
+    // then fit a 1280 × 800 screen.
     auto *grilleFenetre = new QGridLayout;
+    grilleFenetre->addWidget(etat, 0, 0, 1, 3);
+    grilleFenetre->addWidget(suiviEcriture, 1, 0, 1, 3);
+    grilleFenetre->addWidget(groupeConfig, 2, 0);
+    grilleFenetre->addWidget(groupeXY, 2, 1);
+    grilleFenetre->addWidget(groupeXZ, 3, 1);
+    grilleFenetre->addWidget(groupeYZ, 3, 0);
+    grilleFenetre->addWidget(groupeMateriaux, 2, 2, 2, 1);
+    grilleFenetre->setColumnStretch(2, 1);
+    setLayout(grilleFenetre);
+    setWindowTitle(tr("Quarvel Toolkit"));
+}
 
-    infoXY = new QLabel("XY");
-    choixXY = new QCheckBox;
-    tailleImageXY = new QLabel;
-    QGroupBox *groupeXY = groupePlan(tr("Plan XY"), choixXY, infoXY, tailleImageXY);
-    infoYZ = new QLabel("YZ");
-    choixYZ = new QCheckBox;
-    tailleImageYZ = new QLabel;
-    QGroupBox *groupeYZ = groupePlan(tr("Plan YZ"), choixYZ, infoYZ, tailleImageYZ);
-    infoXZ = new QLabel("XZ");
-    choixXZ = new QCheckBox;
-    tailleImageXZ = new QLabel;
-    QGroupBox *groupeXZ = groupePlan(tr("Plan XZ"), choixXZ, infoXZ, tailleImageXZ);
+Interface::~Interface()
+{
+    delete milieux;
+    delete lignesTable;
+}
 
-    auto *groupeConfig = new QGroupBox(tr("Configuration"));
-    auto *grilleConfig = new QGridLayout;
-    fichierXY = new QLineEdit("plan XY");
-    fichierYZ = new QLineEdit("plan YZ");
-    fichierXZ = new QLineEdit("plan XZ");
+// A plane group: its check box above the label that later shows the
+// picture, in a box of fixed size so that no picture, large or small, moves
+// the rest of the window; the picture's size in pixels below.
+QGroupBox *Interface::creerGroupePlan(const QString &titre, const QString &nom, QLabel *&info, QCheckBox *&choix,
+                                      QLabel *&taille)
+{
+    info = new QLabel(nom);
+    choix = new QCheckBox;
+    taille = new QLabel;
+    auto *groupe = new QGroupBox(titre);
+    auto *grille = new QGridLayout;
+    grille->addWidget(choix, 0, 0);
+    grille->addWidget(info, 1, 0);
+    grille->addWidget(taille, 2, 0);
+    info->setFixedSize(coteApercu + 2 * cadreApercu, coteApercu + 2 * cadreApercu);
+    info->setAlignment(Qt::AlignCenter);
+    taille->setAlignment(Qt::AlignCenter);
+    groupe->setLayout(grille);
+    return groupe;
+}
+
+QGroupBox *Interface::creerGroupeConfiguration()
+{
+    auto *groupe = new QGroupBox(tr("Configuration"));
+    auto *grille = new QGridLayout;
+    placerFichiers(grille);
+    placerNombres(grille);
+    placerCompagnons(grille);
+    groupe->setLayout(grille);
+    return groupe;
+}
+
+// Rows 0 to 4: each path field and, at its end, the button that fills or uses it; "Voir" under "Egsphant".
+void Interface::placerFichiers(QGridLayout *grille)
+{
     fichierPegs = new QLineEdit("Fichier pegs4dat");
-    auto *boutonXY = new QPushButton("XY");
-    auto *boutonYZ = new QPushButton("YZ");
-    auto *boutonXZ = new QPushButton("XZ");
-    auto *boutonPegs = new QPushButton("Pegs4dat");
-    auto *boutonEgsphant = new QPushButton("Egsphant");
-    grilleConfig->addWidget(fichierPegs, 0, 0, 1, 3);
-    grilleConfig->addWidget(boutonPegs, 0, 3);
-    grilleConfig->addWidget(fichierXY, 1, 0, 1, 3);
-    grilleConfig->addWidget(boutonXY, 1, 3);
-    grilleConfig->addWidget(fichierXZ, 2, 0, 1, 3);
-    grilleConfig->addWidget(boutonXZ, 2, 3);
-    grilleConfig->addWidget(fichierYZ, 3, 0, 1, 3);
-    grilleConfig->addWidget(boutonYZ, 3, 3);
+    fichierXY = new QLineEdit("plan XY");
+    fichierXZ = new QLineEdit("plan XZ");
+    fichierYZ = new QLineEdit("plan YZ");
     fichierEgsphant = new QLineEdit("test.egsphant");
-    grilleConfig->addWidget(fichierEgsphant, 4, 0, 1, 3);
-    grilleConfig->addWidget(boutonEgsphant, 4, 3);
+    const QList<QPair<QLineEdit *, QString>> lignes{
+        {fichierPegs, "Pegs4dat"}, {fichierXY, "XY"}, {fichierXZ, "XZ"}, {fichierYZ, "YZ"}, {fichierEgsphant, "Egsphant"}};
+    QList<QPushButton *> boutons;
+    for (int r = 0; r < lignes.size(); ++r) {
+        suivreChemin(lignes[r].first);
+        grille->addWidget(lignes[r].first, r, 0, 1, 3);
+        boutons << new QPushButton(lignes[r].second);
+        grille->addWidget(boutons.last(), r, 3);
+    }
     auto *boutonVoir = new QPushButton("Voir");
-    grilleConfig->addWidget(boutonVoir, 5, 3);
-    tailleX = new QLineEdit("1.0");
-    tailleY = new QLineEdit("1.0");
-    tailleZ = new QLineEdit("1.0");
-    grilleConfig->addWidget(tailleX, 6, 0);
-    grilleConfig->addWidget(tailleY, 6, 1);
-    grilleConfig->addWidget(tailleZ, 6, 2);
-    origineX = new QLineEdit("-15.0");
-    origineY = new QLineEdit("-15.0");
-    origineZ = new QLineEdit("0.0");
-    grilleConfig->addWidget(origineX, 7, 0);
-    grilleConfig->addWidget(origineY, 7, 1);
-    grilleConfig->addWidget(origineZ, 7, 2);
-    champDimX = new QLineEdit(QString::number(dimX, 10));
-    champDimY = new QLineEdit(QString::number(dimY, 10));
-    champDimZ = new QLineEdit(QString::number(dimZ, 10));
-    grilleConfig->addWidget(champDimX, 8, 0);
-    grilleConfig->addWidget(champDimY, 8, 1);
-    grilleConfig->addWidget(champDimZ, 8, 2);
-    // Captions in the cells left empty: the axes over the columns, what each row holds at its end.
+    grille->addWidget(boutonVoir, 5, 3);
+    connect(boutons[0], SIGNAL(clicked()), this, SLOT(selectMat()));
+    connect(boutons[1], SIGNAL(clicked()), this, SLOT(selectXY()));
+    connect(boutons[2], SIGNAL(clicked()), this, SLOT(selectXZ()));
+    connect(boutons[3], SIGNAL(clicked()), this, SLOT(selectYZ()));
+    connect(boutons[4], SIGNAL(clicked()), this, SLOT(evalue()));
+    connect(boutonVoir, &QPushButton::clicked, this, &Interface::voirFantome);
+}
+
+// Rows 5 to 8: the axes over the columns, then sizes, origin and counts, each row captioned at its end.
+void Interface::placerNombres(QGridLayout *grille)
+{
     const char *axes[3] = {"X", "Y", "Z"};
     for (int c = 0; c < 3; ++c)
-        grilleConfig->addWidget(new QLabel(axes[c]), 5, c, Qt::AlignCenter);
-    grilleConfig->addWidget(new QLabel("Taille (cm)"), 6, 3);
-    grilleConfig->addWidget(new QLabel("Origine (cm)"), 7, 3);
-    grilleConfig->addWidget(new QLabel("Voxels"), 8, 3);
+        grille->addWidget(new QLabel(axes[c]), 5, c, Qt::AlignCenter);
+    const QStringList legendes{"Taille (cm)", "Origine (cm)", "Voxels"};
+    const QStringList textes[3] = {{"1.0", "1.0", "1.0"}, {"-15.0", "-15.0", "0.0"},
+                                   {QString::number(dimX, 10), QString::number(dimY, 10), QString::number(dimZ, 10)}};
+    QLineEdit **champs[3][3] = {{&tailleX, &tailleY, &tailleZ},
+                                {&origineX, &origineY, &origineZ},
+                                {&champDimX, &champDimY, &champDimZ}};
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 3; ++c) {
+            *champs[r][c] = new QLineEdit(textes[r][c]);
+            champNombre(*champs[r][c]);
+            grille->addWidget(*champs[r][c], 6 + r, c);
+        }
+        grille->addWidget(new QLabel(legendes[r]), 6 + r, 3);
+    }
+}
+
+// Row 9: the files that go with the phantom written last.
+void Interface::placerCompagnons(QGridLayout *grille)
+{
     auto *boutonDosxyz = new QPushButton("Entrée DOSXYZnrc…");
     auto *boutonEgspp = new QPushButton("Géométrie egs++…");
     boutonDosxyz->setToolTip("Écrit l'entrée DOSXYZnrc du dernier fantôme écrit, prête à lancer");
     boutonEgspp->setToolTip("Écrit la géométrie egs++ du dernier fantôme écrit et sa rampe de densités");
-    grilleConfig->addWidget(boutonDosxyz, 9, 0, 1, 2);
-    grilleConfig->addWidget(boutonEgspp, 9, 2, 1, 2);
-    for (QLineEdit *champ : {fichierPegs, fichierXY, fichierXZ, fichierYZ, fichierEgsphant})
-        suivreChemin(champ);
-    for (QLineEdit *champ : {tailleX, tailleY, tailleZ, origineX, origineY, origineZ, champDimX, champDimY, champDimZ})
-        champNombre(champ);
-    groupeConfig->setLayout(grilleConfig);
+    grille->addWidget(boutonDosxyz, 9, 0, 1, 2);
+    grille->addWidget(boutonEgspp, 9, 2, 1, 2);
+    connect(boutonDosxyz, &QPushButton::clicked, this, &Interface::entreeDosxyz);
+    connect(boutonEgspp, &QPushButton::clicked, this, &Interface::geometrieEgspp);
+}
 
-    auto *groupeMateriaux = new QGroupBox(tr("Materiaux"));
-    auto *grilleMateriaux = new QGridLayout;
+QGroupBox *Interface::creerGroupeMateriaux()
+{
+    auto *groupe = new QGroupBox(tr("Materiaux"));
+    auto *grille = new QGridLayout;
     tableMateriaux = new QTableWidget(0, 4);
     entetes << "Gris lvl" << "Nom" << "Densite" << "Fond";
     groupeFond = new QButtonGroup(this);
@@ -160,63 +196,35 @@ Interface::Interface(QWidget *parent)
                                      + 2 * tableMateriaux->frameWidth()
                                      + tableMateriaux->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     tableMateriaux->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    grilleMateriaux->addWidget(tableMateriaux, 0, 0);
-    auto *boutonsTable = new QHBoxLayout;
+    grille->addWidget(tableMateriaux, 0, 0);
+    auto *boutons = new QHBoxLayout;
     auto *boutonCharger = new QPushButton("Charger une table…");
     auto *boutonEnregistrer = new QPushButton("Enregistrer la table…");
     boutonCharger->setToolTip("Lit une table NIVEAUX NOM [DENSITE] (fichier texte) et l'applique aux lignes");
     boutonEnregistrer->setToolTip("Écrit les choix des lignes dans une table, à recharger pour d'autres images");
-    boutonsTable->addWidget(boutonCharger);
-    boutonsTable->addWidget(boutonEnregistrer);
-    boutonsTable->addStretch();
-    grilleMateriaux->addLayout(boutonsTable, 1, 0);
-    groupeMateriaux->setLayout(grilleMateriaux);
+    boutons->addWidget(boutonCharger);
+    boutons->addWidget(boutonEnregistrer);
+    boutons->addStretch();
+    grille->addLayout(boutons, 1, 0);
+    groupe->setLayout(grille);
+    connect(boutonCharger, &QPushButton::clicked, this, &Interface::chargementTableGris);
+    connect(boutonEnregistrer, &QPushButton::clicked, this, &Interface::enregistrementTableGris);
+    return groupe;
+}
 
-    etat = new QLabel(" .... ");
-    // Long paths and notes wrap rather than widen the window; the user may copy them.
-    etat->setWordWrap(true);
-    etat->setTextInteractionFlags(Qt::TextSelectableByMouse);
+// Under the status line while a long write runs: its progress and the button that stops it.
+void Interface::creerSuiviEcriture()
+{
     suiviEcriture = new QWidget;
-    auto *ligneSuivi = new QHBoxLayout;
-    ligneSuivi->setContentsMargins(0, 0, 0, 0);
+    auto *ligne = new QHBoxLayout;
+    ligne->setContentsMargins(0, 0, 0, 0);
     barreEcriture = new QProgressBar;
     barreEcriture->setFormat("%p %");
     boutonAnnuler = new QPushButton("Annuler");
-    ligneSuivi->addWidget(barreEcriture);
-    ligneSuivi->addWidget(boutonAnnuler);
-    suiviEcriture->setLayout(ligneSuivi);
+    ligne->addWidget(barreEcriture);
+    ligne->addWidget(boutonAnnuler);
+    suiviEcriture->setLayout(ligne);
     suiviEcriture->hide();
-
-    // The material table runs down the right of the pictures, the whole
-    // height of the window: three 200-pixel pictures and eight rows or more
-    // then fit a 1280 × 800 screen.
-    grilleFenetre->addWidget(etat, 0, 0, 1, 3);
-    grilleFenetre->addWidget(suiviEcriture, 1, 0, 1, 3);
-    grilleFenetre->addWidget(groupeConfig, 2, 0);
-    grilleFenetre->addWidget(groupeXY, 2, 1);
-    grilleFenetre->addWidget(groupeXZ, 3, 1);
-    grilleFenetre->addWidget(groupeYZ, 3, 0);
-    grilleFenetre->addWidget(groupeMateriaux, 2, 2, 2, 1);
-    grilleFenetre->setColumnStretch(2, 1);
-
-    connect(boutonXY, SIGNAL(clicked()), this, SLOT(selectXY()));
-    connect(boutonYZ, SIGNAL(clicked()), this, SLOT(selectYZ()));
-    connect(boutonXZ, SIGNAL(clicked()), this, SLOT(selectXZ()));
-    connect(boutonPegs, SIGNAL(clicked()), this, SLOT(selectMat()));
-    connect(boutonEgsphant, SIGNAL(clicked()), this, SLOT(evalue()));
-    connect(boutonVoir, &QPushButton::clicked, this, &Interface::voirFantome);
-    connect(boutonCharger, &QPushButton::clicked, this, &Interface::chargementTableGris);
-    connect(boutonEnregistrer, &QPushButton::clicked, this, &Interface::enregistrementTableGris);
-    connect(boutonDosxyz, &QPushButton::clicked, this, &Interface::entreeDosxyz);
-    connect(boutonEgspp, &QPushButton::clicked, this, &Interface::geometrieEgspp);
-    setLayout(grilleFenetre);
-    setWindowTitle(tr("Quarvel Toolkit"));
-}
-
-Interface::~Interface()
-{
-    delete milieux;
-    delete lignesTable;
 }
 
 QString Interface::choisir(const QString &filtre)

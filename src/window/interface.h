@@ -18,6 +18,8 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
 class QImage;
 class QLabel;
 class QLineEdit;
@@ -89,6 +91,16 @@ public:
     TableGris tableChargee;           // the last table loaded, for the levels of pictures chosen later
 
 private:
+    // The constructor's parts, one per group of the window.
+    QGroupBox *creerGroupePlan(const QString &titre, const QString &nom, QLabel *&info, QCheckBox *&choix,
+                               QLabel *&taille);
+    QGroupBox *creerGroupeConfiguration();
+    void placerFichiers(QGridLayout *grille);
+    void placerNombres(QGridLayout *grille);
+    void placerCompagnons(QGridLayout *grille);
+    QGroupBox *creerGroupeMateriaux();
+    void creerSuiviEcriture();
+
     // Plane images, grey-level inventory, table rows, image check.
     void selectPlan(QLineEdit *fichier, QLabel *info, QLineEdit *champLargeur,
                     QLineEdit *champHauteur, QCheckBox *choix);
