@@ -220,7 +220,8 @@ private slots:
         ligne(w.f, 0)->choixFond->click();
         w.lancer(&Interface::selectMat, d("cat.pegs4dat"));
         QCOMPARE(choix(w.f, 255), QString("AIR521ICRU      /0.00120479"));
-        QCOMPARE(ligne(w.f, 30)->comboDensite->count(), 3);
+        QCOMPARE(ligne(w.f, 30)->comboNom->count(), 3);
+        QCOMPARE(ligne(w.f, 30)->comboDensite->count(), 0); // no catalogue density for a name of the user's own
         QTest::keyClick(ligne(w.f, 100)->comboNom, Qt::Key_Down);
         w.lancer(&Interface::selectYZ, d("yz.bmp"));
         QCOMPARE(w.f.niveauxGris, QVector<int>({255, 200, 128, 100, 30, 0}));

@@ -14,15 +14,21 @@ inline bool lireReel(const QString &texte, double &valeur)
     return ok && std::isfinite(valeur);
 }
 
-// The same, a decimal comma accepted as well as a full stop ("0,5" is 0.5),
-// as a French user types it in the window. One comma at most, and not beside
-// a full stop, so "1,000.5" stays refused rather than misread.
-inline bool lireReelVirgule(const QString &texte, double &valeur)
+// The text with its decimal comma made a full stop ("0,5" gives "0.5"), as a
+// French user types a number in the window. One comma at most, and not beside
+// a full stop, so "1,000.5" stays as it is and is refused rather than misread.
+inline QString avecPointDecimal(const QString &texte)
 {
     QString t = texte;
     if (t.count(',') == 1 && !t.contains('.'))
         t.replace(',', '.');
-    return lireReel(t, valeur);
+    return t;
+}
+
+// A typed real read as lireReel reads it, a decimal comma accepted as well as a full stop.
+inline bool lireReelVirgule(const QString &texte, double &valeur)
+{
+    return lireReel(avecPointDecimal(texte), valeur);
 }
 
 #endif

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QLocale>
+#include <array>
 
 #include "media/materiaux.h"
 #include "model/ligne.h"
@@ -49,6 +50,20 @@ bool dansCatalogue(const QString &nom, const QList<Milieu> &catalogue)
         if (milieu.nom.trimmed() == nom.trimmed())
             return true;
     return false;
+}
+
+// The items joined by ", ", as many as fit in 80 characters, "…" standing for the rest.
+QString listeCoupee(const QStringList &elements)
+{
+    constexpr int longueur = 80;
+    QString liste;
+    for (const QString &element : elements) {
+        const QString suite = liste.isEmpty() ? element : liste + ", " + element;
+        if (suite.size() > longueur)
+            return liste.isEmpty() ? element.left(longueur - 1) + "…" : liste + ", …";
+        liste = suite;
+    }
+    return liste;
 }
 
 } // namespace
@@ -110,5 +125,65 @@ QStringList notesLecteurs(const QString &nomFich, const QList<Materiau> &materia
                                  "(choisir un milieu du fichier, ou l'y ajouter)")
                              .arg(extrait(materiaux[qsizetype(k)].nom.trimmed()));
         }
+    return notes;
+}
+
+QString noteMilieuParDefaut(const QList<Materiau> &materiaux, const QSet<int> &choisis,
+                            const QList<Milieu> &catalogue)
+{
+    if (catalogue.isEmpty())
+        return QString();
+    const QString defaut = catalogue.first().nom.trimmed();
+    QStringList niveaux;
+    for (const Materiau &m : materiaux)
+        if (!choisis.contains(m.niveauGris) && m.nom.trimmed() == defaut)
+            niveaux << QString::number(m.niveauGris);
+    if (niveaux.isEmpty())
+        return QString();
+    return QString("Attention : %1 laissé%2 sans choix au premier milieu du catalogue, %3 : %4")
+        .arg(niveaux.size() > 1 ? QString("%1 niveaux de gris").arg(niveaux.size()) : QString("le niveau de gris"))
+        .arg(niveaux.size() > 1 ? "s" : "")
+        .arg(surUneLigne(defaut), listeCoupee(niveaux));
+}
+
+QString noteMilieuxVides(const QList<Materiau> &materiaux, const Grille &grille)
+{
+    // Four counts side by side keep the pass over a large grid at memory speed.
+    std::array<std::array<qint64, 256>, 4> comptes{};
+    const size_t n = grille.voxels.size();
+    const quint8 *v = grille.voxels.data();
+    size_t i = 0;
+    for (; i + 4 <= n; i += 4) {
+        ++comptes[0][v[i]];
+        ++comptes[1][v[i + 1]];
+        ++comptes[2][v[i + 2]];
+        ++comptes[3][v[i + 3]];
+    }
+    for (; i < n; ++i)
+        ++comptes[0][v[i]];
+    const std::vector<int> numeros = numerosMilieux(materiaux);
+    std::vector<qint64> parMilieu(size_t(nombreMilieux(materiaux)) + 1, 0);
+    for (size_t k = 0; k < numeros.size() && k < 256; ++k)
+        parMilieu[size_t(numeros[k])] += comptes[0][k] + comptes[1][k] + comptes[2][k] + comptes[3][k];
+    QStringList vides;
+    std::vector<bool> nomme(parMilieu.size(), false);
+    for (size_t k = 0; k < numeros.size(); ++k) {
+        const size_t m = size_t(numeros[k]);
+        if (parMilieu[m] == 0 && !nomme[m]) {
+            nomme[m] = true;
+            vides << surUneLigne(materiaux[qsizetype(k)].nom.trimmed());
+        }
+    }
+    if (vides.isEmpty())
+        return QString();
+    return QString("Attention : %1 sans aucun voxel dans le fichier : %2")
+        .arg(vides.size() > 1 ? "milieux" : "milieu", listeCoupee(vides));
+}
+
+QStringList notesChoix(const QList<Materiau> &materiaux, const QSet<int> &choisis, const QList<Milieu> &catalogue,
+                       const Grille &grille)
+{
+    QStringList notes{noteMilieuParDefaut(materiaux, choisis, catalogue), noteMilieuxVides(materiaux, grille)};
+    notes.removeAll(QString());
     return notes;
 }

@@ -200,15 +200,20 @@ QGroupBox *Interface::creerGroupeMateriaux()
     auto *boutons = new QHBoxLayout;
     auto *boutonCharger = new QPushButton("Charger une table…");
     auto *boutonEnregistrer = new QPushButton("Enregistrer la table…");
+    auto *boutonCompleter = new QPushButton("Compléter");
     boutonCharger->setToolTip("Lit une table NIVEAUX NOM [DENSITE] (fichier texte) et l'applique aux lignes");
     boutonEnregistrer->setToolTip("Écrit les choix des lignes dans une table, à recharger pour d'autres images");
+    boutonCompleter->setToolTip("Donne à chaque ligne non choisie le milieu et la densité du niveau choisi le "
+                                "plus proche (à égalité, le plus foncé)");
     boutons->addWidget(boutonCharger);
     boutons->addWidget(boutonEnregistrer);
+    boutons->addWidget(boutonCompleter);
     boutons->addStretch();
     grille->addLayout(boutons, 1, 0);
     groupe->setLayout(grille);
     connect(boutonCharger, &QPushButton::clicked, this, &Interface::chargementTableGris);
     connect(boutonEnregistrer, &QPushButton::clicked, this, &Interface::enregistrementTableGris);
+    connect(boutonCompleter, &QPushButton::clicked, this, &Interface::completerLignes);
     return groupe;
 }
 

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QRgb>
 #include <QStringList>
 #include <QVector>
@@ -89,6 +90,16 @@ public:
     bool constructionEnCours = false; // a build runs: no second one, no field changes it
     QHash<int, QRgb> couleursNiveaux; // how each grey level looks in the pictures
     TableGris tableChargee;           // the last table loaded, for the levels of pictures chosen later
+    // The levels of the picture chosen in each group: the table's rows are
+    // their union, so a replaced picture takes its levels away.
+    QVector<int> niveauxXY, niveauxYZ, niveauxXZ;
+    // Every level's last choice in the table, kept when its row goes, so
+    // that the row comes back as the user left it.
+    QHash<int, ChoixNiveau> choixRetenus;
+    // The levels whose medium the user set (from a list, typed, by a table
+    // or "Compléter"); the others show the catalogue's first medium only
+    // because a row starts there, and a build says so.
+    QSet<int> niveauxChoisis;
 
 private:
     // The constructor's parts, one per group of the window.
@@ -104,15 +115,20 @@ private:
     // Plane images, grey-level inventory, table rows, image check.
     void selectPlan(QLineEdit *fichier, QLabel *info, QLineEdit *champLargeur,
                     QLineEdit *champHauteur, QCheckBox *choix);
-    void chargementPlan(QLabel *info, QString chemin, QLineEdit *champLargeur, QLineEdit *champHauteur);
-    void chargementPlan(QLabel *info, const QImage &image, QLineEdit *champLargeur, QLineEdit *champHauteur);
-    void analyseNiveauxGris(QString chemin);
-    void analyseNiveauxGris(const QImage &image);
-    void constructionTable();
+    QString chargementPlan(QLabel *info, const QImage &image, QLineEdit *champLargeur, QLineEdit *champHauteur);
+    void analyseNiveauxGris(const QImage &image, QVector<int> &niveauxPlan);
+    QVector<int> &niveauxDuPlan(const QLabel *info);
+    QVector<int> niveauxCoches() const;
+    QString constructionTable();
+    int fondRetenu();
+    void ajouterLigne(int i, int niveau, int fond);
+    void ajusterLargeurTable();
+    void nomChoisi(int niveau, QComboBox *nom, QComboBox *densite, int k);
+    void completerLignes();
     bool dimensionsImage(QString chemin, QVector<int> &taille);
     void chargementTableGris();
     void enregistrementTableGris();
-    void nomSaisi(QComboBox *nom, QComboBox *densite);
+    void nomSaisi(int niveau, QComboBox *nom, QComboBox *densite);
 
     // Grid construction and output.
     bool initialisationGrille(Grille &grille);
@@ -126,6 +142,7 @@ private:
     bool lectureGeometrie(Geometrie &geometrie);
 
     QString choisir(const QString &filtre);
+    QObject *filtreMolette = nullptr; // sends the wheel over the table's boxes to the table
 
     // "Voir": the viewer on the file the output field names, or else on the
     // phantom written last; one viewer window, reused.

@@ -1,13 +1,16 @@
 // The three plane choices: picture, sizes, grey-level inventory, table rows.
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <algorithm>
 
 #include "images/apercu.h"
 #include "images/chargement.h"
 #include "images/inventaire.h"
+#include "model/ligne.h"
 #include "window/interface.h"
 
 void Interface::selectXY()
@@ -40,42 +43,72 @@ void Interface::selectPlan(QLineEdit *fichier, QLabel *info, QLineEdit *champLar
         return;
     }
     fichier->setText(chemin);
-    chargementPlan(info, image, champLargeur, champHauteur);
+    const QVector<int> avant = niveauxGris;
+    const QString noteFond = chargementPlan(info, image, champLargeur, champHauteur);
     choix->setChecked(true);
+    // What the picture brought, and what left the table with the picture it replaced.
+    const int nombre = int(niveauxDuPlan(info).size());
+    QString message = QString("%1 : %2, %3 × %4, %5 niveau%6")
+                          .arg(info == infoXY ? "XY" : info == infoYZ ? "YZ" : "XZ",
+                               surUneLigne(QFileInfo(chemin).fileName()))
+                          .arg(image.width())
+                          .arg(image.height())
+                          .arg(nombre)
+                          .arg(nombre > 1 ? "x" : "");
+    const auto retirees = std::count_if(avant.begin(), avant.end(), [this](int g) { return !niveauxGris.contains(g); });
+    if (retirees > 0)
+        message += QString(" ; %1 niveau%2 de l'image remplacée retiré%3 du tableau (leurs choix reviendront avec eux)")
+                       .arg(retirees)
+                       .arg(retirees > 1 ? "x" : "")
+                       .arg(retirees > 1 ? "s" : "");
+    if (!noteFond.isEmpty())
+        message += " ; " + noteFond;
+    etat->setText(message);
 }
 
-void Interface::chargementPlan(QLabel *info, QString chemin, QLineEdit *champLargeur, QLineEdit *champHauteur)
-{
-    QString erreur;
-    const QImage image = chargerImage(chemin, &erreur);
-    if (image.isNull()) {
-        etat->setText(erreur);
-        return;
-    }
-    chargementPlan(info, image, champLargeur, champHauteur);
-}
-
-void Interface::chargementPlan(QLabel *info, const QImage &image, QLineEdit *champLargeur,
-                               QLineEdit *champHauteur)
+QString Interface::chargementPlan(QLabel *info, const QImage &image, QLineEdit *champLargeur,
+                                  QLineEdit *champHauteur)
 {
     info->setPixmap(apercuPlan(image));
     QLabel *legende = info == infoXY ? tailleImageXY : info == infoYZ ? tailleImageYZ : tailleImageXZ;
     legende->setText(QString("%1 × %2 pixels").arg(image.width()).arg(image.height()));
-    analyseNiveauxGris(image);
+    analyseNiveauxGris(image, niveauxDuPlan(info));
     champLargeur->setText(QString::number(image.width(), 10));
     champHauteur->setText(QString::number(image.height(), 10));
-    constructionTable();
+    return constructionTable();
 }
 
-void Interface::analyseNiveauxGris(QString chemin)
+// The picture's levels replace those of the picture it follows in its
+// group; the inventory is what the three pictures hold.
+void Interface::analyseNiveauxGris(const QImage &image, QVector<int> &niveauxPlan)
 {
-    analyseNiveauxGris(chargerImage(chemin));
-}
-
-void Interface::analyseNiveauxGris(const QImage &image)
-{
-    ajouterNiveauxGris(image, niveauxGris);
+    niveauxPlan.clear();
+    ajouterNiveauxGris(image, niveauxPlan);
+    niveauxGris = niveauxXY;
+    ajouterNiveauxGris(QImage(), niveauxGris << niveauxYZ << niveauxXZ);
+    // A level that comes back takes its colour from the picture that brings it.
+    for (auto it = couleursNiveaux.begin(); it != couleursNiveaux.end();)
+        it = niveauxGris.contains(it.key()) ? std::next(it) : couleursNiveaux.erase(it);
     ajouterCouleursNiveaux(image, couleursNiveaux);
+}
+
+QVector<int> &Interface::niveauxDuPlan(const QLabel *info)
+{
+    return info == infoXY ? niveauxXY : info == infoYZ ? niveauxYZ : niveauxXZ;
+}
+
+// The levels of the ticked planes' pictures, as they were chosen.
+QVector<int> Interface::niveauxCoches() const
+{
+    QVector<int> niveaux;
+    if (choixXY->isChecked())
+        niveaux << niveauxXY;
+    if (choixYZ->isChecked())
+        niveaux << niveauxYZ;
+    if (choixXZ->isChecked())
+        niveaux << niveauxXZ;
+    ajouterNiveauxGris(QImage(), niveaux);
+    return niveaux;
 }
 
 bool Interface::dimensionsImage(QString chemin, QVector<int> &taille)

@@ -1,6 +1,9 @@
 // The material table: one row per grey level of the inventory. The user's
 // choices outlive a rebuild, and tables of choices are loaded and saved.
+#include <QAbstractScrollArea>
 #include <QButtonGroup>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -15,27 +18,36 @@
 #include <algorithm>
 
 #include "images/apercu.h"
+#include "media/completer.h"
 #include "model/densite.h"
+#include "model/nombre.h"
 #include "window/interface.h"
 #include "model/ligne.h"
 
 namespace {
 
+// Offers in a row's density box the density of the medium its name box
+// shows, the catalogue's, and nothing for a name of the user's own: the box
+// never lists another medium's density, so no pick in it changes the medium.
+void offrirDensite(QComboBox *densite, const Milieu *milieu)
+{
+    densite->clear();
+    if (milieu)
+        densite->addItem(texteDensite(milieu->densite));
+}
+
 // Shows a choice in a row's two boxes: the catalogue entry when the name is
-// one, with its density when that is the density too, else the texts as given.
-void poserChoix(QComboBox *nom, QComboBox *densite, const ChoixNiveau &choix)
+// one, its density offered, and the density text as the choice has it.
+void poserChoix(QComboBox *nom, QComboBox *densite, const QList<Milieu> &milieux, const ChoixNiveau &choix)
 {
     const int k = nom->findText(choix.nom);
-    if (k >= 0) {
+    if (k >= 0)
         nom->setCurrentIndex(k);
-        if (densite->itemText(k) == choix.texteDensite) {
-            densite->setCurrentIndex(k);
-            return;
-        }
-    } else {
+    else
         nom->setEditText(choix.nom);
-    }
-    densite->setEditText(choix.texteDensite);
+    offrirDensite(densite, k >= 0 && k < milieux.size() ? &milieux[k] : nullptr);
+    if (densite->currentText() != choix.texteDensite)
+        densite->setEditText(choix.texteDensite);
 }
 
 // The level's colour as the pictures show it, framed so that white on a
@@ -55,122 +67,210 @@ QString listeNiveaux(const QList<int> &niveaux)
     return textes.join(", ");
 }
 
+// The table's boxes leave the wheel to the table unless the user is in
+// them: rolling over the rows scrolls them and changes no medium.
+class MoletteAuTableau : public QObject
+{
+public:
+    explicit MoletteAuTableau(QAbstractScrollArea *table) : QObject(table), table(table) {}
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *evenement) override
+    {
+        auto *boite = qobject_cast<QWidget *>(objet);
+        if (evenement->type() != QEvent::Wheel || !boite || boite->hasFocus())
+            return false;
+        QCoreApplication::sendEvent(table->viewport(), evenement);
+        return true;
+    }
+
+private:
+    QAbstractScrollArea *table;
+};
+
+// A row's name box and density box, editable, the name box listing the catalogue.
+QPair<QComboBox *, QComboBox *> boitesLigne(const QList<Milieu> &milieux, QObject *molette)
+{
+    auto *nom = new QComboBox;
+    auto *densite = new QComboBox;
+    for (QComboBox *boite : {nom, densite}) {
+        boite->setEditable(true);
+        boite->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        // A typed text stays a typed text, not a new entry of the list.
+        boite->setInsertPolicy(QComboBox::NoInsert);
+        // Only a click or the keyboard gives a box the focus, and with it the wheel.
+        boite->setFocusPolicy(Qt::StrongFocus);
+        boite->installEventFilter(molette);
+    }
+    // Room for a density's six significant digits, as "0.00120479".
+    densite->setMinimumContentsLength(10);
+    // "1" typed must stay 1, not be completed into the medium's "1.85".
+    densite->setCompleter(nullptr);
+    for (const Milieu &milieu : milieux)
+        nom->addItem(milieu.nom);
+    offrirDensite(densite, milieux.isEmpty() ? nullptr : &milieux.first());
+    return {nom, densite};
+}
+
 } // namespace
 
-void Interface::constructionTable()
+// Keeps the rows' choices by level and gives the level of the row marked
+// "Fond", or the loaded table's when no row is marked; -1 for none.
+int Interface::fondRetenu()
 {
-    // What the rows hold now, by level: a rebuild must not lose the user's work.
-    QHash<int, ChoixNiveau> avant;
-    int fondAvant = -1;
+    int fond = -1;
     for (const LigneTable &ligne : *lignesTable) {
         const ChoixNiveau choix{ligne.comboNom->currentText(), ligne.comboDensite->currentText()};
+        // A row still blank waits for a catalogue: nothing of the user's to keep.
         if (!choix.nom.trimmed().isEmpty())
-            avant.insert(ligne.niveauGris, choix);
+            choixRetenus.insert(ligne.niveauGris, choix);
         if (ligne.choixFond->isChecked())
-            fondAvant = ligne.niveauGris;
+            fond = ligne.niveauGris;
     }
-    if (fondAvant < 0 && niveauxGris.contains(tableChargee.fond))
-        fondAvant = tableChargee.fond;
+    if (fond < 0 && niveauxGris.contains(tableChargee.fond))
+        fond = tableChargee.fond;
+    return fond;
+}
 
+QString Interface::constructionTable()
+{
+    int fond = fondRetenu();
+    QString note;
+    if (fond >= 0 && !niveauxGris.contains(fond) && !niveauxGris.isEmpty()) {
+        note = QString("le fond passe au niveau %1 : le niveau %2 n'est plus dans les images")
+                   .arg(niveauxGris.first())
+                   .arg(fond);
+        fond = -1;
+    }
     while (tableMateriaux->rowCount() > 0)
         tableMateriaux->removeRow(0);
     lignesTable->clear();
-
     QStringList etiquettes;
     for (int i = 0; i < niveauxGris.size(); ++i) {
-        const int g = niveauxGris[i];
-        tableMateriaux->insertRow(i);
-        etiquettes << QString::number(g);
-
-        auto *gris = new QLabel(QString::number(g));
-        gris->setPixmap(echantillon(couleursNiveaux.value(g, qRgb(g, g, g))));
-        gris->setAlignment(Qt::AlignCenter);
-        gris->setToolTip(QString("Niveau de gris %1").arg(g));
-        tableMateriaux->setCellWidget(i, 0, gris);
-
-        auto *nom = new QComboBox;
-        auto *densite = new QComboBox;
-        nom->setEditable(true);
-        densite->setEditable(true);
-        nom->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        // Room for a density's six significant digits, as "0.00120479".
-        densite->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        densite->setMinimumContentsLength(10);
-        // A typed text stays a typed text: inserted as an item it would ask
-        // the partner box for an entry that it does not have.
-        nom->setInsertPolicy(QComboBox::NoInsert);
-        densite->setInsertPolicy(QComboBox::NoInsert);
-        // A typed density that happens to be some medium's must not switch
-        // the name to that medium: neither the Enter key, the completer nor
-        // leaving the box picks an entry of the density list, only a choice in it.
-        densite->setDuplicatesEnabled(true);
-        densite->setCompleter(nullptr);
-        disconnect(densite->lineEdit(), &QLineEdit::editingFinished, densite, nullptr);
-        for (const Milieu &milieu : *milieux) {
-            nom->addItem(milieu.nom);
-            densite->addItem(texteDensite(milieu.densite));
-        }
-        if (avant.contains(g))
-            poserChoix(nom, densite, avant.value(g));
-        else if (const auto &choix = tableChargee.choix[size_t(g)])
-            poserChoix(nom, densite, *choix);
-        tableMateriaux->setCellWidget(i, 1, nom);
-        tableMateriaux->setCellWidget(i, 2, densite);
-        // A name picked by the user brings its catalogue density, and back.
-        connect(nom, &QComboBox::activated, densite, &QComboBox::setCurrentIndex);
-        connect(densite, &QComboBox::activated, nom, &QComboBox::setCurrentIndex);
-        connect(nom->lineEdit(), &QLineEdit::editingFinished, this, [this, nom, densite] { nomSaisi(nom, densite); });
-
-        // The background mark, centred in its cell; the first row holds it unless the user moves it.
-        auto *fond = new QRadioButton;
-        fond->setToolTip("Le milieu de cette ligne remplit les voxels qui n'en reçoivent aucun");
-        groupeFond->addButton(fond);
-        fond->setChecked(fondAvant >= 0 ? g == fondAvant : i == 0);
-        auto *cellule = new QWidget;
-        auto *centre = new QHBoxLayout(cellule);
-        centre->setContentsMargins(0, 0, 0, 0);
-        centre->addWidget(fond, 0, Qt::AlignCenter);
-        tableMateriaux->setCellWidget(i, 3, cellule);
-
-        lignesTable->append(LigneTable{nom, densite, fond, g});
+        ajouterLigne(i, niveauxGris[i], fond);
+        etiquettes << QString::number(niveauxGris[i]);
     }
     // The level of each row, which messages and table files name.
     tableMateriaux->setVerticalHeaderLabels(etiquettes);
-    // Catalogue names carry trailing blanks: size the columns to the names,
-    // or an edit box scrolled to its end shows only the tail of each.
+    ajusterLargeurTable();
+    return note;
+}
+
+// Row i, for grey level g: its swatch, its two boxes on the level's last
+// choice (else the loaded table's, else the catalogue's first medium), and
+// its "Fond" mark, set on the row of level fond or on the first row.
+void Interface::ajouterLigne(int i, int g, int fond)
+{
+    tableMateriaux->insertRow(i);
+    auto *gris = new QLabel(QString::number(g));
+    gris->setPixmap(echantillon(couleursNiveaux.value(g, qRgb(g, g, g))));
+    gris->setAlignment(Qt::AlignCenter);
+    gris->setToolTip(QString("Niveau de gris %1").arg(g));
+    tableMateriaux->setCellWidget(i, 0, gris);
+
+    if (!filtreMolette)
+        filtreMolette = new MoletteAuTableau(tableMateriaux);
+    const auto [nom, densite] = boitesLigne(*milieux, filtreMolette);
+    if (choixRetenus.contains(g)) {
+        poserChoix(nom, densite, *milieux, choixRetenus.value(g));
+    } else if (const auto &choix = tableChargee.choix[size_t(g)]) {
+        poserChoix(nom, densite, *milieux, *choix);
+        niveauxChoisis.insert(g);
+    }
+    tableMateriaux->setCellWidget(i, 1, nom);
+    tableMateriaux->setCellWidget(i, 2, densite);
+    connect(nom, &QComboBox::activated, this, [=](int k) { nomChoisi(g, nom, densite, k); });
+    connect(nom->lineEdit(), &QLineEdit::editingFinished, this, [=] { nomSaisi(g, nom, densite); });
+
+    // The background mark, centred in its cell.
+    auto *choixFond = new QRadioButton;
+    choixFond->setToolTip("Le milieu de cette ligne remplit les voxels qui n'en reçoivent aucun");
+    groupeFond->addButton(choixFond);
+    choixFond->setChecked(fond >= 0 ? g == fond : i == 0);
+    auto *cellule = new QWidget;
+    auto *centre = new QHBoxLayout(cellule);
+    centre->setContentsMargins(0, 0, 0, 0);
+    centre->addWidget(choixFond, 0, Qt::AlignCenter);
+    tableMateriaux->setCellWidget(i, 3, cellule);
+
+    lignesTable->append(LigneTable{nom, densite, choixFond, g});
+}
+
+// Catalogue names carry trailing blanks: the columns take the width of the
+// names, or an edit box scrolled to its end shows only the tail of each;
+// the table is wide enough for all of them and for its headers, so that
+// neither is cut and no scroll bar runs across.
+void Interface::ajusterLargeurTable()
+{
     tableMateriaux->resizeColumnsToContents();
-    // Wide enough for every column's content, the stretched names included.
     int largeur = tableMateriaux->verticalHeader()->sizeHint().width() + 2 * tableMateriaux->frameWidth()
                   + tableMateriaux->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    int noms = tableMateriaux->horizontalHeader()->sectionSizeHint(1);
+    QHeaderView *entete = tableMateriaux->horizontalHeader();
+    int noms = entete->sectionSizeHint(1);
     for (const LigneTable &ligne : *lignesTable)
         noms = std::max(noms, ligne.comboNom->sizeHint().width());
     for (int c = 0; c < tableMateriaux->columnCount(); ++c)
-        largeur += c == 1 ? noms : tableMateriaux->columnWidth(c);
+        largeur += c == 1 ? noms : std::max(tableMateriaux->columnWidth(c), entete->sectionSizeHint(c));
     tableMateriaux->setMinimumWidth(largeur);
+}
+
+// A name picked in the list: that medium, with its catalogue density.
+void Interface::nomChoisi(int niveau, QComboBox *nom, QComboBox *densite, int k)
+{
+    if (k < 0 || k >= milieux->size() || nom->itemText(k) != milieux->at(k).nom)
+        return;
+    offrirDensite(densite, &milieux->at(k));
+    niveauxChoisis.insert(niveau);
 }
 
 // A name typed by the user: a catalogue medium's name (blanks and case aside)
 // becomes that medium, density included; any other name leaves the density
 // to the user, and a catalogue density still shown would only mislead.
-void Interface::nomSaisi(QComboBox *nom, QComboBox *densite)
+void Interface::nomSaisi(int niveau, QComboBox *nom, QComboBox *densite)
 {
     QLineEdit *saisie = nom->lineEdit();
     if (!saisie->isModified())
         return;
     saisie->setModified(false);
+    niveauxChoisis.insert(niveau);
     const QString texte = nom->currentText();
     if (const Milieu *milieu = trouverMilieu(*milieux, texte)) {
-        const int k = int(milieu - milieux->constData());
-        nom->setCurrentIndex(k);
-        densite->setCurrentIndex(k);
+        nom->setCurrentIndex(int(milieu - milieux->constData()));
+        offrirDensite(densite, milieu);
         return;
     }
     if (texte.trimmed() != texte)
         nom->setEditText(texte.trimmed());
     if (!densite->lineEdit()->isModified() && densite->currentIndex() >= 0
         && densite->currentText() == densite->itemText(densite->currentIndex()))
-        densite->setEditText(QString());
+        offrirDensite(densite, nullptr);
+}
+
+// "Compléter": every row the user has not set takes the medium and density
+// of the nearest level that the user has set.
+void Interface::completerLignes()
+{
+    QMap<int, ChoixNiveau> choisis;
+    for (const LigneTable &ligne : *lignesTable)
+        if (niveauxChoisis.contains(ligne.niveauGris))
+            choisis.insert(ligne.niveauGris, {ligne.comboNom->currentText(), ligne.comboDensite->currentText()});
+    if (choisis.isEmpty()) {
+        etat->setText(lignesTable->isEmpty() ? "Compléter : aucune ligne ; choisir d'abord une image"
+                                             : "Compléter : aucun niveau choisi à prendre pour modèle ; choisir "
+                                               "d'abord le milieu de quelques niveaux");
+        return;
+    }
+    const QMap<int, ChoixNiveau> completes = completerChoix(niveauxGris, choisis);
+    for (const LigneTable &ligne : *lignesTable) {
+        if (!completes.contains(ligne.niveauGris))
+            continue;
+        poserChoix(ligne.comboNom, ligne.comboDensite, *milieux, completes.value(ligne.niveauGris));
+        niveauxChoisis.insert(ligne.niveauGris);
+    }
+    etat->setText(completes.isEmpty() ? QString("Compléter : chaque niveau a déjà son milieu")
+                                      : QString("Compléter : %1 niveau%2 réglé%2 sur le niveau choisi le plus proche")
+                                            .arg(completes.size())
+                                            .arg(completes.size() > 1 ? "s" : ""));
 }
 
 void Interface::chargementTableGris()
@@ -189,7 +289,8 @@ void Interface::chargementTableGris()
     QList<int> regles, sansEntree;
     for (const LigneTable &ligne : *lignesTable) {
         if (const auto &choix = table.choix[size_t(ligne.niveauGris)]) {
-            poserChoix(ligne.comboNom, ligne.comboDensite, *choix);
+            poserChoix(ligne.comboNom, ligne.comboDensite, *milieux, *choix);
+            niveauxChoisis.insert(ligne.niveauGris);
             regles << ligne.niveauGris;
         } else {
             sansEntree << ligne.niveauGris;
@@ -218,14 +319,18 @@ void Interface::enregistrementTableGris()
         etat->setText("Aucune ligne à enregistrer : choisir d'abord une image");
         return;
     }
-    const QString chemin = choisirFichierEnregistrement(
+    QString chemin = choisirFichierEnregistrement(
         this, tr("Enregistrer la table"), ".", tr("Tables de niveaux de gris (*.txt);;Tous les fichiers (*)"));
     if (chemin.isEmpty())
         return;
+    // A name given without a suffix is a table like the others, found again by the dialog's filter.
+    if (QFileInfo(chemin).suffix().isEmpty())
+        chemin += ".txt";
     QList<LigneNiveau> lignes;
     int fond = -1;
     for (const LigneTable &ligne : *lignesTable) {
-        lignes << LigneNiveau{ligne.niveauGris, {ligne.comboNom->currentText(), ligne.comboDensite->currentText()}};
+        lignes << LigneNiveau{ligne.niveauGris,
+                              {ligne.comboNom->currentText(), avecPointDecimal(ligne.comboDensite->currentText())}};
         if (fond < 0 && ligne.choixFond->isChecked())
             fond = ligne.niveauGris;
     }

@@ -9,6 +9,7 @@
 #include <iostream>
 
 #include "media/materiaux.h"
+#include "model/nombre.h"
 #include "window/interface.h"
 
 void Interface::evalue()
@@ -28,13 +29,22 @@ void Interface::evalue()
         const QByteArray trace = nom.toLatin1() + '\n';
         std::cout.write(trace.constData(), trace.size());
         double densite = 0.0;
-        const QString refusLigne = refusChoix(niveau, nom, ligne.comboDensite->currentText(), &densite);
+        // "1,92" is 1.92, as in the size fields; any other text is refused as typed.
+        const QString texteDensite = avecPointDecimal(ligne.comboDensite->currentText());
+        const QString refusLigne = refusChoix(niveau, nom, texteDensite, &densite);
         if (refus.isEmpty())
             refus = refusLigne;
         enregistrerChoix(choix, niveau, nom, densite);
         if (fond < 0 && ligne.choixFond && ligne.choixFond->isChecked())
             fond = niveau;
     }
+    // Rows follow the pictures chosen, ticked or not; the background must be
+    // a level that the ticked ones hold, or it would fill the phantom unseen.
+    const QVector<int> coches = niveauxCoches();
+    if (refus.isEmpty() && fond >= 0 && !coches.isEmpty() && !coches.contains(fond))
+        refus = QString("Fond : le niveau de gris %1 n'est dans aucune image cochée ; marquer le fond sur une "
+                        "ligne des images cochées, ou cocher l'image qui le contient")
+                    .arg(fond);
     if (!refus.isEmpty()) {
         etat->setText(refus);
         return;

@@ -209,6 +209,7 @@ bool Interface::ecritureEgsphant(const Grille &grille, QString nomFich)
         return false;
     }
     QStringList lignes{resumeEcritureTaille(nomFich, materiaux, grille.dimX, grille.dimY, grille.dimZ)};
+    lignes << notesChoix(materiaux, niveauxChoisis, *milieux, grille);
     lignes << notesLecteurs(nomFich, materiaux, grille.dimX, grille.dimY, grille.dimZ, *milieux);
     etat->setText(lignes.join('\n'));
     dernierFantome = QFileInfo(nomFich).absoluteFilePath();
