@@ -175,52 +175,53 @@ private slots:
         QTest::addColumn<QList<Milieu_>>("milieux");
         QTest::addColumn<QList<QStringList>>("cles");
         QTest::addColumn<QVector<double>>("geometrie");
+        QTest::addColumn<QString>("parDefaut"); // the levels given no medium, as the note lists them
         const Milieu_ air{"AIR521ICRU              ", 0.0012048}, eau{" EAU   ", 1.23457}, os{"OS  ", 1.85};
         const QVector<double> defaut = {1, 1, 1, -15, -15, 0};
         const QStringList xy = {"1122", "1223", "1113"};
         QTest::newRow("premier milieu par défaut")
             << QStringList{"--xy", "@/xy.bmp", "--counts", "4,3,2"} << QList<Milieu_>{air, air, air}
-            << QList<QStringList>{xy, xy} << defaut;
+            << QList<QStringList>{xy, xy} << defaut << QString("255, 100, 30");
         QTest::newRow("nom rogné, blancs gardés, densité à six chiffres")
             << QStringList{"--xy", "@/xy.bmp", "--counts", "4,3,1", "--medium", "100=EAU", "--medium", "30= OS"}
-            << QList<Milieu_>{air, eau, os} << QList<QStringList>{xy} << defaut;
+            << QList<Milieu_>{air, eau, os} << QList<QStringList>{xy} << defaut << QString("255");
         QTest::newRow("nom et densité tels quels, niveaux du plus clair au plus foncé")
             << QStringList{"--medium", "30=Mon milieu :2.5", "--xy", "@/xy.bmp", "--medium=255=OS:1e-3", "--counts", "4,3,1"}
-            << QList<Milieu_>{{"OS", 0.001}, air, {"Mon milieu ", 2.5}} << QList<QStringList>{xy} << defaut;
+            << QList<Milieu_>{{"OS", 0.001}, air, {"Mon milieu ", 2.5}} << QList<QStringList>{xy} << defaut << QString("100");
         QTest::newRow("comptes au-delà de l'image, géométrie donnée")
             << QStringList{"--xy", "@/xy.bmp", "--counts", "5,4,1", "--size", "0.5,0.25,2", "--origin=-1,0,3.5"}
             << QList<Milieu_>{air, air, air} << QList<QStringList>{{"11221", "12231", "11131", "11111"}}
-            << QVector<double>{0.5, 0.25, 2, -1, 0, 3.5};
+            << QVector<double>{0.5, 0.25, 2, -1, 0, 3.5} << QString("255, 100, 30");
         QTest::newRow("deux niveaux, un milieu du catalogue")
             << QStringList{"--xy", "@/xy.bmp", "--counts", "4,3,1", "--medium", "255=EAU", "--medium", "100=EAU"}
-            << QList<Milieu_>{eau, eau, air} << QList<QStringList>{xy} << defaut;
+            << QList<Milieu_>{eau, eau, air} << QList<QStringList>{xy} << defaut << QString("30");
         QTest::newRow("un milieu, deux densités")
             << QStringList{"--xy", "@/xy.bmp", "--counts", "4,3,1", "--medium", "255=Gel:1", "--medium", "30=Gel:1.5"}
-            << QList<Milieu_>{{"Gel", 1.0}, air, {"Gel", 1.5}} << QList<QStringList>{xy} << defaut;
+            << QList<Milieu_>{{"Gel", 1.0}, air, {"Gel", 1.5}} << QList<QStringList>{xy} << defaut << QString("100");
         QTest::newRow("fond choisi") // level 30's record goes first
             << QStringList{"--xy", "@/xy.bmp", "--counts", "4,3,1", "--medium", "30=OS", "--background", "30"}
-            << QList<Milieu_>{os, air, air} << QList<QStringList>{{"2233", "2331", "2221"}} << defaut;
+            << QList<Milieu_>{os, air, air} << QList<QStringList>{{"2233", "2331", "2221"}} << defaut << QString("255, 100");
         // A table: entries for the images' levels, --medium first, --background over fond.
         const QStringList xy1 = {"--xy", "@/xy.bmp", "--counts", "4,3,1"};
         QTest::newRow("table") << xy1 + QStringList{"--table", "@/table.txt"} << QList<Milieu_>{eau, {"Gel", 1.5}, os}
-                               << QList<QStringList>{xy} << defaut;
+                               << QList<QStringList>{xy} << defaut << QString("");
         QTest::newRow("table, --medium l'emporte")
             << xy1 + QStringList{"--medium", "100=OS", "--table", "@/table.txt"} << QList<Milieu_>{eau, os, os}
-            << QList<QStringList>{xy} << defaut;
+            << QList<QStringList>{xy} << defaut << QString("");
         QTest::newRow("table, autres niveaux ignorés, fond absent ignoré")
             << xy1 + QStringList{"--table", "@/autres.txt"} << QList<Milieu_>{air, {"Gel", 1.5}, air}
-            << QList<QStringList>{xy} << defaut;
+            << QList<QStringList>{xy} << defaut << QString("255, 30");
         QTest::newRow("table, fond") << xy1 + QStringList{"--table", "@/fond.txt"} << QList<Milieu_>{os, air, air}
-                                     << QList<QStringList>{{"2233", "2331", "2221"}} << defaut;
+                                     << QList<QStringList>{{"2233", "2331", "2221"}} << defaut << QString("255, 100");
         QTest::newRow("table, --background l'emporte sur fond")
             << xy1 + QStringList{"--table", "@/fond.txt", "--background", "100"} << QList<Milieu_>{air, air, os}
-            << QList<QStringList>{{"2211", "2113", "2223"}} << defaut;
+            << QList<QStringList>{{"2211", "2113", "2223"}} << defaut << QString("255, 100");
         QTest::newRow("plan YZ") << QStringList{"--yz", "@/yz.bmp", "--counts", "2,3,2", "--medium", "30=OS"}
                                  << QList<Milieu_>{air, air, os} << QList<QStringList>{{"11", "22", "11"}, {"33", "33", "22"}}
-                                 << defaut;
+                                 << defaut << QString("255, 100");
         QTest::newRow("plan XZ") << QStringList{"--xz", "@/xz.bmp", "--counts", "4,2,2", "--medium", "100=EAU"}
                                  << QList<Milieu_>{air, eau, air} << QList<QStringList>{{"2211", "2211"}, {"3112", "3112"}}
-                                 << defaut;
+                                 << defaut << QString("255, 30");
     }
     void unPlan()
     {
@@ -228,13 +229,24 @@ private slots:
         QFETCH(QList<Milieu_>, milieux);
         QFETCH(QList<QStringList>, cles);
         QFETCH(QVector<double>, geometrie);
+        QFETCH(QString, parDefaut);
         const QString ancien = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dossier.path()));
         QFile::remove("test.egsphant");
         const Resultat r = lancer(chemins(arguments) << "--pegs" << d("cat.pegs4dat"));
         QDir::setCurrent(ancien);
-        // Names with blanks and names the catalogue lacks get a note each; nothing else is said on stderr.
-        for (const QString &note : r.erreurs.split('\n', Qt::SkipEmptyParts))
+        // One note for the levels given no medium, then one per name with blanks or
+        // missing from the catalogue; nothing else.
+        QStringList notes = r.erreurs.split('\n', Qt::SkipEmptyParts);
+        if (!parDefaut.isEmpty()) {
+            const int n = int(parDefaut.count(',')) + 1;
+            QCOMPARE(notes.value(0), QString("Attention : %1 sans choix au premier milieu du catalogue, AIR521ICRU : %2")
+                                         .arg(n > 1 ? QString("%1 niveaux de gris laissés").arg(n)
+                                                    : QString("le niveau de gris laissé"),
+                                              parDefaut));
+            notes.removeFirst();
+        }
+        for (const QString &note : notes)
             QVERIFY2(note.startsWith("Attention : le milieu « ")
                          && (note.contains(" blanc ;") || note.contains(" n'est pas dans le fichier PEGS4 chargé ;")),
                      qPrintable(note));
@@ -279,7 +291,15 @@ private slots:
                         cles[z][y][x] = QChar(char('1' + niveaux.indexOf(niveau(b, y, z))));
         const Resultat r = lancer(chemins(arguments) << "-o" << d("plans.egsphant") << "--medium" << "255=AIR:0.5"
                                                      << "--medium" << "100=EAU:1" << "--medium" << "30=OS:2");
-        QCOMPARE(r.erreurs, QString());
+        // A medium that no voxel takes, where the images never agree on its level, is named.
+        const QString toutes = cles[0].join("") + cles[1].join("");
+        QStringList vides;
+        for (int k = 0; k < 3; ++k)
+            if (!toutes.contains(QChar(char('1' + k))))
+                vides << milieux[k].nom;
+        QCOMPARE(r.erreurs, vides.isEmpty() ? QString()
+                                            : QString("Attention : milieu%1 sans aucun voxel dans le fichier : %2\n")
+                                                  .arg(vides.size() > 1 ? "x" : "", vides.join(", ")));
         QCOMPARE(r.statut, 0);
         QVERIFY(r.sortie.contains("3 milieux, 4 × 3 × 2 voxels"));
         QCOMPARE(lire(d("plans.egsphant")), fantome(milieux, cles, tailleDefaut, origineDefaut));
@@ -485,7 +505,8 @@ private slots:
         QVERIFY(!QFileInfo::exists(d("exe.egsphant")));
         const QStringList args = {"--pegs", "@/cat.pegs4dat", "--xy", "@/xy.bmp", "--counts", "4,3,2", "--medium", "30=OS"};
         QCOMPARE(lancerExe(args + QStringList{"-o", "@/exe.egsphant"}, &erreurs), 0);
-        QCOMPARE(erreurs, QByteArray());
+        QCOMPARE(erreurs, QString("Attention : 2 niveaux de gris laissés sans choix au premier milieu du catalogue, "
+                                  "AIR521ICRU : 255, 100\n").toUtf8());
         QCOMPARE(lancer(chemins(args + QStringList{"-o", "@/dedans.egsphant"})).statut, 0);
         QCOMPARE(lire(d("exe.egsphant")), lire(d("dedans.egsphant")));
     }
@@ -555,8 +576,9 @@ private slots:
         if (fond >= 0)
             args << "--background" << QString::number(fond);
         const Resultat r = lancer(args);
-        // The typed name the catalogue lacks: the same note as the window's.
-        QVERIFY2(r.erreurs.startsWith("Attention : le milieu « Gel » n'est pas dans le fichier PEGS4 chargé"),
+        // The window's notes, under its summary: 255 left at the default, the typed name the catalogue lacks.
+        QVERIFY2(r.erreurs.startsWith("Attention : le niveau de gris laissé sans choix au premier milieu du catalogue, "
+                                      "AG521ICRU : 255\nAttention : le milieu « Gel » n'est pas dans le fichier PEGS4 chargé"),
                  qPrintable(r.erreurs));
         QCOMPARE(r.erreurs, f.etat->text().section('\n', 1) + '\n');
         QCOMPARE(r.statut, 0);

@@ -318,8 +318,10 @@ private slots:
                                         "--table", d("commune.txt"), "--medium", "255=H2O521ICRU",
                                         "-o", d("lot.egsphant")},
                                        sortie, erreurs);
-        // The table's name the catalogue lacks: the same note as the window's.
-        QVERIFY(QString::fromStdString(erreurs.str()).startsWith("Attention : le milieu « Gel » n'est pas dans"));
+        // The window's notes: level 200 has no entry, the table's Gel is not in the catalogue.
+        QVERIFY(QString::fromStdString(erreurs.str()).startsWith("Attention : le niveau de gris laissé sans choix au "
+                                                                 "premier milieu du catalogue, AIR521ICRU : 200\n"
+                                                                 "Attention : le milieu « Gel » n'est pas dans"));
         QCOMPARE(QString::fromStdString(erreurs.str()), w.f.etat->text().section('\n', 1) + '\n');
         QCOMPARE(statut, 0);
         QCOMPARE(lire(d("lot.egsphant")), lire(d("fenetre.egsphant")));

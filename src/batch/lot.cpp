@@ -516,7 +516,7 @@ std::optional<Refus> verifierAvantGrille(const Options &options, const Entrees &
     return std::nullopt;
 }
 
-// Writes the grid, then the summary on sortie and the readers' notes on erreurs.
+// Writes the grid, then the summary on sortie, the notes on the choices and the readers' notes on erreurs.
 std::optional<Refus> ecrire(const QString &fichier, const QList<Materiau> &materiaux, const Grille &grille,
                             const Entrees &entrees, std::ostream &sortie, std::ostream &erreurs, bool avancement)
 {
@@ -532,6 +532,12 @@ std::optional<Refus> ecrire(const QString &fichier, const QList<Materiau> &mater
     if (!ecrit)
         return Refus{erreur};
     ecrireLigne(sortie, resumeEcriture(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ));
+    // The window's notes on the same choices: levels given no medium, media with no voxel.
+    QSet<int> choisis;
+    for (const auto &affectation : entrees.affectations)
+        choisis.insert(affectation.first);
+    for (const QString &note : notesChoix(materiaux, choisis, entrees.catalogue, grille))
+        ecrireLigne(erreurs, note);
     for (const QString &note : notesLecteurs(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ, entrees.catalogue))
         ecrireLigne(erreurs, note);
     return std::nullopt;

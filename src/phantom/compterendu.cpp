@@ -2,7 +2,9 @@
 
 #include <QFileInfo>
 #include <QLocale>
+#include <algorithm>
 #include <array>
+#include <functional>
 
 #include "media/materiaux.h"
 #include "model/ligne.h"
@@ -134,16 +136,21 @@ QString noteMilieuParDefaut(const QList<Materiau> &materiaux, const QSet<int> &c
     if (catalogue.isEmpty())
         return QString();
     const QString defaut = catalogue.first().nom.trimmed();
-    QStringList niveaux;
+    QList<int> parDefaut;
     for (const Materiau &m : materiaux)
         if (!choisis.contains(m.niveauGris) && m.nom.trimmed() == defaut)
-            niveaux << QString::number(m.niveauGris);
-    if (niveaux.isEmpty())
+            parDefaut << m.niveauGris;
+    if (parDefaut.isEmpty())
         return QString();
+    // In the table's order, the lightest first, wherever the background record went.
+    std::sort(parDefaut.begin(), parDefaut.end(), std::greater<int>());
+    QStringList niveaux;
+    for (int niveau : parDefaut)
+        niveaux << QString::number(niveau);
     return QString("Attention : %1 laissé%2 sans choix au premier milieu du catalogue, %3 : %4")
         .arg(niveaux.size() > 1 ? QString("%1 niveaux de gris").arg(niveaux.size()) : QString("le niveau de gris"))
         .arg(niveaux.size() > 1 ? "s" : "")
-        .arg(surUneLigne(defaut), listeCoupee(niveaux));
+        .arg(extrait(defaut), listeCoupee(niveaux));
 }
 
 QString noteMilieuxVides(const QList<Materiau> &materiaux, const Grille &grille)
@@ -171,7 +178,7 @@ QString noteMilieuxVides(const QList<Materiau> &materiaux, const Grille &grille)
         const size_t m = size_t(numeros[k]);
         if (parMilieu[m] == 0 && !nomme[m]) {
             nomme[m] = true;
-            vides << surUneLigne(materiaux[qsizetype(k)].nom.trimmed());
+            vides << extrait(materiaux[qsizetype(k)].nom.trimmed());
         }
     }
     if (vides.isEmpty())
