@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, whatever the build and the tests need and this machine lacks.
 set -euo pipefail
-packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libisal-dev zlib1g-dev libinsighttoolkit5-dev time bsdutils)
+packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev libisal-dev zlib1g-dev libinsighttoolkit5-dev time bsdutils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

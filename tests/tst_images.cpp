@@ -168,7 +168,8 @@ private slots:
         const PlanFenetre p = plan(f, nomPlan);
         (f.*p.slot)();
 
-        QCOMPARE(questions, QStringList{"Open File|.|Images (*.bmp)"});
+        QCOMPARE(questions.size(), 1);
+        QVERIFY2(questions[0].startsWith("Open File|.|Images (*.bmp);;Toutes les images lisibles ("), qPrintable(questions[0]));
         QCOMPARE(p.fichier->text(), chemin);
         QVERIFY(p.choix->isChecked());
         QVERIFY(p.info->text().isEmpty());
@@ -547,7 +548,12 @@ private slots:
         QVERIFY2(!titre.isEmpty(), qPrintable(QString("aucun dialogue en %1 essais").arg(essais)));
         QVERIFY2(!resteOuvert, "le dialogue est resté ouvert après l'acceptation");
         QCOMPARE(titre, QString("Open File"));
-        QCOMPARE(filtres, QStringList{"Images (*.bmp)"});
+        // BMP first, as always; then every format Qt reads, PNG and JPEG among them.
+        QCOMPARE(filtres.size(), 2);
+        QCOMPARE(filtres[0], QString("Images (*.bmp)"));
+        QVERIFY2(filtres[1].startsWith("Toutes les images lisibles (") && filtres[1].contains("*.png")
+                     && filtres[1].contains("*.jpg"),
+                 qPrintable(filtres[1]));
         QCOMPARE(QFileInfo(f.fichierXY->text()).canonicalFilePath(), QFileInfo(chemin).canonicalFilePath());
         QCOMPARE(f.niveauxGris, QVector<int>({40, 20}));
         QVERIFY(f.choixXY->isChecked());

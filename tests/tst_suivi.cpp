@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -37,6 +38,7 @@ struct Pendant
     bool secondeRefusee = false;
     QString etat;              // the status line during the write
     QString etatApres;         // ... and after the second attempts
+    QString question;          // what closing the window asked
 };
 
 } // namespace
@@ -66,8 +68,9 @@ private:
         f.fichierEgsphant->setText(sortie);
     }
 
-    // What the timer does last: nothing, click "Annuler", or close the window.
-    enum class Fin { Rien, Annuler, Fermer };
+    // What the timer does last: nothing, click "Annuler", press Escape, or
+    // close the window and answer Yes or No to the question it asks.
+    enum class Fin { Rien, Annuler, Echap, FermerOui, FermerNon };
 
     // Runs the "Egsphant" button while a timer, once the progress shows, tries
     // a second build three ways and then ends as fin says.
@@ -93,8 +96,17 @@ private:
             p.etatApres = f.etat->text();
             if (fin == Fin::Annuler)
                 f.boutonAnnuler->click();
-            else if (fin == Fin::Fermer)
-                f.close();
+            else if (fin == Fin::Echap)
+                QTest::keyClick(&f, Qt::Key_Escape);
+            if (fin != Fin::FermerOui && fin != Fin::FermerNon)
+                return;
+            QTimer::singleShot(0, [&] {
+                if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    p.question = question->text();
+                    question->button(fin == Fin::FermerOui ? QMessageBox::Yes : QMessageBox::No)->click();
+                }
+            });
+            f.close();
         });
         minuterie.start();
         bouton(f, "Egsphant")->click();
@@ -123,23 +135,25 @@ private slots:
         QVERIFY(xy.save(d("xy.bmp"), "BMP"));
     }
 
-    // "Annuler", or closing the window, in the middle of a write: no new
-    // file, the earlier one whole, « Écriture annulée ». Meanwhile nothing
-    // could start a second build.
+    // "Annuler", Escape, or closing the window and confirming, in the middle
+    // of a write: no new file, the earlier one whole, « Écriture annulée ».
+    // Meanwhile nothing could start a second build.
     void annulerEnCoursDEcriture_data()
     {
-        QTest::addColumn<bool>("fermer");
-        QTest::newRow("Annuler") << false;
-        QTest::newRow("fenêtre fermée") << true;
+        QTest::addColumn<int>("fin");
+        QTest::newRow("Annuler") << int(Fin::Annuler);
+        QTest::newRow("Échap") << int(Fin::Echap);
+        QTest::newRow("fenêtre fermée, arrêt confirmé") << int(Fin::FermerOui);
     }
     void annulerEnCoursDEcriture()
     {
-        QFETCH(bool, fermer);
+        QFETCH(int, fin);
         Interface f;
         preparer(f, "120", d("long.egsphant"));
         QVERIFY(ecrireFichier(d("long.egsphant"), "ANCIEN"));
-        const Pendant p = construire(f, fermer ? Fin::Fermer : Fin::Annuler);
+        const Pendant p = construire(f, Fin(fin));
         QVERIFY(p.vu);
+        QCOMPARE(p.question.isEmpty(), Fin(fin) != Fin::FermerOui);
         QVERIFY2(p.etat.startsWith(QString("Écriture de « %1 » (").arg(d("long.egsphant"))), qPrintable(p.etat));
         QVERIFY(p.champsBloques);
         QVERIFY(p.secondeRefusee);
@@ -150,13 +164,14 @@ private slots:
         apresConstruction(f);
     }
 
-    // A long write left to run: one build, its file the batch command's.
+    // A long write left to run, the window's closing declined: one build, its file the batch command's.
     void ecritureMeneeASonTerme()
     {
         Interface f;
         preparer(f, "120", d("fenetre.egsphant.gz"));
-        const Pendant p = construire(f, Fin::Rien);
+        const Pendant p = construire(f, Fin::FermerNon);
         QVERIFY(p.vu);
+        QVERIFY2(p.question.startsWith("Un fantôme est en cours d'écriture. L'arrêter"), qPrintable(p.question));
         QVERIFY(p.champsBloques);
         QVERIFY(p.secondeRefusee);
         QCOMPARE(p.etatApres, p.etat);

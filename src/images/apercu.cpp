@@ -15,13 +15,13 @@ QImage encadrer(QImage image)
     return image;
 }
 
-QPixmap apercuPlan(const QImage &image)
+QPixmap apercuPlan(const QImage &image, int cote)
 {
-    if (image.isNull())
+    if (image.isNull() || cote < 1)
         return QPixmap();
-    const int cote = std::max(image.width(), image.height());
+    const int grandCote = std::max(image.width(), image.height());
     // A sliver keeps at least one pixel across, however long it is.
-    const double facteur = cote <= coteApercu ? double(coteApercu / cote) : double(coteApercu) / cote;
+    const double facteur = grandCote <= cote ? double(cote / grandCote) : double(cote) / grandCote;
     const int largeur = std::max(1, int(image.width() * facteur + 0.5));
     const int hauteur = std::max(1, int(image.height() * facteur + 0.5));
     const QImage reduite = image.scaled(largeur, hauteur, Qt::IgnoreAspectRatio, Qt::FastTransformation);

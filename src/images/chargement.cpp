@@ -99,3 +99,11 @@ QImage chargerImage(const QString &chemin, QString *erreur)
         *erreur = raison;
     return raison.isEmpty() ? image : QImage();
 }
+
+QString filtreImagesLisibles()
+{
+    QStringList motifs;
+    for (const QByteArray &format : QImageReader::supportedImageFormats())
+        motifs << "*." + QString::fromLatin1(format);
+    return QString("Toutes les images lisibles (%1)").arg(motifs.join(' '));
+}

@@ -11,4 +11,8 @@
 // given) says so in French, naming the file.
 QImage chargerImage(const QString &chemin, QString *erreur = nullptr);
 
+// A file dialog's filter of every picture format that chargerImage reads
+// on this machine: "Toutes les images lisibles (*.bmp *.png ...)".
+QString filtreImagesLisibles();
+
 #endif

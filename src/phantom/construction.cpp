@@ -1,5 +1,6 @@
 #include "phantom/construction.h"
 
+#include <QLocale>
 #include <QVector>
 
 #include <algorithm>
@@ -62,6 +63,12 @@ qint64 voxelsMax()
     return pages > 0 && taillePage > 0 ? pages / 2 * taillePage : qint64(1) << 31;
 }
 
+// An amount of memory as a user reads it: "1,6 Go" (10^9 bytes, as disks and the file sizes shown count).
+QString enGo(double octets)
+{
+    return QLocale(QLocale::French).toString(octets / 1e9, 'f', 1) + " Go";
+}
+
 } // namespace
 
 Constructeur choixConstructeur(bool choixXY, bool choixXZ, bool choixYZ)
@@ -111,11 +118,12 @@ QString refusComptes(qint64 dimX, qint64 dimY, qint64 dimZ)
     const qint64 max = voxelsMax();
     // Divisions, not products: the product of three large counts overflows.
     if (dimX > max / dimY || dimZ > max / (dimX * dimY))
-        return QString("Grille trop grande : %1 × %2 × %3 voxels, la mémoire de cette machine en permet au plus %4.")
+        return QString("Grille trop grande : %1 × %2 × %3 voxels, soit %4 de mémoire à un octet par voxel ; cette "
+                       "machine en permet au plus %5.")
             .arg(dimX)
             .arg(dimY)
             .arg(dimZ)
-            .arg(max);
+            .arg(enGo(double(dimX) * double(dimY) * double(dimZ)), enGo(double(max)));
     return QString();
 }
 
@@ -134,7 +142,11 @@ bool initialiserGrille(Grille &grille, int dimX, int dimY, int dimZ, QString *er
             grille.dimZ = dimZ;
         } catch (const std::bad_alloc &) {
             grille = Grille();
-            refus = QString("Mémoire insuffisante pour %1 × %2 × %3 voxels.").arg(dimX).arg(dimY).arg(dimZ);
+            refus = QString("Mémoire insuffisante pour %1 × %2 × %3 voxels (%4).")
+                        .arg(dimX)
+                        .arg(dimY)
+                        .arg(dimZ)
+                        .arg(enGo(double(dimX) * double(dimY) * double(dimZ)));
         }
     }
     if (!refus.isEmpty() && erreur)

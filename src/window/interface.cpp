@@ -13,9 +13,10 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 
-#include "images/apercu.h"
+#include "window/imageplan.h"
 
 namespace {
 
@@ -57,24 +58,24 @@ Interface::Interface(QWidget *parent)
     QGroupBox *groupeXZ = creerGroupePlan(tr("Plan XZ"), "XZ", infoXZ, choixXZ, tailleImageXZ);
     QGroupBox *groupeConfig = creerGroupeConfiguration();
     QGroupBox *groupeMateriaux = creerGroupeMateriaux();
-    etat = new QLabel(" .... ");
-    // Long paths and notes wrap rather than widen the window; the user may copy them.
-    etat->setWordWrap(true);
-    etat->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QWidget *zoneEtat = creerZoneEtat();
     creerSuiviEcriture();
 
     // The material table runs down the right of the pictures, the whole
     // height of the window: three 200-pixel pictures and eight rows or more
-    // then fit a 1280 × 800 screen.
+    // then fit a 1280 × 800 screen. The pictures take what a larger window gives.
     auto *grilleFenetre = new QGridLayout;
-    grilleFenetre->addWidget(etat, 0, 0, 1, 3);
+    grilleFenetre->addWidget(zoneEtat, 0, 0, 1, 3);
     grilleFenetre->addWidget(suiviEcriture, 1, 0, 1, 3);
     grilleFenetre->addWidget(groupeConfig, 2, 0);
     grilleFenetre->addWidget(groupeXY, 2, 1);
     grilleFenetre->addWidget(groupeXZ, 3, 1);
     grilleFenetre->addWidget(groupeYZ, 3, 0);
     grilleFenetre->addWidget(groupeMateriaux, 2, 2, 2, 1);
-    grilleFenetre->setColumnStretch(2, 1);
+    for (int i : {0, 1}) {
+        grilleFenetre->setColumnStretch(i, 1);
+        grilleFenetre->setRowStretch(2 + i, 1);
+    }
     setLayout(grilleFenetre);
     setWindowTitle(tr("Quarvel Toolkit"));
 }
@@ -85,13 +86,12 @@ Interface::~Interface()
     delete lignesTable;
 }
 
-// A plane group: its check box above the label that later shows the
-// picture, in a box of fixed size so that no picture, large or small, moves
-// the rest of the window; the picture's size in pixels below.
-QGroupBox *Interface::creerGroupePlan(const QString &titre, const QString &nom, QLabel *&info, QCheckBox *&choix,
-                                      QLabel *&taille)
+// A plane group: its check box above the picture, which takes the room
+// the window gives, and the picture's size in pixels below.
+QGroupBox *Interface::creerGroupePlan(const QString &titre, const QString &nom, ImagePlan *&info,
+                                      QCheckBox *&choix, QLabel *&taille)
 {
-    info = new QLabel(nom);
+    info = new ImagePlan(nom);
     choix = new QCheckBox;
     taille = new QLabel;
     auto *groupe = new QGroupBox(titre);
@@ -99,11 +99,28 @@ QGroupBox *Interface::creerGroupePlan(const QString &titre, const QString &nom, 
     grille->addWidget(choix, 0, 0);
     grille->addWidget(info, 1, 0);
     grille->addWidget(taille, 2, 0);
-    info->setFixedSize(coteApercu + 2 * cadreApercu, coteApercu + 2 * cadreApercu);
-    info->setAlignment(Qt::AlignCenter);
+    grille->setRowStretch(1, 1);
     taille->setAlignment(Qt::AlignCenter);
     groupe->setLayout(grille);
     return groupe;
+}
+
+// The status line, in an area of four lines that scrolls when the notes
+// are longer: whatever it says, no button moves under the pointer.
+QWidget *Interface::creerZoneEtat()
+{
+    etat = new QLabel(" .... ");
+    // Long paths and notes wrap rather than widen the window; the user may copy them.
+    etat->setWordWrap(true);
+    etat->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    etat->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *zone = new QScrollArea;
+    zone->setWidget(etat);
+    zone->setWidgetResizable(true);
+    zone->setFrameShape(QFrame::NoFrame);
+    zone->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    zone->setFixedHeight(4 * etat->fontMetrics().lineSpacing());
+    return zone;
 }
 
 QGroupBox *Interface::creerGroupeConfiguration()
@@ -196,6 +213,7 @@ QGroupBox *Interface::creerGroupeMateriaux()
                                      + 2 * tableMateriaux->frameWidth()
                                      + tableMateriaux->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     tableMateriaux->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    ajusterLargeurTable();
     grille->addWidget(tableMateriaux, 0, 0);
     auto *boutons = new QHBoxLayout;
     auto *boutonCharger = new QPushButton("Charger une table…");

@@ -14,6 +14,7 @@
 
 #include "media/tablegris.h"
 #include "model/materiau.h"
+#include "window/imageplan.h"
 #include "window/lignetable.h"
 
 class QButtonGroup;
@@ -69,7 +70,7 @@ public:
     QLineEdit *fichierEgsphant;
     QLineEdit *tailleX, *tailleY, *tailleZ;
     QLineEdit *origineX, *origineY, *origineZ;
-    QLabel *infoXZ, *infoXY, *infoYZ;
+    ImagePlan *infoXZ, *infoXY, *infoYZ;
     QLabel *tailleImageXY, *tailleImageYZ, *tailleImageXZ; // "W × H pixels" under each picture
     QLabel *etat;
     QCheckBox *choixXY, *choixXZ, *choixYZ;
@@ -103,8 +104,9 @@ public:
 
 private:
     // The constructor's parts, one per group of the window.
-    QGroupBox *creerGroupePlan(const QString &titre, const QString &nom, QLabel *&info, QCheckBox *&choix,
+    QGroupBox *creerGroupePlan(const QString &titre, const QString &nom, ImagePlan *&info, QCheckBox *&choix,
                                QLabel *&taille);
+    QWidget *creerZoneEtat();
     QGroupBox *creerGroupeConfiguration();
     void placerFichiers(QGridLayout *grille);
     void placerNombres(QGridLayout *grille);
@@ -113,9 +115,9 @@ private:
     void creerSuiviEcriture();
 
     // Plane images, grey-level inventory, table rows, image check.
-    void selectPlan(QLineEdit *fichier, QLabel *info, QLineEdit *champLargeur,
+    void selectPlan(QLineEdit *fichier, ImagePlan *info, QLineEdit *champLargeur,
                     QLineEdit *champHauteur, QCheckBox *choix);
-    QString chargementPlan(QLabel *info, const QImage &image, QLineEdit *champLargeur, QLineEdit *champHauteur);
+    QString chargementPlan(ImagePlan *info, const QImage &image, QLineEdit *champLargeur, QLineEdit *champHauteur);
     void analyseNiveauxGris(const QImage &image, QVector<int> &niveauxPlan);
     QVector<int> &niveauxDuPlan(const QLabel *info);
     QVector<int> niveauxCoches() const;
@@ -140,6 +142,7 @@ private:
     bool remplissagePlan(Grille &grille, QLineEdit *fichier, PlanImage plan);
     bool ecritureEgsphant(const Grille &grille, QString nomFich);
     bool lectureGeometrie(Geometrie &geometrie);
+    bool lectureComptes();
 
     QString choisir(const QString &filtre);
     QObject *filtreMolette = nullptr; // sends the wheel over the table's boxes to the table

@@ -4,6 +4,8 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -14,22 +16,44 @@
 
 namespace {
 
-// Closing the window during a write stops the write, rather than leaving it
-// to run on behind a window that is gone.
-class ArretALaFermeture : public QObject
+// What the user may do to a write under way, besides "Annuler": Escape
+// stops it as "Annuler" does; closing the window asks first whether to
+// stop it, and a window closed stops it rather than leave it to run on
+// behind a window that is gone.
+class ArretParLUtilisateur : public QObject
 {
 public:
-    explicit ArretALaFermeture(std::atomic<bool> &arret) : arret(arret) {}
+    ArretParLUtilisateur(QWidget *fenetre, QPushButton *annuler, std::atomic<bool> &arret)
+        : fenetre(fenetre), annuler(annuler), arret(arret)
+    {
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *evenement) override
     {
-        if (evenement->type() == QEvent::Close)
+        if (evenement->type() == QEvent::KeyPress
+            && static_cast<QKeyEvent *>(evenement)->key() == Qt::Key_Escape && annuler->isEnabled()) {
+            annuler->click();
+            return true;
+        }
+        if (evenement->type() != QEvent::Close || arret)
+            return false;
+        const auto reponse = QMessageBox::question(
+            fenetre, "Écriture en cours",
+            "Un fantôme est en cours d'écriture. L'arrêter et fermer la fenêtre ? Le fichier ne sera pas "
+            "écrit ; un fichier du même nom déjà là restera tel quel.",
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (reponse == QMessageBox::Yes) {
             arret = true;
-        return false;
+            return false;
+        }
+        evenement->ignore();
+        return true;
     }
 
 private:
+    QWidget *fenetre;
+    QPushButton *annuler;
     std::atomic<bool> &arret;
 };
 
@@ -58,7 +82,7 @@ bool ecrireEnSuivant(QWidget *fenetre, QWidget *suivi, QProgressBar *barre, QPus
         arret = true;
         annuler->setEnabled(false);
     });
-    ArretALaFermeture filtre(arret);
+    ArretParLUtilisateur filtre(fenetre, annuler, arret);
     fenetre->installEventFilter(&filtre);
 
     bool ecrit = false;

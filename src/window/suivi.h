@@ -11,8 +11,8 @@ class QWidget;
 
 // A write runs here on a second thread while the window keeps repainting and
 // shows, in suivi, how much of total bytes has gone, ten times a second.
-// annuler, or closing fenetre, stops it; *annulee then says so. The result
-// is ecrire's.
+// annuler, Escape, or closing fenetre once the user confirms, stops it;
+// *annulee then says so. The result is ecrire's.
 bool ecrireEnSuivant(QWidget *fenetre, QWidget *suivi, QProgressBar *barre, QPushButton *annuler, qint64 total,
                      const std::function<bool(const Progression &)> &ecrire, bool *annulee);
 

@@ -7,10 +7,10 @@
 #include <QPixmap>
 #include <algorithm>
 
-#include "images/apercu.h"
 #include "images/chargement.h"
 #include "images/inventaire.h"
 #include "model/ligne.h"
+#include "window/imageplan.h"
 #include "window/interface.h"
 
 void Interface::selectXY()
@@ -28,10 +28,10 @@ void Interface::selectXZ()
     selectPlan(fichierXZ, infoXZ, champDimX, champDimZ, choixXZ);
 }
 
-void Interface::selectPlan(QLineEdit *fichier, QLabel *info, QLineEdit *champLargeur,
+void Interface::selectPlan(QLineEdit *fichier, ImagePlan *info, QLineEdit *champLargeur,
                            QLineEdit *champHauteur, QCheckBox *choix)
 {
-    const QString chemin = choisir(tr("Images (*.bmp)"));
+    const QString chemin = choisir(tr("Images (*.bmp)") + ";;" + filtreImagesLisibles());
     if (chemin.isEmpty())
         return;
     // Checked before anything changes, so an unreadable file leaves the
@@ -50,7 +50,7 @@ void Interface::selectPlan(QLineEdit *fichier, QLabel *info, QLineEdit *champLar
     const int nombre = int(niveauxDuPlan(info).size());
     QString message = QString("%1 : %2, %3 × %4, %5 niveau%6")
                           .arg(info == infoXY ? "XY" : info == infoYZ ? "YZ" : "XZ",
-                               surUneLigne(QFileInfo(chemin).fileName()))
+                               extrait(QFileInfo(chemin).fileName()))
                           .arg(image.width())
                           .arg(image.height())
                           .arg(nombre)
@@ -66,10 +66,10 @@ void Interface::selectPlan(QLineEdit *fichier, QLabel *info, QLineEdit *champLar
     etat->setText(message);
 }
 
-QString Interface::chargementPlan(QLabel *info, const QImage &image, QLineEdit *champLargeur,
+QString Interface::chargementPlan(ImagePlan *info, const QImage &image, QLineEdit *champLargeur,
                                   QLineEdit *champHauteur)
 {
-    info->setPixmap(apercuPlan(image));
+    info->montrer(image);
     QLabel *legende = info == infoXY ? tailleImageXY : info == infoYZ ? tailleImageYZ : tailleImageXZ;
     legende->setText(QString("%1 × %2 pixels").arg(image.width()).arg(image.height()));
     analyseNiveauxGris(image, niveauxDuPlan(info));

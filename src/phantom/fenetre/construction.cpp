@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QLocale>
 
+#include <climits>
 #include <iostream>
 
 #include "images/chargement.h"
@@ -128,9 +129,8 @@ bool Interface::remplissagePlanYZ(Grille &grille)
 
 bool Interface::remplissagePlan(Grille &grille, QLineEdit *fichier, PlanImage plan)
 {
-    dimX = champDimX->text().toInt(nullptr, 10);
-    dimY = champDimY->text().toInt(nullptr, 10);
-    dimZ = champDimZ->text().toInt(nullptr, 10);
+    if (!lectureComptes())
+        return false;
     std::cout << dimX << " " << dimY << " " << dimZ << "\n";
     if (!initialisationGrille(grille))
         return false;
@@ -178,6 +178,27 @@ bool Interface::lectureGeometrie(Geometrie &geometrie)
                               : QString("%1 : « %2 » n'est pas un nombre.").arg(noms[i], extrait(texte)));
             return false;
         }
+    }
+    return true;
+}
+
+// A count that is not a whole number is refused as typed: read as 0 it
+// would be reported as a count of 0 that nobody typed.
+bool Interface::lectureComptes()
+{
+    const QLineEdit *champs[3] = {champDimX, champDimY, champDimZ};
+    int *comptes[3] = {&dimX, &dimY, &dimZ};
+    for (int i = 0; i < 3; ++i) {
+        bool entier = false;
+        const qint64 valeur = champs[i]->text().trimmed().toLongLong(&entier, 10);
+        if (!entier || valeur > INT_MAX) {
+            etat->setText(QString("Nombre de voxels invalide : « %1 » en %2 (chaque compte doit être un entier "
+                                  "positif, au plus %3).")
+                              .arg(extrait(champs[i]->text()), QChar('X' + i))
+                              .arg(INT_MAX));
+            return false;
+        }
+        *comptes[i] = int(valeur);
     }
     return true;
 }
