@@ -268,8 +268,9 @@ void Interface::completerLignes()
         niveauxChoisis.insert(ligne.niveauGris);
     }
     etat->setText(completes.isEmpty() ? QString("Compléter : chaque niveau a déjà son milieu")
-                                      : QString("Compléter : %1 niveau%2 réglé%2 sur le niveau choisi le plus proche")
+                                      : QString("Compléter : %1 niveau%2 réglé%3 sur le niveau choisi le plus proche")
                                             .arg(completes.size())
+                                            .arg(completes.size() > 1 ? "x" : "")
                                             .arg(completes.size() > 1 ? "s" : ""));
 }
 
