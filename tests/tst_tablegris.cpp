@@ -17,6 +17,7 @@
 #include "batch/lot.h"
 #include "media/tablegris.h"
 #include "window/interface.h"
+#include "fenetre.h"
 #include "outils.h"
 
 namespace {
@@ -67,36 +68,10 @@ QString ecrireImage(const QString &chemin, const QVector<int> &niveaux)
     return image.save(chemin, "BMP") ? chemin : QString();
 }
 
-// The row of a grey level, or nullptr.
-const LigneTable *ligne(const Interface &f, int niveau)
-{
-    for (const LigneTable &l : *f.lignesTable)
-        if (l.niveauGris == niveau)
-            return &l;
-    return nullptr;
-}
-
 QString choix(const Interface &f, int niveau)
 {
     const LigneTable *l = ligne(f, niveau);
     return l ? l->comboNom->currentText() + "/" + l->comboDensite->currentText() : QString("ABSENT");
-}
-
-// Types into a row's edit box as a user does, ending with Enter.
-void taper(QComboBox *boite, const QString &texte)
-{
-    boite->lineEdit()->selectAll();
-    QTest::keyClick(boite->lineEdit(), Qt::Key_Delete);
-    QTest::keyClicks(boite->lineEdit(), texte);
-    QTest::keyClick(boite->lineEdit(), Qt::Key_Return);
-}
-
-QPushButton *bouton(Interface &f, const QString &texte)
-{
-    for (QPushButton *b : f.findChildren<QPushButton *>())
-        if (b->text() == texte)
-            return b;
-    return nullptr;
 }
 
 } // namespace
@@ -108,31 +83,6 @@ class TestTableGris : public QObject
 private:
     QTemporaryDir dossier;
     QString d(const QString &nom) const { return dossier.filePath(nom); }
-
-    // A window that answers its file choosers from a queue of paths.
-    struct Fenetre
-    {
-        Interface f;
-        QStringList reponses;
-        Fenetre()
-        {
-            auto repondre = [this](QWidget *, const QString &, const QString &, const QString &) {
-                return reponses.isEmpty() ? QString() : reponses.takeFirst();
-            };
-            f.choisirFichier = repondre;
-            f.choisirFichierEnregistrement = repondre;
-        }
-        void lancer(void (Interface::*slot)(), const QString &chemin)
-        {
-            reponses << chemin;
-            (f.*slot)();
-        }
-        void cliquer(const QString &texte, const QString &chemin)
-        {
-            reponses << chemin;
-            bouton(f, texte)->click();
-        }
-    };
 
 private slots:
     void initTestCase()
