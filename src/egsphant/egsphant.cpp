@@ -444,6 +444,12 @@ bool ecrireEgsphant(QIODevice &sortie, const QList<Materiau> &materiaux, const G
     return true;
 }
 
+std::array<qint64, 256> comptesVoxels(const Grille &grille, int nombreRecords)
+{
+    return nombreRecords <= 16 ? histogrammePeuDeMilieux(grille.voxels.data(), grille.nombreVoxels(), nombreRecords)
+                               : histogramme(grille.voxels.data(), grille.nombreVoxels());
+}
+
 qint64 tailleTexteEgsphant(const QList<Materiau> &materiaux, const Grille &grille, const Geometrie &geometrie)
 {
     // No voxel is read beyond the grid, and no record beyond 256.
@@ -464,10 +470,7 @@ qint64 tailleTexteEgsphant(const QList<Materiau> &materiaux, const Grille &grill
     const qint64 sauts = (qint64(grille.dimY) + 1) * grille.dimZ;
     qint64 densites = 0;
     if (grille.nombreVoxels() > 0) {
-        const int nombre = int(materiaux.size());
-        const std::array<qint64, 256> comptes =
-            nombre <= 16 ? histogrammePeuDeMilieux(grille.voxels.data(), grille.nombreVoxels(), nombre)
-                         : histogramme(grille.voxels.data(), grille.nombreVoxels());
+        const std::array<qint64, 256> comptes = comptesVoxels(grille, int(materiaux.size()));
         for (size_t k = 0; k < textes.longueurs.size(); ++k)
             densites += comptes[k] * textes.longueurs[k];
     }

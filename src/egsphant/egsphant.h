@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <array>
 #include <functional>
 
 #include "model/materiau.h"
@@ -32,6 +33,10 @@ QString refusEcriture(const QList<Materiau> &materiaux, const Grille &grille);
 // density in the density map.
 bool ecrireEgsphant(QIODevice &sortie, const QList<Materiau> &materiaux, const Grille &grille,
                     const Geometrie &geometrie, QString *erreur);
+
+// How many voxels of the grid hold each record, every voxel being below
+// nombreRecords.
+std::array<qint64, 256> comptesVoxels(const Grille &grille, int nombreRecords);
 
 // The exact size in bytes of the phantom text (uncompressed) of these
 // media, grid and geometry, for media and a grid found writable (0 for a

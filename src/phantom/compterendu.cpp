@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "media/materiaux.h"
+#include "egsphant/egsphant.h"
 #include "model/ligne.h"
 #include "streams/gzip.h"
 
@@ -155,23 +156,11 @@ QString noteMilieuParDefaut(const QList<Materiau> &materiaux, const QSet<int> &c
 
 QString noteMilieuxVides(const QList<Materiau> &materiaux, const Grille &grille)
 {
-    // Four counts side by side keep the pass over a large grid at memory speed.
-    std::array<std::array<qint64, 256>, 4> comptes{};
-    const size_t n = grille.voxels.size();
-    const quint8 *v = grille.voxels.data();
-    size_t i = 0;
-    for (; i + 4 <= n; i += 4) {
-        ++comptes[0][v[i]];
-        ++comptes[1][v[i + 1]];
-        ++comptes[2][v[i + 2]];
-        ++comptes[3][v[i + 3]];
-    }
-    for (; i < n; ++i)
-        ++comptes[0][v[i]];
+    const std::array<qint64, 256> comptes = comptesVoxels(grille, int(materiaux.size()));
     const std::vector<int> numeros = numerosMilieux(materiaux);
     std::vector<qint64> parMilieu(size_t(nombreMilieux(materiaux)) + 1, 0);
     for (size_t k = 0; k < numeros.size() && k < 256; ++k)
-        parMilieu[size_t(numeros[k])] += comptes[0][k] + comptes[1][k] + comptes[2][k] + comptes[3][k];
+        parMilieu[size_t(numeros[k])] += comptes[k];
     QStringList vides;
     std::vector<bool> nomme(parMilieu.size(), false);
     for (size_t k = 0; k < numeros.size(); ++k) {
