@@ -1,10 +1,13 @@
 #include <QApplication>
 
+#include "app/version.h"
 #include "window/interface.h"
 #include "window/traduction.h"
 
 int main(int argc, char **argv)
 {
+    if (afficherVersion(argc, argv, "quarvel-toolkit"))
+        return 0;
     QApplication application(argc, argv);
     installerTraductionQt();
     Interface fenetre;

@@ -4,10 +4,13 @@
 
 #include <iostream>
 
+#include "app/version.h"
 #include "viewer/fenetrevue.h"
 
 int main(int argc, char **argv)
 {
+    if (afficherVersion(argc, argv, "quarvel-view"))
+        return 0;
     QApplication application(argc, argv);
     FenetreVue fenetre;
     const QStringList arguments = application.arguments().mid(1);

@@ -764,6 +764,7 @@ QString aideLot()
         "                      chaque milieu, une ligne « milieu, nom, voxels, volume_cm3, masse_g »\n"
         "                      séparée par des tabulations.\n"
         "  -h, --help          affiche cette aide.\n"
+        "  --version           affiche le nom et la version du programme.\n"
         "Une valeur se donne après l'option (--xy coupe.bmp) ou avec « = » (--xy=coupe.bmp).\n"
         "\n"
         "Statut de sortie : 0 fantôme écrit (une ligne de résumé sur la sortie standard, et sur la\n"
