@@ -10,7 +10,7 @@ constexpr int coteMinimal = coteApercu + 2 * cadreApercu;
 
 } // namespace
 
-ImagePlan::ImagePlan(const QString &texte) : QLabel(texte)
+ImagePlan::ImagePlan(const QString &texte) : QLabel(texte), nom(texte)
 {
     setAlignment(Qt::AlignCenter);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -22,6 +22,8 @@ ImagePlan::ImagePlan(const QString &texte) : QLabel(texte)
 void ImagePlan::montrer(const QImage &nouvelle)
 {
     image = nouvelle;
+    if (image.isNull())
+        setText(nom);
     ajuster();
 }
 

@@ -12,7 +12,9 @@ class ImagePlan : public QLabel
 public:
     explicit ImagePlan(const QString &texte);
 
+    // A null image brings back the plane's name.
     void montrer(const QImage &image);
+    const QImage &montree() const { return image; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -24,6 +26,7 @@ private:
     void ajuster();
 
     QImage image;
+    QString nom;
 };
 
 #endif

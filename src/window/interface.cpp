@@ -51,6 +51,9 @@ Interface::Interface(QWidget *parent)
     })
     , milieux(new QList<Milieu>)
     , lignesTable(new QList<LigneTable>)
+    , choisirDossier([](QWidget *parent, const QString &titre, const QString &dossier) {
+        return QFileDialog::getExistingDirectory(parent, titre, dossier);
+    })
 {
     dimX = dimY = dimZ = 0;
     QGroupBox *groupeXY = creerGroupePlan(tr("Plan XY"), "XY", infoXY, choixXY, tailleImageXY);
@@ -130,6 +133,7 @@ QGroupBox *Interface::creerGroupeConfiguration()
     placerFichiers(grille);
     placerNombres(grille);
     placerCompagnons(grille);
+    placerVolume(grille);
     groupe->setLayout(grille);
     return groupe;
 }
@@ -194,6 +198,34 @@ void Interface::placerCompagnons(QGridLayout *grille)
     grille->addWidget(boutonEgspp, 9, 2, 1, 2);
     connect(boutonDosxyz, &QPushButton::clicked, this, &Interface::entreeDosxyz);
     connect(boutonEgspp, &QPushButton::clicked, this, &Interface::geometrieEgspp);
+}
+
+// Below the rows in use: a label volume in place of the planes, its tick
+// (given once a volume is read) and its path, "Volume…" at the end of the
+// row and "Coupes…" under it, as "Voir" stands under "Egsphant".
+void Interface::placerVolume(QGridLayout *grille)
+{
+    const int ligne = grille->rowCount();
+    choixVolume = new QCheckBox;
+    choixVolume->setEnabled(false);
+    choixVolume->setToolTip("Cochée : le fantôme vient du volume, à la place des plans");
+    fichierVolume = new QLineEdit("volume ou dossier de coupes");
+    suivreChemin(fichierVolume);
+    auto *cheminVolume = new QHBoxLayout;
+    cheminVolume->addWidget(choixVolume);
+    cheminVolume->addWidget(fichierVolume);
+    grille->addLayout(cheminVolume, ligne, 0, 1, 3);
+    auto *boutonVolume = new QPushButton("Volume…");
+    auto *boutonCoupes = new QPushButton("Coupes…");
+    boutonVolume->setToolTip("Volume d'étiquettes : fichier NRRD, NIfTI ou MetaImage ; chaque valeur devient une "
+                             "ligne de la table");
+    boutonCoupes->setToolTip("Dossier d'images, une coupe chacune dans l'ordre naturel des noms ; chaque niveau de "
+                             "gris devient une ligne de la table");
+    grille->addWidget(boutonVolume, ligne, 3);
+    grille->addWidget(boutonCoupes, ligne + 1, 3);
+    connect(boutonVolume, &QPushButton::clicked, this, &Interface::selectVolume);
+    connect(boutonCoupes, &QPushButton::clicked, this, &Interface::selectCoupes);
+    connect(choixVolume, &QCheckBox::toggled, this, &Interface::volumeCoche);
 }
 
 QGroupBox *Interface::creerGroupeMateriaux()

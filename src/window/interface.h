@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QPointer>
 #include <QSet>
 #include <QRgb>
@@ -31,7 +32,13 @@ class QTableWidget;
 struct FantomeEcrit;
 struct Geometrie;
 struct Grille;
+struct Volume;
 enum class PlanImage;
+
+// Where the phantom's voxels come from: the three planes' pictures, or a
+// label volume in their place. A new source is one more value, with its
+// part in Interface::montrerSource and in the build.
+enum class SourceFantome { Plans, Volume };
 
 // The one window: its widgets and all the working data of a session. The
 // work itself is in plain functions beside it (images/, media/, phantom/);
@@ -134,11 +141,13 @@ private:
 
     // Grid construction and output.
     bool initialisationGrille(Grille &grille);
+    bool verificationAvantGrille();
     bool rechercheMateriau(int niveauGris, int &index);
     bool remplissagePlanXY(Grille &grille);
     bool remplissagePlanXZ(Grille &grille);
     bool remplissagePlanYZ(Grille &grille);
     bool remplissagePlans(Grille &grille);
+    bool remplissagePlansCoches(Grille &grille);
     bool remplissagePlan(Grille &grille, QLineEdit *fichier, PlanImage plan);
     bool ecritureEgsphant(const Grille &grille, QString nomFich);
     bool lectureGeometrie(Geometrie &geometrie);
@@ -162,6 +171,44 @@ private:
 
     // The file the build under way writes, for the checks made before its grid.
     QString nomSortie;
+
+public:
+    // A label volume in place of the planes (volume/fenetre/): a 3-D file
+    // ("Volume…") or a folder of slice pictures ("Coupes…"), its path, and
+    // the tick that makes it the source.
+    using ChoixDossier = std::function<QString(QWidget *, const QString &, const QString &)>;
+    ChoixDossier choisirDossier; // QFileDialog::getExistingDirectory; tests replace it
+    QLineEdit *fichierVolume;
+    QCheckBox *choixVolume;
+    void selectVolume();
+    void selectCoupes();
+
+private:
+    void placerVolume(QGridLayout *grille);
+    void volumeCoche(bool coche);
+    void chargementVolume(const QString &chemin, bool fichier);
+    void montrerVolume();
+    bool remplissageVolume(Grille &grille);
+    std::shared_ptr<const Volume> volume;
+    bool volumeFichier = false;       // read from a 3-D file, not from a folder of pictures
+    QHash<int, QRgb> couleursVolume; // how each of its values looks, in the table and the slice
+
+    // The source switch (window/source.cpp): the planes' groups, the fields
+    // and the table follow the source in use. Each source keeps the texts of
+    // the size, origin and count fields and its "Fond" as it left them.
+    SourceFantome source = SourceFantome::Plans;
+    // Saves what the source in use leaves, makes nouvelle the source, and
+    // rebuilds the table from its levels.
+    void changerSource(SourceFantome nouvelle);
+    void montrerSource();
+    void montrerPlans();
+    QList<QLineEdit *> champsNombres() const;
+    QMap<SourceFantome, QStringList> textesSources;
+    QMap<SourceFantome, int> fondsSources;
+    bool planesCoches[3] = {false, false, false}; // XY, YZ, XZ as the planes left them
+    QImage imagePlanXY;                            // the XY picture while the XY group shows another source
+    QString legendePlanXY;
+    QString remplirTable(int fond);
 };
 
 #endif

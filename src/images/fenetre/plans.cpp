@@ -42,6 +42,8 @@ void Interface::selectPlan(QLineEdit *fichier, ImagePlan *info, QLineEdit *champ
         etat->setText(erreur);
         return;
     }
+    // A plane's picture chosen: the planes are the source again.
+    choixVolume->setChecked(false);
     fichier->setText(chemin);
     const QVector<int> avant = niveauxGris;
     const QString noteFond = chargementPlan(info, image, champLargeur, champHauteur);
@@ -97,9 +99,12 @@ QVector<int> &Interface::niveauxDuPlan(const QLabel *info)
     return info == infoXY ? niveauxXY : info == infoYZ ? niveauxYZ : niveauxXZ;
 }
 
-// The levels of the ticked planes' pictures, as they were chosen.
+// The levels of the ticked planes' pictures, as they were chosen; another
+// source's levels are all in use.
 QVector<int> Interface::niveauxCoches() const
 {
+    if (source != SourceFantome::Plans)
+        return niveauxGris;
     QVector<int> niveaux;
     if (choixXY->isChecked())
         niveaux << niveauxXY;

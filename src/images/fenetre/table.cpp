@@ -134,12 +134,18 @@ int Interface::fondRetenu()
 
 QString Interface::constructionTable()
 {
-    int fond = fondRetenu();
+    return remplirTable(fondRetenu());
+}
+
+// The rows of niveauxGris, "Fond" on level fond; a note when fond has gone.
+QString Interface::remplirTable(int fond)
+{
     QString note;
     if (fond >= 0 && !niveauxGris.contains(fond) && !niveauxGris.isEmpty()) {
-        note = QString("le fond passe au niveau %1 : le niveau %2 n'est plus dans les images")
+        note = QString("le fond passe au niveau %1 : le niveau %2 n'est plus dans %3")
                    .arg(niveauxGris.first())
-                   .arg(fond);
+                   .arg(fond)
+                   .arg(source == SourceFantome::Volume ? "le volume" : "les images");
         fond = -1;
     }
     while (tableMateriaux->rowCount() > 0)
@@ -162,10 +168,11 @@ QString Interface::constructionTable()
 void Interface::ajouterLigne(int i, int g, int fond)
 {
     tableMateriaux->insertRow(i);
+    const bool valeur = source == SourceFantome::Volume;
     auto *gris = new QLabel(QString::number(g));
-    gris->setPixmap(echantillon(couleursNiveaux.value(g, qRgb(g, g, g))));
+    gris->setPixmap(echantillon(valeur ? couleursVolume.value(g) : couleursNiveaux.value(g, qRgb(g, g, g))));
     gris->setAlignment(Qt::AlignCenter);
-    gris->setToolTip(QString("Niveau de gris %1").arg(g));
+    gris->setToolTip(QString(valeur ? "Valeur %1 du volume" : "Niveau de gris %1").arg(g));
     tableMateriaux->setCellWidget(i, 0, gris);
 
     if (!filtreMolette)

@@ -81,29 +81,49 @@ bool Interface::constructionEgsphant(QString nomFich)
     if (!lectureGeometrie(geometrie))
         return false;
     bool construite = false;
-    switch (choixConstructeur(choixXY->isChecked(), choixXZ->isChecked(), choixYZ->isChecked())) {
-    case Constructeur::PlanXY: construite = remplissagePlanXY(grille); break;
-    case Constructeur::PlanXZ: construite = remplissagePlanXZ(grille); break;
-    case Constructeur::PlanYZ: construite = remplissagePlanYZ(grille); break;
-    case Constructeur::Plans: construite = remplissagePlans(grille); break;
+    switch (source) {
+    case SourceFantome::Plans: construite = remplissagePlansCoches(grille); break;
+    case SourceFantome::Volume: construite = remplissageVolume(grille); break;
     }
     return construite && ecritureEgsphant(grille, nomFich);
 }
 
+// The builder that the ticked planes call for.
+bool Interface::remplissagePlansCoches(Grille &grille)
+{
+    switch (choixConstructeur(choixXY->isChecked(), choixXZ->isChecked(), choixYZ->isChecked())) {
+    case Constructeur::PlanXY: return remplissagePlanXY(grille);
+    case Constructeur::PlanXZ: return remplissagePlanXZ(grille);
+    case Constructeur::PlanYZ: return remplissagePlanYZ(grille);
+    case Constructeur::Plans: return remplissagePlans(grille);
+    }
+    return false;
+}
+
 bool Interface::initialisationGrille(Grille &grille)
 {
-    // Everything that would make the file unsound or unwritable is refused
-    // before the grid takes any memory.
-    Geometrie geometrie;
-    if (!lectureGeometrie(geometrie))
+    QString erreur;
+    if (!verificationAvantGrille())
         return false;
-    const qint64 comptes[3] = {dimX, dimY, dimZ};
-    QString erreur = refusAvantGrille(nomSortie, materiaux, geometrie, comptes);
-    if (!erreur.isEmpty() || !initialiserGrille(grille, dimX, dimY, dimZ, &erreur)) {
+    if (!initialiserGrille(grille, dimX, dimY, dimZ, &erreur)) {
         etat->setText(erreur);
         return false;
     }
     return true;
+}
+
+// Everything that would make the file unsound or unwritable is refused
+// before the grid takes any memory.
+bool Interface::verificationAvantGrille()
+{
+    Geometrie geometrie;
+    if (!lectureGeometrie(geometrie))
+        return false;
+    const qint64 comptes[3] = {dimX, dimY, dimZ};
+    const QString erreur = refusAvantGrille(nomSortie, materiaux, geometrie, comptes);
+    if (!erreur.isEmpty())
+        etat->setText(erreur);
+    return erreur.isEmpty();
 }
 
 bool Interface::rechercheMateriau(int niveauGris, int &index)

@@ -1,0 +1,176 @@
+// The window's side of a label volume: choosing the file or the folder,
+// its fields, its values in the table, its middle slice in the XY group,
+// and the grid built by the batch command's function.
+#include <QApplication>
+#include <QCheckBox>
+#include <QColor>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+
+#include <iterator>
+
+#include "model/ligne.h"
+#include "phantom/construction.h"
+#include "volume/volume.h"
+#include "window/interface.h"
+
+namespace {
+
+// Labels from a segmentation are small numbers side by side: greys would
+// hardly tell them apart. 0, the usual outside, is black; the others take
+// these hues in increasing order, darker on each new round.
+QHash<int, QRgb> couleursEtiquettes(const QVector<int> &valeurs)
+{
+    static const QRgb teintes[] = {qRgb(31, 119, 180), qRgb(255, 127, 14), qRgb(44, 160, 44),  qRgb(214, 39, 40),
+                                   qRgb(148, 103, 189), qRgb(140, 86, 75),  qRgb(227, 119, 194), qRgb(188, 189, 34),
+                                   qRgb(23, 190, 207),  qRgb(255, 255, 255)};
+    constexpr int nombreTeintes = int(std::size(teintes));
+    QHash<int, QRgb> couleurs;
+    int rang = 0;
+    for (auto v = valeurs.crbegin(); v != valeurs.crend(); ++v) {
+        if (*v == 0) {
+            couleurs.insert(0, qRgb(0, 0, 0));
+            continue;
+        }
+        const QColor teinte = QColor(teintes[rang % nombreTeintes]).darker(100 + 40 * (rang / nombreTeintes % 4));
+        couleurs.insert(*v, teinte.rgb());
+        ++rang;
+    }
+    return couleurs;
+}
+
+// A value as a field shows it: the shortest text that reads back as the same
+// number, so that an untouched field builds the batch command's file.
+QString texteExact(double valeur)
+{
+    return QString::number(valeur, 'g', QLocale::FloatingPointShortest);
+}
+
+// What was read, for the status line: « Volume : tete.nrrd, 256 × 256 × 120, 5 valeurs ».
+QString description(const Volume &volume, const QString &chemin, bool fichier)
+{
+    const int n = int(volume.valeurs.size());
+    QString texte = QString("%1 : %2, %3 × %4 × %5, %6 valeur%7")
+                        .arg(fichier ? "Volume" : "Coupes", extrait(QFileInfo(chemin).fileName()))
+                        .arg(volume.comptes[0])
+                        .arg(volume.comptes[1])
+                        .arg(volume.comptes[2])
+                        .arg(n)
+                        .arg(n > 1 ? "s" : "");
+    if (!volume.geometrieConnue)
+        texte += " ; taille et origine : celles des champs";
+    return texte;
+}
+
+struct CurseurOccupe
+{
+    CurseurOccupe() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CurseurOccupe() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+void Interface::selectVolume()
+{
+    const QString chemin = choisirFichier(this, tr("Choisir un volume"), ".",
+                                          tr("Volumes (*.nrrd *.nhdr *.nii *.nii.gz *.mha *.mhd);;Tous les fichiers (*)"));
+    if (!chemin.isEmpty())
+        chargementVolume(chemin, true);
+}
+
+void Interface::selectCoupes()
+{
+    const QString chemin = choisirDossier(this, tr("Choisir un dossier de coupes"), ".");
+    if (!chemin.isEmpty())
+        chargementVolume(chemin, false);
+}
+
+// Read whole before anything changes: a refused volume leaves the window as it was.
+void Interface::chargementVolume(const QString &chemin, bool fichier)
+{
+    auto lu = std::make_shared<Volume>();
+    QString erreur;
+    bool charge = false;
+    {
+        CurseurOccupe curseur;
+        charge = chargerVolume(chemin, *lu, &erreur);
+    }
+    if (!charge) {
+        etat->setText(erreur);
+        return;
+    }
+    volume = lu;
+    volumeFichier = fichier;
+    couleursVolume = fichier ? couleursEtiquettes(lu->valeurs) : QHash<int, QRgb>();
+    for (int v : lu->valeurs) // a folder's values are the pictures' grey levels
+        couleursVolume.insert(v, couleursVolume.value(v, qRgb(v, v, v)));
+    fichierVolume->setText(chemin);
+
+    // Its fields: the file's sizes and origin (a folder has none: the fields
+    // keep theirs), and its own counts.
+    const QList<QLineEdit *> champs = champsNombres();
+    QStringList textes;
+    for (QLineEdit *champ : champs)
+        textes << champ->text();
+    for (int a = 0; a < 3; ++a) {
+        if (lu->geometrieConnue) {
+            textes[a] = texteExact(lu->taille[a]);
+            textes[3 + a] = texteExact(lu->origine[a]);
+        }
+        textes[6 + a] = QString::number(lu->comptes[a]);
+    }
+    textesSources[SourceFantome::Volume] = textes;
+
+    QString note;
+    choixVolume->setEnabled(true);
+    if (source == SourceFantome::Volume) {
+        for (int i = 0; i < champs.size(); ++i)
+            champs[i]->setText(textes[i]);
+        montrerVolume();
+        note = constructionTable();
+    } else {
+        choixVolume->setChecked(true); // makes it the source
+    }
+    QString message = description(*lu, chemin, fichier);
+    if (!note.isEmpty())
+        message += " ; " + note;
+    etat->setText(message);
+}
+
+// The tick: the volume read last in place of the planes, or the planes back.
+void Interface::volumeCoche(bool coche)
+{
+    changerSource(coche ? SourceFantome::Volume : SourceFantome::Plans);
+    const int n = int(niveauxGris.size());
+    etat->setText(coche ? description(*volume, fichierVolume->text(), volumeFichier)
+                        : QString("Plans : retour aux images, %1 niveau%2 au tableau").arg(n).arg(n > 1 ? "x" : ""));
+}
+
+void Interface::montrerVolume()
+{
+    niveauxGris = volume->valeurs;
+    infoXY->montrer(coupeMilieu(*volume, couleursVolume));
+    tailleImageXY->setText(QString("Volume, coupe z = %1 : %2 × %3 voxels")
+                               .arg(volume->comptes[2] / 2)
+                               .arg(volume->comptes[0])
+                               .arg(volume->comptes[1]));
+}
+
+// The batch command's grid for the same volume and records; the counts are
+// the volume's, whatever the fields show.
+bool Interface::remplissageVolume(Grille &grille)
+{
+    dimX = volume->comptes[0];
+    dimY = volume->comptes[1];
+    dimZ = volume->comptes[2];
+    QString erreur;
+    if (!verificationAvantGrille())
+        return false;
+    if (!construireVolume(grille, *volume, materiaux, &erreur)) {
+        etat->setText(erreur);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,74 @@
+// The source switch: the planes' pictures, or a volume in their place.
+// Leaving a source keeps its fields, its ticks and its "Fond" for its
+// return; the table, the XY group and the count fields follow the source in use.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "images/inventaire.h"
+#include "window/interface.h"
+
+QList<QLineEdit *> Interface::champsNombres() const
+{
+    return {tailleX, tailleY, tailleZ, origineX, origineY, origineZ, champDimX, champDimY, champDimZ};
+}
+
+void Interface::changerSource(SourceFantome nouvelle)
+{
+    if (nouvelle == source)
+        return;
+    const QList<QLineEdit *> champs = champsNombres();
+    fondsSources[source] = fondRetenu(); // the rows' choices are kept with it
+    QStringList textes;
+    for (QLineEdit *champ : champs)
+        textes << champ->text();
+    textesSources[source] = textes;
+    QCheckBox *choixPlans[3] = {choixXY, choixYZ, choixXZ};
+    if (source == SourceFantome::Plans) {
+        for (int p = 0; p < 3; ++p)
+            planesCoches[p] = choixPlans[p]->isChecked();
+        imagePlanXY = infoXY->montree();
+        legendePlanXY = tailleImageXY->text();
+    }
+
+    source = nouvelle;
+    const bool plans = nouvelle == SourceFantome::Plans;
+    for (int i = 0; i < champs.size() && textesSources.contains(nouvelle); ++i)
+        champs[i]->setText(textesSources[nouvelle][i]);
+    // Another source gives its own counts, greyed: they are not the user's to change.
+    for (QLineEdit *champ : {champDimX, champDimY, champDimZ})
+        champ->setEnabled(plans);
+    // The planes keep their pictures, greyed; the XY group lends its picture
+    // to the other source, in colour, and only its tick is greyed.
+    for (int p = 0; p < 3; ++p) {
+        choixPlans[p]->setChecked(plans && planesCoches[p]);
+        choixPlans[p]->setEnabled(plans);
+    }
+    for (QCheckBox *choix : {choixYZ, choixXZ})
+        if (auto *groupe = qobject_cast<QGroupBox *>(choix->parentWidget()))
+            groupe->setEnabled(plans);
+    montrerSource();
+    // The "Fond" the source left, else the loaded table's, else the first row.
+    int fond = fondsSources.value(source, -1);
+    if (!niveauxGris.contains(fond))
+        fond = niveauxGris.contains(tableChargee.fond) ? tableChargee.fond : -1;
+    remplirTable(fond);
+}
+
+// The levels of the table and the XY group's picture, from the source in use.
+void Interface::montrerSource()
+{
+    switch (source) {
+    case SourceFantome::Plans: montrerPlans(); break;
+    case SourceFantome::Volume: montrerVolume(); break;
+    }
+}
+
+void Interface::montrerPlans()
+{
+    niveauxGris = niveauxXY;
+    ajouterNiveauxGris(QImage(), niveauxGris << niveauxYZ << niveauxXZ);
+    infoXY->montrer(imagePlanXY);
+    tailleImageXY->setText(legendePlanXY);
+}
