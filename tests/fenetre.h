@@ -37,7 +37,7 @@ inline QPushButton *bouton(QWidget &f, const QString &texte)
     return nullptr;
 }
 
-// A window whose file choosers answer from a queue of paths.
+// A window whose file and folder choosers answer from a queue of paths.
 struct Fenetre
 {
     Interface f;
@@ -49,6 +49,9 @@ struct Fenetre
         };
         f.choisirFichier = repondre;
         f.choisirFichierEnregistrement = repondre;
+        f.choisirDossier = [repondre](QWidget *parent, const QString &titre, const QString &dossier) {
+            return repondre(parent, titre, dossier, QString());
+        };
     }
     void lancer(void (Interface::*slot)(), const QString &chemin)
     {

@@ -4,11 +4,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <itkImage.h>
-#include <itkImageFileWriter.h>
-#include <itkMetaImageIO.h>
-#include <itkNiftiImageIO.h>
-#include <itkNrrdImageIO.h>
 #include <itkRGBPixel.h>
 
 #include <cmath>
@@ -18,6 +13,7 @@
 #include "model/grille.h"
 #include "volume/volume.h"
 #include "outils.h"
+#include "volumeitk.h"
 
 namespace {
 
@@ -31,35 +27,6 @@ constexpr double espacement[3] = {2.0, 3.0, 5.0};
 constexpr double centre[3] = {10.0, -20.0, 30.0};
 
 int rang(int x, int y, int z) { return motif[z][y][x] - '0'; }
-
-enum class Format { Nrrd, Nifti, Meta };
-
-itk::ImageIOBase::Pointer io(Format format)
-{
-    switch (format) {
-    case Format::Nrrd: return itk::NrrdImageIO::New().GetPointer();
-    case Format::Nifti: return itk::NiftiImageIO::New().GetPointer();
-    case Format::Meta: return itk::MetaImageIO::New().GetPointer();
-    }
-    return nullptr;
-}
-
-template <typename Image>
-bool ecrire(typename Image::Pointer image, const QString &chemin, Format format, bool compresse)
-{
-    auto ecrivain = itk::ImageFileWriter<Image>::New();
-    ecrivain->SetInput(image);
-    ecrivain->SetImageIO(io(format));
-    ecrivain->SetFileName(chemin.toStdString());
-    ecrivain->SetUseCompression(compresse);
-    try {
-        ecrivain->Update();
-    } catch (const itk::ExceptionObject &e) {
-        qWarning() << e.what();
-        return false;
-    }
-    return true;
-}
 
 // How a volume file lays the shape out: file axis a runs along x, y or z
 // (axe[a]), backwards when inverse[a]; value k of the shape is valeurs[k].

@@ -1,0 +1,171 @@
+// A label volume in the window, through its real widgets: it takes the planes'
+// place, builds quarvel-phantom's file, and gives the planes back when unticked.
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include "fenetre.h"
+#include "outils.h"
+#include "volumeitk.h"
+
+namespace {
+
+const QByteArray pegs = " MEDIUM=AG                      ,STERNCID=AG\n COMP,RHO= 1.0500E+01,NE= 1\n"
+                        " MEDIUM=EAU                     ,STERNCID=EAU\n COMP,RHO= 1.0000E+00,NE= 2\n";
+
+// 4 × 3 × 2 voxels, three values in turn, beyond a byte's range.
+int valeur(int x, int y, int z) { return QVector<int>{300, 7, 0}[(x + y + z) % 3]; }
+
+// Voxels of 2, 3 and 5 mm, the first centred at (10, -20, 30) mm.
+bool ecrireVolume(const QString &chemin)
+{
+    using Image = itk::Image<quint16, 3>;
+    auto image = Image::New();
+    image->SetRegions(Image::SizeType{{4, 3, 2}});
+    const double pas[3] = {2, 3, 5}, centre[3] = {10, -20, 30};
+    image->SetSpacing(pas);
+    image->SetOrigin(centre);
+    image->Allocate();
+    for (itk::Index<3> i{{0, 0, 0}}; i[2] < 2; ++i[2])
+        for (i[1] = 0; i[1] < 3; ++i[1])
+            for (i[0] = 0; i[0] < 4; ++i[0])
+                image->SetPixel(i, quint16(valeur(int(i[0]), int(i[1]), int(i[2]))));
+    return ecrire<Image>(image, chemin, Format::Nrrd, true);
+}
+
+// What the window shows that a volume may change; the volume's own path and
+// tick aside when avecVolume is false.
+QStringList vue(const Interface &f, bool avecVolume = true)
+{
+    QStringList textes;
+    for (QLineEdit *champ : f.findChildren<QLineEdit *>())
+        if ((avecVolume || champ != f.fichierVolume) && !f.tableMateriaux->isAncestorOf(champ))
+            textes << champ->text() + (champ->isEnabled() ? "" : " (grisé)");
+    for (QCheckBox *choix : f.findChildren<QCheckBox *>())
+        if (avecVolume || choix != f.choixVolume)
+            textes << QString("%1 %2").arg(choix->isChecked()).arg(choix->isEnabled());
+    for (const LigneTable &l : *f.lignesTable)
+        textes << QString("%1 %2 %3 %4").arg(l.niveauGris).arg(l.comboNom->currentText(), l.comboDensite->currentText())
+                      .arg(l.choixFond->isChecked());
+    return textes << QString::number(f.infoXY->montree().width());
+}
+
+// The colour of a row's swatch, at its centre.
+QRgb echantillon(const Interface &f, int niveau)
+{
+    const int i = int(f.niveauxGris.indexOf(niveau));
+    return static_cast<QLabel *>(f.tableMateriaux->cellWidget(i, 0))->pixmap().toImage().pixel(10, 10);
+}
+
+} // namespace
+
+class TestFenetreVolume : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dossier;
+    QString d(const QString &nom) const { return dossier.filePath(nom); }
+
+    // Builds in the window, then with quarvel-phantom: the same bytes.
+    void memeFichier(Fenetre &w, const QStringList &arguments)
+    {
+        w.f.fichierEgsphant->setText(d("fenetre.egsphant"));
+        w.f.evalue();
+        QVERIFY2(QFileInfo::exists(d("fenetre.egsphant")), qPrintable(w.f.etat->text()));
+        const Resultat r = lancer(QStringList{"--pegs", d("cat.pegs4dat"), "-o", d("lot.egsphant")} + arguments);
+        QCOMPARE(r.statut, 0);
+        QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dossier.isValid());
+        QVERIFY(ecrireFichier(d("cat.pegs4dat"), pegs));
+        QVERIFY(ecrireVolume(d("tete.seg.nrrd")));
+        QVERIFY(QDir(dossier.path()).mkdir("coupes"));
+        for (int z : {0, 1}) { // "c10" before "c2" letter by letter, after it naturally
+            QImage coupe(4, 3, QImage::Format_RGB32);
+            for (int y = 0; y < 3; ++y)
+                for (int x = 0; x < 4; ++x) {
+                    const int gris = valeur(x, y, z) / 2;
+                    coupe.setPixel(x, y, qRgb(gris, gris, gris));
+                }
+            QVERIFY(coupe.save(d(z ? "coupes/c10.png" : "coupes/c2.png")));
+        }
+        QVERIFY(ecrireFichier(d("texte.nrrd"), "pas un volume\n"));
+        QVERIFY(QDir(dossier.path()).mkdir("vide"));
+    }
+
+    void fichierVolume()
+    {
+        Fenetre w;
+        w.lancer(&Interface::selectMat, d("cat.pegs4dat"));
+        w.lancer(&Interface::selectXY, d("coupes/c2.png"));
+        w.f.tailleX->setText("0.5");
+        w.f.fichierEgsphant->setText(d("fenetre.egsphant"));
+        const QStringList plans = vue(w.f, false);
+        w.cliquer("Volume…", d("tete.seg.nrrd"));
+        QCOMPARE(w.f.etat->text(), QString("Volume : tete.seg.nrrd, 4 × 3 × 2, 3 valeurs"));
+        QCOMPARE(w.f.niveauxGris, QVector<int>({300, 7, 0}));
+        QVERIFY(w.f.choixVolume->isChecked() && !w.f.choixXY->isChecked() && !w.f.choixXY->isEnabled());
+        QVERIFY(!w.f.choixYZ->parentWidget()->isEnabled() && !w.f.choixXZ->parentWidget()->isEnabled());
+        QCOMPARE(vue(w.f).mid(5, 9), QStringList({"0.2", "0.3", "0.5", "0.9", "-2.15", "2.75", "4 (grisé)",
+                                                  "3 (grisé)", "2 (grisé)"}));
+        // The middle slice, z = 1, each voxel in its row's swatch colour.
+        const QImage coupe = w.f.infoXY->montree();
+        QCOMPARE(coupe.size(), QSize(4, 3));
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 4; ++x)
+                QCOMPARE(coupe.pixel(x, y), echantillon(w.f, valeur(x, y, 1)));
+
+        taper(ligne(w.f, 7)->comboNom, "EAU");
+        ligne(w.f, 0)->choixFond->click();
+        w.f.tailleZ->setText("0.25"); // overrides the file, as --size does
+        memeFichier(w, {"--volume", d("tete.seg.nrrd"), "--medium", "7=EAU", "--background", "0", "--size",
+                        "0.2,0.3,0.25"});
+
+        w.f.choixVolume->click();
+        QCOMPARE(vue(w.f, false), plans);
+        w.f.choixVolume->click(); // the volume again, as the user left it
+        QCOMPARE(ligne(w.f, 7)->comboNom->currentText().trimmed(), QString("EAU"));
+        QVERIFY(ligne(w.f, 0)->choixFond->isChecked() && w.f.tailleZ->text() == "0.25");
+    }
+
+    // Slices in the natural order of their names; sizes and origin from the fields.
+    void dossierDeCoupes()
+    {
+        Fenetre w;
+        w.lancer(&Interface::selectMat, d("cat.pegs4dat"));
+        w.cliquer("Coupes…", d("coupes"));
+        QCOMPARE(w.f.etat->text(), QString("Coupes : coupes, 4 × 3 × 2, 3 valeurs ; taille et origine : celles des champs"));
+        QCOMPARE(w.f.niveauxGris, QVector<int>({150, 3, 0}));
+        QCOMPARE(echantillon(w.f, 150), qRgb(150, 150, 150));
+        QCOMPARE(w.f.tailleX->text() + w.f.origineX->text(), QString("1.0-15.0"));
+        memeFichier(w, {"--volume", d("coupes")});
+    }
+
+    // A refused file or folder leaves the planes, or the volume in use, as they were, and says why.
+    void refus()
+    {
+        Fenetre w;
+        w.lancer(&Interface::selectXY, d("coupes/c2.png"));
+        for (bool volume : {false, true}) {
+            if (volume)
+                w.cliquer("Volume…", d("tete.seg.nrrd"));
+            const QStringList attendue = vue(w.f);
+            w.cliquer("Volume…", d("texte.nrrd"));
+            QCOMPARE(w.f.etat->text(), "Volume « " + d("texte.nrrd") + " » : format non reconnu : NRRD, NIfTI ou "
+                                                                      "MetaImage attendu");
+            QCOMPARE(vue(w.f), attendue);
+            w.cliquer("Coupes…", d("vide"));
+            QCOMPARE(w.f.etat->text(), "Dossier « " + d("vide") + " » : aucune image");
+            QCOMPARE(vue(w.f), attendue);
+        }
+    }
+};
+
+QTEST_MAIN(TestFenetreVolume)
+#include "tst_fenetrevolume.moc"
