@@ -152,7 +152,7 @@ void Interface::montrerVolume()
 {
     niveauxGris = volume->valeurs;
     infoXY->montrer(coupeMilieu(*volume, couleursVolume));
-    tailleImageXY->setText(QString("Volume, coupe z = %1 : %2 × %3 voxels")
+    tailleImageXY->setText(QString("Coupe du milieu, z = %1 : %2 × %3 voxels")
                                .arg(volume->comptes[2] / 2)
                                .arg(volume->comptes[0])
                                .arg(volume->comptes[1]));
