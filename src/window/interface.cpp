@@ -209,7 +209,7 @@ void Interface::placerVolume(QGridLayout *grille)
     choixVolume = new QCheckBox;
     choixVolume->setEnabled(false);
     choixVolume->setToolTip("Cochée : le fantôme vient du volume, à la place des plans");
-    fichierVolume = new QLineEdit("volume ou dossier de coupes");
+    fichierVolume = new QLineEdit("volume ou coupes");
     suivreChemin(fichierVolume);
     auto *cheminVolume = new QHBoxLayout;
     cheminVolume->addWidget(choixVolume);
