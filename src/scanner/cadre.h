@@ -1,0 +1,48 @@
+#ifndef QUARVEL_CADRE_H
+#define QUARVEL_CADRE_H
+
+#include <QString>
+#include <array>
+#include <optional>
+
+// One axis of a CT in the phantom's frame: voxel count, voxel size and
+// first voxel boundary (cm).
+struct AxeCT
+{
+    int compte = 0;
+    double taille = 0.0;
+    double origine = 0.0;
+};
+
+// What the phantom takes of a CT along one axis: the CT voxels [premier, fin),
+// split into compte voxels of equal size, the first boundary at origine (cm).
+struct AxeCadre
+{
+    int premier = 0;
+    int fin = 0;
+    int compte = 0;
+    double taille = 0.0;
+    double origine = 0.0;
+
+    // Each phantom voxel is one CT voxel.
+    bool memesVoxels() const { return compte == fin - premier; }
+};
+
+// A box typed by the user (cm): bas[a] to haut[a] along axis a.
+struct Boite
+{
+    double bas[3] = {0.0, 0.0, 0.0};
+    double haut[3] = {0.0, 0.0, 0.0};
+};
+
+// Fits the phantom onto the CT. The box's edges are widened outwards to the
+// nearest CT voxel boundary and clamped to the CT (no box: the whole CT);
+// on an axis of length L and asked size S, the phantom has
+// max(1, floor(L / S + 1e-9)) voxels of size L / count (no sizes: the CT's
+// own voxels). Why not, in French, or an empty text: a box that misses the
+// CT or has no thickness, a size that is not a number above 0 or is smaller
+// than the CT's voxels.
+QString cadrer(const AxeCT ct[3], const std::optional<Boite> &boite, const std::optional<std::array<double, 3>> &tailles,
+               AxeCadre cadre[3]);
+
+#endif

@@ -1,0 +1,244 @@
+#include "scanner/rampe.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+#include "media/nom.h"
+#include "media/tablegris.h"
+#include "model/ligne.h"
+#include "model/nombre.h"
+#include "io/fichierentier.h"
+
+namespace {
+
+// A ramp has a few lines and their comments; anything far larger is not one,
+// and a device that never ends must not hang the reader.
+constexpr qint64 tailleMaxRampe = 1 << 20;
+
+// A voxel's value is its ramp line, kept in one byte.
+constexpr int paliersMax = 256;
+
+QString refusLigne(int ligne, const QString &raison)
+{
+    return QString("ligne %1 : %2").arg(ligne).arg(raison);
+}
+
+// Shortest text that reads back as the same double.
+QString texteNombre(double v)
+{
+    return QString::number(v, 'g', QLocale::FloatingPointShortest);
+}
+
+// Reads "NAME HU_MAX DENSITY_MIN DENSITY_MAX" after the lines already read;
+// an empty text when it is sound, else why not.
+QString lirePalier(const QStringList &champs, const Rampe &rampe, PalierRampe &palier)
+{
+    if (champs.size() != 4)
+        return QString("%1 champs ; une ligne de milieu s'écrit NOM HU_MAX DENSITE_MIN DENSITE_MAX")
+            .arg(champs.size());
+    if (const QString refus = refusNom(champs[0]); !refus.isEmpty())
+        return refus;
+    palier.nom = champs[0];
+    double *valeurs[3] = {&palier.huMax, &palier.densiteMin, &palier.densiteMax};
+    const char *quoi[3] = {"HU_MAX", "DENSITE_MIN", "DENSITE_MAX"};
+    for (int i = 0; i < 3; ++i)
+        if (!lireReel(champs[i + 1], *valeurs[i]))
+            return QString("%1 « %2 » n'est pas un nombre (écrit avec un point)")
+                .arg(quoi[i], surUneLigne(champs[i + 1]));
+    const double bas = rampe.paliers.isEmpty() ? rampe.huMin : rampe.paliers.last().huMax;
+    if (!(palier.huMax > bas))
+        return rampe.paliers.isEmpty()
+                   ? QString("HU_MAX %1 ne dépasse pas la borne min %2").arg(champs[1], texteNombre(bas))
+                   : QString("HU_MAX %1 ne dépasse pas celui de la ligne précédente (%2) ; les HU_MAX doivent "
+                             "croître strictement").arg(champs[1], texteNombre(bas));
+    if (!(palier.densiteMin > 0.0))
+        return QString("DENSITE_MIN %1 : une densité doit être supérieure à 0").arg(champs[2]);
+    if (!(palier.densiteMax >= palier.densiteMin))
+        return QString("DENSITE_MAX %1 inférieure à DENSITE_MIN %2").arg(champs[3], champs[2]);
+    return QString();
+}
+
+} // namespace
+
+bool lireRampe(QByteArrayView contenu, Rampe &rampe, QString *erreur)
+{
+    static const QRegularExpression blancs("[ \\t]+");
+    auto refuser = [erreur](const QString &message) {
+        if (erreur)
+            *erreur = message;
+        return false;
+    };
+
+    Rampe lue;
+    int ligneMin = 0;
+    if (contenu.startsWith("\xEF\xBB\xBF"))
+        contenu = contenu.sliced(3);
+    int numero = 0;
+    while (!contenu.isEmpty()) {
+        ++numero;
+        const qsizetype fin = contenu.indexOf('\n');
+        QByteArrayView octets = fin < 0 ? contenu : contenu.first(fin);
+        contenu = fin < 0 ? QByteArrayView() : contenu.sliced(fin + 1);
+        if (octets.endsWith('\r'))
+            octets.chop(1);
+        QStringDecoder utf8(QStringConverter::Utf8);
+        QString texte = utf8(octets);
+        if (utf8.hasError())
+            return refuser(refusLigne(numero, "texte qui n'est pas de l'UTF-8"));
+        if (const qsizetype diese = texte.indexOf('#'); diese >= 0)
+            texte.truncate(diese);
+        const QStringList champs = texte.split(blancs, Qt::SkipEmptyParts);
+        if (champs.isEmpty())
+            continue;
+
+        if (champs[0] == "min") {
+            if (ligneMin)
+                return refuser(QString("lignes %1 et %2 : deux lignes « min »").arg(ligneMin).arg(numero));
+            if (!lue.paliers.isEmpty())
+                return refuser(refusLigne(numero, "la ligne « min HU_MIN » doit précéder les milieux"));
+            if (champs.size() != 2 || !lireReel(champs[1], lue.huMin))
+                return refuser(refusLigne(numero, "« min » attend un seul nombre, écrit avec un point : "
+                                                  "min HU_MIN"));
+            ligneMin = numero;
+            continue;
+        }
+        if (!ligneMin)
+            return refuser(refusLigne(numero, "la ligne « min HU_MIN » doit précéder les milieux"));
+        if (lue.paliers.size() == paliersMax)
+            return refuser(refusLigne(numero, QString("plus de %1 lignes de milieux").arg(paliersMax)));
+        PalierRampe palier;
+        if (const QString refus = lirePalier(champs, lue, palier); !refus.isEmpty())
+            return refuser(refusLigne(numero, refus));
+        lue.paliers << palier;
+    }
+    if (lue.paliers.isEmpty())
+        return refuser(ligneMin ? "aucune ligne de milieu (NOM HU_MAX DENSITE_MIN DENSITE_MAX)"
+                                : "rampe vide : une ligne « min HU_MIN » puis une ligne par milieu sont attendues");
+    rampe = lue;
+    return true;
+}
+
+bool chargerRampe(const QString &chemin, Rampe &rampe, QString *erreur)
+{
+    QFile fichier(chemin);
+    QString raison;
+    QByteArray contenu;
+    if (!QFileInfo(chemin).isFile())
+        raison = "fichier introuvable";
+    else if (!fichier.open(QIODevice::ReadOnly))
+        raison = "illisible (" + fichier.errorString() + ")";
+    else if (contenu = fichier.read(tailleMaxRampe + 1); contenu.size() > tailleMaxRampe)
+        raison = "trop grand pour une rampe";
+    else if (fichier.error() != QFileDevice::NoError)
+        raison = "illisible (" + fichier.errorString() + ")";
+    else if (lireRampe(contenu, rampe, &raison))
+        return true;
+    if (erreur)
+        *erreur = QString("Rampe « %1 » : %2").arg(surUneLigne(chemin), raison);
+    return false;
+}
+
+bool rampeParDefaut(const QList<Milieu> &catalogue, Rampe &rampe, QString *erreur)
+{
+    struct Defaut
+    {
+        const char *mot;
+        double huMax, densiteMin, densiteMax;
+    };
+    static const Defaut defauts[] = {{"AIR", -950, 0.001, 0.044},
+                                     {"LUNG", -700, 0.044, 0.302},
+                                     {"ICRUTISSUE", 125, 0.302, 1.101},
+                                     {"ICRPBONE", 2000, 1.101, 2.088}};
+    if (catalogue.isEmpty()) {
+        if (erreur)
+            *erreur = "La rampe par défaut nomme ses milieux d'après un catalogue : donner le fichier PEGS4, "
+                      "ou une rampe";
+        return false;
+    }
+    Rampe faite;
+    faite.huMin = -1024;
+    for (const Defaut &d : defauts) {
+        const auto milieu = std::find_if(catalogue.begin(), catalogue.end(), [&d](const Milieu &m) {
+            return m.nom.trimmed().startsWith(QLatin1String(d.mot));
+        });
+        if (milieu == catalogue.end()) {
+            if (erreur)
+                *erreur = QString("Rampe par défaut : aucun milieu du catalogue ne commence par « %1 » ; "
+                                  "donner une rampe").arg(d.mot);
+            return false;
+        }
+        faite.paliers << PalierRampe{milieu->nom.trimmed(), d.huMax, d.densiteMin, d.densiteMax};
+    }
+    rampe = faite;
+    return true;
+}
+
+QByteArray texteRampe(const Rampe &rampe)
+{
+    int largeur = 4;
+    for (const PalierRampe &p : rampe.paliers)
+        largeur = std::max(largeur, int(p.nom.size()));
+    QString t = "# Rampe de calibration : le milieu et la densité de chaque voxel selon son nombre CT (HU).\n"
+                "# « min HU_MIN » donne la borne basse du premier milieu ; puis une ligne par milieu,\n"
+                "# HU_MAX croissants : NOM HU_MAX DENSITE_MIN DENSITE_MAX (g/cm3, nombres avec un point).\n"
+                "# Un voxel prend le premier milieu dont HU_MAX est au moins sa valeur (le dernier prend\n"
+                "# tout ce qui dépasse) ; sa densité va de DENSITE_MIN à DENSITE_MAX entre les deux bornes.\n";
+    t += "min " + texteNombre(rampe.huMin) + '\n';
+    for (const PalierRampe &p : rampe.paliers)
+        t += QString("%1 %2 %3 %4\n")
+                 .arg(p.nom, -largeur)
+                 .arg(texteNombre(p.huMax), 7)
+                 .arg(texteNombre(p.densiteMin), 9)
+                 .arg(texteNombre(p.densiteMax), 9);
+    return t.toUtf8();
+}
+
+bool enregistrerRampe(const QString &chemin, const Rampe &rampe, QString *erreur)
+{
+    const QByteArray texte = texteRampe(rampe);
+    QString raison;
+    if (ecrireFichierEntier(chemin, [&texte](QIODevice &sortie) { return sortie.write(texte) == texte.size(); },
+                            &raison))
+        return true;
+    if (erreur)
+        *erreur = QString("Rampe « %1 » non écrite : %2").arg(surUneLigne(chemin), raison);
+    return false;
+}
+
+QList<Materiau> materiauxRampe(const Rampe &rampe, const QList<Milieu> &catalogue)
+{
+    QList<Materiau> materiaux;
+    for (int i = 0; i < rampe.paliers.size(); ++i) {
+        const PalierRampe &p = rampe.paliers[i];
+        const Milieu *milieu = trouverMilieu(catalogue, p.nom);
+        QString nom = milieu ? milieu->nom : p.nom;
+        double densite = p.densiteMin;
+        // Every line of one name carries its first line's record: one medium, one header density.
+        for (const Materiau &avant : materiaux)
+            if (avant.nom.trimmed() == nom.trimmed()) {
+                nom = avant.nom;
+                densite = avant.densite;
+                break;
+            }
+        materiaux << Materiau(i, nom, densite);
+    }
+    return materiaux;
+}
+
+PointRampe appliquerRampe(const Rampe &rampe, double h)
+{
+    const QList<PalierRampe> &paliers = rampe.paliers;
+    int i = 0;
+    while (i + 1 < paliers.size() && !(h <= paliers[i].huMax))
+        ++i;
+    const PalierRampe &p = paliers[i];
+    const double bas = i == 0 ? rampe.huMin : paliers[i - 1].huMax;
+    const double t = std::clamp((h - bas) / (p.huMax - bas), 0.0, 1.0);
+    return {i, p.densiteMin + (p.densiteMax - p.densiteMin) * t};
+}

@@ -1,0 +1,25 @@
+#ifndef QUARVEL_VOLUMECT_H
+#define QUARVEL_VOLUMECT_H
+
+#include <QtGlobal>
+#include <vector>
+
+#include "scanner/cadre.h"
+
+// A CT series once read: its Hounsfield units in the phantom's frame (x
+// fastest, then y, then z, each in increasing coordinates) and its geometry.
+// The HU are kept in 16 bits when they are all whole and fit, as a 16-bit
+// series' are, so the volume costs what its pixels do; otherwise as floats.
+struct VolumeCT
+{
+    AxeCT axes[3];
+    std::vector<qint16> entiers;
+    std::vector<float> reels;
+    double huMin = 0.0; // the range read
+    double huMax = 0.0;
+
+    qint64 nombreVoxels() const { return qint64(axes[0].compte) * axes[1].compte * axes[2].compte; }
+    double hu(qint64 i) const { return entiers.empty() ? double(reels[size_t(i)]) : double(entiers[size_t(i)]); }
+};
+
+#endif
