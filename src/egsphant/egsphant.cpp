@@ -153,17 +153,25 @@ struct TextesDensite
     std::vector<int> longueurs;
 };
 
-TextesDensite textesDensite(const QList<Materiau> &materiaux)
+TextesDensite textesValeurs(const std::vector<double> &densites)
 {
     TextesDensite textes;
-    textes.cases.assign(size_t(materiaux.size()) * largeurCase, ' ');
-    for (const Materiau &m : materiaux) {
+    textes.cases.assign(densites.size() * largeurCase, ' ');
+    for (double densite : densites) {
         char *c = textes.cases.data() + textes.longueurs.size() * largeurCase;
-        const int n = formatReel(m.densite, c);
+        const int n = formatReel(densite, c);
         c[n] = ' ';
         textes.longueurs.push_back(n + 1);
     }
     return textes;
+}
+
+TextesDensite textesDensite(const QList<Materiau> &materiaux)
+{
+    std::vector<double> densites;
+    for (const Materiau &m : materiaux)
+        densites.push_back(m.densite);
+    return textesValeurs(densites);
 }
 
 // The media of the file: each distinct name once, as its first record spells
@@ -310,6 +318,67 @@ void ecrireCarteDensites(Tampon &t, const Grille &grille, const TextesDensite &t
     }
 }
 
+// Fills the density map row by row: texte(premier, n, out) writes the texts
+// of n voxels from the grid's voxel premier on (each at most largeurCase
+// bytes) and returns their length.
+template <typename Texte>
+void ecrireParLignes(Tampon &t, const Grille &grille, Texte texte)
+{
+    for (int z = 0; z < grille.dimZ; ++z) {
+        for (int y = 0; y < grille.dimY; ++y) {
+            const qint64 ligne = (qint64(z) * grille.dimY + y) * grille.dimX;
+            for (qint64 x = 0; x < grille.dimX;) {
+                char *debut = t.place(largeurCase);
+                const qint64 n = std::min<qint64>(grille.dimX - x, t.libre() / largeurCase);
+                t.avancer(texte(ligne + x, n, debut));
+                x += n;
+            }
+            t.ajouter('\n');
+        }
+        t.ajouter('\n');
+    }
+}
+
+// The density map of a grid whose voxels carry their own densities: a copy
+// of a text formatted once per table entry, or the digits of each code.
+void ecrireDensitesVoxels(Tampon &t, const Grille &grille)
+{
+    const DensitesVoxels &d = grille.densites;
+    if (!d.places.empty()) {
+        const TextesDensite textes = textesValeurs(d.table);
+        const char *cases = textes.cases.data();
+        const int *longueurs = textes.longueurs.data();
+        ecrireParLignes(t, grille, [&](qint64 premier, qint64 n, char *out) {
+            const quint16 *place = d.places.data() + premier;
+            char *p = out;
+            for (qint64 i = 0; i < n; ++i) {
+                std::memcpy(p, cases + place[i] * largeurCase, largeurCase);
+                p += longueurs[place[i]];
+            }
+            return qint64(p - out);
+        });
+        return;
+    }
+    // Neighbours often share a density: the last text is kept.
+    char dernier[largeurCase];
+    quint32 codeDernier = 0;
+    int longueurDernier = 0;
+    ecrireParLignes(t, grille, [&](qint64 premier, qint64 n, char *out) {
+        const quint32 *code = d.codes.data() + premier;
+        char *p = out;
+        for (qint64 i = 0; i < n; ++i) {
+            if (code[i] != codeDernier || longueurDernier == 0) {
+                codeDernier = code[i];
+                longueurDernier = formatCode(code[i], dernier);
+                dernier[longueurDernier++] = ' ';
+            }
+            std::memcpy(p, dernier, largeurCase);
+            p += longueurDernier;
+        }
+        return qint64(p - out);
+    });
+}
+
 // The whole text, for media and a grid already found writable. *arrete
 // tells a stop asked by progression from a failed write.
 bool ecrireTexte(QIODevice &sortie, const QList<Materiau> &materiaux, const Grille &grille,
@@ -321,7 +390,10 @@ bool ecrireTexte(QIODevice &sortie, const QList<Materiau> &materiaux, const Gril
     try {
         ecrireEntete(t, materiaux, milieux, textes, grille, geometrie);
         ecrireCarteMilieux(t, grille, milieux.cles);
-        ecrireCarteDensites(t, grille, textes);
+        if (grille.densites.vide())
+            ecrireCarteDensites(t, grille, textes);
+        else
+            ecrireDensitesVoxels(t, grille);
         return t.terminer();
     } catch (const Tampon::Arret &) {
         if (arrete)
@@ -396,6 +468,42 @@ std::array<qint64, 256> histogrammePeuDeMilieux(const quint8 *v, qint64 n, int n
 #endif
 }
 
+// Why the grid's own densities cannot be written, or an empty text.
+QString refusDensitesVoxels(const Grille &grille)
+{
+    const DensitesVoxels &d = grille.densites;
+    if (d.vide())
+        return QString();
+    const qint64 n = qint64(d.places.size() + d.codes.size());
+    if ((!d.places.empty() && !d.codes.empty()) || n != grille.nombreVoxels())
+        return QString("Densités par voxel incomplètes : %1 pour %2 voxels.").arg(n).arg(grille.nombreVoxels());
+    for (double densite : d.table)
+        if (!(std::isfinite(densite) && densite > 0.0))
+            return QString("Densité invalide dans la table des voxels : %1.").arg(densite);
+    if (!d.places.empty() && *std::max_element(d.places.begin(), d.places.end()) >= d.table.size())
+        return QString("Un voxel désigne une densité au-delà de la table (%1 densités).").arg(d.table.size());
+    return QString();
+}
+
+// The density map's text bytes of a grid whose voxels carry their own densities.
+qint64 octetsDensitesVoxels(const DensitesVoxels &d)
+{
+    qint64 octets = 0;
+    if (!d.places.empty()) {
+        std::vector<qint64> comptes(d.table.size(), 0);
+        for (quint16 place : d.places)
+            ++comptes[place];
+        char texte[longueurReelMax];
+        for (size_t k = 0; k < comptes.size(); ++k)
+            if (comptes[k])
+                octets += comptes[k] * (formatReel(d.table[k], texte) + 1);
+        return octets;
+    }
+    for (quint32 code : d.codes)
+        octets += longueurCode(code) + 1;
+    return octets;
+}
+
 } // namespace
 
 QString refusEcriture(const QList<Materiau> &materiaux, const Grille &grille)
@@ -424,7 +532,7 @@ QString refusEcriture(const QList<Materiau> &materiaux, const Grille &grille)
                 .arg(plusGrand + 1)
                 .arg(materiaux.size());
     }
-    return QString();
+    return refusDensitesVoxels(grille);
 }
 
 bool ecrireEgsphant(QIODevice &sortie, const QList<Materiau> &materiaux, const Grille &grille,
@@ -456,6 +564,8 @@ qint64 tailleTexteEgsphant(const QList<Materiau> &materiaux, const Grille &grill
     if (grille.dimX < 0 || grille.dimY < 0 || grille.dimZ < 0 || materiaux.size() > 256
         || qint64(grille.voxels.size()) < grille.nombreVoxels())
         return 0;
+    if (!refusDensitesVoxels(grille).isEmpty())
+        return 0;
     const TextesDensite textes = textesDensite(materiaux);
     const Milieux milieux = milieuxDuFichier(materiaux);
     // The header as it is written: a few dozen kilobytes at most.
@@ -469,7 +579,9 @@ qint64 tailleTexteEgsphant(const QList<Materiau> &materiaux, const Grille &grill
     // Each map: a line break after every row, one more after every slice.
     const qint64 sauts = (qint64(grille.dimY) + 1) * grille.dimZ;
     qint64 densites = 0;
-    if (grille.nombreVoxels() > 0) {
+    if (!grille.densites.vide()) {
+        densites = octetsDensitesVoxels(grille.densites);
+    } else if (grille.nombreVoxels() > 0) {
         const std::array<qint64, 256> comptes = comptesVoxels(grille, int(materiaux.size()));
         for (size_t k = 0; k < textes.longueurs.size(); ++k)
             densites += comptes[k] * textes.longueurs[k];

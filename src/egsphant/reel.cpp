@@ -38,3 +38,73 @@ int formatReel(double v, char *out)
         *p++ = '.';
     return int(p - out);
 }
+
+namespace {
+
+// A code: the exponent, offset to stay positive, above the six digits.
+constexpr int decalageExposant = 512;
+constexpr quint32 unMillion = 1000000;
+
+int exposantCode(quint32 code)
+{
+    return int(code / unMillion) - decalageExposant;
+}
+
+} // namespace
+
+quint32 codeReel(double v)
+{
+    // The digits formatReel would write, taken from the same rounding.
+    char texte[longueurReelMax];
+    const char *fin = std::to_chars(texte, texte + longueurReelMax, v, std::chars_format::scientific, 5).ptr;
+    quint32 chiffres = quint32(texte[0] - '0');
+    for (int i = 2; i < 7; ++i)
+        chiffres = chiffres * 10 + quint32(texte[i] - '0');
+    int exposant = 0;
+    std::from_chars(texte + (texte[8] == '+' ? 9 : 8), fin, exposant);
+    return quint32(exposant + decalageExposant) * unMillion + chiffres;
+}
+
+int formatCode(quint32 code, char *out)
+{
+    const int exposant = exposantCode(code);
+    char chiffres[6];
+    for (quint32 c = code % unMillion, i = 6; i-- > 0; c /= 10)
+        chiffres[i] = char('0' + c % 10);
+    char *p = out;
+    if (exposant < -4 || exposant >= 6) {
+        *p++ = chiffres[0];
+        *p++ = '.';
+        std::memcpy(p, chiffres + 1, 5);
+        p += 5;
+        *p++ = 'e';
+        *p++ = exposant < 0 ? '-' : '+';
+        const int e = std::abs(exposant);
+        if (e >= 100)
+            *p++ = char('0' + e / 100);
+        *p++ = char('0' + e / 10 % 10);
+        *p++ = char('0' + e % 10);
+    } else if (exposant >= 0) {
+        std::memcpy(p, chiffres, size_t(exposant) + 1);
+        p += exposant + 1;
+        *p++ = '.';
+        std::memcpy(p, chiffres + exposant + 1, size_t(5 - exposant));
+        p += 5 - exposant;
+    } else {
+        *p++ = '0';
+        *p++ = '.';
+        for (int i = -1; i > exposant; --i)
+            *p++ = '0';
+        std::memcpy(p, chiffres, 6);
+        p += 6;
+    }
+    return int(p - out);
+}
+
+int longueurCode(quint32 code)
+{
+    const int exposant = exposantCode(code);
+    if (exposant < -4 || exposant >= 6)
+        return std::abs(exposant) >= 100 ? 12 : 11;
+    return exposant >= 0 ? 7 : 7 - exposant;
+}

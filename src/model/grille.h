@@ -4,15 +4,33 @@
 #include <QtGlobal>
 #include <vector>
 
+// Each voxel's own density, for a phantom whose voxels of one medium differ
+// (a CT through a ramp); empty when every voxel takes its record's density.
+// One of two forms, voxels in the grid's order:
+// - places: each voxel's entry in table, a few thousand densities at most,
+//   as at a CT's own voxels, where each CT number has its density;
+// - codes: each voxel's density rounded to six significant digits
+//   (codeReel in egsphant/reel.h), as for averaged voxels, all different.
+struct DensitesVoxels
+{
+    std::vector<double> table;
+    std::vector<quint16> places;
+    std::vector<quint32> codes;
+
+    bool vide() const { return places.empty() && codes.empty(); }
+};
+
 // The voxel grid of one build, indexed [z][y][x]. A voxel holds the position
 // of its record in the media list (never more than 256 records, one per grey
-// level), so a large phantom costs one byte per voxel.
+// level), so a large phantom costs one byte per voxel, and three or five
+// when it carries its own density.
 struct Grille
 {
     int dimX = 0;
     int dimY = 0;
     int dimZ = 0;
     std::vector<quint8> voxels;
+    DensitesVoxels densites;
 
     qint64 nombreVoxels() const { return qint64(dimX) * dimY * dimZ; }
     quint8 *ligne(int z, int y) { return voxels.data() + (qint64(z) * dimY + y) * dimX; }
