@@ -134,6 +134,7 @@ bool initialiserGrille(Grille &grille, int dimX, int dimY, int dimZ, QString *er
         try {
             const size_t n = size_t(qint64(dimX) * dimY * dimZ);
             grille.voxels.clear();
+            grille.densites = DensitesVoxels();
             grille.voxels.reserve(n);
             demanderGrandesPages(grille.voxels.data(), n);
             grille.voxels.assign(n, 0);

@@ -50,17 +50,17 @@ QString lirePalier(const QStringList &champs, const Rampe &rampe, PalierRampe &p
     for (int i = 0; i < 3; ++i)
         if (!lireReel(champs[i + 1], *valeurs[i]))
             return QString("%1 « %2 » n'est pas un nombre (écrit avec un point)")
-                .arg(quoi[i], surUneLigne(champs[i + 1]));
+                .arg(quoi[i], extrait(champs[i + 1]));
     const double bas = rampe.paliers.isEmpty() ? rampe.huMin : rampe.paliers.last().huMax;
     if (!(palier.huMax > bas))
         return rampe.paliers.isEmpty()
-                   ? QString("HU_MAX %1 ne dépasse pas la borne min %2").arg(champs[1], texteNombre(bas))
+                   ? QString("HU_MAX %1 ne dépasse pas la borne min %2").arg(extrait(champs[1]), texteNombre(bas))
                    : QString("HU_MAX %1 ne dépasse pas celui de la ligne précédente (%2) ; les HU_MAX doivent "
-                             "croître strictement").arg(champs[1], texteNombre(bas));
+                             "croître strictement").arg(extrait(champs[1]), texteNombre(bas));
     if (!(palier.densiteMin > 0.0))
-        return QString("DENSITE_MIN %1 : une densité doit être supérieure à 0").arg(champs[2]);
+        return QString("DENSITE_MIN %1 : une densité doit être supérieure à 0").arg(extrait(champs[2]));
     if (!(palier.densiteMax >= palier.densiteMin))
-        return QString("DENSITE_MAX %1 inférieure à DENSITE_MIN %2").arg(champs[3], champs[2]);
+        return QString("DENSITE_MAX %1 inférieure à DENSITE_MIN %2").arg(extrait(champs[3]), extrait(champs[2]));
     return QString();
 }
 
@@ -140,7 +140,7 @@ bool chargerRampe(const QString &chemin, Rampe &rampe, QString *erreur)
     else if (lireRampe(contenu, rampe, &raison))
         return true;
     if (erreur)
-        *erreur = QString("Rampe « %1 » : %2").arg(surUneLigne(chemin), raison);
+        *erreur = QString("Rampe « %1 » : %2").arg(extrait(chemin), raison);
     return false;
 }
 
@@ -207,7 +207,7 @@ bool enregistrerRampe(const QString &chemin, const Rampe &rampe, QString *erreur
                             &raison))
         return true;
     if (erreur)
-        *erreur = QString("Rampe « %1 » non écrite : %2").arg(surUneLigne(chemin), raison);
+        *erreur = QString("Rampe « %1 » non écrite : %2").arg(extrait(chemin), raison);
     return false;
 }
 

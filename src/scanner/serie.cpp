@@ -41,7 +41,7 @@ void silencer()
 
 QString nomCourt(const std::string &chemin)
 {
-    return surUneLigne(QFileInfo(QString::fromStdString(chemin)).fileName());
+    return extrait(QFileInfo(QString::fromStdString(chemin)).fileName());
 }
 
 QString valeur(const gdcm::Scanner &scanner, const std::string &fichier, const gdcm::Tag &tag)
@@ -330,7 +330,7 @@ bool listerSeriesCT(const QString &dossier, QList<SerieCT> &series, QString *err
     QString raison;
     if (!trouverSeries(dossier, trouvees, &raison)) {
         if (erreur)
-            *erreur = QString("Dossier « %1 » : %2").arg(surUneLigne(dossier), raison);
+            *erreur = QString("Dossier « %1 » : %2").arg(extrait(dossier), raison);
         return false;
     }
     series.clear();
@@ -345,12 +345,12 @@ bool lireSerieCT(const QString &dossier, const QString &uid, VolumeCT &volume, Q
     QString raison;
     auto refuser = [&](const QString &pourquoi) {
         if (erreur)
-            *erreur = QString("Série CT de « %1 » : %2").arg(surUneLigne(dossier), pourquoi);
+            *erreur = QString("Série CT de « %1 » : %2").arg(extrait(dossier), pourquoi);
         return false;
     };
     if (!trouverSeries(dossier, trouvees, &raison)) {
         if (erreur)
-            *erreur = QString("Dossier « %1 » : %2").arg(surUneLigne(dossier), raison);
+            *erreur = QString("Dossier « %1 » : %2").arg(extrait(dossier), raison);
         return false;
     }
     auto choisie = trouvees.begin();
@@ -361,7 +361,7 @@ bool lireSerieCT(const QString &dossier, const QString &uid, VolumeCT &volume, Q
             QStringList uids;
             for (const SerieTrouvee &s : trouvees)
                 uids << s.serie.uid;
-            return refuser(QString("aucune série CT d'UID « %1 » (séries CT : %2)").arg(surUneLigne(uid), uids.join(", ")));
+            return refuser(QString("aucune série CT d'UID « %1 » (séries CT : %2)").arg(extrait(uid), uids.join(", ")));
         }
     }
     std::vector<Coupe> coupes;
