@@ -121,6 +121,8 @@ bool trouverSeries(const QString &dossier, std::vector<SerieTrouvee> &series, QS
 struct Coupe
 {
     std::string fichier;
+    QString taille, orientation;
+    double inclinaison = 0.0;
     double position[3] = {0, 0, 0};
     double hauteur = 0.0; // along the slice normal
 };
@@ -130,59 +132,65 @@ double scalaire(const double a[3], const double b[3])
     return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
 }
 
-// Orders the slices along their normal and checks that they form one even
-// stack of equal slices, square to it; the reason when they do not.
-QString ordonnerCoupes(const std::vector<std::string> &fichiers, std::vector<Coupe> &coupes)
+// The slices' headers, in order of position along the first one's normal.
+QString lireCoupes(const std::vector<std::string> &fichiers, std::vector<Coupe> &coupes, double normale[3])
 {
     gdcm::Scanner scanner;
     for (const gdcm::Tag &tag : {tagPosition, tagOrientation, tagRangees, tagColonnes, tagInclinaison})
         scanner.AddTag(tag);
     scanner.Scan(gdcm::Directory::FilenamesType(fichiers.begin(), fichiers.end()));
-    const std::string &premier = fichiers.front();
-    const QString rangees = valeur(scanner, premier, tagRangees), colonnes = valeur(scanner, premier, tagColonnes);
-    const QString orientation = valeur(scanner, premier, tagOrientation);
     double cosinus[6];
-    if (!nombres(orientation, 6, cosinus))
-        return QString("orientation des coupes illisible dans « %1 »").arg(nomCourt(premier));
-    const double normale[3] = {cosinus[1] * cosinus[5] - cosinus[2] * cosinus[4],
-                               cosinus[2] * cosinus[3] - cosinus[0] * cosinus[5],
-                               cosinus[0] * cosinus[4] - cosinus[1] * cosinus[3]};
+    if (!nombres(valeur(scanner, fichiers.front(), tagOrientation), 6, cosinus))
+        return QString("orientation des coupes illisible dans « %1 »").arg(nomCourt(fichiers.front()));
+    normale[0] = cosinus[1] * cosinus[5] - cosinus[2] * cosinus[4];
+    normale[1] = cosinus[2] * cosinus[3] - cosinus[0] * cosinus[5];
+    normale[2] = cosinus[0] * cosinus[4] - cosinus[1] * cosinus[3];
     for (const std::string &fichier : fichiers) {
-        const QString r = valeur(scanner, fichier, tagRangees), c = valeur(scanner, fichier, tagColonnes);
-        if (r != rangees || c != colonnes)
-            return QString("coupes de tailles différentes : « %1 » a %2 × %3 pixels, « %4 » %5 × %6")
-                .arg(nomCourt(premier), colonnes, rangees, nomCourt(fichier), c, r);
-        if (valeur(scanner, fichier, tagOrientation) != orientation)
-            return QString("coupes d'orientations différentes : « %1 » et « %2 »")
-                .arg(nomCourt(premier), nomCourt(fichier));
-        bool ok = true;
-        const double inclinaison = valeur(scanner, fichier, tagInclinaison).toDouble(&ok);
-        if (ok && std::abs(inclinaison) > 1e-3)
-            return QString("statif incliné de %1° (« %2 ») : rééchantillonner d'abord la série en coupes droites")
-                .arg(inclinaison)
-                .arg(nomCourt(fichier));
         Coupe coupe;
         coupe.fichier = fichier;
+        coupe.taille = valeur(scanner, fichier, tagColonnes) + " × " + valeur(scanner, fichier, tagRangees);
+        coupe.orientation = valeur(scanner, fichier, tagOrientation);
+        coupe.inclinaison = valeur(scanner, fichier, tagInclinaison).toDouble();
         if (!nombres(valeur(scanner, fichier, tagPosition), 3, coupe.position))
             return QString("position de coupe illisible dans « %1 »").arg(nomCourt(fichier));
         coupe.hauteur = scalaire(coupe.position, normale);
         coupes.push_back(coupe);
     }
     std::stable_sort(coupes.begin(), coupes.end(), [](const Coupe &a, const Coupe &b) { return a.hauteur < b.hauteur; });
+    return QString();
+}
+
+// Why the slices do not form one even stack of equal slices square to it,
+// or an empty text.
+QString verifierCoupes(const std::vector<Coupe> &coupes, const double normale[3])
+{
+    const Coupe &premiere = coupes.front();
+    for (const Coupe &coupe : coupes) {
+        if (coupe.taille != premiere.taille)
+            return QString("coupes de tailles différentes : « %1 » a %2 pixels, « %3 » %4")
+                .arg(nomCourt(premiere.fichier), premiere.taille, nomCourt(coupe.fichier), coupe.taille);
+        if (coupe.orientation != premiere.orientation)
+            return QString("coupes d'orientations différentes : « %1 » et « %2 »")
+                .arg(nomCourt(premiere.fichier), nomCourt(coupe.fichier));
+        if (std::abs(coupe.inclinaison) > 1e-3)
+            return QString("statif incliné de %1° (« %2 ») : rééchantillonner d'abord la série en coupes droites")
+                .arg(coupe.inclinaison)
+                .arg(nomCourt(coupe.fichier));
+    }
     const size_t n = coupes.size();
     if (n < 2)
         return QString();
-    // A tilted gantry shifts each slice sideways as well as along the normal.
-    double ecart[3], longueur = 0.0;
-    for (int i = 0; i < 3; ++i) {
-        ecart[i] = coupes.back().position[i] - coupes.front().position[i];
-        longueur += ecart[i] * ecart[i];
-    }
-    longueur = std::sqrt(longueur);
-    const double pas = (coupes.back().hauteur - coupes.front().hauteur) / double(n - 1);
+    const double pas = (coupes.back().hauteur - premiere.hauteur) / double(n - 1);
     if (!(pas > 0))
         return QString("toutes les coupes sont à la même position (%1 coupes)").arg(n);
-    if (std::sqrt(std::max(0.0, longueur * longueur - std::pow(scalaire(ecart, normale), 2))) > 1e-3 * longueur)
+    // A tilted gantry shifts each slice sideways as well as along the normal.
+    double ecart[3], carre = 0.0;
+    for (int i = 0; i < 3; ++i) {
+        ecart[i] = coupes.back().position[i] - premiere.position[i];
+        carre += ecart[i] * ecart[i];
+    }
+    const double lateral = std::sqrt(std::max(0.0, carre - std::pow(scalaire(ecart, normale), 2)));
+    if (lateral > 1e-3 * std::sqrt(carre))
         return "coupes décalées de biais (statif incliné) : rééchantillonner d'abord la série en coupes droites";
     for (size_t i = 0; i + 1 < n; ++i) {
         const double d = coupes[i + 1].hauteur - coupes[i].hauteur;
@@ -365,8 +373,12 @@ bool lireSerieCT(const QString &dossier, const QString &uid, VolumeCT &volume, Q
         }
     }
     std::vector<Coupe> coupes;
-    if (const QString refus = ordonnerCoupes(choisie->fichiers, coupes); !refus.isEmpty())
-        return refuser(refus);
+    double normale[3];
+    raison = lireCoupes(choisie->fichiers, coupes, normale);
+    if (raison.isEmpty())
+        raison = verifierCoupes(coupes, normale);
+    if (!raison.isEmpty())
+        return refuser(raison);
     VolumeCT lu;
     try {
         raison = lireVoxels(coupes, lu);

@@ -1,0 +1,119 @@
+// CT series written as a scanner writes them, one DICOM file per slice,
+// through ITK's GDCM writer: HU stored with Rescale Slope 1 and Intercept
+// -1024, files named in another order than their positions.
+#ifndef QUARVEL_TESTS_SERIECT_H
+#define QUARVEL_TESTS_SERIECT_H
+
+#include <itkGDCMImageIO.h>
+#include <itkImage.h>
+#include <itkImageFileWriter.h>
+#include <itkMetaDataObject.h>
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
+#include <functional>
+#include <numeric>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// What one slice's file says; a test may change it before it is written.
+struct CoupeEssai
+{
+    double position[3] = {0, 0, 0}; // mm, centre of its first pixel
+    std::string orientation = "1\\0\\0\\0\\1\\0";
+    std::string inclinaison = "0";
+    std::string modalite = "CT";
+    int colonnes = 0;
+    int rangees = 0;
+};
+
+struct SerieEssai
+{
+    int colonnes = 12, rangees = 10, coupes = 5;
+    double pas[3] = {2.0, 2.5, 4.0};           // mm: along a row, down a column, between slices
+    double premier[3] = {-11.0, -11.25, 100.0}; // mm: first pixel of the first slice
+    std::string uid = "1.2.826.0.1.3680043.2.1125.22.1";
+    std::string description = "Cylindre d'eau";
+    QString prefixe = "IM"; // of the file names
+    // HU of pixel (column, row) of slice z, z counted along the normal.
+    std::function<int(int colonne, int rangee, int z)> hu;
+};
+
+// A water cylinder (0 HU) of radius 9 mm about the z axis, with a bone rod
+// (1000 HU) and a lung insert (-700 HU) of radius 3 mm, in air (-1000 HU).
+inline int cylindre(double x, double y)
+{
+    auto dans = [&](double cx, double r) { return (x - cx) * (x - cx) + y * y <= r * r; };
+    return dans(4, 3) ? 1000 : dans(-4, 3) ? -700 : dans(0, 9) ? 0 : -1000;
+}
+
+inline std::string texte(double a, double b, double c)
+{
+    std::ostringstream s;
+    s.imbue(std::locale::classic());
+    s.precision(17);
+    s << a << '\\' << b << '\\' << c;
+    return s.str();
+}
+
+// Writes the series into dossier; retouche(z, coupe) may change slice z's
+// file. *fichiers gets the file name of each slice, in slice order.
+inline bool ecrireSerie(const QString &dossier, const SerieEssai &serie,
+                        const std::function<void(int, CoupeEssai &)> &retouche = {},
+                        QStringList *fichiers = nullptr)
+{
+    using Image = itk::Image<short, 2>;
+    std::vector<int> noms(size_t(serie.coupes));
+    std::iota(noms.begin(), noms.end(), 1);
+    std::shuffle(noms.begin(), noms.end(), std::mt19937(22));
+    for (int z = 0; z < serie.coupes; ++z) {
+        CoupeEssai coupe;
+        coupe.colonnes = serie.colonnes;
+        coupe.rangees = serie.rangees;
+        for (int a = 0; a < 3; ++a)
+            coupe.position[a] = serie.premier[a] + (a == 2 ? z * serie.pas[2] : 0.0);
+        if (retouche)
+            retouche(z, coupe);
+        auto image = Image::New();
+        image->SetRegions(Image::RegionType(Image::SizeType{{size_t(coupe.colonnes), size_t(coupe.rangees)}}));
+        image->Allocate();
+        const double pas[2] = {serie.pas[0], serie.pas[1]};
+        image->SetSpacing(pas);
+        for (int r = 0; r < coupe.rangees; ++r)
+            for (int c = 0; c < coupe.colonnes; ++c)
+                image->SetPixel({{c, r}}, short(serie.hu(c, r, z)));
+        auto io = itk::GDCMImageIO::New();
+        io->KeepOriginalUIDOn();
+        itk::MetaDataDictionary &d = io->GetMetaDataDictionary();
+        const std::string numero = std::to_string(noms[size_t(z)]);
+        const std::pair<const char *, std::string> entetes[] = {
+            {"0008|0060", coupe.modalite}, {"0020|000d", serie.uid + ".0"}, {"0020|000e", serie.uid},
+            {"0008|0018", serie.uid + "." + numero}, {"0008|103e", serie.description},
+            {"0020|0013", numero}, {"0020|0032", texte(coupe.position[0], coupe.position[1], coupe.position[2])},
+            {"0020|0037", coupe.orientation}, {"0018|1120", coupe.inclinaison},
+            {"0028|1052", "-1024"}, {"0028|1053", "1"}, {"0028|0004", "MONOCHROME2"}};
+        for (const auto &[tag, valeur] : entetes)
+            itk::EncapsulateMetaData<std::string>(d, tag, valeur);
+        auto ecrivain = itk::ImageFileWriter<Image>::New();
+        ecrivain->SetImageIO(io);
+        ecrivain->SetInput(image);
+        ecrivain->UseInputMetaDataDictionaryOff();
+        const QString nom = serie.prefixe + QString::fromStdString(numero);
+        if (fichiers)
+            *fichiers << nom;
+        ecrivain->SetFileName(QDir(dossier).filePath(nom).toStdString());
+        try {
+            ecrivain->Update();
+        } catch (const std::exception &) {
+            return false;
+        }
+    }
+    return true;
+}
+
+#endif
