@@ -15,6 +15,7 @@
 #include <ostream>
 
 #include "batch/avancement.h"
+#include "batch/ct.h"
 #include "companions/dosxyz.h"
 #include "companions/egspp.h"
 #include "images/chargement.h"
@@ -52,6 +53,9 @@ struct Options
     std::optional<QString> egsinp, egspp;
     ChoixDosxyz dosxyz;
     QStringList optionsDosxyz; // those of the run given, which need --egsinp
+    // A CT in place of the planes.
+    std::optional<QString> ct, serie, rampe, boite;
+    bool modeleRampe = false;
 };
 
 // A grey level's medium from --medium; no density means the catalogue's.
@@ -106,7 +110,12 @@ QList<QCommandLineOption> definitionsOptions()
             {"energy", "", "MEV"},
             {"histories", "", "N"},
             {"seeds", "", "N1,N2"},
-            {"egspp", "", "FICHIER"}};
+            {"egspp", "", "FICHIER"},
+            {"ct", "", "DOSSIER"},
+            {"series", "", "UID"},
+            {"ramp", "", "FICHIER"},
+            {"crop", "", "X0,X1,Y0,Y1,Z0,Z1"},
+            {"ramp-template", ""}};
 }
 
 QString nomOption(const QString &nom)
@@ -182,6 +191,11 @@ std::optional<Refus> lireOptions(const QStringList &arguments, Options &options)
             *champ = analyseur.value(nom);
             options.optionsDosxyz << nomOption(nom);
         }
+    options.ct = valeur("ct");
+    options.serie = valeur("series");
+    options.rampe = valeur("ramp");
+    options.boite = valeur("crop");
+    options.modeleRampe = analyseur.isSet("ramp-template");
     return std::nullopt;
 }
 
@@ -516,9 +530,11 @@ std::optional<Refus> verifierAvantGrille(const Options &options, const Entrees &
     return std::nullopt;
 }
 
-// Writes the grid, then the summary on sortie, the notes on the choices and the readers' notes on erreurs.
+// Writes the grid, then the summary (and complement, when given) on sortie,
+// the notes on the choices and the readers' notes on erreurs.
 std::optional<Refus> ecrire(const QString &fichier, const QList<Materiau> &materiaux, const Grille &grille,
-                            const Entrees &entrees, std::ostream &sortie, std::ostream &erreurs, bool avancement)
+                            const Entrees &entrees, std::ostream &sortie, std::ostream &erreurs, bool avancement,
+                            const QString &complement = QString())
 {
     const Geometrie &geometrie = entrees.geometrie;
     Progression progression;
@@ -531,7 +547,8 @@ std::optional<Refus> ecrire(const QString &fichier, const QList<Materiau> &mater
         effacerAvancement(erreurs);
     if (!ecrit)
         return Refus{erreur};
-    ecrireLigne(sortie, resumeEcriture(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ));
+    const QString resume = resumeEcriture(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ);
+    ecrireLigne(sortie, complement.isEmpty() ? resume : resume + ", " + complement);
     // The window's notes on the same choices: levels given no medium, media with no voxel.
     QSet<int> choisis;
     for (const auto &affectation : entrees.affectations)
@@ -635,11 +652,80 @@ std::optional<Refus> construireDepuisVolume(const Options &options, std::ostream
     return ecrireTout(options, dosxyz, materiaux, grille, entrees, sortie, erreurs, avancement);
 }
 
+// The options of the planes' build that a CT replaces, the first one given.
+std::optional<QString> optionDesPlans(const Options &options)
+{
+    const std::pair<bool, const char *> options_[] = {
+        {options.images[XY].has_value(), "--xy"}, {options.images[YZ].has_value(), "--yz"},
+        {options.images[XZ].has_value(), "--xz"}, {options.volume.has_value(), "--volume"},
+        {options.comptes.has_value(), "--counts"},
+        {options.origine.has_value(), "--origin"}, {options.table.has_value(), "--table"},
+        {!options.milieux.isEmpty(), "--medium"}, {options.fond.has_value(), "--background"}};
+    for (const auto &[donnee, nom] : options_)
+        if (donnee)
+            return QString(nom);
+    return std::nullopt;
+}
+
+// --ct: the series, the ramp, the box and sizes give the voxels, their
+// geometry and their media.
+std::optional<Refus> construireCT(const Options &options, std::ostream &sortie, std::ostream &erreurs, bool avancement)
+{
+    if (const auto option = optionDesPlans(options))
+        return usage(QString("--ct ne s'emploie pas avec %1 : le scanner donne les voxels, leur géométrie et, par la "
+                             "rampe, leurs milieux").arg(*option));
+    // The egs++ ramp gives each medium one density; a CT's voxels each have theirs.
+    if (options.egspp)
+        return usage("--ct ne s'emploie pas avec --egspp : la rampe d'egs++ ne garde qu'une densité par milieu");
+    ParametresDosxyz dosxyz;
+    if (auto refus = lireDosxyz(options, dosxyz))
+        return refus;
+    const QString fichier = options.sortie.value_or(fichierParDefaut);
+    const DemandeCT demande{*options.ct, options.serie, options.rampe, options.boite, options.taille, options.pegs,
+                            fichier};
+    Entrees entrees;
+    QList<Materiau> materiaux;
+    Grille grille;
+    QString plageHU;
+    if (auto refus = preparerCT(demande, entrees.catalogue, materiaux, grille, entrees.geometrie, &plageHU))
+        return Refus{*refus};
+    // The ramp chose every record's medium: none is a default.
+    for (const Materiau &m : materiaux)
+        entrees.affectations[m.niveauGris] = Affectation{};
+    if (auto refus = ecrire(fichier, materiaux, grille, entrees, sortie, erreurs, avancement, plageHU))
+        return refus;
+    return ecrireCompagnons(options, dosxyz,
+                            decrireFantome(fichier, materiaux, grille, entrees.geometrie, entrees.catalogue), sortie,
+                            erreurs);
+}
+
+// --ramp-template: the default ramp of the --pegs catalogue, printed.
+std::optional<Refus> ecrireModeleRampe(const Options &options, std::ostream &sortie)
+{
+    if (!options.pegs)
+        return usage("--ramp-template donne la rampe par défaut d'un catalogue : donner --pegs FICHIER");
+    if (optionDesPlans(options) || options.ct || options.serie || options.rampe || options.boite || options.taille
+        || options.sortie)
+        return usage("--ramp-template ne s'emploie qu'avec --pegs FICHIER");
+    QByteArray texte;
+    if (auto refus = modeleRampe(*options.pegs, texte))
+        return Refus{*refus};
+    sortie.write(texte.constData(), texte.size());
+    sortie.flush();
+    return std::nullopt;
+}
+
 // The command once its options are read; refusals come before any grid is
 // allocated or any file is opened.
 std::optional<Refus> construire(const Options &options, std::ostream &sortie, std::ostream &erreurs,
                                 bool avancement)
 {
+    if (options.modeleRampe)
+        return ecrireModeleRampe(options, sortie);
+    if (options.ct)
+        return construireCT(options, sortie, erreurs, avancement);
+    if (options.serie || options.rampe || options.boite)
+        return usage("--series, --ramp et --crop ne s'emploient qu'avec --ct DOSSIER");
     bool donnes[nombrePlans];
     int nombreDonnes = 0;
     for (int p = 0; p < nombrePlans; ++p) {
@@ -689,9 +775,9 @@ QString aideLot()
 {
     return QString(
         "Usage : quarvel-phantom [options]\n"
-        "Construit un fantôme EGSnrc (.egsphant) à partir d'images de plans en niveaux de gris, ou\n"
-        "d'un volume d'étiquettes, avec les mêmes règles que le bouton « Egsphant » de la fenêtre :\n"
-        "mêmes choix, même fichier.\n"
+        "Construit un fantôme EGSnrc (.egsphant) à partir d'images de plans en niveaux de gris, d'un\n"
+        "volume d'étiquettes ou d'une série CT, avec les mêmes règles que le bouton « Egsphant » de la\n"
+        "fenêtre : mêmes choix, même fichier.\n"
         "\n"
         "Options :\n"
         "  --pegs FICHIER      catalogue des milieux (fichier PEGS4, ex. 521icru.pegs4dat).\n"
@@ -760,6 +846,24 @@ QString aideLot()
         "                      densité de référence de chaque milieu est celle du fichier PEGS4.\n"
         "                      Refusé quand deux milieux ont la même densité : aucune rampe ne les\n"
         "                      sépare (décaler l'un d'eux de 0.001 g/cm3).\n"
+        "  --ct DOSSIER        série CT (fichiers DICOM du dossier) au lieu des plans : chaque voxel\n"
+        "                      prend son milieu et sa densité de la rampe selon son nombre CT (HU).\n"
+        "                      Le fantôme a les voxels du scanner, ou ceux de --crop et --size.\n"
+        "                      Pas de --xy, --yz, --xz, --counts, --origin, --table, --medium ni\n"
+        "                      --background avec --ct. Le résumé donne aussi les HU lus.\n"
+        "  --series UID        la série CT de cet UID (défaut : celle qui a le plus de coupes).\n"
+        "  --ramp FICHIER      rampe de calibration (texte UTF-8, « # » ouvre un commentaire) : une\n"
+        "                      ligne « min HU_MIN », puis une ligne par milieu, HU_MAX croissants :\n"
+        "                      NOM HU_MAX DENSITE_MIN DENSITE_MAX (g/cm3). Un voxel de valeur h prend\n"
+        "                      le premier milieu dont HU_MAX >= h (le dernier prend tout ce qui dépasse) ;\n"
+        "                      sa densité va de DENSITE_MIN à DENSITE_MAX entre la borne précédente et\n"
+        "                      HU_MAX. Défaut : AIR, LUNG, ICRUTISSUE, ICRPBONE, chacun le premier milieu\n"
+        "                      du catalogue --pegs dont le nom commence ainsi.\n"
+        "  --crop X0,X1,Y0,Y1,Z0,Z1\n"
+        "                      boîte gardée (cm), élargie aux limites des voxels du scanner.\n"
+        "                      Avec --ct, --size SX,SY,SZ donne des voxels plus grands que ceux du\n"
+        "                      scanner : chacun prend la moyenne des HU qu'il recouvre.\n"
+        "  --ramp-template     avec --pegs seule : écrit la rampe par défaut, à modifier.\n"
         "  --info FICHIER      seule : lit un fantôme (.egsphant ou .egsphant.gz) et affiche, pour\n"
         "                      chaque milieu, une ligne « milieu, nom, voxels, volume_cm3, masse_g »\n"
         "                      séparée par des tabulations.\n"

@@ -1,0 +1,34 @@
+#ifndef QUARVEL_LOT_CT_H
+#define QUARVEL_LOT_CT_H
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+#include "model/grille.h"
+#include "model/materiau.h"
+
+struct Geometrie;
+
+// What the batch command was given for a CT: --ct, --series, --ramp,
+// --crop, --size, --pegs and the output file.
+struct DemandeCT
+{
+    QString dossier;
+    std::optional<QString> serie, rampe, boite, tailles, pegs;
+    QString fichier;
+};
+
+// Everything before the write: the catalogue, the ramp (the default one
+// without --ramp), the series, the box and sizes, the output path, then the
+// grid. On success the catalogue read, the records, the grid, its geometry
+// and, in *plageHU, the HU range read; otherwise the one French line of the
+// refusal.
+std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catalogue, QList<Materiau> &materiaux,
+                                  Grille &grille, Geometrie &geometrie, QString *plageHU);
+
+// The default ramp for the catalogue of pegs, as an editable file, or the refusal.
+std::optional<QString> modeleRampe(const QString &pegs, QByteArray &texte);
+
+#endif
