@@ -266,7 +266,7 @@ private slots:
                  "3\nAIR\nLUNG\nEAU\n0.00100000 0.200000 0.900000 \n   3    1    1\n"
                  "0.500000 1.00000 1.50000 2.00000 \n0.00000 0.500000 \n0.00000 0.500000 \n"
                  "233\n\n" + reel(0.4) + " " + reel(1.25) + " " + reel(1.2) + " \n\n");
-        QVERIFY(!g.densites.places.empty());
+        QVERIFY(!g.densites.nombres.empty());
         // Two voxels of 1 cm: -850 and 50 HU, through the packed codes.
         QCOMPARE(cadrer(ct.axes, std::nullopt, std::array<double, 3>{1.0, 0.5, 0.5}, cadre), QString());
         QVERIFY(construireFantomeCT(ct, cadre, r, g, geometrie, &erreur));

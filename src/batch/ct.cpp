@@ -98,10 +98,10 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
     // Without records: each voxel's own density text may be the shortest.
     if (const QString refus = refusAvantGrille(demande.fichier, {}, geometrie, comptes); !refus.isEmpty())
         return refus;
-    if (!construireFantomeCT(ct, cadre, rampe, grille, geometrie, &erreur))
-        return erreur;
     if (plageHU)
         *plageHU = QString("HU lus de %1 à %2").arg(nombreHU(ct.huMin), nombreHU(ct.huMax));
+    if (!construireFantomeCT(std::move(ct), cadre, rampe, grille, geometrie, &erreur))
+        return erreur;
     return std::nullopt;
 }
 

@@ -344,16 +344,17 @@ void ecrireParLignes(Tampon &t, const Grille &grille, Texte texte)
 void ecrireDensitesVoxels(Tampon &t, const Grille &grille)
 {
     const DensitesVoxels &d = grille.densites;
-    if (!d.places.empty()) {
+    if (!d.nombres.empty()) {
         const TextesDensite textes = textesValeurs(d.table);
         const char *cases = textes.cases.data();
         const int *longueurs = textes.longueurs.data();
         ecrireParLignes(t, grille, [&](qint64 premier, qint64 n, char *out) {
-            const quint16 *place = d.places.data() + premier;
+            const qint16 *nombre = d.nombres.data() + premier;
             char *p = out;
             for (qint64 i = 0; i < n; ++i) {
-                std::memcpy(p, cases + place[i] * largeurCase, largeurCase);
-                p += longueurs[place[i]];
+                const qint64 k = qint64(nombre[i]) - d.premier;
+                std::memcpy(p, cases + k * largeurCase, largeurCase);
+                p += longueurs[k];
             }
             return qint64(p - out);
         });
@@ -474,14 +475,26 @@ QString refusDensitesVoxels(const Grille &grille)
     const DensitesVoxels &d = grille.densites;
     if (d.vide())
         return QString();
-    const qint64 n = qint64(d.places.size() + d.codes.size());
-    if ((!d.places.empty() && !d.codes.empty()) || n != grille.nombreVoxels())
+    const qint64 n = qint64(d.nombres.size() + d.codes.size());
+    if ((!d.nombres.empty() && !d.codes.empty()) || n != grille.nombreVoxels())
         return QString("Densités par voxel incomplètes : %1 pour %2 voxels.").arg(n).arg(grille.nombreVoxels());
     for (double densite : d.table)
         if (!(std::isfinite(densite) && densite > 0.0))
             return QString("Densité invalide dans la table des voxels : %1.").arg(densite);
-    if (!d.places.empty() && *std::max_element(d.places.begin(), d.places.end()) >= d.table.size())
-        return QString("Un voxel désigne une densité au-delà de la table (%1 densités).").arg(d.table.size());
+    if (!d.nombres.empty()) {
+        // A plain loop, which the compiler does many numbers at a time.
+        qint16 bas = d.nombres.front(), haut = bas;
+        for (const qint16 nombre : d.nombres) {
+            bas = std::min(bas, nombre);
+            haut = std::max(haut, nombre);
+        }
+        if (bas < d.premier || haut - qint64(d.premier) >= qint64(d.table.size()))
+            return QString("Nombres CT de %1 à %2 hors de la table des densités (%3 à %4).")
+                .arg(bas)
+                .arg(haut)
+                .arg(d.premier)
+                .arg(qint64(d.premier) + qint64(d.table.size()) - 1);
+    }
     return QString();
 }
 
@@ -489,10 +502,10 @@ QString refusDensitesVoxels(const Grille &grille)
 qint64 octetsDensitesVoxels(const DensitesVoxels &d)
 {
     qint64 octets = 0;
-    if (!d.places.empty()) {
+    if (!d.nombres.empty()) {
         std::vector<qint64> comptes(d.table.size(), 0);
-        for (quint16 place : d.places)
-            ++comptes[place];
+        for (qint16 nombre : d.nombres)
+            ++comptes[size_t(nombre - d.premier)];
         char texte[longueurReelMax];
         for (size_t k = 0; k < comptes.size(); ++k)
             if (comptes[k])

@@ -7,17 +7,19 @@
 // Each voxel's own density, for a phantom whose voxels of one medium differ
 // (a CT through a ramp); empty when every voxel takes its record's density.
 // One of two forms, voxels in the grid's order:
-// - places: each voxel's entry in table, a few thousand densities at most,
-//   as at a CT's own voxels, where each CT number has its density;
+// - nombres: each voxel's whole CT number, whose density is
+//   table[nombre - premier], as at a CT's own voxels: a few thousand
+//   densities, each worked out once, and the CT's own numbers kept as they are;
 // - codes: each voxel's density rounded to six significant digits
 //   (codeReel in egsphant/reel.h), as for averaged voxels, all different.
 struct DensitesVoxels
 {
     std::vector<double> table;
-    std::vector<quint16> places;
+    int premier = 0;
+    std::vector<qint16> nombres;
     std::vector<quint32> codes;
 
-    bool vide() const { return places.empty() && codes.empty(); }
+    bool vide() const { return nombres.empty() && codes.empty(); }
 };
 
 // The voxel grid of one build, indexed [z][y][x]. A voxel holds the position

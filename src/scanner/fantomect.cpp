@@ -17,30 +17,36 @@ bool memesVoxels(const AxeCadre cadre[3])
 }
 
 // The CT's own whole HU: each CT number between the lowest and the highest
-// read gets its line and density once, and each voxel its place in that table.
-void parNombreCT(const VolumeCT &ct, const AxeCadre cadre[3], const Rampe &rampe, Grille &grille)
+// read gets its line and density once; the voxels keep their numbers, the
+// CT's own array when the phantom is the whole CT.
+void parNombreCT(VolumeCT &ct, const AxeCadre cadre[3], const Rampe &rampe, Grille &grille)
 {
     const int huMin = int(ct.huMin), nombres = int(ct.huMax) - huMin + 1;
     std::vector<quint8> paliers(size_t(nombres), 0);
-    grille.densites.table.resize(size_t(nombres));
+    DensitesVoxels &d = grille.densites;
+    d.premier = huMin;
+    d.table.resize(size_t(nombres));
     for (int k = 0; k < nombres; ++k) {
         const PointRampe point = appliquerRampe(rampe, huMin + k);
         paliers[size_t(k)] = quint8(point.palier);
-        grille.densites.table[size_t(k)] = point.densite;
+        d.table[size_t(k)] = point.densite;
     }
-    grille.densites.places.resize(size_t(grille.nombreVoxels()));
-    quint16 *place = grille.densites.places.data();
-    const qint64 ligneCT = ct.axes[0].compte, trancheCT = ligneCT * ct.axes[1].compte;
-    for (int z = 0; z < grille.dimZ; ++z)
-        for (int y = 0; y < grille.dimY; ++y) {
-            const qint16 *hu = ct.entiers.data() + (cadre[2].premier + z) * trancheCT
-                               + (cadre[1].premier + y) * ligneCT + cadre[0].premier;
-            quint8 *voxel = grille.ligne(z, y);
-            for (int x = 0; x < grille.dimX; ++x, ++place) {
-                *place = quint16(hu[x] - huMin);
-                voxel[x] = paliers[*place];
+    if (grille.nombreVoxels() == ct.nombreVoxels()) {
+        d.nombres = std::move(ct.entiers);
+    } else {
+        d.nombres.reserve(size_t(grille.nombreVoxels()));
+        const qint64 ligneCT = ct.axes[0].compte, trancheCT = ligneCT * ct.axes[1].compte;
+        for (int z = 0; z < grille.dimZ; ++z)
+            for (int y = 0; y < grille.dimY; ++y) {
+                const qint16 *hu = ct.entiers.data() + (cadre[2].premier + z) * trancheCT
+                                   + (cadre[1].premier + y) * ligneCT + cadre[0].premier;
+                d.nombres.insert(d.nombres.end(), hu, hu + grille.dimX);
             }
-        }
+    }
+    const qint16 *nombre = d.nombres.data();
+    quint8 *voxel = grille.voxels.data();
+    for (qint64 i = 0, n = grille.nombreVoxels(); i < n; ++i)
+        voxel[i] = paliers[size_t(nombre[i] - huMin)];
 }
 
 // Any other phantom: the ramp at each voxel's mean HU, its density packed
@@ -61,7 +67,7 @@ void parMoyenne(const VolumeCT &ct, const AxeCadre cadre[3], const Rampe &rampe,
 
 } // namespace
 
-bool construireFantomeCT(const VolumeCT &ct, const AxeCadre cadre[3], const Rampe &rampe, Grille &grille,
+bool construireFantomeCT(VolumeCT ct, const AxeCadre cadre[3], const Rampe &rampe, Grille &grille,
                          Geometrie &geometrie, QString *erreur)
 {
     if (!initialiserGrille(grille, cadre[0].compte, cadre[1].compte, cadre[2].compte, erreur))

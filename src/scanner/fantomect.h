@@ -15,8 +15,10 @@ struct VolumeCT;
 // carries its own density from the ramp. At the CT's own voxels each CT
 // number's density is worked out once; coarser voxels take the ramp at
 // their mean HU. geometrie gets the phantom's sizes and first boundaries.
-// False, with why, when the counts or memory do not allow the grid.
-bool construireFantomeCT(const VolumeCT &ct, const AxeCadre cadre[3], const Rampe &rampe, Grille &grille,
+// False, with why, when the counts or memory do not allow the grid. The CT
+// is taken by value: one that is moved in lends its numbers to the grid
+// rather than having them copied.
+bool construireFantomeCT(VolumeCT ct, const AxeCadre cadre[3], const Rampe &rampe, Grille &grille,
                          Geometrie &geometrie, QString *erreur);
 
 #endif

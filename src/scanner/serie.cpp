@@ -270,28 +270,41 @@ public:
     // Slices k0 .. k0 + n - 1 of the image, as the reader's buffer holds them.
     void ranger(const float *hu, int k0, int n)
     {
+        const int largeur = placement.comptes[0];
         for (int k = k0; k < k0 + n; ++k)
-            for (int j = 0; j < placement.comptes[1]; ++j) {
-                qint64 cible = depart[0] + depart[1] + j * pas[1] + depart[2] + k * pas[2];
-                for (int i = 0; i < placement.comptes[0]; ++i, ++hu, cible += pas[0])
-                    poser(cible, *hu);
+            for (int j = 0; j < placement.comptes[1]; ++j, hu += largeur) {
+                const qint64 cible = depart[0] + depart[1] + j * pas[1] + depart[2] + k * pas[2];
+                int i = volume.reels.empty() ? rangerEntiers(hu, largeur, cible) : 0;
+                if (i < largeur && volume.reels.empty()) {
+                    volume.reels.assign(volume.entiers.begin(), volume.entiers.end());
+                    volume.entiers = std::vector<qint16>();
+                }
+                for (; i < largeur; ++i) {
+                    volume.reels[size_t(cible + i * pas[0])] = hu[i];
+                    volume.huMin = std::min(volume.huMin, double(hu[i]));
+                    volume.huMax = std::max(volume.huMax, double(hu[i]));
+                }
             }
     }
 
 private:
-    void poser(qint64 i, float h)
+    // Stores a row while its HU are whole and fit 16 bits; how many it stored.
+    int rangerEntiers(const float *hu, int largeur, qint64 cible)
     {
-        volume.huMin = std::min(volume.huMin, double(h));
-        volume.huMax = std::max(volume.huMax, double(h));
-        if (!volume.reels.empty()) {
-            volume.reels[size_t(i)] = h;
-        } else if (h == std::nearbyint(h) && h >= -32768.0f && h <= 32767.0f) {
-            volume.entiers[size_t(i)] = qint16(h);
-        } else {
-            volume.reels.assign(volume.entiers.begin(), volume.entiers.end());
-            volume.entiers = std::vector<qint16>();
-            volume.reels[size_t(i)] = h;
+        float bas = float(volume.huMin), haut = float(volume.huMax);
+        qint16 *sortie = volume.entiers.data() + cible;
+        int i = 0;
+        for (; i < largeur; ++i, sortie += pas[0]) {
+            const float h = hu[i];
+            if (!(h >= -32768.0f && h <= 32767.0f) || float(int(h)) != h)
+                break;
+            *sortie = qint16(h);
+            bas = std::min(bas, h);
+            haut = std::max(haut, h);
         }
+        volume.huMin = bas;
+        volume.huMax = haut;
+        return i;
     }
 
     VolumeCT &volume;
