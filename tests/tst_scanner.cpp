@@ -111,8 +111,10 @@ private slots:
     void codes()
     {
         QRandomGenerator alea(22);
-        for (int i = 0; i < 200000; ++i) {
-            const double v = std::ldexp(alea.generateDouble() + 0.5, int(alea.bounded(-60, 60)));
+        // Exact ties at the seventh digit, then any magnitude.
+        const double ties[] = {100000.5, 100001.5, 0.0009765625, 1e-300, 3e300};
+        for (int i = -5; i < 200000; ++i) {
+            const double v = i < 0 ? ties[i + 5] : std::ldexp(alea.generateDouble() + 0.5, int(alea.bounded(-60, 60)));
             char a[longueurReelMax], b[longueurReelMax];
             const int n = formatReel(v, a);
             const quint32 code = codeReel(v);

@@ -50,10 +50,50 @@ int exposantCode(quint32 code)
     return int(code / unMillion) - decalageExposant;
 }
 
+// The six digits and exponent of v from one product by an exact power of
+// ten, when v lies where the powers are exact and its seventh digit is
+// clearly not a tie: a product rounds only in its last bit, far below the
+// margin, so the digits are those of exact decimal rounding. False otherwise.
+bool codeRapide(double v, quint32 &code)
+{
+    static const double puissances[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (!(v >= 1e-15 && v < 1e15))
+        return false;
+    int exposant = int(std::floor(std::log10(v)));
+    for (int essai = 0; essai < 2; ++essai) {
+        const int k = 5 - exposant;
+        const double m = k >= 0 ? v * puissances[k] : v / puissances[-k];
+        if (m < 99999.5) {
+            --exposant;
+            continue;
+        }
+        if (m >= 999999.5) {
+            ++exposant;
+            continue;
+        }
+        const double entier = std::floor(m);
+        const double fraction = m - entier;
+        if (std::abs(fraction - 0.5) < 1e-6)
+            return false;
+        quint32 chiffres = quint32(entier) + (fraction > 0.5 ? 1 : 0);
+        if (chiffres == unMillion) {
+            chiffres = 100000;
+            ++exposant;
+        }
+        code = quint32(exposant + decalageExposant) * unMillion + chiffres;
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 quint32 codeReel(double v)
 {
+    quint32 code = 0;
+    if (codeRapide(v, code))
+        return code;
     // The digits formatReel would write, taken from the same rounding.
     char texte[longueurReelMax];
     const char *fin = std::to_chars(texte, texte + longueurReelMax, v, std::chars_format::scientific, 5).ptr;
