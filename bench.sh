@@ -166,6 +166,51 @@ for octets in 1 2; do
         "$mm" "$mmin" "$mmax" "$plafondV" "$(awk "BEGIN {print $mm / $plafondV}")"
 done
 rm -f "$work/volume.egsphant" "$work/copie.egsphant" "$work"/volume-u*.nrrd
+# CT: a series of 200 slices of 512 x 512 16-bit pixels written here through
+# ITK's GDCM writer, read, then made into a phantom at its own voxels and at
+# 2 x 2 x 2 mm, each beside the cp of the text it wrote.
+serie=$work/serie-ct
+mkdir -p "$serie"
+./build/bench/bench-ct serie "$serie"
+printf 'min -1024\nAIR -950 0.001 0.044\nLUNG -700 0.044 0.302\nTISSU 125 0.302 1.101\nOS 2000 1.101 2.088\n' \
+    >"$work/rampe.txt"
+lectures=()
+for i in $(seq "$runs"); do
+    read -r s hmin hmax < <(./build/bench/bench-ct lire "$serie"); lectures+=("$s")
+done
+read -r lm lmin lmax < <(printf '%s\n' "${lectures[@]}" | stats)
+echo "Serie CT 512 x 512 x 200 (16 bits, $(du -sm "$serie" | cut -f1) Mo, HU de $hmin a $hmax), $runs passes"
+printf '  lecture           mediane %6.2f s (min %s, max %s)\n' "$lm" "$lmin" "$lmax"
+voxelsCT=$((512 * 512 * 200))
+for tailles in "" 0.2,0.2,0.2; do
+    option=() nom="voxels du scanner" voxels=$voxelsCT
+    if [ -n "$tailles" ]; then option=(--size "$tailles"); nom="voxels de 2 mm"; voxels=$((250 * 250 * 200)); fi
+    commande=() etapes=() copie=() memoire=()
+    for i in $(seq "$runs"); do
+        rm -f "$work/ct.egsphant" "$work/copie.egsphant"; sync
+        /usr/bin/time -f "%e %M" -o "$work/time" ./build/bin/quarvel-phantom --ct "$serie" --ramp "$work/rampe.txt" \
+            "${option[@]}" -o "$work/ct.egsphant" >/dev/null 2>"$work/notes"
+        read -r s kb <"$work/time"; commande+=("$s"); memoire+=("$kb"); sync
+        /usr/bin/time -f "%e" -o "$work/time" cp "$work/ct.egsphant" "$work/copie.egsphant"
+        copie+=("$(cat "$work/time")"); rm -f "$work/ct.egsphant"; sync
+        read -r l c e < <(./build/bench/bench-ct etapes "$serie" "$work/rampe.txt" "$work/ct.egsphant" $tailles)
+        etapes+=("$(awk "BEGIN {print $c + $e}")")
+    done
+    tailleCT=$(stat -c %s "$work/ct.egsphant")
+    read -r qm qmin qmax < <(printf '%s\n' "${commande[@]}" | stats)
+    read -r em emin emax < <(printf '%s\n' "${etapes[@]}" | stats)
+    read -r cm cmin cmax < <(printf '%s\n' "${copie[@]}" | stats)
+    memMax=$(printf '%s\n' "${memoire[@]}" | sort -g | tail -1)
+    plafondCT=$(((6 * voxels + 2 * voxelsCT + 64 * 1024 * 1024) / 1024))
+    echo "Fantome CT, $nom, fichier de $((tailleCT / 1000000)) Mo"
+    printf '  quarvel-phantom --ct mediane %6.2f s (min %s, max %s), lecture comprise\n' "$qm" "$qmin" "$qmax"
+    printf '  construction + ecriture mediane %6.2f s (min %s, max %s)\n' "$em" "$emin" "$emax"
+    printf '  cp du fichier     mediane %6.2f s (min %s, max %s)\n' "$cm" "$cmin" "$cmax"
+    printf '  rapport (construction + ecriture) / cp %.2f (cible <= 1.5 aux voxels du scanner)\n' \
+        "$(awk "BEGIN {print $em / $cm}")"
+    printf '  memoire max %d Ko, plafond %d Ko (6 octets par voxel + la serie + 64 Mo) : rapport %s (cible <= 1)\n' \
+        "$memMax" "$plafondCT" "$(ratio "$memMax" "$plafondCT")"
+done
 
 pegs=../shared/data/521icru.pegs4dat
 if [ ! -f "$pegs" ]; then

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <malloc.h>
 #include <new>
 
 #include "model/ligne.h"
@@ -97,6 +98,9 @@ bool trouverSeries(const QString &dossier, std::vector<SerieTrouvee> &series, QS
         *raison = "dossier illisible";
         return false;
     }
+    // ITK's series list held every file whole, pixels included: that memory
+    // goes back to the system before the volume is allocated.
+    malloc_trim(0);
     gdcm::Scanner scanner;
     scanner.AddTag(tagModalite);
     scanner.AddTag(tagDescription);
