@@ -7,6 +7,7 @@
 #include <locale>
 #include <sstream>
 
+#include "scanner/apercuct.h"
 #include "scanner/serie.h"
 #include "scanner/volumect.h"
 #include "outils.h"
@@ -128,6 +129,15 @@ private slots:
                 for (int x = 0; x < 12; ++x)
                     differents += ct.hu((z * 10 + y) * 12 + x) != physique(x, y, z);
         QCOMPARE(differents, 0);
+        // Through the CT window of level 40, width 400: water grey, bone white, lung and air black.
+        const QImage coupe = coupeAxialeCT(ct, 2);
+        QCOMPARE(coupe.size(), QSize(12, 10));
+        // (h + 160) / 400 of 255: 102 for water.
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 12; ++x) {
+                const int h = physique(x, y, 2);
+                QCOMPARE(qGray(coupe.pixel(x, y)), h < -160 ? 0 : h == 0 ? 102 : 255);
+            }
     }
 
     // The series with the most slices unless another is named; its list.
