@@ -43,7 +43,8 @@ QString cadrerAxe(const AxeCT &ct, int axe, const Boite *boite, const double *ta
     }
     if (!(std::isfinite(*taille) && *taille > 0.0))
         return QString("Taille selon %1 : %2, un nombre supérieur à 0 est attendu").arg(nom).arg(texte(*taille));
-    if (*taille < ct.taille * (1.0 - jeu))
+    // A size typed to six digits of the CT's own is the CT's own.
+    if (*taille < ct.taille * (1.0 - 1e-5))
         return QString("Taille selon %1 : %2 cm, plus petite que les voxels du scanner (%3 cm)")
             .arg(nom)
             .arg(texte(*taille), texte(ct.taille));

@@ -124,6 +124,41 @@ bool lireRampe(QByteArrayView contenu, Rampe &rampe, QString *erreur)
     return true;
 }
 
+bool rampeDuTableau(const QString &huMin, const QList<QStringList> &lignes, Rampe &rampe, QString *erreur)
+{
+    auto refuser = [erreur](const QString &message) {
+        if (erreur)
+            *erreur = "Rampe, " + message;
+        return false;
+    };
+    Rampe lue;
+    if (!lireReelVirgule(huMin, lue.huMin))
+        return refuser(QString("borne min « %1 » : un nombre est attendu").arg(extrait(huMin)));
+    if (lignes.isEmpty())
+        return refuser("aucune ligne : une ligne par milieu (Nom, HU max, Densité min, Densité max)");
+    if (lignes.size() > paliersMax)
+        return refuser(QString("%1 lignes, au plus %2").arg(lignes.size()).arg(paliersMax));
+    for (int i = 0; i < lignes.size(); ++i) {
+        // A decimal comma, as a French user types it, reads as in the window's other number fields.
+        QStringList champs;
+        for (int c = 0; c < lignes[i].size(); ++c) {
+            double v = 0.0;
+            champs << (c > 0 && lireReelVirgule(lignes[i][c], v) ? texteNombre(v) : lignes[i][c].trimmed());
+        }
+        PalierRampe palier;
+        static const QRegularExpression blanc("[ \\t#]");
+        const QString refus = champs[0].isEmpty()            ? QString("nom de milieu vide")
+                              : champs[0].contains(blanc) ? QString("nom « %1 » : un seul mot, sans « # », est attendu")
+                                                                .arg(extrait(champs[0]))
+                                                          : lirePalier(champs, lue, palier);
+        if (!refus.isEmpty())
+            return refuser(QString("ligne %1 du tableau : %2").arg(i + 1).arg(refus));
+        lue.paliers << palier;
+    }
+    rampe = lue;
+    return true;
+}
+
 bool chargerRampe(const QString &chemin, Rampe &rampe, QString *erreur)
 {
     QFile fichier(chemin);

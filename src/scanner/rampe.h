@@ -32,6 +32,11 @@ struct Rampe
 // then left as it was.
 bool lireRampe(QByteArrayView contenu, Rampe &rampe, QString *erreur);
 
+// The same from the window's ramp table: the lower bound's text and each
+// row's four cells (name, HU max, density min, density max), with the same
+// rules; a refusal names the row ("ligne N du tableau") or the bound.
+bool rampeDuTableau(const QString &huMin, const QList<QStringList> &lignes, Rampe &rampe, QString *erreur);
+
 // The same for a file; the message names the file.
 bool chargerRampe(const QString &chemin, Rampe &rampe, QString *erreur);
 

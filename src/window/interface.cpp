@@ -134,6 +134,7 @@ QGroupBox *Interface::creerGroupeConfiguration()
     placerNombres(grille);
     placerCompagnons(grille);
     placerVolume(grille);
+    placerScanner(grille);
     groupe->setLayout(grille);
     return groupe;
 }
@@ -260,6 +261,7 @@ QGroupBox *Interface::creerGroupeMateriaux()
     boutons->addWidget(boutonCompleter);
     boutons->addStretch();
     grille->addLayout(boutons, 1, 0);
+    placerRampe(grille);
     groupe->setLayout(grille);
     connect(boutonCharger, &QPushButton::clicked, this, &Interface::chargementTableGris);
     connect(boutonEnregistrer, &QPushButton::clicked, this, &Interface::enregistrementTableGris);

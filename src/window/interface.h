@@ -2,6 +2,7 @@
 #define QUARVEL_INTERFACE_H
 
 #include <QHash>
+#include <QImage>
 #include <QList>
 #include <QMap>
 #include <QPointer>
@@ -33,12 +34,14 @@ struct FantomeEcrit;
 struct Geometrie;
 struct Grille;
 struct Volume;
+struct Rampe;
+struct VolumeCT;
 enum class PlanImage;
 
 // Where the phantom's voxels come from: the three planes' pictures, or a
-// label volume in their place. A new source is one more value, with its
+// label volume or a CT series in their place. A new source is one more value, with its
 // part in Interface::montrerSource and in the build.
-enum class SourceFantome { Plans, Volume };
+enum class SourceFantome { Plans, Volume, Scanner };
 
 // The one window: its widgets and all the working data of a session. The
 // work itself is in plain functions beside it (images/, media/, phantom/);
@@ -149,7 +152,7 @@ private:
     bool remplissagePlans(Grille &grille);
     bool remplissagePlansCoches(Grille &grille);
     bool remplissagePlan(Grille &grille, QLineEdit *fichier, PlanImage plan);
-    bool ecritureEgsphant(const Grille &grille, QString nomFich);
+    bool ecritureEgsphant(const Grille &grille, const Geometrie &geometrie, QString nomFich);
     bool lectureGeometrie(Geometrie &geometrie);
     bool lectureComptes();
 
@@ -209,6 +212,35 @@ private:
     QImage imagePlanXY;                            // the XY picture while the XY group shows another source
     QString legendePlanXY;
     QString remplirTable(int fond);
+
+public:
+    // A CT series in place of the planes (scanner/fenetre/): its folder and
+    // tick, the box's fields, the ramp table that replaces the material
+    // table, and the series read.
+    // Which of several series (their descriptions): its index, -1 when cancelled.
+    std::function<int(QWidget *, const QStringList &)> choisirSerie;
+    QLineEdit *fichierScanner;
+    QCheckBox *choixScanner;
+    QLineEdit *boiteMax[3]; // the box's far corner; the origin fields hold its near one
+    QLineEdit *rampeMin;
+    QTableWidget *tableRampe;
+    std::shared_ptr<const VolumeCT> scanner;
+    // The "Scanner…" button: a plain member, the window's slots being those it always had.
+    void selectScanner();
+
+private:
+    void placerScanner(QGridLayout *grille);
+    void placerRampe(QGridLayout *grille);
+    void basculeScanner(bool actif);
+    void remplissageRampe(const Rampe &rampe);
+    bool lectureRampe(Rampe &rampe);
+    void chargementRampe();
+    void enregistrementRampe();
+    bool constructionScanner(const QString &nomFich);
+    void montrerScanner();
+    void montrerRampe(bool rampe);
+    QWidget *panneauRampe = nullptr;
+    QList<QWidget *> widgetsNiveaux; // the material table and its buttons, hidden for a CT
 };
 
 #endif

@@ -33,6 +33,7 @@ void Interface::changerSource(SourceFantome nouvelle)
     }
 
     source = nouvelle;
+    montrerRampe(nouvelle == SourceFantome::Scanner);
     const bool plans = nouvelle == SourceFantome::Plans;
     for (int i = 0; i < champs.size() && textesSources.contains(nouvelle); ++i)
         champs[i]->setText(textesSources[nouvelle][i]);
@@ -62,6 +63,7 @@ void Interface::montrerSource()
     switch (source) {
     case SourceFantome::Plans: montrerPlans(); break;
     case SourceFantome::Volume: montrerVolume(); break;
+    case SourceFantome::Scanner: montrerScanner(); break;
     }
 }
 

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
+#include <QCheckBox>
+
 #include <iostream>
 
 #include "media/materiaux.h"
@@ -17,6 +19,11 @@ void Interface::evalue()
     // The button is disabled during a build; a call made all the same is ignored.
     if (constructionEnCours)
         return;
+    // A CT takes its media from the ramp table, not from these rows.
+    if (source == SourceFantome::Scanner) {
+        constructionEgsphant(fichierEgsphant->text());
+        return;
+    }
     // The records follow the table's rows as they stand, whatever was chosen
     // before, so the same choices number the media as the batch command does.
     QList<Materiau> choix;

@@ -70,6 +70,8 @@ bool Interface::constructionEgsphant(QString nomFich)
     ConstructionEnCours enCours(*this);
     CurseurOccupe curseur;
     nomSortie = nomFich;
+    if (source == SourceFantome::Scanner)
+        return constructionScanner(nomFich);
     Grille grille;
     numeroterMateriaux(materiaux);
     const QString refus = refusMateriaux(materiaux);
@@ -84,8 +86,9 @@ bool Interface::constructionEgsphant(QString nomFich)
     switch (source) {
     case SourceFantome::Plans: construite = remplissagePlansCoches(grille); break;
     case SourceFantome::Volume: construite = remplissageVolume(grille); break;
+    case SourceFantome::Scanner: break; // its own build, above
     }
-    return construite && ecritureEgsphant(grille, nomFich);
+    return construite && ecritureEgsphant(grille, geometrie, nomFich);
 }
 
 // The builder that the ticked planes call for.
@@ -223,11 +226,8 @@ bool Interface::lectureComptes()
     return true;
 }
 
-bool Interface::ecritureEgsphant(const Grille &grille, QString nomFich)
+bool Interface::ecritureEgsphant(const Grille &grille, const Geometrie &geometrie, QString nomFich)
 {
-    Geometrie geometrie;
-    if (!lectureGeometrie(geometrie))
-        return false;
     QString erreur;
     const auto ecrire = [&](const Progression &progression) {
         return enregistrerEgsphant(nomFich, materiaux, grille, geometrie, &erreur, progression);

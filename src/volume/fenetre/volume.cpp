@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QSignalBlocker>
 
 #include <iterator>
 
@@ -142,6 +143,12 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
 // The tick: the volume read last in place of the planes, or the planes back.
 void Interface::volumeCoche(bool coche)
 {
+    if (!coche && source != SourceFantome::Volume)
+        return; // another source took its place
+    if (coche && choixScanner->isChecked()) {
+        const QSignalBlocker silence(choixScanner);
+        choixScanner->setChecked(false);
+    }
     changerSource(coche ? SourceFantome::Volume : SourceFantome::Plans);
     const int n = int(niveauxGris.size());
     etat->setText(coche ? description(*volume, fichierVolume->text(), volumeFichier)

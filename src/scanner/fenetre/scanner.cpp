@@ -1,0 +1,340 @@
+// The window's side of a CT series: choosing the folder and the series,
+// the ramp table in place of the material table, the box's fields, the
+// middle slice in the XY group, and the build through the shared functions.
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+#include "egsphant/egsphant.h"
+#include "media/materiaux.h"
+#include "model/ligne.h"
+#include "model/nombre.h"
+#include "phantom/construction.h"
+#include "phantom/verifications.h"
+#include "scanner/apercuct.h"
+#include "scanner/cadre.h"
+#include "scanner/fantomect.h"
+#include "scanner/rampe.h"
+#include "scanner/serie.h"
+#include "scanner/volumect.h"
+#include "window/imageplan.h"
+#include "window/interface.h"
+
+namespace {
+
+QString nombre(double v)
+{
+    return QString::number(v, 'g', 6);
+}
+
+// A value as a field shows it: the shortest text that reads back as the same
+// number, so that an untouched field builds the batch command's file.
+QString texteExact(double valeur)
+{
+    return QString::number(valeur, 'g', QLocale::FloatingPointShortest);
+}
+
+QPushButton *bouton(const QString &texte, const QString &aide, QBoxLayout *ligne)
+{
+    auto *b = new QPushButton(texte);
+    b->setToolTip(aide);
+    ligne->addWidget(b);
+    return b;
+}
+
+} // namespace
+
+// Beside "Coupes…", in the row the volume leaves free, the folder, its tick
+// and "Scanner…"; under them, the box's far corner. Its near corner is the
+// origin: for a CT the origin fields say where the box starts.
+void Interface::placerScanner(QGridLayout *grilleConfig)
+{
+    const int ligne = grilleConfig->rowCount() - 1;
+    choisirSerie = [](QWidget *parent, const QStringList &series) {
+        bool ok = false;
+        const QString choix = QInputDialog::getItem(parent, "Séries CT", "Série :", series, 0, false, &ok);
+        return ok ? int(series.indexOf(choix)) : -1;
+    };
+    choixScanner = new QCheckBox;
+    choixScanner->setEnabled(false);
+    choixScanner->setToolTip("Cochée : le fantôme vient de la série CT, à la place des plans");
+    fichierScanner = new QLineEdit("série CT");
+    auto *ligneScanner = new QHBoxLayout;
+    ligneScanner->addWidget(choixScanner);
+    ligneScanner->addWidget(fichierScanner);
+    auto *boutonScanner = new QPushButton("Scanner…");
+    boutonScanner->setToolTip("Choisit un dossier de fichiers DICOM et y lit une série CT");
+    grilleConfig->addLayout(ligneScanner, ligne, 0, 1, 2);
+    grilleConfig->addWidget(boutonScanner, ligne, 2);
+    for (int a = 0; a < 3; ++a) {
+        boiteMax[a] = new QLineEdit;
+        boiteMax[a]->setMaximumWidth(tailleX->maximumWidth());
+        boiteMax[a]->setEnabled(false);
+        grilleConfig->addWidget(boiteMax[a], ligne + 1, a);
+    }
+    grilleConfig->addWidget(new QLabel("Jusqu'à (cm)"), ligne + 1, 3);
+    connect(boutonScanner, &QPushButton::clicked, this, &Interface::selectScanner);
+    connect(choixScanner, &QCheckBox::toggled, this, &Interface::basculeScanner);
+}
+
+// The ramp table, where the material table and its buttons stand, shown instead of them for a CT.
+void Interface::placerRampe(QGridLayout *grilleMateriaux)
+{
+    panneauRampe = new QWidget;
+    auto *grilleRampe = new QGridLayout;
+    grilleRampe->setContentsMargins(0, 0, 0, 0);
+    rampeMin = new QLineEdit("-1024");
+    rampeMin->setToolTip("Borne basse, en HU, de la première ligne");
+    auto *ligneMin = new QHBoxLayout;
+    ligneMin->addWidget(new QLabel("Borne min (HU)"));
+    ligneMin->addWidget(rampeMin);
+    ligneMin->addStretch();
+    grilleRampe->addLayout(ligneMin, 0, 0);
+    tableRampe = new QTableWidget(0, 4);
+    tableRampe->setHorizontalHeaderLabels({"Nom", "HU max", "Densité min", "Densité max"});
+    tableRampe->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grilleRampe->addWidget(tableRampe, 1, 0);
+    auto *boutons = new QHBoxLayout;
+    auto *ajouter = bouton("Ajouter", "Ajoute une ligne sous la ligne choisie", boutons);
+    auto *retirer = bouton("Retirer", "Retire la ligne choisie", boutons);
+    auto *charger = bouton("Charger la rampe…", "Lit une rampe (fichier texte) dans le tableau", boutons);
+    auto *enregistrer = bouton("Enregistrer la rampe…", "Écrit le tableau dans une rampe", boutons);
+    boutons->addStretch();
+    grilleRampe->addLayout(boutons, 2, 0);
+    panneauRampe->setLayout(grilleRampe);
+    panneauRampe->hide();
+    widgetsNiveaux << tableMateriaux;
+    if (QLayoutItem *item = grilleMateriaux->itemAtPosition(1, 0); item && item->layout())
+        for (int i = 0; i < item->layout()->count(); ++i)
+            if (QWidget *w = item->layout()->itemAt(i)->widget())
+                widgetsNiveaux << w;
+    grilleMateriaux->addWidget(panneauRampe, 0, 0, 2, 1);
+    connect(ajouter, &QPushButton::clicked, this, [this] {
+        const int ligne = tableRampe->currentRow() + 1;
+        tableRampe->insertRow(ligne > 0 ? ligne : tableRampe->rowCount());
+    });
+    connect(retirer, &QPushButton::clicked, this, [this] {
+        if (tableRampe->currentRow() >= 0)
+            tableRampe->removeRow(tableRampe->currentRow());
+    });
+    connect(charger, &QPushButton::clicked, this, &Interface::chargementRampe);
+    connect(enregistrer, &QPushButton::clicked, this, &Interface::enregistrementRampe);
+}
+
+void Interface::selectScanner()
+{
+    const QString dossier = choisirDossier(this, "Dossier de la série CT", ".");
+    if (dossier.isEmpty())
+        return;
+    QList<SerieCT> series;
+    QString erreur;
+    if (!listerSeriesCT(dossier, series, &erreur)) {
+        etat->setText(erreur);
+        return;
+    }
+    int choix = 0;
+    if (series.size() > 1) {
+        QStringList textes;
+        for (const SerieCT &s : series)
+            textes << QString("%1 : %2 coupes (%3)").arg(s.description.isEmpty() ? "sans description" : s.description)
+                          .arg(s.coupes)
+                          .arg(s.uid);
+        choix = choisirSerie(this, textes);
+        if (choix < 0)
+            return;
+    }
+    auto ct = std::make_shared<VolumeCT>();
+    if (!lireSerieCT(dossier, series[choix].uid, *ct, &erreur)) {
+        etat->setText(erreur);
+        return;
+    }
+    scanner = ct;
+    fichierScanner->setText(dossier);
+    // Its fields: the CT's voxel sizes, its first boundaries and counts, its extent as the box.
+    QStringList textes;
+    for (int a = 0; a < 3; ++a) {
+        textes << texteExact(ct->axes[a].taille);
+        boiteMax[a]->setText(texteExact(ct->axes[a].origine + ct->axes[a].compte * ct->axes[a].taille));
+    }
+    for (int a = 0; a < 3; ++a)
+        textes << texteExact(ct->axes[a].origine);
+    for (int a = 0; a < 3; ++a)
+        textes << QString::number(ct->axes[a].compte);
+    textesSources[SourceFantome::Scanner] = textes;
+    choixScanner->setEnabled(true);
+    if (source == SourceFantome::Scanner) {
+        const QList<QLineEdit *> champs = champsNombres();
+        for (int i = 0; i < champs.size(); ++i)
+            champs[i]->setText(textes[i]);
+        montrerScanner();
+    } else {
+        choixScanner->setChecked(true); // makes it the source
+    }
+    etat->setText(QString("Série CT « %1 » : %2 coupes, %3 × %4 × %5 voxels, HU de %6 à %7")
+                      .arg(extrait(series[choix].description))
+                      .arg(series[choix].coupes)
+                      .arg(ct->axes[0].compte)
+                      .arg(ct->axes[1].compte)
+                      .arg(ct->axes[2].compte)
+                      .arg(nombre(ct->huMin), nombre(ct->huMax)));
+}
+
+// The tick: the CT read last in place of the planes, or the planes back.
+void Interface::basculeScanner(bool actif)
+{
+    if (!actif && source != SourceFantome::Scanner)
+        return; // another source took its place
+    if (actif && choixVolume->isChecked()) {
+        const QSignalBlocker silence(choixVolume);
+        choixVolume->setChecked(false);
+    }
+    changerSource(actif ? SourceFantome::Scanner : SourceFantome::Plans);
+}
+
+// The ramp table in place of the material table, and the box's fields, for a CT.
+void Interface::montrerRampe(bool rampe)
+{
+    for (QWidget *w : widgetsNiveaux)
+        w->setVisible(!rampe);
+    panneauRampe->setVisible(rampe);
+    for (QLineEdit *champ : boiteMax)
+        champ->setEnabled(rampe);
+}
+
+// No grey levels: the ramp gives the media. The XY group shows the middle
+// axial slice through the usual CT window.
+void Interface::montrerScanner()
+{
+    niveauxGris.clear();
+    const VolumeCT &ct = *scanner;
+    infoXY->montrer(coupeAxialeCT(ct, ct.axes[2].compte / 2));
+    tailleImageXY->setText(QString("Coupe du milieu, z = %1 : %2 × %3 voxels, niveau %4 HU, largeur %5 HU")
+                               .arg(ct.axes[2].compte / 2)
+                               .arg(ct.axes[0].compte)
+                               .arg(ct.axes[1].compte)
+                               .arg(niveauFenetreCT)
+                               .arg(largeurFenetreCT));
+    Rampe rampe;
+    if (tableRampe->rowCount() == 0 && rampeParDefaut(*milieux, rampe, nullptr))
+        remplissageRampe(rampe);
+}
+
+void Interface::remplissageRampe(const Rampe &rampe)
+{
+    rampeMin->setText(nombre(rampe.huMin));
+    tableRampe->setRowCount(int(rampe.paliers.size()));
+    for (int i = 0; i < rampe.paliers.size(); ++i) {
+        const PalierRampe &p = rampe.paliers[i];
+        const QString cellules[4] = {p.nom, QString::number(p.huMax, 'g', QLocale::FloatingPointShortest),
+                                     QString::number(p.densiteMin, 'g', QLocale::FloatingPointShortest),
+                                     QString::number(p.densiteMax, 'g', QLocale::FloatingPointShortest)};
+        for (int c = 0; c < 4; ++c)
+            tableRampe->setItem(i, c, new QTableWidgetItem(cellules[c]));
+    }
+}
+
+bool Interface::lectureRampe(Rampe &rampe)
+{
+    QList<QStringList> lignes;
+    for (int i = 0; i < tableRampe->rowCount(); ++i) {
+        QStringList cellules;
+        for (int c = 0; c < 4; ++c)
+            cellules << (tableRampe->item(i, c) ? tableRampe->item(i, c)->text() : QString());
+        lignes << cellules;
+    }
+    QString erreur;
+    if (rampeDuTableau(rampeMin->text(), lignes, rampe, &erreur))
+        return true;
+    etat->setText(erreur);
+    return false;
+}
+
+void Interface::chargementRampe()
+{
+    const QString chemin = choisirFichier(this, "Charger une rampe", ".", "Rampes (*.txt);;Tous les fichiers (*)");
+    if (chemin.isEmpty())
+        return;
+    Rampe rampe;
+    QString erreur;
+    if (!chargerRampe(chemin, rampe, &erreur)) {
+        etat->setText(erreur);
+        return;
+    }
+    remplissageRampe(rampe);
+    etat->setText(QString("Rampe « %1 » : %2 lignes").arg(extrait(chemin)).arg(rampe.paliers.size()));
+}
+
+void Interface::enregistrementRampe()
+{
+    Rampe rampe;
+    if (!lectureRampe(rampe))
+        return;
+    const QString chemin =
+        choisirFichierEnregistrement(this, "Enregistrer la rampe", "rampe.txt", "Rampes (*.txt);;Tous les fichiers (*)");
+    if (chemin.isEmpty())
+        return;
+    QString erreur;
+    etat->setText(enregistrerRampe(chemin, rampe, &erreur) ? QString("Rampe écrite dans « %1 »").arg(extrait(chemin))
+                                                           : erreur);
+}
+
+// The box and the sizes as the fields hold them; sizes equal to the CT's
+// own (as shown) keep its voxels.
+bool Interface::constructionScanner(const QString &nomFich)
+{
+    Rampe rampe;
+    if (!lectureRampe(rampe))
+        return false;
+    materiaux = materiauxRampe(rampe, *milieux);
+    numeroterMateriaux(materiaux);
+    if (const QString refus = refusMateriaux(materiaux); !refus.isEmpty()) {
+        etat->setText(refus);
+        return false;
+    }
+    Boite boite;
+    std::array<double, 3> tailles;
+    const QLineEdit *champs[9] = {origineX, boiteMax[0], origineY, boiteMax[1], origineZ, boiteMax[2],
+                                  tailleX, tailleY, tailleZ};
+    double *valeurs[9] = {&boite.bas[0], &boite.haut[0], &boite.bas[1], &boite.haut[1], &boite.bas[2],
+                          &boite.haut[2], &tailles[0], &tailles[1], &tailles[2]};
+    const char *noms[9] = {"Origine X", "Jusqu'à X", "Origine Y", "Jusqu'à Y", "Origine Z", "Jusqu'à Z",
+                           "Taille X", "Taille Y", "Taille Z"};
+    for (int i = 0; i < 9; ++i)
+        if (!lireReelVirgule(champs[i]->text(), *valeurs[i])) {
+            etat->setText(QString("%1 : « %2 » n'est pas un nombre.").arg(noms[i], extrait(champs[i]->text())));
+            return false;
+        }
+    AxeCadre cadre[3];
+    QString erreur = cadrer(scanner->axes, boite, tailles, cadre);
+    Geometrie geometrie;
+    Grille grille;
+    if (erreur.isEmpty()) {
+        const qint64 comptes[3] = {cadre[0].compte, cadre[1].compte, cadre[2].compte};
+        for (int a = 0; a < 3; ++a) {
+            geometrie.taille[a] = cadre[a].taille;
+            geometrie.origine[a] = cadre[a].origine;
+        }
+        erreur = refusAvantGrille(nomFich, {}, geometrie, comptes);
+    }
+    if (erreur.isEmpty())
+        construireFantomeCT(*scanner, cadre, rampe, grille, geometrie, &erreur);
+    if (!erreur.isEmpty()) {
+        etat->setText(erreur);
+        return false;
+    }
+    QLineEdit *origines[3] = {origineX, origineY, origineZ}, *comptes[3] = {champDimX, champDimY, champDimZ};
+    for (int a = 0; a < 3; ++a) {
+        origines[a]->setText(texteExact(cadre[a].origine));
+        comptes[a]->setText(QString::number(cadre[a].compte));
+    }
+    return ecritureEgsphant(grille, geometrie, nomFich);
+}

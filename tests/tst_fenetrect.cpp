@@ -1,0 +1,165 @@
+// The window with a CT series: its folder and series chosen, the ramp table,
+// the box and sizes, the middle slice, and the same file as quarvel-phantom.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "scanner/rampe.h"
+#include "window/interface.h"
+#include "outils.h"
+#include "seriect.h"
+
+namespace {
+
+const QByteArray pegsEssai = " MEDIUM=AIR521ICRU              ,STERNCID=AIR521ICRU\n"
+                             " MIXT,RHO= 1.2048E-03,NE= 4\n"
+                             " MEDIUM=LUNG521ICRU             ,STERNCID=LUNG521ICRU\n"
+                             " MIXT,RHO= 2.6000E-01,NE= 4\n"
+                             " MEDIUM=ICRUTISSUE521ICRU       ,STERNCID=ICRUTISSUE521ICRU\n"
+                             " MIXT,RHO= 1.0000E+00,NE= 4\n"
+                             " MEDIUM=ICRPBONE521ICRU         ,STERNCID=ICRPBONE521ICRU\n"
+                             " MIXT,RHO= 1.8500E+00,NE= 4\n";
+
+SerieEssai cylindreEssai(const std::string &uid, int coupes)
+{
+    SerieEssai s;
+    s.uid = uid;
+    s.coupes = coupes;
+    s.prefixe = QString::fromStdString(uid).right(1);
+    s.hu = [s](int c, int r, int) { return cylindre(s.premier[0] + c * s.pas[0], s.premier[1] + r * s.pas[1]); };
+    return s;
+}
+
+} // namespace
+
+class TestFenetreCT : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dossier;
+    QString d(const QString &nom) const { return dossier.filePath(nom); }
+    QString serie, uid;
+
+    // A window with the catalogue read and the folder chosen; the second series asked for.
+    void ouvrir(Interface &f, QStringList *proposees = nullptr)
+    {
+        f.fichierPegs->setText(d("essai.pegs4dat"));
+        f.analyseFichierPegs();
+        f.choisirDossier = [this](QWidget *, const QString &, const QString &) { return serie; };
+        f.choisirSerie = [proposees](QWidget *, const QStringList &series) {
+            if (proposees)
+                *proposees = series;
+            return 1;
+        };
+        f.selectScanner();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dossier.isValid());
+        QVERIFY(ecrireFichier(d("essai.pegs4dat"), pegsEssai));
+        serie = d("serie");
+        QDir().mkpath(serie);
+        uid = "1.2.826.0.1.3680043.2.1125.22.7";
+        QVERIFY(ecrireSerie(serie, cylindreEssai("1.2.826.0.1.3680043.2.1125.22.8", 6)));
+        QVERIFY(ecrireSerie(serie, cylindreEssai(uid.toStdString(), 5)));
+    }
+
+    // The series chosen from the list, the default ramp, the slice; then
+    // "Egsphant" gives quarvel-phantom's file, at the CT's voxels and coarser.
+    void memeFichier()
+    {
+        Interface f;
+        QStringList proposees;
+        ouvrir(f, &proposees);
+        QCOMPARE(proposees.size(), 2);
+        QVERIFY(proposees[1].endsWith(QString(": 5 coupes (%1)").arg(uid)));
+        QVERIFY(f.choixScanner->isChecked());
+        QVERIFY(!f.choixXY->isEnabled() && !f.infoYZ->parentWidget()->isEnabled());
+        QCOMPARE(f.infoXY->pixmap().isNull(), false);
+        QVERIFY(f.tableMateriaux->isHidden());
+        QCOMPARE(f.tableRampe->rowCount(), 4);
+        QCOMPARE(f.tableRampe->item(2, 0)->text(), QString("ICRUTISSUE521ICRU"));
+        QCOMPARE(f.origineX->text(), QString("-1.2"));
+        QCOMPARE(f.boiteMax[2]->text(), QString("11.8"));
+        QCOMPARE(f.tailleY->text(), QString("0.25"));
+
+        const QString pegs = d("essai.pegs4dat");
+        f.fichierEgsphant->setText(d("fenetre.egsphant"));
+        f.evalue();
+        QVERIFY2(f.etat->text().startsWith("Fantôme écrit"), qPrintable(f.etat->text()));
+        Resultat r = lancer({"--ct", serie, "--series", uid, "--pegs", pegs, "-o", d("lot.egsphant")});
+        QCOMPARE(r.statut, 0);
+        QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
+        QVERIFY(lire(d("fenetre.egsphant")).startsWith("4\nAIR521ICRU"));
+
+        f.origineX->setText("-0,5");
+        f.boiteMax[0]->setText("0.5");
+        f.tailleX->setText("0.4");
+        f.tailleZ->setText("0.8");
+        f.evalue();
+        r = lancer({"--ct", serie, "--series", uid, "--pegs", pegs, "--crop", "-0.5,0.5,-1.25,1.25,9.8,11.8", "--size",
+                    "0.4,0.25,0.8", "-o", d("lot.egsphant")});
+        QCOMPARE(r.statut, 0);
+        QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
+        QVERIFY(lire(d("fenetre.egsphant")).contains("\n   3   10    2\n"));
+        QCOMPARE(f.champDimX->text(), QString("3"));
+
+        // Unticked: the planes come back as they were.
+        f.choixScanner->setChecked(false);
+        QVERIFY(f.choixXY->isEnabled() && f.infoYZ->parentWidget()->isEnabled());
+        QVERIFY(!f.tableMateriaux->isHidden());
+        QCOMPARE(f.tailleX->text(), QString("1.0"));
+        QCOMPARE(f.origineX->text(), QString("-15.0"));
+    }
+
+    // The ramp table read with the file's rules, saved and loaded back; a
+    // faulty row refused with its number, nothing written.
+    void tableRampe()
+    {
+        Interface f;
+        ouvrir(f);
+        f.tableRampe->item(1, 1)->setText("-960");
+        f.fichierEgsphant->setText(d("refus.egsphant"));
+        f.evalue();
+        QCOMPARE(f.etat->text(), QString("Rampe, ligne 2 du tableau : HU_MAX -960 ne dépasse pas celui de la ligne "
+                                         "précédente (-950) ; les HU_MAX doivent croître strictement"));
+        QVERIFY(!QFile::exists(d("refus.egsphant")));
+        f.tableRampe->item(1, 1)->setText("-700");
+        f.tableRampe->setCurrentCell(3, 0);
+        f.tableRampe->removeRow(3);
+        f.rampeMin->setText("-1000,5");
+        f.choisirFichierEnregistrement = [this](QWidget *, const QString &, const QString &, const QString &) {
+            return d("rampe.txt");
+        };
+        for (QPushButton *b : f.findChildren<QPushButton *>())
+            if (b->text() == "Enregistrer la rampe…")
+                b->click();
+        Rampe lue;
+        QString erreur;
+        QVERIFY2(chargerRampe(d("rampe.txt"), lue, &erreur), qPrintable(erreur));
+        QCOMPARE(lue.huMin, -1000.5);
+        QCOMPARE(lue.paliers.size(), 3);
+        QCOMPARE(lue.paliers[2].densiteMax, 1.101);
+
+        Interface g;
+        ouvrir(g);
+        g.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("rampe.txt"); };
+        for (QPushButton *b : g.findChildren<QPushButton *>())
+            if (b->text() == "Charger la rampe…")
+                b->click();
+        QCOMPARE(g.tableRampe->rowCount(), 3);
+        QCOMPARE(g.rampeMin->text(), QString("-1000.5"));
+        QCOMPARE(g.tableRampe->item(1, 1)->text(), QString("-700"));
+    }
+};
+
+QTEST_MAIN(TestFenetreCT)
+#include "tst_fenetrect.moc"
