@@ -254,6 +254,7 @@ private slots:
         QTest::newRow("comptes") << QStringList{"--ct", "@", "--counts", "1,2,3"} << 2 << avec.arg("--counts");
         QTest::newRow("origine") << QStringList{"--ct", "@", "--origin", "1,2,3"} << 2 << avec.arg("--origin");
         QTest::newRow("table") << QStringList{"--ct", "@", "--table", "t.txt"} << 2 << avec.arg("--table");
+        QTest::newRow("volume") << QStringList{"--ct", "@", "--volume", "v.nrrd"} << 2 << avec.arg("--volume");
         QTest::newRow("egs++") << QStringList{"--ct", "@", "--egspp", "g"} << 2
                                << "--ct ne s'emploie pas avec --egspp : la rampe d'egs++ ne garde qu'une densité par "
                                   "milieu (voir quarvel-phantom --help)";
