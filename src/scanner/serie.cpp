@@ -19,6 +19,7 @@
 
 #include "model/ligne.h"
 #include "scanner/volumect.h"
+#include "volume/axes.h"
 
 namespace {
 
@@ -212,42 +213,31 @@ QString verifierCoupes(const std::vector<Coupe> &coupes, const double normale[3]
 
 using ImageCT = itk::Image<float, 3>;
 
-// Where the reader's axes lie in the phantom: axis a of the image runs along
-// the phantom's axe[a], downwards when inverse[a].
+// Where the reader's axes lie in the phantom, by the label volumes' rule.
 struct Placement
 {
-    int axe[3] = {0, 1, 2};
-    bool inverse[3] = {false, false, false};
+    PlacementAxes axes;
     int comptes[3] = {0, 0, 0};
 };
 
 QString placer(const ImageCT &image, Placement &placement, VolumeCT &volume)
 {
-    const auto direction = image.GetDirection();
-    bool pris[3] = {false, false, false};
-    for (int a = 0; a < 3; ++a) {
-        int axe = -1;
-        for (int p = 0; p < 3; ++p) {
-            const double c = direction[unsigned(p)][unsigned(a)];
-            if (std::abs(std::abs(c) - 1.0) <= 1e-6 && axe < 0)
-                axe = p;
-            else if (!(std::abs(c) <= 1e-6))
-                return "orientation oblique : rééchantillonner d'abord la série sur des axes x, y, z";
-        }
-        if (axe < 0 || pris[axe])
-            return "orientation oblique : rééchantillonner d'abord la série sur des axes x, y, z";
-        pris[axe] = true;
-        placement.axe[a] = axe;
-        placement.inverse[a] = direction[unsigned(axe)][unsigned(a)] < 0;
-    }
+    EnteteAxes entete;
     const auto taille = image.GetLargestPossibleRegion().GetSize();
+    for (unsigned a = 0; a < 3; ++a) {
+        entete.comptes[a] = placement.comptes[a] = int(taille[a]);
+        entete.pas[a] = image.GetSpacing()[a];
+        entete.origine[a] = image.GetOrigin()[a];
+        for (unsigned p = 0; p < 3; ++p)
+            entete.direction[a][p] = image.GetDirection()[p][a];
+    }
+    if (!placerAxes(entete, placement.axes))
+        return "orientation oblique : rééchantillonner d'abord la série sur des axes x, y, z";
+    if (const QString refus = geometrieAxes(entete, placement.axes); !refus.isEmpty())
+        return refus;
     for (int a = 0; a < 3; ++a) {
-        const int p = placement.axe[a];
-        const double pas = image.GetSpacing()[unsigned(a)];
-        placement.comptes[a] = int(taille[unsigned(a)]);
-        const double etendue = (placement.comptes[a] - 1) * pas;
-        const double plusPetitCentre = image.GetOrigin()[unsigned(p)] - (placement.inverse[a] ? etendue : 0.0);
-        volume.axes[p] = AxeCT{placement.comptes[a], pas / 10.0, (plusPetitCentre - pas / 2.0) / 10.0};
+        const int p = placement.axes.axe[a];
+        volume.axes[p] = AxeCT{placement.comptes[a], placement.axes.taille[p], placement.axes.origine[p]};
     }
     return QString();
 }
@@ -261,9 +251,9 @@ public:
     {
         const qint64 pasPhantom[3] = {1, volume.axes[0].compte, qint64(volume.axes[0].compte) * volume.axes[1].compte};
         for (int a = 0; a < 3; ++a) {
-            const qint64 s = pasPhantom[placement.axe[a]];
-            pas[a] = placement.inverse[a] ? -s : s;
-            depart[a] = placement.inverse[a] ? (placement.comptes[a] - 1) * s : 0;
+            const qint64 s = pasPhantom[placement.axes.axe[a]];
+            pas[a] = placement.axes.inverse[a] ? -s : s;
+            depart[a] = placement.axes.inverse[a] ? (placement.comptes[a] - 1) * s : 0;
         }
         volume.entiers.assign(size_t(volume.nombreVoxels()), 0);
         volume.reels.clear();

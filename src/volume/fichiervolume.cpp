@@ -25,6 +25,7 @@
 #include <streambuf>
 
 #include "model/ligne.h"
+#include "volume/axes.h"
 #include "volume/volume.h"
 
 namespace {
@@ -183,52 +184,47 @@ bool typeVoxel(Composante composante, size_t taille, TypeVoxel &type)
     }
 }
 
-// Where each file axis lies: its direction must be one of the physical axes,
-// either way, within 1e-6. False for any other (oblique) direction.
-bool lireAxes(const itk::ImageIOBase &io, Volume &volume)
+// The header's axes as the shared placement reads them.
+EnteteAxes enteteAxes(const itk::ImageIOBase &io, const Volume &volume)
 {
-    bool pris[3] = {false, false, false};
+    EnteteAxes entete;
     for (unsigned a = 0; a < 3; ++a) {
         const std::vector<double> d = io.GetDirection(a);
-        int axe = -1;
-        for (int p = 0; p < 3; ++p) {
-            if (std::abs(std::abs(d[size_t(p)]) - 1.0) <= 1e-6 && axe < 0)
-                axe = p;
-            else if (!(std::abs(d[size_t(p)]) <= 1e-6))
-                return false;
-        }
-        if (axe < 0 || pris[axe])
-            return false;
-        pris[axe] = true;
-        volume.axe[a] = axe;
-        volume.inverse[a] = d[size_t(axe)] < 0;
+        entete.comptes[a] = volume.comptesFichier[a];
+        entete.pas[a] = io.GetSpacing(a);
+        entete.origine[a] = io.GetOrigin(a);
+        for (int p = 0; p < 3; ++p)
+            entete.direction[a][p] = d[size_t(p)];
+    }
+    return entete;
+}
+
+// Where each file axis lies; false for an oblique direction.
+bool lireAxes(const itk::ImageIOBase &io, Volume &volume)
+{
+    PlacementAxes placement;
+    if (!placerAxes(enteteAxes(io, volume), placement))
+        return false;
+    for (int a = 0; a < 3; ++a) {
+        volume.axe[a] = placement.axe[a];
+        volume.inverse[a] = placement.inverse[a];
     }
     return true;
 }
 
-// Sizes and lower corner in cm: spacing / 10, and the smallest voxel centre
-// along each axis less half a voxel, / 10.
+// Sizes and lower corner in cm.
 QString lireGeometrie(const itk::ImageIOBase &io, Volume &volume)
 {
-    for (unsigned a = 0; a < 3; ++a) {
-        const double pas = io.GetSpacing(a);
-        if (!std::isfinite(pas) || !(pas > 0))
-            return QString("espacement %1 selon l'axe %2 du fichier : un nombre fini supérieur à 0 est attendu")
-                .arg(pas)
-                .arg(a + 1);
+    PlacementAxes placement;
+    for (int a = 0; a < 3; ++a) {
+        placement.axe[a] = volume.axe[a];
+        placement.inverse[a] = volume.inverse[a];
     }
-    for (unsigned p = 0; p < 3; ++p)
-        if (!std::isfinite(io.GetOrigin(p)))
-            return QString("origine %1 selon %2 : un nombre fini est attendu").arg(io.GetOrigin(p)).arg(QChar('x' + p));
-    for (unsigned a = 0; a < 3; ++a) {
-        const int p = volume.axe[a];
-        const double pas = io.GetSpacing(a);
-        const double etendue = (volume.comptesFichier[a] - 1) * pas;
-        const double plusPetitCentre = io.GetOrigin(unsigned(p)) - (volume.inverse[a] ? etendue : 0.0);
-        volume.taille[p] = pas / 10.0;
-        volume.origine[p] = (plusPetitCentre - pas / 2.0) / 10.0;
-        if (!std::isfinite(volume.origine[p]) || !std::isfinite(volume.origine[p] + etendue / 10.0))
-            return QString("origine ou étendue selon %1 hors des nombres finis").arg(QChar('x' + p));
+    if (const QString refus = geometrieAxes(enteteAxes(io, volume), placement); !refus.isEmpty())
+        return refus;
+    for (int p = 0; p < 3; ++p) {
+        volume.taille[p] = placement.taille[p];
+        volume.origine[p] = placement.origine[p];
     }
     volume.geometrieConnue = true;
     return QString();
