@@ -206,8 +206,8 @@ for tailles in "" 0.2,0.2,0.2; do
     printf '  quarvel-phantom --ct mediane %6.2f s (min %s, max %s), lecture comprise\n' "$qm" "$qmin" "$qmax"
     printf '  construction + ecriture mediane %6.2f s (min %s, max %s)\n' "$em" "$emin" "$emax"
     printf '  cp du fichier     mediane %6.2f s (min %s, max %s)\n' "$cm" "$cmin" "$cmax"
-    printf '  rapport (construction + ecriture) / cp %.2f (cible <= 1.5 aux voxels du scanner)\n' \
-        "$(awk "BEGIN {print $em / $cm}")"
+    printf '  rapport (construction + ecriture) / cp %.2f, des minimums %.2f (cible <= 1.5 aux voxels du scanner)\n' \
+        "$(awk "BEGIN {print $em / $cm}")" "$(awk "BEGIN {print $emin / $cmin}")"
     printf '  memoire max %d Ko, plafond %d Ko (6 octets par voxel + la serie + 64 Mo) : rapport %s (cible <= 1)\n' \
         "$memMax" "$plafondCT" "$(ratio "$memMax" "$plafondCT")"
 done
