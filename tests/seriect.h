@@ -40,6 +40,8 @@ struct SerieEssai
     std::string uid = "1.2.826.0.1.3680043.2.1125.22.1";
     std::string description = "Cylindre d'eau";
     QString prefixe = "IM"; // of the file names
+    // Every HU half a unit higher, stored with Rescale Slope 0.5: HU that are not whole.
+    bool demiHU = false;
     // HU of pixel (column, row) of slice z, z counted along the normal.
     std::function<int(int colonne, int rangee, int z)> hu;
 };
@@ -61,13 +63,33 @@ inline std::string texte(double a, double b, double c)
     return s.str();
 }
 
+// One slice's pixels as an ITK image of that pixel type, written through io.
+template <typename Pixel>
+void ecrireCoupe(const SerieEssai &serie, const CoupeEssai &coupe, int z, itk::GDCMImageIO *io, const std::string &nom)
+{
+    using Image = itk::Image<Pixel, 2>;
+    auto image = Image::New();
+    image->SetRegions(typename Image::RegionType(typename Image::SizeType{{size_t(coupe.colonnes), size_t(coupe.rangees)}}));
+    image->Allocate();
+    const double pas[2] = {serie.pas[0], serie.pas[1]};
+    image->SetSpacing(pas);
+    for (int r = 0; r < coupe.rangees; ++r)
+        for (int c = 0; c < coupe.colonnes; ++c)
+            image->SetPixel({{c, r}}, Pixel(serie.hu(c, r, z) + (serie.demiHU ? 0.5 : 0.0)));
+    auto ecrivain = itk::ImageFileWriter<Image>::New();
+    ecrivain->SetImageIO(io);
+    ecrivain->SetInput(image);
+    ecrivain->UseInputMetaDataDictionaryOff();
+    ecrivain->SetFileName(nom);
+    ecrivain->Update();
+}
+
 // Writes the series into dossier; retouche(z, coupe) may change slice z's
 // file. *fichiers gets the file name of each slice, in slice order.
 inline bool ecrireSerie(const QString &dossier, const SerieEssai &serie,
                         const std::function<void(int, CoupeEssai &)> &retouche = {},
                         QStringList *fichiers = nullptr)
 {
-    using Image = itk::Image<short, 2>;
     std::vector<int> noms(size_t(serie.coupes));
     std::iota(noms.begin(), noms.end(), 1);
     std::shuffle(noms.begin(), noms.end(), std::mt19937(22));
@@ -79,14 +101,6 @@ inline bool ecrireSerie(const QString &dossier, const SerieEssai &serie,
             coupe.position[a] = serie.premier[a] + (a == 2 ? z * serie.pas[2] : 0.0);
         if (retouche)
             retouche(z, coupe);
-        auto image = Image::New();
-        image->SetRegions(Image::RegionType(Image::SizeType{{size_t(coupe.colonnes), size_t(coupe.rangees)}}));
-        image->Allocate();
-        const double pas[2] = {serie.pas[0], serie.pas[1]};
-        image->SetSpacing(pas);
-        for (int r = 0; r < coupe.rangees; ++r)
-            for (int c = 0; c < coupe.colonnes; ++c)
-                image->SetPixel({{c, r}}, short(serie.hu(c, r, z)));
         auto io = itk::GDCMImageIO::New();
         io->KeepOriginalUIDOn();
         itk::MetaDataDictionary &d = io->GetMetaDataDictionary();
@@ -96,20 +110,26 @@ inline bool ecrireSerie(const QString &dossier, const SerieEssai &serie,
             {"0008|0018", serie.uid + "." + numero}, {"0008|103e", serie.description},
             {"0020|0013", numero}, {"0020|0032", texte(coupe.position[0], coupe.position[1], coupe.position[2])},
             {"0020|0037", coupe.orientation}, {"0018|1120", coupe.inclinaison},
-            {"0028|1052", "-1024"}, {"0028|1053", "1"}, {"0028|0004", "MONOCHROME2"}};
+            {"0028|1052", "-1024"}, {"0028|1053", serie.demiHU ? "0.5" : "1"}, {"0028|0004", "MONOCHROME2"}};
         for (const auto &[tag, valeur] : entetes)
             itk::EncapsulateMetaData<std::string>(d, tag, valeur);
-        auto ecrivain = itk::ImageFileWriter<Image>::New();
-        ecrivain->SetImageIO(io);
-        ecrivain->SetInput(image);
-        ecrivain->UseInputMetaDataDictionaryOff();
+        // Float pixels need the stored type told: signed 16 bits.
+        if (serie.demiHU)
+            for (const auto &[tag, valeur] : {std::pair<const char *, const char *>{"0028|0100", "16"},
+                                              {"0028|0101", "16"}, {"0028|0102", "15"}, {"0028|0103", "1"}})
+                itk::EncapsulateMetaData<std::string>(d, tag, valeur);
         const QString nom = serie.prefixe + QString::fromStdString(numero);
         if (fichiers)
             *fichiers << nom;
-        ecrivain->SetFileName(QDir(dossier).filePath(nom).toStdString());
+        const std::string chemin = QDir(dossier).filePath(nom).toStdString();
         try {
-            ecrivain->Update();
-        } catch (const std::exception &) {
+            // Floats go through the slope to whole stored values; shorts are stored as they are, less the intercept.
+            if (serie.demiHU)
+                ecrireCoupe<float>(serie, coupe, z, io, chemin);
+            else
+                ecrireCoupe<short>(serie, coupe, z, io, chemin);
+        } catch (const std::exception &e) {
+            qWarning("%s", e.what());
             return false;
         }
     }

@@ -140,6 +140,32 @@ private slots:
             }
     }
 
+    // HU that are not whole (Rescale Slope 0.5) are kept as they are, and
+    // the phantom's densities come from them.
+    void demiHU()
+    {
+        SerieEssai s = cylindreEssai();
+        s.demiHU = true;
+        const QString dossier = nouveauDossier();
+        QVERIFY(ecrireSerie(dossier, s));
+        VolumeCT ct;
+        QString erreur;
+        QVERIFY2(lireSerieCT(dossier, QString(), ct, &erreur), qPrintable(erreur));
+        QVERIFY(ct.entiers.empty());
+        QCOMPARE(ct.huMax, 1000.5);
+        int differents = 0;
+        for (int z = 0; z < 5; ++z)
+            for (int y = 0; y < 10; ++y)
+                for (int x = 0; x < 12; ++x)
+                    differents += ct.hu((z * 10 + y) * 12 + x) != s.hu(x, y, z) + 0.5;
+        QCOMPARE(differents, 0);
+        const QString rampe = racine.filePath("rampe.txt"), fichier = racine.filePath("demi.egsphant");
+        QVERIFY(ecrireFichier(rampe, rampeEssai));
+        QCOMPARE(lancer({"--ct", dossier, "--ramp", rampe, "-o", fichier}).statut, 0);
+        // Water at 0.5 HU: 0.9 + 0.4 × 600.5 / 800.
+        QVERIFY(lire(fichier).contains(" 1.20025 1.20025 "));
+    }
+
     // The series with the most slices unless another is named; its list.
     void choix()
     {
