@@ -99,6 +99,10 @@ private slots:
         QCOMPARE(r.statut, 0);
         QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
         QVERIFY(lire(d("fenetre.egsphant")).startsWith("4\nAIR521ICRU"));
+        for (QPushButton *b : f.findChildren<QPushButton *>())
+            if (b->text() == "Géométrie egs++…")
+                b->click();
+        QCOMPARE(f.etat->text(), QString("Géométrie egs++ : la rampe d'egs++ ne garde qu'une densité par milieu"));
 
         f.origineX->setText("-0,5");
         f.boiteMax[0]->setText("0.5");

@@ -676,7 +676,7 @@ std::optional<Refus> construireCT(const Options &options, std::ostream &sortie, 
                              "rampe, leurs milieux").arg(*option));
     // The egs++ ramp gives each medium one density; a CT's voxels each have theirs.
     if (options.egspp)
-        return usage("--ct ne s'emploie pas avec --egspp : la rampe d'egs++ ne garde qu'une densité par milieu");
+        return usage("--ct ne s'emploie pas avec --egspp : " + raisonEgsppScanner);
     ParametresDosxyz dosxyz;
     if (auto refus = lireDosxyz(options, dosxyz))
         return refus;
