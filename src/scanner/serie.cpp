@@ -23,7 +23,7 @@
 
 namespace {
 
-const gdcm::Tag tagModalite(0x0008, 0x0060), tagSerie(0x0020, 0x000e), tagDescription(0x0008, 0x103e),
+const gdcm::Tag tagModalite(0x0008, 0x0060), tagDescription(0x0008, 0x103e),
     tagPosition(0x0020, 0x0032), tagOrientation(0x0020, 0x0037), tagRangees(0x0028, 0x0010),
     tagColonnes(0x0028, 0x0011), tagInclinaison(0x0018, 0x1120);
 
@@ -380,7 +380,7 @@ bool lireSerieCT(const QString &dossier, const QString &uid, VolumeCT &volume, Q
         }
     }
     std::vector<Coupe> coupes;
-    double normale[3];
+    double normale[3] = {0, 0, 1};
     raison = lireCoupes(choisie->fichiers, coupes, normale);
     if (raison.isEmpty())
         raison = verifierCoupes(coupes, normale);
