@@ -124,6 +124,28 @@ private slots:
         QCOMPARE(f.origineX->text(), QString("-15.0"));
     }
 
+    // One source at a time: a folder of slices takes the CT's place, the CT
+    // ticked again takes the slices' place.
+    void sources()
+    {
+        Interface f;
+        ouvrir(f);
+        const QString coupes = d("coupes");
+        QDir().mkpath(coupes);
+        QImage coupe(4, 3, QImage::Format_Grayscale8);
+        coupe.fill(100);
+        QVERIFY(coupe.save(coupes + "/c1.png") && coupe.save(coupes + "/c2.png"));
+        f.choisirDossier = [coupes](QWidget *, const QString &, const QString &) { return coupes; };
+        f.selectCoupes();
+        QVERIFY(f.choixVolume->isChecked() && !f.choixScanner->isChecked());
+        QVERIFY(f.tableMateriaux->isVisibleTo(&f) && !f.tableRampe->isVisibleTo(&f));
+        QCOMPARE(f.tableMateriaux->rowCount(), 1);
+        f.choixScanner->setChecked(true);
+        QVERIFY(!f.choixVolume->isChecked());
+        QVERIFY(!f.tableMateriaux->isVisibleTo(&f) && f.tableRampe->isVisibleTo(&f));
+        QCOMPARE(f.champDimZ->text(), QString("5"));
+    }
+
     // The ramp table read with the file's rules, saved and loaded back; a
     // faulty row refused with its number, nothing written.
     void tableRampe()
