@@ -124,6 +124,20 @@ private slots:
         QCOMPARE(f.origineX->text(), QString("-15.0"));
     }
 
+    // A catalogue read after the CT fills the empty ramp table with the default ramp.
+    void catalogueApres()
+    {
+        Interface f;
+        f.choisirDossier = [this](QWidget *, const QString &, const QString &) { return serie; };
+        f.choisirSerie = [](QWidget *, const QStringList &) { return 0; };
+        f.selectScanner();
+        QCOMPARE(f.tableRampe->rowCount(), 0);
+        f.fichierPegs->setText(d("essai.pegs4dat"));
+        f.analyseFichierPegs();
+        QCOMPARE(f.tableRampe->rowCount(), 4);
+        QCOMPARE(f.tableRampe->item(3, 0)->text(), QString("ICRPBONE521ICRU"));
+    }
+
     // One source at a time: a folder of slices takes the CT's place, the CT
     // ticked again takes the slices' place.
     void sources()

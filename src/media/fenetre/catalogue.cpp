@@ -30,6 +30,9 @@ void Interface::analyseFichierPegs()
     // The rows offer the new media at once; what the user set stays set.
     if (!lignesTable->isEmpty())
         constructionTable();
+    // A CT shown with an empty ramp table gets the default ramp of this catalogue.
+    if (source == SourceFantome::Scanner)
+        montrerScanner();
     etat->setText(lus == 1 ? tr("1 milieu lu dans \"%1\"").arg(extrait(chemin))
                            : tr("%1 milieux lus dans \"%2\"").arg(QString::number(lus), extrait(chemin)));
 }

@@ -1,6 +1,7 @@
 // The window's side of a CT series: choosing the folder and the series,
 // the ramp table in place of the material table, the box's fields, the
 // middle slice in the XY group, and the build through the shared functions.
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -153,7 +154,10 @@ void Interface::selectScanner()
             return;
     }
     auto ct = std::make_shared<VolumeCT>();
-    if (!lireSerieCT(dossier, series[choix].uid, *ct, &erreur)) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool lue = lireSerieCT(dossier, series[choix].uid, *ct, &erreur);
+    QApplication::restoreOverrideCursor();
+    if (!lue) {
         etat->setText(erreur);
         return;
     }
