@@ -16,7 +16,10 @@
 #include <cmath>
 #include <random>
 
+#include "companions/egspp.h"
+#include "companions/fantomeecrit.h"
 #include "companions/rampe.h"
+#include "egsphant/reel.h"
 #include "window/compagnons.h"
 #include "window/interface.h"
 #include "outils.h"
@@ -264,6 +267,64 @@ private slots:
         QCOMPARE(rampe.size(), milieux.size());
         for (const DensiteMilieu &d : densites)
             QCOMPARE(milieuDe(rampe, d.densite), milieux[d.milieu].nom);
+    }
+
+    // Voxels that carry their own densities, as a CT's do: its numbers
+    // indexing a table, or the six-digit codes of averaged voxels. egs++
+    // applying the ramp written beside the phantom finds every voxel's
+    // medium, in four lines for three thousand densities.
+    void rampeDensitesPropres_data()
+    {
+        QTest::addColumn<bool>("moyennes");
+        QTest::newRow("nombres du scanner") << false;
+        QTest::newRow("moyennes") << true;
+    }
+    void rampeDensitesPropres()
+    {
+        QFETCH(bool, moyennes);
+        // The default ramp's media: up to HU, from density, to density.
+        const struct { double max, min, sup; } bandes[] = {{-950, 0.001, 0.044}, {-700, 0.044, 0.302},
+                                                            {125, 0.302, 1.101}, {2000, 1.101, 2.088}};
+        const auto densite = [&](double hu, quint8 &milieu) {
+            double bas = -1024;
+            for (milieu = 0; milieu < 3 && hu > bandes[milieu].max; ++milieu)
+                bas = bandes[milieu].max;
+            const auto &b = bandes[milieu];
+            return b.min + (b.sup - b.min) * std::clamp((hu - bas) / (b.max - bas), 0.0, 1.0);
+        };
+        const QList<Materiau> materiaux = {Materiau(0, "AIR", 0.001), Materiau(1, "POUMON", 0.044),
+                                           Materiau(2, "TISSU", 0.302), Materiau(3, "OS", 1.101)};
+        const QList<Milieu> catalogue = {{"AIR", 0.0012048}, {"POUMON", 0.26}, {"TISSU", 1.06}, {"OS", 1.92}};
+        Grille grille;
+        grille.dimX = 100;
+        grille.dimY = 30;
+        grille.dimZ = 1;
+        grille.densites.premier = -1000;
+        quint8 milieu = 0;
+        for (int hu = -1000; hu < 2000; ++hu)
+            grille.densites.table.push_back(densite(hu, milieu));
+        for (int v = 0; v < 3000; ++v) {
+            const double hu = -1000 + v + (moyennes ? 0.37 : 0.0);
+            const double rho = densite(hu, milieu);
+            grille.voxels.push_back(milieu);
+            if (moyennes)
+                grille.densites.codes.push_back(codeReel(rho));
+            else
+                grille.densites.nombres.push_back(qint16(hu));
+        }
+        if (moyennes)
+            grille.densites.table.clear();
+        QString erreur;
+        QVERIFY2(enregistrerEgsphant(d("propres.egsphant"), materiaux, grille, Geometrie(), &erreur), qPrintable(erreur));
+        int lignes = 0;
+        const FantomeEcrit fantome = decrireFantome(d("propres.egsphant"), materiaux, grille, Geometrie(), catalogue);
+        QVERIFY2(ecrireGeometrieEgspp(d("propres"), fantome, &erreur, &lignes), qPrintable(erreur));
+        const QList<LigneRampe> rampe = lireRampe(lire(d("propres.ramp")));
+        QCOMPARE(rampe.size(), catalogue.size());
+        const auto lus = voxels(lire(d("propres.egsphant")));
+        QCOMPARE(lus.size(), 3000);
+        for (const auto &[nom, densiteLue] : lus)
+            QCOMPARE(milieuDe(rampe, densiteLue), nom);
     }
 
     // What quarvel-phantom says and leaves: the notes of a written phantom,

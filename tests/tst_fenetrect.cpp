@@ -95,14 +95,19 @@ private slots:
         f.fichierEgsphant->setText(d("fenetre.egsphant"));
         f.evalue();
         QVERIFY2(f.etat->text().startsWith("Fantôme écrit"), qPrintable(f.etat->text()));
-        Resultat r = lancer({"--ct", serie, "--series", uid, "--pegs", pegs, "-o", d("lot.egsphant")});
+        Resultat r = lancer({"--ct", serie, "--series", uid, "--pegs", pegs, "-o", d("lot.egsphant"), "--egspp", d("lot")});
         QCOMPARE(r.statut, 0);
         QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
         QVERIFY(lire(d("fenetre.egsphant")).startsWith("4\nAIR521ICRU"));
+        // The egs++ ramp of the CT's own densities, the same from the window.
+        f.choisirFichierEnregistrement = [&](QWidget *, const QString &, const QString &, const QString &) {
+            return d("fenetre.geom");
+        };
         for (QPushButton *b : f.findChildren<QPushButton *>())
             if (b->text() == "Géométrie egs++…")
                 b->click();
-        QCOMPARE(f.etat->text(), QString("Géométrie egs++ : la rampe d'egs++ ne garde qu'une densité par milieu"));
+        QVERIFY2(f.etat->text().startsWith("Géométrie egs++ écrite"), qPrintable(f.etat->text()));
+        QCOMPARE(lire(d("fenetre.ramp")), lire(d("lot.ramp")));
 
         f.origineX->setText("-0,5");
         f.boiteMax[0]->setText("0.5");

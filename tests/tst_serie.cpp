@@ -281,9 +281,9 @@ private slots:
         QTest::newRow("origine") << QStringList{"--ct", "@", "--origin", "1,2,3"} << 2 << avec.arg("--origin");
         QTest::newRow("table") << QStringList{"--ct", "@", "--table", "t.txt"} << 2 << avec.arg("--table");
         QTest::newRow("volume") << QStringList{"--ct", "@", "--volume", "v.nrrd"} << 2 << avec.arg("--volume");
-        QTest::newRow("egs++") << QStringList{"--ct", "@", "--egspp", "g"} << 2
-                               << "--ct ne s'emploie pas avec --egspp : la rampe d'egs++ ne garde qu'une densité par "
-                                  "milieu (voir quarvel-phantom --help)";
+        QTest::newRow("egs++ sans catalogue") << QStringList{"--ct", "@", "--ramp", "R", "--egspp", "g"} << 1
+                                              << "Géométrie egs++ : aucun fichier PEGS4 chargé : la rampe d'egs++ prend "
+                                                 "la densité de chaque milieu dans ce fichier";
         QTest::newRow("sans --ct") << QStringList{"--xy", "a.bmp", "--ramp", "R"} << 2
                                    << "--series, --ramp et --crop ne s'emploient qu'avec --ct DOSSIER (voir quarvel-phantom --help)";
         QTest::newRow("rampe") << QStringList{"--ct", "@", "--ramp", "R"} << 1

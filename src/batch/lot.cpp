@@ -511,6 +511,18 @@ std::optional<Refus> verifierComptes(const qint64 comptes[3])
     return std::nullopt;
 }
 
+// --egspp needs each medium in the catalogue, for the ramp's densities:
+// refused before anything is written.
+std::optional<Refus> refusEgspp(const Options &options, const Entrees &entrees, const QList<Materiau> &materiaux)
+{
+    if (!options.egspp)
+        return std::nullopt;
+    const QString refus = refusCatalogueEgspp(milieuxRampe(materiaux, entrees.catalogue), !entrees.catalogue.isEmpty());
+    if (refus.isEmpty())
+        return std::nullopt;
+    return Refus{"Géométrie egs++ : " + refus};
+}
+
 // Everything refused before the grid is made; numbers the media.
 std::optional<Refus> verifierAvantGrille(const Options &options, const Entrees &entrees, const qint64 comptes[3],
                                          QList<Materiau> &materiaux)
@@ -520,10 +532,8 @@ std::optional<Refus> verifierAvantGrille(const Options &options, const Entrees &
     numeroterMateriaux(materiaux);
     if (const QString refus = refusMateriaux(materiaux); !refus.isEmpty())
         return Refus{refus};
-    if (options.egspp)
-        if (const QString refus = refusCatalogueEgspp(milieuxRampe(materiaux, entrees.catalogue), !entrees.catalogue.isEmpty());
-            !refus.isEmpty())
-            return Refus{"Géométrie egs++ : " + refus};
+    if (auto refus = refusEgspp(options, entrees, materiaux))
+        return refus;
     const QString fichier = options.sortie.value_or(fichierParDefaut);
     if (const QString refus = refusAvantGrille(fichier, materiaux, entrees.geometrie, comptes); !refus.isEmpty())
         return Refus{refus};
@@ -605,14 +615,17 @@ std::optional<Refus> ecrireCompagnons(const Options &options, const ParametresDo
     return refus;
 }
 
-// The phantom, then the files asked beside it.
+// The phantom, then the files asked beside it (the phantom's densities are
+// gathered for them only when some are asked).
 std::optional<Refus> ecrireTout(const Options &options, const ParametresDosxyz &dosxyz, const QList<Materiau> &materiaux,
                                 const Grille &grille, const Entrees &entrees, std::ostream &sortie,
-                                std::ostream &erreurs, bool avancement)
+                                std::ostream &erreurs, bool avancement, const QString &complement = QString())
 {
     const QString fichier = options.sortie.value_or(fichierParDefaut);
-    if (auto refus = ecrire(fichier, materiaux, grille, entrees, sortie, erreurs, avancement))
+    if (auto refus = ecrire(fichier, materiaux, grille, entrees, sortie, erreurs, avancement, complement))
         return refus;
+    if (!options.egsinp && !options.egspp)
+        return std::nullopt;
     return ecrireCompagnons(options, dosxyz, decrireFantome(fichier, materiaux, grille, entrees.geometrie, entrees.catalogue),
                             sortie, erreurs);
 }
@@ -674,9 +687,6 @@ std::optional<Refus> construireCT(const Options &options, std::ostream &sortie, 
     if (const auto option = optionDesPlans(options))
         return usage(QString("--ct ne s'emploie pas avec %1 : le scanner donne les voxels, leur géométrie et, par la "
                              "rampe, leurs milieux").arg(*option));
-    // The egs++ ramp gives each medium one density; a CT's voxels each have theirs.
-    if (options.egspp)
-        return usage("--ct ne s'emploie pas avec --egspp : " + raisonEgsppScanner);
     ParametresDosxyz dosxyz;
     if (auto refus = lireDosxyz(options, dosxyz))
         return refus;
@@ -689,14 +699,12 @@ std::optional<Refus> construireCT(const Options &options, std::ostream &sortie, 
     QString plageHU;
     if (auto refus = preparerCT(demande, entrees.catalogue, materiaux, grille, entrees.geometrie, &plageHU))
         return Refus{*refus};
+    if (auto refus = refusEgspp(options, entrees, materiaux))
+        return refus;
     // The ramp chose every record's medium: none is a default.
     for (const Materiau &m : materiaux)
         entrees.affectations[m.niveauGris] = Affectation{};
-    if (auto refus = ecrire(fichier, materiaux, grille, entrees, sortie, erreurs, avancement, plageHU))
-        return refus;
-    return ecrireCompagnons(options, dosxyz,
-                            decrireFantome(fichier, materiaux, grille, entrees.geometrie, entrees.catalogue), sortie,
-                            erreurs);
+    return ecrireTout(options, dosxyz, materiaux, grille, entrees, sortie, erreurs, avancement, plageHU);
 }
 
 // --ramp-template: the default ramp of the --pegs catalogue, printed.

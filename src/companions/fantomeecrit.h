@@ -35,8 +35,4 @@ FantomeEcrit decrireFantome(const QString &chemin, const QList<Materiau> &materi
 // before a build as well, so that nothing is written in vain.
 QString refusCatalogueEgspp(const QList<MilieuRampe> &milieux, bool catalogue);
 
-// Why no egs++ ramp can go with a phantom whose voxels carry their own
-// densities (a CT's): its lines give each medium one density.
-inline const QString raisonEgsppScanner = QStringLiteral("la rampe d'egs++ ne garde qu'une densité par milieu");
-
 #endif

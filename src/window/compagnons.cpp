@@ -88,10 +88,6 @@ void Interface::geometrieEgspp()
         etat->setText("Géométrie egs++ : " + aucunFantome);
         return;
     }
-    if (fantomeScanner) {
-        etat->setText("Géométrie egs++ : " + raisonEgsppScanner);
-        return;
-    }
     const QString chemin = choisirFichierEnregistrement(this, tr("Géométrie egs++"), nomCompagnon(".geom"),
                                                         tr("Géométries egs++ (*.geom)"));
     if (chemin.isEmpty())

@@ -171,7 +171,6 @@ private:
     void geometrieEgspp();
     QString nomCompagnon(const QString &suffixe) const;
     std::shared_ptr<const FantomeEcrit> fantomeEcrit;
-    bool fantomeScanner = false; // its voxels carry their own densities: no egs++ ramp for them
 
     // The file the build under way writes, for the checks made before its grid.
     QString nomSortie;

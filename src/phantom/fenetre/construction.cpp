@@ -255,6 +255,5 @@ bool Interface::ecritureEgsphant(const Grille &grille, const Geometrie &geometri
     etat->setText(lignes.join('\n'));
     dernierFantome = QFileInfo(nomFich).absoluteFilePath();
     fantomeEcrit = std::make_shared<const FantomeEcrit>(decrireFantome(nomFich, materiaux, grille, geometrie, *milieux));
-    fantomeScanner = !grille.densites.vide();
     return true;
 }
