@@ -1,10 +1,7 @@
 #include "media/tablegris.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QIODevice>
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 #include "media/materiaux.h"
 #include "media/nom.h"
@@ -12,6 +9,7 @@
 #include "model/densite.h"
 #include "model/nombre.h"
 #include "io/fichierentier.h"
+#include "io/textelignes.h"
 
 namespace {
 
@@ -31,9 +29,43 @@ bool lireNiveaux(const QString &texte, int &premier, int &dernier)
     return premier <= dernier && dernier <= niveauMax;
 }
 
-QString refusLigne(int ligne, const QString &raison)
+// "LEVELS NAME [DENSITY]": the levels and their choice, or why not.
+QString lireEntree(int numero, const QStringList &champs, const QList<Milieu> &catalogue, int &premier, int &dernier,
+                   ChoixNiveau &choix)
 {
-    return QString("ligne %1 : %2").arg(ligne).arg(raison);
+    if (!lireNiveaux(champs[0], premier, dernier))
+        return refusLigne(numero, QString("« %1 » n'est ni un niveau de gris N ni une plage N-M "
+                                          "(0 ≤ N ≤ M ≤ %2)").arg(extrait(champs[0])).arg(niveauMax));
+    if (champs.size() < 2)
+        return refusLigne(numero, QString("nom de milieu manquant après « %1 »").arg(extrait(champs[0])));
+    if (champs.size() > 3)
+        return refusLigne(numero, QString("trop de champs à partir de « %1 » ; une entrée s'écrit "
+                                          "NIVEAUX NOM [DENSITE]").arg(extrait(champs[3])));
+    const QString &nom = champs[1];
+    if (const QString refus = refusNom(nom); !refus.isEmpty())
+        return refusLigne(numero, refus);
+    if (champs.size() == 3) {
+        double densite = 0.0;
+        if (!lireReel(champs[2], densite) || !(densite > 0.0))
+            return refusLigne(numero, QString("densité « %1 » invalide : un nombre supérieur à 0, "
+                                              "écrit avec un point, est attendu").arg(extrait(champs[2])));
+        // The catalogue pads its names with blanks; a row reads them back padded.
+        choix.nom = nom;
+        for (const Milieu &milieu : catalogue)
+            if (milieu.nom.trimmed() == nom) {
+                choix.nom = milieu.nom;
+                break;
+            }
+        choix.texteDensite = champs[2];
+        return QString();
+    }
+    const Milieu *milieu = trouverMilieu(catalogue, nom);
+    if (!milieu)
+        return refusLigne(numero, QString("aucun milieu « %1 » dans le catalogue : donner sa densité "
+                                          "(NIVEAUX NOM DENSITE), ou le fichier PEGS4 qui le contient")
+                                      .arg(extrait(nom)));
+    choix = {milieu->nom, texteDensite(milieu->densite)};
+    return QString();
 }
 
 } // namespace
@@ -54,92 +86,39 @@ const Milieu *trouverMilieu(const QList<Milieu> &catalogue, const QString &nom)
 
 bool lireTableGris(QByteArrayView contenu, const QList<Milieu> &catalogue, TableGris &table, QString *erreur)
 {
-    static const QRegularExpression blancs("[ \\t]+");
-    auto refuser = [erreur](const QString &message) {
-        if (erreur)
-            *erreur = message;
-        return false;
-    };
-
     TableGris lue;
     std::vector<int> ligneDe(size_t(niveauMax) + 1, 0);
     int ligneFond = 0;
-    if (contenu.startsWith("\xEF\xBB\xBF"))
-        contenu = contenu.sliced(3);
-    int numero = 0;
-    while (!contenu.isEmpty()) {
-        ++numero;
-        const qsizetype fin = contenu.indexOf('\n');
-        QByteArrayView octets = fin < 0 ? contenu : contenu.first(fin);
-        contenu = fin < 0 ? QByteArrayView() : contenu.sliced(fin + 1);
-        if (octets.endsWith('\r'))
-            octets.chop(1);
-        QStringDecoder utf8(QStringConverter::Utf8);
-        QString texte = utf8(octets);
-        if (utf8.hasError())
-            return refuser(refusLigne(numero, "texte qui n'est pas de l'UTF-8"));
-        if (const qsizetype diese = texte.indexOf('#'); diese >= 0)
-            texte.truncate(diese);
-        const QStringList champs = texte.split(blancs, Qt::SkipEmptyParts);
-        if (champs.isEmpty())
-            continue;
-
+    const QString refus = parcourirLignes(contenu, [&](int numero, const QStringList &champs) -> QString {
         if (champs[0] == "fond") {
             int niveau = 0, dernier = 0;
             if (champs.size() != 2 || !lireNiveaux(champs[1], niveau, dernier) || dernier != niveau)
-                return refuser(
-                    refusLigne(numero, QString("« fond » attend un seul niveau de gris, de 0 à %1").arg(niveauMax)));
+                return refusLigne(numero, QString("« fond » attend un seul niveau de gris, de 0 à %1").arg(niveauMax));
             if (ligneFond)
-                return refuser(QString("lignes %1 et %2 : deux lignes « fond »").arg(ligneFond).arg(numero));
+                return QString("lignes %1 et %2 : deux lignes « fond »").arg(ligneFond).arg(numero);
             ligneFond = numero;
             lue.fond = niveau;
-            continue;
+            return QString();
         }
-
         int premier = 0, dernier = 0;
-        if (!lireNiveaux(champs[0], premier, dernier))
-            return refuser(refusLigne(numero, QString("« %1 » n'est ni un niveau de gris N ni une plage N-M "
-                                                      "(0 ≤ N ≤ M ≤ %2)").arg(extrait(champs[0])).arg(niveauMax)));
-        if (champs.size() < 2)
-            return refuser(refusLigne(numero, QString("nom de milieu manquant après « %1 »").arg(extrait(champs[0]))));
-        if (champs.size() > 3)
-            return refuser(refusLigne(numero, QString("trop de champs à partir de « %1 » ; une entrée s'écrit "
-                                                      "NIVEAUX NOM [DENSITE]").arg(extrait(champs[3]))));
-        const QString &nom = champs[1];
-        if (const QString refus = refusNom(nom); !refus.isEmpty())
-            return refuser(refusLigne(numero, refus));
-
         ChoixNiveau choix;
-        if (champs.size() == 3) {
-            double densite = 0.0;
-            if (!lireReel(champs[2], densite) || !(densite > 0.0))
-                return refuser(refusLigne(numero, QString("densité « %1 » invalide : un nombre supérieur à 0, "
-                                                          "écrit avec un point, est attendu").arg(extrait(champs[2]))));
-            // The catalogue pads its names with blanks; a row reads them back padded.
-            choix.nom = nom;
-            for (const Milieu &milieu : catalogue)
-                if (milieu.nom.trimmed() == nom) {
-                    choix.nom = milieu.nom;
-                    break;
-                }
-            choix.texteDensite = champs[2];
-        } else {
-            const Milieu *milieu = trouverMilieu(catalogue, nom);
-            if (!milieu)
-                return refuser(refusLigne(numero, QString("aucun milieu « %1 » dans le catalogue : donner sa densité "
-                                                          "(NIVEAUX NOM DENSITE), ou le fichier PEGS4 qui le contient")
-                                                      .arg(extrait(nom))));
-            choix = {milieu->nom, texteDensite(milieu->densite)};
-        }
+        if (const QString refus = lireEntree(numero, champs, catalogue, premier, dernier, choix); !refus.isEmpty())
+            return refus;
         for (int niveau = premier; niveau <= dernier; ++niveau) {
             if (ligneDe[size_t(niveau)])
-                return refuser(QString("lignes %1 et %2 : les niveaux se recouvrent (%3)")
-                                   .arg(ligneDe[size_t(niveau)])
-                                   .arg(numero)
-                                   .arg(niveau));
+                return QString("lignes %1 et %2 : les niveaux se recouvrent (%3)")
+                    .arg(ligneDe[size_t(niveau)])
+                    .arg(numero)
+                    .arg(niveau);
             ligneDe[size_t(niveau)] = numero;
             lue.choix[size_t(niveau)] = choix;
         }
+        return QString();
+    });
+    if (!refus.isEmpty()) {
+        if (erreur)
+            *erreur = refus;
+        return false;
     }
     table = lue;
     return true;
@@ -147,18 +126,9 @@ bool lireTableGris(QByteArrayView contenu, const QList<Milieu> &catalogue, Table
 
 bool chargerTableGris(const QString &chemin, const QList<Milieu> &catalogue, TableGris &table, QString *erreur)
 {
-    QFile fichier(chemin);
-    QString raison;
     QByteArray contenu;
-    if (!QFileInfo(chemin).isFile())
-        raison = "fichier introuvable";
-    else if (!fichier.open(QIODevice::ReadOnly))
-        raison = "illisible (" + fichier.errorString() + ")";
-    else if (contenu = fichier.read(tailleMaxTable + 1); contenu.size() > tailleMaxTable)
-        raison = "trop grand pour une table de niveaux de gris";
-    else if (fichier.error() != QFileDevice::NoError)
-        raison = "illisible (" + fichier.errorString() + ")";
-    else if (lireTableGris(contenu, catalogue, table, &raison))
+    QString raison = lireTexteCourt(chemin, tailleMaxTable, "une table de niveaux de gris", contenu);
+    if (raison.isEmpty() && lireTableGris(contenu, catalogue, table, &raison))
         return true;
     if (erreur)
         *erreur = QString("Table « %1 » : %2").arg(extrait(chemin), raison);

@@ -1,11 +1,8 @@
 #include "scanner/rampe.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QIODevice>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -14,6 +11,7 @@
 #include "model/ligne.h"
 #include "model/nombre.h"
 #include "io/fichierentier.h"
+#include "io/textelignes.h"
 
 namespace {
 
@@ -23,11 +21,6 @@ constexpr qint64 tailleMaxRampe = 1 << 20;
 
 // A voxel's value is its ramp line, kept in one byte.
 constexpr int paliersMax = 256;
-
-QString refusLigne(int ligne, const QString &raison)
-{
-    return QString("ligne %1 : %2").arg(ligne).arg(raison);
-}
 
 // Shortest text that reads back as the same double.
 QString texteNombre(double v)
@@ -68,58 +61,37 @@ QString lirePalier(const QStringList &champs, const Rampe &rampe, PalierRampe &p
 
 bool lireRampe(QByteArrayView contenu, Rampe &rampe, QString *erreur)
 {
-    static const QRegularExpression blancs("[ \\t]+");
-    auto refuser = [erreur](const QString &message) {
-        if (erreur)
-            *erreur = message;
-        return false;
-    };
-
     Rampe lue;
     int ligneMin = 0;
-    if (contenu.startsWith("\xEF\xBB\xBF"))
-        contenu = contenu.sliced(3);
-    int numero = 0;
-    while (!contenu.isEmpty()) {
-        ++numero;
-        const qsizetype fin = contenu.indexOf('\n');
-        QByteArrayView octets = fin < 0 ? contenu : contenu.first(fin);
-        contenu = fin < 0 ? QByteArrayView() : contenu.sliced(fin + 1);
-        if (octets.endsWith('\r'))
-            octets.chop(1);
-        QStringDecoder utf8(QStringConverter::Utf8);
-        QString texte = utf8(octets);
-        if (utf8.hasError())
-            return refuser(refusLigne(numero, "texte qui n'est pas de l'UTF-8"));
-        if (const qsizetype diese = texte.indexOf('#'); diese >= 0)
-            texte.truncate(diese);
-        const QStringList champs = texte.split(blancs, Qt::SkipEmptyParts);
-        if (champs.isEmpty())
-            continue;
-
+    QString refus = parcourirLignes(contenu, [&](int numero, const QStringList &champs) -> QString {
         if (champs[0] == "min") {
             if (ligneMin)
-                return refuser(QString("lignes %1 et %2 : deux lignes « min »").arg(ligneMin).arg(numero));
+                return QString("lignes %1 et %2 : deux lignes « min »").arg(ligneMin).arg(numero);
             if (!lue.paliers.isEmpty())
-                return refuser(refusLigne(numero, "la ligne « min HU_MIN » doit précéder les milieux"));
+                return refusLigne(numero, "la ligne « min HU_MIN » doit précéder les milieux");
             if (champs.size() != 2 || !lireReel(champs[1], lue.huMin))
-                return refuser(refusLigne(numero, "« min » attend un seul nombre, écrit avec un point : "
-                                                  "min HU_MIN"));
+                return refusLigne(numero, "« min » attend un seul nombre, écrit avec un point : min HU_MIN");
             ligneMin = numero;
-            continue;
+            return QString();
         }
         if (!ligneMin)
-            return refuser(refusLigne(numero, "la ligne « min HU_MIN » doit précéder les milieux"));
+            return refusLigne(numero, "la ligne « min HU_MIN » doit précéder les milieux");
         if (lue.paliers.size() == paliersMax)
-            return refuser(refusLigne(numero, QString("plus de %1 lignes de milieux").arg(paliersMax)));
+            return refusLigne(numero, QString("plus de %1 lignes de milieux").arg(paliersMax));
         PalierRampe palier;
         if (const QString refus = lirePalier(champs, lue, palier); !refus.isEmpty())
-            return refuser(refusLigne(numero, refus));
+            return refusLigne(numero, refus);
         lue.paliers << palier;
+        return QString();
+    });
+    if (refus.isEmpty() && lue.paliers.isEmpty())
+        refus = ligneMin ? "aucune ligne de milieu (NOM HU_MAX DENSITE_MIN DENSITE_MAX)"
+                         : "rampe vide : une ligne « min HU_MIN » puis une ligne par milieu sont attendues";
+    if (!refus.isEmpty()) {
+        if (erreur)
+            *erreur = refus;
+        return false;
     }
-    if (lue.paliers.isEmpty())
-        return refuser(ligneMin ? "aucune ligne de milieu (NOM HU_MAX DENSITE_MIN DENSITE_MAX)"
-                                : "rampe vide : une ligne « min HU_MIN » puis une ligne par milieu sont attendues");
     rampe = lue;
     return true;
 }
@@ -161,18 +133,9 @@ bool rampeDuTableau(const QString &huMin, const QList<QStringList> &lignes, Ramp
 
 bool chargerRampe(const QString &chemin, Rampe &rampe, QString *erreur)
 {
-    QFile fichier(chemin);
-    QString raison;
     QByteArray contenu;
-    if (!QFileInfo(chemin).isFile())
-        raison = "fichier introuvable";
-    else if (!fichier.open(QIODevice::ReadOnly))
-        raison = "illisible (" + fichier.errorString() + ")";
-    else if (contenu = fichier.read(tailleMaxRampe + 1); contenu.size() > tailleMaxRampe)
-        raison = "trop grand pour une rampe";
-    else if (fichier.error() != QFileDevice::NoError)
-        raison = "illisible (" + fichier.errorString() + ")";
-    else if (lireRampe(contenu, rampe, &raison))
+    QString raison = lireTexteCourt(chemin, tailleMaxRampe, "une rampe", contenu);
+    if (raison.isEmpty() && lireRampe(contenu, rampe, &raison))
         return true;
     if (erreur)
         *erreur = QString("Rampe « %1 » : %2").arg(extrait(chemin), raison);
