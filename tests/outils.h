@@ -3,12 +3,14 @@
 #ifndef QUARVEL_TESTS_OUTILS_H
 #define QUARVEL_TESTS_OUTILS_H
 
+#include <QBuffer>
 #include <QFile>
 #include <QString>
 #include <QStringList>
 #include <sstream>
 
 #include "batch/lot.h"
+#include "egsphant/egsphant.h"
 
 // The bytes of a file, or "ABSENT" when it cannot be read.
 inline QByteArray lire(const QString &chemin)
@@ -21,6 +23,17 @@ inline bool ecrireFichier(const QString &chemin, const QByteArray &octets)
 {
     QFile f(chemin);
     return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
+}
+
+// The phantom text the writer makes of these records and grid, or
+// "ECHEC" and why.
+inline QByteArray texte(const QList<Materiau> &materiaux, const Grille &grille, const Geometrie &geometrie = Geometrie())
+{
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    QString erreur;
+    return ecrireEgsphant(tampon, materiaux, grille, geometrie, &erreur) ? octets : "ECHEC " + erreur.toUtf8();
 }
 
 // What quarvel-phantom answers to these arguments.

@@ -36,17 +36,6 @@ Grille grille(int x, int y, int z, const std::vector<quint8> &voxels)
     return g;
 }
 
-QByteArray texte(const QList<Materiau> &materiaux, const Grille &g, const Geometrie &geometrie = Geometrie())
-{
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    QString erreur;
-    if (!ecrireEgsphant(tampon, materiaux, g, geometrie, &erreur))
-        return "ECHEC " + erreur.toUtf8();
-    return octets;
-}
-
 } // namespace
 
 class TestEgsphant : public QObject

@@ -41,14 +41,6 @@ QByteArray gunzip(const QByteArray &gz)
     return texte;
 }
 
-QByteArray texte(const QList<Materiau> &materiaux, const Grille &grille, const Geometrie &geometrie)
-{
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    return ecrireEgsphant(tampon, materiaux, grille, geometrie, nullptr) ? octets : QByteArray("ECHEC");
-}
-
 QImage image(int largeur, int hauteur, const QVector<int> &niveaux)
 {
     QImage im(largeur, hauteur, QImage::Format_RGB32);

@@ -28,15 +28,6 @@
 
 namespace {
 
-QByteArray texte(const QList<Materiau> &materiaux, const Grille &grille)
-{
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    QString erreur;
-    return ecrireEgsphant(tampon, materiaux, grille, Geometrie(), &erreur) ? octets : "ECHEC " + erreur.toUtf8();
-}
-
 Grille grilleUnie(int x, int y, int z, quint8 valeur = 0)
 {
     Grille g;

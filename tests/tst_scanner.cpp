@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "egsphant/egsphant.h"
+#include "outils.h"
 #include "egsphant/reel.h"
 #include "scanner/cadre.h"
 #include "scanner/fantomect.h"
@@ -56,17 +57,6 @@ VolumeCT volume(int nx, int ny, int nz, const std::vector<qint16> &hu, double ta
     ct.huMin = *std::min_element(hu.begin(), hu.end());
     ct.huMax = *std::max_element(hu.begin(), hu.end());
     return ct;
-}
-
-QByteArray texte(const QList<Materiau> &materiaux, const Grille &g, const Geometrie &geometrie)
-{
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    QString erreur;
-    if (!ecrireEgsphant(tampon, materiaux, g, geometrie, &erreur))
-        return "ECHEC " + erreur.toUtf8();
-    return octets;
 }
 
 } // namespace
