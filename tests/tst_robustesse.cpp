@@ -1,6 +1,5 @@
 // Hostile and broken input, each cause with the smallest input that showed
 // it: a refusal in one line and nothing written, or the exact file.
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>

@@ -1,6 +1,5 @@
 // The CT rules without a series: the ramp, the packed densities, the box,
 // the averaging, and the text of a phantom whose voxels carry their densities.
-#include <QBuffer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
