@@ -202,28 +202,28 @@ void Interface::placerCompagnons(QGridLayout *grille)
 }
 
 // Below the rows in use: a label volume in place of the planes, its tick
-// (given once a volume is read) and its path, "Volume…" at the end of the
-// row and "Coupes…" under it, as "Voir" stands under "Egsphant".
+// (given once a volume is read) and its path, then "Coupes…" (a folder) and
+// "Volume…" (a file) at the end of the row.
 void Interface::placerVolume(QGridLayout *grille)
 {
     const int ligne = grille->rowCount();
     choixVolume = new QCheckBox;
     choixVolume->setEnabled(false);
     choixVolume->setToolTip("Cochée : le fantôme vient du volume, à la place des plans");
-    fichierVolume = new QLineEdit("volume ou coupes");
+    fichierVolume = new QLineEdit("volume");
     suivreChemin(fichierVolume);
     auto *cheminVolume = new QHBoxLayout;
     cheminVolume->addWidget(choixVolume);
     cheminVolume->addWidget(fichierVolume);
-    grille->addLayout(cheminVolume, ligne, 0, 1, 3);
+    grille->addLayout(cheminVolume, ligne, 0, 1, 2);
     auto *boutonVolume = new QPushButton("Volume…");
     auto *boutonCoupes = new QPushButton("Coupes…");
     boutonVolume->setToolTip("Volume d'étiquettes : fichier NRRD, NIfTI ou MetaImage ; chaque valeur devient une "
                              "ligne de la table");
     boutonCoupes->setToolTip("Dossier d'images, une coupe chacune dans l'ordre naturel des noms ; chaque niveau de "
                              "gris devient une ligne de la table");
+    grille->addWidget(boutonCoupes, ligne, 2);
     grille->addWidget(boutonVolume, ligne, 3);
-    grille->addWidget(boutonCoupes, ligne + 1, 3);
     connect(boutonVolume, &QPushButton::clicked, this, &Interface::selectVolume);
     connect(boutonCoupes, &QPushButton::clicked, this, &Interface::selectCoupes);
     connect(choixVolume, &QCheckBox::toggled, this, &Interface::volumeCoche);

@@ -54,12 +54,12 @@ QPushButton *bouton(const QString &texte, const QString &aide, QBoxLayout *ligne
 
 } // namespace
 
-// Beside "Coupes…", in the row the volume leaves free, the folder, its tick
-// and "Scanner…"; under them, the box's far corner. Its near corner is the
+// Under the volume's row, the folder, its tick and "Scanner…"; under them,
+// the box's far corner. Its near corner is the
 // origin: for a CT the origin fields say where the box starts.
 void Interface::placerScanner(QGridLayout *grilleConfig)
 {
-    const int ligne = grilleConfig->rowCount() - 1;
+    const int ligne = grilleConfig->rowCount();
     choisirSerie = [](QWidget *parent, const QStringList &series) {
         bool ok = false;
         const QString choix = QInputDialog::getItem(parent, "Séries CT", "Série :", series, 0, false, &ok);
@@ -74,8 +74,8 @@ void Interface::placerScanner(QGridLayout *grilleConfig)
     ligneScanner->addWidget(fichierScanner);
     auto *boutonScanner = new QPushButton("Scanner…");
     boutonScanner->setToolTip("Choisit un dossier de fichiers DICOM et y lit une série CT");
-    grilleConfig->addLayout(ligneScanner, ligne, 0, 1, 2);
-    grilleConfig->addWidget(boutonScanner, ligne, 2);
+    grilleConfig->addLayout(ligneScanner, ligne, 0, 1, 3);
+    grilleConfig->addWidget(boutonScanner, ligne, 3);
     for (int a = 0; a < 3; ++a) {
         boiteMax[a] = new QLineEdit;
         boiteMax[a]->setMaximumWidth(tailleX->maximumWidth());
