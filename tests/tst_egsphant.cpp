@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstdio>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "egsphant/egsphant.h"
 #include "egsphant/reel.h"
@@ -312,6 +313,26 @@ private slots:
         QCOMPARE(lire(chemin), QByteArray("2\nAIR\nEAU\n0.00120000 1.00000 \n   1    1    1\n"
                                           "-15.0000 -14.0000 \n-15.0000 -14.0000 \n0.00000 1.00000 \n"
                                           "1\n\n0.00120000 \n\n"));
+    }
+
+    // Room is set aside for the longest density at every voxel: what the
+    // text does not use goes back to the disk.
+    void placeRendue()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath("fantome.egsphant");
+        const QList<Materiau> m = milieux({{"AIR", 0.0012048}, {"EAU", 1.0}});
+        std::vector<quint8> voxels(1 << 20, 1);
+        voxels[0] = 0;
+        const Grille g = grille(1024, 512, 2, voxels);
+        QVERIFY(enregistrerEgsphant(chemin, m, g, Geometrie(), nullptr));
+        const QByteArray attendu = texte(m, g);
+        QCOMPARE(lire(chemin), attendu);
+        struct stat etat;
+        QCOMPARE(stat(QFile::encodeName(chemin).constData(), &etat), 0);
+        // Whole blocks of the file system, and no more than one beyond the text.
+        QVERIFY2(qint64(etat.st_blocks) * 512 <= attendu.size() + qint64(etat.st_blksize),
+                 qPrintable(QString("%1 octets occupés pour %2").arg(qint64(etat.st_blocks) * 512).arg(attendu.size())));
     }
 
     void grandsComptesEtDensites()

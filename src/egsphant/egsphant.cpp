@@ -517,6 +517,55 @@ qint64 octetsDensitesVoxels(const DensitesVoxels &d)
     return octets;
 }
 
+// Whether the text's size can be worked out: no voxel read beyond the
+// grid, no record beyond 256, densities of the voxels whole.
+bool tailleCalculable(const QList<Materiau> &materiaux, const Grille &grille)
+{
+    return grille.dimX >= 0 && grille.dimY >= 0 && grille.dimZ >= 0 && materiaux.size() <= 256
+           && qint64(grille.voxels.size()) >= grille.nombreVoxels() && refusDensitesVoxels(grille).isEmpty();
+}
+
+// The text's bytes but for the density map's numbers: the header, the
+// medium map, and each map's line breaks.
+qint64 octetsHorsDensites(const QList<Materiau> &materiaux, const TextesDensite &textes, const Grille &grille,
+                          const Geometrie &geometrie)
+{
+    // The header as it is written: a few dozen kilobytes at most.
+    QBuffer entete;
+    entete.open(QIODevice::WriteOnly);
+    {
+        Tampon t(entete);
+        ecrireEntete(t, materiaux, milieuxDuFichier(materiaux), textes, grille, geometrie);
+        t.terminer();
+    }
+    // Each map: a line break after every row, one more after every slice.
+    const qint64 sauts = (qint64(grille.dimY) + 1) * grille.dimZ;
+    return entete.size() + grille.nombreVoxels() + 2 * sauts;
+}
+
+qint64 plusLongTexte(const TextesDensite &textes)
+{
+    return textes.longueurs.empty() ? 0 : *std::max_element(textes.longueurs.begin(), textes.longueurs.end());
+}
+
+// A bound on the text's size that costs no walk through the voxels of a
+// grid of records or of CT numbers: every density as long as the longest.
+qint64 tailleTexteMajoree(const QList<Materiau> &materiaux, const Grille &grille, const Geometrie &geometrie)
+{
+    if (!tailleCalculable(materiaux, grille))
+        return 0;
+    const TextesDensite textes = textesDensite(materiaux);
+    const DensitesVoxels &d = grille.densites;
+    qint64 densites = 0;
+    if (d.vide())
+        densites = grille.nombreVoxels() * plusLongTexte(textes);
+    else if (!d.nombres.empty())
+        densites = grille.nombreVoxels() * plusLongTexte(textesValeurs(d.table));
+    else
+        densites = octetsDensitesVoxels(d);
+    return octetsHorsDensites(materiaux, textes, grille, geometrie) + densites;
+}
+
 } // namespace
 
 QString refusEcriture(const QList<Materiau> &materiaux, const Grille &grille)
@@ -573,24 +622,9 @@ std::array<qint64, 256> comptesVoxels(const Grille &grille, int nombreRecords)
 
 qint64 tailleTexteEgsphant(const QList<Materiau> &materiaux, const Grille &grille, const Geometrie &geometrie)
 {
-    // No voxel is read beyond the grid, and no record beyond 256.
-    if (grille.dimX < 0 || grille.dimY < 0 || grille.dimZ < 0 || materiaux.size() > 256
-        || qint64(grille.voxels.size()) < grille.nombreVoxels())
-        return 0;
-    if (!refusDensitesVoxels(grille).isEmpty())
+    if (!tailleCalculable(materiaux, grille))
         return 0;
     const TextesDensite textes = textesDensite(materiaux);
-    const Milieux milieux = milieuxDuFichier(materiaux);
-    // The header as it is written: a few dozen kilobytes at most.
-    QBuffer entete;
-    entete.open(QIODevice::WriteOnly);
-    {
-        Tampon t(entete);
-        ecrireEntete(t, materiaux, milieux, textes, grille, geometrie);
-        t.terminer();
-    }
-    // Each map: a line break after every row, one more after every slice.
-    const qint64 sauts = (qint64(grille.dimY) + 1) * grille.dimZ;
     qint64 densites = 0;
     if (!grille.densites.vide()) {
         densites = octetsDensitesVoxels(grille.densites);
@@ -599,7 +633,7 @@ qint64 tailleTexteEgsphant(const QList<Materiau> &materiaux, const Grille &grill
         for (size_t k = 0; k < textes.longueurs.size(); ++k)
             densites += comptes[k] * textes.longueurs[k];
     }
-    return entete.size() + grille.nombreVoxels() + sauts + densites + sauts;
+    return octetsHorsDensites(materiaux, textes, grille, geometrie) + densites;
 }
 
 bool enregistrerEgsphant(const QString &nomFich, const QList<Materiau> &materiaux, const Grille &grille,
@@ -608,6 +642,8 @@ bool enregistrerEgsphant(const QString &nomFich, const QList<Materiau> &materiau
     QString raison = refusEcriture(materiaux, grille);
     bool arrete = false;
     if (raison.isEmpty()) {
+        // A compressed file's size is not known before it is written.
+        const qint64 auPlus = nomCompresse(nomFich) ? -1 : tailleTexteMajoree(materiaux, grille, geometrie);
         ecrireFichierEntier(
             nomFich,
             [&](QIODevice &fichier) {
@@ -616,7 +652,7 @@ bool enregistrerEgsphant(const QString &nomFich, const QList<Materiau> &materiau
                 CompressionGzip gzip(fichier);
                 return ecrireTexte(gzip, materiaux, grille, geometrie, &progression, &arrete) && gzip.terminer();
             },
-            &raison);
+            &raison, auPlus);
         if (arrete)
             raison = "écriture annulée";
     }

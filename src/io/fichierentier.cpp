@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -38,6 +39,29 @@ QFileDevice::Permissions droits(const QString &cible)
 
 // The temporary file beside the target: "." + name + ".XXXXXX".
 constexpr int suffixeTemporaire = 8;
+
+// Sets aside the disk's room for octets bytes without changing the file's
+// size, so that the file holds only what has been written. A disk without
+// that much room, or a file system that cannot reserve, writes as usual.
+void reserverPlace(QFile &fichier, qint64 octets)
+{
+#ifdef FALLOC_FL_KEEP_SIZE
+    if (octets > 0)
+        (void)fallocate(fichier.handle(), FALLOC_FL_KEEP_SIZE, 0, off_t(octets));
+#else
+    (void)fichier;
+    (void)octets;
+#endif
+}
+
+// Gives back the room reserved beyond what was written: a truncation to the
+// file's own size frees the blocks past its end.
+void rendrePlace(QFile &fichier, qint64 reserve)
+{
+    const qint64 ecrits = fichier.size();
+    if (reserve > ecrits && ftruncate(fichier.handle(), off_t(ecrits)) != 0)
+        return; // the blocks stay taken until the file goes: its bytes are whole
+}
 
 } // namespace
 
@@ -115,7 +139,8 @@ QString refusPlace(const QString &cible, qint64 octets)
         .arg(mo(octets), mo(libre));
 }
 
-bool ecrireFichierEntier(const QString &nomFich, const std::function<bool(QIODevice &)> &ecrire, QString *raison)
+bool ecrireFichierEntier(const QString &nomFich, const std::function<bool(QIODevice &)> &ecrire, QString *raison,
+                         qint64 octetsMax)
 {
     const QString chemin = cheminCible(nomFich, raison);
     if (chemin.isEmpty())
@@ -126,10 +151,12 @@ bool ecrireFichierEntier(const QString &nomFich, const std::function<bool(QIODev
         *raison = QString("impossible de le créer (dossier absent ou accès refusé : %1)").arg(temporaire.errorString());
         return false;
     }
+    reserverPlace(temporaire, octetsMax);
     if (!ecrire(temporaire) || !temporaire.flush()) {
         *raison = "erreur d'écriture (disque plein ?)";
         return false;
     }
+    rendrePlace(temporaire, octetsMax);
     temporaire.setPermissions(droits(cible.absoluteFilePath()));
     temporaire.close();
     if (temporaire.error() != QFileDevice::NoError) {

@@ -22,6 +22,10 @@ QString refusPlace(const QString &cible, qint64 octets);
 // anything fails, the temporary file goes, the earlier file stays as it was,
 // and *raison says why in French. The data is left to the system's own
 // write-back, as a copy would be, rather than forced to the disk.
-bool ecrireFichierEntier(const QString &nomFich, const std::function<bool(QIODevice &)> &ecrire, QString *raison);
+// octetsMax, a bound the caller knows on the file's size, has that room set
+// aside on the disk before a byte is written, which spares the file system
+// most of its work per block; what the file does not use is given back.
+bool ecrireFichierEntier(const QString &nomFich, const std::function<bool(QIODevice &)> &ecrire, QString *raison,
+                         qint64 octetsMax = -1);
 
 #endif
