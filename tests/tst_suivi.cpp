@@ -202,6 +202,9 @@ private slots:
         QTest::newRow("seize milieux") << 16 << 100 << 50 << 20;
         QTest::newRow("dix-sept milieux") << 17 << 100 << 50 << 20;
         QTest::newRow("soixante milieux") << 60 << 61 << 7 << 3;
+        // Millions of voxels, counted in pieces on several threads.
+        QTest::newRow("cinq milieux, en morceaux") << 5 << 1001 << 1003 << 3;
+        QTest::newRow("dix-sept milieux, en morceaux") << 17 << 1001 << 1003 << 3;
     }
     void tailleDuTexte()
     {

@@ -18,6 +18,7 @@
 #include "media/materiaux.h"
 #include "media/nom.h"
 #include "model/ligne.h"
+#include "model/partage.h"
 #include "io/fichierentier.h"
 #include "streams/gzip.h"
 #include "egsphant/reel.h"
@@ -469,6 +470,18 @@ std::array<qint64, 256> histogrammePeuDeMilieux(const quint8 *v, qint64 n, int n
 #endif
 }
 
+// The highest record a voxel of the grid names.
+int plusGrandVoxel(const Grille &grille)
+{
+    const qint64 n = grille.nombreVoxels();
+    const int pieces = nombrePieces(n);
+    std::vector<quint8> parPiece(size_t(pieces), 0);
+    enPieces(n, pieces, [&](qint64 debut, qint64 fin, int p) {
+        parPiece[size_t(p)] = *std::max_element(grille.voxels.begin() + debut, grille.voxels.begin() + fin);
+    });
+    return *std::max_element(parPiece.begin(), parPiece.end());
+}
+
 // Why the grid's own densities cannot be written, or an empty text.
 QString refusDensitesVoxels(const Grille &grille)
 {
@@ -587,8 +600,7 @@ QString refusEcriture(const QList<Materiau> &materiaux, const Grille &grille)
             .arg(grille.dimY)
             .arg(grille.dimZ);
     if (grille.nombreVoxels() > 0) {
-        const auto fin = grille.voxels.begin() + grille.nombreVoxels();
-        const int plusGrand = *std::max_element(grille.voxels.begin(), fin);
+        const int plusGrand = plusGrandVoxel(grille);
         if (plusGrand >= materiaux.size())
             return QString("La grille désigne le milieu %1 mais la liste n'en compte que %2.")
                 .arg(plusGrand + 1)
@@ -616,8 +628,19 @@ bool ecrireEgsphant(QIODevice &sortie, const QList<Materiau> &materiaux, const G
 
 std::array<qint64, 256> comptesVoxels(const Grille &grille, int nombreRecords)
 {
-    return nombreRecords <= 16 ? histogrammePeuDeMilieux(grille.voxels.data(), grille.nombreVoxels(), nombreRecords)
-                               : histogramme(grille.voxels.data(), grille.nombreVoxels());
+    const qint64 n = grille.nombreVoxels();
+    const int pieces = nombrePieces(n);
+    std::vector<std::array<qint64, 256>> parPiece(static_cast<size_t>(pieces));
+    enPieces(n, pieces, [&](qint64 debut, qint64 fin, int p) {
+        const quint8 *v = grille.voxels.data() + debut;
+        parPiece[size_t(p)] = nombreRecords <= 16 ? histogrammePeuDeMilieux(v, fin - debut, nombreRecords)
+                                                  : histogramme(v, fin - debut);
+    });
+    std::array<qint64, 256> total{};
+    for (const auto &comptes : parPiece)
+        for (size_t k = 0; k < total.size(); ++k)
+            total[k] += comptes[k];
+    return total;
 }
 
 qint64 tailleTexteEgsphant(const QList<Materiau> &materiaux, const Grille &grille, const Geometrie &geometrie)
