@@ -37,9 +37,10 @@ struct Disposition
     double valeurs[3] = {2, 1, 0};
 };
 
-// The shape written as a 3-D file with voxels of type T.
+// An image of type T laid out as d says, n[p] voxels along the phantom's
+// axis p, spaced and placed as the shape is; its voxels left to fill.
 template <typename T>
-bool ecrireForme(const QString &chemin, Format format, bool compresse, const Disposition &d)
+typename itk::Image<T, 3>::Pointer imageDisposee(const Disposition &d, const int n[3])
 {
     using Image = itk::Image<T, 3>;
     auto image = Image::New();
@@ -52,27 +53,43 @@ bool ecrireForme(const QString &chemin, Format format, bool compresse, const Dis
         origine[p] = centre[p];
     for (int a = 0; a < 3; ++a) {
         const int p = d.axe[a];
-        taille[a] = comptes[p];
+        taille[a] = n[p];
         pas[a] = espacement[p];
         direction[p][a] = d.inverse[a] ? -1.0 : 1.0;
         if (d.inverse[a]) // voxel 0 then sits at the far end
-            origine[p] += (comptes[p] - 1) * espacement[p];
+            origine[p] += (n[p] - 1) * espacement[p];
     }
     image->SetRegions(taille);
     image->SetSpacing(pas);
     image->SetOrigin(origine);
     image->SetDirection(direction);
     image->Allocate();
+    return image;
+}
+
+// Where the file's voxel at index i (i[a] along the file's axis a) lies in the phantom.
+void placer(const Disposition &d, const int n[3], const qint64 i[3], int c[3])
+{
+    for (int a = 0; a < 3; ++a)
+        c[d.axe[a]] = d.inverse[a] ? n[d.axe[a]] - 1 - int(i[a]) : int(i[a]);
+}
+
+// The shape written as a 3-D file with voxels of type T.
+template <typename T>
+bool ecrireForme(const QString &chemin, Format format, bool compresse, const Disposition &d)
+{
+    auto image = imageDisposee<T>(d, comptes);
+    const auto taille = image->GetLargestPossibleRegion().GetSize();
     itk::Index<3> i;
     for (i[2] = 0; i[2] < itk::IndexValueType(taille[2]); ++i[2])
         for (i[1] = 0; i[1] < itk::IndexValueType(taille[1]); ++i[1])
             for (i[0] = 0; i[0] < itk::IndexValueType(taille[0]); ++i[0]) {
+                const qint64 index[3] = {i[0], i[1], i[2]};
                 int c[3];
-                for (int a = 0; a < 3; ++a)
-                    c[d.axe[a]] = d.inverse[a] ? int(taille[a]) - 1 - int(i[a]) : int(i[a]);
+                placer(d, comptes, index, c);
                 image->SetPixel(i, T(d.valeurs[rang(c[0], c[1], c[2])]));
             }
-    return ecrire<Image>(image, chemin, format, compresse);
+    return ecrire<itk::Image<T, 3>>(image, chemin, format, compresse);
 }
 
 // A small volume of type T and dimension D holding the given values, for the refusals.
@@ -103,6 +120,17 @@ QStringList argumentsMilieux(const double valeurs[3])
     return arguments;
 }
 
+// The shape's geometry, as the files tell it, in cm.
+Geometrie geometrieAttendue()
+{
+    Geometrie geometrie;
+    for (int p = 0; p < 3; ++p) {
+        geometrie.taille[p] = espacement[p] / 10;
+        geometrie.origine[p] = (centre[p] - espacement[p] / 2) / 10;
+    }
+    return geometrie;
+}
+
 // The phantom of the shape written by hand: the records in the given order
 // of the shape's indices, voxel (x, y, z) the record of its index.
 bool ecrireAttendu(const QString &chemin, const QList<int> &ordre = {0, 1, 2})
@@ -118,12 +146,7 @@ bool ecrireAttendu(const QString &chemin, const QList<int> &ordre = {0, 1, 2})
         for (int y = 0; y < comptes[1]; ++y)
             for (int x = 0; x < comptes[0]; ++x)
                 grille.voxels.push_back(quint8(ordre.indexOf(rang(x, y, z))));
-    Geometrie geometrie;
-    for (int p = 0; p < 3; ++p) {
-        geometrie.taille[p] = espacement[p] / 10;
-        geometrie.origine[p] = (centre[p] - espacement[p] / 2) / 10;
-    }
-    return enregistrerEgsphant(chemin, materiaux, grille, geometrie, nullptr);
+    return enregistrerEgsphant(chemin, materiaux, grille, geometrieAttendue(), nullptr);
 }
 
 // A picture of slice z of the shape, each value a grey.
@@ -136,6 +159,19 @@ bool ecrireCoupe(const QString &chemin, int z, const Disposition &d)
             image.setPixel(x, y, qRgb(g, g, g));
         }
     return image.save(chemin, "PNG");
+}
+
+// A volume of n voxels along the phantom's axes, laid out as d says, whose
+// file voxel i holds valeurs[rangs[i]].
+template <typename T>
+bool ecrireRangs(const QString &chemin, const Disposition &d, const int n[3], const std::vector<int> &rangs,
+                 const QList<double> &valeurs)
+{
+    auto image = imageDisposee<T>(d, n);
+    T *voxel = image->GetBufferPointer();
+    for (int rang : rangs)
+        *voxel++ = T(valeurs[rang]);
+    return ecrire<itk::Image<T, 3>>(image, chemin, Format::Nrrd, false);
 }
 
 // An attached MetaImage header over 2 × 2 × 2 bytes, with one line changed.
@@ -297,6 +333,71 @@ private slots:
         QCOMPARE(lire(d("t.egsphant")), lire(d("t-attendu.egsphant")));
     }
 
+    // Millions of voxels in runs of every length, lone voxels among them:
+    // walked run by run and shared between threads, they give the phantom
+    // built voxel by voxel, whatever the layout of the axes.
+    void grandVolume_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QList<int>>("axes");       // axe[0..2] then inverse[0..2]
+        QTest::addColumn<QList<double>>("valeurs"); // highest first
+        QTest::newRow("uint8") << "u8" << QList<int>{0, 1, 2, 0, 0, 0} << QList<double>{255, 200, 3, 0};
+        QTest::newRow("uint16, x retourné") << "u16" << QList<int>{0, 1, 2, 1, 0, 0}
+                                            << QList<double>{65535, 1000, 300, 0};
+        QTest::newRow("float, permutés et retournés") << "f32" << QList<int>{2, 0, 1, 0, 1, 0}
+                                                      << QList<double>{70, 2, 1, 0};
+    }
+    void grandVolume()
+    {
+        QFETCH(QString, type);
+        QFETCH(QList<int>, axes);
+        QFETCH(QList<double>, valeurs);
+        Disposition disposition;
+        for (int a = 0; a < 3; ++a) {
+            disposition.axe[a] = axes[a];
+            disposition.inverse[a] = axes[3 + a];
+        }
+        const int n[3] = {150, 120, 130};
+        const qint64 total = qint64(n[0]) * n[1] * n[2];
+        QRandomGenerator hasard(21);
+        std::vector<int> rangs;
+        while (qint64(rangs.size()) < total) {
+            const int longueur = hasard.bounded(4) == 0 ? 1 + hasard.bounded(600) : 1 + hasard.bounded(3);
+            rangs.insert(rangs.end(), size_t(longueur), hasard.bounded(int(valeurs.size())));
+        }
+        rangs.resize(size_t(total));
+        const QString chemin = d("grand-" + type + ".nrrd");
+        QVERIFY(type == "u8"    ? ecrireRangs<quint8>(chemin, disposition, n, rangs, valeurs)
+                : type == "u16" ? ecrireRangs<quint16>(chemin, disposition, n, rangs, valeurs)
+                                : ecrireRangs<float>(chemin, disposition, n, rangs, valeurs));
+
+        // By hand: each file voxel's record (its value's rank) at its place in the phantom.
+        Grille grille;
+        grille.dimX = n[0];
+        grille.dimY = n[1];
+        grille.dimZ = n[2];
+        grille.voxels.resize(size_t(total));
+        const int nFichier[3] = {n[disposition.axe[0]], n[disposition.axe[1]], n[disposition.axe[2]]};
+        qint64 i[3], suivant = 0;
+        for (i[2] = 0; i[2] < nFichier[2]; ++i[2])
+            for (i[1] = 0; i[1] < nFichier[1]; ++i[1])
+                for (i[0] = 0; i[0] < nFichier[0]; ++i[0]) {
+                    int c[3];
+                    placer(disposition, n, i, c);
+                    grille.voxels[size_t((qint64(c[2]) * n[1] + c[1]) * n[0] + c[0])] = quint8(rangs[size_t(suivant++)]);
+                }
+        QList<Materiau> materiaux;
+        QStringList arguments{"--volume", chemin, "-o", d("grand.egsphant")};
+        for (int k = 0; k < valeurs.size(); ++k) {
+            materiaux << Materiau{0, QString("M%1").arg(k), 1.0 + 0.25 * k};
+            arguments << "--medium" << QString("%1=M%2:%3").arg(valeurs[k]).arg(k).arg(1.0 + 0.25 * k);
+        }
+        QVERIFY(enregistrerEgsphant(d("grand-attendu.egsphant"), materiaux, grille, geometrieAttendue(), nullptr));
+        const Resultat r = lancer(arguments);
+        QCOMPARE(r.statut, 0);
+        QVERIFY(lire(d("grand.egsphant")) == lire(d("grand-attendu.egsphant")));
+    }
+
     void refus_data()
     {
         QTest::addColumn<QStringList>("arguments"); // "@/" stands for the test folder
@@ -322,6 +423,12 @@ private slots:
         QVERIFY((ecrireValeurs<qint16, 3>(d("negatif.nrrd"), {3, -1, 2})));
         QVERIFY((ecrireValeurs<qint32, 3>(d("grand.nrrd"), {3, 65536})));
         QVERIFY((ecrireValeurs<float, 3>(d("demi.nrrd"), {3, 1.5f})));
+        // Millions of values, walked in pieces: the file's first bad value is the one told.
+        std::vector<float> longues(2300000, 1.0f);
+        longues[2000000] = 1.5f;
+        QVERIFY((ecrireValeurs<float, 3>(d("fin.nrrd"), longues)));
+        longues[300000] = 2.5f;
+        QVERIFY((ecrireValeurs<float, 3>(d("debut-et-fin.nrrd"), longues)));
         QVERIFY(ecrireFichier(d("pas0.mha"), metaImage("ElementSpacing = 1 0 1")));
         QVERIFY(ecrireFichier(d("pasNegatif.mha"), metaImage("ElementSpacing = 1 1 -2")));
         itk::Matrix<double, 3, 3> rotation;
@@ -358,6 +465,8 @@ private slots:
         cas("négative", "negatif.nrrd", "valeur -1" + etiquette);
         cas("au-delà de 65535", "grand.nrrd", "valeur 65536" + etiquette);
         cas("réel non entier", "demi.nrrd", "valeur 1.5" + etiquette);
+        cas("réel non entier vers la fin", "fin.nrrd", "valeur 1.5" + etiquette);
+        cas("deux réels non entiers", "debut-et-fin.nrrd", "valeur 2.5" + etiquette);
         cas("espacement nul", "pas0.mha", "espacement 0 selon l'axe 2" + espacement);
         cas("espacement négatif", "pasNegatif.mha", "espacement -2 selon l'axe 3" + espacement);
         cas("oblique", "oblique.nrrd", "direction oblique : rééchantillonner d'abord le volume sur des axes x, y, z");

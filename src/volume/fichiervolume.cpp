@@ -24,6 +24,7 @@
 #include <new>
 #include <streambuf>
 
+#include "io/grandespages.h"
 #include "model/ligne.h"
 #include "volume/axes.h"
 #include "volume/volume.h"
@@ -286,6 +287,8 @@ bool lire(const QString &chemin, Volume &volume, QString *raison)
         *raison = "mémoire insuffisante pour ses voxels";
         return false;
     }
+    // Asked before the first byte lands: fewer, larger pages to fault in.
+    demanderGrandesPages(volume.donnees.get(), size_t(volume.octets()));
     itk::ImageIORegion region(3);
     for (unsigned a = 0; a < 3; ++a)
         region.SetSize(a, itk::SizeValueType(volume.comptesFichier[a]));

@@ -2,13 +2,16 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <type_traits>
 #include <vector>
 #include <unistd.h>
 
 #include "model/ligne.h"
 #include "model/niveaugris.h"
+#include "model/partage.h"
 #include "volume/lecteurs.h"
 
 namespace {
@@ -45,12 +48,49 @@ void selonType(const Volume &volume, F &&f)
     }
 }
 
+// How many voxels from v[0] on hold the same bytes as v[0], 32 bytes
+// compared at a time: a label volume is mostly long runs of one value,
+// each worth one step rather than one per voxel.
+template <typename T>
+qint64 longueurSuite(const T *v, qint64 n)
+{
+    static_assert(8 % sizeof(T) == 0, "whole voxels in a 64-bit word");
+    constexpr qint64 parMot = qint64(8 / sizeof(T));
+    quint64 motif = 0, mot = 0;
+    for (size_t octet = 0; octet < 8; octet += sizeof(T))
+        std::memcpy(reinterpret_cast<char *>(&motif) + octet, v, sizeof(T));
+    qint64 i = 0;
+    for (quint64 mots[4]; i + 4 * parMot <= n; i += 4 * parMot) {
+        std::memcpy(mots, v + i, 32);
+        if (((mots[0] ^ motif) | (mots[1] ^ motif) | (mots[2] ^ motif) | (mots[3] ^ motif)) != 0)
+            break;
+    }
+    for (; i + parMot <= n; i += parMot) {
+        std::memcpy(&mot, v + i, 8);
+        if (mot != motif)
+            break;
+    }
+    while (i < n && std::memcmp(v + i, v, sizeof(T)) == 0)
+        ++i;
+    return i;
+}
+
+// Where the run that starts at v[i] ends: one step further when its
+// neighbour differs, as in a noisy picture, so that such voxels cost no more
+// than a comparison each.
+template <typename T>
+qint64 finSuite(const T *v, qint64 i, qint64 n)
+{
+    return i + 1 < n && std::memcmp(v + i + 1, v + i, sizeof(T)) == 0 ? i + longueurSuite(v + i, n - i) : i + 1;
+}
+
 // Marks each value met in vus (65536 entries). The first value that is not
 // a whole number from 0 to niveauMax stops the walk and is returned as text.
 template <typename T>
 QString marquerValeurs(const T *voxels, qint64 n, std::vector<quint8> &vus)
 {
-    for (qint64 i = 0; i < n; ++i) {
+    for (qint64 i = 0, fin = 0; i < n; i = fin) {
+        fin = finSuite(voxels, i, n);
         const T v = voxels[i];
         if constexpr (std::is_floating_point_v<T>) {
             if (!(v >= 0 && v <= niveauMax && v == std::floor(v)))
@@ -67,14 +107,22 @@ QString marquerValeurs(const T *voxels, qint64 n, std::vector<quint8> &vus)
 // The distinct values, highest first; the reason when they cannot be labels.
 QString lireValeurs(Volume &volume)
 {
-    std::vector<quint8> vus(size_t(niveauMax) + 1, 0);
-    QString horsBornes;
-    selonType(volume, [&](const auto *voxels) { horsBornes = marquerValeurs(voxels, volume.nombreVoxels(), vus); });
-    if (!horsBornes.isEmpty())
-        return QString("valeur %1 : une étiquette est un nombre entier de 0 à %2").arg(horsBornes).arg(niveauMax);
+    const qint64 n = volume.nombreVoxels();
+    const int pieces = nombrePieces(n);
+    std::vector<std::vector<quint8>> vus(size_t(pieces), std::vector<quint8>(size_t(niveauMax) + 1, 0));
+    std::vector<QString> horsBornes(static_cast<size_t>(pieces));
+    selonType(volume, [&](const auto *voxels) {
+        enPieces(n, pieces, [&](qint64 debut, qint64 fin, int p) {
+            horsBornes[size_t(p)] = marquerValeurs(voxels + debut, fin - debut, vus[size_t(p)]);
+        });
+    });
+    // The first piece's first value out of bounds is the volume's first.
+    for (const QString &valeur : horsBornes)
+        if (!valeur.isEmpty())
+            return QString("valeur %1 : une étiquette est un nombre entier de 0 à %2").arg(valeur).arg(niveauMax);
     volume.valeurs.clear();
     for (int v = niveauMax; v >= 0; --v)
-        if (vus[size_t(v)])
+        if (std::any_of(vus.begin(), vus.end(), [v](const std::vector<quint8> &piece) { return piece[size_t(v)]; }))
             volume.valeurs.append(v);
     if (volume.valeurs.size() > valeursMax)
         return QString("%1 valeurs distinctes, au plus %2 (une ligne de la table chacune)")
@@ -95,18 +143,24 @@ void remplir(quint8 *grille, const Volume &volume, const T *voxels, const quint8
         if (volume.inverse[a])
             depart += (n[a] - 1) * pasGrille[volume.axe[a]];
     }
-    for (qint64 k = 0; k < n[2]; ++k)
-        for (qint64 j = 0; j < n[1]; ++j) {
-            const T *ligne = voxels + (k * n[1] + j) * n[0];
+    // Each piece fills its own rows of the file.
+    const qint64 lignes = qint64(n[1]) * n[2];
+    enPieces(lignes, nombrePieces(lignes * n[0]), [&](qint64 premiere, qint64 derniere, int) {
+        for (qint64 r = premiere; r < derniere; ++r) {
+            const qint64 k = r / n[1], j = r % n[1];
+            const T *ligne = voxels + r * n[0];
             quint8 *sortie = grille + depart + j * pas[1] + k * pas[2];
-            if (pas[0] == 1) {
-                for (qint64 i = 0; i < n[0]; ++i)
-                    sortie[i] = table[quint16(ligne[i])];
-            } else {
-                for (qint64 i = 0; i < n[0]; ++i)
-                    sortie[i * pas[0]] = table[quint16(ligne[i])];
+            for (qint64 i = 0, fin = 0; i < n[0]; i = fin) {
+                fin = finSuite(ligne, i, n[0]);
+                const quint8 record = table[quint16(ligne[i])];
+                if (pas[0] == 1)
+                    std::memset(sortie + i, record, size_t(fin - i));
+                else
+                    for (qint64 x = i; x < fin; ++x)
+                        sortie[x * pas[0]] = record;
             }
         }
+    });
 }
 
 } // namespace
