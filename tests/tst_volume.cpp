@@ -37,6 +37,17 @@ struct Disposition
     double valeurs[3] = {2, 1, 0};
 };
 
+// The layout a test row gives: axe[0..2], then inverse[0..2].
+Disposition disposer(const QList<int> &axes)
+{
+    Disposition d;
+    for (int a = 0; a < 3; ++a) {
+        d.axe[a] = axes[a];
+        d.inverse[a] = axes[3 + a];
+    }
+    return d;
+}
+
 // An image of type T laid out as d says, n[p] voxels along the phantom's
 // axis p, spaced and placed as the shape is; its voxels left to fill.
 template <typename T>
@@ -244,12 +255,9 @@ private slots:
         QFETCH(QString, type);
         QFETCH(QList<int>, axes);
         QFETCH(QList<double>, valeurs);
-        Disposition disposition;
-        for (int a = 0; a < 3; ++a) {
-            disposition.axe[a] = axes[a];
-            disposition.inverse[a] = axes[3 + a];
+        Disposition disposition = disposer(axes);
+        for (int a = 0; a < 3; ++a)
             disposition.valeurs[a] = valeurs[a];
-        }
         const QString chemin = d(nom);
         const Format f = Format(format);
         const bool ecrit = type == "u8"    ? ecrireForme<quint8>(chemin, f, compresse, disposition)
@@ -352,11 +360,7 @@ private slots:
         QFETCH(QString, type);
         QFETCH(QList<int>, axes);
         QFETCH(QList<double>, valeurs);
-        Disposition disposition;
-        for (int a = 0; a < 3; ++a) {
-            disposition.axe[a] = axes[a];
-            disposition.inverse[a] = axes[3 + a];
-        }
+        const Disposition disposition = disposer(axes);
         const int n[3] = {150, 120, 130};
         const qint64 total = qint64(n[0]) * n[1] * n[2];
         QRandomGenerator hasard(21);
