@@ -587,6 +587,15 @@ std::optional<Refus> lireDosxyz(const Options &options, ParametresDosxyz &parame
     return std::nullopt;
 }
 
+// What the planes and a volume read alike: the DOSXYZnrc input's choices
+// first, then the media, sizes and origin.
+std::optional<Refus> lireChoix(const Options &options, Entrees &entrees, ParametresDosxyz &dosxyz)
+{
+    if (auto refus = lireDosxyz(options, dosxyz))
+        return refus;
+    return lireEntrees(options, entrees);
+}
+
 // The files asked beside the phantom, once it is written. Each is tried; a
 // failure says that the phantom stays written.
 std::optional<Refus> ecrireCompagnons(const Options &options, const ParametresDosxyz &parametres,
@@ -638,9 +647,7 @@ std::optional<Refus> construireDepuisVolume(const Options &options, std::ostream
 {
     Entrees entrees;
     ParametresDosxyz dosxyz;
-    if (auto refus = lireDosxyz(options, dosxyz))
-        return refus;
-    if (auto refus = lireEntrees(options, entrees))
+    if (auto refus = lireChoix(options, entrees, dosxyz))
         return refus;
     Volume volume;
     QString erreur;
@@ -752,9 +759,7 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
 
     Entrees entrees;
     ParametresDosxyz dosxyz;
-    if (auto refus = lireDosxyz(options, dosxyz))
-        return refus;
-    if (auto refus = lireEntrees(options, entrees))
+    if (auto refus = lireChoix(options, entrees, dosxyz))
         return refus;
     if (nombreDonnes > 1 && !donnes[XY])
         return Refus{"Avec plusieurs plans, l'image du plan XY est nécessaire : donner --xy IMAGE"};
