@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QIODevice>
-#include <QtEndian>
 
 #include <algorithm>
 #include <array>
@@ -19,6 +18,7 @@
 #include "media/nom.h"
 #include "model/ligne.h"
 #include "model/partage.h"
+#include "model/suite.h"
 #include "io/fichierentier.h"
 #include "streams/gzip.h"
 #include "egsphant/reel.h"
@@ -228,22 +228,11 @@ void ecrireEntete(Tampon &t, const QList<Materiau> &materiaux, const Milieux &mi
 
 // Where the run of equal voxels that starts at debut ends, when it is at
 // least 8 voxels long; debut itself for a shorter run, which is not worth a
-// bulk copy. Eight voxels are compared at a time.
+// bulk copy.
 qint64 finDeSuite(const quint8 *v, qint64 debut, qint64 n)
 {
-    const quint64 motif = 0x0101010101010101ull * v[debut];
-    qint64 fin = debut;
-    for (; fin + 8 <= n; fin += 8) {
-        // Read so that the first voxel is the low byte, on any machine.
-        if (const quint64 ecart = qFromLittleEndian<quint64>(v + fin) ^ motif) {
-            fin += qCountTrailingZeroBits(ecart) / 8;
-            break;
-        }
-    }
-    if (fin + 8 > n)
-        while (fin < n && v[fin] == v[debut])
-            ++fin;
-    return fin - debut >= 8 ? fin : debut;
+    const qint64 longueur = longueurSuite(v + debut, n - debut);
+    return longueur >= 8 ? debut + longueur : debut;
 }
 
 void ecrireCarteMilieux(Tampon &t, const Grille &grille, const std::array<char, 256> &cles)

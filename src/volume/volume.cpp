@@ -12,6 +12,7 @@
 #include "model/ligne.h"
 #include "model/niveaugris.h"
 #include "model/partage.h"
+#include "model/suite.h"
 #include "volume/lecteurs.h"
 
 namespace {
@@ -48,49 +49,13 @@ void selonType(const Volume &volume, F &&f)
     }
 }
 
-// How many voxels from v[0] on hold the same bytes as v[0], 32 bytes
-// compared at a time: a label volume is mostly long runs of one value,
-// each worth one step rather than one per voxel.
-template <typename T>
-qint64 longueurSuite(const T *v, qint64 n)
-{
-    static_assert(8 % sizeof(T) == 0, "whole voxels in a 64-bit word");
-    constexpr qint64 parMot = qint64(8 / sizeof(T));
-    quint64 motif = 0, mot = 0;
-    for (size_t octet = 0; octet < 8; octet += sizeof(T))
-        std::memcpy(reinterpret_cast<char *>(&motif) + octet, v, sizeof(T));
-    qint64 i = 0;
-    for (quint64 mots[4]; i + 4 * parMot <= n; i += 4 * parMot) {
-        std::memcpy(mots, v + i, 32);
-        if (((mots[0] ^ motif) | (mots[1] ^ motif) | (mots[2] ^ motif) | (mots[3] ^ motif)) != 0)
-            break;
-    }
-    for (; i + parMot <= n; i += parMot) {
-        std::memcpy(&mot, v + i, 8);
-        if (mot != motif)
-            break;
-    }
-    while (i < n && std::memcmp(v + i, v, sizeof(T)) == 0)
-        ++i;
-    return i;
-}
-
-// Where the run that starts at v[i] ends: one step further when its
-// neighbour differs, as in a noisy picture, so that such voxels cost no more
-// than a comparison each.
-template <typename T>
-qint64 finSuite(const T *v, qint64 i, qint64 n)
-{
-    return i + 1 < n && std::memcmp(v + i + 1, v + i, sizeof(T)) == 0 ? i + longueurSuite(v + i, n - i) : i + 1;
-}
-
 // Marks each value met in vus (65536 entries). The first value that is not
 // a whole number from 0 to niveauMax stops the walk and is returned as text.
 template <typename T>
 QString marquerValeurs(const T *voxels, qint64 n, std::vector<quint8> &vus)
 {
     for (qint64 i = 0, fin = 0; i < n; i = fin) {
-        fin = finSuite(voxels, i, n);
+        fin = i + longueurSuite(voxels + i, n - i);
         const T v = voxels[i];
         if constexpr (std::is_floating_point_v<T>) {
             if (!(v >= 0 && v <= niveauMax && v == std::floor(v)))
@@ -151,7 +116,7 @@ void remplir(quint8 *grille, const Volume &volume, const T *voxels, const quint8
             const T *ligne = voxels + r * n[0];
             quint8 *sortie = grille + depart + j * pas[1] + k * pas[2];
             for (qint64 i = 0, fin = 0; i < n[0]; i = fin) {
-                fin = finSuite(ligne, i, n[0]);
+                fin = i + longueurSuite(ligne + i, n[0] - i);
                 const quint8 record = table[quint16(ligne[i])];
                 if (pas[0] == 1)
                     std::memset(sortie + i, record, size_t(fin - i));
