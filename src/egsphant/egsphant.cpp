@@ -519,14 +519,6 @@ qint64 octetsDensitesVoxels(const DensitesVoxels &d)
     return octets;
 }
 
-// Whether the text's size can be worked out: no voxel read beyond the
-// grid, no record beyond 256, densities of the voxels whole.
-bool tailleCalculable(const QList<Materiau> &materiaux, const Grille &grille)
-{
-    return grille.dimX >= 0 && grille.dimY >= 0 && grille.dimZ >= 0 && materiaux.size() <= 256
-           && qint64(grille.voxels.size()) >= grille.nombreVoxels() && refusDensitesVoxels(grille).isEmpty();
-}
-
 // The text's bytes but for the density map's numbers: the header, the
 // medium map, and each map's line breaks.
 qint64 octetsHorsDensites(const QList<Materiau> &materiaux, const TextesDensite &textes, const Grille &grille,
@@ -550,12 +542,11 @@ qint64 plusLongTexte(const TextesDensite &textes)
     return textes.longueurs.empty() ? 0 : *std::max_element(textes.longueurs.begin(), textes.longueurs.end());
 }
 
-// A bound on the text's size that costs no walk through the voxels of a
-// grid of records or of CT numbers: every density as long as the longest.
+// A bound on the text's size, for media and a grid found writable, that
+// costs no walk through the voxels of a grid of records or of CT numbers:
+// every density as long as the longest.
 qint64 tailleTexteMajoree(const QList<Materiau> &materiaux, const Grille &grille, const Geometrie &geometrie)
 {
-    if (!tailleCalculable(materiaux, grille))
-        return 0;
     const TextesDensite textes = textesDensite(materiaux);
     const DensitesVoxels &d = grille.densites;
     qint64 densites = 0;
@@ -634,7 +625,11 @@ std::array<qint64, 256> comptesVoxels(const Grille &grille, int nombreRecords)
 
 qint64 tailleTexteEgsphant(const QList<Materiau> &materiaux, const Grille &grille, const Geometrie &geometrie)
 {
-    if (!tailleCalculable(materiaux, grille))
+    // No voxel is read beyond the grid, and no record beyond 256.
+    if (grille.dimX < 0 || grille.dimY < 0 || grille.dimZ < 0 || materiaux.size() > 256
+        || qint64(grille.voxels.size()) < grille.nombreVoxels())
+        return 0;
+    if (!refusDensitesVoxels(grille).isEmpty())
         return 0;
     const TextesDensite textes = textesDensite(materiaux);
     qint64 densites = 0;
