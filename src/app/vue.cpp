@@ -4,6 +4,7 @@
 
 #include <iostream>
 
+#include "app/nombres.h"
 #include "app/version.h"
 #include "viewer/fenetrevue.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char **argv)
     if (afficherVersion(argc, argv, "quarvel-view"))
         return 0;
     QApplication application(argc, argv);
+    nombresEnC();
     FenetreVue fenetre;
     const QStringList arguments = application.arguments().mid(1);
     if (arguments.size() > 1) {
