@@ -4,7 +4,6 @@
 
 #include <itkImageIOBase.h>
 #include <itkImageIOFactory.h>
-#include <itkMetaImageIO.h>
 #include <itkMetaImageIOFactory.h>
 #include <itkNiftiImageIO.h>
 #include <itkNiftiImageIOFactory.h>
@@ -19,19 +18,25 @@
 #include <zlib.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <iostream>
 #include <new>
 #include <streambuf>
+#include <unistd.h>
 
 #include "io/grandespages.h"
 #include "model/ligne.h"
 #include "volume/axes.h"
+#include "volume/entetes.h"
 #include "volume/volume.h"
 
 namespace {
 
 using Composante = itk::IOComponentEnum;
+
+const char *const directionOblique = "direction oblique : rééchantillonner d'abord le volume sur des axes x, y, z";
 
 // The formats a segmentation tool exports. Registered by hand: the program
 // does not go through ITK's generated factory list, and any other format
@@ -49,13 +54,30 @@ void enregistrerFormats()
     (void)fait;
 }
 
-// Silences std::cerr while it lives: MetaIO writes its complaints there, in
-// English, beside the one French line of a refusal.
+// Silences the readers while it lives: MetaIO writes its complaints to
+// std::cerr, niftilib and teem to the C library's stderr, in English, beside
+// the one French line of a refusal.
 class SansErreursStandard
 {
 public:
-    SansErreursStandard() : ancien_(std::cerr.rdbuf(&rien_)) {}
-    ~SansErreursStandard() { std::cerr.rdbuf(ancien_); }
+    SansErreursStandard() : ancien_(std::cerr.rdbuf(&rien_))
+    {
+        std::fflush(stderr);
+        const int vide = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (vide >= 0 && (descripteur_ = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0)) >= 0)
+            ::dup2(vide, STDERR_FILENO);
+        if (vide >= 0)
+            ::close(vide);
+    }
+    ~SansErreursStandard()
+    {
+        std::fflush(stderr);
+        if (descripteur_ >= 0) {
+            ::dup2(descripteur_, STDERR_FILENO);
+            ::close(descripteur_);
+        }
+        std::cerr.rdbuf(ancien_);
+    }
 
 private:
     struct Rien : std::streambuf
@@ -63,39 +85,8 @@ private:
         int overflow(int c) override { return c == traits_type::eof() ? 0 : c; }
     } rien_;
     std::streambuf *ancien_;
+    int descripteur_ = -1;
 };
-
-// MetaIO reads a data file shorter than its header announces without a
-// word, leaving the rest of the buffer as it was: its size is checked here.
-// The data follow the ElementDataFile line (LOCAL) or fill the file it names;
-// compressed data are checked against the CompressedDataSize the header
-// gives, when it gives one. Lists and patterns of files are left to MetaIO.
-bool donneesMetaEntieres(const QString &chemin, itk::MetaImageIO &io, qint64 octets)
-{
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray debut = fichier.read(1 << 16);
-    const qsizetype cle = debut.indexOf("ElementDataFile");
-    const qsizetype finEntete = debut.indexOf('\n', cle);
-    if (cle < 0 || finEntete < 0)
-        return true;
-    const QByteArray entete = debut.left(finEntete + 1);
-    if (io.GetMetaImagePointer()->CompressedData()) {
-        const qsizetype taille = entete.indexOf("CompressedDataSize");
-        if (taille < 0)
-            return true;
-        const QByteArray ligne = entete.mid(taille, entete.indexOf('\n', taille) - taille);
-        octets = ligne.mid(ligne.indexOf('=') + 1).trimmed().toLongLong();
-    }
-    const QString nom = QString::fromLocal8Bit(io.GetMetaImagePointer()->ElementDataFileName());
-    if (nom == "LOCAL")
-        return fichier.size() - entete.size() >= octets;
-    if (nom.contains('%') || nom.startsWith("LIST"))
-        return true;
-    const QFileInfo donnees(QFileInfo(chemin).dir(), nom);
-    return donnees.size() >= octets;
-}
 
 // Bytes a file holds once inflated (a plain file as it is), counted up to
 // assez: past that, the count is enough.
@@ -254,7 +245,7 @@ QString lireEntete(itk::ImageIOBase &io, Volume &volume)
         volume.comptesFichier[a] = int(n);
     }
     if (!lireAxes(io, volume))
-        return "direction oblique : rééchantillonner d'abord le volume sur des axes x, y, z";
+        return directionOblique;
     for (int a = 0; a < 3; ++a)
         volume.comptes[volume.axe[a]] = volume.comptesFichier[a];
     return lireGeometrie(io, volume);
@@ -264,18 +255,23 @@ QString lireEntete(itk::ImageIOBase &io, Volume &volume)
 bool lire(const QString &chemin, Volume &volume, QString *raison)
 {
     enregistrerFormats();
+    // What the readers would trip on, checked before any of them sees the file.
+    if (*raison = verifierEntete(chemin); !raison->isEmpty())
+        return false;
+    SansErreursStandard silence;
     const std::string nom = chemin.toStdString();
     itk::ImageIOBase::Pointer io = itk::ImageIOFactory::CreateImageIO(nom.c_str(), itk::IOFileModeEnum::ReadMode);
     if (!io) {
         *raison = "format non reconnu : NRRD, NIfTI ou MetaImage attendu";
         return false;
     }
-    SansErreursStandard silence;
     io->SetFileName(nom);
     try {
         *raison = lireEntete(*io, volume);
     } catch (const std::exception &) {
-        *raison = "en-tête illisible";
+        // ITK refuses a NIfTI file whose axes are not at right angles without saying so.
+        const bool oblique = dynamic_cast<itk::NiftiImageIO *>(io.GetPointer()) && niftiOblique(chemin);
+        *raison = oblique ? directionOblique : "en-tête illisible";
     }
     if (!raison->isEmpty())
         return false;
@@ -294,9 +290,7 @@ bool lire(const QString &chemin, Volume &volume, QString *raison)
         region.SetSize(a, itk::SizeValueType(volume.comptesFichier[a]));
     io->SetIORegion(region);
     bool lu = true;
-    if (auto *meta = dynamic_cast<itk::MetaImageIO *>(io.GetPointer()))
-        lu = donneesMetaEntieres(chemin, *meta, volume.octets());
-    else if (dynamic_cast<itk::NiftiImageIO *>(io.GetPointer()))
+    if (dynamic_cast<itk::NiftiImageIO *>(io.GetPointer()))
         lu = donneesNiftiEntieres(chemin, volume.octets());
     try {
         if (lu)
