@@ -204,6 +204,16 @@ bool lireAxes(const itk::ImageIOBase &io, Volume &volume)
     return true;
 }
 
+// The header keys the geometry comes from, for the refusals.
+ChampsGeometrie champsGeometrie(const itk::ImageIOBase &io)
+{
+    if (dynamic_cast<const itk::NiftiImageIO *>(&io))
+        return {"pixdim", "qoffset ou srow"};
+    if (std::strcmp(io.GetNameOfClass(), "MetaImageIO") == 0)
+        return {"ElementSpacing", "Offset"};
+    return {"space directions", "space origin"};
+}
+
 // Sizes and lower corner in cm.
 QString lireGeometrie(const itk::ImageIOBase &io, Volume &volume)
 {
@@ -212,7 +222,7 @@ QString lireGeometrie(const itk::ImageIOBase &io, Volume &volume)
         placement.axe[a] = volume.axe[a];
         placement.inverse[a] = volume.inverse[a];
     }
-    if (const QString refus = geometrieAxes(enteteAxes(io, volume), placement); !refus.isEmpty())
+    if (const QString refus = geometrieAxes(enteteAxes(io, volume), placement, champsGeometrie(io)); !refus.isEmpty())
         return refus;
     for (int p = 0; p < 3; ++p) {
         volume.taille[p] = placement.taille[p];
