@@ -59,7 +59,7 @@ QString geometrieAxes(const EnteteAxes &entete, PlacementAxes &placement, const 
             const QString champ = champs.origine.isEmpty() ? QString("origine") : champs.origine + " :";
             return QString("%1 %2 selon %3 : un nombre de -%4 à %4 mm est attendu")
                 .arg(champ, nombre(origine), QChar('x' + p))
-                .arg(origineMax);
+                .arg(QString::number(origineMax, 'f', 0));
         }
     }
     for (int a = 0; a < 3; ++a) {

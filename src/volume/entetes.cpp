@@ -123,13 +123,13 @@ qint64 octetsInflates(const QString &chemin, qint64 debut, qint64 longueur)
 
 // Whether the data files hold the voxels' bytes: each file its share, raw
 // ones at least, compressed ones within deflate's bound (MetaImage's zlib
-// streams exactly, as their reader never says when one is short).
+// streams exactly, as their reader never says when one is short); then
+// whether they fit this machine's memory. The files first: what they lack
+// is the same on every machine.
 // cle names the header's data file field, comptes its counts.
 QString verifierDonnees(const Donnees &donnees, qint64 voxels, int octetsParVoxel, const QString &cle,
                         const QString &comptes)
 {
-    if (QString raison; !placePourVolume(voxels, qMax(octetsParVoxel, 1), &raison))
-        return raison;
     const qint64 n = donnees.fichiers.size();
     if (n == 0 || n > fichiersMax)
         return QString("%1 : aucun fichier de données").arg(cle);
@@ -177,7 +177,9 @@ QString verifierDonnees(const Donnees &donnees, qint64 voxels, int octetsParVoxe
             return QString("fichier tronqué : %1 annonce %2 octets de voxels, « %3 » n'en a que %4")
                 .arg(comptes).arg(attendus).arg(nom).arg(presents);
     }
-    return QString();
+    QString raison;
+    placePourVolume(voxels, qMax(octetsParVoxel, 1), &raison);
+    return raison;
 }
 
 // The header's lines up to the first empty one (or the end): at most enteteMax bytes.
@@ -472,6 +474,47 @@ bool compresse(const QString &chemin)
     return fichier.open(QIODevice::ReadOnly) && fichier.read(2) == "\x1f\x8b";
 }
 
+// niftilib turns NaN and infinite voxels into zeros without a word: a float
+// file's voxels are looked at first, the first such value told with its place.
+template <typename T, typename Bits>
+QString nonFinis(const QString &chemin, qint64 debut, qint64 voxels, const EnteteNifti &entete,
+                 const QList<qint64> &comptes)
+{
+    gzFile flux = gzopen(QFile::encodeName(chemin).constData(), "rb");
+    if (!flux || gzseek(flux, z_off_t(debut), SEEK_SET) != z_off_t(debut)) {
+        if (flux)
+            gzclose(flux);
+        return QString();
+    }
+    gzbuffer(flux, 1 << 18);
+    std::vector<Bits> bloc(1 << 16);
+    constexpr Bits exposant = sizeof(T) == 4 ? Bits(0x7f800000) : Bits(0x7ff0000000000000);
+    QString refus;
+    for (qint64 i = 0; i < voxels && refus.isEmpty();) {
+        const int lus = gzread(flux, bloc.data(), unsigned(bloc.size() * sizeof(Bits)));
+        if (lus < int(sizeof(Bits)))
+            break;
+        const qint64 n = lus / qint64(sizeof(Bits));
+        for (qint64 k = 0; k < n && i + k < voxels; ++k) {
+            const Bits b = entete.inverse ? qbswap(bloc[size_t(k)]) : bloc[size_t(k)];
+            if ((b & exposant) != exposant)
+                continue;
+            T v;
+            std::memcpy(&v, &b, sizeof v);
+            const qint64 index = i + k, ligne = comptes.value(0, 1), coupe = ligne * comptes.value(1, 1);
+            refus = QString("valeur %1 au voxel (%2, %3, %4) du fichier : une étiquette est un nombre entier de 0 à 65535")
+                        .arg(double(v))
+                        .arg(index % ligne)
+                        .arg(index % coupe / ligne)
+                        .arg(index / coupe);
+            break;
+        }
+        i += n;
+    }
+    gzclose(flux);
+    return refus;
+}
+
 QString verifierNifti(const QString &chemin)
 {
     EnteteNifti entete;
@@ -507,7 +550,13 @@ QString verifierNifti(const QString &chemin)
         return QString("vox_offset = %1 : au-delà de la fin du fichier").arg(decalage);
     if (donnees.codage == Codage::Gzip)
         donnees.saut = 0;
-    return verifierDonnees(donnees, voxels, bits / 8, "vox_offset", "dim");
+    if (const QString refus = verifierDonnees(donnees, voxels, bits / 8, "vox_offset", "dim"); !refus.isEmpty())
+        return refus;
+    const int type = entete.version2 ? entete.lire<qint16>(12) : entete.lire<qint16>(70);
+    if (type != 16 && type != 64)
+        return QString();
+    return type == 16 ? nonFinis<float, quint32>(donnees.fichiers[0], qint64(decalage), voxels, entete, comptes)
+                      : nonFinis<double, quint64>(donnees.fichiers[0], qint64(decalage), voxels, entete, comptes);
 }
 
 // Whether a matrix's columns each lie along one axis (within 1e-6 of its length).
