@@ -204,12 +204,20 @@ bool lireAxes(const itk::ImageIOBase &io, Volume &volume)
     return true;
 }
 
+QString nomFormat(const itk::ImageIOBase &io)
+{
+    if (dynamic_cast<const itk::NiftiImageIO *>(&io))
+        return "NIfTI";
+    return std::strcmp(io.GetNameOfClass(), "MetaImageIO") == 0 ? "MetaImage" : "NRRD";
+}
+
 // The header keys the geometry comes from, for the refusals.
 ChampsGeometrie champsGeometrie(const itk::ImageIOBase &io)
 {
-    if (dynamic_cast<const itk::NiftiImageIO *>(&io))
+    const QString format = nomFormat(io);
+    if (format == "NIfTI")
         return {"pixdim", "qoffset ou srow"};
-    if (std::strcmp(io.GetNameOfClass(), "MetaImageIO") == 0)
+    if (format == "MetaImage")
         return {"ElementSpacing", "Offset"};
     return {"space directions", "space origin"};
 }
@@ -281,7 +289,8 @@ bool lire(const QString &chemin, Volume &volume, QString *raison)
     } catch (const std::exception &) {
         // ITK refuses a NIfTI file whose axes are not at right angles without saying so.
         const bool oblique = dynamic_cast<itk::NiftiImageIO *>(io.GetPointer()) && niftiOblique(chemin);
-        *raison = oblique ? directionOblique : "en-tête illisible";
+        *raison = oblique ? QString(directionOblique)
+                          : QString("en-tête %1 illisible (fichier abîmé)").arg(nomFormat(*io));
     }
     if (!raison->isEmpty())
         return false;
