@@ -280,6 +280,16 @@ private slots:
         QVERIFY(!QFile::exists(d("refus.egsphant")));
     }
 
+    // libpng's own line on a damaged slice picture stays off stderr.
+    void coupeAbimee()
+    {
+        QVERIFY(QDir(dossier.path()).mkpath("coupes"));
+        QVERIFY(ecrireFichier(d("coupes/c1.png"), "\x89PNG\r\n\x1a\n abîmée"));
+        const Sortie s = lancerVolume(d("coupes"), d("coupes.egsphant"));
+        QCOMPARE(s.erreurs, "Image illisible (format inconnu ou fichier abîmé) : \"" + d("coupes/c1.png").toUtf8() + "\"\n");
+        QCOMPARE(s.statut, 1);
+    }
+
     // The writer's last check: boundaries that collapse once printed with six digits.
     void bornesImprimees()
     {

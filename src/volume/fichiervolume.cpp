@@ -18,15 +18,12 @@
 #include <zlib.h>
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <iostream>
 #include <new>
-#include <streambuf>
-#include <unistd.h>
 
 #include "io/grandespages.h"
+#include "io/silence.h"
 #include "model/ligne.h"
 #include "volume/axes.h"
 #include "volume/entetes.h"
@@ -53,40 +50,6 @@ void enregistrerFormats()
     }();
     (void)fait;
 }
-
-// Silences the readers while it lives: MetaIO writes its complaints to
-// std::cerr, niftilib and teem to the C library's stderr, in English, beside
-// the one French line of a refusal.
-class SansErreursStandard
-{
-public:
-    SansErreursStandard() : ancien_(std::cerr.rdbuf(&rien_))
-    {
-        std::fflush(stderr);
-        const int vide = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-        if (vide >= 0 && (descripteur_ = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0)) >= 0)
-            ::dup2(vide, STDERR_FILENO);
-        if (vide >= 0)
-            ::close(vide);
-    }
-    ~SansErreursStandard()
-    {
-        std::fflush(stderr);
-        if (descripteur_ >= 0) {
-            ::dup2(descripteur_, STDERR_FILENO);
-            ::close(descripteur_);
-        }
-        std::cerr.rdbuf(ancien_);
-    }
-
-private:
-    struct Rien : std::streambuf
-    {
-        int overflow(int c) override { return c == traits_type::eof() ? 0 : c; }
-    } rien_;
-    std::streambuf *ancien_;
-    int descripteur_ = -1;
-};
 
 // Bytes a file holds once inflated (a plain file as it is), counted up to
 // assez: past that, the count is enough.
