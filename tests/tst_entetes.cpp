@@ -144,6 +144,9 @@ private slots:
         QTest::addColumn<QStringList>("donnees"); // name=bytes of the data files beside it
         const QByteArray dims = "DimSize = 2 2 2\n";
         QTest::newRow("MetaImage LOCAL") << "a.mha" << meta(dims) + etiquettes << QStringList();
+        // HeaderSize counts from the file's start: 2 bytes past this 110-byte header.
+        QTest::newRow("MetaImage HeaderSize") << "h.mha" << meta(dims + "HeaderSize = 112") + "??" + etiquettes
+                                              << QStringList();
         QTest::newRow("MetaImage compressé")
             << "z.mha"
             << meta(dims + "CompressedData = True\nCompressedDataSize = " + QByteArray::number(zlib(etiquettes).size()))
@@ -192,7 +195,7 @@ private slots:
         QTest::newRow("MetaImage : motif incomplet") << "motif.mhd" << meta(dims, "present%d.raw 0 1 1")
                                                      << "ElementDataFile : fichier de données « present1.raw » introuvable";
         QTest::newRow("MetaImage : HeaderSize au-delà de la fin")
-            << "saut.mha" << meta(dims + "HeaderSize = 100") + etiquettes
+            << "saut.mha" << meta(dims + "HeaderSize = 200") + etiquettes
             << "ElementDataFile : les données commencent après la fin de « saut.mha »";
         QTest::newRow("MetaImage : flux zlib coupé")
             << "coupe.mha" << meta(dims + ligne("CompressedData", "True\n") + ligne("CompressedDataSize", "6")) + cut

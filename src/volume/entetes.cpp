@@ -375,8 +375,9 @@ QString verifierMeta(const QString &chemin, const QByteArray &debut)
     const QList<QByteArray> champs = mots(fichier);
     if (fichier == "LOCAL") {
         donnees.fichiers << chemin;
-        if (sautEntete >= 0)
-            donnees.saut = finEntete + sautEntete;
+        // MetaIO seeks HeaderSize bytes from the file's start, header included.
+        if (sautEntete == 0)
+            donnees.saut = finEntete;
     } else if (champs.value(0) == "LIST") {
         for (const QByteArray &nom : debut.mid(finEntete).split('\n'))
             if (!nom.trimmed().isEmpty())
