@@ -188,6 +188,8 @@ private slots:
         QVERIFY(QDir(dossier.path()).mkpath("un-dossier"));
         QVERIFY(ecrireFichier(d("present0.raw"), etiquettes.left(4)));
         const QString espacement = " du fichier : un nombre de 0.001 à 10000 mm est attendu";
+        const QString fluxAbime = "ElementDataFile : flux compressé tronqué ou abîmé, ou d'une autre longueur que les 8 "
+                                  "octets de voxels de DimSize";
         QTest::newRow("MetaImage : données dans un dossier")
             << "dossier.mha" << meta(dims, "un-dossier") << "ElementDataFile : « un-dossier » n'est pas un fichier ordinaire";
         QTest::newRow("MetaImage : LIST incomplète") << "liste.mhd" << meta(dims, "LIST\npresent0.raw\nabsent1.raw")
@@ -199,18 +201,23 @@ private slots:
             << "ElementDataFile : les données commencent après la fin de « saut.mha »";
         QTest::newRow("MetaImage : flux zlib coupé")
             << "coupe.mha" << meta(dims + ligne("CompressedData", "True\n") + ligne("CompressedDataSize", "6")) + cut
-            << "ElementDataFile : données compressées de « coupe.mha » tronquées ou abîmées";
+            << fluxAbime;
         QTest::newRow("MetaImage : brut marqué compressé")
             << "brut.mha" << meta(dims + ligne("CompressedData", "True\n") + ligne("CompressedDataSize", "8")) + etiquettes
-            << "ElementDataFile : données compressées de « brut.mha » tronquées ou abîmées";
+            << fluxAbime;
         QTest::newRow("MetaImage : CompressedDataSize absent, flux coupé")
             << "sanstaille.mha" << meta(dims + ligne("CompressedData", "True")) + cut
-            << "ElementDataFile : données compressées de « sanstaille.mha » tronquées ou abîmées";
+            << fluxAbime;
         QTest::newRow("MetaImage : flux d'un voxel de trop")
             << "long.mha"
             << meta(dims + ligne("CompressedData", "True\n") + ligne("CompressedDataSize", QByteArray::number(zlib(etiquettes + "A").size())))
                    + zlib(etiquettes + "A")
-            << "fichier tronqué ou abîmé : DimSize annonce 8 octets de voxels, « long.mha » en donne 9";
+            << fluxAbime;
+        QVERIFY(ecrireFichier(d("z0.raw"), zlib(etiquettes.left(4))));
+        QVERIFY(ecrireFichier(d("z1.raw"), zlib(etiquettes.mid(4)).chopped(3)));
+        QTest::newRow("MetaImage : LIST compressée, un flux coupé")
+            << "listez.mhd" << meta(dims + ligne("CompressedData", "True"), "LIST\nz0.raw\nz1.raw")
+            << "ElementDataFile : données compressées de « z1.raw » tronquées ou abîmées";
         QTest::newRow("MetaImage : DimSize de 4 nombres")
             << "quatre.mha" << meta("DimSize = 2 2 2 1") + etiquettes << "DimSize : 4 nombres pour NDims = 3";
         QTest::newRow("MetaImage : 65536 × 65536 × 1 dans 334 octets")
@@ -259,6 +266,13 @@ private slots:
                 cisaille.ecrire<float>(280 + 16 * r + 4 * c, lignes[r][c]);
         QTest::newRow("NIfTI : sform oblique") << "oblique.nii" << cisaille.octets + etiquettes
                                                << "direction oblique : rééchantillonner d'abord le volume sur des axes x, y, z";
+        // ITK's decomposition of these matrices aborts on NaN and stalls on 3.4e38.
+        QTest::newRow("NIfTI : srow NaN") << "srow.nii" << Nifti(2, 8).ecrire<qint16>(254, 1).ecrire<float>(284, NAN).octets + etiquettes
+                                          << "srow_x[1] = nan : un nombre de -10000 à 10000 mm est attendu";
+        QTest::newRow("NIfTI : srow 3.4e38") << "srow.nii" << Nifti(2, 8).ecrire<qint16>(254, 1).ecrire<float>(292, 3.4e38f).octets + etiquettes
+                                             << QString("srow_x[3] = %1 : un nombre de -10000000 à 10000000 mm est attendu").arg(double(3.4e38f));
+        QTest::newRow("NIfTI : quatern_b inf") << "quatern.nii" << Nifti(2, 8).ecrire<qint16>(252, 1).ecrire<float>(256, INFINITY).octets + etiquettes
+                                               << "quatern_b = inf : un nombre de -1 à 1 est attendu";
         QTest::newRow("NIfTI gzip : en-tête coupé")
             << "coupe.nii.gz" << QByteArray() << "en-tête NIfTI tronqué : 200 octets sur 348";
     }

@@ -25,11 +25,6 @@ bool placerAxes(const EnteteAxes &entete, PlacementAxes &placement)
 
 namespace {
 
-// Physical sense: no scanner or segmentation has voxels finer than a micron
-// or wider than 10 m, nor lies 10 km from its origin; past these, the
-// boundaries printed with six digits would collapse.
-constexpr double pasMin = 1e-3, pasMax = 1e4, origineMax = 1e7;
-
 QString nombre(double v)
 {
     return QString::number(v, 'g', 10);

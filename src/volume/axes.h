@@ -30,6 +30,11 @@ struct PlacementAxes
 // 0 or ±1 within 1e-6): false for any other, oblique, direction.
 bool placerAxes(const EnteteAxes &entete, PlacementAxes &placement);
 
+// Physical sense: no scanner or segmentation has voxels finer than a micron
+// or wider than 10 m, nor lies 10 km from its origin (mm); past these, the
+// boundaries printed with six digits would collapse.
+constexpr double pasMin = 1e-3, pasMax = 1e4, origineMax = 1e7;
+
 // The names of a format's geometry fields, for the refusals (empty: the generic words used today).
 struct ChampsGeometrie { QString espacement, origine; };
 

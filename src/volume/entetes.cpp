@@ -15,15 +15,14 @@
 #include <cstring>
 #include <vector>
 
+#include "streams/decompression.h"
+#include "volume/axes.h"
 #include "volume/lecteurs.h"
 
 namespace {
 
 // Past any machine's memory, and small enough that products of counts stay exact.
 constexpr qint64 voxelsMax = qint64(1) << 46;
-// Deflate packs at most 1032 bytes into one: a compressed file smaller than
-// that share of its voxels cannot hold them.
-constexpr qint64 rapportDeflate = 1032;
 // Past this, a header is not one: no reader's is that long.
 constexpr qint64 enteteMax = qint64(1) << 22;
 // Data files a pattern or a list may name.
@@ -39,6 +38,8 @@ struct Donnees
     Codage codage = Codage::Brut;
     // Bytes of a compressed stream, when the header says (MetaImage).
     qint64 comprimes = -1;
+    // Where to say a lone zlib stream lies, inflated by the reader itself.
+    FluxZlib *flux = nullptr;
 };
 
 bool entier(const QByteArray &mot, qint64 &n)
@@ -121,9 +122,18 @@ qint64 octetsInflates(const QString &chemin, qint64 debut, qint64 longueur)
     return etat == Z_STREAM_END ? total : -1;
 }
 
+// Deflate never packs more than about 1032 bytes into one.
+QString tropCompresse(const QString &comptes, qint64 octets, qint64 comprimes, const QString &nom)
+{
+    return QString("fichier tronqué : %1 annonce %2 octets de voxels, plus que les %3 octets compressés de « %4 » "
+                   "n'en peuvent donner")
+        .arg(comptes).arg(octets).arg(comprimes).arg(nom);
+}
+
 // Whether the data files hold the voxels' bytes: each file its share, raw
 // ones at least, compressed ones within deflate's bound (MetaImage's zlib
-// streams exactly, as their reader never says when one is short); then
+// streams exactly, as MetaIO never says when one is short: here for several
+// files, in the read for one); then
 // whether they fit this machine's memory. The files first: what they lack
 // is the same on every machine.
 // cle names the header's data file field, comptes its counts.
@@ -153,13 +163,19 @@ QString verifierDonnees(const Donnees &donnees, qint64 voxels, int octetsParVoxe
         case Codage::Brut: break;
         case Codage::Hexa: attendus = 2 * part; break;
         case Codage::Texte: attendus = part / qMax(octetsParVoxel, 1); break;
-        case Codage::Gzip: attendus = part / rapportDeflate; break;
+        case Codage::Gzip: attendus = 0; break;
         case Codage::Autre: attendus = 0; break;
         case Codage::Zlib: {
             const qint64 longueur = donnees.comprimes < 0 || n > 1 ? presents : donnees.comprimes;
             if (longueur > presents)
                 return QString("CompressedDataSize = %1 : « %2 » n'en a que %3 après l'en-tête")
                     .arg(longueur).arg(nom).arg(presents);
+            if (donnees.flux && n == 1) {
+                *donnees.flux = {chemin, saut, longueur, donnees.flux->grosBoutiste};
+                if (texteMaxGzip(longueur) < part)
+                    return tropCompresse(comptes, part, longueur, nom);
+                continue;
+            }
             const qint64 inflates = octetsInflates(chemin, saut, longueur);
             if (inflates < 0)
                 return QString("%1 : données compressées de « %2 » tronquées ou abîmées").arg(cle, nom);
@@ -169,10 +185,8 @@ QString verifierDonnees(const Donnees &donnees, qint64 voxels, int octetsParVoxe
             continue;
         }
         }
-        if (presents < attendus && donnees.codage == Codage::Gzip)
-            return QString("fichier tronqué : %1 annonce %2 octets de voxels, plus que les %3 octets compressés de "
-                           "« %4 » n'en peuvent donner")
-                .arg(comptes).arg(part).arg(presents).arg(nom);
+        if (donnees.codage == Codage::Gzip && texteMaxGzip(presents) < part)
+            return tropCompresse(comptes, part, presents, nom);
         if (presents < attendus)
             return QString("fichier tronqué : %1 annonce %2 octets de voxels, « %3 » n'en a que %4")
                 .arg(comptes).arg(attendus).arg(nom).arg(presents);
@@ -303,7 +317,7 @@ int octetsMeta(const QByteArray &type)
     return 0;
 }
 
-QString verifierMeta(const QString &chemin, const QByteArray &debut)
+QString verifierMeta(const QString &chemin, const QByteArray &debut, FluxZlib *flux)
 {
     qint64 dimensions = -1, canaux = 1, sautEntete = 0, comprimes = -1;
     QList<qint64> comptes;
@@ -345,6 +359,8 @@ QString verifierMeta(const QString &chemin, const QByteArray &debut)
         } else if (cle == "CompressedDataSize") {
             if (!entier(valeur, comprimes) || comprimes < 1)
                 return QString("CompressedDataSize = %1 : un nombre entier d'au moins 1 attendu").arg(texte);
+        } else if ((cle == "ElementByteOrderMSB" || cle == "BinaryDataByteOrderMSB") && flux) {
+            flux->grosBoutiste = valeur.toLower() == "true";
         } else if (cle == "BinaryData") {
             binaire = valeur.toLower() != "false";
         } else if (cle == "ElementDataFile") {
@@ -370,6 +386,7 @@ QString verifierMeta(const QString &chemin, const QByteArray &debut)
     Donnees donnees;
     donnees.codage = compresse ? Codage::Zlib : binaire ? Codage::Brut : Codage::Texte;
     donnees.comprimes = comprimes;
+    donnees.flux = flux;
     donnees.saut = sautEntete;
     const QDir dossier = QFileInfo(chemin).dir();
     const QList<QByteArray> champs = mots(fichier);
@@ -475,6 +492,33 @@ bool compresse(const QString &chemin)
     return fichier.open(QIODevice::ReadOnly) && fichier.read(2) == "\x1f\x8b";
 }
 
+// ITK turns pixdim, qform and sform into matrices whose decomposition
+// aborts the process on a NaN or an infinity, and stalls on a huge number:
+// each field it uses must lie within physical sense first.
+QString verifierOrientation(const EnteteNifti &entete)
+{
+    const auto hors = [](const QString &champ, double v, double borne) {
+        return std::abs(v) <= borne ? QString()
+                                    : QString("%1 = %2 : un nombre de -%3 à %3%4 est attendu")
+                                          .arg(champ).arg(v).arg(QString::number(borne, 'f', 0), borne > 1 ? " mm" : "");
+    };
+    QStringList refus;
+    for (int i = 1; i <= 3; ++i)
+        refus << hors(QString("pixdim[%1]").arg(i), entete.version2 ? entete.lire<double>(104 + 8 * i)
+                                                                     : entete.lire<float>(76 + 4 * i), pasMax);
+    if (entete.codeQ() > 0)
+        for (int i = 0; i < 6; ++i)
+            refus << hors(QStringList{"quatern_b", "quatern_c", "quatern_d", "qoffset_x", "qoffset_y", "qoffset_z"}[i],
+                          entete.quaternion(i), i < 3 ? 1.0 : origineMax);
+    if (entete.codeS() > 0)
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 4; ++c)
+                refus << hors(QString("srow_%1[%2]").arg(QChar('x' + r)).arg(c), entete.ligneS(r, c),
+                              c < 3 ? pasMax : origineMax);
+    refus.removeAll(QString());
+    return refus.value(0);
+}
+
 // niftilib turns NaN and infinite voxels into zeros without a word: a float
 // file's voxels are looked at first, the first such value told with its place.
 template <typename T, typename Bits>
@@ -534,6 +578,8 @@ QString verifierNifti(const QString &chemin)
     qint64 voxels = 0;
     if (const QString refus = compterVoxels(comptes, "dim", voxels); !refus.isEmpty())
         return refus;
+    if (const QString refus = verifierOrientation(entete); !refus.isEmpty())
+        return refus;
     const int bits = entete.bits();
     if (bits < 8 || bits % 8 != 0 || bits > 256)
         return QString("bitpix = %1 : un multiple de 8 attendu").arg(bits);
@@ -576,7 +622,7 @@ bool alignee(const double m[3][3])
 
 } // namespace
 
-QString verifierEntete(const QString &chemin)
+QString verifierEntete(const QString &chemin, FluxZlib *flux)
 {
     const QString nom = chemin.toLower();
     if (nom.endsWith(".nii") || nom.endsWith(".nii.gz") || nom.endsWith(".hdr") || nom.endsWith(".hdr.gz"))
@@ -585,7 +631,7 @@ QString verifierEntete(const QString &chemin)
     if ((nom.endsWith(".nrrd") || nom.endsWith(".nhdr")) && debut.startsWith("NRRD000"))
         return verifierNrrd(chemin, debut);
     if (nom.endsWith(".mha") || nom.endsWith(".mhd"))
-        return verifierMeta(chemin, debut);
+        return verifierMeta(chemin, debut, flux);
     return QString();
 }
 

@@ -237,7 +237,8 @@ bool lire(const QString &chemin, Volume &volume, QString *raison)
 {
     enregistrerFormats();
     // What the readers would trip on, checked before any of them sees the file.
-    if (*raison = verifierEntete(chemin); !raison->isEmpty())
+    FluxZlib flux;
+    if (*raison = verifierEntete(chemin, &flux); !raison->isEmpty())
         return false;
     SansErreursStandard silence;
     const std::string nom = chemin.toStdString();
@@ -275,14 +276,18 @@ bool lire(const QString &chemin, Volume &volume, QString *raison)
     if (dynamic_cast<itk::NiftiImageIO *>(io.GetPointer()))
         lu = donneesNiftiEntieres(chemin, volume.octets());
     try {
-        if (lu)
+        if (lu && flux.debut >= 0)
+            lu = inflerFlux(flux, volume.donnees.get(), volume.octets(), int(io->GetComponentSize()));
+        else if (lu)
             io->Read(volume.donnees.get());
     } catch (const std::exception &) {
         lu = false;
     }
     if (!lu) {
         volume.donnees.reset();
-        *raison = "voxels illisibles (fichier tronqué ou abîmé)";
+        *raison = flux.debut >= 0 ? QString("ElementDataFile : flux compressé tronqué ou abîmé, ou d'une autre longueur "
+                                            "que les %1 octets de voxels de DimSize").arg(volume.octets())
+                                  : QString("voxels illisibles (fichier tronqué ou abîmé)");
     }
     return lu;
 }
