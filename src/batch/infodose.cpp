@@ -1,0 +1,80 @@
+// The dose per medium of a phantom, for scripts: its table and its histogram.
+#include "batch/infodose.h"
+
+#include <QIODevice>
+
+#include "dose/bilandose.h"
+#include "dose/dose.h"
+#include "dose/superposition.h"
+#include "egsphant/lecture.h"
+#include "io/fichierentier.h"
+#include "model/ligne.h"
+
+namespace {
+
+// The histogram's rows, from 0 to the highest dose.
+constexpr int pasHistogramme = 200;
+
+// Six significant digits and a full stop, whatever the locale.
+QString nombre(double v)
+{
+    return QString::asprintf("%.6g", v);
+}
+
+QString ligneTable(int numero, const QString &nom, const BilanDoseMilieu &b)
+{
+    QStringList champs{QString::number(numero), nom, QString::number(b.voxels)};
+    if (b.voxels == 0)
+        return (champs + QStringList(7, "-")).join('\t') + '\n';
+    champs << nombre(b.volume) << nombre(b.moyenne) << nombre(b.maximum) << nombre(b.d98) << nombre(b.d50)
+           << nombre(b.d2) << (b.incertitude ? nombre(*b.incertitude) : QString("-"));
+    return champs.join('\t') + '\n';
+}
+
+QByteArray texteHistogramme(const Fantome &fantome, const Dose &dose)
+{
+    const double maximum = doseMaximale(dose);
+    const std::vector<std::vector<double>> hdv = histogrammeCumule(fantome, dose, maximum, pasHistogramme);
+    QString texte = "dose";
+    for (const QString &nom : fantome.noms)
+        texte += ',' + nom.trimmed();
+    texte += '\n';
+    for (int k = 0; k <= pasHistogramme; ++k) {
+        texte += nombre(k * maximum / pasHistogramme);
+        for (const std::vector<double> &milieu : hdv)
+            texte += ',' + nombre(milieu[size_t(k)]);
+        texte += '\n';
+    }
+    return texte.toUtf8();
+}
+
+} // namespace
+
+bool infoDose(const Fantome &fantome, const QString &cheminDose, const QString &cheminHdv, QString &table,
+              QString *erreur)
+{
+    Dose dose;
+    QString raison;
+    if (!lireDose(cheminDose, dose, &raison)) {
+        *erreur = QString("Dose « %1 » illisible : %2").arg(extrait(cheminDose), raison);
+        return false;
+    }
+    raison = refusSuperposition(dose, fantome);
+    if (!raison.isEmpty()) {
+        *erreur = QString("Dose « %1 » refusée : %2").arg(extrait(cheminDose), raison);
+        return false;
+    }
+    const std::vector<BilanDoseMilieu> bilan = bilanDose(fantome, dose);
+    table = "milieu\tnom\tvoxels\tvolume_cm3\tdose_moyenne\tdose_max\tD98\tD50\tD2\tincertitude\n";
+    for (size_t m = 0; m < bilan.size(); ++m)
+        table += ligneTable(int(m) + 1, fantome.noms[qsizetype(m)].trimmed(), bilan[m]);
+    if (cheminHdv.isEmpty())
+        return true;
+    const QByteArray hdv = texteHistogramme(fantome, dose);
+    const auto ecrire = [&](QIODevice &sortie) { return sortie.write(hdv) == hdv.size(); };
+    if (!ecrireFichierEntier(cheminHdv, ecrire, &raison)) {
+        *erreur = QString("Histogramme « %1 » non écrit : %2").arg(extrait(cheminHdv), raison);
+        return false;
+    }
+    return true;
+}
