@@ -12,40 +12,14 @@
 
 namespace {
 
-// The histogram's rows, from 0 to the highest dose.
-constexpr int pasHistogramme = 200;
-
-// Six significant digits and a full stop, whatever the locale.
-QString nombre(double v)
-{
-    return QString::asprintf("%.6g", v);
-}
-
 QString ligneTable(int numero, const QString &nom, const BilanDoseMilieu &b)
 {
     QStringList champs{QString::number(numero), nom, QString::number(b.voxels)};
     if (b.voxels == 0)
         return (champs + QStringList(7, "-")).join('\t') + '\n';
-    champs << nombre(b.volume) << nombre(b.moyenne) << nombre(b.maximum) << nombre(b.d98) << nombre(b.d50)
-           << nombre(b.d2) << (b.incertitude ? nombre(*b.incertitude) : QString("-"));
+    champs << nombreDose(b.volume) << nombreDose(b.moyenne) << nombreDose(b.maximum) << nombreDose(b.d98) << nombreDose(b.d50)
+           << nombreDose(b.d2) << (b.incertitude ? nombreDose(*b.incertitude) : QString("-"));
     return champs.join('\t') + '\n';
-}
-
-QByteArray texteHistogramme(const Fantome &fantome, const Dose &dose)
-{
-    const double maximum = doseMaximale(dose);
-    const std::vector<std::vector<double>> hdv = histogrammeCumule(fantome, dose, maximum, pasHistogramme);
-    QString texte = "dose";
-    for (const QString &nom : fantome.noms)
-        texte += ',' + nom.trimmed();
-    texte += '\n';
-    for (int k = 0; k <= pasHistogramme; ++k) {
-        texte += nombre(k * maximum / pasHistogramme);
-        for (const std::vector<double> &milieu : hdv)
-            texte += ',' + nombre(milieu[size_t(k)]);
-        texte += '\n';
-    }
-    return texte.toUtf8();
 }
 
 } // namespace
@@ -70,7 +44,7 @@ bool infoDose(const Fantome &fantome, const QString &cheminDose, const QString &
         table += ligneTable(int(m) + 1, fantome.noms[qsizetype(m)].trimmed(), bilan[m]);
     if (cheminHdv.isEmpty())
         return true;
-    const QByteArray hdv = texteHistogramme(fantome, dose);
+    const QByteArray hdv = texteHistogrammeCumule(fantome, dose);
     const auto ecrire = [&](QIODevice &sortie) { return sortie.write(hdv) == hdv.size(); };
     if (!ecrireFichierEntier(cheminHdv, ecrire, &raison)) {
         *erreur = QString("Histogramme « %1 » non écrit : %2").arg(extrait(cheminHdv), raison);

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <utility>
 
+#include <QString>
+
 #include "dose/dose.h"
 #include "egsphant/lecture.h"
 
@@ -169,3 +171,26 @@ std::vector<std::vector<double>> histogrammeCumule(const Fantome &fantome, const
     }
     return volumes;
 }
+
+QString nombreDose(double v)
+{
+    return QString::asprintf("%.6g", v);
+}
+
+QByteArray texteHistogrammeCumule(const Fantome &fantome, const Dose &dose)
+{
+    const double maximum = doseMaximale(dose);
+    const std::vector<std::vector<double>> hdv = histogrammeCumule(fantome, dose, maximum, pasHistogramme);
+    QString texte = "dose";
+    for (const QString &nom : fantome.noms)
+        texte += ',' + nom.trimmed();
+    texte += '\n';
+    for (int k = 0; k <= pasHistogramme; ++k) {
+        texte += nombreDose(k * maximum / pasHistogramme);
+        for (const std::vector<double> &milieu : hdv)
+            texte += ',' + nombreDose(milieu[size_t(k)]);
+        texte += '\n';
+    }
+    return texte.toUtf8();
+}
+

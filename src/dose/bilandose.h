@@ -1,6 +1,8 @@
 #ifndef QUARVEL_BILANDOSE_H
 #define QUARVEL_BILANDOSE_H
 
+#include <QByteArray>
+#include <QString>
 #include <QtGlobal>
 
 #include <optional>
@@ -34,5 +36,15 @@ std::vector<BilanDoseMilieu> bilanDose(const Fantome &fantome, const Dose &dose)
 // % of its volume that receives at least k·doseMax/pas for k = 0 to pas
 // (0 throughout for a medium with no voxel).
 std::vector<std::vector<double>> histogrammeCumule(const Fantome &fantome, const Dose &dose, double doseMax, int pas);
+
+// The histograms' rows, from 0 to the highest dose.
+constexpr int pasHistogramme = 200;
+
+// The cumulative histograms as CSV text: a header "dose,NAME1,…", then
+// pasHistogramme + 1 rows, each dose and every medium's %.
+QByteArray texteHistogrammeCumule(const Fantome &fantome, const Dose &dose);
+
+// A number of a dose table: six significant digits and a full stop, whatever the locale.
+QString nombreDose(double v);
 
 #endif

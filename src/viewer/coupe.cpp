@@ -7,8 +7,10 @@
 #include <cmath>
 #include <limits>
 
+#include "dose/dose.h"
 #include "egsphant/lecture.h"
 #include "viewer/couleurs.h"
+#include "viewer/couleursdose.h"
 
 namespace {
 
@@ -143,6 +145,13 @@ void VueCoupe::montrerReperes(bool montres)
     update();
 }
 
+void VueCoupe::montrerDose(const DoseMontree &dose)
+{
+    doseMontree = dose;
+    cache = QImage();
+    update();
+}
+
 void VueCoupe::calculerCadre()
 {
     cache = QImage();
@@ -188,6 +197,17 @@ std::vector<QRgb> VueCoupe::couleursTranche() const
         const qint64 pas = axes[0] == 0 ? 1 : fantome->dim[0];
         for (int i = 0; i < nl; ++i)
             tranche[size_t(j) * nl + i] = couleur(debut + i * pas);
+        if (const Dose *d = doseMontree.dose) {
+            const double plusBas = doseMontree.niveaux.empty()
+                                       ? 0.0
+                                       : *std::min_element(doseMontree.niveaux.begin(), doseMontree.niveaux.end());
+            for (int i = 0; i < nl; ++i) {
+                const double t = d->dose(debut + i * pas) / doseMontree.reference;
+                QRgb &c = tranche[size_t(j) * nl + i];
+                if (t > 0 && t * 100 >= plusBas)
+                    c = melanger(c, couleurDose(t), doseMontree.opacite);
+            }
+        }
     }
     return tranche;
 }
@@ -210,9 +230,51 @@ QImage VueCoupe::rendu(QSize taille, const std::vector<int> &colonnesImage,
 
 QImage VueCoupe::image() const
 {
-    if (cache.isNull() && !cadre.isEmpty())
+    if (cache.isNull() && !cadre.isEmpty()) {
         cache = rendu(cadre.size(), colonnes, rangees);
+        isodoses.clear();
+        if (doseMontree.dose)
+            for (double niveau : doseMontree.niveaux)
+                isodoses.push_back(isodose(niveau / 100 * doseMontree.reference));
+    }
     return cache;
+}
+
+// The edges between a voxel of the slice at or above seuil and a neighbour
+// below it, in the widget's pixels: the isodose line, voxel by voxel.
+std::vector<QLine> VueCoupe::isodose(double seuil) const
+{
+    const Dose &d = *doseMontree.dose;
+    const int nl = fantome->dim[axes[0]], nh = fantome->dim[axes[1]];
+    int c[3];
+    c[axes[2]] = position_;
+    const qint64 pas = axes[0] == 0 ? 1 : fantome->dim[0];
+    std::vector<char> dessus(size_t(nl) * nh);
+    for (int j = 0; j < nh; ++j) {
+        c[axes[1]] = j;
+        c[axes[0]] = 0;
+        const qint64 debut = fantome->indice(c[0], c[1], c[2]);
+        for (int i = 0; i < nl; ++i)
+            dessus[size_t(j) * nl + i] = d.dose(debut + i * pas) >= seuil;
+    }
+    // The pixel where each voxel begins along the two axes, and the frame's end.
+    const auto debuts = [](const std::vector<int> &pixels, int n, int origine) {
+        std::vector<int> p(size_t(n) + 1);
+        for (int k = 0; k <= n; ++k)
+            p[size_t(k)] = origine + int(std::lower_bound(pixels.begin(), pixels.end(), k) - pixels.begin());
+        return p;
+    };
+    const std::vector<int> px = debuts(colonnes, nl, cadre.left()), py = debuts(rangees, nh, cadre.top());
+    std::vector<QLine> lignes;
+    for (int j = 0; j < nh; ++j)
+        for (int i = 0; i < nl; ++i) {
+            const bool ici = dessus[size_t(j) * nl + i];
+            if (i + 1 < nl && ici != bool(dessus[size_t(j) * nl + i + 1]))
+                lignes.emplace_back(px[size_t(i) + 1], py[size_t(j)], px[size_t(i) + 1], py[size_t(j) + 1]);
+            if (j + 1 < nh && ici != bool(dessus[size_t(j + 1) * nl + i]))
+                lignes.emplace_back(px[size_t(i)], py[size_t(j) + 1], px[size_t(i) + 1], py[size_t(j) + 1]);
+        }
+    return lignes;
 }
 
 QImage VueCoupe::imageExportee(QString *raison) const
@@ -250,6 +312,7 @@ void VueCoupe::paintEvent(QPaintEvent *)
     if (im.isNull())
         return;
     peintre.drawImage(cadre.topLeft(), im);
+    dessinerIsodoses(peintre);
     dessinerAxes(peintre);
     dessinerReperes(peintre);
 }
@@ -279,6 +342,18 @@ void VueCoupe::dessinerReperes(QPainter &peintre) const
         peintre.drawLine(px, cadre.top(), px, cadre.bottom());
         peintre.drawLine(cadre.left(), py, cadre.right(), py);
     }
+}
+
+void VueCoupe::dessinerIsodoses(QPainter &peintre) const
+{
+    // A dark edge under each line, so it shows over a wash of its own colour.
+    peintre.setClipRect(cadre);
+    for (size_t k = 0; k < isodoses.size(); ++k)
+        for (const QPen &stylo : {QPen(QColor(0, 0, 0, 160), 3), QPen(QColor(couleurDose(doseMontree.niveaux[k] / 100)), 1.5)}) {
+            peintre.setPen(stylo);
+            peintre.drawLines(isodoses[k].data(), int(isodoses[k].size()));
+        }
+    peintre.setClipping(false);
 }
 
 void VueCoupe::resizeEvent(QResizeEvent *)
