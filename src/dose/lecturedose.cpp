@@ -4,11 +4,11 @@
 // one, which words the refusal.
 #include "dose/dose.h"
 
-#include <charconv>
 #include <cmath>
 #include <future>
 #include <vector>
 
+#include "egsphant/reelrapide.h"
 #include "egsphant/texte.h"
 
 namespace {
@@ -36,21 +36,28 @@ Morceau analyserMorceau(const char *p, const char *bout, float *sortie, qint64 m
 {
     Morceau m;
     while (m.valeurs < max) {
-        while (p < bout && estBlanc(*p))
+        // DOSXYZnrc pads its numbers with spaces: eight at a time.
+        while (bout - p >= 8 && huitOctets(p) == 0x2020202020202020ull)
+            p += 8;
+        while (p < bout && blanc(*p))
             m.lignes += *p++ == '\n';
         if (p == bout)
             break;
-        const char *q = p;
-        while (q < bout && !estBlanc(*q))
-            ++q;
+        const char *debut = p;
         double v = 0;
-        const auto r = std::from_chars(p, q, v);
-        if ((r.ec != std::errc() || r.ptr != q) && !lireNombre(std::string_view(p, size_t(q - p)), v))
+        if (!reelRapide(p, bout, v)) {
+            const char *q = p;
+            while (q < bout && !blanc(*q))
+                ++q;
+            if (!lireNombre(std::string_view(p, size_t(q - p)), v))
+                break;
+            p = q;
+        }
+        if (!valide<genre>(v)) {
+            p = debut;
             break;
-        if (q - p > jetonMax || !valide<genre>(v))
-            break;
+        }
         sortie[m.valeurs++] = float(v);
-        p = q;
     }
     m.fin = p;
     return m;
@@ -108,7 +115,7 @@ private:
             // The words that end in this block: up to its last blank.
             const char *bout = l.fin;
             if (!l.epuise)
-                while (bout > l.p && !estBlanc(bout[-1]))
+                while (bout > l.p && !blanc(bout[-1]))
                     --bout;
             qint64 pris = 0;
             if (bout > l.p)
@@ -127,7 +134,7 @@ private:
     qint64 analyser(const char *bout, float *sortie, qint64 max)
     {
         const char *milieu = l.p + (bout - l.p) / 2;
-        while (milieu < bout && !estBlanc(*milieu))
+        while (milieu < bout && !blanc(*milieu))
             ++milieu;
         if (bout - l.p < morceauParallele || max <= (bout - l.p) / 2 + 1 || milieu == bout) {
             const Morceau m = analyserMorceau<genre>(l.p, bout, sortie, max);

@@ -13,16 +13,10 @@
 #include <string_view>
 
 #include "egsphant/egsphant.h"
+#include "egsphant/reelrapide.h"
 #include "egsphant/texte.h"
 
 namespace {
-
-inline quint64 huitOctets(const char *p)
-{
-    quint64 w;
-    std::memcpy(&w, p, 8);
-    return w;
-}
 
 // A density text with its blank, up to 16 bytes, held as two machine words
 // so that finding it again at a place of the text costs two comparisons.
