@@ -1,15 +1,19 @@
 // Dose files: the example DOSXYZnrc wrote and small grids worked out by
 // hand, read and summed per medium; broken files refused with their line.
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include "batch/lot.h"
 #include "dose/bilandose.h"
 #include "dose/dose.h"
 #include "dose/superposition.h"
 #include "egsphant/lecture.h"
+#include "egsphant/reelrapide.h"
 #include "outils.h"
 #include "streams/gzip.h"
 
@@ -244,6 +248,37 @@ private slots:
         QVERIFY(pareil);
         QCOMPARE(refus(dossier, doseDosxyz(40, [](qint64 v) { return v == 49999 ? -1.0 : 1.0; })),
                  QString("ligne 5 : dose négative du voxel (40, 10, 32) : « -1.00000000000000000E+00 »"));
+    }
+
+    // The quick way gives the float the library's double gives, or leaves
+    // the number to it: random values in the forms DOSXYZnrc, egs++ and
+    // this tool's writer use.
+    void nombresRapides()
+    {
+        QRandomGenerator hasard(31);
+        qint64 rapides = 0, essais = 0, ecarts = 0;
+        for (const char *format : {"%.17E", "%26.16E", "%.6g", "%#.6g", "%.9f", "%.3E"})
+            for (int i = 0; i < 40000; ++i, ++essais) {
+                const double v = std::ldexp(hasard.generateDouble(), int(hasard.bounded(-60, 60)));
+                const QByteArray texte = QString::asprintf(format, i % 7 ? v : -v).toLatin1().trimmed();
+                double attendu = 0, lu = 0;
+                std::from_chars(texte.constData(), texte.constData() + texte.size(), attendu);
+                const char *p = texte.constData();
+                if (!reelRapide(p, texte.constData() + texte.size(), lu))
+                    continue;
+                ++rapides;
+                ecarts += float(lu) != float(attendu) || p != texte.constData() + texte.size();
+            }
+        QCOMPARE(ecarts, qint64(0));
+        QVERIFY2(rapides > essais * 9 / 10, qPrintable(QString("%1 sur %2").arg(rapides).arg(essais)));
+        // Fortran's D and the forms left to the careful way.
+        const char *texte = "2.5D-01";
+        double v = 0;
+        QVERIFY(reelRapide(texte, texte + 7, v) && v == 0.25);
+        for (const char *autre : {"nan", "1e", "0x1p3", "1.5.2", "--1", "1e-400"}) {
+            const char *p = autre;
+            QVERIFY2(!reelRapide(p, autre + std::strlen(autre), v) && p == autre, autre);
+        }
     }
 
     void gzip()

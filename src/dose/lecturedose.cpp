@@ -1,15 +1,11 @@
 // The .3ddose reader. Doses and uncertainties, most of the text, come as
-// long runs of numbers on few lines: each block is parsed in two halves on
-// two threads, and a word the quick way refuses goes through the careful
-// one, which words the refusal.
+// long runs of numbers on few lines, read the quick way (egsphant/reels.h).
 #include "dose/dose.h"
 
 #include <cmath>
-#include <future>
 #include <vector>
 
-#include "egsphant/reelrapide.h"
-#include "egsphant/texte.h"
+#include "egsphant/reels.h"
 
 namespace {
 
@@ -20,51 +16,6 @@ bool valide(double v)
 {
     return genre == Genre::dose ? v >= 0 && std::isfinite(v) : v >= 0 && v <= 1;
 }
-
-// How far a piece of text went: values taken, lines passed, where it stopped.
-struct Morceau
-{
-    qint64 valeurs = 0;
-    qint64 lignes = 0;
-    const char *fin = nullptr;
-};
-
-// The values of [p, bout), bout a blank or the text's end, up to max of
-// them; stops before the first word the quick way cannot take.
-template <Genre genre>
-Morceau analyserMorceau(const char *p, const char *bout, float *sortie, qint64 max)
-{
-    Morceau m;
-    while (m.valeurs < max) {
-        // DOSXYZnrc pads its numbers with spaces: eight at a time.
-        while (bout - p >= 8 && huitOctets(p) == 0x2020202020202020ull)
-            p += 8;
-        while (p < bout && blanc(*p))
-            m.lignes += *p++ == '\n';
-        if (p == bout)
-            break;
-        const char *debut = p;
-        double v = 0;
-        if (!reelRapide(p, bout, v)) {
-            const char *q = p;
-            while (q < bout && !blanc(*q))
-                ++q;
-            if (!lireNombre(std::string_view(p, size_t(q - p)), v))
-                break;
-            p = q;
-        }
-        if (!valide<genre>(v)) {
-            p = debut;
-            break;
-        }
-        sortie[m.valeurs++] = float(v);
-    }
-    m.fin = p;
-    return m;
-}
-
-// Below this, a second thread costs more than it saves.
-constexpr qint64 morceauParallele = 1 << 18;
 
 class AnalyseDose
 {
@@ -108,57 +59,9 @@ private:
     template <Genre genre>
     void lireValeurs(float *sortie)
     {
-        const qint64 n = d.nombreVoxels();
-        for (qint64 v = 0; v < n;) {
-            if (!l.sauterBlancs())
-                l.echec(QString("fin du fichier ; attendu : %1 du voxel %2").arg(nom<genre>(), nomVoxel(v, d.dim)));
-            // The words that end in this block: up to its last blank.
-            const char *bout = l.fin;
-            if (!l.epuise)
-                while (bout > l.p && !blanc(bout[-1]))
-                    --bout;
-            qint64 pris = 0;
-            if (bout > l.p)
-                pris = analyser<genre>(bout, sortie + v, n - v);
-            if (pris == 0) {
-                valeurAttentive<genre>(sortie, v);
-                pris = 1;
-            }
-            v += pris;
-        }
-    }
-
-    // The quick way over [l.p, bout), in two halves when it is long and the
-    // values cannot run out within it; l.p moves past what was taken.
-    template <Genre genre>
-    qint64 analyser(const char *bout, float *sortie, qint64 max)
-    {
-        const char *milieu = l.p + (bout - l.p) / 2;
-        while (milieu < bout && !blanc(*milieu))
-            ++milieu;
-        if (bout - l.p < morceauParallele || max <= (bout - l.p) / 2 + 1 || milieu == bout) {
-            const Morceau m = analyserMorceau<genre>(l.p, bout, sortie, max);
-            avancer(m);
-            return m.valeurs;
-        }
-        std::vector<float> seconde(size_t((bout - milieu) / 2 + 1));
-        auto tache = std::async(std::launch::async, [&] {
-            return analyserMorceau<genre>(milieu, bout, seconde.data(), qint64(seconde.size()));
-        });
-        const Morceau premier = analyserMorceau<genre>(l.p, milieu, sortie, max);
-        const Morceau second = tache.get();
-        avancer(premier);
-        if (premier.fin != milieu)
-            return premier.valeurs; // the first half stopped at a word of its own
-        std::copy(seconde.begin(), seconde.begin() + second.valeurs, sortie + premier.valeurs);
-        avancer(second);
-        return premier.valeurs + second.valeurs;
-    }
-
-    void avancer(const Morceau &m)
-    {
-        l.p = m.fin;
-        l.ligne += m.lignes;
+        lireReels(
+            l, sortie, d.nombreVoxels(), valide<genre>, [&](qint64 v) { valeurAttentive<genre>(sortie, v); },
+            [&](qint64 v) { return QString("%1 du voxel %2").arg(nom<genre>(), nomVoxel(v, d.dim)); });
     }
 
     // One word the careful way: taken if it is good after all (cut across

@@ -13,8 +13,7 @@
 #include <string_view>
 
 #include "egsphant/egsphant.h"
-#include "egsphant/reelrapide.h"
-#include "egsphant/texte.h"
+#include "egsphant/reels.h"
 
 namespace {
 
@@ -234,7 +233,10 @@ private:
         t.valeur = float(d);
         if (f.densitesDirectes)
             return;
-        if (f.valeursDensite.size() > std::numeric_limits<quint16>::max()) {
+        // Texts that seldom repeat, a density per voxel as a CT gives, gain
+        // nothing from the table: floats from early on, read the quick way.
+        const qint64 distincts = qint64(f.valeursDensite.size());
+        if (distincts > std::numeric_limits<quint16>::max() || (distincts >= 4096 && 8 * distincts > v)) {
             passerAuxValeurs(v);
             return;
         }
@@ -296,13 +298,29 @@ private:
             } else {
                 t = precedent;
             }
-            if (f.densitesDirectes)
+            if (f.densitesDirectes) {
                 valeurs[v] = t.valeur;
-            else
-                places[v] = t.place;
+                // Texts too many to table: the rest, each its own value, the quick way.
+                lireDirectes(valeurs, v + 1);
+                return;
+            }
+            places[v] = t.place;
             ++v;
             precedent = t;
         }
+    }
+
+    void lireDirectes(float *valeurs, qint64 debut)
+    {
+        const auto quoi = [&](qint64 k) { return "densité du voxel " + nomVoxel(debut + k); };
+        const auto attentif = [&](qint64 k) {
+            const std::string_view mot = l.jetonAttendu(quoi(k));
+            double d = 0;
+            if (!lireNombre(mot, d))
+                echec(cite(mot) + " n'est pas un nombre (" + quoi(k) + ")");
+            valeurs[debut + k] = float(d);
+        };
+        lireReels(l, valeurs + debut, f.nombreVoxels() - debut, [](double) { return true; }, attentif, quoi);
     }
 
     QString nomVoxel(qint64 v) const { return ::nomVoxel(v, f.dim); }
