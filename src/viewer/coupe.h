@@ -85,8 +85,8 @@ private:
     QRgb couleur(qint64 voxel) const;
     void dessinerAxes(QPainter &peintre) const;
     void dessinerReperes(QPainter &peintre) const;
-    void dessinerIsodoses(QPainter &peintre) const;
-    std::vector<QLine> isodose(double seuil) const;
+    std::vector<float> dosesTranche() const;
+    void tracerIsodoses(QImage &image) const;
 
     const PlanCoupe plan_;
     int axes[3];
@@ -105,7 +105,6 @@ private:
     QRect cadre;                        // where the slice is drawn
     std::vector<int> colonnes, rangees; // voxel of each pixel column and row of the frame
     mutable QImage cache;
-    mutable std::vector<std::vector<QLine>> isodoses; // per level, made with the cache
 };
 
 #endif
