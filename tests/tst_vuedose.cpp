@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
@@ -195,6 +196,30 @@ private slots:
         QVERIFY(seule.ouvrir(v.fantome));
         QVERIFY(!seule.onglets->isTabEnabled(2));
         QVERIFY(seule.ouvrirDose(v.dose));
+    }
+
+    // quarvel-view's command line: a wrong one is refused before any window.
+    void commande_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("deux fantômes") << QStringList{"a.egsphant", "b.egsphant"};
+        QTest::newRow("deux doses") << QStringList{"a.egsphant", "--dose", "a.3ddose", "--dose", "b.3ddose"};
+        QTest::newRow("dose sans fichier") << QStringList{"a.egsphant", "--dose"};
+        QTest::newRow("option inconnue") << QStringList{"--doses", "a.3ddose"};
+    }
+
+    void commande()
+    {
+        QFETCH(QStringList, arguments);
+        QProcess vue;
+        vue.start(QUARVEL_VIEW, arguments);
+        QVERIFY(vue.waitForFinished(20000));
+        QCOMPARE(vue.exitCode(), 2);
+        // Qt may say a word of its own first, on a machine without a session.
+        const QByteArray erreurs = vue.readAllStandardError();
+        QVERIFY2(erreurs.endsWith("\nUsage : quarvel-view [FICHIER.egsphant] [--dose FICHIER.3ddose]\n")
+                     || erreurs == "Usage : quarvel-view [FICHIER.egsphant] [--dose FICHIER.3ddose]\n",
+                 erreurs.constData());
     }
 };
 
