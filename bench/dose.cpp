@@ -108,8 +108,7 @@ int main(int argc, char **argv)
     }
     dose += '\n';
     const std::string tete = entete(n, true);
-    return ecrire(dossier + "/plan.egsphant", tete + carte + plan) && ecrire(dossier + "/ct.egsphant", tete + carte + ct)
-                   && ecrire(dossier + "/dose.3ddose", dose)
-               ? 0
-               : 1;
+    const bool ecrits = ecrire(dossier + "/plan.egsphant", tete + carte + plan)
+                        && ecrire(dossier + "/ct.egsphant", tete + carte + ct) && ecrire(dossier + "/dose.3ddose", dose);
+    return ecrits ? 0 : 1;
 }

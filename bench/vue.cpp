@@ -48,7 +48,8 @@ int main(int argc, char **argv)
         // The profiles and the histograms' mark following the cursor, each drawn.
         fenetre.onglets->setCurrentWidget(fenetre.profils);
         std::vector<double> ms;
-        const int n = std::min({fenetre.curseurs[0]->maximum(), fenetre.curseurs[1]->maximum(), fenetre.curseurs[2]->maximum()});
+        const int n = std::min(
+            {fenetre.curseurs[0]->maximum(), fenetre.curseurs[1]->maximum(), fenetre.curseurs[2]->maximum()});
         for (int k = 0; k <= n; ++k) {
             t.restart();
             fenetre.profils->suivre({k, k, k});

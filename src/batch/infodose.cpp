@@ -17,8 +17,9 @@ QString ligneTable(int numero, const QString &nom, const BilanDoseMilieu &b)
     QStringList champs{QString::number(numero), nom, QString::number(b.voxels)};
     if (b.voxels == 0)
         return (champs + QStringList(7, "-")).join('\t') + '\n';
-    champs << nombreDose(b.volume) << nombreDose(b.moyenne) << nombreDose(b.maximum) << nombreDose(b.d98) << nombreDose(b.d50)
-           << nombreDose(b.d2) << (b.incertitude ? nombreDose(*b.incertitude) : QString("-"));
+    for (double v : {b.volume, b.moyenne, b.maximum, b.d98, b.d50, b.d2})
+        champs << nombreDose(v);
+    champs << (b.incertitude ? nombreDose(*b.incertitude) : QString("-"));
     return champs.join('\t') + '\n';
 }
 

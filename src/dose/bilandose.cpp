@@ -32,7 +32,8 @@ std::vector<double> largeurs(const std::vector<double> &bornes)
 template <typename F>
 void parcourir(const Fantome &fantome, const Dose &dose, F f)
 {
-    const std::vector<double> lx = largeurs(dose.bornes[0]), ly = largeurs(dose.bornes[1]), lz = largeurs(dose.bornes[2]);
+    const std::vector<double> lx = largeurs(dose.bornes[0]), ly = largeurs(dose.bornes[1]);
+    const std::vector<double> lz = largeurs(dose.bornes[2]);
     qint64 v = 0;
     for (int z = 0; z < dose.dim[2]; ++z)
         for (int y = 0; y < dose.dim[1]; ++y) {

@@ -36,7 +36,9 @@ public:
         d.incertitudes.reset(static_cast<float *>(allouer(voxels * qint64(sizeof(float)))));
         lireValeurs<Genre::incertitude>(d.incertitudes.get());
         if (l.sauterBlancs())
-            l.echec(QString("valeur en trop après les %1 incertitudes : %2").arg(voxels).arg(cite(l.jeton().substr(0, 20))));
+            l.echec(QString("valeur en trop après les %1 incertitudes : %2")
+                        .arg(voxels)
+                        .arg(cite(l.jeton().substr(0, 20))));
     }
 
 private:

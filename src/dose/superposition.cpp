@@ -13,7 +13,10 @@ QString refusSuperposition(const Dose &dose, const Fantome &fantome)
     for (int a = 0; a < 3; ++a) {
         const char axe = "XYZ"[a];
         if (dose.dim[a] != fantome.dim[a])
-            return QString("la dose a %1 voxels selon %2, le fantôme %3").arg(dose.dim[a]).arg(axe).arg(fantome.dim[a]);
+            return QString("la dose a %1 voxels selon %2, le fantôme %3")
+                .arg(dose.dim[a])
+                .arg(axe)
+                .arg(fantome.dim[a]);
         for (size_t i = 0; i < dose.bornes[a].size(); ++i) {
             const double d = dose.bornes[a][i], f = fantome.bornes[a][i];
             if (!(std::fabs(d - f) <= std::max(1e-4, 1e-5 * std::max(std::fabs(d), std::fabs(f)))))

@@ -18,6 +18,7 @@
 #include "dose/superposition.h"
 #include "model/ligne.h"
 #include "viewer/couleursdose.h"
+#include "viewer/degrade.h"
 #include "viewer/histogrammes.h"
 #include "viewer/profils.h"
 
@@ -30,25 +31,18 @@ QString nombre(double v)
     return QString::number(v, 'g', 6);
 }
 
+// A share in %, to three digits: enough for a reading, short on the line.
+QString pourcent(double part)
+{
+    return QString::number(100 * part, 'g', 3);
+}
+
 // A number typed with a decimal point or comma, or nothing.
 std::optional<double> nombreTape(QString texte)
 {
     bool ok = false;
     const double v = QLocale::c().toDouble(texte.trimmed().replace(',', '.'), &ok);
     return ok && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
-}
-
-QLabel *degradeDose()
-{
-    QImage image(256, 1, QImage::Format_RGB32);
-    for (int i = 0; i < 256; ++i)
-        image.setPixel(i, 0, couleurDose(i / 255.0));
-    auto *label = new QLabel;
-    label->setPixmap(QPixmap::fromImage(image.scaled(256, 16)));
-    label->setScaledContents(true);
-    label->setFixedHeight(16);
-    label->setMinimumWidth(64);
-    return label;
 }
 
 } // namespace
@@ -81,7 +75,7 @@ QWidget *FenetreVue::creerOngletDose()
     boite->addWidget(maximumDose);
     boite->addWidget(boutonMaximum, 0, Qt::AlignLeft);
     boite->addLayout(formulaire);
-    boite->addWidget(degradeDose());
+    boite->addWidget(degrade(couleurDose, 16));
     boite->addLayout(bornes);
     boite->addWidget(unite);
     boite->addStretch();
@@ -163,7 +157,7 @@ void FenetreVue::montrerDose()
                                  "la référence peut être une autre dose.")
                              .arg(nombre(dose->dose(voxelMaximum)))
                              .arg(dose->aIncertitudes()
-                                      ? QString(" ± %1 %").arg(QString::number(100 * dose->incertitude(voxelMaximum), 'g', 3))
+                                      ? QString(" ± %1 %").arg(pourcent(dose->incertitude(voxelMaximum)))
                                       : QString())
                              .arg(x + 1)
                              .arg(y + 1)
@@ -194,7 +188,8 @@ void FenetreVue::appliquerDose()
     for (const QString &mot : mots) {
         const auto n = nombreTape(mot);
         if (!n || *n <= 0) {
-            etat->setText(QString("Isodose « %1 » refusée : un pourcentage au-dessus de 0 attendu").arg(extrait(mot)));
+            etat->setText(
+                QString("Isodose « %1 » refusée : un pourcentage au-dessus de 0 attendu").arg(extrait(mot)));
             lus.clear();
             break;
         }
@@ -225,6 +220,6 @@ QString FenetreVue::texteDose(qint64 v) const
     const double d = dose->dose(v);
     QString texte = QString("   dose %1").arg(nombre(d));
     if (dose->aIncertitudes())
-        texte += QString(" ± %1 %").arg(QString::number(100 * dose->incertitude(v), 'g', 3));
-    return texte + QString(" (%1 % de la référence)").arg(QString::number(100 * d / reference, 'g', 3));
+        texte += QString(" ± %1 %").arg(pourcent(dose->incertitude(v)));
+    return texte + QString(" (%1 % de la référence)").arg(pourcent(d / reference));
 }

@@ -27,6 +27,7 @@
 #include "io/fichierentier.h"
 #include "egsphant/lecture.h"
 #include "viewer/couleurs.h"
+#include "viewer/degrade.h"
 #include "viewer/histogrammes.h"
 #include "viewer/profils.h"
 
@@ -48,20 +49,6 @@ struct CurseurOccupe
     ~CurseurOccupe() { QApplication::restoreOverrideCursor(); }
 };
 
-QLabel *degrade()
-{
-    QImage image(256, 1, QImage::Format_RGB32);
-    for (int i = 0; i < 256; ++i)
-        image.setPixel(i, 0, couleurDensite(i / 255.0));
-    // Stretched to the width of the range labels below it.
-    auto *label = new QLabel;
-    label->setPixmap(QPixmap::fromImage(image.scaled(256, 20)));
-    label->setScaledContents(true);
-    label->setFixedHeight(20);
-    label->setMinimumWidth(64);
-    return label;
-}
-
 } // namespace
 
 FenetreVue::FenetreVue(QWidget *parent)
@@ -81,7 +68,8 @@ FenetreVue::FenetreVue(QWidget *parent)
     };
     profils = new PanneauProfils(choisir);
     histogrammes = new PanneauHistogrammes(choisir);
-    for (PanneauExportable *panneau : {static_cast<PanneauExportable *>(profils), static_cast<PanneauExportable *>(histogrammes)})
+    for (PanneauExportable *panneau :
+         {static_cast<PanneauExportable *>(profils), static_cast<PanneauExportable *>(histogrammes)})
         panneau->annonce = [this](const QString &ligne) { etat->setText(ligne); };
     onglets = new QTabWidget;
     onglets->addTab(creerCote(), "Légende");
@@ -169,7 +157,7 @@ QWidget *FenetreVue::creerCote()
     auto *echelle = new QWidget;
     auto *boiteEchelle = new QVBoxLayout;
     boiteEchelle->addWidget(new QLabel("Densité (g/cm³)"));
-    boiteEchelle->addWidget(degrade());
+    boiteEchelle->addWidget(degrade(couleurDensite, 20));
     auto *bornesEchelle = new QHBoxLayout;
     echelleMin = new QLabel;
     echelleMax = new QLabel;
@@ -200,7 +188,8 @@ bool FenetreVue::ouvrir(const QString &nom)
     auto lu = std::make_unique<Fantome>();
     QString erreur;
     bool arretee = false;
-    if (!lireEnSuivant(nom, [&](const SuiviLecture &suivi) { return lireEgsphant(nom, *lu, &erreur, suivi); }, &arretee)) {
+    const auto lire = [&](const SuiviLecture &suivi) { return lireEgsphant(nom, *lu, &erreur, suivi); };
+    if (!lireEnSuivant(nom, lire, &arretee)) {
         etat->setText(arretee ? QString("Ouverture de « %1 » annulée.").arg(extrait(nom))
                               : QString("Fichier « %1 » illisible : %2").arg(extrait(nom), extrait(erreur)));
         return false;
@@ -276,6 +265,9 @@ void FenetreVue::afficher()
     }
     appliquerColoration();
     remplirLegende();
+    // The legend's width reaches the window through the tabs a step at a
+    // time: laid out now, so the views are where they will stay.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     setWindowTitle(QFileInfo(chemin).fileName() + " — Quarvel View");
     etat->setText(QString("« %1 » : %2 × %3 × %4 voxels, %5 milieux")
                       .arg(extrait(chemin))

@@ -43,9 +43,7 @@ PanneauHistogrammes::PanneauHistogrammes(Choix choisir, QWidget *parent)
 
 void PanneauHistogrammes::montrer(const Fantome *f, const Dose *d, const QString &dossierFichier)
 {
-    fantome = f;
-    dose = d;
-    dossier = dossierFichier;
+    retenir(f, d, dossierFichier);
     for (QLineSeries *courbe : courbes)
         graphique->removeSeries(courbe);
     qDeleteAll(courbes);

@@ -30,10 +30,6 @@ public:
 
 protected:
     QByteArray texteCsv() const override;
-
-private:
-    const Fantome *fantome = nullptr;
-    const Dose *dose = nullptr;
 };
 
 #endif

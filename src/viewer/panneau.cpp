@@ -22,6 +22,13 @@ PanneauExportable::PanneauExportable(const QString &nom, Choix choisir, QWidget 
     connect(png, &QPushButton::clicked, this, [this] { choisirEtExporter(false); });
 }
 
+void PanneauExportable::retenir(const Fantome *f, const Dose *d, const QString &dossierFichier)
+{
+    fantome = f;
+    dose = d;
+    dossier = dossierFichier;
+}
+
 void PanneauExportable::choisirEtExporter(bool csv)
 {
     const QString suffixe = csv ? ".csv" : ".png";
@@ -52,5 +59,8 @@ QString PanneauExportable::exporterPng(const QString &chemin)
     QString raison;
     if (!ecrireFichierEntier(chemin, [&](QIODevice &f) { return image.save(&f, "PNG"); }, &raison))
         return QString("Image « %1 » non enregistrée : %2").arg(extrait(chemin), raison);
-    return QString("%1 enregistrés dans « %2 » (%3 × %4 pixels)").arg(nom, extrait(chemin)).arg(image.width()).arg(image.height());
+    return QString("%1 enregistrés dans « %2 » (%3 × %4 pixels)")
+        .arg(nom, extrait(chemin))
+        .arg(image.width())
+        .arg(image.height());
 }

@@ -7,6 +7,8 @@
 #include <functional>
 
 class QHBoxLayout;
+struct Dose;
+struct Fantome;
 
 // What the dose panels share: two buttons that save the panel as a CSV
 // table or as a PNG picture of what it shows, whole or not at all.
@@ -31,7 +33,13 @@ protected:
     // The buttons, for the panel to lay out; the table's text, for the CSV.
     QHBoxLayout *barre;
     virtual QByteArray texteCsv() const = 0;
-    QString dossier; // where the dialogs start
+
+    // The dose shown over the phantom, or none; both outlive what is shown.
+    // The dialogs start in dossier.
+    void retenir(const Fantome *f, const Dose *d, const QString &dossierFichier);
+    const Fantome *fantome = nullptr;
+    const Dose *dose = nullptr;
+    QString dossier;
 
 private:
     void choisirEtExporter(bool csv);

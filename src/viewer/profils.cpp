@@ -60,9 +60,7 @@ PanneauProfils::PanneauProfils(Choix choisir, QWidget *parent)
 
 void PanneauProfils::montrer(const Fantome *f, const Dose *d, const QString &dossierFichier)
 {
-    fantome = f;
-    dose = d;
-    dossier = dossierFichier;
+    retenir(f, d, dossierFichier);
     voxel = {0, 0, 0};
     const double maximum = d ? doseMaximale(*d) : 0.0;
     for (int a = 0; a < 3; ++a) {

@@ -36,8 +36,6 @@ private:
     qint64 voxelSur(int axe, int k) const;
     void peindreBandes(int axe);
 
-    const Fantome *fantome = nullptr;
-    const Dose *dose = nullptr;
     std::array<int, 3> voxel{};
 };
 
