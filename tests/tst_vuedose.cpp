@@ -193,6 +193,9 @@ private slots:
         QCOMPARE(seule.legende->item(0, 2)->text(), QString("VIDE"));
         QVERIFY(seule.maximumDose->text().startsWith("Maximum 1 au voxel (1, 1, 1), VIDE"));
         QVERIFY(seule.onglets->isTabEnabled(2));
+        // Another dose alone takes the place of the first, whatever its grid.
+        QVERIFY(seule.ouvrirDose(v.dose));
+        QVERIFY(seule.maximumDose->text().startsWith("Maximum 10 ± 5 % au voxel (1, 1, 1), VIDE"));
         QVERIFY(seule.ouvrir(v.fantome));
         QVERIFY(!seule.onglets->isTabEnabled(2));
         QVERIFY(seule.ouvrirDose(v.dose));

@@ -109,14 +109,19 @@ bool FenetreVue::ouvrirDose(const QString &nom)
                               : QString("Dose « %1 » illisible : %2").arg(extrait(nom), extrait(erreur)));
         return false;
     }
-    if (fantome) {
+    // Over the phantom read, or over an empty grid of its own (a dose shown
+    // alone gives way to the next one).
+    if (fantome && !chemin.isEmpty()) {
         const QString refus = refusSuperposition(*lue, *fantome);
         if (!refus.isEmpty()) {
             etat->setText(QString("Dose « %1 » refusée : %2").arg(extrait(nom), refus));
             return false;
         }
     } else {
-        // Alone: over an empty grid of its own.
+        for (VueCoupe *vue : vues)
+            vue->montrer(nullptr);
+        dose.reset();
+        montrerDose();
         fantome = std::make_unique<Fantome>(grilleVide(*lue));
         chemin.clear();
         afficher();
