@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <future>
 #include <string_view>
 #include <vector>
@@ -60,9 +61,11 @@ Morceau analyserMorceau(const char *p, const char *bout, float *sortie, qint64 m
 constexpr qint64 morceauParallele = 1 << 18;
 
 // The quick way over [l.p, bout), in two halves when it is long and the
-// values cannot run out within it; l.p and l.ligne move past what was taken.
+// values cannot run out within it, the second half's values into seconde
+// (kept from block to block: fresh pages each time would cost more than
+// the parse); l.p and l.ligne move past what was taken.
 template <typename Valide>
-qint64 analyserBloc(Lecteur &l, const char *bout, float *sortie, qint64 max, Valide valide)
+qint64 analyserBloc(Lecteur &l, const char *bout, float *sortie, qint64 max, Valide valide, std::vector<float> &seconde)
 {
     const auto avancer = [&l](const Morceau &m) {
         l.p = m.fin;
@@ -76,7 +79,7 @@ qint64 analyserBloc(Lecteur &l, const char *bout, float *sortie, qint64 max, Val
         avancer(m);
         return m.valeurs;
     }
-    std::vector<float> seconde(size_t((bout - milieu) / 2 + 1));
+    seconde.resize(std::max(seconde.size(), size_t((bout - milieu) / 2 + 1)));
     auto tache = std::async(std::launch::async, [&] {
         return analyserMorceau(milieu, bout, seconde.data(), qint64(seconde.size()), valide);
     });
@@ -96,6 +99,7 @@ qint64 analyserBloc(Lecteur &l, const char *bout, float *sortie, qint64 max, Val
 template <typename Valide, typename Attentif, typename Manque>
 void lireReels(Lecteur &l, float *sortie, qint64 n, Valide valide, Attentif attentif, Manque manque)
 {
+    std::vector<float> seconde;
     for (qint64 v = 0; v < n;) {
         if (!l.sauterBlancs())
             l.echec("fin du fichier ; attendu : " + manque(v));
@@ -104,7 +108,7 @@ void lireReels(Lecteur &l, float *sortie, qint64 n, Valide valide, Attentif atte
         if (!l.epuise)
             while (bout > l.p && !blanc(bout[-1]))
                 --bout;
-        qint64 pris = bout > l.p ? analyserBloc(l, bout, sortie + v, n - v, valide) : 0;
+        qint64 pris = bout > l.p ? analyserBloc(l, bout, sortie + v, n - v, valide, seconde) : 0;
         if (pris == 0) {
             attentif(v);
             pris = 1;
