@@ -5,7 +5,8 @@ set -euo pipefail
 # groff-base: the checks of the installed menu entries and man pages. locales: the French locale
 # the whole suite runs under a second time.
 packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev libisal-dev zlib1g-dev
-          libinsighttoolkit5-dev time bsdutils dpkg-dev file desktop-file-utils groff-base locales)
+          libinsighttoolkit5-dev qt6-charts-dev
+          libqt6opengl6-dev time bsdutils dpkg-dev file desktop-file-utils groff-base locales)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
