@@ -23,18 +23,30 @@ bool placerAxes(const EnteteAxes &entete, PlacementAxes &placement)
     return true;
 }
 
-QString geometrieAxes(const EnteteAxes &entete, PlacementAxes &placement)
+QString geometrieAxes(const EnteteAxes &entete, PlacementAxes &placement, const ChampsGeometrie &champs)
 {
+    // Beyond these no scanner or segmentation has ever set a voxel, and the
+    // boundaries printed with six digits would no longer increase.
+    constexpr double pasMin = 1e-3, pasMax = 1e4, origineMax = 1e7;
     for (int a = 0; a < 3; ++a) {
         const double pas = entete.pas[a];
         if (!std::isfinite(pas) || !(pas > 0))
-            return QString("espacement %1 selon l'axe %2 du fichier : un nombre fini supérieur à 0 est attendu")
+            return QString("%1 %2 selon l'axe %3 du fichier : un nombre fini supérieur à 0 est attendu")
+                .arg(champs.espacement.isEmpty() ? "espacement" : champs.espacement)
+                .arg(pas)
+                .arg(a + 1);
+        if (!(pas >= pasMin && pas <= pasMax))
+            return QString("%1 %2 selon l'axe %3 du fichier : de 0.001 à 10000 mm attendu")
+                .arg(champs.espacement.isEmpty() ? "espacement" : champs.espacement)
                 .arg(pas)
                 .arg(a + 1);
     }
     for (int p = 0; p < 3; ++p)
-        if (!std::isfinite(entete.origine[p]))
-            return QString("origine %1 selon %2 : un nombre fini est attendu").arg(entete.origine[p]).arg(QChar('x' + p));
+        if (!(std::abs(entete.origine[p]) <= origineMax))
+            return QString("%1 %2 selon %3 : de -1e7 à 1e7 mm attendu")
+                .arg(champs.origine.isEmpty() ? "origine" : champs.origine)
+                .arg(entete.origine[p])
+                .arg(QChar('x' + p));
     for (int a = 0; a < 3; ++a) {
         const int p = placement.axe[a];
         const double pas = entete.pas[a];

@@ -30,10 +30,16 @@ struct PlacementAxes
 // 0 or ±1 within 1e-6): false for any other, oblique, direction.
 bool placerAxes(const EnteteAxes &entete, PlacementAxes &placement);
 
+// The names of a format's geometry fields, for the refusals (empty: the generic words used today).
+struct ChampsGeometrie
+{
+    QString espacement, origine;
+};
+
 // Sizes and first boundaries of axes already placed: spacing / 10, and the
 // smallest voxel centre along each axis less half a voxel, / 10. Why not
-// (a spacing that is not finite and above 0, an origin or extent that is
-// not finite), or an empty text.
-QString geometrieAxes(const EnteteAxes &entete, PlacementAxes &placement);
+// (a spacing outside 1e-3 to 1e4 mm, an origin or extent beyond 1e7 mm or
+// not finite), naming the field by champs, or an empty text.
+QString geometrieAxes(const EnteteAxes &entete, PlacementAxes &placement, const ChampsGeometrie &champs = {});
 
 #endif
