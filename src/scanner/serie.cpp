@@ -430,6 +430,14 @@ QString lireVoxels(const std::vector<Coupe> &coupes, const Placement &placement,
 
 } // namespace
 
+QString imagesEcartees(const SerieCT &serie)
+{
+    if (serie.ecartees == 0)
+        return QString();
+    return serie.ecartees == 1 ? QString(", 1 image écartée (repérage ou autre que des coupes CT)")
+                               : QString(", %1 images écartées (repérage ou autre que des coupes CT)").arg(serie.ecartees);
+}
+
 bool listerSeriesCT(const QString &dossier, QList<SerieCT> &series, QString *erreur)
 {
     std::vector<SerieTrouvee> trouvees;

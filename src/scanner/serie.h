@@ -23,6 +23,10 @@ struct SerieCT
 // CT slice.
 bool listerSeriesCT(const QString &dossier, QList<SerieCT> &series, QString *erreur);
 
+// The summary's words for the images of the series' folder left out:
+// ", N images écartées (…)", or nothing when none was.
+QString imagesEcartees(const SerieCT &serie);
+
 // Reads CT series uid of dossier (empty: the one with the most slices) into
 // volume, in Hounsfield units (each slice's Rescale Slope and Intercept
 // applied), its slices in order of position along their normal, in the
