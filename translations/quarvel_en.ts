@@ -1,0 +1,439 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="fr">
+<context>
+    <name>FenetreVue</name>
+    <message>
+        <source>Aller au maximum</source>
+        <translation>Go to the maximum</translation>
+    </message>
+    <message>
+        <source>Opacité du lavis</source>
+        <translation>Colour wash opacity</translation>
+    </message>
+    <message>
+        <source>Référence (100 %)</source>
+        <translation>Reference (100 %)</translation>
+    </message>
+    <message>
+        <source>Isodoses (% de la référence)</source>
+        <translation>Isodoses (% of the reference)</translation>
+    </message>
+    <message>
+        <source>Dose dans l&apos;unité du fichier, pas en Gy : pour un faisceau, par fluence incidente (Gy·cm²). Le lavis part de l&apos;isodose la plus basse.</source>
+        <translation>Dose in the file&apos;s unit, not in Gy: for a beam, per incident fluence (Gy·cm²). The colour wash starts at the lowest isodose.</translation>
+    </message>
+    <message>
+        <source>Ouvrir une dose</source>
+        <translation>Open a dose</translation>
+    </message>
+    <message>
+        <source>Doses (*.3ddose *.3ddose.gz *.gz);;Tous les fichiers (*)</source>
+        <translation>Doses (*.3ddose *.3ddose.gz *.gz);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Ouverture de « %1 » annulée.</source>
+        <translation>Opening of &quot;%1&quot; cancelled.</translation>
+    </message>
+    <message>
+        <source>Dose « %1 » illisible : %2</source>
+        <translation>Dose &quot;%1&quot; unreadable: %2</translation>
+    </message>
+    <message>
+        <source>Dose « %1 » refusée : %2</source>
+        <translation>Dose &quot;%1&quot; refused: %2</translation>
+    </message>
+    <message>
+        <source>Dose « %1 » : %2 × %3 × %4 voxels, maximum %5%6</source>
+        <translation>Dose &quot;%1&quot;: %2 × %3 × %4 voxels, maximum %5%6</translation>
+    </message>
+    <message>
+        <source>, sans incertitudes</source>
+        <translation>, no uncertainties</translation>
+    </message>
+    <message>
+        <source>Maximum %1%2 au voxel (%3, %4, %5), %6 ; souvent un voxel d&apos;air bruité : la référence peut être une autre dose.</source>
+        <translation>Maximum %1%2 at voxel (%3, %4, %5), %6; often a noisy air voxel: the reference may be another dose.</translation>
+    </message>
+    <message>
+        <source>Référence « %1 » refusée : une dose au-dessus de 0 attendue</source>
+        <translation>Reference &quot;%1&quot; refused: a dose above 0 expected</translation>
+    </message>
+    <message>
+        <source>Isodose « %1 » refusée : un pourcentage au-dessus de 0 attendu</source>
+        <translation>Isodose &quot;%1&quot; refused: a percentage above 0 expected</translation>
+    </message>
+    <message>
+        <source> (%1 % de la référence)</source>
+        <translation> (%1 % of the reference)</translation>
+    </message>
+    <message>
+        <source>Survoler une coupe pour lire un voxel ; cliquer pour y placer les deux autres coupes.</source>
+        <translation>Hover over a slice to read a voxel; click to move the two other slices there.</translation>
+    </message>
+    <message>
+        <source>Légende</source>
+        <translation>Legend</translation>
+    </message>
+    <message>
+        <source>Dose</source>
+        <translation>Dose</translation>
+    </message>
+    <message>
+        <source>Profils</source>
+        <translation>Profiles</translation>
+    </message>
+    <message>
+        <source>HDV</source>
+        <translation>DVH</translation>
+    </message>
+    <message>
+        <source>Aucun fantôme ouvert.</source>
+        <translation>No phantom open.</translation>
+    </message>
+    <message>
+        <source>Ouvrir…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Dose…</source>
+        <translation>Dose…</translation>
+    </message>
+    <message>
+        <source>Exporter l&apos;image…</source>
+        <translation>Export image…</translation>
+    </message>
+    <message>
+        <source>Milieux</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Densité</source>
+        <translation>Density</translation>
+    </message>
+    <message>
+        <source>Repères des coupes</source>
+        <translation>Slice markers</translation>
+    </message>
+    <message>
+        <source>Couleurs :</source>
+        <translation>Colours:</translation>
+    </message>
+    <message>
+        <source>Coupe %1</source>
+        <translation>Slice %1</translation>
+    </message>
+    <message>
+        <source>N°</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Clé</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Voxels</source>
+        <translation>Voxels</translation>
+    </message>
+    <message>
+        <source>Volume (cm³)</source>
+        <translation>Volume (cm³)</translation>
+    </message>
+    <message>
+        <source>Masse (g)</source>
+        <translation>Mass (g)</translation>
+    </message>
+    <message>
+        <source>Densité (g/cm³)</source>
+        <translation>Density (g/cm³)</translation>
+    </message>
+    <message>
+        <source>Ouvrir un fantôme</source>
+        <translation>Open a phantom</translation>
+    </message>
+    <message>
+        <source>Fantômes (*.egsphant *.egsphant.gz *.gz);;Tous les fichiers (*)</source>
+        <translation>Phantoms (*.egsphant *.egsphant.gz *.gz);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Fichier « %1 » illisible : %2</source>
+        <translation>File &quot;%1&quot; unreadable: %2</translation>
+    </message>
+    <message>
+        <source>Lecture de « %1 »…</source>
+        <translation>Reading &quot;%1&quot;…</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message numerus="yes">
+        <source>« %1 » : %2 × %3 × %4 voxels, %n milieux</source>
+        <translation>
+            <numerusform>&quot;%1&quot;: %2 × %3 × %4 voxels, %n medium</numerusform>
+            <numerusform>&quot;%1&quot;: %2 × %3 × %4 voxels, %n media</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 = %2 cm (coupe %3 / %4)</source>
+        <translation>%1 = %2 cm (slice %3 / %4)</translation>
+    </message>
+    <message>
+        <source>Voxel (i, j, k) = (%1, %2, %3)   centre (x, y, z) = (%4, %5, %6) cm   milieu %7 « %8 »   densité %9 g/cm³</source>
+        <translation>Voxel (i, j, k) = (%1, %2, %3)   centre (x, y, z) = (%4, %5, %6) cm   medium %7 &quot;%8&quot;   density %9 g/cm³</translation>
+    </message>
+    <message>
+        <source>Aucun fantôme ouvert : rien à exporter.</source>
+        <translation>No phantom open: nothing to export.</translation>
+    </message>
+    <message>
+        <source>Exporter l&apos;image de la coupe %1</source>
+        <translation>Export the image of slice %1</translation>
+    </message>
+    <message>
+        <source>Images PNG (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>Coupe %1 enregistrée dans « %2 » (%3 × %4 pixels)</source>
+        <translation>Slice %1 saved in &quot;%2&quot; (%3 × %4 pixels)</translation>
+    </message>
+    <message>
+        <source>Image « %1 » non enregistrée : %2</source>
+        <translation>Image &quot;%1&quot; not saved: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FormulaireDosxyz</name>
+    <message>
+        <source>Entrée DOSXYZnrc</source>
+        <translation>DOSXYZnrc input</translation>
+    </message>
+</context>
+<context>
+    <name>Interface</name>
+    <message>
+        <source>Image compatible : </source>
+        <translation>Compatible image: </translation>
+    </message>
+    <message>
+        <source>Image incompatible : </source>
+        <translation>Incompatible image: </translation>
+    </message>
+    <message>
+        <source>Images (*.bmp)</source>
+        <translation>Images (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Charger une table</source>
+        <translation>Load a table</translation>
+    </message>
+    <message>
+        <source>Tables de niveaux de gris (*.txt);;Tous les fichiers (*)</source>
+        <translation>Grey-level tables (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Enregistrer la table</source>
+        <translation>Save the table</translation>
+    </message>
+    <message>
+        <source>Images (*.pegs4dat)</source>
+        <translation>PEGS4 files (*.pegs4dat)</translation>
+    </message>
+    <message>
+        <source>1 milieu lu dans &quot;%1&quot;</source>
+        <translation>1 medium read from &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 milieux lus dans &quot;%2&quot;</source>
+        <translation>%1 media read from &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Choisir un volume</source>
+        <translation>Choose a volume</translation>
+    </message>
+    <message>
+        <source>Volumes (*.nrrd *.nhdr *.nii *.nii.gz *.mha *.mhd);;Tous les fichiers (*)</source>
+        <translation>Volumes (*.nrrd *.nhdr *.nii *.nii.gz *.mha *.mhd);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Choisir un dossier de coupes</source>
+        <translation>Choose a folder of slices</translation>
+    </message>
+    <message>
+        <source>Entrée DOSXYZnrc</source>
+        <translation>DOSXYZnrc input</translation>
+    </message>
+    <message>
+        <source>Entrées DOSXYZnrc (*.egsinp)</source>
+        <translation>DOSXYZnrc inputs (*.egsinp)</translation>
+    </message>
+    <message>
+        <source>Géométrie egs++</source>
+        <translation>egs++ geometry</translation>
+    </message>
+    <message>
+        <source>Géométries egs++ (*.geom)</source>
+        <translation>egs++ geometries (*.geom)</translation>
+    </message>
+    <message>
+        <source>Plan XY</source>
+        <translation>XY plane</translation>
+    </message>
+    <message>
+        <source>Plan YZ</source>
+        <translation>YZ plane</translation>
+    </message>
+    <message>
+        <source>Plan XZ</source>
+        <translation>XZ plane</translation>
+    </message>
+    <message>
+        <source>Quarvel Toolkit</source>
+        <translation>Quarvel Toolkit</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Materiaux</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+</context>
+<context>
+    <name>PanneauExportable</name>
+    <message>
+        <source>Exporter CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>Exporter PNG…</source>
+        <translation>Export PNG…</translation>
+    </message>
+    <message>
+        <source>Exporter %1</source>
+        <translation>Export %1</translation>
+    </message>
+    <message>
+        <source>Tables CSV (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>Images PNG (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>Table « %1 » non enregistrée : %2</source>
+        <translation>Table &quot;%1&quot; not saved: %2</translation>
+    </message>
+    <message>
+        <source>%1 enregistrés dans « %2 »</source>
+        <translation>%1 saved in &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Image « %1 » non enregistrée : %2</source>
+        <translation>Image &quot;%1&quot; not saved: %2</translation>
+    </message>
+    <message>
+        <source>%1 enregistrés dans « %2 » (%3 × %4 pixels)</source>
+        <translation>%1 saved in &quot;%2&quot; (%3 × %4 pixels)</translation>
+    </message>
+</context>
+<context>
+    <name>PanneauHistogrammes</name>
+    <message>
+        <source>Histogrammes</source>
+        <translation>Histograms</translation>
+    </message>
+    <message>
+        <source>Dose (unité du fichier)</source>
+        <translation>Dose (file&apos;s unit)</translation>
+    </message>
+</context>
+<context>
+    <name>PanneauProfils</name>
+    <message>
+        <source>Profils</source>
+        <translation>Profiles</translation>
+    </message>
+</context>
+<context>
+    <name>VueCoupe</name>
+    <message>
+        <source>aucune coupe à exporter</source>
+        <translation>no slice to export</translation>
+    </message>
+    <message>
+        <source>image trop grande (%1 × %2 pixels, %3 au plus par côté)</source>
+        <translation>image too large (%1 × %2 pixels, %3 at most per side)</translation>
+    </message>
+    <message>
+        <source>mémoire insuffisante pour l&apos;image</source>
+        <translation>not enough memory for the image</translation>
+    </message>
+</context>
+<context>
+    <name>app</name>
+    <message>
+        <source>%1 : valeur manquante après --dose</source>
+        <translation>%1: missing value after --dose</translation>
+    </message>
+    <message>
+        <source>%1 : option inconnue « %2 »</source>
+        <translation>%1: unknown option &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>%1 : un seul fichier à la fois</source>
+        <translation>%1: one file at a time</translation>
+    </message>
+    <message>
+        <source> (voir %1 --help)</source>
+        <translation> (see %1 --help)</translation>
+    </message>
+    <message>
+        <source>Usage : quarvel-toolkit [FICHIER.pegs4dat | FICHIER.egsphant]
+Ouvre la fenêtre qui construit un fantôme EGSnrc (.egsphant) à partir d&apos;images de plans en
+niveaux de gris, d&apos;un volume d&apos;étiquettes ou d&apos;une série CT. Un fichier PEGS4 donné est lu
+comme catalogue des milieux ; un fantôme (.egsphant, .egsphant.gz) s&apos;ouvre dans la visionneuse.
+
+  --help      cette aide.
+  --version   la version.</source>
+        <translation>Usage: quarvel-toolkit [FILE.pegs4dat | FILE.egsphant]
+Opens the window that builds an EGSnrc phantom (.egsphant) from grey-level plane images,
+a label volume or a CT series. A PEGS4 file given is read as the catalogue of media;
+a phantom (.egsphant, .egsphant.gz) opens in the viewer.
+
+  --help      this help.
+  --version   the version.</translation>
+    </message>
+    <message>
+        <source>Usage : quarvel-view [FICHIER.egsphant] [--dose FICHIER.3ddose]
+Montre les coupes, les milieux et les densités d&apos;un fantôme EGSnrc (.egsphant, .egsphant.gz),
+et une dose de DOSXYZnrc (.3ddose) par-dessus ou seule.
+
+  --dose FICHIER   dose .3ddose à superposer au fantôme.
+  --help           cette aide.
+  --version        la version.</source>
+        <translation>Usage: quarvel-view [FILE.egsphant] [--dose FILE.3ddose]
+Shows the slices, media and densities of an EGSnrc phantom (.egsphant, .egsphant.gz),
+and a DOSXYZnrc dose (.3ddose) over it or alone.
+
+  --dose FILE      .3ddose dose to lay over the phantom.
+  --help           this help.
+  --version        the version.</translation>
+    </message>
+</context>
+</TS>
