@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
     <name>FenetreVue</name>
@@ -20,8 +19,8 @@
         <translation>Isodoses (% of the reference)</translation>
     </message>
     <message>
-        <source>Dose dans l&apos;unité du fichier, pas en Gy : pour un faisceau, par fluence incidente (Gy·cm²). Le lavis part de l&apos;isodose la plus basse.</source>
-        <translation>Dose in the file&apos;s unit, not in Gy: for a beam, per incident fluence (Gy·cm²). The colour wash starts at the lowest isodose.</translation>
+        <source>Dose dans l'unité du fichier, pas en Gy : pour un faisceau, par fluence incidente (Gy·cm²). Le lavis part de l'isodose la plus basse.</source>
+        <translation>Dose in the file's unit, not in Gy: for a beam, per incident fluence (Gy·cm²). The colour wash starts at the lowest isodose.</translation>
     </message>
     <message>
         <source>Ouvrir une dose</source>
@@ -33,35 +32,35 @@
     </message>
     <message>
         <source>Ouverture de « %1 » annulée.</source>
-        <translation>Opening of &quot;%1&quot; cancelled.</translation>
+        <translation>Opening of "%1" cancelled.</translation>
     </message>
     <message>
         <source>Dose « %1 » illisible : %2</source>
-        <translation>Dose &quot;%1&quot; unreadable: %2</translation>
+        <translation>Dose "%1" unreadable: %2</translation>
     </message>
     <message>
         <source>Dose « %1 » refusée : %2</source>
-        <translation>Dose &quot;%1&quot; refused: %2</translation>
+        <translation>Dose "%1" refused: %2</translation>
     </message>
     <message>
         <source>Dose « %1 » : %2 × %3 × %4 voxels, maximum %5%6</source>
-        <translation>Dose &quot;%1&quot;: %2 × %3 × %4 voxels, maximum %5%6</translation>
+        <translation>Dose "%1": %2 × %3 × %4 voxels, maximum %5%6</translation>
     </message>
     <message>
         <source>, sans incertitudes</source>
         <translation>, no uncertainties</translation>
     </message>
     <message>
-        <source>Maximum %1%2 au voxel (%3, %4, %5), %6 ; souvent un voxel d&apos;air bruité : la référence peut être une autre dose.</source>
+        <source>Maximum %1%2 au voxel (%3, %4, %5), %6 ; souvent un voxel d'air bruité : la référence peut être une autre dose.</source>
         <translation>Maximum %1%2 at voxel (%3, %4, %5), %6; often a noisy air voxel: the reference may be another dose.</translation>
     </message>
     <message>
         <source>Référence « %1 » refusée : une dose au-dessus de 0 attendue</source>
-        <translation>Reference &quot;%1&quot; refused: a dose above 0 expected</translation>
+        <translation>Reference "%1" refused: a dose above 0 expected</translation>
     </message>
     <message>
         <source>Isodose « %1 » refusée : un pourcentage au-dessus de 0 attendu</source>
-        <translation>Isodose &quot;%1&quot; refused: a percentage above 0 expected</translation>
+        <translation>Isodose "%1" refused: a percentage above 0 expected</translation>
     </message>
     <message>
         <source> (%1 % de la référence)</source>
@@ -100,7 +99,7 @@
         <translation>Dose…</translation>
     </message>
     <message>
-        <source>Exporter l&apos;image…</source>
+        <source>Exporter l'image…</source>
         <translation>Export image…</translation>
     </message>
     <message>
@@ -165,11 +164,11 @@
     </message>
     <message>
         <source>Fichier « %1 » illisible : %2</source>
-        <translation>File &quot;%1&quot; unreadable: %2</translation>
+        <translation>File "%1" unreadable: %2</translation>
     </message>
     <message>
         <source>Lecture de « %1 »…</source>
-        <translation>Reading &quot;%1&quot;…</translation>
+        <translation>Reading "%1"…</translation>
     </message>
     <message>
         <source>Annuler</source>
@@ -178,8 +177,8 @@
     <message numerus="yes">
         <source>« %1 » : %2 × %3 × %4 voxels, %n milieux</source>
         <translation>
-            <numerusform>&quot;%1&quot;: %2 × %3 × %4 voxels, %n medium</numerusform>
-            <numerusform>&quot;%1&quot;: %2 × %3 × %4 voxels, %n media</numerusform>
+            <numerusform>"%1": %2 × %3 × %4 voxels, %n medium</numerusform>
+            <numerusform>"%1": %2 × %3 × %4 voxels, %n media</numerusform>
         </translation>
     </message>
     <message>
@@ -188,14 +187,14 @@
     </message>
     <message>
         <source>Voxel (i, j, k) = (%1, %2, %3)   centre (x, y, z) = (%4, %5, %6) cm   milieu %7 « %8 »   densité %9 g/cm³</source>
-        <translation>Voxel (i, j, k) = (%1, %2, %3)   centre (x, y, z) = (%4, %5, %6) cm   medium %7 &quot;%8&quot;   density %9 g/cm³</translation>
+        <translation>Voxel (i, j, k) = (%1, %2, %3)   centre (x, y, z) = (%4, %5, %6) cm   medium %7 "%8"   density %9 g/cm³</translation>
     </message>
     <message>
         <source>Aucun fantôme ouvert : rien à exporter.</source>
         <translation>No phantom open: nothing to export.</translation>
     </message>
     <message>
-        <source>Exporter l&apos;image de la coupe %1</source>
+        <source>Exporter l'image de la coupe %1</source>
         <translation>Export the image of slice %1</translation>
     </message>
     <message>
@@ -204,11 +203,11 @@
     </message>
     <message>
         <source>Coupe %1 enregistrée dans « %2 » (%3 × %4 pixels)</source>
-        <translation>Slice %1 saved in &quot;%2&quot; (%3 × %4 pixels)</translation>
+        <translation>Slice %1 saved in "%2" (%3 × %4 pixels)</translation>
     </message>
     <message>
         <source>Image « %1 » non enregistrée : %2</source>
-        <translation>Image &quot;%1&quot; not saved: %2</translation>
+        <translation>Image "%1" not saved: %2</translation>
     </message>
 </context>
 <context>
@@ -249,12 +248,12 @@
         <translation>PEGS4 files (*.pegs4dat)</translation>
     </message>
     <message>
-        <source>1 milieu lu dans &quot;%1&quot;</source>
-        <translation>1 medium read from &quot;%1&quot;</translation>
+        <source>1 milieu lu dans "%1"</source>
+        <translation>1 medium read from "%1"</translation>
     </message>
     <message>
-        <source>%1 milieux lus dans &quot;%2&quot;</source>
-        <translation>%1 media read from &quot;%2&quot;</translation>
+        <source>%1 milieux lus dans "%2"</source>
+        <translation>%1 media read from "%2"</translation>
     </message>
     <message>
         <source>Choisir un volume</source>
@@ -337,19 +336,19 @@
     </message>
     <message>
         <source>Table « %1 » non enregistrée : %2</source>
-        <translation>Table &quot;%1&quot; not saved: %2</translation>
+        <translation>Table "%1" not saved: %2</translation>
     </message>
     <message>
         <source>%1 enregistrés dans « %2 »</source>
-        <translation>%1 saved in &quot;%2&quot;</translation>
+        <translation>%1 saved in "%2"</translation>
     </message>
     <message>
         <source>Image « %1 » non enregistrée : %2</source>
-        <translation>Image &quot;%1&quot; not saved: %2</translation>
+        <translation>Image "%1" not saved: %2</translation>
     </message>
     <message>
         <source>%1 enregistrés dans « %2 » (%3 × %4 pixels)</source>
-        <translation>%1 saved in &quot;%2&quot; (%3 × %4 pixels)</translation>
+        <translation>%1 saved in "%2" (%3 × %4 pixels)</translation>
     </message>
 </context>
 <context>
@@ -360,7 +359,7 @@
     </message>
     <message>
         <source>Dose (unité du fichier)</source>
-        <translation>Dose (file&apos;s unit)</translation>
+        <translation>Dose (file's unit)</translation>
     </message>
 </context>
 <context>
@@ -381,38 +380,24 @@
         <translation>image too large (%1 × %2 pixels, %3 at most per side)</translation>
     </message>
     <message>
-        <source>mémoire insuffisante pour l&apos;image</source>
+        <source>mémoire insuffisante pour l'image</source>
         <translation>not enough memory for the image</translation>
     </message>
 </context>
 <context>
     <name>app</name>
     <message>
-        <source>%1 : valeur manquante après --dose</source>
-        <translation>%1: missing value after --dose</translation>
+        <source>Usage : quarvel-toolkit [FICHIER.pegs4dat | FICHIER.egsphant]</source>
+        <translation>Usage: quarvel-toolkit [FILE.pegs4dat | FILE.egsphant]</translation>
     </message>
     <message>
-        <source>%1 : option inconnue « %2 »</source>
-        <translation>%1: unknown option &apos;%2&apos;</translation>
-    </message>
-    <message>
-        <source>%1 : un seul fichier à la fois</source>
-        <translation>%1: one file at a time</translation>
-    </message>
-    <message>
-        <source> (voir %1 --help)</source>
-        <translation> (see %1 --help)</translation>
-    </message>
-    <message>
-        <source>Usage : quarvel-toolkit [FICHIER.pegs4dat | FICHIER.egsphant]
-Ouvre la fenêtre qui construit un fantôme EGSnrc (.egsphant) à partir d&apos;images de plans en
-niveaux de gris, d&apos;un volume d&apos;étiquettes ou d&apos;une série CT. Un fichier PEGS4 donné est lu
-comme catalogue des milieux ; un fantôme (.egsphant, .egsphant.gz) s&apos;ouvre dans la visionneuse.
+        <source>Ouvre la fenêtre qui construit un fantôme EGSnrc (.egsphant) à partir d'images de plans en
+niveaux de gris, d'un volume d'étiquettes ou d'une série CT. Un fichier PEGS4 donné est lu
+comme catalogue des milieux ; un fantôme (.egsphant, .egsphant.gz) s'ouvre dans la visionneuse.
 
   --help      cette aide.
   --version   la version.</source>
-        <translation>Usage: quarvel-toolkit [FILE.pegs4dat | FILE.egsphant]
-Opens the window that builds an EGSnrc phantom (.egsphant) from grey-level plane images,
+        <translation>Opens the window that builds an EGSnrc phantom (.egsphant) from grey-level plane images,
 a label volume or a CT series. A PEGS4 file given is read as the catalogue of media;
 a phantom (.egsphant, .egsphant.gz) opens in the viewer.
 
@@ -420,15 +405,17 @@ a phantom (.egsphant, .egsphant.gz) opens in the viewer.
   --version   the version.</translation>
     </message>
     <message>
-        <source>Usage : quarvel-view [FICHIER.egsphant] [--dose FICHIER.3ddose]
-Montre les coupes, les milieux et les densités d&apos;un fantôme EGSnrc (.egsphant, .egsphant.gz),
+        <source>Usage : quarvel-view [FICHIER.egsphant] [--dose FICHIER.3ddose]</source>
+        <translation>Usage: quarvel-view [FILE.egsphant] [--dose FILE.3ddose]</translation>
+    </message>
+    <message>
+        <source>Montre les coupes, les milieux et les densités d'un fantôme EGSnrc (.egsphant, .egsphant.gz),
 et une dose de DOSXYZnrc (.3ddose) par-dessus ou seule.
 
   --dose FICHIER   dose .3ddose à superposer au fantôme.
   --help           cette aide.
   --version        la version.</source>
-        <translation>Usage: quarvel-view [FILE.egsphant] [--dose FILE.3ddose]
-Shows the slices, media and densities of an EGSnrc phantom (.egsphant, .egsphant.gz),
+        <translation>Shows the slices, media and densities of an EGSnrc phantom (.egsphant, .egsphant.gz),
 and a DOSXYZnrc dose (.3ddose) over it or alone.
 
   --dose FILE      .3ddose dose to lay over the phantom.

@@ -24,8 +24,10 @@ inline void ecrireLigne(std::ostream &flux, const QString &texte)
     flux.write(octets.constData(), octets.size()) << '\n';
 }
 
-// aide: the program's help, built once the language is installed. avecDose: --dose FILE taken.
-inline Ligne lireLigne(int argc, char **argv, const QString &programme, QString (*aide)(), bool avecDose)
+// usage: the program's one-line usage, its refusal of a line it cannot read;
+// aide: the rest of its help. Both built once the language is installed.
+// avecDose: --dose FILE taken.
+inline Ligne lireLigne(int argc, char **argv, QString (*usage)(), QString (*aide)(), bool avecDose)
 {
     QCoreApplication lecture(argc, argv);
     installerLangue();
@@ -36,27 +38,19 @@ inline Ligne lireLigne(int argc, char **argv, const QString &programme, QString 
     if (avecDose)
         analyseur.addOption(optionDose);
     Ligne ligne;
-    QString refus;
-    if (!analyseur.parse(lecture.arguments())) {
-        const QStringList inconnues = analyseur.unknownOptionNames();
-        refus = inconnues.isEmpty()
-            ? QCoreApplication::translate("app", "%1 : valeur manquante après --dose").arg(programme)
-            : QCoreApplication::translate("app", "%1 : option inconnue « %2 »").arg(programme, inconnues.first());
-    } else if (analyseur.isSet(optionAide)) {
-        ecrireLigne(std::cout, aide());
+    const bool lue = analyseur.parse(lecture.arguments());
+    if (lue && analyseur.isSet(optionAide)) {
+        ecrireLigne(std::cout, usage() + QLatin1Char('\n') + aide());
         ligne.statut = 0;
-        return ligne;
-    } else if (analyseur.positionalArguments().size() > 1 || (avecDose && analyseur.values(optionDose).size() > 1)) {
-        refus = QCoreApplication::translate("app", "%1 : un seul fichier à la fois").arg(programme);
-    }
-    if (!refus.isEmpty()) {
-        ecrireLigne(std::cerr, refus + QCoreApplication::translate("app", " (voir %1 --help)").arg(programme));
+    } else if (!lue || analyseur.positionalArguments().size() > 1
+               || (avecDose && analyseur.values(optionDose).size() > 1)) {
+        ecrireLigne(std::cerr, usage());
         ligne.statut = 2;
-        return ligne;
+    } else {
+        ligne.fichier = analyseur.positionalArguments().value(0);
+        if (avecDose)
+            ligne.dose = analyseur.value(optionDose);
     }
-    ligne.fichier = analyseur.positionalArguments().value(0);
-    if (avecDose)
-        ligne.dose = analyseur.value(optionDose);
     return ligne;
 }
 

@@ -14,10 +14,14 @@
 
 namespace {
 
+QString usageFenetre()
+{
+    return QCoreApplication::translate("app", "Usage : quarvel-toolkit [FICHIER.pegs4dat | FICHIER.egsphant]");
+}
+
 QString aideFenetre()
 {
     return QCoreApplication::translate("app",
-        "Usage : quarvel-toolkit [FICHIER.pegs4dat | FICHIER.egsphant]\n"
         "Ouvre la fenêtre qui construit un fantôme EGSnrc (.egsphant) à partir d'images de plans en\n"
         "niveaux de gris, d'un volume d'étiquettes ou d'une série CT. Un fichier PEGS4 donné est lu\n"
         "comme catalogue des milieux ; un fantôme (.egsphant, .egsphant.gz) s'ouvre dans la visionneuse.\n"
@@ -37,7 +41,7 @@ int main(int argc, char **argv)
 {
     if (afficherVersion(argc, argv, "quarvel-toolkit"))
         return 0;
-    const Ligne ligne = lireLigne(argc, argv, QStringLiteral("quarvel-toolkit"), aideFenetre, false);
+    const Ligne ligne = lireLigne(argc, argv, usageFenetre, aideFenetre, false);
     if (ligne.statut >= 0)
         return ligne.statut;
     QApplication application(argc, argv);

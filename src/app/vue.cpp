@@ -11,10 +11,14 @@
 
 namespace {
 
+QString usageVue()
+{
+    return QCoreApplication::translate("app", "Usage : quarvel-view [FICHIER.egsphant] [--dose FICHIER.3ddose]");
+}
+
 QString aideVue()
 {
     return QCoreApplication::translate("app",
-        "Usage : quarvel-view [FICHIER.egsphant] [--dose FICHIER.3ddose]\n"
         "Montre les coupes, les milieux et les densités d'un fantôme EGSnrc (.egsphant, .egsphant.gz),\n"
         "et une dose de DOSXYZnrc (.3ddose) par-dessus ou seule.\n"
         "\n"
@@ -35,7 +39,7 @@ int main(int argc, char **argv)
 {
     if (afficherVersion(argc, argv, "quarvel-view"))
         return 0;
-    const Ligne ligne = lireLigne(argc, argv, QStringLiteral("quarvel-view"), aideVue, true);
+    const Ligne ligne = lireLigne(argc, argv, usageVue, aideVue, true);
     if (ligne.statut >= 0)
         return ligne.statut;
     QApplication application(argc, argv);
