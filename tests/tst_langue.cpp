@@ -206,8 +206,8 @@ private slots:
         QVERIFY(ecrireFichier(d("cat.pegs4dat"), pegs));
         QMap<QString, QByteArray> premiers;
         for (const QString langue : {"C", "fr_FR.UTF-8", "en_US.UTF-8", "de_DE.UTF-8"}) {
-            const QString sous = d(langue);
-            QVERIFY(QDir().mkpath(sous));
+            // One folder for all: the geometry names the phantom's path.
+            const QString sous = dossier.path();
             const Resultat r = executer(QUARVEL_PHANTOM,
                                         {"--pegs", d("cat.pegs4dat"), "--xy", d("xy.bmp"), "--counts", "3,2,2",
                                          "--medium", "255=AIR521ICRU", "--medium", "0=EAU", "--size", "0.5,0.5,1.5",
