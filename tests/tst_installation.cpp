@@ -131,7 +131,7 @@ private slots:
     }
 
     // --version answers without a display, as on a cluster node; the batch
-    // command links no widgets. The man page reads without a warning.
+    // command links no widgets. The man pages, English and French, read without a warning.
     void programmes()
     {
         QFETCH(QString, programme);
@@ -143,8 +143,10 @@ private slots:
         QCOMPARE(executer(chemin, {"--version"}, sansEcran),
                  qMakePair(0, programme + " (Quarvel Toolkit) " QUARVEL_VERSION "\n"));
         QCOMPARE(executer("readelf", {"-d", chemin}).second.contains("libQt6Widgets"), widgets);
-        const QString manuel = prefixe + "/share/man/man1/" + programme + ".1";
-        QCOMPARE(executer("groff", {"-man", "-Tutf8", "-K", "utf-8", "-ww", "-z", manuel}), qMakePair(0, QString()));
+        for (const QString dossier : {"/share/man/man1/", "/share/man/fr/man1/"}) {
+            const QString manuel = prefixe + dossier + programme + ".1";
+            QCOMPARE(executer("groff", {"-man", "-Tutf8", "-K", "utf-8", "-ww", "-z", manuel}), qMakePair(0, QString()));
+        }
     }
 };
 

@@ -32,9 +32,17 @@ inline Ligne lireLigne(int argc, char **argv, QString (*usage)(), QString (*aide
     QCoreApplication lecture(argc, argv);
     installerLangue();
     QCommandLineParser analyseur;
-    const QCommandLineOption optionAide(QStringLiteral("help"));
+    const QCommandLineOption optionAide(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption optionDose(QStringLiteral("dose"), QString(), QStringLiteral("FICHIER"));
     analyseur.addOption(optionAide);
+    // Qt's own options (-platform xcb, -style Fusion, -reverse…), left to the application that follows.
+    analyseur.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char *option : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                               "geometry", "qwindowtitle", "title", "qwindowicon", "display", "style", "stylesheet",
+                               "session"})
+        analyseur.addOption(QCommandLineOption(QLatin1String(option), QString(), QStringLiteral("VALEUR")));
+    for (const char *drapeau : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+        analyseur.addOption(QCommandLineOption(QLatin1String(drapeau)));
     if (avecDose)
         analyseur.addOption(optionDose);
     Ligne ligne;
