@@ -76,7 +76,7 @@ private slots:
         QTest::addColumn<QString>("entree");
         QTest::addColumn<QString>("exec");
         QTest::addColumn<QStringList>("types");
-        QTest::newRow("fenêtre") << "quarvel-toolkit" << "quarvel-toolkit" << QStringList();
+        QTest::newRow("fenêtre") << "quarvel-toolkit" << "quarvel-toolkit %f" << QStringList();
         QTest::newRow("visionneuse") << "quarvel-view" << "quarvel-view %f"
                                      << QStringList{"application/x-egsphant", "application/x-compressed-egsphant"};
     }
@@ -94,6 +94,9 @@ private slots:
         QCOMPARE(statut, 0);
         const QByteArray texte = lire(chemin);
         QCOMPARE(cle(texte, "Exec"), exec);
+        // English for the menus, French beside it.
+        for (const char *champ : {"Name", "Comment"})
+            QVERIFY2(!cle(texte, champ).isEmpty() && !cle(texte, QLatin1String(champ) + "[fr]").isEmpty(), champ);
         QVERIFY(QFileInfo(prefixe + "/bin/" + exec.section(' ', 0, 0)).isExecutable());
         QVERIFY(QFile::exists(prefixe + "/share/icons/hicolor/scalable/apps/" + cle(texte, "Icon") + ".svg"));
         const QStringList declares = cle(texte, "MimeType").split(';', Qt::SkipEmptyParts);
