@@ -423,4 +423,124 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
   --version        the version.</translation>
     </message>
 </context>
+<context>
+    <name>dose</name>
+    <message>
+        <source>la dose a %1 voxels selon %2, le fantôme %3</source>
+        <translation>the dose has %1 voxels along %2, the phantom %3</translation>
+    </message>
+    <message>
+        <source>la limite %1 des voxels selon %2 est %3 cm dans la dose, %4 cm dans le fantôme</source>
+        <translation>voxel boundary %1 along %2 is %3 cm in the dose, %4 cm in the phantom</translation>
+    </message>
+</context>
+<context>
+    <name>io</name>
+    <message>
+        <source>aucun nom de fichier</source>
+        <translation>no file name</translation>
+    </message>
+    <message>
+        <source>le chemin n'est pas un texte UTF-8 valide</source>
+        <translation>the path is not valid UTF-8 text</translation>
+    </message>
+    <message>
+        <source>trop de liens symboliques à suivre (boucle ?)</source>
+        <translation>too many symbolic links to follow (a loop?)</translation>
+    </message>
+    <message>
+        <source>nom trop long pour le système de fichiers (%1 octets, au plus %2)</source>
+        <translation>name too long for the file system (%1 bytes, at most %2)</translation>
+    </message>
+    <message>
+        <source>c'est un dossier</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>c'est un périphérique</source>
+        <translation>it is a device</translation>
+    </message>
+    <message>
+        <source>c'est un tube</source>
+        <translation>it is a pipe</translation>
+    </message>
+    <message>
+        <source>c'est une socket</source>
+        <translation>it is a socket</translation>
+    </message>
+    <message>
+        <source>%1, pas un fichier ordinaire</source>
+        <translation>%1, not a regular file</translation>
+    </message>
+    <message>
+        <source>le fichier existant est protégé en écriture</source>
+        <translation>the existing file is write-protected</translation>
+    </message>
+    <message>
+        <source>place insuffisante sur le disque : le fichier fera au moins %1 Mo, il en reste %2 Mo</source>
+        <translation>not enough disk space: the file will take at least %1 MB, %2 MB are left</translation>
+    </message>
+    <message>
+        <source>impossible de le créer (dossier absent ou accès refusé : %1)</source>
+        <translation>cannot create it (folder missing or access denied: %1)</translation>
+    </message>
+    <message>
+        <source>erreur d'écriture (disque plein ?)</source>
+        <translation>write error (disk full?)</translation>
+    </message>
+    <message>
+        <source>la cible a changé pendant l'écriture</source>
+        <translation>the target changed during the writing</translation>
+    </message>
+    <message>
+        <source>impossible de remplacer le fichier existant (%1)</source>
+        <translation>cannot replace the existing file (%1)</translation>
+    </message>
+    <message>
+        <source>fichier introuvable</source>
+        <translation>file not found</translation>
+    </message>
+    <message>
+        <source>illisible (%1)</source>
+        <translation>unreadable (%1)</translation>
+    </message>
+    <message>
+        <source>trop grand pour %1</source>
+        <translation>too large for %1</translation>
+    </message>
+    <message>
+        <source>texte qui n'est pas de l'UTF-8</source>
+        <translation>text that is not UTF-8</translation>
+    </message>
+    <message>
+        <source>ligne %1 : %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>media</name>
+    <message>
+        <source>une table de niveaux de gris</source>
+        <translation>a grey-level table</translation>
+    </message>
+</context>
+<context>
+    <name>streams</name>
+    <message>
+        <source>fichier compressé tronqué</source>
+        <translation>truncated compressed file</translation>
+    </message>
+    <message>
+        <source>données compressées invalides</source>
+        <translation>invalid compressed data</translation>
+    </message>
+    <message>
+        <source>erreur de lecture : %1</source>
+        <translation>read error: %1</translation>
+    </message>
+    <message>
+        <source>erreur de compression</source>
+        <translation>compression error</translation>
+    </message>
+</context>
 </TS>

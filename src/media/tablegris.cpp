@@ -1,5 +1,6 @@
 #include "media/tablegris.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QRegularExpression>
 
@@ -127,7 +128,7 @@ bool lireTableGris(QByteArrayView contenu, const QList<Milieu> &catalogue, Table
 bool chargerTableGris(const QString &chemin, const QList<Milieu> &catalogue, TableGris &table, QString *erreur)
 {
     QByteArray contenu;
-    QString raison = lireTexteCourt(chemin, tailleMaxTable, "une table de niveaux de gris", contenu);
+    QString raison = lireTexteCourt(chemin, tailleMaxTable, QCoreApplication::translate("media", "une table de niveaux de gris"), contenu);
     if (raison.isEmpty() && lireTableGris(contenu, catalogue, table, &raison))
         return true;
     if (erreur)
