@@ -165,12 +165,17 @@ private slots:
         FenetreVue francaise;
         QCOMPARE(francaise.etat->text(), QString("Aucun fantôme ouvert."));
         const int largeurFrancaise = francaise.minimumSizeHint().width();
+        QVERIFY(!francaise.ouvrir("/absent.egsphant"));
+        QVERIFY2(francaise.etat->text().endsWith("illisible : fichier absent"), qPrintable(francaise.etat->text()));
         parler(environnement({"LANG=en_US.UTF-8"}));
         FenetreVue anglaise;
         QCOMPARE(anglaise.etat->text(), QString("No phantom open."));
         const QTabWidget *onglets = anglaise.findChild<QTabWidget *>();
         QVERIFY(onglets);
         QCOMPARE(onglets->tabText(0), QString("Legend"));
+        // The reader's refusal too, built in its library.
+        QVERIFY(!anglaise.ouvrir("/absent.egsphant"));
+        QVERIFY2(anglaise.etat->text().endsWith("unreadable: file missing"), qPrintable(anglaise.etat->text()));
         QVERIFY2(anglaise.minimumSizeHint().width() <= largeurFrancaise,
                  qPrintable(QString("%1 > %2").arg(anglaise.minimumSizeHint().width()).arg(largeurFrancaise)));
         parler(environnement({}));

@@ -433,6 +433,89 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <source>la limite %1 des voxels selon %2 est %3 cm dans la dose, %4 cm dans le fantôme</source>
         <translation>voxel boundary %1 along %2 is %3 cm in the dose, %4 cm in the phantom</translation>
     </message>
+    <message>
+        <source>valeur en trop après les %1 incertitudes : %2</source>
+        <translation>value in excess after the %1 uncertainties: %2</translation>
+    </message>
+    <message>
+        <source>%1 du voxel %2</source>
+        <translation>%1 of voxel %2</translation>
+    </message>
+    <message>
+        <source>%1 n'est pas un nombre (%2 du voxel %3)</source>
+        <translation>%1 is not a number (%2 of voxel %3)</translation>
+    </message>
+    <message>
+        <source>dose négative du voxel %1 : %2</source>
+        <translation>negative dose of voxel %1: %2</translation>
+    </message>
+    <message>
+        <source>incertitude du voxel %1 hors de 0 à 1 : %2</source>
+        <translation>uncertainty of voxel %1 outside 0 to 1: %2</translation>
+    </message>
+    <message>
+        <source>dose</source>
+        <translation>dose</translation>
+    </message>
+    <message>
+        <source>incertitude</source>
+        <translation>uncertainty</translation>
+    </message>
+    <message>
+        <source>mémoire insuffisante pour lire cette dose</source>
+        <translation>not enough memory to read this dose</translation>
+    </message>
+</context>
+<context>
+    <name>egsphant</name>
+    <message>
+        <source>fin du fichier ; attendu : %1</source>
+        <translation>end of file; expected: %1</translation>
+    </message>
+    <message>
+        <source>erreur de lecture : %1</source>
+        <translation>read error: %1</translation>
+    </message>
+    <message>
+        <source>%1 n'est pas un nombre (%2)</source>
+        <translation>%1 is not a number (%2)</translation>
+    </message>
+    <message>
+        <source>%1 n'est pas un nombre entier (%2)</source>
+        <translation>%1 is not an integer (%2)</translation>
+    </message>
+    <message>
+        <source>nombre de voxels selon %1</source>
+        <translation>number of voxels along %1</translation>
+    </message>
+    <message>
+        <source>%1 voxels selon %2, au moins 1 attendu</source>
+        <translation>%1 voxels along %2, at least 1 expected</translation>
+    </message>
+    <message>
+        <source>ligne %1 : %2 × %3 × %4 voxels annoncés, le fichier ne peut pas les contenir (%5 octets de texte au plus)</source>
+        <translation>line %1: %2 × %3 × %4 voxels announced, the file cannot hold them (%5 bytes of text at most)</translation>
+    </message>
+    <message>
+        <source>c'est un dossier, pas un fichier</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>fichier absent</source>
+        <translation>file missing</translation>
+    </message>
+    <message>
+        <source>ce n'est pas un fichier ordinaire (tube, périphérique ou prise)</source>
+        <translation>not a regular file (pipe, device or socket)</translation>
+    </message>
+    <message>
+        <source>impossible d'ouvrir le fichier (%1)</source>
+        <translation>cannot open the file (%1)</translation>
+    </message>
+    <message>
+        <source>lecture arrêtée</source>
+        <translation>reading stopped</translation>
+    </message>
 </context>
 <context>
     <name>io</name>
