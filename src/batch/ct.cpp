@@ -85,7 +85,8 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
         return refus;
 
     VolumeCT ct;
-    if (!lireSerieCT(demande.dossier, demande.serie.value_or(QString()), ct, &erreur))
+    SerieCT lue;
+    if (!lireSerieCT(demande.dossier, demande.serie.value_or(QString()), ct, &erreur, &lue))
         return erreur;
     AxeCadre cadre[3];
     if (const QString refus = cadrer(ct.axes, boite, tailles, cadre); !refus.isEmpty())
@@ -99,7 +100,7 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
     if (const QString refus = refusAvantGrille(demande.fichier, {}, geometrie, comptes); !refus.isEmpty())
         return refus;
     if (plageHU)
-        *plageHU = QString("HU lus de %1 à %2").arg(nombreHU(ct.huMin), nombreHU(ct.huMax));
+        *plageHU = QString("HU lus de %1 à %2%3").arg(nombreHU(ct.huMin), nombreHU(ct.huMax), imagesEcartees(lue));
     if (!construireFantomeCT(std::move(ct), cadre, rampe, grille, geometrie, &erreur))
         return erreur;
     return std::nullopt;
