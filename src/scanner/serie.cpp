@@ -25,7 +25,7 @@ namespace {
 
 const gdcm::Tag tagModalite(0x0008, 0x0060), tagDescription(0x0008, 0x103e),
     tagPosition(0x0020, 0x0032), tagOrientation(0x0020, 0x0037), tagRangees(0x0028, 0x0010),
-    tagColonnes(0x0028, 0x0011), tagInclinaison(0x0018, 0x1120);
+    tagColonnes(0x0028, 0x0011), tagInclinaison(0x0018, 0x1120), tagReferentiel(0x0020, 0x0052);
 
 // ITK warns on stderr of what it reads (uneven slices spread evenly, a
 // missing tag); a refusal is one French line, so they are silenced.
@@ -105,11 +105,13 @@ bool trouverSeries(const QString &dossier, std::vector<SerieTrouvee> &series, QS
     gdcm::Scanner scanner;
     scanner.AddTag(tagModalite);
     scanner.AddTag(tagDescription);
+    scanner.AddTag(tagReferentiel);
     scanner.Scan(gdcm::Directory::FilenamesType(tousFichiers.begin(), tousFichiers.end()));
     for (SerieTrouvee &s : toutes) {
         if (s.fichiers.empty() || valeur(scanner, s.fichiers.front(), tagModalite) != "CT")
             continue;
         s.serie.description = valeur(scanner, s.fichiers.front(), tagDescription);
+        s.serie.referentiel = valeur(scanner, s.fichiers.front(), tagReferentiel);
         s.serie.coupes = int(s.fichiers.size());
         series.push_back(std::move(s));
     }
