@@ -1,0 +1,313 @@
+// RT Structure Sets beside a CT series, both written by the test: the
+// regions listed, the media and densities they give the phantom's voxels
+// (against an inside test of its own, a point-in-polygon per voxel), and
+// the refusals of damaged files and wrong choices.
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <iomanip>
+#include <locale>
+#include <sstream>
+
+#include "batch/lot.h"
+#include "outils.h"
+#include "seriect.h"
+#include "structuresrt.h"
+
+namespace {
+
+const QByteArray rampeEssai = "min -1000\nAIR -900 0.001 0.101\nLUNG -600 0.2 0.5\nEAU 200 0.9 1.3\nOS 2000 1.5 2.4\n";
+const QByteArray pegsEssai = " MEDIUM=AIR,STERNCID=AIR\n MIXT,RHO= 1.2048E-03,NE= 4\n"
+                             " MEDIUM=EAU,STERNCID=EAU\n COMP,RHO= 1.0000E+00,NE= 2\n"
+                             " MEDIUM=TITANE,STERNCID=TITANE\n ELEM,RHO= 4.5400E+00,NE= 1\n";
+
+// Slices at z = 100, 104, ... 116 mm: CT slabs of 4 mm about them.
+const double plansMm[] = {100, 104, 108, 112, 116};
+
+// The regions: a body, a ring with a hole on two planes, a couch outside
+// the body, a triangle off the slices' centres over the ring. No edge
+// passes through a voxel centre, at the CT's voxels or at the coarser ones.
+StructuresEssai jeuEssai()
+{
+    StructuresEssai jeu;
+    RegionEssai corps{1, "BODY", "EXTERNAL", "0\\255\\0", {}};
+    RegionEssai anneau{2, "ANNEAU", "ORGAN", "255\\0\\0", {}};
+    RegionEssai table{3, "TABLE", "SUPPORT", "128\\128\\128", {}};
+    RegionEssai prothese{4, "PROTHESE", "", "0\\0\\255", {}};
+    for (double z : plansMm) {
+        corps.contours.push_back(rectangle(-8, 8, -8, 8, z));
+        table.contours.push_back(rectangle(-12, 12, 8.5, 11.5, z));
+    }
+    // An open contour covering everything counts for nothing.
+    corps.contours.push_back(ContourEssai{rectangle(-50, 50, -50, 50, 108).points, "OPEN_PLANAR"});
+    for (double z : {104.0, 108.0}) {
+        anneau.contours.push_back(rectangle(-6.5, 6.5, -6.5, 6.5, z));
+        anneau.contours.push_back(rectangle(-2.5, 2.5, -2.5, 2.5, z));
+    }
+    prothese.contours.push_back(ContourEssai{{-0.5, -3.3, 108.5, 9.5, -3.3, 108.5, 9.5, 3.3, 108.5}});
+    jeu.regions = {corps, anneau, table, prothese};
+    return jeu;
+}
+
+// The inside test written the plain way: the plane nearest z within z's CT
+// slab, then every polygon's edges crossed by a ray towards +x.
+bool dedans(const RegionEssai &region, double x, double y, double z)
+{
+    const double pas = 4.0, bas = std::floor((z - 98.0) / pas) * pas + 98.0;
+    double plan = NAN;
+    for (const ContourEssai &c : region.contours)
+        if (c.type == "CLOSED_PLANAR" && (std::isnan(plan) || std::abs(c.points[2] - z) < std::abs(plan - z)
+                                          || (std::abs(c.points[2] - z) == std::abs(plan - z) && c.points[2] < plan)))
+            plan = c.points[2];
+    if (std::isnan(plan) || plan < bas || plan > bas + pas)
+        return false;
+    bool impair = false;
+    for (const ContourEssai &c : region.contours) {
+        if (c.type != "CLOSED_PLANAR" || c.points[2] != plan)
+            continue;
+        const size_t n = c.points.size() / 3;
+        for (size_t i = 0, j = n - 1; i < n; j = i++) {
+            const double xi = c.points[3 * i], yi = c.points[3 * i + 1], xj = c.points[3 * j], yj = c.points[3 * j + 1];
+            if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi)
+                impair = !impair;
+        }
+    }
+    return impair;
+}
+
+// %#.6g from the C library.
+QByteArray reel(double v)
+{
+    std::ostringstream s;
+    s.imbue(std::locale::classic());
+    s << std::showpoint << std::setprecision(6) << v;
+    return QByteArray::fromStdString(s.str());
+}
+
+// A phantom's text cut into its parts.
+struct Texte
+{
+    QList<QByteArray> milieux;
+    QByteArray densitesMilieux, geometrie; // the line after the names; the counts and boundaries
+    int n[3] = {0, 0, 0};
+    QByteArray cles;           // every voxel's key, x fastest
+    QList<QByteArray> densites; // every voxel's density text
+};
+
+Texte decouper(const QByteArray &octets)
+{
+    Texte t;
+    const QList<QByteArray> lignes = octets.split('\n');
+    int k = 0;
+    const int milieux = lignes[k++].trimmed().toInt();
+    for (int m = 0; m < milieux; ++m)
+        t.milieux << lignes[k++];
+    t.densitesMilieux = lignes[k++];
+    const QList<QByteArray> comptes = lignes[k].simplified().split(' ');
+    for (int a = 0; a < 3 && a < comptes.size(); ++a)
+        t.n[a] = comptes[a].toInt();
+    for (int l = 0; l < 4; ++l)
+        t.geometrie += lignes[k++] + '\n';
+    for (int z = 0; z < t.n[2]; ++z, ++k)
+        for (int y = 0; y < t.n[1]; ++y)
+            t.cles += lignes[k++];
+    for (int z = 0; z < t.n[2]; ++z, ++k)
+        for (int y = 0; y < t.n[1]; ++y)
+            t.densites += lignes[k++].simplified().split(' ');
+    return t;
+}
+
+// The writer's layout: keys row by row, densities each followed by a blank,
+// a blank line after each slice.
+QByteArray recoller(const Texte &t)
+{
+    QByteArray o = QByteArray::number(t.milieux.size()) + '\n';
+    for (const QByteArray &m : t.milieux)
+        o += m + '\n';
+    o += t.densitesMilieux + '\n' + t.geometrie;
+    const int ligne = t.n[0], tranche = t.n[0] * t.n[1];
+    for (int z = 0; z < t.n[2]; ++z) {
+        for (int y = 0; y < t.n[1]; ++y)
+            o += t.cles.mid(z * tranche + y * ligne, ligne) + '\n';
+        o += '\n';
+    }
+    for (int z = 0; z < t.n[2]; ++z) {
+        for (int y = 0; y < t.n[1]; ++y) {
+            for (int x = 0; x < ligne; ++x)
+                o += t.densites[z * tranche + y * ligne + x] + ' ';
+            o += '\n';
+        }
+        o += '\n';
+    }
+    return o;
+}
+
+// One option's choice as the test reads it.
+struct ChoixEssai
+{
+    QString region, milieu;
+    QString densite; // empty: the catalogue's
+    bool exterieur = false;
+};
+
+QStringList arguments(const QList<ChoixEssai> &choix)
+{
+    QStringList a;
+    for (const ChoixEssai &c : choix)
+        a << (c.exterieur ? "--outside" : "--structure")
+          << c.region + '=' + c.milieu + (c.densite.isEmpty() ? QString() : ':' + c.densite);
+    return a;
+}
+
+} // namespace
+
+class TestStructures : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir racine;
+    QString serie, catalogue, rampe;
+
+    QString d(const QString &nom) const { return racine.filePath(nom); }
+
+    QString ecrireJeu(const QString &nom, const StructuresEssai &jeu)
+    {
+        ecrireFichier(d(nom), octetsStructures(jeu));
+        return d(nom);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(racine.isValid());
+        serie = d("serie");
+        QDir().mkpath(serie);
+        SerieEssai s;
+        s.hu = [s](int c, int r, int) { return cylindre(s.premier[0] + c * s.pas[0], s.premier[1] + r * s.pas[1]); };
+        QVERIFY(ecrireSerie(serie, s));
+        catalogue = d("cat.pegs4dat");
+        rampe = d("rampe.txt");
+        QVERIFY(ecrireFichier(catalogue, pegsEssai) && ecrireFichier(rampe, rampeEssai));
+    }
+
+    // --list-structures: one line per region, its CLOSED_PLANAR contours counted.
+    void liste()
+    {
+        for (bool implicite : {false, true}) {
+            StructuresEssai jeu = jeuEssai();
+            jeu.implicite = implicite;
+            const Resultat r = lancer({"--structures", ecrireJeu("liste.dcm", jeu), "--list-structures"});
+            QCOMPARE(r.erreurs, QString());
+            QCOMPARE(r.statut, 0);
+            QString attendu;
+            for (const RegionEssai &region : jeu.regions) {
+                int fermes = 0;
+                for (const ContourEssai &c : region.contours)
+                    fermes += c.type == "CLOSED_PLANAR";
+                attendu += QString("%1\t%2\t%3\t%4\n").arg(region.numero).arg(QString::fromStdString(region.nom),
+                                                                               QString::fromStdString(region.type)).arg(fermes);
+            }
+            QCOMPARE(r.sortie, attendu);
+        }
+    }
+
+    // The whole file: each voxel's key from the inside test above, its
+    // density the one given or, for "ct" and voxels no region takes, the
+    // same as in the phantom built without structures; the structures' media
+    // after the ramp's, each once; the per-structure counts in the summary.
+    void fantome_data()
+    {
+        QTest::addColumn<QList<ChoixEssai>>("choix");
+        QTest::addColumn<QString>("tailles");
+        QTest::addColumn<bool>("implicite");
+        const QList<ChoixEssai> tous = {{"BODY", "AIR", "0.0012", true},
+                                        {"ANNEAU", "TITANE", "", false},
+                                        {"TABLE", "PLASTIQUE", "1.05", false},
+                                        {"PROTHESE", "EAU", "ct", false}};
+        QTest::newRow("voxels du scanner") << tous << QString() << false;
+        QTest::newRow("VR implicite") << tous << QString() << true;
+        QTest::newRow("voxels plus gros") << tous << QString("0.4,0.5,0.8") << false;
+        QTest::newRow("recouvrement, l'ordre inverse")
+            << QList<ChoixEssai>{{"PROTHESE", "PLASTIQUE", "2.5", false}, {"ANNEAU", "TITANE", "ct", false}}
+            << QString() << false;
+        QTest::newRow("le corps seul, dehors") << QList<ChoixEssai>{{"BODY", "EAU", "", true}} << QString("0.6,0.5,0.4")
+                                               << false;
+    }
+    void fantome()
+    {
+        QFETCH(QList<ChoixEssai>, choix);
+        QFETCH(QString, tailles);
+        QFETCH(bool, implicite);
+        StructuresEssai jeu = jeuEssai();
+        jeu.implicite = implicite;
+        const QString rs = ecrireJeu("rs.dcm", jeu);
+        QStringList base = {"--ct", serie, "--ramp", rampe, "--pegs", catalogue};
+        if (!tailles.isEmpty())
+            base << "--size" << tailles;
+        const Resultat sans = lancer(QStringList(base) << "-o" << d("sans.egsphant"));
+        QCOMPARE(sans.statut, 0);
+        const Resultat avec = lancer(QStringList(base) << "--structures" << rs << arguments(choix) << "-o" << d("avec.egsphant"));
+        QCOMPARE(avec.statut, 0);
+        const Texte reference = decouper(lire(d("sans.egsphant")));
+        QCOMPARE(reference.milieux, (QList<QByteArray>{"AIR", "LUNG", "EAU", "OS"}));
+
+        // The media: the ramp's, then each new one in the choices' order, the outside one first.
+        Texte attendu = reference;
+        std::stable_sort(choix.begin(), choix.end(), [](const ChoixEssai &a, const ChoixEssai &b) { return a.exterieur > b.exterieur; });
+        const QMap<QString, double> densitesCatalogue = {{"AIR", 1.2048e-3}, {"EAU", 1.0}, {"TITANE", 4.54}};
+        QList<QByteArray> densitesMilieux = reference.densitesMilieux.simplified().split(' ');
+        QList<char> cles;
+        QList<QByteArray> densites;
+        for (const ChoixEssai &c : choix) {
+            const double densite = c.densite.isEmpty() || c.densite == "ct" ? densitesCatalogue[c.milieu] : c.densite.toDouble();
+            qsizetype m = attendu.milieux.indexOf(c.milieu.toLatin1());
+            if (m < 0) {
+                attendu.milieux << c.milieu.toLatin1();
+                densitesMilieux << reel(densite);
+                m = attendu.milieux.size() - 1;
+            }
+            cles << char('1' + m);
+            densites << (c.densite == "ct" ? QByteArray() : reel(densite));
+        }
+        attendu.densitesMilieux = densitesMilieux.join(' ') + ' ';
+        QMap<QString, qint64> comptes;
+        const Texte obtenu = decouper(lire(d("avec.egsphant")));
+        const int *n = reference.n;
+        QCOMPARE(obtenu.n[0] * obtenu.n[1] * obtenu.n[2], n[0] * n[1] * n[2]);
+        const double taille[3] = {24.0 / n[0], 25.0 / n[1], 20.0 / n[2]}, origine[3] = {-12, -12.5, 98};
+        for (int z = 0, i = 0; z < n[2]; ++z)
+            for (int y = 0; y < n[1]; ++y)
+                for (int x = 0; x < n[0]; ++x, ++i) {
+                    const double centre[3] = {origine[0] + (x + 0.5) * taille[0], origine[1] + (y + 0.5) * taille[1],
+                                              origine[2] + (z + 0.5) * taille[2]};
+                    int dernier = -1;
+                    for (int k = 0; k < choix.size(); ++k) {
+                        const auto &region = *std::find_if(jeu.regions.begin(), jeu.regions.end(), [&](const RegionEssai &r) {
+                            return QString::fromStdString(r.nom) == choix[k].region;
+                        });
+                        if (dedans(region, centre[0], centre[1], centre[2]) != choix[k].exterieur)
+                            dernier = k;
+                    }
+                    if (dernier < 0)
+                        continue;
+                    attendu.cles[i] = cles[dernier];
+                    if (!densites[dernier].isEmpty())
+                        attendu.densites[i] = densites[dernier];
+                    ++comptes[(choix[dernier].exterieur ? "hors de « " : "« ") + choix[dernier].region + "» "
+                              + choix[dernier].milieu];
+                }
+        QCOMPARE(lire(d("avec.egsphant")), recoller(attendu));
+        // Every choice takes some voxels here, except those the test makes empty.
+        QVERIFY(!comptes.isEmpty());
+        QStringList resume;
+        for (const ChoixEssai &c : choix) {
+            const QString cle = (c.exterieur ? "hors de « " : "« ") + c.region + "» " + c.milieu;
+            resume << QString("%1 : %2 voxels").arg(QString(cle).replace("» ", " » ")).arg(comptes.value(cle));
+        }
+        QVERIFY2(avec.sortie.trimmed().endsWith("structures : " + resume.join(", ")), qPrintable(avec.sortie));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStructures)
+#include "tst_structures.moc"
