@@ -307,6 +307,102 @@ private slots:
         }
         QVERIFY2(avec.sortie.trimmed().endsWith("structures : " + resume.join(", ")), qPrintable(avec.sortie));
     }
+
+    // One French line, a failing status and no file, for wrong choices and
+    // damaged or hostile files. "@" is the structure set's path.
+    void refus_data()
+    {
+        QTest::addColumn<QStringList>("choix");
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<int>("statut");
+        QTest::addColumn<QString>("message");
+        const QByteArray juste = octetsStructures(jeuEssai());
+        const QString uid = QString::fromStdString(SerieEssai().referentiel);
+        QTest::newRow("région inconnue") << QStringList{"--structure", "FOIE=EAU:1"} << juste << 1
+                                         << "--structure « FOIE=EAU:1 » : aucune région « FOIE » (régions : BODY, "
+                                            "ANNEAU, TABLE, PROTHESE)";
+        QTest::newRow("densité illisible")
+            << QStringList{"--structure", "ANNEAU=EAU:lourd"} << juste << 1
+            << "--structure « ANNEAU=EAU:lourd » : densité « lourd » : un nombre au-dessus de 0 (g/cm³) ou « ct » est "
+               "attendu";
+        QTest::newRow("milieu hors du catalogue") << QStringList{"--outside", "BODY=PLOMB"} << juste << 1
+                                                  << "--outside « BODY=PLOMB » : aucun milieu « PLOMB » dans le catalogue";
+        QTest::newRow("sans égal") << QStringList{"--structure", "ANNEAU"} << juste << 1
+                                   << "--structure attend NOM=MILIEU[:DENSITE], pas « ANNEAU »";
+        StructuresEssai ailleurs = jeuEssai();
+        ailleurs.referentiel = "1.2.3.4";
+        QTest::newRow("autre repère") << QStringList{"--structure", "ANNEAU=EAU"} << octetsStructures(ailleurs) << 1
+                                      << "Structures « @ » : (3006,0010) FrameOfReferenceUID « 1.2.3.4 », la série est "
+                                         "dans « " + uid + " »";
+        QTest::newRow("pas DICOM") << QStringList() << QByteArray("bonjour") << 1
+                                   << "Structures « @ » : pas un fichier DICOM (pas de « DICM » après les 128 octets du "
+                                      "préambule)";
+        StructuresEssai image = jeuEssai();
+        image.classe = "1.2.840.10008.5.1.4.1.1.2";
+        QTest::newRow("image CT") << QStringList() << octetsStructures(image) << 1
+                                  << "Structures « @ » : (0008,0016) SOPClassUID « 1.2.840.10008.5.1.4.1.1.2 » : pas "
+                                     "un RT Structure Set (1.2.840.10008.5.1.4.1.1.481.3)";
+        // A ContourData claiming 2 GB in a file of a few kilobytes.
+        StructuresEssai implicite = jeuEssai();
+        implicite.implicite = true;
+        QByteArray demesure = octetsStructures(implicite);
+        demesure.replace(demesure.indexOf(QByteArray("\x06\x30\x50\x00", 4)) + 4, 4, QByteArray("\xf0\xff\xff\x7f", 4));
+        QTest::newRow("longueur démesurée")
+            << QStringList() << demesure << 1
+            << "Structures « @ » : élément (3006,0050) de 2147483632 octets : le fichier, ou la séquence qui le tient, "
+               "s'arrête avant";
+        QTest::newRow("fichier coupé") << QStringList() << juste.left(juste.size() - 30) << 1
+                                       << QString("Structures « @ » : fichier coupé : il s'arrête après %1 octets")
+                                              .arg(juste.size() - 30);
+        QTest::newRow("en-tête coupé") << QStringList() << juste.left(150) << 1
+                                       << "Structures « @ » : fichier coupé : il s'arrête après 150 octets";
+        StructuresEssai nan = jeuEssai();
+        nan.regions[1].contours[0].points[4] = NAN;
+        QTest::newRow("point illisible") << QStringList() << octetsStructures(nan) << 1
+                                         << "Structures « @ » : région « ANNEAU », contour 1 : (3006,0050) ContourData "
+                                            "illisible";
+        StructuresEssai penche = jeuEssai();
+        penche.regions[1].contours[0].points[5] = 105;
+        QTest::newRow("contour non axial")
+            << QStringList() << octetsStructures(penche) << 1
+            << "Structures « @ » : région « ANNEAU », contour 1 : (3006,0050) ContourData : contour fermé hors d'un plan "
+               "axial (z de 104 et de 105 mm)";
+        // Sequences within sequences, deeper than any structure set.
+        EcritureDicom profond(false);
+        const std::function<void(int)> imbriquer = [&](int n) {
+            if (n > 0)
+                profond.sequence(0x3006, 0x0020, 1, [&](size_t) { imbriquer(n - 1); });
+        };
+        imbriquer(100);
+        QTest::newRow("imbrication") << QStringList() << juste.left(juste.indexOf(QByteArray("\x06\x30\x10\x00", 4))) + profond.octets
+                                     << 1 << "Structures « @ » : séquences imbriquées trop profondément";
+        QTest::newRow("--structure sans --structures") << QStringList{"--structures"} << juste << 2
+                                                       << "--structure et --outside nomment des régions d'un RT "
+                                                          "Structure Set : donner --structures FICHIER (voir "
+                                                          "quarvel-phantom --help)";
+    }
+    void refus()
+    {
+        QFETCH(QStringList, choix);
+        QFETCH(QByteArray, octets);
+        QFETCH(int, statut);
+        QFETCH(QString, message);
+        const QString rs = d("refus.dcm");
+        QVERIFY(ecrireFichier(rs, octets));
+        QStringList args = {"--ct", serie, "--ramp", rampe, "--pegs", catalogue, "-o", d("refus.egsphant")};
+        if (choix == QStringList{"--structures"})
+            args << "--structure" << "ANNEAU=EAU";
+        else
+            args << "--structures" << rs << choix;
+        const Resultat r = lancer(args);
+        QCOMPARE(r.erreurs, QString(message).replace("@", rs) + '\n');
+        QCOMPARE(r.statut, statut);
+        QCOMPARE(r.sortie, QString());
+        QVERIFY(!QFile::exists(d("refus.egsphant")));
+        // --list-structures reads the file alike.
+        if (choix.isEmpty())
+            QCOMPARE(lancer({"--structures", rs, "--list-structures"}).erreurs, r.erreurs);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStructures)

@@ -43,7 +43,7 @@ public:
             return "séquences imbriquées trop profondément";
         while (pos < fin) {
             if (fin - pos < 8)
-                return QString("élément coupé à l'octet %1").arg(pos);
+                return coupe(pos, fin);
             const quint32 tag = etiquetteA(pos);
             if (tag == tagFinArticle) {
                 if (!jusquAFin)
@@ -58,7 +58,7 @@ public:
                 vr[1] = octets[pos + 5];
                 if (longueurLongue(vr)) {
                     if (fin - pos < 12)
-                        return QString("élément coupé à l'octet %1").arg(pos);
+                        return coupe(pos, fin);
                     longueur = qFromLittleEndian<quint32>(octets.data() + pos + 8);
                     pos += 12;
                 } else {
@@ -75,7 +75,9 @@ public:
             element.tag = tag;
             const bool garder = sortie && garde(tag);
             if (longueur != longueurIndefinie && longueur > fin - pos)
-                return QString("élément %1 de %2 octets au-delà de la fin du fichier").arg(nomEtiquette(tag)).arg(longueur);
+                return QString("élément %1 de %2 octets : le fichier, ou la séquence qui le tient, s'arrête avant")
+                    .arg(nomEtiquette(tag))
+                    .arg(longueur);
             if (sequence) {
                 // A sequence in UN is encoded in implicit VR, whatever the file's.
                 const bool avant = explicite;
@@ -95,11 +97,20 @@ public:
                 sortie->elements.push_back(std::move(element));
         }
         if (jusquAFin)
-            return "article sans fin : fichier coupé";
+            return coupe(pos, fin);
         return QString();
     }
 
 private:
+    // Data that stops before its element, item or sequence ends: the file
+    // cut short, or an item of a given length too short for what it holds.
+    QString coupe(qint64 pos, qint64 fin) const
+    {
+        if (fin == octets.size())
+            return QString("fichier coupé : il s'arrête après %1 octets").arg(octets.size());
+        return QString("article de séquence mal formé à l'octet %1").arg(pos);
+    }
+
     quint32 etiquetteA(qint64 pos) const
     {
         return etiquette(qFromLittleEndian<quint16>(octets.data() + pos),
@@ -111,7 +122,7 @@ private:
     {
         while (pos < fin) {
             if (fin - pos < 8)
-                return QString("séquence coupée à l'octet %1").arg(pos);
+                return coupe(pos, fin);
             const quint32 tag = etiquetteA(pos);
             const quint32 longueur = qFromLittleEndian<quint32>(octets.data() + pos + 4);
             pos += 8;
@@ -137,7 +148,7 @@ private:
                 sortie->articles.push_back(std::move(article));
         }
         if (jusquAFin)
-            return "séquence sans fin : fichier coupé";
+            return coupe(pos, fin);
         return QString();
     }
 
