@@ -9,7 +9,10 @@
 #include <locale>
 #include <sstream>
 
+#include <random>
+
 #include "batch/lot.h"
+#include "structures/structures.h"
 #include "outils.h"
 #include "seriect.h"
 #include "structuresrt.h"
@@ -231,6 +234,9 @@ private slots:
         QTest::newRow("recouvrement, l'ordre inverse")
             << QList<ChoixEssai>{{"PROTHESE", "PLASTIQUE", "2.5", false}, {"ANNEAU", "TITANE", "ct", false}}
             << QString() << false;
+        QTest::newRow("voxels plus gros, densités du scanner")
+            << QList<ChoixEssai>{{"BODY", "AIR", "ct", true}, {"ANNEAU", "TITANE", "ct", false}} << QString("0.4,0.5,0.8")
+            << false;
         QTest::newRow("le corps seul, dehors") << QList<ChoixEssai>{{"BODY", "EAU", "", true}} << QString("0.6,0.5,0.4")
                                                << false;
     }
@@ -241,7 +247,8 @@ private slots:
         QFETCH(bool, implicite);
         StructuresEssai jeu = jeuEssai();
         jeu.implicite = implicite;
-        const QString rs = ecrireJeu("rs.dcm", jeu);
+        // Beside the slices, as exports put it: the series is read as without it.
+        const QString rs = ecrireJeu("serie/rs.dcm", jeu);
         QStringList base = {"--ct", serie, "--ramp", rampe, "--pegs", catalogue};
         if (!tailles.isEmpty())
             base << "--size" << tailles;
@@ -308,6 +315,73 @@ private slots:
         QVERIFY2(avec.sortie.trimmed().endsWith("structures : " + resume.join(", ")), qPrintable(avec.sortie));
     }
 
+    // Regions bring media beyond DOSXYZnrc's 20 and media no voxel keeps:
+    // the file is written with all of them, and the usual notes say so.
+    void limites()
+    {
+        QStringList args = {"--ct", serie, "--ramp", rampe, "--structures", ecrireJeu("limites.dcm", jeuEssai()),
+                            "-o", d("limites.egsphant")};
+        QStringList vides;
+        for (int k = 1; k <= 17; ++k) {
+            args << "--structure" << QString("ANNEAU=M%1:%2").arg(k, 2, 10, QChar('0')).arg(k);
+            if (k < 17)
+                vides << QString("M%1").arg(k, 2, 10, QChar('0'));
+        }
+        const Resultat r = lancer(args);
+        QCOMPARE(r.statut, 0);
+        QVERIFY(r.sortie.contains(" : 21 milieux, 12 × 10 × 5 voxels"));
+        QVERIFY2(r.erreurs.contains("Attention : 21 milieux ; DOSXYZnrc n'en accepte que 20"), qPrintable(r.erreurs));
+        QVERIFY2(r.erreurs.contains("sans aucun voxel dans le fichier : " + vides.join(", ")), qPrintable(r.erreurs));
+        const Texte t = decouper(lire(d("limites.egsphant")));
+        QCOMPARE(t.milieux.size(), 21);
+        QCOMPARE(t.milieux.last(), QByteArray("M17"));
+        // The 21st medium's key, on the ring's voxels.
+        qint64 anneau = 0;
+        for (int z = 0; z < 5; ++z)
+            for (int y = 0; y < 10; ++y)
+                for (int x = 0; x < 12; ++x)
+                    anneau += dedans(jeuEssai().regions[1], -11 + 2 * x, -11.25 + 2.5 * y, 100 + 4 * z);
+        QVERIFY(anneau > 0);
+        QCOMPARE(t.cles.count('L'), anneau);
+    }
+
+    // Bytes changed, lengths bumped and files cut at random, in both VR
+    // encodings: each read ends, read or refused in one line.
+    void mutations()
+    {
+        std::mt19937 hasard(30);
+        int refuses = 0;
+        for (bool implicite : {false, true}) {
+            StructuresEssai jeu = jeuEssai();
+            jeu.implicite = implicite;
+            const QByteArray juste = octetsStructures(jeu);
+            for (int essai = 0; essai < 400; ++essai) {
+                QByteArray octets = juste;
+                const int genre = essai % 4;
+                for (int k = 0; k < 1 + essai % 5; ++k) {
+                    const qsizetype ou = qsizetype(hasard() % quint32(octets.size()));
+                    if (genre == 0)
+                        octets[ou] = char(hasard());
+                    else if (genre == 1)
+                        octets[ou] = char(octets[ou] ^ (1 << (hasard() % 8)));
+                    else if (genre == 2)
+                        octets[ou] = char(0xFF);
+                }
+                if (genre == 3)
+                    octets.truncate(qsizetype(hasard() % quint32(octets.size())));
+                const QString chemin = d("mutation.dcm");
+                QVERIFY(ecrireFichier(chemin, octets));
+                JeuStructures lu;
+                QString erreur;
+                if (!lireStructures(chemin, lu, &erreur)) {
+                    ++refuses;
+                    QVERIFY2(erreur.startsWith("Structures « ") && !erreur.contains('\n'), qPrintable(erreur));
+                }
+            }
+        }
+        QVERIFY(refuses > 100);
+    }
+
     // One French line, a failing status and no file, for wrong choices and
     // damaged or hostile files. "@" is the structure set's path.
     void refus_data()
@@ -364,9 +438,15 @@ private slots:
         StructuresEssai penche = jeuEssai();
         penche.regions[1].contours[0].points[5] = 105;
         QTest::newRow("contour non axial")
-            << QStringList() << octetsStructures(penche) << 1
-            << "Structures « @ » : région « ANNEAU », contour 1 : (3006,0050) ContourData : contour fermé hors d'un plan "
-               "axial (z de 104 et de 105 mm)";
+            << QStringList{"--structure", "ANNEAU=EAU:1"} << octetsStructures(penche) << 1
+            << "--structure « ANNEAU=EAU:1 » : région « ANNEAU » : son contour 1 n'est pas sur un plan axial (z de 104 "
+               "et de 105 mm)";
+        StructuresEssai loin = jeuEssai();
+        loin.regions[2].contours[1].points[0] = -2e7;
+        QTest::newRow("coordonnée démesurée")
+            << QStringList() << octetsStructures(loin) << 1
+            << "Structures « @ » : région « TABLE », contour 2 : (3006,0050) ContourData : coordonnée -2e+07 mm hors de "
+               "±1e7 mm";
         // Sequences within sequences, deeper than any structure set.
         EcritureDicom profond(false);
         const std::function<void(int)> imbriquer = [&](int n) {

@@ -45,6 +45,8 @@ QString lireChoix(const QString &option, const QString &texte, const JeuStructur
     const auto refus = [&](const QString &pourquoi) { return QString("%1 « %2 » : %3").arg(option, extrait(texte), pourquoi); };
     if (const QString r = trouverRegion(jeu, texte.left(egal), choix.region); !r.isEmpty())
         return refus(r);
+    if (const QString &r = jeu.regions[choix.region].refus; !r.isEmpty())
+        return refus("région « " + extrait(jeu.regions[choix.region].nom) + " » : " + r);
     if (milieu.isEmpty())
         return refus("nom de milieu vide");
     if (const QString r = refusNom(milieu); !r.isEmpty())

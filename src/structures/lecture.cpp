@@ -14,7 +14,9 @@ namespace {
 
 constexpr const char *classeRTStruct = "1.2.840.10008.5.1.4.1.1.481.3";
 // A structure set of a whole body is a few tens of megabytes.
-constexpr qint64 tailleMaxStructures = qint64(1) << 30;
+constexpr qint64 tailleMaxStructures = qint64(512) << 20;
+// Coordinates beyond this (mm) are no patient's.
+constexpr double coordonneeMaxMm = 1e7;
 // Points of one contour on one plane: z equal within this (mm), as exports round it.
 constexpr double ecartPlanMm = 1e-3;
 
@@ -85,22 +87,26 @@ const std::vector<ArticleDicom> &articles(const ArticleDicom &parent, quint32 ta
 }
 
 // A contour's polygon, in cm, and its plane's z in mm; why not, or empty.
-QString lirePolygone(const ArticleDicom &contour, std::vector<QPointF> &polygone, double &zMm)
+// zHors gets the first z (mm) that differs from the first point's, NaN when
+// every point shares it: a contour drawn on another plane, with which the
+// region cannot be laid on axial slices.
+QString lirePolygone(const ArticleDicom &contour, std::vector<QPointF> &polygone, double &zMm, double &zHors)
 {
     std::vector<double> v;
     const ElementDicom *points = contour.trouver(tagPoints);
     if (!points || !nombres(points->valeur, v))
         return "(3006,0050) ContourData illisible";
-    if (v.size() % 3 != 0 || v.size() < 9)
-        return QString("(3006,0050) ContourData de %1 nombres : des triplets x, y, z, trois points au moins")
-            .arg(v.size());
-    zMm = v[2];
+    if (v.size() % 3 != 0)
+        return QString("(3006,0050) ContourData de %1 nombres : des triplets x, y, z sont attendus").arg(v.size());
+    for (double c : v)
+        if (std::abs(c) > coordonneeMaxMm)
+            return QString("(3006,0050) ContourData : coordonnée %1 mm hors de ±1e7 mm").arg(c);
+    zMm = v.empty() ? 0.0 : v[2];
+    zHors = NAN;
     polygone.reserve(v.size() / 3);
     for (size_t i = 0; i < v.size(); i += 3) {
-        if (std::abs(v[i + 2] - zMm) > ecartPlanMm)
-            return QString("(3006,0050) ContourData : contour fermé hors d'un plan axial (z de %1 et de %2 mm)")
-                .arg(zMm)
-                .arg(v[i + 2]);
+        if (std::isnan(zHors) && std::abs(v[i + 2] - zMm) > ecartPlanMm)
+            zHors = v[i + 2];
         polygone.push_back(QPointF(v[i] / 10.0, v[i + 1] / 10.0));
     }
     return QString();
@@ -119,12 +125,20 @@ QString lireContours(const ArticleDicom &article, RegionRT &region)
         if (texteDicom(contour.trouver(tagGeometrie)) != "CLOSED_PLANAR")
             continue;
         Lu lu;
-        if (const QString refus = lirePolygone(contour, lu.polygone, lu.zMm); !refus.isEmpty())
+        double zHors = NAN;
+        ++region.contours;
+        if (const QString refus = lirePolygone(contour, lu.polygone, lu.zMm, zHors); !refus.isEmpty())
             return QString("région « %1 », contour %2 : %3")
-                .arg(extrait(region.nom), QString::number(lus.size() + 1), refus);
-        lus.push_back(std::move(lu));
+                .arg(extrait(region.nom), QString::number(region.contours), refus);
+        if (!std::isnan(zHors) && region.refus.isEmpty())
+            region.refus = QString("son contour %1 n'est pas sur un plan axial (z de %2 et de %3 mm)")
+                               .arg(region.contours)
+                               .arg(lu.zMm)
+                               .arg(zHors);
+        // Fewer than three points enclose nothing.
+        if (lu.polygone.size() >= 3)
+            lus.push_back(std::move(lu));
     }
-    region.contours = int(lus.size());
     std::stable_sort(lus.begin(), lus.end(), [](const Lu &a, const Lu &b) { return a.zMm < b.zMm; });
     for (Lu &lu : lus) {
         if (region.plans.empty() || lu.zMm - region.plans.back().z * 10.0 > ecartPlanMm)

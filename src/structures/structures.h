@@ -32,7 +32,8 @@ struct RegionRT
     QColor couleur;            // ROIDisplayColor, invalid when not given
     QString referentiel;       // its FrameOfReferenceUID
     int contours = 0;          // its CLOSED_PLANAR contours
-    std::vector<PlanContours> plans; // those contours by plane, in increasing z
+    std::vector<PlanContours> plans; // those of three points or more, by plane, in increasing z
+    QString refus;             // why its contours cannot be laid on axial slices, or empty
 };
 
 struct JeuStructures
@@ -41,10 +42,12 @@ struct JeuStructures
     QList<RegionRT> regions;  // in the file's order
 };
 
-// Reads an RT Structure Set file. Only CLOSED_PLANAR contours count; each
-// must be axial (its points on one z). Refused in one French line naming
-// the file and the field: not a DICOM file, another SOP class, a damaged
-// or cut file, a contour whose numbers do not read.
+// Reads an RT Structure Set file. Only CLOSED_PLANAR contours count; a
+// region with one off an axial plane (its points on more than one z) is
+// read, with why in its refus, and refused only when chosen. Refused in one
+// French line naming the file and the field: not a DICOM file, another SOP
+// class, a damaged or cut file, a contour whose numbers do not read or lie
+// beyond ±1e7 mm.
 bool lireStructures(const QString &chemin, JeuStructures &jeu, QString *erreur);
 
 // One line per region, tab-separated, without header: number, name,
@@ -75,7 +78,8 @@ struct ChoixStructure
 
 // Reads the choices against the set: the outside one first, then the
 // others in order. Why not, in French, or an empty text: a form other than
-// NAME=MEDIUM[:DENSITY], a name no region (or two) bears, a medium name
+// NAME=MEDIUM[:DENSITY], a name no region (or two) bears, a region whose
+// contours are not all axial, a medium name
 // refused, a density that is not a number above 0 nor "ct", a medium
 // without density that the catalogue lacks.
 QString lireChoixStructures(const DemandeStructures &demande, const JeuStructures &jeu, const QList<Milieu> &catalogue,
