@@ -52,18 +52,21 @@ StructuresEssai jeuEssai()
     return jeu;
 }
 
-// The inside test written the plain way: the plane nearest z within z's CT
-// slab, then every polygon's edges crossed by a ray towards +x.
+// The inside test written the plain way: the plane nearest z, if no CT
+// slab boundary (98, 102, ... 118 mm) lies strictly between them, then
+// every polygon's edges crossed by a ray towards +x.
 bool dedans(const RegionEssai &region, double x, double y, double z)
 {
-    const double pas = 4.0, bas = std::floor((z - 98.0) / pas) * pas + 98.0;
     double plan = NAN;
     for (const ContourEssai &c : region.contours)
         if (c.type == "CLOSED_PLANAR" && (std::isnan(plan) || std::abs(c.points[2] - z) < std::abs(plan - z)
                                           || (std::abs(c.points[2] - z) == std::abs(plan - z) && c.points[2] < plan)))
             plan = c.points[2];
-    if (std::isnan(plan) || plan < bas || plan > bas + pas)
+    if (std::isnan(plan))
         return false;
+    for (double borne = 98; borne <= 118; borne += 4)
+        if (borne > std::min(z, plan) + 1e-6 && borne < std::max(z, plan) - 1e-6)
+            return false;
     bool impair = false;
     for (const ContourEssai &c : region.contours) {
         if (c.type != "CLOSED_PLANAR" || c.points[2] != plan)
@@ -222,36 +225,37 @@ private slots:
     void fantome_data()
     {
         QTest::addColumn<QList<ChoixEssai>>("choix");
-        QTest::addColumn<QString>("tailles");
+        QTest::addColumn<QStringList>("cadre");
         QTest::addColumn<bool>("implicite");
         const QList<ChoixEssai> tous = {{"BODY", "AIR", "0.0012", true},
                                         {"ANNEAU", "TITANE", "", false},
                                         {"TABLE", "PLASTIQUE", "1.05", false},
                                         {"PROTHESE", "EAU", "ct", false}};
-        QTest::newRow("voxels du scanner") << tous << QString() << false;
-        QTest::newRow("VR implicite") << tous << QString() << true;
-        QTest::newRow("voxels plus gros") << tous << QString("0.4,0.5,0.8") << false;
+        const QStringList gros = {"--size", "0.4,0.5,0.8"};
+        QTest::newRow("voxels du scanner") << tous << QStringList() << false;
+        QTest::newRow("VR implicite") << tous << QStringList() << true;
+        QTest::newRow("voxels plus gros") << tous << gros << false;
+        // Voxels of two slices, whose centres lie on the slabs' boundaries.
+        QTest::newRow("voxels de deux coupes")
+            << tous << QStringList{"--crop", "-1.2,1.2,-1.25,1.25,9.8,11.4", "--size", "0.4,0.5,0.8"} << false;
         QTest::newRow("recouvrement, l'ordre inverse")
             << QList<ChoixEssai>{{"PROTHESE", "PLASTIQUE", "2.5", false}, {"ANNEAU", "TITANE", "ct", false}}
-            << QString() << false;
+            << QStringList() << false;
         QTest::newRow("voxels plus gros, densités du scanner")
-            << QList<ChoixEssai>{{"BODY", "AIR", "ct", true}, {"ANNEAU", "TITANE", "ct", false}} << QString("0.4,0.5,0.8")
-            << false;
-        QTest::newRow("le corps seul, dehors") << QList<ChoixEssai>{{"BODY", "EAU", "", true}} << QString("0.6,0.5,0.4")
-                                               << false;
+            << QList<ChoixEssai>{{"BODY", "AIR", "ct", true}, {"ANNEAU", "TITANE", "ct", false}} << gros << false;
+        QTest::newRow("le corps seul, dehors")
+            << QList<ChoixEssai>{{"BODY", "EAU", "", true}} << QStringList{"--size", "0.6,0.5,0.4"} << false;
     }
     void fantome()
     {
         QFETCH(QList<ChoixEssai>, choix);
-        QFETCH(QString, tailles);
+        QFETCH(QStringList, cadre);
         QFETCH(bool, implicite);
         StructuresEssai jeu = jeuEssai();
         jeu.implicite = implicite;
         // Beside the slices, as exports put it: the series is read as without it.
         const QString rs = ecrireJeu("serie/rs.dcm", jeu);
-        QStringList base = {"--ct", serie, "--ramp", rampe, "--pegs", catalogue};
-        if (!tailles.isEmpty())
-            base << "--size" << tailles;
+        const QStringList base = QStringList{"--ct", serie, "--ramp", rampe, "--pegs", catalogue} + cadre;
         const Resultat sans = lancer(QStringList(base) << "-o" << d("sans.egsphant"));
         QCOMPARE(sans.statut, 0);
         const Resultat avec = lancer(QStringList(base) << "--structures" << rs << arguments(choix) << "-o" << d("avec.egsphant"));
@@ -282,7 +286,14 @@ private slots:
         const Texte obtenu = decouper(lire(d("avec.egsphant")));
         const int *n = reference.n;
         QCOMPARE(obtenu.n[0] * obtenu.n[1] * obtenu.n[2], n[0] * n[1] * n[2]);
-        const double taille[3] = {24.0 / n[0], 25.0 / n[1], 20.0 / n[2]}, origine[3] = {-12, -12.5, 98};
+        // Each axis's first boundary and voxel size, in mm, from the phantom without structures.
+        double taille[3], origine[3];
+        const QList<QByteArray> bornes = reference.geometrie.split('\n');
+        for (int a = 0; a < 3; ++a) {
+            const QList<QByteArray> b = bornes[a + 1].simplified().split(' ');
+            origine[a] = b[0].toDouble() * 10;
+            taille[a] = (b.last().toDouble() - b[0].toDouble()) * 10 / n[a];
+        }
         for (int z = 0, i = 0; z < n[2]; ++z)
             for (int y = 0; y < n[1]; ++y)
                 for (int x = 0; x < n[0]; ++x, ++i) {

@@ -12,18 +12,20 @@
 
 namespace {
 
+// Two z this close (cm) are one: a plane's mm / 10 and a boundary's
+// origin + k × size round differently.
+constexpr double ecartZ = 1e-7;
+
 // The plane of region whose contours hold phantom slice z, or null: the
 // plane nearest the voxel centre's z (the lower of two as near), when it
-// lies within the CT slab that holds the centre.
+// lies within a CT slab that holds the centre, that is when no slab
+// boundary lies between them. A centre on a boundary, as a phantom voxel of
+// two CT slices has, is held by both slabs it closes.
 const PlanContours *planPour(const RegionRT &region, const std::vector<double> &bornesZ, double z)
 {
     const auto &plans = region.plans;
-    if (plans.empty() || bornesZ.size() < 2)
+    if (plans.empty() || bornesZ.size() < 2 || z < bornesZ.front() - ecartZ || z > bornesZ.back() + ecartZ)
         return nullptr;
-    const auto tranche = std::upper_bound(bornesZ.begin(), bornesZ.end(), z);
-    if (tranche == bornesZ.begin() || tranche == bornesZ.end())
-        return nullptr;
-    const double bas = *(tranche - 1), haut = *tranche;
     const auto apres = std::lower_bound(plans.begin(), plans.end(), z,
                                         [](const PlanContours &p, double v) { return p.z < v; });
     const PlanContours *plan = nullptr;
@@ -32,8 +34,10 @@ const PlanContours *planPour(const RegionRT &region, const std::vector<double> &
     else if (apres == plans.begin())
         plan = &*apres;
     else
-        plan = z - (apres - 1)->z <= apres->z - z ? &*(apres - 1) : &*apres;
-    return plan->z >= bas && plan->z <= haut ? plan : nullptr;
+        plan = z - (apres - 1)->z <= apres->z - z + ecartZ ? &*(apres - 1) : &*apres;
+    const double bas = std::min(z, plan->z) + ecartZ, haut = std::max(z, plan->z) - ecartZ;
+    const auto borne = std::upper_bound(bornesZ.begin(), bornesZ.end(), bas);
+    return borne != bornesZ.end() && *borne < haut ? nullptr : plan;
 }
 
 // Gives record the voxels of slice z inside the runs, or outside them.

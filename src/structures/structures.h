@@ -99,8 +99,8 @@ void ajouterMateriauxStructures(const QList<ChoixStructure> &choix, QList<Materi
 // later wins), and their densities. A voxel is inside a region when its
 // centre's (x, y) lies inside the region's polygons (even-odd across the
 // polygons) on the plane nearest its centre's z, that plane lying within
-// the CT slab holding the centre; bornesZ are the CT's slab boundaries
-// along z (cm, increasing). premier is the first choice's record. Returns
+// the CT slab holding the centre (either slab, for a centre on the boundary
+// of two); bornesZ are the CT's slab boundaries along z (cm, increasing). premier is the first choice's record. Returns
 // the voxels each choice's record ends with, in the choices' order.
 std::vector<qint64> appliquerStructures(const JeuStructures &jeu, const QList<ChoixStructure> &choix,
                                         const std::vector<double> &bornesZ, const Geometrie &geometrie, int premier,
