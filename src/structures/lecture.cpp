@@ -2,11 +2,13 @@
 // elements that dicom.cpp has walked.
 #include "structures/structures.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 
-#include "io/textelignes.h"
 #include "model/ligne.h"
 #include "structures/dicom.h"
 
@@ -206,12 +208,30 @@ QString lireJeu(const ArticleDicom &dicom, JeuStructures &jeu)
     return QString();
 }
 
+// The file whole, read to its size as the file system gives it: nothing
+// is set aside for more than the file holds.
+QString lireFichier(const QString &chemin, QByteArray &contenu)
+{
+    const QFileInfo info(chemin);
+    if (!info.isFile())
+        return "fichier introuvable";
+    if (info.size() > tailleMaxStructures)
+        return QString("%1 octets, trop grand pour un RT Structure Set").arg(info.size());
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return "illisible (" + fichier.errorString() + ")";
+    contenu = fichier.read(info.size());
+    if (contenu.size() != info.size() || fichier.error() != QFileDevice::NoError)
+        return "illisible (" + fichier.errorString() + ")";
+    return QString();
+}
+
 } // namespace
 
 bool lireStructures(const QString &chemin, JeuStructures &jeu, QString *erreur)
 {
     QByteArray contenu;
-    QString raison = lireTexteCourt(chemin, tailleMaxStructures, "un RT Structure Set", contenu);
+    QString raison = lireFichier(chemin, contenu);
     ArticleDicom dicom;
     JeuStructures lu;
     if (raison.isEmpty())
