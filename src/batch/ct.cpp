@@ -122,14 +122,14 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
         return refus;
 
     VolumeCT ct;
-    SerieCT serie;
-    if (!lireSerieCT(demande.dossier, demande.serie.value_or(QString()), ct, &erreur, &serie))
+    SerieCT lue;
+    if (!lireSerieCT(demande.dossier, demande.serie.value_or(QString()), ct, &erreur, &lue))
         return erreur;
     if (!demande.structures.fichier.isEmpty()) {
         if (serieInclinee(ct))
             return QString("Structures « %1 » : série à statif incliné, rééchantillonnée hors des plans de ses contours")
                 .arg(extrait(demande.structures.fichier));
-        if (const QString refus = refusReferentiel(demande.structures, jeu, choix, serie.referentiel); !refus.isEmpty())
+        if (const QString refus = refusReferentiel(demande.structures, jeu, choix, lue.referentiel); !refus.isEmpty())
             return refus;
     }
     AxeCadre cadre[3];
@@ -144,7 +144,7 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
     if (const QString refus = refusAvantGrille(demande.fichier, {}, geometrie, comptes); !refus.isEmpty())
         return refus;
     if (plageHU)
-        *plageHU = QString("HU lus de %1 à %2").arg(nombreHU(ct.huMin), nombreHU(ct.huMax));
+        *plageHU = QString("HU lus de %1 à %2%3").arg(nombreHU(ct.huMin), nombreHU(ct.huMax), imagesEcartees(lue));
     const std::vector<double> tranches = bornesZ(ct);
     if (!construireFantomeCT(std::move(ct), cadre, rampe, grille, geometrie, &erreur))
         return erreur;

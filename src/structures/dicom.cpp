@@ -163,11 +163,6 @@ bool toutGarder(quint32)
 
 } // namespace
 
-QString nomEtiquette(quint32 tag)
-{
-    return QString("(%1,%2)").arg(tag >> 16, 4, 16, QChar('0')).arg(tag & 0xFFFF, 4, 16, QChar('0')).toUpper();
-}
-
 const ElementDicom *ArticleDicom::trouver(quint32 tag) const
 {
     for (const ElementDicom &e : elements)

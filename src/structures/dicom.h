@@ -7,15 +7,13 @@
 
 #include <vector>
 
+#include "scanner/entetedicom.h"
+
 // A DICOM file's data elements, walked by hand so that every length is
 // checked against the bytes that hold it before anything is kept: a file can
-// make nothing allocated that it does not itself contain.
-
-// (group, element) as one number, group first: etiquette(0x3006, 0x0020).
-constexpr quint32 etiquette(quint16 groupe, quint16 element)
-{
-    return quint32(groupe) << 16 | element;
-}
+// make nothing allocated that it does not itself contain. The slices' walk
+// (scanner/entetedicom.h) keeps top-level elements; this one keeps a
+// structure set's sequences too.
 
 struct ElementDicom;
 
@@ -45,9 +43,6 @@ struct ElementDicom
 // (deflated, big endian), a length beyond its container, a sequence or
 // item without its end, nesting deeper than a structure set's.
 QString lireDicom(QByteArrayView contenu, bool (*garde)(quint32 tag), ArticleDicom &jeu);
-
-// « (3006,0050) », as messages name a tag.
-QString nomEtiquette(quint32 tag);
 
 // An element's text as DICOM pads it: trailing blanks and NULs taken off.
 QString texteDicom(const ElementDicom *element);
