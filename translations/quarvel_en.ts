@@ -518,6 +518,49 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
 </context>
 <context>
+    <name>images</name>
+    <message>
+        <source>Image refusée : "%1" n'est pas un fichier ordinaire</source>
+        <translation>Image refused: "%1" is not a regular file</translation>
+    </message>
+    <message>
+        <source>Image trop grande : "%1" annonce %2 × %3 pixels</source>
+        <translation>Image too large: "%1" announces %2 × %3 pixels</translation>
+    </message>
+    <message>
+        <source>Image illisible (format inconnu ou fichier abîmé) : "%1"</source>
+        <translation>Unreadable image (unknown format or damaged file): "%1"</translation>
+    </message>
+    <message>
+        <source>Image introuvable : "%1"</source>
+        <translation>Image not found: "%1"</translation>
+    </message>
+    <message>
+        <source>Fichier "%1" : image incomplète ou corrompue</source>
+        <translation>File "%1": incomplete or corrupt image</translation>
+    </message>
+    <message>
+        <source>Toutes les images lisibles (%1)</source>
+        <translation>All readable images (%1)</translation>
+    </message>
+    <message>
+        <source>%1 fait %2 pixels, %3 attendus</source>
+        <translation>%1 is %2 pixels, %3 expected</translation>
+    </message>
+    <message>
+        <source>aucun plan coché</source>
+        <translation>no plane ticked</translation>
+    </message>
+    <message>
+        <source>aucune image cochée ne donne l'axe %1</source>
+        <translation>no ticked image gives the %1 axis</translation>
+    </message>
+    <message>
+        <source>aucune image cochée ne donne les axes %1 et %2</source>
+        <translation>no ticked image gives the %1 and %2 axes</translation>
+    </message>
+</context>
+<context>
     <name>io</name>
     <message>
         <source>aucun nom de fichier</source>
@@ -605,6 +648,94 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     <message>
         <source>une table de niveaux de gris</source>
         <translation>a grey-level table</translation>
+    </message>
+    <message>
+        <source>Niveau de gris %1 : aucun milieu choisi</source>
+        <translation>Grey level %1: no medium chosen</translation>
+    </message>
+    <message>
+        <source>Niveau de gris %1 : %2</source>
+        <translation>Grey level %1: %2</translation>
+    </message>
+    <message>
+        <source>Niveau de gris %1 : densité « %2 » invalide</source>
+        <translation>Grey level %1: invalid density "%2"</translation>
+    </message>
+    <message>
+        <source>nom « %1 » refusé : il contient un caractère de contrôle (U+%2)</source>
+        <translation>name "%1" refused: it holds a control character (U+%2)</translation>
+    </message>
+    <message>
+        <source>nom « %1 » refusé : le caractère « %2 » ne s'écrit pas dans un fichier egsphant (Latin-1)</source>
+        <translation>name "%1" refused: the character "%2" cannot be written in an egsphant file (Latin-1)</translation>
+    </message>
+    <message>
+        <source>Le catalogue "%1" n'est pas un fichier ordinaire</source>
+        <translation>The catalogue "%1" is not a regular file</translation>
+    </message>
+    <message>
+        <source>Le catalogue "%1" dépasse %2 Mo : ce n'est pas un fichier PEGS4</source>
+        <translation>The catalogue "%1" exceeds %2 MB: it is not a PEGS4 file</translation>
+    </message>
+    <message>
+        <source>Impossible d'ouvrir le fichier "%1"</source>
+        <translation>Cannot open the file "%1"</translation>
+    </message>
+    <message>
+        <source>Impossible de lire le fichier "%1"</source>
+        <translation>Cannot read the file "%1"</translation>
+    </message>
+    <message>
+        <source>Aucun milieu dans le fichier "%1"</source>
+        <translation>No medium in the file "%1"</translation>
+    </message>
+    <message>
+        <source>« %1 » n'est ni un niveau de gris N ni une plage N-M (0 ≤ N ≤ M ≤ %2)</source>
+        <translation>"%1" is neither a grey level N nor a range N-M (0 ≤ N ≤ M ≤ %2)</translation>
+    </message>
+    <message>
+        <source>nom de milieu manquant après « %1 »</source>
+        <translation>medium name missing after "%1"</translation>
+    </message>
+    <message>
+        <source>trop de champs à partir de « %1 » ; une entrée s'écrit NIVEAUX NOM [DENSITE]</source>
+        <translation>too many fields from "%1" on; an entry reads LEVELS NAME [DENSITY]</translation>
+    </message>
+    <message>
+        <source>densité « %1 » invalide : un nombre supérieur à 0, écrit avec un point, est attendu</source>
+        <translation>invalid density "%1": a number above 0, written with a point, is expected</translation>
+    </message>
+    <message>
+        <source>aucun milieu « %1 » dans le catalogue : donner sa densité (NIVEAUX NOM DENSITE), ou le fichier PEGS4 qui le contient</source>
+        <translation>no medium "%1" in the catalogue: give its density (LEVELS NAME DENSITY), or the PEGS4 file that holds it</translation>
+    </message>
+    <message>
+        <source>« fond » attend un seul niveau de gris, de 0 à %1</source>
+        <translation>"fond" takes a single grey level, from 0 to %1</translation>
+    </message>
+    <message>
+        <source>lignes %1 et %2 : deux lignes « fond »</source>
+        <translation>lines %1 and %2: two "fond" lines</translation>
+    </message>
+    <message>
+        <source>lignes %1 et %2 : les niveaux se recouvrent (%3)</source>
+        <translation>lines %1 and %2: the levels overlap (%3)</translation>
+    </message>
+    <message>
+        <source>Table « %1 » : %2</source>
+        <translation>Table "%1": %2</translation>
+    </message>
+    <message>
+        <source>Niveau de gris %1 : le nom « %2 » compte plusieurs mots ; une table n'en garde qu'un</source>
+        <translation>Grey level %1: the name "%2" has several words; a table keeps only one</translation>
+    </message>
+    <message>
+        <source>Niveau de gris %1 : le nom « %2 » contient « # », qui ouvre un commentaire dans une table</source>
+        <translation>Grey level %1: the name "%2" holds "#", which starts a comment in a table</translation>
+    </message>
+    <message>
+        <source>Table « %1 » non écrite : %2</source>
+        <translation>Table "%1" not written: %2</translation>
     </message>
 </context>
 <context>
