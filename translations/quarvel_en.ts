@@ -739,6 +739,97 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
 </context>
 <context>
+    <name>phantom</name>
+    <message>
+        <source>Attention : le milieu « %1 » commence par un blanc ; egs++ et egs_brachy lisent les noms comme des mots et le perdent (ôter le blanc, ici et dans le fichier PEGS4)</source>
+        <translation>Warning: medium "%1" starts with a blank; egs++ and egs_brachy read names as words and lose it (remove the blank, here and in the PEGS4 file)</translation>
+    </message>
+    <message>
+        <source>Attention : le milieu « %1 » contient un blanc ; egs++ et egs_brachy lisent les noms comme des mots (renommer le milieu sans blanc, ici et dans le fichier PEGS4)</source>
+        <translation>Warning: medium "%1" holds a blank; egs++ and egs_brachy read names as words (rename the medium without a blank, here and in the PEGS4 file)</translation>
+    </message>
+    <message>
+        <source>Attention : le milieu « %1 » compte %2 caractères ; DOSXYZnrc n'en lit que %3 (choisir un nom plus court, ici et dans le fichier PEGS4)</source>
+        <translation>Warning: medium "%1" has %2 characters; DOSXYZnrc reads only %3 (choose a shorter name, here and in the PEGS4 file)</translation>
+    </message>
+    <message>
+        <source>Fantôme écrit dans « %1 » : %2 %3, %4 × %5 × %6 voxels</source>
+        <translation>Phantom written in "%1": %2 %3, %4 × %5 × %6 voxels</translation>
+    </message>
+    <message>
+        <source>milieu</source>
+        <translation>medium</translation>
+    </message>
+    <message>
+        <source>milieux</source>
+        <translation>media</translation>
+    </message>
+    <message>
+        <source>Attention : fichier compressé ; DOSXYZnrc ne lit que les fichiers non compressés, et egs++ ne lit un .gz que s'il a été compilé avec gzip, ce qu'une installation standard n'a pas (le décompresser avec gunzip)</source>
+        <translation>Warning: compressed file; DOSXYZnrc reads only uncompressed files, and egs++ reads a .gz only when built with gzip, which a standard installation is not (decompress it with gunzip)</translation>
+    </message>
+    <message>
+        <source>Attention : %1 milieux ; DOSXYZnrc n'en accepte que %2 sans recompilation ($MXMED)</source>
+        <translation>Warning: %1 media; DOSXYZnrc takes only %2 without recompiling ($MXMED)</translation>
+    </message>
+    <message>
+        <source>Attention : %1 voxels en %2 ; DOSXYZnrc n'en accepte que %3 sans recompilation (%4)</source>
+        <translation>Warning: %1 voxels in %2; DOSXYZnrc takes only %3 without recompiling (%4)</translation>
+    </message>
+    <message>
+        <source>Attention : lignes de %1 voxels en X ; les anciens lecteurs egs++ n'en lisent que %2 par ligne (employer un EGSnrc récent, ou au plus %2 voxels en X)</source>
+        <translation>Warning: lines of %1 voxels in X; older egs++ readers read only %2 per line (use a recent EGSnrc, or at most %2 voxels in X)</translation>
+    </message>
+    <message>
+        <source>Attention : le milieu « %1 » n'est pas dans le fichier PEGS4 chargé ; DOSXYZnrc s'arrêtera sur ce nom sans calculer de dose (HATCH : NAMES WERE NOT RECOGNIZED) (choisir un milieu du fichier, ou l'y ajouter)</source>
+        <translation>Warning: medium "%1" is not in the PEGS4 file loaded; DOSXYZnrc will stop on this name without computing any dose (HATCH: NAMES WERE NOT RECOGNIZED) (choose a medium of the file, or add it there)</translation>
+    </message>
+    <message>
+        <source>Attention : %1 niveaux de gris laissés sans choix au premier milieu du catalogue, %2 : %3</source>
+        <translation>Warning: %1 grey levels left with no choice to the catalogue's first medium, %2: %3</translation>
+    </message>
+    <message>
+        <source>Attention : le niveau de gris laissé sans choix au premier milieu du catalogue, %1 : %2</source>
+        <translation>Warning: the grey level left with no choice to the catalogue's first medium, %1: %2</translation>
+    </message>
+    <message>
+        <source>Attention : milieux sans aucun voxel dans le fichier : %1</source>
+        <translation>Warning: media with no voxel in the file: %1</translation>
+    </message>
+    <message>
+        <source>Attention : milieu sans aucun voxel dans le fichier : %1</source>
+        <translation>Warning: medium with no voxel in the file: %1</translation>
+    </message>
+    <message>
+        <source>Aucun matériau : choisir au moins une image et un milieu par niveau de gris.</source>
+        <translation>No medium: choose at least one image and one medium per grey level.</translation>
+    </message>
+    <message>
+        <source>Nombre de voxels invalide : %1 × %2 × %3 (chaque compte doit être un entier positif).</source>
+        <translation>Invalid number of voxels: %1 × %2 × %3 (each count must be a positive integer).</translation>
+    </message>
+    <message>
+        <source>Grille trop grande : %1 × %2 × %3 voxels, soit %4 de mémoire à un octet par voxel ; cette machine en permet au plus %5.</source>
+        <translation>Grid too large: %1 × %2 × %3 voxels, %4 of memory at one byte per voxel; this machine allows at most %5.</translation>
+    </message>
+    <message>
+        <source>Mémoire insuffisante pour %1 × %2 × %3 voxels (%4).</source>
+        <translation>Not enough memory for %1 × %2 × %3 voxels (%4).</translation>
+    </message>
+    <message>
+        <source>Taille %1 : %2, la taille d'un voxel doit être un nombre fini supérieur à 0.</source>
+        <translation>Size %1: %2, a voxel size must be a finite number above 0.</translation>
+    </message>
+    <message>
+        <source>Selon %1 : la dernière limite des voxels, origine %2 + %3 × taille %4, n'est pas un nombre fini.</source>
+        <translation>Along %1: the last voxel boundary, origin %2 + %3 × size %4, is not a finite number.</translation>
+    </message>
+    <message>
+        <source>Fichier "%1" non écrit : %2</source>
+        <translation>File "%1" not written: %2</translation>
+    </message>
+</context>
+<context>
     <name>streams</name>
     <message>
         <source>fichier compressé tronqué</source>

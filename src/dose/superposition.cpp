@@ -22,7 +22,8 @@ QString refusSuperposition(const Dose &dose, const Fantome &fantome)
         for (size_t i = 0; i < dose.bornes[a].size(); ++i) {
             const double d = dose.bornes[a][i], f = fantome.bornes[a][i];
             if (!(std::fabs(d - f) <= std::max(1e-4, 1e-5 * std::max(std::fabs(d), std::fabs(f)))))
-                return QCoreApplication::translate("dose", "la limite %1 des voxels selon %2 est %3 cm dans la dose, %4 cm dans le fantôme")
+                return QCoreApplication::translate("dose",
+                    "la limite %1 des voxels selon %2 est %3 cm dans la dose, %4 cm dans le fantôme")
                     .arg(i + 1)
                     .arg(axe)
                     .arg(d)

@@ -121,12 +121,14 @@ void Lecteur::comptes(int dim[3], qint64 texteMax, int octetsParVoxel)
     for (int a = 0; a < 3; ++a) {
         n[a] = entier(QCoreApplication::translate("egsphant", "nombre de voxels selon %1").arg(axes[a]));
         if (n[a] < 1 || n[a] > std::numeric_limits<int>::max())
-            echec(QCoreApplication::translate("egsphant", "%1 voxels selon %2, au moins 1 attendu").arg(n[a]).arg(axes[a]));
+            echec(QCoreApplication::translate("egsphant",
+                "%1 voxels selon %2, au moins 1 attendu").arg(n[a]).arg(axes[a]));
     }
     const long double voxels = (long double)n[0] * n[1] * n[2];
     if (octetsParVoxel * voxels > texteMax)
-        throw Echec{QCoreApplication::translate("egsphant", "ligne %1 : %2 × %3 × %4 voxels annoncés, le fichier ne peut pas les contenir "
-                            "(%5 octets de texte au plus)")
+        throw Echec{QCoreApplication::translate("egsphant",
+            "ligne %1 : %2 × %3 × %4 voxels annoncés, le fichier ne peut pas les contenir "
+            "(%5 octets de texte au plus)")
                         .arg(ligneComptes)
                         .arg(n[0])
                         .arg(n[1])
@@ -143,18 +145,21 @@ bool lireTexte(const QString &chemin, QString *erreur, const SuiviLecture &suivi
     const QFileInfo info(chemin);
     if (!info.exists() || info.isDir()) {
         if (erreur)
-            *erreur = info.isDir() ? QCoreApplication::translate("egsphant", "c'est un dossier, pas un fichier") : QCoreApplication::translate("egsphant", "fichier absent");
+            *erreur = info.isDir() ? QCoreApplication::translate("egsphant", "c'est un dossier, pas un fichier") : QCoreApplication::translate("egsphant",
+                "fichier absent");
         return false;
     }
     // A pipe or a device would be read without end, or its size could not bound the counts.
     if (!info.isFile()) {
         if (erreur)
-            *erreur = QCoreApplication::translate("egsphant", "ce n'est pas un fichier ordinaire (tube, périphérique ou prise)");
+            *erreur = QCoreApplication::translate("egsphant",
+                "ce n'est pas un fichier ordinaire (tube, périphérique ou prise)");
         return false;
     }
     if (!fichier.open(QIODevice::ReadOnly)) {
         if (erreur)
-            *erreur = QCoreApplication::translate("egsphant", "impossible d'ouvrir le fichier (%1)").arg(fichier.errorString());
+            *erreur = QCoreApplication::translate("egsphant",
+                "impossible d'ouvrir le fichier (%1)").arg(fichier.errorString());
         return false;
     }
     const QByteArray debut = fichier.peek(2);

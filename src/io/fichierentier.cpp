@@ -113,7 +113,8 @@ QString cheminCible(const QString &nomFich, QString *raison)
                             : S_ISSOCK(etat.st_mode) ? QT_TRANSLATE_NOOP("io", "c'est une socket")
                                                      : nullptr;
         if (genre) {
-            *raison = QCoreApplication::translate("io", "%1, pas un fichier ordinaire").arg(QCoreApplication::translate("io", genre));
+            *raison = QCoreApplication::translate("io",
+                "%1, pas un fichier ordinaire").arg(QCoreApplication::translate("io", genre));
             return QString();
         }
         // Replacing goes through the folder's rights; the file's own say
@@ -136,7 +137,8 @@ QString refusPlace(const QString &cible, qint64 octets)
     if (octets <= libre)
         return QString();
     const auto mo = [](qint64 n) { return QString::number((n + (1 << 20) - 1) >> 20); };
-    return QCoreApplication::translate("io", "place insuffisante sur le disque : le fichier fera au moins %1 Mo, il en reste %2 Mo")
+    return QCoreApplication::translate("io",
+        "place insuffisante sur le disque : le fichier fera au moins %1 Mo, il en reste %2 Mo")
         .arg(mo(octets), mo(libre));
 }
 
@@ -149,7 +151,8 @@ bool ecrireFichierEntier(const QString &nomFich, const std::function<bool(QIODev
     const QFileInfo cible(chemin);
     QTemporaryFile temporaire(cible.absolutePath() + "/." + cible.fileName() + ".XXXXXX");
     if (!temporaire.open()) {
-        *raison = QCoreApplication::translate("io", "impossible de le créer (dossier absent ou accès refusé : %1)").arg(temporaire.errorString());
+        *raison = QCoreApplication::translate("io",
+            "impossible de le créer (dossier absent ou accès refusé : %1)").arg(temporaire.errorString());
         return false;
     }
     reserverPlace(temporaire, octetsMax);
@@ -174,7 +177,8 @@ bool ecrireFichierEntier(const QString &nomFich, const std::function<bool(QIODev
     if (std::rename(QFile::encodeName(temporaire.fileName()).constData(),
                     QFile::encodeName(cible.absoluteFilePath()).constData())
         != 0) {
-        *raison = QCoreApplication::translate("io", "impossible de remplacer le fichier existant (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        *raison = QCoreApplication::translate("io",
+            "impossible de remplacer le fichier existant (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     temporaire.setAutoRemove(false);

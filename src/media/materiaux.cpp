@@ -28,7 +28,8 @@ QString refusChoix(int niveauGris, const QString &nom, const QString &texteDensi
         return QCoreApplication::translate("media", "Niveau de gris %1 : %2").arg(niveauGris).arg(refus);
     double valeur = 0.0;
     if (!lireReel(texteDensite, valeur) || !(valeur > 0.0))
-        return QCoreApplication::translate("media", "Niveau de gris %1 : densité « %2 » invalide").arg(niveauGris).arg(extrait(texteDensite));
+        return QCoreApplication::translate("media",
+            "Niveau de gris %1 : densité « %2 » invalide").arg(niveauGris).arg(extrait(texteDensite));
     if (densite)
         *densite = valeur;
     return QString();

@@ -8,13 +8,15 @@ QString refusNom(const QString &nom)
 {
     for (const QChar c : nom)
         if (c.unicode() < 32 || c.unicode() == 127)
-            return QCoreApplication::translate("media", "nom « %1 » refusé : il contient un caractère de contrôle (U+%2)")
+            return QCoreApplication::translate("media",
+                "nom « %1 » refusé : il contient un caractère de contrôle (U+%2)")
                 .arg(extrait(nom), QString("%1").arg(int(c.unicode()), 4, 16, QChar('0')).toUpper());
     // The file is 8-bit text: any other character would be written as « ? », another name.
     for (const QChar c : nom)
         if (c.unicode() > 0xff)
-            return QCoreApplication::translate("media", "nom « %1 » refusé : le caractère « %2 » ne s'écrit pas dans un fichier egsphant "
-                           "(Latin-1)").arg(extrait(nom), QString(c));
+            return QCoreApplication::translate("media",
+                "nom « %1 » refusé : le caractère « %2 » ne s'écrit pas dans un fichier egsphant "
+                "(Latin-1)").arg(extrait(nom), QString(c));
     return QString();
 }
 

@@ -125,11 +125,13 @@ bool lireFichierPegs(const QString &chemin, QList<Milieu> &milieux, std::ostream
     // Asked before opening: a pipe would block the open, a device would never end.
     const QFileInfo info(chemin);
     if (info.exists() && !info.isFile()) {
-        setErreur(erreur, QCoreApplication::translate("media", "Le catalogue \"%1\" n'est pas un fichier ordinaire").arg(affiche));
+        setErreur(erreur, QCoreApplication::translate("media",
+            "Le catalogue \"%1\" n'est pas un fichier ordinaire").arg(affiche));
         return false;
     }
     if (info.size() > taillePegsMax) {
-        setErreur(erreur, QCoreApplication::translate("media", "Le catalogue \"%1\" dépasse %2 Mo : ce n'est pas un fichier PEGS4")
+        setErreur(erreur, QCoreApplication::translate("media",
+            "Le catalogue \"%1\" dépasse %2 Mo : ce n'est pas un fichier PEGS4")
                               .arg(affiche)
                               .arg(taillePegsMax >> 20));
         return false;
