@@ -413,6 +413,55 @@ private slots:
         QCOMPARE(erreur, QString("Dossier « %1 » : image de repérage, pas une série de coupes").arg(seul));
     }
 
+    // A study folder as a PACS exports it: series in subfolders at any
+    // depth, a scout among them; the default series, and --list-series.
+    void etude()
+    {
+        const QString racineEtude = nouveauDossier();
+        SerieEssai dix = cylindreEssai(), neuf = cylindreEssai(), petite = cylindreEssai(), scout = cylindreEssai();
+        dix.uid = "1.2.826.0.1.3680043.2.1125.30.10";
+        dix.numero = "10";
+        dix.description = "Dix";
+        dix.hu = [](int, int, int) { return 10; };
+        neuf.uid = "1.2.826.0.1.3680043.2.1125.30.9";
+        neuf.numero = "9";
+        neuf.description = "Neuf";
+        neuf.pas[2] = 2.0;
+        neuf.hu = [](int, int, int) { return 9; };
+        petite.uid = "1.2.826.0.1.3680043.2.1125.30.3";
+        petite.coupes = 3;
+        scout.uid = "1.2.826.0.1.3680043.2.1125.30.1";
+        scout.coupes = 1;
+        const QString dossiers[4] = {"PATIENT/ETUDE/S10", "PATIENT/ETUDE/S9/a/b", "PATIENT/S3", "PATIENT/ETUDE/SCOUT"};
+        QStringList fichiers[4];
+        for (const QString &d : dossiers)
+            QVERIFY(QDir(racineEtude).mkpath(d));
+        auto dans = [&](int i) { return QDir(racineEtude).filePath(dossiers[i]); };
+        QVERIFY(ecrireSerie(dans(0), dix, {}, &fichiers[0]) && ecrireSerie(dans(1), neuf, {}, &fichiers[1]) &&
+                ecrireSerie(dans(2), petite, {}, &fichiers[2]));
+        QVERIFY(ecrireSerie(dans(3), scout, [](int, CoupeEssai &c) { c.typeImage = "ORIGINAL\\PRIMARY\\LOCALIZER"; }));
+        const Resultat r = lancer({"--ct", racineEtude, "--list-series"});
+        QCOMPARE(r.erreurs, QString());
+        QCOMPARE(r.statut, 0);
+        auto ligne = [&](const SerieEssai &s, int i, const char *pas) {
+            return QString("%1\t%2\t%3\t%4\t2,2.5\t%5\t%5\t0\t%6/%7\n")
+                .arg(QString::fromStdString(s.uid), QString::fromStdString(s.numero), QString::fromStdString(s.description))
+                .arg(s.coupes)
+                .arg(pas, dossiers[i], fichiers[i][0]);
+        };
+        // As many slices: SeriesNumber 9 before 10, as numbers.
+        QCOMPARE(r.sortie, ligne(neuf, 1, "2") + ligne(dix, 0, "4") + ligne(petite, 2, "4"));
+        VolumeCT ct;
+        QString erreur;
+        SerieCT lue;
+        QVERIFY2(lireSerieCT(racineEtude, QString(), ct, &erreur, &lue), qPrintable(erreur));
+        QCOMPARE(lue.uid, QString::fromStdString(neuf.uid));
+        QCOMPARE(lue.ecartees, 1);
+        QCOMPARE(ct.huMax, 9.0);
+        QCOMPARE(lancer({"--ct", racineEtude, "--list-series", "-o", "x.egsphant"}).erreurs,
+                 QString("--list-series ne s'emploie qu'avec --ct DOSSIER, seule (voir quarvel-phantom --help)\n"));
+    }
+
     // Coronal and sagittal reformats: slices stepping along y or x, placed
     // as a label volume's swapped axes are, each voxel where it lies.
     void orientations_data()

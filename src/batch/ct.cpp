@@ -2,6 +2,7 @@
 // both give the same file.
 #include "batch/ct.h"
 
+#include <cmath>
 #include <ostream>
 
 #include "egsphant/egsphant.h"
@@ -103,6 +104,25 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
         *plageHU = QString("HU lus de %1 à %2%3").arg(nombreHU(ct.huMin), nombreHU(ct.huMax), imagesEcartees(lue));
     if (!construireFantomeCT(std::move(ct), cadre, rampe, grille, geometrie, &erreur))
         return erreur;
+    return std::nullopt;
+}
+
+std::optional<QString> listeSeries(const QString &dossier, QByteArray &texte)
+{
+    QList<SerieCT> series;
+    QString erreur;
+    if (!listerSeriesCT(dossier, series, &erreur))
+        return erreur;
+    auto nombre = [](double v) { return std::isfinite(v) ? QString::number(v, 'g', 6) : QString(); };
+    for (const SerieCT &s : series) {
+        const QString espacement = std::isfinite(s.espacement[0]) && std::isfinite(s.espacement[1])
+                                       ? nombre(s.espacement[0]) + "," + nombre(s.espacement[1])
+                                       : QString();
+        const QStringList champs = {surUneLigne(s.uid), surUneLigne(s.numero), surUneLigne(s.description),
+                                    QString::number(s.coupes), espacement, nombre(s.pasMin), nombre(s.pasMax),
+                                    nombre(s.inclinaison), surUneLigne(s.fichier)};
+        texte += champs.join('\t').toUtf8() + '\n';
+    }
     return std::nullopt;
 }
 

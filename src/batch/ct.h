@@ -28,6 +28,14 @@ struct DemandeCT
 std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catalogue, QList<Materiau> &materiaux,
                                   Grille &grille, Geometrie &geometrie, QString *plageHU);
 
+// The CT series of dossier, one tab-separated line each, without a header:
+// UID, SeriesNumber, description, slices, PixelSpacing along x and y
+// ("SX,SY", mm), the smallest and largest step along z between successive
+// slices (mm), the gantry tilt (degrees), the file of the slice of smallest
+// z relative to dossier; a field the headers cannot give is empty. Or the
+// refusal.
+std::optional<QString> listeSeries(const QString &dossier, QByteArray &texte);
+
 // The default ramp for the catalogue of pegs, as an editable file, or the refusal.
 std::optional<QString> modeleRampe(const QString &pegs, QByteArray &texte);
 

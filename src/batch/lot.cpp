@@ -56,6 +56,7 @@ struct Options
     // A CT in place of the planes.
     std::optional<QString> ct, serie, rampe, boite;
     bool modeleRampe = false;
+    bool listeSeries = false;
 };
 
 // A grey level's medium from --medium; no density means the catalogue's.
@@ -115,7 +116,8 @@ QList<QCommandLineOption> definitionsOptions()
             {"series", "", "UID"},
             {"ramp", "", "FICHIER"},
             {"crop", "", "X0,X1,Y0,Y1,Z0,Z1"},
-            {"ramp-template", ""}};
+            {"ramp-template", ""},
+            {"list-series", ""}};
 }
 
 QString nomOption(const QString &nom)
@@ -196,6 +198,7 @@ std::optional<Refus> lireOptions(const QStringList &arguments, Options &options)
     options.rampe = valeur("ramp");
     options.boite = valeur("crop");
     options.modeleRampe = analyseur.isSet("ramp-template");
+    options.listeSeries = analyseur.isSet("list-series");
     return std::nullopt;
 }
 
@@ -730,11 +733,27 @@ std::optional<Refus> ecrireModeleRampe(const Options &options, std::ostream &sor
     return std::nullopt;
 }
 
+// --list-series: the CT series of the --ct folder, one line each.
+std::optional<Refus> ecrireListeSeries(const Options &options, std::ostream &sortie)
+{
+    if (!options.ct || optionDesPlans(options) || options.serie || options.rampe || options.boite || options.taille ||
+        options.sortie || options.pegs || options.egsinp || options.egspp || options.modeleRampe)
+        return usage("--list-series ne s'emploie qu'avec --ct DOSSIER, seule");
+    QByteArray texte;
+    if (auto refus = listeSeries(*options.ct, texte))
+        return Refus{*refus};
+    sortie.write(texte.constData(), texte.size());
+    sortie.flush();
+    return std::nullopt;
+}
+
 // The command once its options are read; refusals come before any grid is
 // allocated or any file is opened.
 std::optional<Refus> construire(const Options &options, std::ostream &sortie, std::ostream &erreurs,
                                 bool avancement)
 {
+    if (options.listeSeries)
+        return ecrireListeSeries(options, sortie);
     if (options.modeleRampe)
         return ecrireModeleRampe(options, sortie);
     if (options.ct)

@@ -27,6 +27,7 @@ namespace {
 constexpr quint32 tagTypeImage = etiquette(0x0008, 0x0008), tagClasse = etiquette(0x0008, 0x0016),
                   tagModalite = etiquette(0x0008, 0x0060), tagDescription = etiquette(0x0008, 0x103e),
                   tagInclinaison = etiquette(0x0018, 0x1120), tagUidSerie = etiquette(0x0020, 0x000e),
+                  tagNumeroSerie = etiquette(0x0020, 0x0011),
                   tagPosition = etiquette(0x0020, 0x0032), tagOrientation = etiquette(0x0020, 0x0037),
                   tagEchantillons = etiquette(0x0028, 0x0002), tagTrames = etiquette(0x0028, 0x0008),
                   tagRangees = etiquette(0x0028, 0x0010), tagColonnes = etiquette(0x0028, 0x0011),
@@ -92,6 +93,21 @@ struct SerieTrouvee
     std::vector<FichierDicom> fichiers;
 };
 
+void decrire(SerieTrouvee &serie);
+
+// The default series first: the most slices, then the lowest SeriesNumber,
+// compared as a number (a series without one last).
+bool avant(const SerieTrouvee &a, const SerieTrouvee &b)
+{
+    if (a.serie.coupes != b.serie.coupes)
+        return a.serie.coupes > b.serie.coupes;
+    bool okA = false, okB = false;
+    const double na = a.serie.numero.toDouble(&okA), nb = b.serie.numero.toDouble(&okB);
+    if (okA != okB)
+        return okA;
+    return okA && na < nb;
+}
+
 // The CT series of the folder, the most slices first. Files that are not
 // DICOM are passed over; a DICOM file whose structure does not hold is
 // refused, since it may be a slice of the series.
@@ -103,12 +119,17 @@ bool trouverSeries(const QString &dossier, std::vector<SerieTrouvee> &series, QS
         return false;
     }
     const QDir racine(dossier);
+    // Sorted, so that the series and their order do not depend on how the file system lists them.
+    QStringList chemins;
+    QDirIterator parcours(dossier, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (parcours.hasNext())
+        chemins << parcours.next();
+    chemins.sort();
     std::vector<SerieTrouvee> toutes;
     int ecartees = 0, reperages = 0;
-    QDirIterator parcours(dossier, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
-    while (parcours.hasNext()) {
+    for (const QString &chemin : chemins) {
         FichierDicom f;
-        f.chemin = parcours.next();
+        f.chemin = chemin;
         f.affiche = extrait(racine.relativeFilePath(f.chemin));
         QString pourquoi;
         const LectureDicom lecture = lireEnteteDicom(f.chemin, f.entete, &pourquoi);
@@ -131,6 +152,7 @@ bool trouverSeries(const QString &dossier, std::vector<SerieTrouvee> &series, QS
             toutes.push_back(SerieTrouvee());
             serie = toutes.end() - 1;
             serie->serie.uid = uid;
+            serie->serie.numero = f.entete.texte(tagNumeroSerie);
             serie->serie.description = f.entete.texte(tagDescription);
         }
         serie->fichiers.push_back(std::move(f));
@@ -138,10 +160,10 @@ bool trouverSeries(const QString &dossier, std::vector<SerieTrouvee> &series, QS
     for (SerieTrouvee &s : toutes) {
         s.serie.coupes = int(s.fichiers.size());
         s.serie.ecartees = ecartees;
+        decrire(s);
         series.push_back(std::move(s));
     }
-    std::stable_sort(series.begin(), series.end(),
-                     [](const SerieTrouvee &a, const SerieTrouvee &b) { return a.serie.coupes > b.serie.coupes; });
+    std::stable_sort(series.begin(), series.end(), avant);
     if (series.empty()) {
         *raison = reperages > 0 ? QString("image de repérage, pas une série de coupes")
                                 : QString("aucune série CT (fichiers DICOM de modalité CT)");
@@ -234,6 +256,50 @@ QString lireCoupes(const std::vector<FichierDicom> &fichiers, std::vector<Coupe>
     }
     std::stable_sort(coupes.begin(), coupes.end(), [](const Coupe &a, const Coupe &b) { return a.hauteur < b.hauteur; });
     return QString();
+}
+
+// The gantry tilt (degrees) of slices whose rows run along x and whose
+// columns lie in the y–z plane: atan2(c_z, c_y). 0 for any other
+// orientation: columns nearer z than y make a coronal series, not a tilt.
+double angleStatif(const double cosinus[6])
+{
+    const bool rangeesX = std::abs(std::abs(cosinus[0]) - 1.0) <= 1e-6 && std::abs(cosinus[1]) <= 1e-6 &&
+                          std::abs(cosinus[2]) <= 1e-6 && std::abs(cosinus[3]) <= 1e-6;
+    const double angle = std::atan2(cosinus[5], cosinus[4]) * 180.0 / M_PI;
+    return rangeesX && std::abs(cosinus[5]) > 1e-6 && std::abs(angle) < 45.0 ? angle : 0.0;
+}
+
+// The physical axis the slices step along: the normal's largest component.
+int axeEmpilement(const double normale[3])
+{
+    return int(std::max_element(normale, normale + 3, [](double a, double b) { return std::abs(a) < std::abs(b); }) -
+               normale);
+}
+
+// What the headers say of the series' geometry, for the lists; NaN where
+// they cannot say.
+void decrire(SerieTrouvee &serie)
+{
+    std::vector<Coupe> coupes;
+    double normale[3], cosinus[6], espacement[2];
+    if (!lireCoupes(serie.fichiers, coupes, normale).isEmpty())
+        return;
+    SerieCT &s = serie.serie;
+    if (nombres(coupes.front().espacement, 2, espacement)) {
+        s.espacement[0] = espacement[1];
+        s.espacement[1] = espacement[0];
+    }
+    nombres(coupes.front().orientation, 6, cosinus);
+    s.inclinaison = angleStatif(cosinus);
+    const int axe = axeEmpilement(normale);
+    const auto bout = std::min_element(coupes.begin(), coupes.end(),
+                                       [axe](const Coupe &a, const Coupe &b) { return a.position[axe] < b.position[axe]; });
+    s.fichier = bout->affiche;
+    for (size_t i = 0; i + 1 < coupes.size(); ++i) {
+        const double pas = std::abs(coupes[i + 1].position[axe] - coupes[i].position[axe]);
+        s.pasMin = i == 0 ? pas : std::min(s.pasMin, pas);
+        s.pasMax = i == 0 ? pas : std::max(s.pasMax, pas);
+    }
 }
 
 // Why the slices do not form one even stack of equal slices square to it,

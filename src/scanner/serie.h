@@ -3,20 +3,28 @@
 
 #include <QList>
 #include <QString>
+#include <cmath>
 
 struct VolumeCT;
 
-// A CT series found in a folder of DICOM files.
+// A CT series found in a folder of DICOM files, and what its headers say
+// of its geometry (NaN where they cannot say).
 struct SerieCT
 {
     QString uid;
+    QString numero; // SeriesNumber, as written
     QString description;
+    QString fichier; // the slice of smallest z, relative to the folder
     int coupes = 0;
     int ecartees = 0; // images of the folder that are not CT slices: scouts, secondary captures
+    double espacement[2] = {NAN, NAN}; // mm between pixels along a row, then down a column
+    double pasMin = NAN, pasMax = NAN; // mm along z between successive slices
+    double inclinaison = 0.0;         // gantry tilt (degrees): atan2(c_z, c_y) of the column cosines
 };
 
-// The CT series of a folder (its own files, not its subfolders), the one
-// with the most slices first. Only CT Image Storage and Enhanced CT images
+// The CT series of a folder and its subfolders, at any depth, grouped by
+// SeriesInstanceUID: the one with the most slices first, then by
+// SeriesNumber as a number. Only CT Image Storage and Enhanced CT images
 // that are not scouts (ImageType LOCALIZER) are slices; the others are left
 // out one by one and counted. False, with one French line, when the folder
 // cannot be read, holds a DICOM file whose structure does not hold, or no
