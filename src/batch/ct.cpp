@@ -68,7 +68,7 @@ QString nombreHU(double v)
 } // namespace
 
 std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catalogue, QList<Materiau> &materiaux,
-                                  Grille &grille, Geometrie &geometrie, QString *plageHU)
+                                  Grille &grille, Geometrie &geometrie, QString *plageHU, QStringList *notes)
 {
     std::optional<Boite> boite;
     std::optional<std::array<double, 3>> tailles;
@@ -89,6 +89,8 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
     SerieCT lue;
     if (!lireSerieCT(demande.dossier, demande.serie.value_or(QString()), ct, &erreur, &lue))
         return erreur;
+    if (notes)
+        *notes = ct.notes;
     AxeCadre cadre[3];
     if (const QString refus = cadrer(ct.axes, boite, tailles, cadre); !refus.isEmpty())
         return refus;
@@ -96,6 +98,7 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
     for (int a = 0; a < 3; ++a) {
         geometrie.taille[a] = cadre[a].taille;
         geometrie.origine[a] = cadre[a].origine;
+        geometrie.bornes[a] = cadre[a].bornes;
     }
     // Without records: each voxel's own density text may be the shortest.
     if (const QString refus = refusAvantGrille(demande.fichier, {}, geometrie, comptes); !refus.isEmpty())

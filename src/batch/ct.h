@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "model/grille.h"
@@ -23,10 +24,11 @@ struct DemandeCT
 // Everything before the write: the catalogue, the ramp (the default one
 // without --ramp), the series, the box and sizes, the output path, then the
 // grid. On success the catalogue read, the records, the grid, its geometry
-// and, in *plageHU, the HU range read; otherwise the one French line of the
-// refusal.
+// and, in *plageHU, the HU range read, in *notes the reader's notes (uneven
+// slices, a tilt corrected); otherwise the one French line of the refusal.
 std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catalogue, QList<Materiau> &materiaux,
-                                  Grille &grille, Geometrie &geometrie, QString *plageHU);
+                                  Grille &grille, Geometrie &geometrie, QString *plageHU,
+                                  QStringList *notes = nullptr);
 
 // The CT series of dossier, one tab-separated line each, without a header:
 // UID, SeriesNumber, description, slices, PixelSpacing along x and y

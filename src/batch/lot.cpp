@@ -707,14 +707,19 @@ std::optional<Refus> construireCT(const Options &options, std::ostream &sortie, 
     QList<Materiau> materiaux;
     Grille grille;
     QString plageHU;
-    if (auto refus = preparerCT(demande, entrees.catalogue, materiaux, grille, entrees.geometrie, &plageHU))
+    QStringList notes;
+    if (auto refus = preparerCT(demande, entrees.catalogue, materiaux, grille, entrees.geometrie, &plageHU, &notes))
         return Refus{*refus};
     if (auto refus = refusEgspp(options, entrees, materiaux))
         return refus;
     // The ramp chose every record's medium: none is a default.
     for (const Materiau &m : materiaux)
         entrees.affectations[m.niveauGris] = Affectation{};
-    return ecrireTout(options, dosxyz, materiaux, grille, entrees, sortie, erreurs, avancement, plageHU);
+    if (auto refus = ecrireTout(options, dosxyz, materiaux, grille, entrees, sortie, erreurs, avancement, plageHU))
+        return refus;
+    for (const QString &note : notes)
+        ecrireLigne(erreurs, "Note : " + note);
+    return std::nullopt;
 }
 
 // --ramp-template: the default ramp of the --pegs catalogue, printed.

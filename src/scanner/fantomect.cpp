@@ -1,5 +1,6 @@
 #include "scanner/fantomect.h"
 
+#include <cmath>
 #include <new>
 
 #include "egsphant/egsphant.h"
@@ -75,7 +76,12 @@ bool construireFantomeCT(VolumeCT ct, const AxeCadre cadre[3], const Rampe &ramp
     for (int a = 0; a < 3; ++a) {
         geometrie.taille[a] = cadre[a].taille;
         geometrie.origine[a] = cadre[a].origine;
+        geometrie.bornes[a] = cadre[a].bornes;
     }
+    // Outside the tilted slices nothing was scanned: the ramp's lower bound.
+    for (float &hu : ct.reels)
+        if (std::isnan(hu))
+            hu = float(rampe.huMin);
     try {
         if (memesVoxels(cadre) && !ct.entiers.empty())
             parNombreCT(ct, cadre, rampe, grille);

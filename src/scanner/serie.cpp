@@ -18,6 +18,7 @@
 
 #include "model/ligne.h"
 #include "scanner/entetedicom.h"
+#include "scanner/redressement.h"
 #include "scanner/volumect.h"
 #include "volume/axes.h"
 #include "volume/lecteurs.h"
@@ -302,9 +303,9 @@ void decrire(SerieTrouvee &serie)
     }
 }
 
-// Why the slices do not form one even stack of equal slices square to it,
-// or an empty text.
-QString verifierCoupes(const std::vector<Coupe> &coupes, const double normale[3])
+// Why the slices do not form one stack of equal slices square to it (or,
+// tilted, shifted only in the y–z plane), or an empty text.
+QString verifierCoupes(const std::vector<Coupe> &coupes, const double normale[3], bool incline)
 {
     const Coupe &premiere = coupes.front();
     for (const Coupe &coupe : coupes) {
@@ -316,38 +317,42 @@ QString verifierCoupes(const std::vector<Coupe> &coupes, const double normale[3]
         if (coupe.espacement != premiere.espacement)
             return QString("coupes d'espacements de pixels différents : « %1 » et « %2 »")
                 .arg(premiere.affiche, coupe.affiche);
-        if (std::abs(coupe.inclinaison) > 1e-3)
-            return QString("statif incliné de %1° (« %2 ») : rééchantillonner d'abord la série en coupes droites")
-                .arg(coupe.inclinaison)
-                .arg(coupe.affiche);
     }
     const size_t n = coupes.size();
     if (n < 2)
         return QString();
-    const double pas = (coupes.back().hauteur - premiere.hauteur) / double(n - 1);
-    if (!(pas > 0))
+    if (!(coupes.back().hauteur - premiere.hauteur > 0))
         return QString("toutes les coupes sont à la même position (%1 coupes)").arg(n);
-    // A tilted gantry shifts each slice sideways as well as along the normal.
+    for (size_t i = 0; i + 1 < n; ++i)
+        if (!(coupes[i + 1].hauteur - coupes[i].hauteur >= 1e-3))
+            return QString("coupes « %1 » et « %2 » à la même position").arg(coupes[i].affiche, coupes[i + 1].affiche);
+    // Straight slices step along their normal only; a tilted gantry's shift
+    // within the y–z plane, never along x.
     double ecart[3], carre = 0.0;
     for (int i = 0; i < 3; ++i) {
         ecart[i] = coupes.back().position[i] - premiere.position[i];
         carre += ecart[i] * ecart[i];
     }
-    const double lateral = std::sqrt(std::max(0.0, carre - std::pow(scalaire(ecart, normale), 2)));
+    const double lateral = incline ? std::abs(ecart[0])
+                                   : std::sqrt(std::max(0.0, carre - std::pow(scalaire(ecart, normale), 2)));
     if (lateral > 1e-3 * std::sqrt(carre))
         return "coupes décalées de biais (statif incliné) : rééchantillonner d'abord la série en coupes droites";
-    for (size_t i = 0; i + 1 < n; ++i) {
-        const double d = coupes[i + 1].hauteur - coupes[i].hauteur;
-        if (std::abs(d - pas) > 0.01 * pas)
-            return QString("espacement inégal des coupes : %1 mm entre les coupes %2 et %3 (« %4 » et « %5 »), "
-                           "%6 mm en moyenne")
-                .arg(d, 0, 'g', 6)
-                .arg(i + 1)
-                .arg(i + 2)
-                .arg(coupes[i].affiche, coupes[i + 1].affiche)
-                .arg(pas, 0, 'g', 6);
-    }
     return QString();
+}
+
+// The note on slices unevenly spaced, or an empty text.
+QString noteEspacement(const std::vector<Coupe> &coupes, const AxeCT &axe)
+{
+    if (axe.bornes.empty())
+        return QString();
+    double plusPetit = INFINITY, plusGrand = 0.0;
+    for (size_t i = 0; i + 1 < coupes.size(); ++i) {
+        plusPetit = std::min(plusPetit, coupes[i + 1].hauteur - coupes[i].hauteur);
+        plusGrand = std::max(plusGrand, coupes[i + 1].hauteur - coupes[i].hauteur);
+    }
+    return QString("coupes inégalement espacées, pas de %1 à %2 mm : limites des voxels à mi-chemin entre les coupes")
+        .arg(plusPetit, 0, 'g', 6)
+        .arg(plusGrand, 0, 'g', 6);
 }
 
 using ImageCT = itk::Image<float, 3>;
@@ -361,7 +366,8 @@ struct Placement
     int comptes[3] = {0, 0, 0};
 };
 
-QString placer(const std::vector<Coupe> &coupes, const double normale[3], Placement &placement, VolumeCT &volume)
+QString placer(const std::vector<Coupe> &coupes, const double normale[3], bool incline, Placement &placement,
+               VolumeCT &volume)
 {
     const Coupe &premiere = coupes.front();
     double cosinus[6], espacement[2];
@@ -383,8 +389,9 @@ QString placer(const std::vector<Coupe> &coupes, const double normale[3], Placem
         entete.comptes[a] = placement.comptes[a] = comptes[a];
         entete.pas[a] = pas[a];
         entete.origine[a] = premiere.position[a];
+        // A tilted series is read as it lies, to be resampled after.
         for (int p = 0; p < 3; ++p)
-            entete.direction[a][p] = a == 2 ? normale[p] : cosinus[3 * a + p];
+            entete.direction[a][p] = incline ? double(a == p) : a == 2 ? normale[p] : cosinus[3 * a + p];
     }
     if (!placerAxes(entete, placement.axes))
         return "orientation oblique : rééchantillonner d'abord la série sur des axes x, y, z";
@@ -393,7 +400,17 @@ QString placer(const std::vector<Coupe> &coupes, const double normale[3], Placem
         return refus;
     for (int a = 0; a < 3; ++a) {
         const int p = placement.axes.axe[a];
-        volume.axes[p] = AxeCT{placement.comptes[a], placement.axes.taille[p], placement.axes.origine[p]};
+        volume.axes[p] = AxeCT{placement.comptes[a], placement.axes.taille[p], placement.axes.origine[p], {}};
+    }
+    // Uneven slices: their own positions along the axis they step along.
+    const int p = placement.axes.axe[2];
+    std::vector<double> centres;
+    for (const Coupe &c : coupes)
+        centres.push_back(c.position[p]);
+    std::sort(centres.begin(), centres.end());
+    if (AxeCT inegal = axeDesCentres(centres); !incline && !inegal.bornes.empty()) {
+        volume.axes[p] = inegal;
+        volume.notes << noteEspacement(coupes, inegal);
     }
     return QString();
 }
@@ -494,6 +511,26 @@ QString lireVoxels(const std::vector<Coupe> &coupes, const Placement &placement,
     return QString();
 }
 
+// A tilted series, read as it lies, resampled onto straight slices.
+void redresserSerie(const std::vector<Coupe> &coupes, const double cosinus[6], double angle, VolumeCT &volume)
+{
+    SerieInclinee serie;
+    serie.pixels = &volume;
+    for (const Coupe &c : coupes)
+        serie.positions.push_back({c.position[0], c.position[1], c.position[2]});
+    double espacement[2];
+    nombres(coupes.front().espacement, 2, espacement);
+    serie.pas[0] = espacement[1];
+    serie.pas[1] = espacement[0];
+    std::copy(cosinus, cosinus + 3, serie.rangees);
+    std::copy(cosinus + 3, cosinus + 6, serie.colonnes);
+    VolumeCT droit;
+    redresser(serie, droit);
+    droit.inclinaison = angle;
+    droit.notes << QString("statif incliné de %1° : coupes rééchantillonnées droites").arg(angle, 0, 'g', 4);
+    volume = std::move(droit);
+}
+
 } // namespace
 
 QString imagesEcartees(const SerieCT &serie)
@@ -547,18 +584,25 @@ bool lireSerieCT(const QString &dossier, const QString &uid, VolumeCT &volume, Q
     std::vector<Coupe> coupes;
     double normale[3] = {0, 0, 1};
     raison = lireCoupes(choisie->fichiers, coupes, normale);
+    double cosinus[6] = {1, 0, 0, 0, 1, 0};
     if (raison.isEmpty())
-        raison = verifierCoupes(coupes, normale);
+        nombres(coupes.front().orientation, 6, cosinus);
+    const double angle = angleStatif(cosinus);
+    if (raison.isEmpty())
+        raison = verifierCoupes(coupes, normale, angle != 0.0);
     VolumeCT lu;
     Placement placement;
     if (raison.isEmpty())
-        raison = placer(coupes, normale, placement, lu);
-    // The volume in 16 bits, and the grid beside it.
+        raison = placer(coupes, normale, angle != 0.0, placement, lu);
+    // The volume in 16 bits, and the grid beside it; tilted, its straight
+    // slices in floats as well, on a box up to twice as large.
     if (raison.isEmpty())
-        placePourVolume(lu.nombreVoxels(), 2, &raison);
+        placePourVolume(lu.nombreVoxels(), angle != 0.0 ? 10 : 2, &raison);
     if (raison.isEmpty()) {
         try {
             raison = lireVoxels(coupes, placement, lu);
+            if (raison.isEmpty() && angle != 0.0)
+                redresserSerie(coupes, cosinus, angle, lu);
         } catch (const std::bad_alloc &) {
             raison = "mémoire insuffisante pour ses voxels";
         } catch (const std::exception &) {

@@ -1,6 +1,7 @@
 #ifndef QUARVEL_VOLUMECT_H
 #define QUARVEL_VOLUMECT_H
 
+#include <QStringList>
 #include <QtGlobal>
 #include <vector>
 
@@ -17,6 +18,11 @@ struct VolumeCT
     std::vector<float> reels;
     double huMin = 0.0; // the range read
     double huMax = 0.0;
+    // A tilted series resampled onto straight slices: its tilt (degrees);
+    // its voxels outside the scanned region are NaN until the ramp's lower
+    // bound fills them.
+    double inclinaison = 0.0;
+    QStringList notes; // what the reader did that the user should know
 
     qint64 nombreVoxels() const { return qint64(axes[0].compte) * axes[1].compte * axes[2].compte; }
     double hu(qint64 i) const { return entiers.empty() ? double(reels[size_t(i)]) : double(entiers[size_t(i)]); }

@@ -193,7 +193,8 @@ void Interface::selectScanner()
                       .arg(ct->axes[0].compte)
                       .arg(ct->axes[1].compte)
                       .arg(ct->axes[2].compte)
-                      .arg(nombre(ct->huMin), nombre(ct->huMax), imagesEcartees(series[choix])));
+                      .arg(nombre(ct->huMin), nombre(ct->huMax), imagesEcartees(series[choix]))
+                  + (ct->notes.isEmpty() ? QString() : "\nNote : " + ct->notes.join("\nNote : ")));
 }
 
 // The tick: the CT read last in place of the planes, or the planes back.
