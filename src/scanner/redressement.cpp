@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 #include "scanner/cadre.h"
 #include "scanner/volumect.h"
@@ -103,10 +104,14 @@ void redresser(const SerieInclinee &s, VolumeCT &droit)
     if (z.size() == 1)
         droit.axes[2] = AxeCT{1, s.pas[1] / 10.0, (z[0] - s.pas[1] / 2.0) / 10.0, {}};
     const int nz = droit.axes[2].compte;
-    droit.reels.assign(size_t(nc) * size_t(ny) * size_t(nz), std::numeric_limits<float>::quiet_NaN());
+    const size_t n = size_t(nc) * size_t(ny) * size_t(nz);
+    if (pile.entiers.empty())
+        droit.reels.assign(n, std::numeric_limits<float>::quiet_NaN());
+    else
+        droit.entiers.assign(n, huHorsCoupes);
     double bas = INFINITY, haut = -INFINITY;
     const qint64 rangee = nc, tranche = qint64(nc) * nr;
-    auto remplir = [&](const auto *hu) {
+    auto remplir = [&](const auto *hu, auto *sortieVolume) {
         for (int kz = 0; kz < nz; ++kz)
             for (int jy = 0; jy < ny; ++jy) {
                 Voisins v;
@@ -118,7 +123,7 @@ void redresser(const SerieInclinee &s, VolumeCT &droit)
                     source[q] = hu + v.coupe[q / 2] * tranche + (v.rangee[q / 2] + q % 2) * rangee;
                     poids[q] = v.poids[q / 2][q % 2];
                 }
-                float *sortie = droit.reels.data() + (qint64(kz) * ny + jy) * nc;
+                auto *sortie = sortieVolume + (qint64(kz) * ny + jy) * nc;
                 for (int m = 0; m < nc; ++m) {
                     const int i = r[0] > 0 ? m : nc - 1 - m;
                     // A row of one pixel has no second row: its weight is 0, the index stays in the slice.
@@ -126,16 +131,19 @@ void redresser(const SerieInclinee &s, VolumeCT &droit)
                     for (int q = 0; q < 4; ++q)
                         if (poids[q] != 0.0)
                             h += poids[q] * double(source[q][i]);
-                    sortie[m] = float(h);
+                    // Whole HU interpolated stay whole: between two of them, the nearest.
+                    if constexpr (std::is_same_v<std::remove_pointer_t<decltype(sortie)>, qint16>)
+                        h = std::round(h);
+                    sortie[m] = std::remove_pointer_t<decltype(sortie)>(h);
                     bas = std::min(bas, h);
                     haut = std::max(haut, h);
                 }
             }
     };
     if (!pile.entiers.empty())
-        remplir(pile.entiers.data());
+        remplir(pile.entiers.data(), droit.entiers.data());
     else
-        remplir(pile.reels.data());
+        remplir(pile.reels.data(), droit.reels.data());
     droit.huMin = bas;
     droit.huMax = haut;
 }

@@ -24,8 +24,10 @@ struct SerieInclinee
 // the series' pixel spacing, z at the slices' own z, the end steps repeated
 // beyond both ends, the box covering every scanned voxel centre; uneven z
 // steps give boundaries halfway between. Each voxel's HU is the trilinear
-// interpolation of the series at its centre; a centre outside the scanned
-// region gets NaN, for the ramp's lower bound to take its place.
+// interpolation of the series at its centre, rounded to a whole HU when
+// the series' own are whole (so that the phantom is built from 16-bit CT
+// numbers, as a straight series is); a centre outside the scanned region
+// gets NaN or huHorsCoupes, for the ramp's lower bound to take its place.
 void redresser(const SerieInclinee &serie, VolumeCT &droit);
 
 #endif

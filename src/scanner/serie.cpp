@@ -595,9 +595,9 @@ bool lireSerieCT(const QString &dossier, const QString &uid, VolumeCT &volume, Q
     if (raison.isEmpty())
         raison = placer(coupes, normale, angle != 0.0, placement, lu);
     // The volume in 16 bits, and the grid beside it; tilted, its straight
-    // slices in floats as well, on a box up to twice as large.
+    // slices as well, on a box up to twice as large.
     if (raison.isEmpty())
-        placePourVolume(lu.nombreVoxels(), angle != 0.0 ? 10 : 2, &raison);
+        placePourVolume(lu.nombreVoxels(), angle != 0.0 ? 6 : 2, &raison);
     if (raison.isEmpty()) {
         try {
             raison = lireVoxels(coupes, placement, lu);

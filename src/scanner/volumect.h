@@ -7,6 +7,9 @@
 
 #include "scanner/cadre.h"
 
+// Outside a tilted series' slices, in 16 bits: below any scanner's HU.
+constexpr qint16 huHorsCoupes = -32768;
+
 // A CT series once read: its Hounsfield units in the phantom's frame (x
 // fastest, then y, then z, each in increasing coordinates) and its geometry.
 // The HU are kept in 16 bits when they are all whole and fit, as a 16-bit
@@ -19,8 +22,8 @@ struct VolumeCT
     double huMin = 0.0; // the range read
     double huMax = 0.0;
     // A tilted series resampled onto straight slices: its tilt (degrees);
-    // its voxels outside the scanned region are NaN until the ramp's lower
-    // bound fills them.
+    // its voxels outside the scanned region are NaN in reels, huHorsCoupes
+    // in entiers, until the ramp's lower bound fills them.
     double inclinaison = 0.0;
     QStringList notes; // what the reader did that the user should know
 
