@@ -35,17 +35,20 @@ bool listerSeriesCT(const QString &dossier, QList<SerieCT> &series, QString *err
 // ", N images écartées (…)", or nothing when none was.
 QString imagesEcartees(const SerieCT &serie);
 
-// Reads CT series uid of dossier (empty: the one with the most slices) into
-// volume, in Hounsfield units (each slice's Rescale Slope and Intercept
-// applied), its slices in order of position along their normal, in the
-// phantom's frame: LPS axes, sizes in cm, the first boundary half a voxel
-// before the first voxel centre; coronal and sagittal slices placed as a
-// label volume's swapped axes are. Refused with one French line, naming the
-// file and the tag: no such CT series, slices of different sizes, a gantry
-// tilt or an oblique orientation, slice spacing uneven by more than 1 %
-// (naming the slices), pixel data shorter than its header says, geometry
-// out of physical sense, a file that cannot be read. Every size is checked
-// before anything is allocated. *lue, when given, gets the series read.
+// Reads CT series uid of dossier (empty: the default one, the first of
+// listerSeriesCT) into volume, in Hounsfield units (each slice's Rescale
+// Slope and Intercept applied), its slices in order of position along their
+// normal, in the phantom's frame: LPS axes, sizes in cm, the first boundary
+// half a voxel before the first voxel centre; coronal and sagittal slices
+// placed as a label volume's swapped axes are; uneven slices with their
+// boundaries halfway between; a tilted series resampled onto straight
+// slices (volume.inclinaison its tilt). volume.notes says what the user
+// should know. Refused with one French line, naming the file and the tag:
+// no such CT series, slices of different sizes, an oblique orientation
+// other than a tilt, two slices at one position, pixel data shorter than
+// its header says, geometry out of physical sense, a file that cannot be
+// read. Every size is checked before anything is allocated. *lue, when
+// given, gets the series read.
 bool lireSerieCT(const QString &dossier, const QString &uid, VolumeCT &volume, QString *erreur,
                  SerieCT *lue = nullptr);
 
