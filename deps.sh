@@ -4,7 +4,8 @@ set -euo pipefail
 # dpkg-dev and file: the package's dependencies (dpkg-shlibdeps); desktop-file-utils and
 # groff-base: the checks of the installed menu entries and man pages.
 packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev libisal-dev zlib1g-dev
-          libinsighttoolkit5-dev time bsdutils dpkg-dev file desktop-file-utils groff-base)
+          libinsighttoolkit5-dev qt6-charts-dev
+          libqt6opengl6-dev time bsdutils dpkg-dev file desktop-file-utils groff-base)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
