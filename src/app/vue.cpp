@@ -6,6 +6,7 @@
 
 #include <iostream>
 
+#include "app/nombres.h"
 #include "app/version.h"
 #include "viewer/fenetrevue.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char **argv)
     if (afficherVersion(argc, argv, "quarvel-view"))
         return 0;
     QApplication application(argc, argv);
+    nombresEnC();
     QCommandLineParser analyseur;
     const QCommandLineOption optionDose("dose", "", "FICHIER");
     analyseur.addOption(optionDose);
