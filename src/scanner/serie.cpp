@@ -27,6 +27,7 @@ namespace {
 
 constexpr quint32 tagTypeImage = etiquette(0x0008, 0x0008), tagClasse = etiquette(0x0008, 0x0016),
                   tagModalite = etiquette(0x0008, 0x0060), tagDescription = etiquette(0x0008, 0x103e),
+                  tagReferentiel = etiquette(0x0020, 0x0052),
                   tagInclinaison = etiquette(0x0018, 0x1120), tagUidSerie = etiquette(0x0020, 0x000e),
                   tagNumeroSerie = etiquette(0x0020, 0x0011),
                   tagPosition = etiquette(0x0020, 0x0032), tagOrientation = etiquette(0x0020, 0x0037),
@@ -155,6 +156,7 @@ bool trouverSeries(const QString &dossier, std::vector<SerieTrouvee> &series, QS
             serie->serie.uid = uid;
             serie->serie.numero = f.entete.texte(tagNumeroSerie);
             serie->serie.description = f.entete.texte(tagDescription);
+            serie->serie.referentiel = f.entete.texte(tagReferentiel);
         }
         serie->fichiers.push_back(std::move(f));
     }

@@ -14,7 +14,8 @@ struct SerieCT
     QString uid;
     QString numero; // SeriesNumber, as written
     QString description;
-    QString fichier; // the slice of smallest z, relative to the folder
+    QString fichier;     // the slice of smallest z, relative to the folder
+    QString referentiel; // (0020,0052) FrameOfReferenceUID, that an RT Structure Set refers to
     int coupes = 0;
     int ecartees = 0; // images of the folder that are not CT slices: scouts, secondary captures
     double espacement[2] = {NAN, NAN}; // mm between pixels along a row, then down a column

@@ -281,6 +281,7 @@ void FenetreVue::afficher()
 void FenetreVue::remplirLegende()
 {
     const std::vector<BilanMilieu> bilan = bilanMilieux(*fantome);
+    const std::vector<QRgb> couleurs = couleursMilieux(fantome->noms);
     legende->setRowCount(fantome->noms.size());
     for (int m = 0; m < fantome->noms.size(); ++m) {
         const QString textes[7] = {QString::number(m + 1),
@@ -296,7 +297,7 @@ void FenetreVue::remplirLegende()
                 case_->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             legende->setItem(m, c, case_);
         }
-        legende->item(m, 3)->setBackground(QColor(couleurMilieu(fantome->noms[m])));
+        legende->item(m, 3)->setBackground(QColor(couleurs[size_t(m)]));
     }
     legende->resizeColumnsToContents();
     // Wide enough for every column: the masses are what a user checks first.
