@@ -320,6 +320,14 @@ printf '  dose %d Mo lue mediane %5.2f s (min %s) : par octet, rapport au --info
     "$(ratio "($dmin * $octetsPlan)" "($amin * $octetsDose)")"
 rm -f "$work/plan.egsphant" "$work/ct.egsphant" "$work/dose.3ddose"
 
+# The viewer following the cursor over a CT-sized grid with its dose: 512 x
+# 512 x 140, 2.7 GB of text written for it and removed after (target: no
+# visible lag, each step below 30 ms).
+./build/bench/bench-dose "$work" 512 512 140
+echo "Visionneuse, 512 x 512 x 140, une densite par voxel et sa dose (cible : < 30 ms par pas)"
+./build/bench/bench-vue "$work/ct.egsphant" "$work/dose.3ddose" 2>/dev/null | sed 's/^/  /'
+rm -f "$work/plan.egsphant" "$work/ct.egsphant" "$work/dose.3ddose"
+
 pegs=../shared/data/521icru.pegs4dat
 if [ ! -f "$pegs" ]; then
     echo "Lecture PEGS4 : $pegs absent, le fichier de 2 Mo est remplace par un fichier vide"
