@@ -6,7 +6,7 @@
 #include <gdcmTrace.h>
 #include <itkGDCMImageIO.h>
 #include <itkImage.h>
-#include <itkImageSeriesReader.h>
+#include <itkImageFileReader.h>
 
 #include <QDir>
 #include <QDirIterator>
@@ -357,7 +357,6 @@ QString noteEspacement(const std::vector<Coupe> &coupes, const AxeCT &axe)
         .arg(plusGrand, 0, 'g', 6);
 }
 
-using ImageCT = itk::Image<float, 3>;
 
 // Where the files' axes lie in the phantom, by the label volumes' rule:
 // rows, columns and slices are the file axes, their spacings PixelSpacing's
@@ -482,33 +481,25 @@ private:
     qint64 depart[3];
 };
 
-// The slices' voxels, a few slices at a time so that only the volume itself
+// The slices' voxels, one slice at a time so that only the volume itself
 // is held in full.
 QString lireVoxels(const std::vector<Coupe> &coupes, const Placement &placement, VolumeCT &volume)
 {
-    std::vector<std::string> noms;
-    for (const Coupe &c : coupes)
-        noms.push_back(c.fichier);
-    auto lecteur = itk::ImageSeriesReader<ImageCT>::New();
-    lecteur->SetImageIO(itk::GDCMImageIO::New());
-    lecteur->SetFileNames(noms);
-    lecteur->MetaDataDictionaryArrayUpdateOff();
-    lecteur->UseStreamingOn();
-    lecteur->UpdateOutputInformation();
-    ImageCT *image = lecteur->GetOutput();
-    const auto taille = image->GetLargestPossibleRegion().GetSize();
-    for (int a = 0; a < 3; ++a)
-        if (taille[a] != itk::SizeValueType(placement.comptes[a]))
-            return "voxels illisibles (fichier DICOM abîmé ou compression non prise en charge)";
+    // One file at a time: the geometry is already the headers', and ITK's
+    // series reader would check every slice's spacing again, slowly when
+    // it is uneven.
+    using CoupeITK = itk::Image<float, 2>;
+    auto io = itk::GDCMImageIO::New();
     Rangement rangement(volume, placement);
-    constexpr int tranche = 8;
-    for (int k0 = 0; k0 < placement.comptes[2]; k0 += tranche) {
-        ImageCT::RegionType region = image->GetLargestPossibleRegion();
-        region.SetIndex(2, k0);
-        region.SetSize(2, itk::SizeValueType(std::min(tranche, placement.comptes[2] - k0)));
-        image->SetRequestedRegion(region);
-        image->Update();
-        rangement.ranger(image->GetBufferPointer(), k0, int(region.GetSize(2)));
+    for (int k = 0; k < placement.comptes[2]; ++k) {
+        auto lecteur = itk::ImageFileReader<CoupeITK>::New();
+        lecteur->SetImageIO(io);
+        lecteur->SetFileName(coupes[size_t(k)].fichier);
+        lecteur->Update();
+        const auto taille = lecteur->GetOutput()->GetLargestPossibleRegion().GetSize();
+        if (taille[0] != itk::SizeValueType(placement.comptes[0]) || taille[1] != itk::SizeValueType(placement.comptes[1]))
+            return "voxels illisibles (fichier DICOM abîmé ou compression non prise en charge)";
+        rangement.ranger(lecteur->GetOutput()->GetBufferPointer(), k, 1);
     }
     return QString();
 }
