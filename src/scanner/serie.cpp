@@ -357,7 +357,6 @@ QString noteEspacement(const std::vector<Coupe> &coupes, const AxeCT &axe)
         .arg(plusGrand, 0, 'g', 6);
 }
 
-
 // Where the files' axes lie in the phantom, by the label volumes' rule:
 // rows, columns and slices are the file axes, their spacings PixelSpacing's
 // and the mean step between slices, the first slice's position the origin.
