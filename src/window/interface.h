@@ -176,7 +176,7 @@ private:
     QString nomSortie;
 
 public:
-    // A label volume in place of the planes (volume/fenetre/): a 3-D file
+    // A label volume in place of the planes (window/volume.cpp): a 3-D file
     // ("Volume…") or a folder of slice pictures ("Coupes…"), its path, and
     // the tick that makes it the source.
     using ChoixDossier = std::function<QString(QWidget *, const QString &, const QString &)>;
@@ -214,7 +214,7 @@ private:
     QString remplirTable(int fond);
 
 public:
-    // A CT series in place of the planes (scanner/fenetre/): its folder and
+    // A CT series in place of the planes (window/scanner.cpp): its folder and
     // tick, the box's fields, the ramp table that replaces the material
     // table, and the series read.
     // Which of several series (their descriptions): its index, -1 when cancelled.
