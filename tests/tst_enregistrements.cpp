@@ -172,15 +172,15 @@ private slots:
                     "XY xy.bmp → XY : xy.bmp, 6 × 5, 3 niveaux",
                     "milieu 0 LUNG → LUNG521ICRU 0.26",
                     "volume → Volume : tete.nrrd, 5 × 4 × 3, 3 valeurs",
-                    "egsphant fuite.egsphant → Fantôme écrit dans « …/fuite.egsphant » : 2 milieux, 5 × 4 × 3 voxels, 948 octets\n"
-                    "Attention : 2 niveaux de gris laissés sans choix au premier milieu du catalogue, AIR521ICRU : 2, 1"
-                    " | 06d383119f22ff1f",
+                    "egsphant fuite.egsphant → Fantôme écrit dans « …/fuite.egsphant » : 1 milieu, 5 × 4 × 3 voxels, 938 octets\n"
+                    "Attention : 3 niveaux de gris laissés sans choix au premier milieu du catalogue, AIR521ICRU : 2, 1, 0"
+                    " | fd09c9b3fb9c51e4",
                     "milieu 0 AIR → AIR521ICRU 0.0012048",
                     "decocher volume → Plans : retour aux images, 3 niveaux au tableau",
                     "comptes 6 5 2 → Plans : retour aux images, 3 niveaux au tableau",
-                    "egsphant retour.egsphant → Fantôme écrit dans « …/retour.egsphant » : 1 milieu, 6 × 5 × 2 voxels, 942 octets\n"
+                    "egsphant retour.egsphant → Fantôme écrit dans « …/retour.egsphant » : 2 milieux, 6 × 5 × 2 voxels, 936 octets\n"
                     "Attention : 2 niveaux de gris laissés sans choix au premier milieu du catalogue, AIR521ICRU : 160, 80"
-                    " | f9ab717e2fc2ed14"};
+                    " | 20cac6604565ccd5"};
         QTest::newRow("image pendant le scanner") << QStringList{"pegs", "scanner", "XY xy.bmp",
                                                                  "egsphant pendant.egsphant", "decocher série",
                                                                  "egsphant apres.egsphant"}

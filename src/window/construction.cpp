@@ -70,7 +70,7 @@ bool Interface::constructionEgsphant(QString nomFich)
     ConstructionEnCours enCours(*this);
     CurseurOccupe curseur;
     nomSortie = nomFich;
-    if (source == SourceFantome::Scanner)
+    if (session.source() == SourceFantome::Scanner)
         return constructionScanner(nomFich);
     Grille grille;
     numeroterMateriaux(materiaux);
@@ -83,7 +83,7 @@ bool Interface::constructionEgsphant(QString nomFich)
     if (!lectureGeometrie(geometrie))
         return false;
     bool construite = false;
-    switch (source) {
+    switch (session.source()) {
     case SourceFantome::Plans: construite = remplissagePlansCoches(grille); break;
     case SourceFantome::Volume: construite = remplissageVolume(grille); break;
     case SourceFantome::Scanner: break; // its own build, above
@@ -250,7 +250,7 @@ bool Interface::ecritureEgsphant(const Grille &grille, const Geometrie &geometri
         return false;
     }
     QStringList lignes{resumeEcritureTaille(nomFich, materiaux, grille.dimX, grille.dimY, grille.dimZ)};
-    lignes << notesChoix(materiaux, niveauxChoisis, *milieux, grille);
+    lignes << notesChoix(materiaux, session.choix().niveauxChoisis(), *milieux, grille);
     lignes << notesLecteurs(nomFich, materiaux, grille.dimX, grille.dimY, grille.dimZ, *milieux);
     etat->setText(lignes.join('\n'));
     dernierFantome = QFileInfo(nomFich).absoluteFilePath();

@@ -16,6 +16,7 @@
 
 #include "media/tablegris.h"
 #include "model/materiau.h"
+#include "session/session.h"
 #include "window/imageplan.h"
 #include "window/lignetable.h"
 
@@ -37,11 +38,6 @@ struct Volume;
 struct Rampe;
 struct VolumeCT;
 enum class PlanImage;
-
-// Where the phantom's voxels come from: the three planes' pictures, or a
-// label volume or a CT series in their place. A new source is one more value, with its
-// part in Interface::montrerSource and in the build.
-enum class SourceFantome { Plans, Volume, Scanner };
 
 // The one window: its widgets and all the working data of a session. The
 // work itself is in plain functions beside it (images/, media/, phantom/);
@@ -100,17 +96,9 @@ public:
     QPushButton *boutonAnnuler;
     bool constructionEnCours = false; // a build runs: no second one, no field changes it
     QHash<int, QRgb> couleursNiveaux; // how each grey level looks in the pictures
-    TableGris tableChargee;           // the last table loaded, for the levels of pictures chosen later
     // The levels of the picture chosen in each group: the table's rows are
     // their union, so a replaced picture takes its levels away.
     QVector<int> niveauxXY, niveauxYZ, niveauxXZ;
-    // Every level's last choice in the table, kept when its row goes, so
-    // that the row comes back as the user left it.
-    QHash<int, ChoixNiveau> choixRetenus;
-    // The levels whose medium the user set (from a list, typed, by a table
-    // or "Compléter"); the others show the catalogue's first medium only
-    // because a row starts there, and a build says so.
-    QSet<int> niveauxChoisis;
 
 private:
     // The constructor's parts, one per group of the window.
@@ -199,7 +187,9 @@ private:
     // The source switch (window/source.cpp): the planes' groups, the fields
     // and the table follow the source in use. Each source keeps the texts of
     // the size, origin and count fields and its "Fond" as it left them.
-    SourceFantome source = SourceFantome::Plans;
+    // The source in use and each source's own choices (a new source is one
+    // more value, with its part in montrerSource and in the build).
+    Session session;
     // Saves what the source in use leaves, makes nouvelle the source, and
     // rebuilds the table from its levels.
     void changerSource(SourceFantome nouvelle);
@@ -207,7 +197,6 @@ private:
     void montrerPlans();
     QList<QLineEdit *> champsNombres() const;
     QMap<SourceFantome, QStringList> textesSources;
-    QMap<SourceFantome, int> fondsSources;
     bool planesCoches[3] = {false, false, false}; // XY, YZ, XZ as the planes left them
     QImage imagePlanXY;                            // the XY picture while the XY group shows another source
     QString legendePlanXY;

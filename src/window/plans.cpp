@@ -103,7 +103,7 @@ QVector<int> &Interface::niveauxDuPlan(const QLabel *info)
 // source's levels are all in use.
 QVector<int> Interface::niveauxCoches() const
 {
-    if (source != SourceFantome::Plans)
+    if (session.source() != SourceFantome::Plans)
         return niveauxGris;
     QVector<int> niveaux;
     if (choixXY->isChecked())

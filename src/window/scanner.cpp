@@ -175,7 +175,7 @@ void Interface::selectScanner()
         textes << QString::number(ct->axes[a].compte);
     textesSources[SourceFantome::Scanner] = textes;
     choixScanner->setEnabled(true);
-    if (source == SourceFantome::Scanner) {
+    if (session.source() == SourceFantome::Scanner) {
         const QList<QLineEdit *> champs = champsNombres();
         for (int i = 0; i < champs.size(); ++i)
             champs[i]->setText(textes[i]);
@@ -195,7 +195,7 @@ void Interface::selectScanner()
 // The tick: the CT read last in place of the planes, or the planes back.
 void Interface::basculeScanner(bool actif)
 {
-    if (!actif && source != SourceFantome::Scanner)
+    if (!actif && session.source() != SourceFantome::Scanner)
         return; // another source took its place
     if (actif && choixVolume->isChecked()) {
         const QSignalBlocker silence(choixVolume);

@@ -1,5 +1,5 @@
 // The source switch: the planes' pictures, or a volume in their place.
-// Leaving a source keeps its fields, its ticks and its "Fond" for its
+// Leaving a source keeps its fields, its ticks, its choices and its "Fond" for its
 // return; the table, the XY group and the count fields follow the source in use.
 #include <QCheckBox>
 #include <QGroupBox>
@@ -16,23 +16,23 @@ QList<QLineEdit *> Interface::champsNombres() const
 
 void Interface::changerSource(SourceFantome nouvelle)
 {
-    if (nouvelle == source)
+    if (nouvelle == session.source())
         return;
     const QList<QLineEdit *> champs = champsNombres();
-    fondsSources[source] = fondRetenu(); // the rows' choices are kept with it
+    session.choix().retenirFond(fondRetenu()); // the rows' choices are kept with it
     QStringList textes;
     for (QLineEdit *champ : champs)
         textes << champ->text();
-    textesSources[source] = textes;
+    textesSources[session.source()] = textes;
     QCheckBox *choixPlans[3] = {choixXY, choixYZ, choixXZ};
-    if (source == SourceFantome::Plans) {
+    if (session.source() == SourceFantome::Plans) {
         for (int p = 0; p < 3; ++p)
             planesCoches[p] = choixPlans[p]->isChecked();
         imagePlanXY = infoXY->montree();
         legendePlanXY = tailleImageXY->text();
     }
 
-    source = nouvelle;
+    session.changerSource(nouvelle);
     montrerRampe(nouvelle == SourceFantome::Scanner);
     const bool plans = nouvelle == SourceFantome::Plans;
     for (int i = 0; i < champs.size() && textesSources.contains(nouvelle); ++i)
@@ -51,16 +51,16 @@ void Interface::changerSource(SourceFantome nouvelle)
             groupe->setEnabled(plans);
     montrerSource();
     // The "Fond" the source left, else the loaded table's, else the first row.
-    int fond = fondsSources.value(source, -1);
+    int fond = session.choix().fond();
     if (!niveauxGris.contains(fond))
-        fond = niveauxGris.contains(tableChargee.fond) ? tableChargee.fond : -1;
+        fond = niveauxGris.contains(session.choix().fondTable()) ? session.choix().fondTable() : -1;
     remplirTable(fond);
 }
 
 // The levels of the table and the XY group's picture, from the source in use.
 void Interface::montrerSource()
 {
-    switch (source) {
+    switch (session.source()) {
     case SourceFantome::Plans: montrerPlans(); break;
     case SourceFantome::Volume: montrerVolume(); break;
     case SourceFantome::Scanner: montrerScanner(); break;

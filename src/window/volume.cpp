@@ -126,7 +126,7 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
 
     QString note;
     choixVolume->setEnabled(true);
-    if (source == SourceFantome::Volume) {
+    if (session.source() == SourceFantome::Volume) {
         for (int i = 0; i < champs.size(); ++i)
             champs[i]->setText(textes[i]);
         montrerVolume();
@@ -143,7 +143,7 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
 // The tick: the volume read last in place of the planes, or the planes back.
 void Interface::volumeCoche(bool coche)
 {
-    if (!coche && source != SourceFantome::Volume)
+    if (!coche && session.source() != SourceFantome::Volume)
         return; // another source took its place
     if (coche && choixScanner->isChecked()) {
         const QSignalBlocker silence(choixScanner);
