@@ -81,7 +81,7 @@ class TestEnregistrements : public QObject
             w.cliquer("Volume…", d("tete.nrrd"));
         else if (geste == "scanner")
             w.cliquer("Scanner…", d("serie"));
-        else if (geste == "decocher") {
+        else if (geste == "case") {
             for (QCheckBox *c : w.f.findChildren<QCheckBox *>())
                 if (c->toolTip().contains(mots[1]))
                     c->click();
@@ -166,7 +166,7 @@ private slots:
                     " | 707842a14ab00295"};
         QTest::newRow("plans puis volume") << QStringList{"pegs", "XY xy.bmp", "milieu 0 LUNG", "volume",
                                                           "egsphant fuite.egsphant", "milieu 0 AIR",
-                                                          "decocher volume", "comptes 6 5 2", "egsphant retour.egsphant"}
+                                                          "case volume", "comptes 6 5 2", "egsphant retour.egsphant"}
                                            << QStringList{
                     "pegs → 4 milieux lus dans \"…/cat.pegs4dat\"",
                     "XY xy.bmp → XY : xy.bmp, 6 × 5, 3 niveaux",
@@ -176,25 +176,27 @@ private slots:
                     "Attention : 3 niveaux de gris laissés sans choix au premier milieu du catalogue, AIR521ICRU : 2, 1, 0"
                     " | fd09c9b3fb9c51e4",
                     "milieu 0 AIR → AIR521ICRU 0.0012048",
-                    "decocher volume → Plans : retour aux images, 3 niveaux au tableau",
+                    "case volume → Plans : retour aux images, 3 niveaux au tableau",
                     "comptes 6 5 2 → Plans : retour aux images, 3 niveaux au tableau",
                     "egsphant retour.egsphant → Fantôme écrit dans « …/retour.egsphant » : 2 milieux, 6 × 5 × 2 voxels, 936 octets\n"
                     "Attention : 2 niveaux de gris laissés sans choix au premier milieu du catalogue, AIR521ICRU : 160, 80"
                     " | 20cac6604565ccd5"};
-        QTest::newRow("image pendant le scanner") << QStringList{"pegs", "scanner", "XY xy.bmp",
-                                                                 "egsphant pendant.egsphant", "decocher série",
-                                                                 "egsphant apres.egsphant"}
+        QTest::newRow("image pendant le scanner") << QStringList{"pegs", "scanner", "XY xy.bmp", "comptes 6 5 2",
+                                                                 "egsphant pendant.egsphant", "case série",
+                                                                 "egsphant apres.egsphant", "case série"}
                                                   << QStringList{
                     "pegs → 4 milieux lus dans \"…/cat.pegs4dat\"",
                     "scanner → Série CT « Cylindre d'eau » : 4 coupes, 12 × 10 × 4 voxels, HU de -1000 à 1000",
                     "XY xy.bmp → XY : xy.bmp, 6 × 5, 3 niveaux",
-                    "egsphant pendant.egsphant → Fantôme écrit dans « …/pendant.egsphant » : 4 milieux, 12 × 10 × 4 voxels, 5,6 ko\n"
+                    "comptes 6 5 2 → XY : xy.bmp, 6 × 5, 3 niveaux",
+                    "egsphant pendant.egsphant → Fantôme écrit dans « …/pendant.egsphant » : 1 milieu, 6 × 5 × 2 voxels, 942 octets\n"
+                    "Attention : 3 niveaux de gris laissés sans choix au premier milieu du catalogue, AIR521ICRU : 160, 80, 0"
+                    " | f9ab717e2fc2ed14",
+                    "case série → Série CT « Cylindre d'eau » : 4 coupes, 12 × 10 × 4 voxels, HU de -1000 à 1000",
+                    "egsphant apres.egsphant → Fantôme écrit dans « …/apres.egsphant » : 4 milieux, 12 × 10 × 4 voxels, 5,6 ko\n"
                     "Attention : le niveau de gris laissé sans choix au premier milieu du catalogue, AIR521ICRU : 0"
                     " | 707842a14ab00295",
-                    "decocher série → Fantôme écrit dans « …/pendant.egsphant » : 4 milieux, 12 × 10 × 4 voxels, 5,6 ko\n"
-                    "Attention : le niveau de gris laissé sans choix au premier milieu du catalogue, AIR521ICRU : 0",
-                    "egsphant apres.egsphant →  badX  badY  badZ Image incompatible : aucun plan coché"
-                    " | ABSENT"};
+                    "case série → Plans : retour aux images, 3 niveaux au tableau"};
     }
     void session()
     {

@@ -201,6 +201,7 @@ private:
     QImage imagePlanXY;                            // the XY picture while the XY group shows another source
     QString legendePlanXY;
     QString remplirTable(int fond);
+    QString retourAuxPlans() const;
 
 public:
     // A CT series in place of the planes (window/scanner.cpp): its folder and
@@ -228,6 +229,7 @@ private:
     bool constructionScanner(const QString &nomFich);
     void montrerScanner();
     void montrerRampe(bool rampe);
+    QString descriptionScanner; // the status line of the CT read last, for its return
     QWidget *panneauRampe = nullptr;
     QList<QWidget *> widgetsNiveaux; // the material table and its buttons, hidden for a CT
 };

@@ -42,8 +42,10 @@ void Interface::selectPlan(QLineEdit *fichier, ImagePlan *info, QLineEdit *champ
         etat->setText(erreur);
         return;
     }
-    // A plane's picture chosen: the planes are the source again.
+    // A plane's picture chosen: the planes are the source again, as if the
+    // volume's or the CT's box had been unticked first.
     choixVolume->setChecked(false);
+    choixScanner->setChecked(false);
     fichier->setText(chemin);
     const QVector<int> avant = niveauxGris;
     const QString noteFond = chargementPlan(info, image, champLargeur, champHauteur);

@@ -183,13 +183,14 @@ void Interface::selectScanner()
     } else {
         choixScanner->setChecked(true); // makes it the source
     }
-    etat->setText(QString("Série CT « %1 » : %2 coupes, %3 × %4 × %5 voxels, HU de %6 à %7")
-                      .arg(extrait(series[choix].description))
-                      .arg(series[choix].coupes)
-                      .arg(ct->axes[0].compte)
-                      .arg(ct->axes[1].compte)
-                      .arg(ct->axes[2].compte)
-                      .arg(nombre(ct->huMin), nombre(ct->huMax)));
+    descriptionScanner = QString("Série CT « %1 » : %2 coupes, %3 × %4 × %5 voxels, HU de %6 à %7")
+                             .arg(extrait(series[choix].description))
+                             .arg(series[choix].coupes)
+                             .arg(ct->axes[0].compte)
+                             .arg(ct->axes[1].compte)
+                             .arg(ct->axes[2].compte)
+                             .arg(nombre(ct->huMin), nombre(ct->huMax));
+    etat->setText(descriptionScanner);
 }
 
 // The tick: the CT read last in place of the planes, or the planes back.
@@ -202,6 +203,7 @@ void Interface::basculeScanner(bool actif)
         choixVolume->setChecked(false);
     }
     changerSource(actif ? SourceFantome::Scanner : SourceFantome::Plans);
+    etat->setText(actif ? descriptionScanner : retourAuxPlans());
 }
 
 // The ramp table in place of the material table, and the box's fields, for a CT.

@@ -57,6 +57,13 @@ void Interface::changerSource(SourceFantome nouvelle)
     remplirTable(fond);
 }
 
+// What the status line says when the planes come back.
+QString Interface::retourAuxPlans() const
+{
+    const int n = int(niveauxGris.size());
+    return QString("Plans : retour aux images, %1 niveau%2 au tableau").arg(n).arg(n > 1 ? "x" : "");
+}
+
 // The levels of the table and the XY group's picture, from the source in use.
 void Interface::montrerSource()
 {

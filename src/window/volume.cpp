@@ -150,9 +150,7 @@ void Interface::volumeCoche(bool coche)
         choixScanner->setChecked(false);
     }
     changerSource(coche ? SourceFantome::Volume : SourceFantome::Plans);
-    const int n = int(niveauxGris.size());
-    etat->setText(coche ? description(*volume, fichierVolume->text(), volumeFichier)
-                        : QString("Plans : retour aux images, %1 niveau%2 au tableau").arg(n).arg(n > 1 ? "x" : ""));
+    etat->setText(coche ? description(*volume, fichierVolume->text(), volumeFichier) : retourAuxPlans());
 }
 
 void Interface::montrerVolume()
