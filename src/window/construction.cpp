@@ -20,6 +20,7 @@
 #include "egsphant/egsphant.h"
 #include "egsphant/reel.h"
 #include "phantom/verifications.h"
+#include "window/champnombre.h"
 #include "window/interface.h"
 #include "window/suivi.h"
 
@@ -194,7 +195,7 @@ bool Interface::lectureGeometrie(Geometrie &geometrie)
     double *valeurs[6] = {&geometrie.taille[0], &geometrie.taille[1], &geometrie.taille[2],
                           &geometrie.origine[0], &geometrie.origine[1], &geometrie.origine[2]};
     for (int i = 0; i < 6; ++i) {
-        if (!lireReelVirgule(champs[i]->text(), *valeurs[i])) {
+        if (!lireReelVirgule(texteNombre(champs[i]), *valeurs[i])) {
             const QString texte = champs[i]->text();
             etat->setText(texte.trimmed().isEmpty()
                               ? QString("%1 : champ vide, un nombre est attendu.").arg(noms[i])

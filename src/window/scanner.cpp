@@ -28,6 +28,7 @@
 #include "scanner/serie.h"
 #include "scanner/volumect.h"
 #include "window/imageplan.h"
+#include "window/champnombre.h"
 #include "window/interface.h"
 
 namespace {
@@ -80,6 +81,7 @@ void Interface::placerScanner(QGridLayout *grilleConfig)
         boiteMax[a] = new QLineEdit;
         boiteMax[a]->setMaximumWidth(tailleX->maximumWidth());
         boiteMax[a]->setEnabled(false);
+        suivreSaisieNombre(boiteMax[a]);
         grilleConfig->addWidget(boiteMax[a], ligne + 1, a);
     }
     grilleConfig->addWidget(new QLabel("Jusqu'à (cm)"), ligne + 1, 3);
@@ -167,7 +169,7 @@ void Interface::selectScanner()
     QStringList textes;
     for (int a = 0; a < 3; ++a) {
         textes << texteExact(ct->axes[a].taille);
-        boiteMax[a]->setText(texteExact(ct->axes[a].origine + ct->axes[a].compte * ct->axes[a].taille));
+        montrerNombre(boiteMax[a], texteExact(ct->axes[a].origine + ct->axes[a].compte * ct->axes[a].taille));
     }
     for (int a = 0; a < 3; ++a)
         textes << texteExact(ct->axes[a].origine);
@@ -178,7 +180,7 @@ void Interface::selectScanner()
     if (session.source() == SourceFantome::Scanner) {
         const QList<QLineEdit *> champs = champsNombres();
         for (int i = 0; i < champs.size(); ++i)
-            champs[i]->setText(textes[i]);
+            montrerNombre(champs[i], textes[i]);
         montrerScanner();
     } else {
         choixScanner->setChecked(true); // makes it the source
@@ -315,7 +317,7 @@ bool Interface::constructionScanner(const QString &nomFich)
     const char *noms[9] = {"Origine X", "Jusqu'à X", "Origine Y", "Jusqu'à Y", "Origine Z", "Jusqu'à Z",
                            "Taille X", "Taille Y", "Taille Z"};
     for (int i = 0; i < 9; ++i)
-        if (!lireReelVirgule(champs[i]->text(), *valeurs[i])) {
+        if (!lireReelVirgule(texteNombre(champs[i]), *valeurs[i])) {
             etat->setText(QString("%1 : « %2 » n'est pas un nombre.").arg(noms[i], extrait(champs[i]->text())));
             return false;
         }
@@ -339,7 +341,7 @@ bool Interface::constructionScanner(const QString &nomFich)
     }
     QLineEdit *origines[3] = {origineX, origineY, origineZ}, *comptes[3] = {champDimX, champDimY, champDimZ};
     for (int a = 0; a < 3; ++a) {
-        origines[a]->setText(texteExact(cadre[a].origine));
+        montrerNombre(origines[a], texteExact(cadre[a].origine));
         comptes[a]->setText(QString::number(cadre[a].compte));
     }
     return ecritureEgsphant(grille, geometrie, nomFich);

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include "images/inventaire.h"
+#include "window/champnombre.h"
 #include "window/interface.h"
 
 QList<QLineEdit *> Interface::champsNombres() const
@@ -22,7 +23,7 @@ void Interface::changerSource(SourceFantome nouvelle)
     session.choix().retenirFond(fondRetenu()); // the rows' choices are kept with it
     QStringList textes;
     for (QLineEdit *champ : champs)
-        textes << champ->text();
+        textes << texteNombre(champ);
     textesSources[session.source()] = textes;
     QCheckBox *choixPlans[3] = {choixXY, choixYZ, choixXZ};
     if (session.source() == SourceFantome::Plans) {
@@ -36,7 +37,7 @@ void Interface::changerSource(SourceFantome nouvelle)
     montrerRampe(nouvelle == SourceFantome::Scanner);
     const bool plans = nouvelle == SourceFantome::Plans;
     for (int i = 0; i < champs.size() && textesSources.contains(nouvelle); ++i)
-        champs[i]->setText(textesSources[nouvelle][i]);
+        montrerNombre(champs[i], textesSources[nouvelle][i]);
     // Another source gives its own counts, greyed: they are not the user's to change.
     for (QLineEdit *champ : {champDimX, champDimY, champDimZ})
         champ->setEnabled(plans);

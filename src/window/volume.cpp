@@ -15,6 +15,7 @@
 #include "model/ligne.h"
 #include "phantom/construction.h"
 #include "volume/volume.h"
+#include "window/champnombre.h"
 #include "window/interface.h"
 
 namespace {
@@ -114,7 +115,7 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
     const QList<QLineEdit *> champs = champsNombres();
     QStringList textes;
     for (QLineEdit *champ : champs)
-        textes << champ->text();
+        textes << texteNombre(champ);
     for (int a = 0; a < 3; ++a) {
         if (lu->geometrieConnue) {
             textes[a] = texteExact(lu->taille[a]);
@@ -128,7 +129,7 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
     choixVolume->setEnabled(true);
     if (session.source() == SourceFantome::Volume) {
         for (int i = 0; i < champs.size(); ++i)
-            champs[i]->setText(textes[i]);
+            montrerNombre(champs[i], textes[i]);
         montrerVolume();
         note = constructionTable();
     } else {
