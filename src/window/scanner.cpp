@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableWidget>
 
 #include "egsphant/egsphant.h"
@@ -45,11 +46,13 @@ QString texteExact(double valeur)
     return QString::number(valeur, 'g', QLocale::FloatingPointShortest);
 }
 
-QPushButton *bouton(const QString &texte, const QString &aide, QBoxLayout *ligne)
+// A button in cell k of a two-column grid: the ramp's four buttons in two
+// rows leave the ramp panel no wider than the material table's.
+QPushButton *bouton(const QString &texte, const QString &aide, QGridLayout *grille, int k)
 {
     auto *b = new QPushButton(texte);
     b->setToolTip(aide);
-    ligne->addWidget(b);
+    grille->addWidget(b, k / 2, k % 2);
     return b;
 }
 
@@ -104,14 +107,23 @@ void Interface::placerRampe(QGridLayout *grilleMateriaux)
     grilleRampe->addLayout(ligneMin, 0, 0);
     tableRampe = new QTableWidget(0, 4);
     tableRampe->setHorizontalHeaderLabels({"Nom", "HU max", "Densité min", "Densité max"});
-    tableRampe->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // Every column in view, "Densité max" included: room for a name of the
+    // usual catalogues and each number's header; a longer name scrolls.
+    QHeaderView *entete = tableRampe->horizontalHeader();
+    entete->setSectionResizeMode(QHeaderView::ResizeToContents);
+    entete->setSectionResizeMode(0, QHeaderView::Stretch);
+    int largeur = tableRampe->fontMetrics().horizontalAdvance("ICRUTISSUE521ICRU") + 24;
+    for (int c = 1; c < 4; ++c)
+        largeur += entete->sectionSizeHint(c);
+    tableRampe->setMinimumWidth(largeur + tableRampe->verticalHeader()->sizeHint().width()
+                                + 2 * tableRampe->frameWidth()
+                                + tableRampe->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     grilleRampe->addWidget(tableRampe, 1, 0);
-    auto *boutons = new QHBoxLayout;
-    auto *ajouter = bouton("Ajouter", "Ajoute une ligne sous la ligne choisie", boutons);
-    auto *retirer = bouton("Retirer", "Retire la ligne choisie", boutons);
-    auto *charger = bouton("Charger la rampe…", "Lit une rampe (fichier texte) dans le tableau", boutons);
-    auto *enregistrer = bouton("Enregistrer la rampe…", "Écrit le tableau dans une rampe", boutons);
-    boutons->addStretch();
+    auto *boutons = new QGridLayout;
+    auto *ajouter = bouton("Ajouter", "Ajoute une ligne sous la ligne choisie", boutons, 0);
+    auto *retirer = bouton("Retirer", "Retire la ligne choisie", boutons, 1);
+    auto *charger = bouton("Charger la rampe…", "Lit une rampe (fichier texte) dans le tableau", boutons, 2);
+    auto *enregistrer = bouton("Enregistrer la rampe…", "Écrit le tableau dans une rampe", boutons, 3);
     grilleRampe->addLayout(boutons, 2, 0);
     panneauRampe->setLayout(grilleRampe);
     panneauRampe->hide();
