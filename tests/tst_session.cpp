@@ -1,9 +1,16 @@
-// The session without its window: each source keeps its own choices, and
-// a switch says so once.
+// The session without its window: each source keeps its own choices, a
+// switch says so once, and the CT's pipeline builds or refuses.
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "egsphant/egsphant.h"
+#include "scanner/rampe.h"
+#include "scanner/volumect.h"
+#include "session/constructionct.h"
 #include "session/session.h"
+
+using BoiteDemandee = std::optional<Boite>;
+using TaillesDemandees = std::optional<std::array<double, 3>>;
 
 class TestSession : public QObject
 {
@@ -56,6 +63,60 @@ private slots:
         QCOMPARE(changements.size(), 1);
         QCOMPARE(changements[0][0].value<SourceFantome>(), SourceFantome::Scanner);
         QCOMPARE(session.source(), SourceFantome::Scanner);
+    }
+
+    // A 4 × 2 × 1 CT of air, lung, water and bone along x, read with a ramp
+    // of those four lines: a grid whose voxels carry their densities, in the
+    // box widened to the CT's voxels, at the sizes asked; or the refusal.
+    void pipelineCT_data()
+    {
+        QTest::addColumn<BoiteDemandee>("boite");
+        QTest::addColumn<TaillesDemandees>("tailles");
+        QTest::addColumn<QString>("attendu"); // counts, sizes, origin; or the refusal's start
+        QTest::newRow("ses voxels") << BoiteDemandee() << TaillesDemandees()
+                                    << "densités ; 4 2 1 ; 0.5 0.5 1 ; -1 0 2";
+        QTest::newRow("boite") << BoiteDemandee(Boite{{0.2, 0.2, 2}, {0.8, 1, 3}})
+                               << TaillesDemandees() << "densités ; 2 2 1 ; 0.5 0.5 1 ; 0 0 2";
+        QTest::newRow("voxels doubles") << BoiteDemandee()
+                                        << TaillesDemandees({1, 0.5, 1})
+                                        << "densités ; 2 2 1 ; 1 0.5 1 ; -1 0 2";
+        QTest::newRow("hors du CT") << BoiteDemandee(Boite{{5, 5, 5}, {6, 6, 6}})
+                                    << TaillesDemandees() << "Boîte";
+    }
+    void pipelineCT()
+    {
+        QFETCH(BoiteDemandee, boite);
+        QFETCH(TaillesDemandees, tailles);
+        QFETCH(QString, attendu);
+        Rampe rampe;
+        QString erreur;
+        QVERIFY2(lireRampe("min -1024\nAIR -950 0.001 0.044\nLUNG -700 0.044 0.302\nWATER 125 0.302 1.101\n"
+                           "BONE 2000 1.101 2.088\n",
+                           rampe, &erreur),
+                 qPrintable(erreur));
+        QList<Materiau> materiaux;
+        QCOMPARE(materiauxCT(rampe, {{"WATER", 1.0}}, materiaux), QString());
+        QCOMPARE(materiaux.size(), 4);
+        VolumeCT ct;
+        ct.axes[0] = {4, 0.5, -1};
+        ct.axes[1] = {2, 0.5, 0};
+        ct.axes[2] = {1, 1, 2};
+        ct.entiers = {-1000, -500, 0, 1000, -1000, -500, 0, 1000};
+        Grille grille;
+        Geometrie geometrie;
+        AxeCadre cadre[3];
+        const QString refus = construireCT(ct, boite, tailles, rampe, "ct.egsphant", grille, geometrie, cadre);
+        if (!refus.isEmpty()) {
+            QVERIFY2(refus.startsWith(attendu), qPrintable(refus));
+            QCOMPARE(grille.nombreVoxels(), 0);
+            return;
+        }
+        const QString vu = QString("%1 ; %2 %3 %4 ; %5 %6 %7 ; %8 %9 %10")
+                               .arg(grille.densites.vide() ? "sans densités" : "densités")
+                               .arg(grille.dimX).arg(grille.dimY).arg(grille.dimZ)
+                               .arg(geometrie.taille[0]).arg(geometrie.taille[1]).arg(geometrie.taille[2])
+                               .arg(geometrie.origine[0]).arg(geometrie.origine[1]).arg(geometrie.origine[2]);
+        QCOMPARE(vu, attendu);
     }
 };
 

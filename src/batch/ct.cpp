@@ -1,20 +1,17 @@
-// The batch command's CT build: the same library calls as the window's, so
-// both give the same file.
+// The batch command's CT request: its options read, then the pipeline the
+// window calls too, so both give the same file.
 #include "batch/ct.h"
 
 #include <ostream>
 
-#include "egsphant/egsphant.h"
 #include "media/pegs.h"
 #include "model/ligne.h"
 #include "model/nombre.h"
-#include "phantom/construction.h"
-#include "phantom/verifications.h"
 #include "scanner/cadre.h"
-#include "scanner/fantomect.h"
 #include "scanner/rampe.h"
 #include "scanner/serie.h"
 #include "scanner/volumect.h"
+#include "session/constructionct.h"
 
 namespace {
 
@@ -79,29 +76,19 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
     QString erreur;
     if (demande.rampe ? !chargerRampe(*demande.rampe, rampe, &erreur) : !rampeParDefaut(catalogue, rampe, &erreur))
         return erreur;
-    materiaux = materiauxRampe(rampe, catalogue);
-    numeroterMateriaux(materiaux);
-    if (const QString refus = refusMateriaux(materiaux); !refus.isEmpty())
+    if (const QString refus = materiauxCT(rampe, catalogue, materiaux); !refus.isEmpty())
         return refus;
 
     VolumeCT ct;
     if (!lireSerieCT(demande.dossier, demande.serie.value_or(QString()), ct, &erreur))
         return erreur;
-    AxeCadre cadre[3];
-    if (const QString refus = cadrer(ct.axes, boite, tailles, cadre); !refus.isEmpty())
-        return refus;
-    const qint64 comptes[3] = {cadre[0].compte, cadre[1].compte, cadre[2].compte};
-    for (int a = 0; a < 3; ++a) {
-        geometrie.taille[a] = cadre[a].taille;
-        geometrie.origine[a] = cadre[a].origine;
-    }
-    // Without records: each voxel's own density text may be the shortest.
-    if (const QString refus = refusAvantGrille(demande.fichier, {}, geometrie, comptes); !refus.isEmpty())
-        return refus;
     if (plageHU)
         *plageHU = QString("HU lus de %1 à %2").arg(nombreHU(ct.huMin), nombreHU(ct.huMax));
-    if (!construireFantomeCT(std::move(ct), cadre, rampe, grille, geometrie, &erreur))
-        return erreur;
+    AxeCadre cadre[3];
+    if (const QString refus = construireCT(std::move(ct), boite, tailles, rampe, demande.fichier, grille, geometrie,
+                                           cadre);
+        !refus.isEmpty())
+        return refus;
     return std::nullopt;
 }
 

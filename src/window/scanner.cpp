@@ -20,14 +20,12 @@
 #include "media/materiaux.h"
 #include "model/ligne.h"
 #include "model/nombre.h"
-#include "phantom/construction.h"
-#include "phantom/verifications.h"
 #include "scanner/apercuct.h"
 #include "scanner/cadre.h"
-#include "scanner/fantomect.h"
 #include "scanner/rampe.h"
 #include "scanner/serie.h"
 #include "scanner/volumect.h"
+#include "session/constructionct.h"
 #include "window/imageplan.h"
 #include "window/champnombre.h"
 #include "window/interface.h"
@@ -314,12 +312,13 @@ bool Interface::constructionScanner(const QString &nomFich)
     Rampe rampe;
     if (!lectureRampe(rampe))
         return false;
-    materiaux = materiauxRampe(rampe, *milieux);
-    numeroterMateriaux(materiaux);
-    if (const QString refus = refusMateriaux(materiaux); !refus.isEmpty()) {
+    if (const QString refus = materiauxCT(rampe, *milieux, materiaux); !refus.isEmpty()) {
         etat->setText(refus);
         return false;
     }
+    // The ramp chose every record's medium: none is a default.
+    for (const Materiau &m : materiaux)
+        session.choix().marquerChoisi(m.niveauGris);
     Boite boite;
     std::array<double, 3> tailles;
     const QLineEdit *champs[9] = {origineX, boiteMax[0], origineY, boiteMax[1], origineZ, boiteMax[2],
@@ -334,20 +333,10 @@ bool Interface::constructionScanner(const QString &nomFich)
             return false;
         }
     AxeCadre cadre[3];
-    QString erreur = cadrer(scanner->axes, boite, tailles, cadre);
     Geometrie geometrie;
     Grille grille;
-    if (erreur.isEmpty()) {
-        const qint64 comptes[3] = {cadre[0].compte, cadre[1].compte, cadre[2].compte};
-        for (int a = 0; a < 3; ++a) {
-            geometrie.taille[a] = cadre[a].taille;
-            geometrie.origine[a] = cadre[a].origine;
-        }
-        erreur = refusAvantGrille(nomFich, {}, geometrie, comptes);
-    }
-    if (erreur.isEmpty())
-        construireFantomeCT(*scanner, cadre, rampe, grille, geometrie, &erreur);
-    if (!erreur.isEmpty()) {
+    if (const QString erreur = construireCT(*scanner, boite, tailles, rampe, nomFich, grille, geometrie, cadre);
+        !erreur.isEmpty()) {
         etat->setText(erreur);
         return false;
     }
