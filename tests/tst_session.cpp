@@ -105,7 +105,7 @@ private slots:
         Grille grille;
         Geometrie geometrie;
         AxeCadre cadre[3];
-        const QString refus = construireCT(ct, boite, tailles, rampe, "ct.egsphant", grille, geometrie, cadre);
+        const QString refus = construireGrilleCT(ct, boite, tailles, rampe, "ct.egsphant", grille, geometrie, cadre);
         if (!refus.isEmpty()) {
             QVERIFY2(refus.startsWith(attendu), qPrintable(refus));
             QCOMPARE(grille.nombreVoxels(), 0);

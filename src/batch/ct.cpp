@@ -85,8 +85,8 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
     if (plageHU)
         *plageHU = QString("HU lus de %1 à %2").arg(nombreHU(ct.huMin), nombreHU(ct.huMax));
     AxeCadre cadre[3];
-    if (const QString refus = construireCT(std::move(ct), boite, tailles, rampe, demande.fichier, grille, geometrie,
-                                           cadre);
+    if (const QString refus =
+            construireGrilleCT(std::move(ct), boite, tailles, rampe, demande.fichier, grille, geometrie, cadre);
         !refus.isEmpty())
         return refus;
     return std::nullopt;

@@ -14,9 +14,9 @@ QString materiauxCT(const Rampe &rampe, const QList<Milieu> &catalogue, QList<Ma
     return refusMateriaux(materiaux);
 }
 
-QString construireCT(VolumeCT ct, const std::optional<Boite> &boite,
-                     const std::optional<std::array<double, 3>> &tailles, const Rampe &rampe, const QString &fichier,
-                     Grille &grille, Geometrie &geometrie, AxeCadre cadre[3])
+QString construireGrilleCT(VolumeCT ct, const std::optional<Boite> &boite,
+                           const std::optional<std::array<double, 3>> &tailles, const Rampe &rampe,
+                           const QString &fichier, Grille &grille, Geometrie &geometrie, AxeCadre cadre[3])
 {
     if (const QString refus = cadrer(ct.axes, boite, tailles, cadre); !refus.isEmpty())
         return refus;

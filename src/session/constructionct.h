@@ -25,8 +25,8 @@ QString materiauxCT(const Rampe &rampe, const QList<Milieu> &catalogue, QList<Ma
 // checked against fichier before the grid takes any memory: the grid, its
 // geometry and the fitted axes in cadre, or the refusal. The CT is taken by
 // value, as the builder takes it.
-QString construireCT(VolumeCT ct, const std::optional<Boite> &boite,
-                     const std::optional<std::array<double, 3>> &tailles, const Rampe &rampe, const QString &fichier,
-                     Grille &grille, Geometrie &geometrie, AxeCadre cadre[3]);
+QString construireGrilleCT(VolumeCT ct, const std::optional<Boite> &boite,
+                           const std::optional<std::array<double, 3>> &tailles, const Rampe &rampe,
+                           const QString &fichier, Grille &grille, Geometrie &geometrie, AxeCadre cadre[3]);
 
 #endif

@@ -335,7 +335,8 @@ bool Interface::constructionScanner(const QString &nomFich)
     AxeCadre cadre[3];
     Geometrie geometrie;
     Grille grille;
-    if (const QString erreur = construireCT(*scanner, boite, tailles, rampe, nomFich, grille, geometrie, cadre);
+    if (const QString erreur =
+            construireGrilleCT(*scanner, boite, tailles, rampe, nomFich, grille, geometrie, cadre);
         !erreur.isEmpty()) {
         etat->setText(erreur);
         return false;
