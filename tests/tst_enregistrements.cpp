@@ -12,15 +12,6 @@
 
 namespace {
 
-const QByteArray pegs = " MEDIUM=AIR521ICRU              ,STERNCID=AIR521ICRU\n"
-                        " MIXT,RHO= 1.2048E-03,NE= 4\n"
-                        " MEDIUM=LUNG521ICRU             ,STERNCID=LUNG521ICRU\n"
-                        " MIXT,RHO= 2.6000E-01,NE= 4\n"
-                        " MEDIUM=ICRUTISSUE521ICRU       ,STERNCID=ICRUTISSUE521ICRU\n"
-                        " MIXT,RHO= 1.0000E+00,NE= 4\n"
-                        " MEDIUM=ICRPBONE521ICRU         ,STERNCID=ICRPBONE521ICRU\n"
-                        " MIXT,RHO= 1.8500E+00,NE= 4\n";
-
 // A picture of w × h pixels whose grey level is gris(column, row).
 bool ecrirePlan(const QString &chemin, int w, int h, const std::function<int(int, int)> &gris)
 {
@@ -34,18 +25,8 @@ bool ecrirePlan(const QString &chemin, int w, int h, const std::function<int(int
 // 5 × 4 × 3 labels 0 (around), 1 and 2, voxels of 2 mm.
 bool ecrireVolume(const QString &chemin)
 {
-    using Image = itk::Image<quint8, 3>;
-    auto image = Image::New();
-    image->SetRegions(Image::SizeType{{5, 4, 3}});
-    const double pas[3] = {2, 2, 2}, centre[3] = {1, 1, 1};
-    image->SetSpacing(pas);
-    image->SetOrigin(centre);
-    image->Allocate();
-    for (itk::Index<3> i{{0, 0, 0}}; i[2] < 3; ++i[2])
-        for (i[1] = 0; i[1] < 4; ++i[1])
-            for (i[0] = 0; i[0] < 5; ++i[0])
-                image->SetPixel(i, quint8(i[0] == 0 ? 0 : 1 + (i[1] + i[2]) % 2));
-    return ecrire<Image>(image, chemin, Format::Nrrd, true);
+    return ecrireEtiquettes(chemin, {5, 4, 3}, {2, 2, 2}, {1, 1, 1},
+                            [](int x, int y, int z) { return x == 0 ? 0 : 1 + (y + z) % 2; });
 }
 
 // The first 16 hexadecimal digits of a file's SHA-256, or "ABSENT".
@@ -110,7 +91,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dossier.isValid());
-        QVERIFY(ecrireFichier(d("cat.pegs4dat"), pegs));
+        QVERIFY(ecrireFichier(d("cat.pegs4dat"), pegsRampe));
         QVERIFY(ecrirePlan(d("xy.bmp"), 6, 5, [](int c, int r) { return c == 0 || r == 0 ? 0 : c < 3 ? 80 : 160; }));
         QVERIFY(ecrirePlan(d("yz.bmp"), 5, 4, [](int c, int) { return c == 0 ? 0 : 80; }));
         QVERIFY(ecrirePlan(d("xz.bmp"), 6, 4, [](int c, int r) { return c == 0 ? 0 : r < 2 ? 80 : 160; }));

@@ -16,15 +16,6 @@
 
 namespace {
 
-const QByteArray pegsEssai = " MEDIUM=AIR521ICRU              ,STERNCID=AIR521ICRU\n"
-                             " MIXT,RHO= 1.2048E-03,NE= 4\n"
-                             " MEDIUM=LUNG521ICRU             ,STERNCID=LUNG521ICRU\n"
-                             " MIXT,RHO= 2.6000E-01,NE= 4\n"
-                             " MEDIUM=ICRUTISSUE521ICRU       ,STERNCID=ICRUTISSUE521ICRU\n"
-                             " MIXT,RHO= 1.0000E+00,NE= 4\n"
-                             " MEDIUM=ICRPBONE521ICRU         ,STERNCID=ICRPBONE521ICRU\n"
-                             " MIXT,RHO= 1.8500E+00,NE= 4\n";
-
 SerieEssai cylindreEssai(const std::string &uid, int coupes)
 {
     SerieEssai s;
@@ -64,7 +55,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dossier.isValid());
-        QVERIFY(ecrireFichier(d("essai.pegs4dat"), pegsEssai));
+        QVERIFY(ecrireFichier(d("essai.pegs4dat"), pegsRampe));
         serie = d("serie");
         QDir().mkpath(serie);
         uid = "1.2.826.0.1.3680043.2.1125.22.7";

@@ -22,17 +22,7 @@ int valeur(int x, int y, int z) { return QVector<int>{300, 7, 0}[(x + y + z) % 3
 bool ecrireVolume(const QString &chemin, std::array<double, 3> pas = {2, 3, 5},
                   std::array<double, 3> centre = {10, -20, 30})
 {
-    using Image = itk::Image<quint16, 3>;
-    auto image = Image::New();
-    image->SetRegions(Image::SizeType{{4, 3, 2}});
-    image->SetSpacing(pas.data());
-    image->SetOrigin(centre.data());
-    image->Allocate();
-    for (itk::Index<3> i{{0, 0, 0}}; i[2] < 2; ++i[2])
-        for (i[1] = 0; i[1] < 3; ++i[1])
-            for (i[0] = 0; i[0] < 4; ++i[0])
-                image->SetPixel(i, quint16(valeur(int(i[0]), int(i[1]), int(i[2]))));
-    return ecrire<Image>(image, chemin, Format::Nrrd, true);
+    return ecrireEtiquettes(chemin, {4, 3, 2}, pas, centre, valeur);
 }
 
 // What the window shows that a volume may change; the volume's own path and

@@ -201,6 +201,7 @@ private:
     QImage imagePlanXY;                            // the XY picture while the XY group shows another source
     QString legendePlanXY;
     QString remplirTable(int fond);
+    void basculeSource(SourceFantome cochee, bool coche, QCheckBox *autre, const QString &description);
     QString retourAuxPlans() const;
 
 public:

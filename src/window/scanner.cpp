@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QTableWidget>
 
@@ -208,14 +207,7 @@ void Interface::selectScanner()
 // The tick: the CT read last in place of the planes, or the planes back.
 void Interface::basculeScanner(bool actif)
 {
-    if (!actif && session.source() != SourceFantome::Scanner)
-        return; // another source took its place
-    if (actif && choixVolume->isChecked()) {
-        const QSignalBlocker silence(choixVolume);
-        choixVolume->setChecked(false);
-    }
-    changerSource(actif ? SourceFantome::Scanner : SourceFantome::Plans);
-    etat->setText(actif ? descriptionScanner : retourAuxPlans());
+    basculeSource(SourceFantome::Scanner, actif, choixVolume, descriptionScanner);
 }
 
 // The ramp table in place of the material table, and the box's fields, for a CT.

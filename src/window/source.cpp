@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 #include "images/inventaire.h"
 #include "window/champnombre.h"
@@ -56,6 +57,21 @@ void Interface::changerSource(SourceFantome nouvelle)
     if (!niveauxGris.contains(fond))
         fond = niveauxGris.contains(session.choix().fondTable()) ? session.choix().fondTable() : -1;
     remplirTable(fond);
+}
+
+// A source's box: ticked, that source in place of the planes or of the
+// other source (whose box is unticked), and the status line describes it;
+// unticked, the planes back, unless another source took its place.
+void Interface::basculeSource(SourceFantome cochee, bool coche, QCheckBox *autre, const QString &description)
+{
+    if (!coche && session.source() != cochee)
+        return;
+    if (coche && autre->isChecked()) {
+        const QSignalBlocker silence(autre);
+        autre->setChecked(false);
+    }
+    changerSource(coche ? cochee : SourceFantome::Plans);
+    etat->setText(coche ? description : retourAuxPlans());
 }
 
 // What the status line says when the planes come back.

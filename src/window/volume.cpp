@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QSignalBlocker>
 
 #include <iterator>
 
@@ -144,14 +143,8 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
 // The tick: the volume read last in place of the planes, or the planes back.
 void Interface::volumeCoche(bool coche)
 {
-    if (!coche && session.source() != SourceFantome::Volume)
-        return; // another source took its place
-    if (coche && choixScanner->isChecked()) {
-        const QSignalBlocker silence(choixScanner);
-        choixScanner->setChecked(false);
-    }
-    changerSource(coche ? SourceFantome::Volume : SourceFantome::Plans);
-    etat->setText(coche ? description(*volume, fichierVolume->text(), volumeFichier) : retourAuxPlans());
+    basculeSource(SourceFantome::Volume, coche, choixScanner,
+                  coche ? description(*volume, fichierVolume->text(), volumeFichier) : QString());
 }
 
 void Interface::montrerVolume()
