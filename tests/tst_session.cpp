@@ -1,5 +1,6 @@
 // The session without its window: each source keeps its own choices, a
-// switch says so once, and the CT's pipeline builds or refuses.
+// switch says so once, the planes' levels follow their pictures, and the
+// CT's pipeline builds or refuses.
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -7,6 +8,7 @@
 #include "scanner/rampe.h"
 #include "scanner/volumect.h"
 #include "session/constructionct.h"
+#include "session/niveauxplans.h"
 #include "session/session.h"
 
 using BoiteDemandee = std::optional<Boite>;
@@ -63,6 +65,32 @@ private slots:
         QCOMPARE(changements.size(), 1);
         QCOMPARE(changements[0][0].value<SourceFantome>(), SourceFantome::Scanner);
         QCOMPARE(session.source(), SourceFantome::Scanner);
+    }
+
+    // A picture replaced takes away the levels no other picture holds; a
+    // level that comes back takes the colour of the picture that brings it.
+    void niveauxDesPlans()
+    {
+        auto image = [](QVector<QRgb> pixels) {
+            QImage i(int(pixels.size()), 1, QImage::Format_RGB32);
+            for (int x = 0; x < i.width(); ++x)
+                i.setPixel(x, 0, pixels[x]);
+            return i;
+        };
+        NiveauxPlans plans;
+        plans.remplacer(PlanImage::XY, image({qRgb(10, 10, 10), qRgb(200, 200, 200)}));
+        plans.remplacer(PlanImage::YZ, image({qRgb(10, 10, 10), qRgb(0, 80, 0)}));
+        const int vert = plans.duPlan(PlanImage::YZ)[0]; // the green pixel's level, darker than 200
+        QCOMPARE(plans.tous(), QVector<int>({200, vert, 10}));
+        QCOMPARE(plans.coches(false, true, false), QVector<int>({vert, 10}));
+        QCOMPARE(plans.couleur(vert), qRgb(0, 80, 0));
+        plans.remplacer(PlanImage::YZ, image({qRgb(120, 120, 120)}));
+        QCOMPARE(plans.tous(), QVector<int>({200, 120, 10}));
+        QCOMPARE(plans.duPlan(PlanImage::YZ), QVector<int>({120}));
+        QCOMPARE(plans.couleur(vert), qRgb(vert, vert, vert));
+        plans.remplacer(PlanImage::XZ, image({qRgb(80, 40, 30)}));
+        QCOMPARE(plans.tous().size(), 4);
+        QCOMPARE(plans.couleur(plans.duPlan(PlanImage::XZ)[0]), qRgb(80, 40, 30));
     }
 
     // A 4 × 2 × 1 CT of air, lung, water and bone along x, read with a ramp

@@ -16,6 +16,7 @@
 
 #include "media/tablegris.h"
 #include "model/materiau.h"
+#include "session/niveauxplans.h"
 #include "session/session.h"
 #include "window/imageplan.h"
 #include "window/lignetable.h"
@@ -37,7 +38,6 @@ struct Grille;
 struct Volume;
 struct Rampe;
 struct VolumeCT;
-enum class PlanImage;
 
 // The one window: its widgets and all the working data of a session. The
 // work itself is in plain functions beside it (images/, media/, phantom/);
@@ -95,10 +95,6 @@ public:
     QProgressBar *barreEcriture;
     QPushButton *boutonAnnuler;
     bool constructionEnCours = false; // a build runs: no second one, no field changes it
-    QHash<int, QRgb> couleursNiveaux; // how each grey level looks in the pictures
-    // The levels of the picture chosen in each group: the table's rows are
-    // their union, so a replaced picture takes its levels away.
-    QVector<int> niveauxXY, niveauxYZ, niveauxXZ;
 
 private:
     // The constructor's parts, one per group of the window.
@@ -116,8 +112,11 @@ private:
     void selectPlan(QLineEdit *fichier, ImagePlan *info, QLineEdit *champLargeur,
                     QLineEdit *champHauteur, QCheckBox *choix);
     QString chargementPlan(ImagePlan *info, const QImage &image, QLineEdit *champLargeur, QLineEdit *champHauteur);
-    void analyseNiveauxGris(const QImage &image, QVector<int> &niveauxPlan);
-    QVector<int> &niveauxDuPlan(const QLabel *info);
+    void analyseNiveauxGris(const QImage &image, PlanImage plan);
+    PlanImage planDe(const QLabel *info) const;
+    // The levels of the picture chosen in each group: the table's rows are
+    // their union, so a replaced picture takes its levels away.
+    NiveauxPlans niveauxPlans;
     QVector<int> niveauxCoches() const;
     QString constructionTable();
     int fondRetenu();

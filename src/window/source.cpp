@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "images/inventaire.h"
 #include "window/champnombre.h"
 #include "window/interface.h"
 
@@ -93,8 +92,7 @@ void Interface::montrerSource()
 
 void Interface::montrerPlans()
 {
-    niveauxGris = niveauxXY;
-    ajouterNiveauxGris(QImage(), niveauxGris << niveauxYZ << niveauxXZ);
+    niveauxGris = niveauxPlans.tous();
     infoXY->montrer(imagePlanXY);
     tailleImageXY->setText(legendePlanXY);
 }

@@ -170,7 +170,7 @@ void Interface::ajouterLigne(int i, int g, int fond)
     tableMateriaux->insertRow(i);
     const bool valeur = session.source() == SourceFantome::Volume;
     auto *gris = new QLabel(QString::number(g));
-    gris->setPixmap(echantillon(valeur ? couleursVolume.value(g) : couleursNiveaux.value(g, qRgb(g, g, g))));
+    gris->setPixmap(echantillon(valeur ? couleursVolume.value(g) : niveauxPlans.couleur(g)));
     gris->setAlignment(Qt::AlignCenter);
     gris->setToolTip(QString(valeur ? "Valeur %1 du volume" : "Niveau de gris %1").arg(g));
     tableMateriaux->setCellWidget(i, 0, gris);
