@@ -65,7 +65,7 @@ class TestFenetreVolume : public QObject
         w.f.evalue();
         QVERIFY2(QFileInfo::exists(d("fenetre.egsphant")), qPrintable(w.f.etat->text()));
         const Resultat r = lancer(QStringList{"--pegs", d("cat.pegs4dat"), "-o", d("lot.egsphant")} + arguments);
-        QCOMPARE(r.statut, 0);
+        QVERIFY2(r.statut == 0, qPrintable(r.erreurs));
         QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
     }
 
