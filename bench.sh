@@ -226,6 +226,38 @@ for tailles in "" 0.2,0.2,0.2; do
         "$memMax" "$plafondCT" "$(ratio "$memMax" "$plafondCT")"
 done
 
+# A density per voxel, as a CT gives, against few densities, on one grid of
+# 256 x 256 x 200: --info and the viewer's opening, each run reading the two
+# files in turn (targets: at most 1.5 times the time). Then a dose for that
+# grid as DOSXYZnrc writes it, read alone, against the phantom per byte.
+./build/bench/bench-dose "$work" 256 256 200
+infoPlan=() infoCT=() vuePlan=() vueCT=() lectureDose=()
+for i in $(seq "$runs"); do
+    for genre in plan ct; do
+        /usr/bin/time -f "%e" -o "$work/time" ./build/bin/quarvel-phantom --info "$work/$genre.egsphant" >/dev/null
+        if [ "$genre" = plan ]; then infoPlan+=("$(cat "$work/time")"); else infoCT+=("$(cat "$work/time")"); fi
+        s=$(./build/bench/bench-vue "$work/$genre.egsphant" 2>/dev/null | awk '/^ouverture/ {print $2}')
+        if [ "$genre" = plan ]; then vuePlan+=("$s"); else vueCT+=("$s"); fi
+    done
+    lectureDose+=("$(./build/bench/bench-dose lire "$work/dose.3ddose")")
+done
+octetsPlan=$(stat -c %s "$work/plan.egsphant")
+octetsDose=$(stat -c %s "$work/dose.3ddose")
+echo "Densite par voxel et dose, 256 x 256 x 200, $runs passes alternees (machine partagee : voir les minimums)"
+for mesure in info vue; do
+    if [ "$mesure" = info ]; then a=("${infoPlan[@]}") b=("${infoCT[@]}"); else a=("${vuePlan[@]}") b=("${vueCT[@]}"); fi
+    read -r am amin amax < <(printf '%s\n' "${a[@]}" | stats)
+    read -r bm bmin bmax < <(printf '%s\n' "${b[@]}" | stats)
+    printf '  %-5s peu de densites mediane %5.2f s (min %s) ; une par voxel mediane %5.2f s (min %s) : rapport %s, des minimums %s (cible <= 1.5)\n' \
+        "$mesure" "$am" "$amin" "$bm" "$bmin" "$(ratio "$bm" "$am")" "$(ratio "$bmin" "$amin")"
+done
+read -r am amin amax < <(printf '%s\n' "${infoPlan[@]}" | stats)
+read -r dm dmin dmax < <(printf '%s\n' "${lectureDose[@]}" | stats)
+printf '  dose %d Mo lue mediane %5.2f s (min %s) : par octet, rapport au --info du fantome %s, des minimums %s (cible <= 1.5)\n' \
+    "$((octetsDose / 1000000))" "$dm" "$dmin" "$(ratio "($dm * $octetsPlan)" "($am * $octetsDose)")" \
+    "$(ratio "($dmin * $octetsPlan)" "($amin * $octetsDose)")"
+rm -f "$work/plan.egsphant" "$work/ct.egsphant" "$work/dose.3ddose"
+
 pegs=../shared/data/521icru.pegs4dat
 if [ ! -f "$pegs" ]; then
     echo "Lecture PEGS4 : $pegs absent, le fichier de 2 Mo est remplace par un fichier vide"

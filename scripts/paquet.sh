@@ -17,7 +17,7 @@ for champ in "Package: quarvel-toolkit" "Version: $version" "Architecture: amd64
     grep -qxF " $champ" <<<"$info" || echec "champ « $champ » absent"
 done
 depends=$(sed -n 's/^ Depends: //p' <<<"$info")
-for bibliotheque in libc6 libstdc++6 libisal2 libqt6core6 libqt6gui6 libqt6widgets6; do
+for bibliotheque in libc6 libstdc++6 libisal2 libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6; do
     [[ ", $depends" == *", $bibliotheque (>= "* ]] || echec "dépendance $bibliotheque absente de « $depends »"
 done
 

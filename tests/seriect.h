@@ -39,6 +39,8 @@ struct CoupeEssai
     std::string orientation = "1\\0\\0\\0\\1\\0";
     std::string inclinaison = "0";
     std::string modalite = "CT";
+    std::string typeImage = "ORIGINAL\\PRIMARY\\AXIAL";
+    std::string classe; // SOP Class UID; empty: the writer's, from the modality
     int colonnes = 0;
     int rangees = 0;
 };
@@ -124,6 +126,9 @@ inline bool ecrireSerie(const QString &dossier, const SerieEssai &serie,
             {"0028|1052", "-1024"}, {"0028|1053", serie.demiHU ? "0.5" : "1"}, {"0028|0004", "MONOCHROME2"}};
         for (const auto &[tag, valeur] : entetes)
             itk::EncapsulateMetaData<std::string>(d, tag, valeur);
+        itk::EncapsulateMetaData<std::string>(d, "0008|0008", coupe.typeImage);
+        if (!coupe.classe.empty())
+            itk::EncapsulateMetaData<std::string>(d, "0008|0016", coupe.classe);
         // Float pixels need the stored type told: signed 16 bits.
         if (serie.demiHU)
             for (const auto &[tag, valeur] : {std::pair<const char *, const char *>{"0028|0100", "16"},

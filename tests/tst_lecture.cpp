@@ -337,6 +337,24 @@ private slots:
                 QFAIL(qPrintable(QString("voxel %1 : %2").arg(x).arg(f.densite(x))));
     }
 
+    // Texts that seldom repeat are read as floats from early on: a broken
+    // one far in is refused with its line and voxel all the same.
+    void densiteCasseeLoin()
+    {
+        const int n = 70000;
+        QByteArray texte = "1\nEAU\n1.0\n" + QByteArray::number(n) + " 1 1\n";
+        for (int x = 0; x <= n; ++x)
+            texte += QByteArray::number(x) + ' ';
+        texte += "\n0 1\n0 1\n" + QByteArray(n, '1') + "\n\n";
+        for (int x = 0; x < n; ++x)
+            texte += x == 60000 ? QByteArray("1.0x ") : QByteArray::number(1.0 + x * 1e-5, 'f', 5) + ' ';
+        QTemporaryDir dossier;
+        Fantome f;
+        QString erreur;
+        QVERIFY(!lireEgsphant(ecrireTexte(dossier, "casse", texte), f, &erreur));
+        QCOMPARE(erreur, QString("ligne 10 : « 1.0x » n'est pas un nombre (densité du voxel (60001, 1, 1))"));
+    }
+
     void refus_data()
     {
         QTest::addColumn<QByteArray>("texte");

@@ -1,11 +1,15 @@
 // CT series read from DICOM files that ITK's GDCM writer made: the order of
 // the slices, the HU, the geometry, the series chosen, and the refusals.
 #include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QtEndian>
 #include <QtTest>
 
+#include <clocale>
 #include <iomanip>
 #include <locale>
 #include <sstream>
+#include <unistd.h>
 
 #include "scanner/apercuct.h"
 #include "scanner/serie.h"
@@ -66,6 +70,56 @@ QByteArray fantomeAttendu()
             t += "\n";
         }
     return t;
+}
+
+// Where element (groupe, element) starts in a file that ecrireSerie wrote
+// (implicit little endian), searched after the preamble; -1 when absent.
+qsizetype positionElement(const QByteArray &octets, quint16 groupe, quint16 element)
+{
+    char motif[4];
+    qToLittleEndian(groupe, motif);
+    qToLittleEndian(element, motif + 2);
+    return octets.indexOf(QByteArray(motif, 4), 132);
+}
+
+quint32 longueurElement(const QByteArray &octets, qsizetype position)
+{
+    return qFromLittleEndian<quint32>(octets.constData() + position + 4);
+}
+
+// The element's value replaced, its length with it, padded to an even length as DICOM wants.
+QByteArray remplacerElement(QByteArray octets, quint16 groupe, quint16 element, QByteArray valeur)
+{
+    if (valeur.size() % 2)
+        valeur += ' ';
+    const qsizetype i = positionElement(octets, groupe, element);
+    octets.replace(i + 8, longueurElement(octets, i), valeur);
+    qToLittleEndian(quint32(valeur.size()), octets.data() + i + 4);
+    return octets;
+}
+
+QByteArray court(quint16 v)
+{
+    char o[2];
+    qToLittleEndian(v, o);
+    return QByteArray(o, 2);
+}
+
+// What the call wrote on the process's stderr, through any library.
+QByteArray erreursStandard(const std::function<void()> &appel)
+{
+    QTemporaryFile capture;
+    if (!capture.open())
+        return "capture impossible";
+    fflush(stderr);
+    const int ancien = dup(2);
+    dup2(capture.handle(), 2);
+    appel();
+    fflush(stderr);
+    dup2(ancien, 2);
+    close(ancien);
+    capture.seek(0);
+    return capture.readAll();
 }
 
 } // namespace
@@ -238,6 +292,205 @@ private slots:
         QVERIFY(!lireSerieCT(dossier, QString(), ct, &erreur));
         QCOMPARE(erreur, message);
         QCOMPARE(ct.nombreVoxels(), 0);
+    }
+
+    // Damaged and hostile files: each refused in one line naming the file
+    // and the tag, nothing else on stderr, nothing allocated from a claim.
+    void abimes_data()
+    {
+        QTest::addColumn<int>("cas");
+        QTest::addColumn<QString>("message"); // %F: the file changed, @: the folder
+        QTest::addColumn<bool>("entier");     // the whole message, or a part of it
+        const QString abime = "Dossier « @ » : fichier DICOM abîmé « %F » : ";
+        const QString court = "Série CT de « @ » : « %F » : (7FE0,0010) PixelData de 240 octets, moins que Rows × "
+                              "Columns × BitsAllocated/8 × NumberOfFrames ";
+        QTest::newRow("en-tête coupé") << 0 << abime + "élément (0020,0032) ImagePositionPatient coupé : L octets "
+                                                       "annoncés, 3 restent" << true;
+        QTest::newRow("méta-en-tête coupé") << 1 << abime + "élément (0002,0000) coupé : 4 octets annoncés, 0 restent"
+                                            << true;
+        QTest::newRow("pixels coupés") << 2 << abime + "élément (7FE0,0010) PixelData coupé : 240 octets annoncés, "
+                                                       "220 restent" << true;
+        QTest::newRow("Rows + 1") << 3 << court + "(11 × 12 × 2 × 1)" << true;
+        QTest::newRow("BitsAllocated 32") << 4 << court + "(10 × 12 × 4 × 1)" << true;
+        QTest::newRow("NumberOfFrames 2^31 - 1") << 5 << court + "(10 × 12 × 2 × 2147483647)" << true;
+        QTest::newRow("ImagePositionPatient nan") << 6 << "Série CT de « @ » : « %F » : (0020,0032) ImagePositionPatient "
+                                                          "« nan\\-11.25\\108 » : trois nombres finis attendus" << true;
+        QTest::newRow("PixelSpacing nan") << 7 << "(0028,0030) PixelSpacing nan" << false;
+        QTest::newRow("PixelSpacing inf") << 8 << "(0028,0030) PixelSpacing inf" << false;
+        QTest::newRow("PixelSpacing 1e-300") << 9 << "(0028,0030) PixelSpacing 1e-300" << false;
+        QTest::newRow("ImagePositionPatient 1e300") << 10 << "(0020,0032) ImagePositionPatient 1e+300" << false;
+    }
+    void abimes()
+    {
+        QFETCH(int, cas);
+        QFETCH(QString, message);
+        QFETCH(bool, entier);
+        const QString dossier = nouveauDossier();
+        QStringList fichiers;
+        QVERIFY(ecrireSerie(dossier, cylindreEssai(), {}, &fichiers));
+        // Slice 2's file, or every file for the spacings and positions that must agree.
+        for (int z = 0; z < fichiers.size(); ++z) {
+            if (z != 2 && cas < 7)
+                continue;
+            const QString chemin = QDir(dossier).filePath(fichiers[z]);
+            QByteArray octets = lire(chemin);
+            const qsizetype position = positionElement(octets, 0x0020, 0x0032);
+            QVERIFY(position > 0);
+            message.replace("L octets", QString("%1 octets").arg(longueurElement(octets, position)));
+            switch (cas) {
+            case 0: octets.truncate(position + 8 + 3); break;
+            case 1: octets.truncate(140); break;
+            case 2: octets.chop(20); break;
+            case 3: octets = remplacerElement(octets, 0x0028, 0x0010, court(11)); break;
+            case 4: octets = remplacerElement(octets, 0x0028, 0x0100, court(32)); break;
+            case 5: octets.insert(positionElement(octets, 0x0028, 0x0010),
+                                  QByteArray("\x28\x00\x08\x00\x0a\x00\x00\x00" "2147483647", 18)); break;
+            case 6: octets = remplacerElement(octets, 0x0020, 0x0032, "nan\\-11.25\\108"); break;
+            case 7: octets = remplacerElement(octets, 0x0028, 0x0030, "nan\\2"); break;
+            case 8: octets = remplacerElement(octets, 0x0028, 0x0030, "inf\\2"); break;
+            case 9: octets = remplacerElement(octets, 0x0028, 0x0030, "1e-300\\2"); break;
+            case 10:
+                octets = remplacerElement(octets, 0x0020, 0x0032, QString("1e300\\-11.25\\%1").arg(100 + 4 * z).toLatin1());
+                break;
+            }
+            QVERIFY(ecrireFichier(chemin, octets));
+        }
+        message.replace("@", dossier).replace("%F", fichiers[2]);
+        VolumeCT ct;
+        QString erreur;
+        bool lue = true;
+        QCOMPARE(erreursStandard([&] { lue = lireSerieCT(dossier, QString(), ct, &erreur); }), QByteArray());
+        QVERIFY(!lue);
+        if (entier) {
+            QCOMPARE(erreur, message);
+        } else {
+            QVERIFY2(erreur.startsWith(QString("Série CT de « %1 » : ").arg(dossier)) && erreur.contains(message),
+                     qPrintable(erreur));
+            QVERIFY2(!erreur.contains("abîmé"), qPrintable(erreur));
+        }
+        QCOMPARE(ct.nombreVoxels(), 0);
+    }
+
+    // Scouts and secondary captures beside a series, one sharing its UID:
+    // left out one by one and counted; a folder of scouts alone is refused.
+    void reperage()
+    {
+        const QString dossier = nouveauDossier(), seul = nouveauDossier();
+        const SerieEssai serie = cylindreEssai();
+        SerieEssai scout = cylindreEssai(), capture = cylindreEssai(), partage = cylindreEssai();
+        scout.uid = "1.2.826.0.1.3680043.2.1125.22.9";
+        scout.coupes = 1;
+        scout.prefixe = "SCOUT";
+        capture.uid = "1.2.826.0.1.3680043.2.1125.22.8";
+        capture.coupes = 1;
+        capture.prefixe = "SC";
+        partage.coupes = 1;
+        partage.prefixe = "LOC";
+        auto enRepere = [](int, CoupeEssai &c) {
+            c.typeImage = "ORIGINAL\\PRIMARY\\LOCALIZER";
+            c.orientation = "0\\1\\0\\0\\0\\-1";
+        };
+        QVERIFY(ecrireSerie(dossier, serie) && ecrireSerie(dossier, scout, enRepere) &&
+                ecrireSerie(dossier, partage, enRepere) &&
+                ecrireSerie(dossier, capture, [](int, CoupeEssai &c) { c.classe = "1.2.840.10008.5.1.4.1.1.7"; }));
+        QVERIFY(ecrireSerie(seul, scout, enRepere));
+        QList<SerieCT> series;
+        QString erreur;
+        QVERIFY2(listerSeriesCT(dossier, series, &erreur), qPrintable(erreur));
+        QCOMPARE(series.size(), 1);
+        QCOMPARE(series[0].coupes, 5);
+        QCOMPARE(series[0].ecartees, 3);
+        VolumeCT ct;
+        QVERIFY2(lireSerieCT(dossier, QString(), ct, &erreur), qPrintable(erreur));
+        QCOMPARE(ct.axes[2].compte, 5);
+        const QString rampe = racine.filePath("rampe.txt"), fichier = racine.filePath("reperage.egsphant");
+        QVERIFY(ecrireFichier(rampe, rampeEssai));
+        const Resultat r = lancer({"--ct", dossier, "--ramp", rampe, "-o", fichier});
+        QCOMPARE(r.sortie, QString("Fantôme écrit dans « %1 » : 4 milieux, 12 × 10 × 5 voxels, HU lus de -1000 à 1000, "
+                                   "3 images écartées (repérage ou autre que des coupes CT)\n").arg(fichier));
+        QCOMPARE(lire(fichier), fantomeAttendu());
+        QVERIFY(!lireSerieCT(seul, QString(), ct, &erreur));
+        QCOMPARE(erreur, QString("Dossier « %1 » : image de repérage, pas une série de coupes").arg(seul));
+    }
+
+    // Coronal and sagittal reformats: slices stepping along y or x, placed
+    // as a label volume's swapped axes are, each voxel where it lies.
+    void orientations_data()
+    {
+        QTest::addColumn<QString>("orientation");
+        QTest::addColumn<int>("axeCoupes");  // the phantom axis the slices step along
+        QTest::addColumn<int>("axeRangees"); // the one down a slice's columns
+        QTest::addColumn<bool>("descend");   // rows going towards lower coordinates
+        QTest::newRow("coronale") << "1\\0\\0\\0\\0\\-1" << 1 << 2 << true;
+        QTest::newRow("sagittale") << "0\\1\\0\\0\\0\\-1" << 0 << 2 << true;
+        QTest::newRow("axiale") << "1\\0\\0\\0\\1\\0" << 2 << 1 << false;
+    }
+    void orientations()
+    {
+        QFETCH(QString, orientation);
+        QFETCH(int, axeCoupes);
+        QFETCH(int, axeRangees);
+        QFETCH(bool, descend);
+        SerieEssai s = cylindreEssai();
+        // Each pixel tells its column, row and slice.
+        s.hu = [](int c, int r, int z) { return c + 20 * r + 400 * z; };
+        const int axeColonnes = 3 - axeCoupes - axeRangees;
+        const QString dossier = nouveauDossier();
+        QVERIFY(ecrireSerie(dossier, s, [&](int z, CoupeEssai &c) {
+            c.orientation = orientation.toStdString();
+            c.position[0] = c.position[1] = c.position[2] = 0.0;
+            c.position[axeCoupes] = 100.0 + z * s.pas[2];
+        }));
+        VolumeCT ct;
+        QString erreur;
+        QVERIFY2(lireSerieCT(dossier, QString(), ct, &erreur), qPrintable(erreur));
+        const int comptes[3] = {s.colonnes, s.rangees, s.coupes};
+        const int axes[3] = {axeColonnes, axeRangees, axeCoupes};
+        for (int a = 0; a < 3; ++a) {
+            QCOMPARE(ct.axes[axes[a]].compte, comptes[a]);
+            QCOMPARE(ct.axes[axes[a]].taille, s.pas[a] / 10.0);
+        }
+        // The first pixel's centre at 0 along the rows' axis: the last row lies below it when they descend.
+        const double bas = descend ? -(s.rangees - 1) * s.pas[1] : 0.0;
+        QCOMPARE(ct.axes[axeRangees].origine, (bas - s.pas[1] / 2) / 10.0);
+        QCOMPARE(ct.axes[axeCoupes].origine, (100.0 - s.pas[2] / 2) / 10.0);
+        int differents = 0;
+        int indice[3];
+        for (indice[2] = 0; indice[2] < ct.axes[2].compte; ++indice[2])
+            for (indice[1] = 0; indice[1] < ct.axes[1].compte; ++indice[1])
+                for (indice[0] = 0; indice[0] < ct.axes[0].compte; ++indice[0]) {
+                    const int c = indice[axeColonnes], z = indice[axeCoupes];
+                    const int r = descend ? s.rangees - 1 - indice[axeRangees] : indice[axeRangees];
+                    const qint64 i = (qint64(indice[2]) * ct.axes[1].compte + indice[1]) * ct.axes[0].compte + indice[0];
+                    differents += ct.hu(i) != s.hu(c, r, z);
+                }
+        QCOMPARE(differents, 0);
+    }
+
+    // The same series gives the same bytes whatever the C library's locale.
+    void locale()
+    {
+        const QString dossier = nouveauDossier(), rampe = racine.filePath("rampe.txt");
+        SerieEssai s = cylindreEssai();
+        s.pas[0] = 1.5;
+        s.premier[2] = -150.75;
+        QVERIFY(ecrireSerie(dossier, s));
+        QVERIFY(ecrireFichier(rampe, rampeEssai));
+        QByteArray fichiers[2];
+        const char *locales[2] = {"C.UTF-8", "fr_FR.UTF-8"};
+        const std::string avant = std::setlocale(LC_ALL, nullptr);
+        for (int i = 0; i < 2; ++i) {
+            if (!std::setlocale(LC_ALL, locales[i]))
+                QSKIP(qPrintable(QString("locale %1 absente : elle se génère par deps.sh").arg(locales[i])));
+            const QString fichier = racine.filePath(QString("locale%1.egsphant").arg(i));
+            const Resultat r = lancer({"--ct", dossier, "--ramp", rampe, "--size", "0.3,0.5,0.8", "-o", fichier});
+            std::setlocale(LC_ALL, avant.c_str());
+            QCOMPARE(r.erreurs, QString());
+            fichiers[i] = lire(fichier);
+        }
+        // 1.5 mm read as such: 6 voxels of 3 mm from -11.75 mm.
+        QVERIFY(fichiers[0].contains("\n-1.17500 -0.875000 -0.575000 "));
+        QCOMPARE(fichiers[1], fichiers[0]);
     }
 
     // quarvel-phantom --ct: the whole file, the HU in the summary, the

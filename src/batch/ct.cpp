@@ -80,10 +80,11 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
         return refus;
 
     VolumeCT ct;
-    if (!lireSerieCT(demande.dossier, demande.serie.value_or(QString()), ct, &erreur))
+    SerieCT lue;
+    if (!lireSerieCT(demande.dossier, demande.serie.value_or(QString()), ct, &erreur, &lue))
         return erreur;
     if (plageHU)
-        *plageHU = QString("HU lus de %1 à %2").arg(nombreHU(ct.huMin), nombreHU(ct.huMax));
+        *plageHU = QString("HU lus de %1 à %2%3").arg(nombreHU(ct.huMin), nombreHU(ct.huMax), imagesEcartees(lue));
     AxeCadre cadre[3];
     if (const QString refus =
             construireGrilleCT(std::move(ct), boite, tailles, rampe, demande.fichier, grille, geometrie, cadre);

@@ -1,8 +1,11 @@
-// The table of a phantom's media, for scripts.
+// The table of a phantom's media, for scripts, and the dose they receive.
 #include "batch/info.h"
+
+#include <QCommandLineParser>
 
 #include <ostream>
 
+#include "batch/infodose.h"
 #include "batch/lot.h"
 #include "egsphant/bilan.h"
 #include "egsphant/lecture.h"
@@ -17,6 +20,23 @@ void ecrire(std::ostream &flux, const QString &texte)
     flux.flush();
 }
 
+// --info FILE, with --dose and --dvh beside it and nothing else, each once.
+bool lireOptionsInfo(const QStringList &arguments, QString &chemin, QString &dose, QString &hdv)
+{
+    QCommandLineParser analyseur;
+    analyseur.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    analyseur.addOptions({{"info", "", "FICHIER"}, {"dose", "", "FICHIER"}, {"dvh", "", "FICHIER"}});
+    if (!analyseur.parse(QStringList{"quarvel-phantom"} + arguments) || !analyseur.positionalArguments().isEmpty())
+        return false;
+    for (const char *nom : {"info", "dose", "dvh"})
+        if (analyseur.values(nom).size() > 1 || analyseur.value(nom).startsWith("--"))
+            return false;
+    chemin = analyseur.value("info");
+    dose = analyseur.value("dose");
+    hdv = analyseur.value("dvh");
+    return !chemin.isEmpty() && (hdv.isEmpty() || !dose.isEmpty());
+}
+
 } // namespace
 
 bool demandeInfo(const QStringList &arguments)
@@ -29,13 +49,10 @@ bool demandeInfo(const QStringList &arguments)
 
 int executerInfo(const QStringList &arguments, std::ostream &sortie, std::ostream &erreurs)
 {
-    QString chemin;
-    if (arguments.size() == 1 && arguments[0].startsWith("--info="))
-        chemin = arguments[0].mid(7);
-    else if (arguments.size() == 2 && arguments[0] == "--info")
-        chemin = arguments[1];
-    else {
-        ecrire(erreurs, "--info s'emploie seul : quarvel-phantom --info FICHIER (voir quarvel-phantom --help)\n");
+    QString chemin, cheminDose, cheminHdv;
+    if (!lireOptionsInfo(arguments, chemin, cheminDose, cheminHdv)) {
+        ecrire(erreurs, "--info s'emploie seul, ou avec --dose et --dvh : quarvel-phantom --info FICHIER "
+                        "[--dose DOSE.3ddose [--dvh HDV.csv]] (voir quarvel-phantom --help)\n");
         return statutLotUsage;
     }
     Fantome fantome;
@@ -50,6 +67,15 @@ int executerInfo(const QStringList &arguments, std::ostream &sortie, std::ostrea
         table += QString::number(m + 1) + '\t' + fantome.noms[qsizetype(m)].trimmed() + '\t'
                  + QString::number(bilan[m].voxels) + '\t' + QString::asprintf("%g", bilan[m].volume) + '\t'
                  + QString::asprintf("%g", bilan[m].masse) + '\n';
-    ecrire(sortie, table);
+    if (cheminDose.isEmpty()) {
+        ecrire(sortie, table);
+        return statutLotReussi;
+    }
+    QString tableDose;
+    if (!infoDose(fantome, cheminDose, cheminHdv, tableDose, &erreur)) {
+        ecrire(erreurs, erreur + '\n');
+        return statutLotRefus;
+    }
+    ecrire(sortie, table + '\n' + tableDose);
     return statutLotReussi;
 }

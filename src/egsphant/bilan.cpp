@@ -1,6 +1,7 @@
 #include "egsphant/bilan.h"
 
 #include <cmath>
+#include <algorithm>
 #include <cstring>
 
 #include "egsphant/lecture.h"
@@ -75,6 +76,37 @@ void sommer(const Fantome &f, std::vector<BilanMilieu> &bilan, const Cle *cles, 
     }
 }
 
+// A density per voxel, as a CT gives, makes runs of one: voxel by voxel,
+// each row's masses summed per medium before they meet the others.
+void sommerVoxels(const Fantome &f, std::vector<BilanMilieu> &bilan, const float *densites)
+{
+    const std::vector<double> lx = largeurs(f.bornes[0]), ly = largeurs(f.bornes[1]), lz = largeurs(f.bornes[2]);
+    const quint8 *milieux = f.milieux.get();
+    const int n = f.dim[0];
+    std::vector<double> longueur(bilan.size()), masse(bilan.size());
+    std::vector<qint64> voxels(bilan.size());
+    for (int z = 0; z < f.dim[2]; ++z) {
+        for (int y = 0; y < f.dim[1]; ++y) {
+            const double section = ly[size_t(y)] * lz[size_t(z)];
+            const qint64 ligne = (qint64(z) * f.dim[1] + y) * n;
+            std::fill(longueur.begin(), longueur.end(), 0.0);
+            std::fill(masse.begin(), masse.end(), 0.0);
+            for (int x = 0; x < n; ++x) {
+                const quint8 m = milieux[ligne + x];
+                ++voxels[m];
+                longueur[m] += lx[size_t(x)];
+                masse[m] += double(densites[ligne + x]) * lx[size_t(x)];
+            }
+            for (size_t m = 0; m < bilan.size(); ++m) {
+                bilan[m].volume += longueur[m] * section;
+                bilan[m].masse += masse[m] * section;
+            }
+        }
+    }
+    for (size_t m = 0; m < bilan.size(); ++m)
+        bilan[m].voxels = voxels[m];
+}
+
 } // namespace
 
 std::vector<BilanMilieu> bilanMilieux(const Fantome &f)
@@ -83,7 +115,7 @@ std::vector<BilanMilieu> bilanMilieux(const Fantome &f)
     if (f.nombreVoxels() == 0 || !f.milieux || !f.densitesVoxels)
         return bilan;
     if (f.densitesDirectes) {
-        sommer(f, bilan, static_cast<const float *>(f.densitesVoxels.get()), [](float d) { return double(d); });
+        sommerVoxels(f, bilan, static_cast<const float *>(f.densitesVoxels.get()));
     } else {
         const double *table = f.valeursDensite.data();
         sommer(f, bilan, static_cast<const quint16 *>(f.densitesVoxels.get()), [table](quint16 p) { return table[p]; });

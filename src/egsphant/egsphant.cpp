@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <future>
@@ -559,6 +560,35 @@ qint64 tailleTexteMajoree(const QList<Materiau> &materiaux, const Grille &grille
     return octetsHorsDensites(materiaux, textes, grille, geometrie) + densites;
 }
 
+// Why the boundaries, as printed, would not rise strictly along each axis
+// (a voxel of width 0, or a number that is not one), or an empty text.
+QString refusBornes(const Grille &grille, const Geometrie &geometrie)
+{
+    const int dims[3] = {grille.dimX, grille.dimY, grille.dimZ};
+    char texte[longueurReelMax];
+    for (int axe = 0; axe < 3; ++axe) {
+        double precedente = -HUGE_VAL;
+        QByteArray precedent;
+        for (qint64 i = 0; i <= dims[axe]; ++i) {
+            const int n = formatReel(geometrie.origine[axe] + double(i) * geometrie.taille[axe], texte);
+            double imprimee = NAN;
+            std::from_chars(texte, texte + n, imprimee);
+            if (!std::isfinite(imprimee))
+                return QString("Borne des voxels selon %1 : « %2 », un nombre fini est attendu.")
+                    .arg(QChar('x' + axe))
+                    .arg(QString::fromLatin1(texte, n));
+            if (!(imprimee > precedente))
+                return QString("Bornes des voxels selon %1 : « %2 » après « %3 », elles doivent croître strictement "
+                               "telles qu'écrites.")
+                    .arg(QChar('x' + axe))
+                    .arg(QString::fromLatin1(texte, n), QString::fromLatin1(precedent));
+            precedente = imprimee;
+            precedent = QByteArray(texte, n);
+        }
+    }
+    return QString();
+}
+
 } // namespace
 
 QString refusEcriture(const QList<Materiau> &materiaux, const Grille &grille)
@@ -592,7 +622,9 @@ QString refusEcriture(const QList<Materiau> &materiaux, const Grille &grille)
 bool ecrireEgsphant(QIODevice &sortie, const QList<Materiau> &materiaux, const Grille &grille,
                     const Geometrie &geometrie, QString *erreur)
 {
-    const QString refus = refusEcriture(materiaux, grille);
+    QString refus = refusEcriture(materiaux, grille);
+    if (refus.isEmpty())
+        refus = refusBornes(grille, geometrie);
     if (!refus.isEmpty()) {
         if (erreur)
             *erreur = refus;
@@ -647,6 +679,8 @@ bool enregistrerEgsphant(const QString &nomFich, const QList<Materiau> &materiau
                          const Geometrie &geometrie, QString *erreur, const Progression &progression)
 {
     QString raison = refusEcriture(materiaux, grille);
+    if (raison.isEmpty())
+        raison = refusBornes(grille, geometrie);
     bool arrete = false;
     if (raison.isEmpty()) {
         // A compressed file's size is not known before it is written.

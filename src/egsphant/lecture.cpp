@@ -3,250 +3,19 @@
 // text is converted once and voxels keep its place in a table.
 #include "egsphant/lecture.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
-#include <atomic>
 #include <charconv>
-#include <cmath>
 #include <cstring>
 #include <limits>
-#include <new>
 #include <optional>
 #include <string_view>
 
-#include "streams/anticipation.h"
-#include "streams/decompression.h"
 #include "egsphant/egsphant.h"
-#include "io/grandespages.h"
+#include "egsphant/reels.h"
 
 namespace {
-
-// A refusal, thrown from deep in the parse and caught once at the top.
-struct Echec
-{
-    QString message;
-};
-
-class SourceFichier : public Source
-{
-public:
-    explicit SourceFichier(QFile &fichier) : fichier(fichier) {}
-    qint64 lire(char *destination, qint64 n, QString *erreur) override
-    {
-        const qint64 lu = fichier.read(destination, n);
-        if (lu < 0)
-            *erreur = QString("erreur de lecture : %1").arg(fichier.errorString());
-        return lu;
-    }
-
-private:
-    QFile &fichier;
-};
-
-// The bytes of the file gone through the source so far, taken on the thread
-// that reads the file and read by the parse to tell its progress.
-class SourceComptee : public Source
-{
-public:
-    SourceComptee(Source &source, QFile &fichier) : source(source), fichier(fichier) {}
-    qint64 lire(char *destination, qint64 n, QString *erreur) override
-    {
-        const qint64 lu = source.lire(destination, n, erreur);
-        lus = fichier.pos();
-        return lu;
-    }
-
-    std::atomic<qint64> lus{0};
-
-private:
-    Source &source;
-    QFile &fichier;
-};
-
-constexpr qint64 tailleBloc = 2 << 20;
-constexpr qint64 ligneEnteteMax = 1 << 20; // a header line longer than this is not one
-constexpr int jetonMax = 64;              // nor a number longer than this
-
-// A large block, not zeroed: its pages cost nothing until written, and are asked in 2 MB pages.
-void *allouer(qint64 octets)
-{
-    void *bloc = std::malloc(size_t(std::max<qint64>(octets, 1)));
-    if (!bloc)
-        throw std::bad_alloc();
-    demanderGrandesPages(bloc, size_t(octets));
-    return bloc;
-}
-
-inline bool estBlanc(char c)
-{
-    return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\v';
-}
-
-// The text, a block at a time, with the line number of the read position.
-class Lecteur
-{
-public:
-    explicit Lecteur(Source &source) : anticipation(source, tailleBloc) {}
-    ~Lecteur() { anticipation.rendre(tenu); }
-
-    const char *p = nullptr;
-    const char *fin = nullptr;
-    qint64 ligne = 1;
-    bool epuise = false;
-    std::function<void()> aChaqueBloc; // may stop the read by throwing
-
-    // Brings the next block in after [garder, fin), which stays readable
-    // just before it; p moves with the kept bytes. False when the text has
-    // ended (p and fin then stay as they were).
-    bool remplir(const char *garder)
-    {
-        if (epuise)
-            return false;
-        LectureAnticipee::Bloc bloc;
-        QString erreur;
-        if (!anticipation.suivant(bloc, &erreur))
-            throw Echec{QString("ligne %1 : %2").arg(ligne).arg(erreur)};
-        if (bloc.taille == 0) {
-            anticipation.rendre(bloc);
-            epuise = true;
-            return false;
-        }
-        const qint64 garde = fin - garder;
-        const qint64 decalage = p - garder;
-        if (garde <= LectureAnticipee::marge) {
-            char *debut = bloc.debut - garde;
-            if (garde > 0)
-                std::memcpy(debut, garder, size_t(garde));
-            anticipation.rendre(tenu);
-            tenu = bloc;
-            long_.clear();
-            p = debut + decalage;
-            fin = bloc.debut + bloc.taille;
-        } else {
-            // A line longer than the room before a block: joined apart.
-            std::vector<char> joint(size_t(garde + bloc.taille));
-            std::memcpy(joint.data(), garder, size_t(garde));
-            std::memcpy(joint.data() + garde, bloc.debut, size_t(bloc.taille));
-            anticipation.rendre(tenu);
-            anticipation.rendre(bloc);
-            tenu = LectureAnticipee::Bloc();
-            long_.swap(joint);
-            p = long_.data() + decalage;
-            fin = long_.data() + long_.size();
-        }
-        if (aChaqueBloc)
-            aChaqueBloc();
-        return true;
-    }
-
-    // Skips blanks, counting lines; false at the end of the text.
-    bool sauterBlancs()
-    {
-        for (;;) {
-            while (p < fin && estBlanc(*p))
-                ligne += *p++ == '\n';
-            if (p < fin)
-                return true;
-            if (!remplir(fin))
-                return false;
-        }
-    }
-
-    // The next word, or an empty view at the end of the text. A word longer
-    // than any number comes back cut, for the caller to refuse.
-    std::string_view jeton()
-    {
-        if (!sauterBlancs())
-            return {};
-        for (;;) {
-            const char *q = p;
-            while (q < fin && !estBlanc(*q) && q - p <= jetonMax)
-                ++q;
-            if (q < fin || q - p > jetonMax || epuise) {
-                std::string_view mot(p, size_t(q - p));
-                p = q;
-                return mot;
-            }
-            remplir(p); // the word may go on in the next block
-        }
-    }
-
-    // The next line without its end (LF or CRLF), or nothing at the end of
-    // the text. A line longer than longueurMax is refused.
-    std::optional<std::string_view> ligneSuivante(qint64 longueurMax)
-    {
-        for (qint64 cherche = 0;;) {
-            const char *nl = static_cast<const char *>(std::memchr(p + cherche, '\n', size_t(fin - p - cherche)));
-            if (nl || epuise) {
-                if (!nl && p == fin)
-                    return std::nullopt;
-                const char *bout = nl ? nl : fin;
-                std::string_view texte(p, size_t(bout - p));
-                if (!texte.empty() && texte.back() == '\r')
-                    texte.remove_suffix(1);
-                if (qint64(texte.size()) > longueurMax)
-                    throw Echec{QString("ligne %1 : ligne trop longue (%2 caractères au moins)").arg(ligne).arg(texte.size())};
-                p = nl ? nl + 1 : fin;
-                ++ligne;
-                return texte;
-            }
-            cherche = fin - p;
-            if (cherche > longueurMax + 2)
-                throw Echec{QString("ligne %1 : ligne trop longue (%2 caractères au moins)").arg(ligne).arg(cherche)};
-            remplir(p);
-        }
-    }
-
-    // The next line, seen but left unread.
-    std::string_view apercuLigne()
-    {
-        const qint64 numero = ligne;
-        const auto texte = ligneSuivante(ligneEnteteMax);
-        if (!texte)
-            return {};
-        p = texte->data();
-        ligne = numero;
-        return *texte;
-    }
-
-private:
-    LectureAnticipee anticipation;
-    LectureAnticipee::Bloc tenu;
-    std::vector<char> long_;
-};
-
-// A real in free format: C or Fortran notation ("1.5", "1.5E+00", "1.5D+00").
-bool lireNombre(std::string_view texte, double &valeur)
-{
-    if (texte.empty() || texte.size() > size_t(jetonMax))
-        return false;
-    char copie[jetonMax + 1];
-    const char *debut = texte.data();
-    if (texte.front() == '+' || texte.find_first_of("dD") != std::string_view::npos) {
-        size_t n = 0;
-        for (size_t i = texte.front() == '+' ? 1 : 0; i < texte.size(); ++i)
-            copie[n++] = texte[i] == 'd' || texte[i] == 'D' ? 'e' : texte[i];
-        texte = std::string_view(copie, n);
-        debut = copie;
-    }
-    const auto r = std::from_chars(debut, debut + texte.size(), valeur);
-    return r.ec == std::errc() && r.ptr == debut + texte.size() && std::isfinite(valeur);
-}
-
-QString cite(std::string_view texte)
-{
-    return "« " + QString::fromLatin1(texte.data(), qsizetype(texte.size())) + " »";
-}
-
-inline quint64 huitOctets(const char *p)
-{
-    quint64 w;
-    std::memcpy(&w, p, 8);
-    return w;
-}
 
 // A density text with its blank, up to 16 bytes, held as two machine words
 // so that finding it again at a place of the text costs two comparisons.
@@ -316,34 +85,9 @@ public:
     }
 
 private:
-    [[noreturn]] void echec(const QString &quoi) { throw Echec{QString("ligne %1 : %2").arg(l.ligne).arg(quoi)}; }
-
-    std::string_view jetonAttendu(const QString &quoi)
-    {
-        const std::string_view mot = l.jeton();
-        if (mot.empty())
-            echec("fin du fichier ; attendu : " + quoi);
-        return mot;
-    }
-
-    double reel(const QString &quoi)
-    {
-        const std::string_view mot = jetonAttendu(quoi);
-        double v = 0;
-        if (!lireNombre(mot, v))
-            echec(cite(mot) + " n'est pas un nombre (" + quoi + ")");
-        return v;
-    }
-
-    qint64 entier(const QString &quoi)
-    {
-        const std::string_view mot = jetonAttendu(quoi);
-        qint64 v = 0;
-        const auto r = std::from_chars(mot.data(), mot.data() + mot.size(), v);
-        if (r.ec != std::errc() || r.ptr != mot.data() + mot.size())
-            echec(cite(mot) + " n'est pas un nombre entier (" + quoi + ")");
-        return v;
-    }
+    [[noreturn]] void echec(const QString &quoi) { l.echec(quoi); }
+    double reel(const QString &quoi) { return l.reel(quoi); }
+    qint64 entier(const QString &quoi) { return l.entier(quoi); }
 
     void lireMilieux()
     {
@@ -381,32 +125,8 @@ private:
             f.densites.push_back(reel(QString("densité du milieu %1").arg(i + 1)));
     }
 
-    void lireComptes()
-    {
-        l.sauterBlancs();
-        const qint64 ligneComptes = l.ligne;
-        qint64 n[3];
-        const char *axes = "XYZ";
-        for (int a = 0; a < 3; ++a) {
-            n[a] = entier(QString("nombre de voxels selon %1").arg(axes[a]));
-            if (n[a] < 1 || n[a] > std::numeric_limits<int>::max())
-                echec(QString("%1 voxels selon %2, au moins 1 attendu").arg(n[a]).arg(axes[a]));
-        }
-        // Each voxel takes at least a key and a one-character density with
-        // its blank: a count the text cannot hold is refused before any
-        // memory is taken for it.
-        const long double voxels = (long double)n[0] * n[1] * n[2];
-        if (3 * voxels > texteMax)
-            throw Echec{QString("ligne %1 : %2 × %3 × %4 voxels annoncés, le fichier ne peut pas les contenir "
-                                "(%5 octets de texte au plus)")
-                            .arg(ligneComptes)
-                            .arg(n[0])
-                            .arg(n[1])
-                            .arg(n[2])
-                            .arg(texteMax)};
-        for (int a = 0; a < 3; ++a)
-            f.dim[a] = int(n[a]);
-    }
+    // Each voxel takes at least a key and a one-character density with its blank.
+    void lireComptes() { l.comptes(f.dim, texteMax, 3); }
 
     void lireBornes(int a)
     {
@@ -513,7 +233,10 @@ private:
         t.valeur = float(d);
         if (f.densitesDirectes)
             return;
-        if (f.valeursDensite.size() > std::numeric_limits<quint16>::max()) {
+        // Texts that seldom repeat, a density per voxel as a CT gives, gain
+        // nothing from the table: floats from early on, read the quick way.
+        const qint64 distincts = qint64(f.valeursDensite.size());
+        if (distincts > std::numeric_limits<quint16>::max() || (distincts >= 4096 && 8 * distincts > v)) {
             passerAuxValeurs(v);
             return;
         }
@@ -575,22 +298,32 @@ private:
             } else {
                 t = precedent;
             }
-            if (f.densitesDirectes)
+            if (f.densitesDirectes) {
                 valeurs[v] = t.valeur;
-            else
-                places[v] = t.place;
+                // Texts too many to table: the rest, each its own value, the quick way.
+                lireDirectes(valeurs, v + 1);
+                return;
+            }
+            places[v] = t.place;
             ++v;
             precedent = t;
         }
     }
 
-    QString nomVoxel(qint64 v) const
+    void lireDirectes(float *valeurs, qint64 debut)
     {
-        const qint64 x = v % f.dim[0];
-        const qint64 y = v / f.dim[0] % f.dim[1];
-        const qint64 z = v / f.dim[0] / f.dim[1];
-        return QString("(%1, %2, %3)").arg(x + 1).arg(y + 1).arg(z + 1);
+        const auto quoi = [&](qint64 k) { return "densité du voxel " + nomVoxel(debut + k); };
+        const auto attentif = [&](qint64 k) {
+            const std::string_view mot = l.jetonAttendu(quoi(k));
+            double d = 0;
+            if (!lireNombre(mot, d))
+                echec(cite(mot) + " n'est pas un nombre (" + quoi(k) + ")");
+            valeurs[debut + k] = float(d);
+        };
+        lireReels(l, valeurs + debut, f.nombreVoxels() - debut, [](double) { return true; }, attentif, quoi);
     }
+
+    QString nomVoxel(qint64 v) const { return ::nomVoxel(v, f.dim); }
 
     Lecteur &l;
     const qint64 texteMax;
@@ -603,53 +336,9 @@ private:
 bool lireEgsphant(const QString &chemin, Fantome &fantome, QString *erreur, const SuiviLecture &suivi)
 {
     fantome = Fantome();
-    QFile fichier(chemin);
-    const QFileInfo info(chemin);
-    if (!info.exists() || info.isDir()) {
-        if (erreur)
-            *erreur = info.isDir() ? "c'est un dossier, pas un fichier" : "fichier absent";
-        return false;
-    }
-    // A pipe or a device would be read without end, or its size could not bound the counts.
-    if (!info.isFile()) {
-        if (erreur)
-            *erreur = "ce n'est pas un fichier ordinaire (tube, périphérique ou prise)";
-        return false;
-    }
-    if (!fichier.open(QIODevice::ReadOnly)) {
-        if (erreur)
-            *erreur = QString("impossible d'ouvrir le fichier (%1)").arg(fichier.errorString());
-        return false;
-    }
-    const QByteArray debut = fichier.peek(2);
-    const bool gzip = commenceCommeGzip(debut.constData(), debut.size());
-    SourceFichier brut(fichier);
-    std::unique_ptr<Source> decompresse = gzip ? sourceGzip(fichier) : nullptr;
-    Source &source = gzip ? *decompresse : static_cast<Source &>(brut);
-    const qint64 taille = fichier.size();
-    const qint64 texteMax = gzip ? texteMaxGzip(taille) : taille;
-    SourceComptee comptee(source, fichier);
-    Lecteur lecteur(comptee);
-    if (suivi)
-        lecteur.aChaqueBloc = [&] {
-            if (!suivi(comptee.lus, taille))
-                throw Echec{"lecture arrêtée"};
-        };
-    try {
-        Analyse(lecteur, texteMax, fantome).lire();
-        // The rest of a compressed file is read so its checksum is checked.
-        while (gzip && lecteur.remplir(lecteur.fin))
-            ;
-    } catch (const Echec &echec) {
+    const bool lu = lireTexte(chemin, erreur, suivi, "mémoire insuffisante pour lire ce fantôme",
+                              [&](Lecteur &lecteur, qint64 texteMax) { Analyse(lecteur, texteMax, fantome).lire(); });
+    if (!lu)
         fantome = Fantome();
-        if (erreur)
-            *erreur = echec.message;
-        return false;
-    } catch (const std::bad_alloc &) {
-        fantome = Fantome();
-        if (erreur)
-            *erreur = "mémoire insuffisante pour lire ce fantôme";
-        return false;
-    }
-    return true;
+    return lu;
 }

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "io/silence.h"
 #include "model/ligne.h"
 
 namespace {
@@ -66,6 +67,8 @@ QImage chargerImage(const QString &chemin, QString *erreur)
         // A pipe would block the reader, a device might never end.
         raison = QString("Image refusée : \"%1\" n'est pas un fichier ordinaire").arg(affiche);
     } else {
+        // libpng says "libpng error" on stderr of a damaged file; the line below says it in French.
+        SansErreursStandard silence;
         QImageReader lecteur(chemin);
         QSize taille = lecteur.size();
         QImage::Format format = lecteur.imageFormat();

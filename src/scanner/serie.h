@@ -12,21 +12,32 @@ struct SerieCT
     QString uid;
     QString description;
     int coupes = 0;
+    int ecartees = 0; // images of the folder that are not CT slices: scouts, secondary captures
 };
 
 // The CT series of a folder (its own files, not its subfolders), the one
-// with the most slices first. False, with one French line, when the folder
-// cannot be read or holds no CT series.
+// with the most slices first. Only CT Image Storage and Enhanced CT images
+// that are not scouts (ImageType LOCALIZER) are slices; the others are left
+// out one by one and counted. False, with one French line, when the folder
+// cannot be read, holds a DICOM file whose structure does not hold, or no
+// CT slice.
 bool listerSeriesCT(const QString &dossier, QList<SerieCT> &series, QString *erreur);
+
+// The summary's words for the images of the series' folder left out:
+// ", N images écartées (…)", or nothing when none was.
+QString imagesEcartees(const SerieCT &serie);
 
 // Reads CT series uid of dossier (empty: the one with the most slices) into
 // volume, in Hounsfield units (each slice's Rescale Slope and Intercept
 // applied), its slices in order of position along their normal, in the
 // phantom's frame: LPS axes, sizes in cm, the first boundary half a voxel
-// before the first voxel centre. Refused with one French line: no such CT
-// series, slices of different sizes, a gantry tilt or an oblique
-// orientation, slice spacing uneven by more than 1 % (naming the slices),
-// a file that cannot be read. *lue, when given, gets the series read.
+// before the first voxel centre; coronal and sagittal slices placed as a
+// label volume's swapped axes are. Refused with one French line, naming the
+// file and the tag: no such CT series, slices of different sizes, a gantry
+// tilt or an oblique orientation, slice spacing uneven by more than 1 %
+// (naming the slices), pixel data shorter than its header says, geometry
+// out of physical sense, a file that cannot be read. Every size is checked
+// before anything is allocated. *lue, when given, gets the series read.
 bool lireSerieCT(const QString &dossier, const QString &uid, VolumeCT &volume, QString *erreur,
                  SerieCT *lue = nullptr);
 

@@ -7,8 +7,10 @@
 #include <cmath>
 #include <limits>
 
+#include "dose/dose.h"
 #include "egsphant/lecture.h"
 #include "viewer/couleurs.h"
+#include "viewer/couleursdose.h"
 
 namespace {
 
@@ -143,6 +145,13 @@ void VueCoupe::montrerReperes(bool montres)
     update();
 }
 
+void VueCoupe::montrerDose(const DoseMontree &dose)
+{
+    doseMontree = dose;
+    cache = QImage();
+    update();
+}
+
 void VueCoupe::calculerCadre()
 {
     cache = QImage();
@@ -189,7 +198,35 @@ std::vector<QRgb> VueCoupe::couleursTranche() const
         for (int i = 0; i < nl; ++i)
             tranche[size_t(j) * nl + i] = couleur(debut + i * pas);
     }
+    if (!doseMontree.dose)
+        return tranche;
+    const std::vector<double> &niveaux = doseMontree.niveaux;
+    const double plusBas = niveaux.empty() ? 0.0 : *std::min_element(niveaux.begin(), niveaux.end());
+    const std::vector<float> doses = dosesTranche();
+    for (size_t k = 0; k < tranche.size(); ++k) {
+        const double t = doses[k] / doseMontree.reference;
+        if (t > 0 && t * 100 >= plusBas)
+            tranche[k] = melanger(tranche[k], couleurDose(t), doseMontree.opacite);
+    }
     return tranche;
+}
+
+// The slice's doses, across then down, read once from the grid.
+std::vector<float> VueCoupe::dosesTranche() const
+{
+    const int nl = fantome->dim[axes[0]], nh = fantome->dim[axes[1]];
+    std::vector<float> doses(size_t(nl) * nh);
+    int c[3];
+    c[axes[2]] = position_;
+    const qint64 pas = axes[0] == 0 ? 1 : fantome->dim[0];
+    for (int j = 0; j < nh; ++j) {
+        c[axes[1]] = j;
+        c[axes[0]] = 0;
+        const float *d = doseMontree.dose->doses.get() + fantome->indice(c[0], c[1], c[2]);
+        for (int i = 0; i < nl; ++i)
+            doses[size_t(j) * nl + i] = d[i * pas];
+    }
+    return doses;
 }
 
 QImage VueCoupe::rendu(QSize taille, const std::vector<int> &colonnesImage,
@@ -210,9 +247,91 @@ QImage VueCoupe::rendu(QSize taille, const std::vector<int> &colonnesImage,
 
 QImage VueCoupe::image() const
 {
-    if (cache.isNull() && !cadre.isEmpty())
+    if (cache.isNull() && !cadre.isEmpty()) {
         cache = rendu(cadre.size(), colonnes, rangees);
+        if (doseMontree.dose && !doseMontree.niveaux.empty())
+            tracerIsodoses(cache);
+    }
     return cache;
+}
+
+namespace {
+
+// For each pixel along an axis of the frame, the voxel border near it
+// (from 1, the border before that voxel; -1 for none) and where it lies
+// from the border: the line on the two pixels at it (-1, 0), a dark edge
+// on the pixel each side (-2, 1).
+void bordsProches(const std::vector<int> &pixels, std::vector<int> &bord, std::vector<int> &ecart)
+{
+    const int n = int(pixels.size());
+    bord.assign(size_t(n), -1);
+    ecart.assign(size_t(n), 0);
+    const auto proche = [](int d) { return d == -1 || d == 0 ? 0 : 1; };
+    for (int p = 1; p < n; ++p) {
+        if (pixels[size_t(p)] == pixels[size_t(p) - 1])
+            continue;
+        for (int d = -2; d <= 1; ++d)
+            if (p + d >= 0 && p + d < n
+                && (bord[size_t(p + d)] < 0 || proche(d) < proche(ecart[size_t(p + d)]))) {
+                bord[size_t(p + d)] = pixels[size_t(p)];
+                ecart[size_t(p + d)] = d;
+            }
+    }
+}
+
+} // namespace
+
+// The isodose lines drawn into the slice's pixels, along the voxels'
+// borders: where two neighbours reach different levels, the lowest level
+// between them in its colour, two pixels wide, edged in black. Pixel by pixel, so a noisy
+// dose costs no more than a smooth one.
+void VueCoupe::tracerIsodoses(QImage &image) const
+{
+    std::vector<double> seuils = doseMontree.niveaux;
+    std::sort(seuils.begin(), seuils.end());
+    std::vector<QRgb> couleurs;
+    for (double &seuil : seuils) {
+        couleurs.push_back(couleurDose(seuil / 100));
+        seuil = seuil / 100 * doseMontree.reference;
+    }
+    // Each voxel's level: how many thresholds its dose reaches.
+    const std::vector<float> doses = dosesTranche();
+    std::vector<quint8> niveau(doses.size());
+    for (size_t k = 0; k < doses.size(); ++k)
+        niveau[k] = quint8(std::upper_bound(seuils.begin(), seuils.end(), double(doses[k])) - seuils.begin());
+    const int nl = fantome->dim[axes[0]];
+    std::vector<int> bordX, ecartX, bordY, ecartY;
+    bordsProches(colonnes, bordX, ecartX);
+    bordsProches(rangees, bordY, ecartY);
+    const auto trait = [&](quint8 a, quint8 b) { return couleurs[std::min(a, b)]; };
+    for (int y = 0; y < image.height(); ++y) {
+        const int j = rangees[size_t(y)];
+        const quint8 *ligne = niveau.data() + size_t(j) * nl;
+        auto *sortie = reinterpret_cast<QRgb *>(image.scanLine(y));
+        const int by = bordY[size_t(y)];
+        const quint8 *dessus = by > 0 ? niveau.data() + size_t(by - 1) * nl : nullptr;
+        const quint8 *dessous = by > 0 ? niveau.data() + size_t(by) * nl : nullptr;
+        for (int x = 0; x < image.width(); ++x) {
+            const int i = colonnes[size_t(x)], bx = bordX[size_t(x)];
+            bool noir = false;
+            if (bx > 0 && ligne[bx - 1] != ligne[bx]) {
+                if (ecartX[size_t(x)] == 0 || ecartX[size_t(x)] == -1) {
+                    sortie[x] = trait(ligne[bx - 1], ligne[bx]);
+                    continue;
+                }
+                noir = true;
+            }
+            if (dessus && dessus[i] != dessous[i]) {
+                if (ecartY[size_t(y)] == 0 || ecartY[size_t(y)] == -1) {
+                    sortie[x] = trait(dessus[i], dessous[i]);
+                    continue;
+                }
+                noir = true;
+            }
+            if (noir)
+                sortie[x] = qRgb(0, 0, 0);
+        }
+    }
 }
 
 QImage VueCoupe::imageExportee(QString *raison) const

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QPainter;
+struct Dose;
 struct Fantome;
 
 // The three slice planes: the axes across and down the view, and the axis
@@ -17,6 +18,16 @@ struct Fantome;
 enum class PlanCoupe { XY, XZ, YZ };
 
 enum class Coloration { Milieux, Densite };
+
+// A dose as the views show it over the phantom, its grid the phantom's: a
+// wash from the lowest isodose level up, and the isodose lines.
+struct DoseMontree
+{
+    const Dose *dose = nullptr;
+    double reference = 1.0;      // the dose that is 100 %, in the file's unit
+    std::vector<double> niveaux; // the isodose levels, % of the reference
+    double opacite = 0.5;        // of the wash, 0 to 1
+};
 
 // One slice of the phantom, drawn with the voxels' true proportions and
 // fitted to the widget, each voxel a block of sharp pixels. The names and
@@ -35,6 +46,8 @@ public:
     // The slice of the other views along axis axe (0 x, 1 y, 2 z) is at position.
     void marquer(int axe, int position);
     void montrerReperes(bool montres);
+    // A null dose takes it away; the view keeps the pointer.
+    void montrerDose(const DoseMontree &dose);
 
     PlanCoupe plan() const { return plan_; }
     int axeLargeur() const { return axes[0]; }
@@ -72,6 +85,8 @@ private:
     QRgb couleur(qint64 voxel) const;
     void dessinerAxes(QPainter &peintre) const;
     void dessinerReperes(QPainter &peintre) const;
+    std::vector<float> dosesTranche() const;
+    void tracerIsodoses(QImage &image) const;
 
     const PlanCoupe plan_;
     int axes[3];
@@ -81,6 +96,7 @@ private:
     double densiteMin = 0, densiteMax = 1;
     std::vector<QRgb> couleursMilieux;
     std::vector<QRgb> couleursDensites; // per distinct density, when the file has few
+    DoseMontree doseMontree;
 
     // Voxel edges along the two axes of the view, from 0, in cm.
     std::vector<double> abscisses, ordonnees;

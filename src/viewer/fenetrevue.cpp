@@ -14,17 +14,22 @@
 #include <QSlider>
 #include <QStackedWidget>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "model/ligne.h"
+#include "dose/dose.h"
 #include "egsphant/bilan.h"
 #include "egsphant/egsphant.h"
 #include "io/fichierentier.h"
 #include "egsphant/lecture.h"
 #include "viewer/couleurs.h"
+#include "viewer/degrade.h"
+#include "viewer/histogrammes.h"
+#include "viewer/profils.h"
 
 namespace {
 
@@ -44,20 +49,6 @@ struct CurseurOccupe
     ~CurseurOccupe() { QApplication::restoreOverrideCursor(); }
 };
 
-QLabel *degrade()
-{
-    QImage image(256, 1, QImage::Format_RGB32);
-    for (int i = 0; i < 256; ++i)
-        image.setPixel(i, 0, couleurDensite(i / 255.0));
-    // Stretched to the width of the range labels below it.
-    auto *label = new QLabel;
-    label->setPixmap(QPixmap::fromImage(image.scaled(256, 20)));
-    label->setScaledContents(true);
-    label->setFixedHeight(20);
-    label->setMinimumWidth(64);
-    return label;
-}
-
 } // namespace
 
 FenetreVue::FenetreVue(QWidget *parent)
@@ -71,7 +62,23 @@ FenetreVue::FenetreVue(QWidget *parent)
 {
     auto *grille = new QGridLayout;
     creerVues(grille);
-    grille->addWidget(creerCote(), 1, 1);
+    // Through the member, which tests replace after the window is made.
+    const auto choisir = [this](QWidget *p, const QString &titre, const QString &depart, const QString &filtre) {
+        return choisirEnregistrement(p, titre, depart, filtre);
+    };
+    profils = new PanneauProfils(choisir);
+    histogrammes = new PanneauHistogrammes(choisir);
+    for (PanneauExportable *panneau :
+         {static_cast<PanneauExportable *>(profils), static_cast<PanneauExportable *>(histogrammes)})
+        panneau->annonce = [this](const QString &ligne) { etat->setText(ligne); };
+    onglets = new QTabWidget;
+    onglets->addTab(creerCote(), "Légende");
+    onglets->addTab(creerOngletDose(), "Dose");
+    onglets->addTab(profils, "Profils");
+    onglets->addTab(histogrammes, "HDV");
+    for (int i = 1; i < 4; ++i)
+        onglets->setTabEnabled(i, false);
+    grille->addWidget(onglets, 1, 1);
     lecture = new QLabel(indication);
     lecture->setTextInteractionFlags(Qt::TextSelectableByMouse);
     etat = new QLabel("Aucun fantôme ouvert.");
@@ -88,6 +95,7 @@ FenetreVue::FenetreVue(QWidget *parent)
 QLayout *FenetreVue::creerBarre()
 {
     auto *boutonOuvrir = new QPushButton("Ouvrir…");
+    auto *boutonDose = new QPushButton("Dose…");
     auto *boutonExporter = new QPushButton("Exporter l'image…");
     choixColoration = new QComboBox;
     choixColoration->addItems({"Milieux", "Densité"});
@@ -95,12 +103,14 @@ QLayout *FenetreVue::creerBarre()
     reperes->setChecked(true);
     auto *barre = new QHBoxLayout;
     barre->addWidget(boutonOuvrir);
+    barre->addWidget(boutonDose);
     barre->addWidget(boutonExporter);
     barre->addWidget(new QLabel("Couleurs :"));
     barre->addWidget(choixColoration);
     barre->addWidget(reperes);
     barre->addStretch();
     connect(boutonOuvrir, &QPushButton::clicked, this, &FenetreVue::choisirEtOuvrir);
+    connect(boutonDose, &QPushButton::clicked, this, &FenetreVue::choisirEtOuvrirDose);
     connect(boutonExporter, &QPushButton::clicked, this, &FenetreVue::exporterImage);
     connect(choixColoration, &QComboBox::currentIndexChanged, this, [this] { appliquerColoration(); });
     connect(reperes, &QCheckBox::toggled, this, [this](bool montres) {
@@ -147,7 +157,7 @@ QWidget *FenetreVue::creerCote()
     auto *echelle = new QWidget;
     auto *boiteEchelle = new QVBoxLayout;
     boiteEchelle->addWidget(new QLabel("Densité (g/cm³)"));
-    boiteEchelle->addWidget(degrade());
+    boiteEchelle->addWidget(degrade(couleurDensite, 20));
     auto *bornesEchelle = new QHBoxLayout;
     echelleMin = new QLabel;
     echelleMax = new QLabel;
@@ -178,21 +188,26 @@ bool FenetreVue::ouvrir(const QString &nom)
     auto lu = std::make_unique<Fantome>();
     QString erreur;
     bool arretee = false;
-    if (!lireEnSuivant(nom, *lu, &erreur, &arretee)) {
+    const auto lire = [&](const SuiviLecture &suivi) { return lireEgsphant(nom, *lu, &erreur, suivi); };
+    if (!lireEnSuivant(nom, lire, &arretee)) {
         etat->setText(arretee ? QString("Ouverture de « %1 » annulée.").arg(extrait(nom))
                               : QString("Fichier « %1 » illisible : %2").arg(extrait(nom), extrait(erreur)));
         return false;
     }
-    // The views let go of the old phantom before it goes.
+    // The views and panels let go of the old phantom and its dose before they go.
     for (VueCoupe *vue : vues)
         vue->montrer(nullptr);
+    dose.reset();
+    cheminDose.clear();
+    montrerDose();
     fantome = std::move(lu);
     chemin = nom;
     afficher();
     return true;
 }
 
-bool FenetreVue::lireEnSuivant(const QString &nom, Fantome &lu, QString *erreur, bool *arretee)
+bool FenetreVue::lireEnSuivant(const QString &nom, const std::function<bool(const SuiviLecture &)> &lire,
+                               bool *arretee)
 {
     constexpr int pas = 1000;
     // Its own window, so it shows even before this one does (the first
@@ -210,7 +225,7 @@ bool FenetreVue::lireEnSuivant(const QString &nom, Fantome &lu, QString *erreur,
     connect(&suivi, &QDialog::rejected, &suivi, &QProgressDialog::cancel);
     suivi.setValue(0);
     CurseurOccupe curseur;
-    const bool reussie = lireEgsphant(nom, lu, erreur, [&](qint64 lus, qint64 taille) {
+    const bool reussie = lire([&](qint64 lus, qint64 taille) {
         suivi.setValue(taille > 0 ? int(double(std::min(lus, taille)) / double(taille) * pas) : 0);
         // A .gz moves its bar only at each megabyte of the file, a hundred of
         // text: "Annuler" is heard at every block all the same.
@@ -250,6 +265,9 @@ void FenetreVue::afficher()
     }
     appliquerColoration();
     remplirLegende();
+    // The legend's width reaches the window through the tabs a step at a
+    // time: laid out now, so the views are where they will stay.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     setWindowTitle(QFileInfo(chemin).fileName() + " — Quarvel View");
     etat->setText(QString("« %1 » : %2 × %3 × %4 voxels, %5 milieux")
                       .arg(extrait(chemin))
@@ -334,7 +352,12 @@ void FenetreVue::decrireVoxel(const std::array<int, 3> &voxel)
                          .arg(nombre(centre[0]), nombre(centre[1]), nombre(centre[2]))
                          .arg(m + 1)
                          .arg(extrait(f.noms[m].trimmed()))
-                         .arg(nombre(f.densite(v))));
+                         .arg(nombre(f.densite(v)))
+                     + texteDose(v));
+    if (dose) {
+        profils->suivre(voxel);
+        histogrammes->suivre(dose->dose(v));
+    }
 }
 
 void FenetreVue::exporterImage()

@@ -23,18 +23,40 @@ bool placerAxes(const EnteteAxes &entete, PlacementAxes &placement)
     return true;
 }
 
-QString geometrieAxes(const EnteteAxes &entete, PlacementAxes &placement)
+namespace {
+
+QString nombre(double v)
 {
+    return QString::number(v, 'g', 10);
+}
+
+} // namespace
+
+QString geometrieAxes(const EnteteAxes &entete, PlacementAxes &placement, const ChampsGeometrie &champs)
+{
+    for (int a = 0; a < 3; ++a)
+        if (entete.comptes[a] < 1)
+            return QString("%1 voxels selon l'axe %2 du fichier, au moins 1 attendu").arg(entete.comptes[a]).arg(a + 1);
     for (int a = 0; a < 3; ++a) {
         const double pas = entete.pas[a];
-        if (!std::isfinite(pas) || !(pas > 0))
-            return QString("espacement %1 selon l'axe %2 du fichier : un nombre fini supérieur à 0 est attendu")
-                .arg(pas)
-                .arg(a + 1);
+        if (!(pas >= pasMin && pas <= pasMax)) {
+            const QString champ = champs.espacement.isEmpty() ? QString("espacement") : champs.espacement + " :";
+            return QString("%1 %2 selon l'axe %3 du fichier : un nombre de %4 à %5 mm est attendu")
+                .arg(champ, nombre(pas))
+                .arg(a + 1)
+                .arg(pasMin)
+                .arg(pasMax);
+        }
     }
-    for (int p = 0; p < 3; ++p)
-        if (!std::isfinite(entete.origine[p]))
-            return QString("origine %1 selon %2 : un nombre fini est attendu").arg(entete.origine[p]).arg(QChar('x' + p));
+    for (int p = 0; p < 3; ++p) {
+        const double origine = entete.origine[p];
+        if (!(std::abs(origine) <= origineMax)) {
+            const QString champ = champs.origine.isEmpty() ? QString("origine") : champs.origine + " :";
+            return QString("%1 %2 selon %3 : un nombre de -%4 à %4 mm est attendu")
+                .arg(champ, nombre(origine), QChar('x' + p))
+                .arg(QString::number(origineMax, 'f', 0));
+        }
+    }
     for (int a = 0; a < 3; ++a) {
         const int p = placement.axe[a];
         const double pas = entete.pas[a];
@@ -42,8 +64,6 @@ QString geometrieAxes(const EnteteAxes &entete, PlacementAxes &placement)
         const double plusPetitCentre = entete.origine[p] - (placement.inverse[a] ? etendue : 0.0);
         placement.taille[p] = pas / 10.0;
         placement.origine[p] = (plusPetitCentre - pas / 2.0) / 10.0;
-        if (!std::isfinite(placement.origine[p]) || !std::isfinite(placement.origine[p] + etendue / 10.0))
-            return QString("origine ou étendue selon %1 hors des nombres finis").arg(QChar('x' + p));
     }
     return QString();
 }

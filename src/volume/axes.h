@@ -30,10 +30,18 @@ struct PlacementAxes
 // 0 or ±1 within 1e-6): false for any other, oblique, direction.
 bool placerAxes(const EnteteAxes &entete, PlacementAxes &placement);
 
+// Physical sense: no scanner or segmentation has voxels finer than a micron
+// or wider than 10 m, nor lies 10 km from its origin (mm); past these, the
+// boundaries printed with six digits would collapse.
+constexpr double pasMin = 1e-3, pasMax = 1e4, origineMax = 1e7;
+
+// The names of a format's geometry fields, for the refusals (empty: the generic words used today).
+struct ChampsGeometrie { QString espacement, origine; };
+
 // Sizes and first boundaries of axes already placed: spacing / 10, and the
 // smallest voxel centre along each axis less half a voxel, / 10. Why not
-// (a spacing that is not finite and above 0, an origin or extent that is
-// not finite), or an empty text.
-QString geometrieAxes(const EnteteAxes &entete, PlacementAxes &placement);
+// (a count below 1, a spacing outside 1e-3 to 1e4 mm, an origin outside
+// ±1e7 mm, NaN or infinite), naming the field, or an empty text.
+QString geometrieAxes(const EnteteAxes &entete, PlacementAxes &placement, const ChampsGeometrie &champs = {});
 
 #endif

@@ -4,7 +4,6 @@
 
 #include <itkImageIOBase.h>
 #include <itkImageIOFactory.h>
-#include <itkMetaImageIO.h>
 #include <itkMetaImageIOFactory.h>
 #include <itkNiftiImageIO.h>
 #include <itkNiftiImageIOFactory.h>
@@ -22,16 +21,19 @@
 #include <cstring>
 #include <iostream>
 #include <new>
-#include <streambuf>
 
 #include "io/grandespages.h"
+#include "io/silence.h"
 #include "model/ligne.h"
 #include "volume/axes.h"
+#include "volume/entetes.h"
 #include "volume/volume.h"
 
 namespace {
 
 using Composante = itk::IOComponentEnum;
+
+const char *const directionOblique = "direction oblique : rééchantillonner d'abord le volume sur des axes x, y, z";
 
 // The formats a segmentation tool exports. Registered by hand: the program
 // does not go through ITK's generated factory list, and any other format
@@ -47,54 +49,6 @@ void enregistrerFormats()
         return true;
     }();
     (void)fait;
-}
-
-// Silences std::cerr while it lives: MetaIO writes its complaints there, in
-// English, beside the one French line of a refusal.
-class SansErreursStandard
-{
-public:
-    SansErreursStandard() : ancien_(std::cerr.rdbuf(&rien_)) {}
-    ~SansErreursStandard() { std::cerr.rdbuf(ancien_); }
-
-private:
-    struct Rien : std::streambuf
-    {
-        int overflow(int c) override { return c == traits_type::eof() ? 0 : c; }
-    } rien_;
-    std::streambuf *ancien_;
-};
-
-// MetaIO reads a data file shorter than its header announces without a
-// word, leaving the rest of the buffer as it was: its size is checked here.
-// The data follow the ElementDataFile line (LOCAL) or fill the file it names;
-// compressed data are checked against the CompressedDataSize the header
-// gives, when it gives one. Lists and patterns of files are left to MetaIO.
-bool donneesMetaEntieres(const QString &chemin, itk::MetaImageIO &io, qint64 octets)
-{
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray debut = fichier.read(1 << 16);
-    const qsizetype cle = debut.indexOf("ElementDataFile");
-    const qsizetype finEntete = debut.indexOf('\n', cle);
-    if (cle < 0 || finEntete < 0)
-        return true;
-    const QByteArray entete = debut.left(finEntete + 1);
-    if (io.GetMetaImagePointer()->CompressedData()) {
-        const qsizetype taille = entete.indexOf("CompressedDataSize");
-        if (taille < 0)
-            return true;
-        const QByteArray ligne = entete.mid(taille, entete.indexOf('\n', taille) - taille);
-        octets = ligne.mid(ligne.indexOf('=') + 1).trimmed().toLongLong();
-    }
-    const QString nom = QString::fromLocal8Bit(io.GetMetaImagePointer()->ElementDataFileName());
-    if (nom == "LOCAL")
-        return fichier.size() - entete.size() >= octets;
-    if (nom.contains('%') || nom.startsWith("LIST"))
-        return true;
-    const QFileInfo donnees(QFileInfo(chemin).dir(), nom);
-    return donnees.size() >= octets;
 }
 
 // Bytes a file holds once inflated (a plain file as it is), counted up to
@@ -213,6 +167,24 @@ bool lireAxes(const itk::ImageIOBase &io, Volume &volume)
     return true;
 }
 
+QString nomFormat(const itk::ImageIOBase &io)
+{
+    if (dynamic_cast<const itk::NiftiImageIO *>(&io))
+        return "NIfTI";
+    return std::strcmp(io.GetNameOfClass(), "MetaImageIO") == 0 ? "MetaImage" : "NRRD";
+}
+
+// The header keys the geometry comes from, for the refusals.
+ChampsGeometrie champsGeometrie(const itk::ImageIOBase &io)
+{
+    const QString format = nomFormat(io);
+    if (format == "NIfTI")
+        return {"pixdim", "qoffset ou srow"};
+    if (format == "MetaImage")
+        return {"ElementSpacing", "Offset"};
+    return {"space directions", "space origin"};
+}
+
 // Sizes and lower corner in cm.
 QString lireGeometrie(const itk::ImageIOBase &io, Volume &volume)
 {
@@ -221,7 +193,7 @@ QString lireGeometrie(const itk::ImageIOBase &io, Volume &volume)
         placement.axe[a] = volume.axe[a];
         placement.inverse[a] = volume.inverse[a];
     }
-    if (const QString refus = geometrieAxes(enteteAxes(io, volume), placement); !refus.isEmpty())
+    if (const QString refus = geometrieAxes(enteteAxes(io, volume), placement, champsGeometrie(io)); !refus.isEmpty())
         return refus;
     for (int p = 0; p < 3; ++p) {
         volume.taille[p] = placement.taille[p];
@@ -254,7 +226,7 @@ QString lireEntete(itk::ImageIOBase &io, Volume &volume)
         volume.comptesFichier[a] = int(n);
     }
     if (!lireAxes(io, volume))
-        return "direction oblique : rééchantillonner d'abord le volume sur des axes x, y, z";
+        return directionOblique;
     for (int a = 0; a < 3; ++a)
         volume.comptes[volume.axe[a]] = volume.comptesFichier[a];
     return lireGeometrie(io, volume);
@@ -264,18 +236,25 @@ QString lireEntete(itk::ImageIOBase &io, Volume &volume)
 bool lire(const QString &chemin, Volume &volume, QString *raison)
 {
     enregistrerFormats();
+    // What the readers would trip on, checked before any of them sees the file.
+    FluxZlib flux;
+    if (*raison = verifierEntete(chemin, &flux); !raison->isEmpty())
+        return false;
+    SansErreursStandard silence;
     const std::string nom = chemin.toStdString();
     itk::ImageIOBase::Pointer io = itk::ImageIOFactory::CreateImageIO(nom.c_str(), itk::IOFileModeEnum::ReadMode);
     if (!io) {
         *raison = "format non reconnu : NRRD, NIfTI ou MetaImage attendu";
         return false;
     }
-    SansErreursStandard silence;
     io->SetFileName(nom);
     try {
         *raison = lireEntete(*io, volume);
     } catch (const std::exception &) {
-        *raison = "en-tête illisible";
+        // ITK refuses a NIfTI file whose axes are not at right angles without saying so.
+        const bool oblique = dynamic_cast<itk::NiftiImageIO *>(io.GetPointer()) && niftiOblique(chemin);
+        *raison = oblique ? QString(directionOblique)
+                          : QString("en-tête %1 illisible (fichier abîmé)").arg(nomFormat(*io));
     }
     if (!raison->isEmpty())
         return false;
@@ -294,19 +273,21 @@ bool lire(const QString &chemin, Volume &volume, QString *raison)
         region.SetSize(a, itk::SizeValueType(volume.comptesFichier[a]));
     io->SetIORegion(region);
     bool lu = true;
-    if (auto *meta = dynamic_cast<itk::MetaImageIO *>(io.GetPointer()))
-        lu = donneesMetaEntieres(chemin, *meta, volume.octets());
-    else if (dynamic_cast<itk::NiftiImageIO *>(io.GetPointer()))
+    if (dynamic_cast<itk::NiftiImageIO *>(io.GetPointer()))
         lu = donneesNiftiEntieres(chemin, volume.octets());
     try {
-        if (lu)
+        if (lu && flux.debut >= 0)
+            lu = inflerFlux(flux, volume.donnees.get(), volume.octets(), int(io->GetComponentSize()));
+        else if (lu)
             io->Read(volume.donnees.get());
     } catch (const std::exception &) {
         lu = false;
     }
     if (!lu) {
         volume.donnees.reset();
-        *raison = "voxels illisibles (fichier tronqué ou abîmé)";
+        *raison = flux.debut >= 0 ? QString("ElementDataFile : flux compressé tronqué ou abîmé, ou d'une autre longueur "
+                                            "que les %1 octets de voxels de DimSize").arg(volume.octets())
+                                  : QString("voxels illisibles (fichier tronqué ou abîmé)");
     }
     return lu;
 }

@@ -49,15 +49,25 @@ void selonType(const Volume &volume, F &&f)
     }
 }
 
+// Where the file's voxel at this index lies, in the file's own order.
+QString positionFichier(const Volume &volume, qint64 index)
+{
+    const qint64 ligne = volume.comptesFichier[0], coupe = ligne * volume.comptesFichier[1];
+    return QString("(%1, %2, %3)").arg(index % ligne).arg(index % coupe / ligne).arg(index / coupe);
+}
+
 // Marks each value met in vus (65536 entries). The first value that is not
-// a whole number from 0 to niveauMax stops the walk and is returned as text.
+// a whole number from 0 to niveauMax stops the walk and is returned as text;
+// a NaN or an infinity with its position in the file (index of the first voxel debut).
 template <typename T>
-QString marquerValeurs(const T *voxels, qint64 n, std::vector<quint8> &vus)
+QString marquerValeurs(const T *voxels, qint64 n, std::vector<quint8> &vus, const Volume &volume, qint64 debut)
 {
     for (qint64 i = 0, fin = 0; i < n; i = fin) {
         fin = i + longueurSuite(voxels + i, n - i);
         const T v = voxels[i];
         if constexpr (std::is_floating_point_v<T>) {
+            if (!std::isfinite(v))
+                return QString("%1 au voxel %2 du fichier").arg(double(v)).arg(positionFichier(volume, debut + i));
             if (!(v >= 0 && v <= niveauMax && v == std::floor(v)))
                 return QString::number(double(v), 'g', 10);
         } else if constexpr (std::is_signed_v<T> || sizeof(T) > 2) {
@@ -78,7 +88,7 @@ QString lireValeurs(Volume &volume)
     std::vector<QString> horsBornes(static_cast<size_t>(pieces));
     selonType(volume, [&](const auto *voxels) {
         enPieces(n, pieces, [&](qint64 debut, qint64 fin, int p) {
-            horsBornes[size_t(p)] = marquerValeurs(voxels + debut, fin - debut, vus[size_t(p)]);
+            horsBornes[size_t(p)] = marquerValeurs(voxels + debut, fin - debut, vus[size_t(p)], volume, debut);
         });
     });
     // The first piece's first value out of bounds is the volume's first.

@@ -194,13 +194,13 @@ void Interface::selectScanner()
     } else {
         choixScanner->setChecked(true); // makes it the source
     }
-    descriptionScanner = QString("Série CT « %1 » : %2 coupes, %3 × %4 × %5 voxels, HU de %6 à %7")
+    descriptionScanner = QString("Série CT « %1 » : %2 coupes, %3 × %4 × %5 voxels, HU de %6 à %7%8")
                              .arg(extrait(series[choix].description))
                              .arg(series[choix].coupes)
                              .arg(ct->axes[0].compte)
                              .arg(ct->axes[1].compte)
                              .arg(ct->axes[2].compte)
-                             .arg(nombre(ct->huMin), nombre(ct->huMax));
+                             .arg(nombre(ct->huMin), nombre(ct->huMax), imagesEcartees(series[choix]));
     etat->setText(descriptionScanner);
 }
 

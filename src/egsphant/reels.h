@@ -1,0 +1,120 @@
+#ifndef QUARVEL_REELS_H
+#define QUARVEL_REELS_H
+
+// Long runs of reals, a value per voxel, read the quick way: each block
+// parsed in two halves on two threads, and any word the quick way does not
+// take handed to the careful way of the reader, which words the refusal.
+
+#include <QString>
+
+#include <algorithm>
+#include <future>
+#include <string_view>
+#include <vector>
+
+#include "egsphant/reelrapide.h"
+#include "egsphant/texte.h"
+
+// How far a piece of text went: values taken, lines passed, where it stopped.
+struct Morceau
+{
+    qint64 valeurs = 0;
+    qint64 lignes = 0;
+    const char *fin = nullptr;
+};
+
+// The values of [p, bout), bout a blank or the text's end, up to max of
+// them; stops before the first word that is not a number or not valide.
+template <typename Valide>
+Morceau analyserMorceau(const char *p, const char *bout, float *sortie, qint64 max, Valide valide)
+{
+    Morceau m;
+    while (m.valeurs < max) {
+        // Numbers padded with spaces: eight at a time.
+        while (bout - p >= 8 && huitOctets(p) == 0x2020202020202020ull)
+            p += 8;
+        while (p < bout && blanc(*p))
+            m.lignes += *p++ == '\n';
+        if (p == bout)
+            break;
+        const char *debut = p;
+        double v = 0;
+        if (!reelRapide(p, bout, v)) {
+            const char *q = p;
+            while (q < bout && !blanc(*q))
+                ++q;
+            if (!lireNombre(std::string_view(p, size_t(q - p)), v))
+                break;
+            p = q;
+        }
+        if (!valide(v)) {
+            p = debut;
+            break;
+        }
+        sortie[m.valeurs++] = float(v);
+    }
+    m.fin = p;
+    return m;
+}
+
+// Below this, a second thread costs more than it saves.
+constexpr qint64 morceauParallele = 1 << 18;
+
+// The quick way over [l.p, bout), in two halves when it is long and the
+// values cannot run out within it, the second half's values into seconde
+// (kept from block to block: fresh pages each time would cost more than
+// the parse); l.p and l.ligne move past what was taken.
+template <typename Valide>
+qint64 analyserBloc(Lecteur &l, const char *bout, float *sortie, qint64 max, Valide valide, std::vector<float> &seconde)
+{
+    const auto avancer = [&l](const Morceau &m) {
+        l.p = m.fin;
+        l.ligne += m.lignes;
+    };
+    const char *milieu = l.p + (bout - l.p) / 2;
+    while (milieu < bout && !blanc(*milieu))
+        ++milieu;
+    if (bout - l.p < morceauParallele || max <= (bout - l.p) / 2 + 1 || milieu == bout) {
+        const Morceau m = analyserMorceau(l.p, bout, sortie, max, valide);
+        avancer(m);
+        return m.valeurs;
+    }
+    seconde.resize(std::max(seconde.size(), size_t((bout - milieu) / 2 + 1)));
+    auto tache = std::async(std::launch::async, [&] {
+        return analyserMorceau(milieu, bout, seconde.data(), qint64(seconde.size()), valide);
+    });
+    const Morceau premier = analyserMorceau(l.p, milieu, sortie, max, valide);
+    const Morceau second = tache.get();
+    avancer(premier);
+    if (premier.fin != milieu)
+        return premier.valeurs; // the first half stopped at a word of its own
+    std::copy(seconde.begin(), seconde.begin() + second.valeurs, sortie + premier.valeurs);
+    avancer(second);
+    return premier.valeurs + second.valeurs;
+}
+
+// Reads n values into sortie from the reader's place. attentif(v) reads
+// value v the careful way, storing it or throwing; manque(v) names value v
+// for the refusal at the end of the text.
+template <typename Valide, typename Attentif, typename Manque>
+void lireReels(Lecteur &l, float *sortie, qint64 n, Valide valide, Attentif attentif, Manque manque)
+{
+    std::vector<float> seconde;
+    for (qint64 v = 0; v < n;) {
+        if (!l.sauterBlancs())
+            l.echec("fin du fichier ; attendu : " + manque(v));
+        // The words that end in this block: up to its last blank.
+        const char *bout = l.fin;
+        if (!l.epuise)
+            while (bout > l.p && !blanc(bout[-1]))
+                --bout;
+        qint64 pris = bout > l.p ? analyserBloc(l, bout, sortie + v, n - v, valide, seconde) : 0;
+        if (pris == 0) {
+            attentif(v);
+            pris = 1;
+        }
+        v += pris;
+    }
+}
+
+#endif
