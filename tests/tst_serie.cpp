@@ -315,10 +315,10 @@ private slots:
         QTest::newRow("NumberOfFrames 2^31 - 1") << 5 << court + "(10 × 12 × 2 × 2147483647)" << true;
         QTest::newRow("ImagePositionPatient nan") << 6 << "Série CT de « @ » : « %F » : (0020,0032) ImagePositionPatient "
                                                           "« nan\\-11.25\\108 » : trois nombres finis attendus" << true;
-        QTest::newRow("PixelSpacing nan") << 7 << "(0028,0030) PixelSpacing nan" << false;
-        QTest::newRow("PixelSpacing inf") << 8 << "(0028,0030) PixelSpacing inf" << false;
-        QTest::newRow("PixelSpacing 1e-300") << 9 << "(0028,0030) PixelSpacing 1e-300" << false;
-        QTest::newRow("ImagePositionPatient 1e300") << 10 << "(0020,0032) ImagePositionPatient 1e+300" << false;
+        QTest::newRow("PixelSpacing nan") << 7 << "(0028,0030) PixelSpacing : nan" << false;
+        QTest::newRow("PixelSpacing inf") << 8 << "(0028,0030) PixelSpacing : inf" << false;
+        QTest::newRow("PixelSpacing 1e-300") << 9 << "(0028,0030) PixelSpacing : 1e-300" << false;
+        QTest::newRow("ImagePositionPatient 1e300") << 10 << "(0020,0032) ImagePositionPatient : 1e+300" << false;
     }
     void abimes()
     {
