@@ -226,6 +226,38 @@ for tailles in "" 0.2,0.2,0.2; do
         "$memMax" "$plafondCT" "$(ratio "$memMax" "$plafondCT")"
 done
 
+# Structures: 30 regions (the body, the lungs, the spine, 26 organs) on 140
+# of those slices, outside the body set to air and the others to titanium,
+# against the same phantom without them, run in turn.
+./build/bench/bench-ct structures "$work/rs.dcm"
+boite=(--crop=-25,25,-25,25,-20.1,7.9)
+regions=(--structures "$work/rs.dcm" --outside BODY=AIR:0.0012)
+while IFS=$'\t' read -r numero nom reste; do
+    [ "$nom" = BODY ] || regions+=(--structure "$nom=TITANE:4.5")
+done < <(./build/bin/quarvel-phantom --structures "$work/rs.dcm" --list-structures)
+lectureRS=() pose=() sans=() avec=()
+for i in $(seq "$runs"); do
+    read -r z l p < <(./build/bench/bench-ct temps-structures "$serie" "$work/rampe.txt" "$work/rs.dcm")
+    lectureRS+=("$l"); pose+=("$(awk "BEGIN {print $l + $p}")")
+    for cas in sans avec; do
+        rm -f "$work/ct.egsphant"; sync
+        option=(); [ "$cas" = avec ] && option=("${regions[@]}")
+        /usr/bin/time -f "%e" -o "$work/time" ./build/bin/quarvel-phantom --ct "$serie" --ramp "$work/rampe.txt" \
+            "${boite[@]}" "${option[@]}" -o "$work/ct.egsphant" >/dev/null 2>&1
+        if [ "$cas" = sans ]; then sans+=("$(cat "$work/time")"); else avec+=("$(cat "$work/time")"); fi
+    done
+done
+rm -f "$work/ct.egsphant"
+read -r rm_ rmin rmax < <(printf '%s\n' "${lectureRS[@]}" | stats)
+read -r pm_ pmin pmax < <(printf '%s\n' "${pose[@]}" | stats)
+read -r sm smin smax < <(printf '%s\n' "${sans[@]}" | stats)
+read -r am amin amax < <(printf '%s\n' "${avec[@]}" | stats)
+echo "Structures : 30 regions sur 512 x 512 x $z voxels ($(($(stat -c %s "$work/rs.dcm") / 1000000)) Mo de contours ; cible : <= 0.5 s de plus)"
+printf '  lecture + choix + pose  mediane %5.2f s (min %s, max %s), dont lecture %s s : rapport a 0.5 s %s\n' \
+    "$pm_" "$pmin" "$pmax" "$rm_" "$(ratio "$pm_" 0.5)"
+printf '  quarvel-phantom --ct    sans mediane %5.2f s (min %s), avec %5.2f s (min %s) : %s s de plus, rapport a 0.5 s %s\n' \
+    "$sm" "$smin" "$am" "$amin" "$(awk "BEGIN {print $am - $sm}")" "$(ratio "$(awk "BEGIN {print $am - $sm}")" 0.5)"
+
 # A density per voxel, as a CT gives, against few densities, on one grid of
 # 256 x 256 x 200: --info and the viewer's opening, each run reading the two
 # files in turn (targets: at most 1.5 times the time). Then a dose for that
@@ -256,6 +288,14 @@ read -r dm dmin dmax < <(printf '%s\n' "${lectureDose[@]}" | stats)
 printf '  dose %d Mo lue mediane %5.2f s (min %s) : par octet, rapport au --info du fantome %s, des minimums %s (cible <= 1.5)\n' \
     "$((octetsDose / 1000000))" "$dm" "$dmin" "$(ratio "($dm * $octetsPlan)" "($am * $octetsDose)")" \
     "$(ratio "($dmin * $octetsPlan)" "($amin * $octetsDose)")"
+rm -f "$work/plan.egsphant" "$work/ct.egsphant" "$work/dose.3ddose"
+
+# The viewer following the cursor over a CT-sized grid with its dose: 512 x
+# 512 x 140, 2.7 GB of text written for it and removed after (target: no
+# visible lag, each step below 30 ms).
+./build/bench/bench-dose "$work" 512 512 140
+echo "Visionneuse, 512 x 512 x 140, une densite par voxel et sa dose (cible : < 30 ms par pas)"
+./build/bench/bench-vue "$work/ct.egsphant" "$work/dose.3ddose" 2>/dev/null | sed 's/^/  /'
 rm -f "$work/plan.egsphant" "$work/ct.egsphant" "$work/dose.3ddose"
 
 pegs=../shared/data/521icru.pegs4dat

@@ -4,6 +4,14 @@
 //                            with noise) through ITK's GDCM writer;
 //   bench-ct lire DOSSIER    reads them as the batch command does, and prints
 //                            the time and the HU range;
+//   bench-ct structures FICHIER
+//                            writes an RT Structure Set of 30 regions over
+//                            that series: the body, the lungs, the spine and
+//                            26 small organs, a 64-point polygon on every slice;
+//   bench-ct temps-structures DOSSIER RAMPE FICHIER
+//                            on 140 of the series' slices, times the reading
+//                            of those 30 regions and the media they give,
+//                            the outside of the body first;
 //   bench-ct etapes DOSSIER RAMPE SORTIE [SX,SY,SZ]
 //                            times the reading, the build and the write apart.
 #include <QElapsedTimer>
@@ -17,7 +25,9 @@
 #include "scanner/rampe.h"
 #include "scanner/serie.h"
 #include "scanner/volumect.h"
+#include "structures/structures.h"
 #include "seriect.h"
+#include "structuresrt.h"
 
 namespace {
 
@@ -42,6 +52,33 @@ int torse(int c, int r, int z)
     if (ellipse(0, 0, 170, 120))
         hu = ellipse(-80, -10, 60, 80) || ellipse(80, -10, 60, 80) ? -800 : ellipse(0, 70, 18, 18) ? 700 : 40;
     return hu == -1000 ? hu + std::abs(bruit(c, r, z)) : hu + bruit(c, r, z);
+}
+
+// An ellipse of 64 points about (cx, cy) on each of the series' slices.
+RegionEssai ellipse(int numero, const std::string &nom, double cx, double cy, double a, double b)
+{
+    RegionEssai r{numero, nom, "ORGAN", "255\\0\\0", {}};
+    for (int k = 0; k < 200; ++k) {
+        ContourEssai c;
+        for (int p = 0; p < 64; ++p) {
+            const double t = p * 2 * M_PI / 64;
+            c.points.insert(c.points.end(), {cx + a * std::cos(t), cy + b * std::sin(t), -200.0 + 2.0 * k});
+        }
+        r.contours.push_back(c);
+    }
+    return r;
+}
+
+bool ecrireStructures(const QString &fichier)
+{
+    StructuresEssai jeu;
+    jeu.regions = {ellipse(1, "BODY", 0, 0, 172, 122), ellipse(2, "POUMON_G", -80, -10, 60, 80),
+                   ellipse(3, "POUMON_D", 80, -10, 60, 80), ellipse(4, "RACHIS", 0, 70, 18, 18)};
+    for (int k = 0; k < 26; ++k)
+        jeu.regions.push_back(ellipse(5 + k, "ORGANE" + std::to_string(k + 1), -125 + 10.0 * k, k % 2 ? 40 : -60, 9, 12));
+    QFile f(fichier);
+    const QByteArray octets = octetsStructures(jeu);
+    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
 }
 
 } // namespace
@@ -77,13 +114,52 @@ int etapes(char **argv, const char *tailles)
     return 0;
 }
 
+int tempsStructures(char **argv)
+{
+    VolumeCT ct;
+    Rampe rampe;
+    QString erreur;
+    if (!lireSerieCT(argv[2], QString(), ct, &erreur) || !chargerRampe(argv[3], rampe, &erreur)) {
+        std::fprintf(stderr, "%s\n", qPrintable(erreur));
+        return 1;
+    }
+    std::vector<double> bornes;
+    for (int k = 0; k <= ct.axes[2].compte; ++k)
+        bornes.push_back(ct.axes[2].origine + k * ct.axes[2].taille);
+    AxeCadre cadre[3];
+    Grille grille;
+    Geometrie geometrie;
+    if (!cadrer(ct.axes, Boite{{-25, -25, -20.1}, {25, 25, 7.9}}, std::nullopt, cadre).isEmpty()
+        || !construireFantomeCT(std::move(ct), cadre, rampe, grille, geometrie, &erreur))
+        return 1;
+    QElapsedTimer t;
+    t.start();
+    JeuStructures jeu;
+    QList<ChoixStructure> choix;
+    DemandeStructures demande{argv[4], "BODY=AIR:0.0012", {}};
+    if (!lireStructures(argv[4], jeu, &erreur))
+        return 1;
+    for (int k = 1; k < jeu.regions.size(); ++k)
+        demande.interieurs << jeu.regions[k].nom + "=TITANE:4.5";
+    if (!lireChoixStructures(demande, jeu, {}, choix).isEmpty())
+        return 1;
+    const double lecture = t.nsecsElapsed() / 1e9;
+    appliquerStructures(jeu, choix, bornes, geometrie, int(rampe.paliers.size()), grille);
+    std::printf("%d %.3f %.3f\n", grille.dimZ, lecture, t.nsecsElapsed() / 1e9 - lecture);
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
+    if (argc == 5 && QString(argv[1]) == "temps-structures")
+        return tempsStructures(argv);
     if (argc >= 5 && QString(argv[1]) == "etapes")
         return etapes(argv, argc > 5 ? argv[5] : nullptr);
     if (argc != 3)
         return 2;
     const QString mode = argv[1], dossier = argv[2];
+    if (mode == "structures")
+        return ecrireStructures(dossier) ? 0 : 1;
     if (mode == "serie") {
         SerieEssai s;
         s.colonnes = s.rangees = 512;

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "batch/lot.h"
+#include "egsphant/bilan.h"
 #include "egsphant/egsphant.h"
 #include "egsphant/lecture.h"
 #include "egsphant/reel.h"
@@ -335,6 +336,50 @@ private slots:
         for (int x = 0; x < n; ++x)
             if (float(f.densite(x)) != float(QByteArray::number(1.0 + x * 1e-5, 'f', 5).toDouble()))
                 QFAIL(qPrintable(QString("voxel %1 : %2").arg(x).arg(f.densite(x))));
+    }
+
+    // Masses of a density per voxel, summed run by run of one medium: runs
+    // of one, of a few, and one to the end of the row. Densities 1 + x/8192
+    // and widths of a power of two make every sum exact in any order:
+    // medium m's mass is 2.5 cm² (two rows of 2 and 3 cm, 0.5 cm deep)
+    // times the sum of its columns' densities, its volume 2.5 its columns.
+    void massesParVoxel_data()
+    {
+        QTest::addColumn<int>("motif");
+        QTest::newRow("alternés un à un") << 0;
+        QTest::newRow("sept puis un") << 1;
+        QTest::newRow("trois longues séries, la dernière en fin de rangée") << 2;
+    }
+    void massesParVoxel()
+    {
+        QFETCH(int, motif);
+        const int n = 8192;
+        const auto milieu = [motif](int x) { return motif == 0 ? x % 2 : motif == 1 ? int(x % 8 == 7) : x / 3000; };
+        QByteArray texte = "3\nAIR\nEAU\nOS\n1.0 1.0 1.0\n" + QByteArray::number(n) + " 2 1\n";
+        for (int x = 0; x <= n; ++x)
+            texte += QByteArray::number(x) + ' ';
+        texte += "\n0 2 5\n0 0.5\n";
+        QByteArray rangee, densites;
+        std::vector<double> sommes(3), colonnes(3);
+        for (int x = 0; x < n; ++x) {
+            rangee += char('1' + milieu(x));
+            densites += QByteArray::number(1.0 + x / 8192.0, 'f', 13) + ' ';
+            sommes[size_t(milieu(x))] += 1.0 + x / 8192.0;
+            ++colonnes[size_t(milieu(x))];
+        }
+        texte += rangee + '\n' + rangee + "\n\n" + densites + '\n' + densites + "\n\n";
+        QTemporaryDir dossier;
+        Fantome f;
+        QString erreur;
+        QVERIFY2(lireEgsphant(ecrireTexte(dossier, "ct", texte), f, &erreur), qPrintable(erreur));
+        QVERIFY(f.densitesDirectes);
+        const std::vector<BilanMilieu> bilan = bilanMilieux(f);
+        QCOMPARE(bilan.size(), size_t(3));
+        for (size_t m = 0; m < 3; ++m) {
+            QCOMPARE(bilan[m].voxels, qint64(2 * colonnes[m]));
+            QCOMPARE(bilan[m].volume, 2.5 * colonnes[m]);
+            QCOMPARE(bilan[m].masse, 2.5 * sommes[m]);
+        }
     }
 
     // Texts that seldom repeat are read as floats from early on: a broken

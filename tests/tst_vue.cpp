@@ -139,6 +139,55 @@ private slots:
         QVERIFY(fenetre.legende->item(1, 3)->background().color().rgb() != eau);
     }
 
+    // Colours told apart by eye: a CT's default media far apart in hue, and
+    // any media of one phantom apart by the "redmean" RGB distance, whatever
+    // their names: a family's several names, names a letter apart, many media.
+    void couleursDistinctes_data()
+    {
+        QTest::addColumn<QStringList>("noms");
+        QTest::addColumn<bool>("ct");
+        QTest::newRow("scanner, catalogue 521icru")
+            << QStringList{"AIR521ICRU", "LUNG521ICRU", "ICRUTISSUE521ICRU", "ICRPBONE521ICRU"} << true;
+        QTest::newRow("scanner, catalogue 700icru")
+            << QStringList{"AIR700ICRU", "LUNG700ICRU", "ICRUTISSUE700ICRU", "ICRPBONE700ICRU"} << true;
+        QTest::newRow("une famille") << QStringList{"ICRPBONE521ICRU", "ICRPBONE700ICRU", "BONE", "ICRUTISSUE", "TISSUE"}
+                                     << false;
+        QTest::newRow("scanner et structures")
+            << QStringList{"AIR521ICRU", "LUNG521ICRU", "ICRUTISSUE521ICRU", "ICRPBONE521ICRU", "TITANE", "PLASTIQUE",
+                           "EAU", "AIR"} << false;
+        QStringList lettres, nombreux;
+        for (char c = 'A'; c <= 'H'; ++c)
+            lettres << QString("MILIEU%1").arg(c);
+        for (int k = 0; k < 12; ++k)
+            nombreux << QString("M%1").arg(k);
+        QTest::newRow("une lettre d'écart") << lettres << false;
+        QTest::newRow("douze milieux") << nombreux << false;
+    }
+    void couleursDistinctes()
+    {
+        QFETCH(QStringList, noms);
+        QFETCH(bool, ct);
+        const std::vector<QRgb> couleurs = couleursMilieux(noms);
+        QCOMPARE(couleurs.size(), size_t(noms.size()));
+        // 0 for one colour, about 765 from black to white; 100 is a glance apart.
+        const auto ecart = [](QRgb a, QRgb b) {
+            const double r = (qRed(a) + qRed(b)) / 2.0, dr = qRed(a) - qRed(b), dg = qGreen(a) - qGreen(b),
+                         db = qBlue(a) - qBlue(b);
+            return std::sqrt((2 + r / 256) * dr * dr + 4 * dg * dg + (2 + (255 - r) / 256) * db * db);
+        };
+        for (size_t i = 0; i < couleurs.size(); ++i)
+            for (size_t j = i + 1; j < couleurs.size(); ++j) {
+                QVERIFY2(ecart(couleurs[i], couleurs[j]) >= 100,
+                         qPrintable(QString("%1 et %2 : %3").arg(noms[int(i)], noms[int(j)]).arg(ecart(couleurs[i], couleurs[j]))));
+                if (ct) {
+                    const int d = std::abs(QColor(couleurs[i]).hsvHue() - QColor(couleurs[j]).hsvHue());
+                    QVERIFY2(std::min(d, 360 - d) >= 50, qPrintable(noms[int(i)] + " et " + noms[int(j)]));
+                }
+            }
+        // A phantom's first medium, and any medium apart from the others, keeps its own colour.
+        QCOMPARE(couleurs[0], couleurMilieu(noms[0]));
+    }
+
     // The exported XY slice: the narrowest voxel a whole number of pixels,
     // the least that makes the longer side 512 or more, true proportions.
     void export__data()

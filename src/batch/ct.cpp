@@ -7,6 +7,7 @@
 #include "media/pegs.h"
 #include "model/ligne.h"
 #include "model/nombre.h"
+#include "phantom/construction.h"
 #include "scanner/cadre.h"
 #include "scanner/rampe.h"
 #include "scanner/serie.h"
@@ -61,6 +62,37 @@ QString nombreHU(double v)
     return QString::number(v, 'g', 6);
 }
 
+// A tilted series is resampled onto straight slices, off the planes its
+// contours were drawn on. Until the series read carries its tilt, every
+// series read is straight.
+bool serieInclinee(const VolumeCT &)
+{
+    return false;
+}
+
+// The CT's slab boundaries along z (cm), where the contours' planes must lie.
+std::vector<double> bornesZ(const VolumeCT &ct)
+{
+    std::vector<double> bornes;
+    for (int k = 0; k <= ct.axes[2].compte; ++k)
+        bornes.push_back(ct.axes[2].origine + k * ct.axes[2].taille);
+    return bornes;
+}
+
+// The structure set and the choices, read before the series.
+std::optional<QString> lireStructuresCT(const DemandeStructures &demande, const QList<Milieu> &catalogue,
+                                        JeuStructures &jeu, QList<ChoixStructure> &choix)
+{
+    if (demande.fichier.isEmpty())
+        return std::nullopt;
+    QString erreur;
+    if (!lireStructures(demande.fichier, jeu, &erreur))
+        return erreur;
+    if (const QString refus = lireChoixStructures(demande, jeu, catalogue, choix); !refus.isEmpty())
+        return refus;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catalogue, QList<Materiau> &materiaux,
@@ -76,20 +108,41 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
     QString erreur;
     if (demande.rampe ? !chargerRampe(*demande.rampe, rampe, &erreur) : !rampeParDefaut(catalogue, rampe, &erreur))
         return erreur;
-    if (const QString refus = materiauxCT(rampe, catalogue, materiaux); !refus.isEmpty())
+    materiaux = materiauxRampe(rampe, catalogue);
+    JeuStructures jeu;
+    QList<ChoixStructure> choix;
+    if (auto refus = lireStructuresCT(demande.structures, catalogue, jeu, choix))
+        return refus;
+    const int premierStructure = int(materiaux.size());
+    ajouterMateriauxStructures(choix, materiaux);
+    numeroterMateriaux(materiaux);
+    if (const QString refus = refusMateriaux(materiaux); !refus.isEmpty())
         return refus;
 
     VolumeCT ct;
     SerieCT lue;
     if (!lireSerieCT(demande.dossier, demande.serie.value_or(QString()), ct, &erreur, &lue))
         return erreur;
+    if (!demande.structures.fichier.isEmpty()) {
+        if (serieInclinee(ct))
+            return QString("Structures « %1 » : série à statif incliné, rééchantillonnée hors des plans de ses contours")
+                .arg(extrait(demande.structures.fichier));
+        if (const QString refus = refusReferentiel(demande.structures, jeu, choix, lue.referentiel); !refus.isEmpty())
+            return refus;
+    }
     if (plageHU)
         *plageHU = QString("HU lus de %1 à %2%3").arg(nombreHU(ct.huMin), nombreHU(ct.huMax), imagesEcartees(lue));
+    const std::vector<double> tranches = bornesZ(ct);
     AxeCadre cadre[3];
     if (const QString refus =
             construireGrilleCT(std::move(ct), boite, tailles, rampe, demande.fichier, grille, geometrie, cadre);
         !refus.isEmpty())
         return refus;
+    if (!choix.isEmpty()) {
+        const std::vector<qint64> voxels = appliquerStructures(jeu, choix, tranches, geometrie, premierStructure, grille);
+        if (plageHU)
+            *plageHU += ", " + resumeStructures(jeu, choix, voxels);
+    }
     return std::nullopt;
 }
 

@@ -8,23 +8,26 @@
 
 #include "model/grille.h"
 #include "model/materiau.h"
+#include "structures/structures.h"
 
 struct Geometrie;
 
 // What the batch command was given for a CT: --ct, --series, --ramp,
-// --crop, --size, --pegs and the output file.
+// --crop, --size, --pegs, the output file, and the structures' media.
 struct DemandeCT
 {
     QString dossier;
     std::optional<QString> serie, rampe, boite, tailles, pegs;
     QString fichier;
+    DemandeStructures structures;
 };
 
 // Everything before the write: the catalogue, the ramp (the default one
 // without --ramp), the series, the box and sizes, the output path, then the
-// grid. On success the catalogue read, the records, the grid, its geometry
-// and, in *plageHU, the HU range read; otherwise the one French line of the
-// refusal.
+// grid, then the structures' media. On success the catalogue read, the
+// records, the grid, its geometry and, in *plageHU, the HU range read and
+// the voxels each structure gave its medium; otherwise the one French line
+// of the refusal.
 std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catalogue, QList<Materiau> &materiaux,
                                   Grille &grille, Geometrie &geometrie, QString *plageHU);
 

@@ -56,6 +56,10 @@ struct Options
     // A CT in place of the planes.
     std::optional<QString> ct, serie, rampe, boite;
     bool modeleRampe = false;
+    // An RT Structure Set beside the CT, and the media its regions set.
+    std::optional<QString> structures, exterieur;
+    QStringList interieurs;
+    bool listeStructures = false;
 };
 
 // A grey level's medium from --medium; no density means the catalogue's.
@@ -115,7 +119,11 @@ QList<QCommandLineOption> definitionsOptions()
             {"series", "", "UID"},
             {"ramp", "", "FICHIER"},
             {"crop", "", "X0,X1,Y0,Y1,Z0,Z1"},
-            {"ramp-template", ""}};
+            {"ramp-template", ""},
+            {"structures", "", "FICHIER"},
+            {"structure", "", "NOM=MILIEU[:DENSITE]"},
+            {"outside", "", "NOM=MILIEU[:DENSITE]"},
+            {"list-structures", ""}};
 }
 
 QString nomOption(const QString &nom)
@@ -164,7 +172,7 @@ std::optional<Refus> lireOptions(const QStringList &arguments, Options &options)
     };
     for (const QCommandLineOption &definition : definitions) {
         const QString nom = definition.names().last();
-        if (nom != "medium" && analyseur.values(nom).size() > 1)
+        if (nom != "medium" && nom != "structure" && analyseur.values(nom).size() > 1)
             return usage(QString("Option « %1 » donnée deux fois").arg(nomOption(nom)));
     }
     options.pegs = valeur("pegs");
@@ -196,6 +204,10 @@ std::optional<Refus> lireOptions(const QStringList &arguments, Options &options)
     options.rampe = valeur("ramp");
     options.boite = valeur("crop");
     options.modeleRampe = analyseur.isSet("ramp-template");
+    options.structures = valeur("structures");
+    options.exterieur = valeur("outside");
+    options.interieurs = analyseur.values("structure");
+    options.listeStructures = analyseur.isSet("list-structures");
     return std::nullopt;
 }
 
@@ -698,8 +710,11 @@ std::optional<Refus> construireCT(const Options &options, std::ostream &sortie, 
     if (auto refus = lireDosxyz(options, dosxyz))
         return refus;
     const QString fichier = options.sortie.value_or(fichierParDefaut);
+    if ((options.exterieur || !options.interieurs.isEmpty()) && !options.structures)
+        return usage("--structure et --outside nomment des régions d'un RT Structure Set : donner --structures FICHIER");
     const DemandeCT demande{*options.ct, options.serie, options.rampe, options.boite, options.taille, options.pegs,
-                            fichier};
+                            fichier,
+                            {options.structures.value_or(QString()), options.exterieur, options.interieurs}};
     Entrees entrees;
     QList<Materiau> materiaux;
     Grille grille;
@@ -720,11 +735,29 @@ std::optional<Refus> ecrireModeleRampe(const Options &options, std::ostream &sor
     if (!options.pegs)
         return usage("--ramp-template donne la rampe par défaut d'un catalogue : donner --pegs FICHIER");
     if (optionDesPlans(options) || options.ct || options.serie || options.rampe || options.boite || options.taille
-        || options.sortie)
+        || options.sortie || options.structures || options.exterieur || !options.interieurs.isEmpty())
         return usage("--ramp-template ne s'emploie qu'avec --pegs FICHIER");
     QByteArray texte;
     if (auto refus = modeleRampe(*options.pegs, texte))
         return Refus{*refus};
+    sortie.write(texte.constData(), texte.size());
+    sortie.flush();
+    return std::nullopt;
+}
+
+// --list-structures: the regions of the --structures file, one line each.
+std::optional<Refus> ecrireListeStructures(const Options &options, std::ostream &sortie)
+{
+    if (!options.structures)
+        return usage("--list-structures donne les régions d'un RT Structure Set : donner --structures FICHIER");
+    if (optionDesPlans(options) || options.ct || options.serie || options.rampe || options.boite || options.taille
+        || options.sortie || options.pegs || options.exterieur || !options.interieurs.isEmpty() || options.modeleRampe)
+        return usage("--list-structures ne s'emploie qu'avec --structures FICHIER");
+    JeuStructures jeu;
+    QString erreur;
+    if (!lireStructures(*options.structures, jeu, &erreur))
+        return Refus{erreur};
+    const QByteArray texte = lignesStructures(jeu).toUtf8();
     sortie.write(texte.constData(), texte.size());
     sortie.flush();
     return std::nullopt;
@@ -735,12 +768,16 @@ std::optional<Refus> ecrireModeleRampe(const Options &options, std::ostream &sor
 std::optional<Refus> construire(const Options &options, std::ostream &sortie, std::ostream &erreurs,
                                 bool avancement)
 {
+    if (options.listeStructures)
+        return ecrireListeStructures(options, sortie);
     if (options.modeleRampe)
         return ecrireModeleRampe(options, sortie);
     if (options.ct)
         return construireCT(options, sortie, erreurs, avancement);
     if (options.serie || options.rampe || options.boite)
         return usage("--series, --ramp et --crop ne s'emploient qu'avec --ct DOSSIER");
+    if (options.structures || options.exterieur || !options.interieurs.isEmpty())
+        return usage("--structures, --structure et --outside ne s'emploient qu'avec --ct DOSSIER");
     bool donnes[nombrePlans];
     int nombreDonnes = 0;
     for (int p = 0; p < nombrePlans; ++p) {

@@ -77,7 +77,9 @@ void sommer(const Fantome &f, std::vector<BilanMilieu> &bilan, const Cle *cles, 
 }
 
 // A density per voxel, as a CT gives, makes runs of one: voxel by voxel,
-// each row's masses summed per medium before they meet the others.
+// each row's masses summed per medium before they meet the others. A run
+// of one medium sums in registers, in the same order: going through memory
+// at each voxel waited on the store before.
 void sommerVoxels(const Fantome &f, std::vector<BilanMilieu> &bilan, const float *densites)
 {
     const std::vector<double> lx = largeurs(f.bornes[0]), ly = largeurs(f.bornes[1]), lz = largeurs(f.bornes[2]);
@@ -89,13 +91,19 @@ void sommerVoxels(const Fantome &f, std::vector<BilanMilieu> &bilan, const float
         for (int y = 0; y < f.dim[1]; ++y) {
             const double section = ly[size_t(y)] * lz[size_t(z)];
             const qint64 ligne = (qint64(z) * f.dim[1] + y) * n;
+            const quint8 *m = milieux + ligne;
+            const float *d = densites + ligne;
             std::fill(longueur.begin(), longueur.end(), 0.0);
             std::fill(masse.begin(), masse.end(), 0.0);
-            for (int x = 0; x < n; ++x) {
-                const quint8 m = milieux[ligne + x];
-                ++voxels[m];
-                longueur[m] += lx[size_t(x)];
-                masse[m] += double(densites[ligne + x]) * lx[size_t(x)];
+            for (int debut = 0, x = 0; debut < n; debut = x) {
+                double l = longueur[m[debut]], s = masse[m[debut]];
+                for (x = debut; x < n && m[x] == m[debut]; ++x) {
+                    l += lx[size_t(x)];
+                    s += double(d[x]) * lx[size_t(x)];
+                }
+                voxels[m[debut]] += x - debut;
+                longueur[m[debut]] = l;
+                masse[m[debut]] = s;
             }
             for (size_t m = 0; m < bilan.size(); ++m) {
                 bilan[m].volume += longueur[m] * section;

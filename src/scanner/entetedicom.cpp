@@ -20,6 +20,7 @@ const NomEtiquette nomsEtiquettes[] = {
     {etiquette(0x0008, 0x0016), "SOPClassUID"},       {etiquette(0x0008, 0x0060), "Modality"},
     {etiquette(0x0008, 0x103e), "SeriesDescription"}, {etiquette(0x0018, 0x1120), "GantryDetectorTilt"},
     {etiquette(0x0020, 0x000e), "SeriesInstanceUID"}, {etiquette(0x0020, 0x0011), "SeriesNumber"},
+    {etiquette(0x0020, 0x0052), "FrameOfReferenceUID"},
     {etiquette(0x0020, 0x0032), "ImagePositionPatient"}, {etiquette(0x0020, 0x0037), "ImageOrientationPatient"},
     {etiquette(0x0028, 0x0002), "SamplesPerPixel"},   {etiquette(0x0028, 0x0008), "NumberOfFrames"},
     {etiquette(0x0028, 0x0010), "Rows"},              {etiquette(0x0028, 0x0011), "Columns"},

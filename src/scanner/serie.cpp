@@ -26,6 +26,7 @@ namespace {
 
 constexpr quint32 tagTypeImage = etiquette(0x0008, 0x0008), tagClasse = etiquette(0x0008, 0x0016),
                   tagModalite = etiquette(0x0008, 0x0060), tagDescription = etiquette(0x0008, 0x103e),
+                  tagReferentiel = etiquette(0x0020, 0x0052),
                   tagInclinaison = etiquette(0x0018, 0x1120), tagUidSerie = etiquette(0x0020, 0x000e),
                   tagPosition = etiquette(0x0020, 0x0032), tagOrientation = etiquette(0x0020, 0x0037),
                   tagEchantillons = etiquette(0x0028, 0x0002), tagTrames = etiquette(0x0028, 0x0008),
@@ -132,6 +133,7 @@ bool trouverSeries(const QString &dossier, std::vector<SerieTrouvee> &series, QS
             serie = toutes.end() - 1;
             serie->serie.uid = uid;
             serie->serie.description = f.entete.texte(tagDescription);
+            serie->serie.referentiel = f.entete.texte(tagReferentiel);
         }
         serie->fichiers.push_back(std::move(f));
     }

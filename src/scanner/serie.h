@@ -11,6 +11,7 @@ struct SerieCT
 {
     QString uid;
     QString description;
+    QString referentiel; // (0020,0052) FrameOfReferenceUID, that an RT Structure Set refers to
     int coupes = 0;
     int ecartees = 0; // images of the folder that are not CT slices: scouts, secondary captures
 };

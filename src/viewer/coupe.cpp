@@ -103,8 +103,7 @@ void VueCoupe::montrer(const Fantome *f)
     reperes = {0, 0, 0};
     couleursMilieux.clear();
     if (f) {
-        for (const QString &nom : f->noms)
-            couleursMilieux.push_back(couleurMilieu(nom));
+        couleursMilieux = ::couleursMilieux(f->noms);
         abscisses = bords(f->bornes[axes[0]]);
         ordonnees = bords(f->bornes[axes[1]]);
     }

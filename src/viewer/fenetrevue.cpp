@@ -19,6 +19,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <iterator>
+#include <tuple>
+#include <utility>
 
 #include "model/ligne.h"
 #include "dose/dose.h"
@@ -40,6 +43,31 @@ const char *const indication = "Survoler une coupe pour lire un voxel ; cliquer 
 QString nombre(double v)
 {
     return QString::number(v, 'g', 6);
+}
+
+// The least and the greatest of n > 0 densities, as std::minmax_element
+// finds them (the first least, the last greatest: 0 and -0 tell apart). In
+// eight lanes, which the compiler makes vector instructions of: with a
+// density per voxel, each opening walks the whole phantom for them.
+std::pair<float, float> extremes(const float *v, qint64 n)
+{
+    float mn[8], mx[8];
+    std::fill(mn, mn + 8, v[0]);
+    std::fill(mx, mx + 8, v[0]);
+    qint64 i = 0;
+    for (; i + 8 <= n; i += 8)
+        for (int j = 0; j < 8; ++j) {
+            mn[j] = v[i + j] < mn[j] ? v[i + j] : mn[j];
+            mx[j] = v[i + j] > mx[j] ? v[i + j] : mx[j];
+        }
+    for (; i < n; ++i) {
+        mn[0] = v[i] < mn[0] ? v[i] : mn[0];
+        mx[0] = v[i] > mx[0] ? v[i] : mx[0];
+    }
+    const float petit = *std::min_element(mn, mn + 8), grand = *std::max_element(mx, mx + 8);
+    // Only a zero has two signs to choose from.
+    return {petit == 0 ? *std::find(v, v + n, petit) : petit,
+            grand == 0 ? *std::find(std::reverse_iterator(v + n), std::reverse_iterator(v), grand) : grand};
 }
 
 struct CurseurOccupe
@@ -242,9 +270,7 @@ void FenetreVue::afficher()
     const Fantome &f = *fantome;
     if (f.densitesDirectes) {
         const float *valeurs = static_cast<const float *>(f.densitesVoxels.get());
-        const auto [mn, mx] = std::minmax_element(valeurs, valeurs + f.nombreVoxels());
-        densiteMin = *mn;
-        densiteMax = *mx;
+        std::tie(densiteMin, densiteMax) = extremes(valeurs, f.nombreVoxels());
     } else {
         const auto [mn, mx] = std::minmax_element(f.valeursDensite.begin(), f.valeursDensite.end());
         densiteMin = *mn;
@@ -281,6 +307,7 @@ void FenetreVue::afficher()
 void FenetreVue::remplirLegende()
 {
     const std::vector<BilanMilieu> bilan = bilanMilieux(*fantome);
+    const std::vector<QRgb> couleurs = couleursMilieux(fantome->noms);
     legende->setRowCount(fantome->noms.size());
     for (int m = 0; m < fantome->noms.size(); ++m) {
         const QString textes[7] = {QString::number(m + 1),
@@ -296,7 +323,7 @@ void FenetreVue::remplirLegende()
                 case_->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             legende->setItem(m, c, case_);
         }
-        legende->item(m, 3)->setBackground(QColor(couleurMilieu(fantome->noms[m])));
+        legende->item(m, 3)->setBackground(QColor(couleurs[size_t(m)]));
     }
     legende->resizeColumnsToContents();
     // Wide enough for every column: the masses are what a user checks first.

@@ -53,10 +53,11 @@ void PanneauHistogrammes::montrer(const Fantome *f, const Dose *d, const QString
         return;
     const double maximum = doseMaximale(*d);
     const std::vector<std::vector<double>> hdv = histogrammeCumule(*f, *d, maximum, pasHistogramme);
+    const std::vector<QRgb> couleurs = couleursMilieux(f->noms);
     for (int m = 0; m < f->noms.size(); ++m) {
         auto *courbe = new QLineSeries;
         courbe->setName(f->noms[m].trimmed());
-        courbe->setPen(QPen(QColor(couleurMilieu(f->noms[m])), 2));
+        courbe->setPen(QPen(QColor(couleurs[size_t(m)]), 2));
         for (int k = 0; k <= pasHistogramme; ++k)
             courbe->append(k * maximum / pasHistogramme, hdv[size_t(m)][size_t(k)]);
         graphique->addSeries(courbe);

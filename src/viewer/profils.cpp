@@ -110,13 +110,13 @@ void PanneauProfils::peindreBandes(int axe)
     // Each medium's colour, pale enough for the line to read over it.
     const std::vector<double> &b = dose->bornes[axe];
     QImage bandes(int(zone.width()), 1, QImage::Format_RGB32);
+    const std::vector<QRgb> couleurs = couleursMilieux(fantome->noms);
     size_t k = 0;
     for (int x = 0; x < bandes.width(); ++x) {
         const double position = b.front() + (x + 0.5) / bandes.width() * (b.back() - b.front());
         while (k + 2 < b.size() && b[k + 1] <= position)
             ++k;
-        const QString &nom = fantome->noms[fantome->milieu(voxelSur(axe, int(k)))];
-        bandes.setPixel(x, 0, melanger(couleurMilieu(nom), qRgb(255, 255, 255), 0.6));
+        bandes.setPixel(x, 0, melanger(couleurs[size_t(fantome->milieu(voxelSur(axe, int(k))))], qRgb(255, 255, 255), 0.6));
     }
     QBrush pinceau(bandes.scaled(bandes.width(), int(zone.height())));
     pinceau.setTransform(QTransform::fromTranslate(zone.left(), zone.top()));
