@@ -2,6 +2,7 @@
 // window calls too, so both give the same file.
 #include "batch/ct.h"
 
+#include <cmath>
 #include <ostream>
 
 #include "media/pegs.h"
@@ -63,11 +64,10 @@ QString nombreHU(double v)
 }
 
 // A tilted series is resampled onto straight slices, off the planes its
-// contours were drawn on. Until the series read carries its tilt, every
-// series read is straight.
-bool serieInclinee(const VolumeCT &)
+// contours were drawn on.
+bool serieInclinee(const VolumeCT &ct)
 {
-    return false;
+    return ct.inclinaison != 0.0;
 }
 
 // The CT's slab boundaries along z (cm), where the contours' planes must lie.
@@ -75,7 +75,7 @@ std::vector<double> bornesZ(const VolumeCT &ct)
 {
     std::vector<double> bornes;
     for (int k = 0; k <= ct.axes[2].compte; ++k)
-        bornes.push_back(ct.axes[2].origine + k * ct.axes[2].taille);
+        bornes.push_back(ct.axes[2].borne(k));
     return bornes;
 }
 
@@ -96,7 +96,7 @@ std::optional<QString> lireStructuresCT(const DemandeStructures &demande, const 
 } // namespace
 
 std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catalogue, QList<Materiau> &materiaux,
-                                  Grille &grille, Geometrie &geometrie, QString *plageHU)
+                                  Grille &grille, Geometrie &geometrie, QString *plageHU, QStringList *notes)
 {
     std::optional<Boite> boite;
     std::optional<std::array<double, 3>> tailles;
@@ -123,6 +123,8 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
     SerieCT lue;
     if (!lireSerieCT(demande.dossier, demande.serie.value_or(QString()), ct, &erreur, &lue))
         return erreur;
+    if (notes)
+        *notes = ct.notes;
     if (!demande.structures.fichier.isEmpty()) {
         if (serieInclinee(ct))
             return QString("Structures « %1 » : série à statif incliné, rééchantillonnée hors des plans de ses contours")
@@ -142,6 +144,25 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
         const std::vector<qint64> voxels = appliquerStructures(jeu, choix, tranches, geometrie, premierStructure, grille);
         if (plageHU)
             *plageHU += ", " + resumeStructures(jeu, choix, voxels);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> listeSeries(const QString &dossier, QByteArray &texte)
+{
+    QList<SerieCT> series;
+    QString erreur;
+    if (!listerSeriesCT(dossier, series, &erreur))
+        return erreur;
+    auto nombre = [](double v) { return std::isfinite(v) ? QString::number(v, 'g', 6) : QString(); };
+    for (const SerieCT &s : series) {
+        const QString espacement = std::isfinite(s.espacement[0]) && std::isfinite(s.espacement[1])
+                                       ? nombre(s.espacement[0]) + "," + nombre(s.espacement[1])
+                                       : QString();
+        const QStringList champs = {surUneLigne(s.uid), surUneLigne(s.numero), surUneLigne(s.description),
+                                    QString::number(s.coupes), espacement, nombre(s.pasMin), nombre(s.pasMax),
+                                    nombre(s.inclinaison), surUneLigne(s.fichier)};
+        texte += champs.join('\t').toUtf8() + '\n';
     }
     return std::nullopt;
 }

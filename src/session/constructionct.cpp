@@ -24,6 +24,7 @@ QString construireGrilleCT(VolumeCT ct, const std::optional<Boite> &boite,
     for (int a = 0; a < 3; ++a) {
         geometrie.taille[a] = cadre[a].taille;
         geometrie.origine[a] = cadre[a].origine;
+        geometrie.bornes[a] = cadre[a].bornes;
     }
     // Without records: each voxel's own density text may be the shortest.
     if (const QString refus = refusAvantGrille(fichier, {}, geometrie, comptes); !refus.isEmpty())
