@@ -1,7 +1,11 @@
 // The CT benchmark's helper:
-//   bench-ct serie DOSSIER   writes 200 slices of 512 x 512 16-bit pixels (a
-//                            body of water with lungs and a spine, in air,
-//                            with noise) through ITK's GDCM writer;
+//   bench-ct serie DOSSIER [COUPES FORME]
+//                            writes 200 (or COUPES) slices of 512 x 512 16-bit
+//                            pixels (a body of water with lungs and a spine,
+//                            in air, with noise) through ITK's GDCM writer;
+//                            FORME droite (2 mm steps), inclinee (the same
+//                            on a gantry tilted by 15°) or inegale (steps of
+//                            1.5 and 2.5 mm in turn);
 //   bench-ct lire DOSSIER    reads them as the batch command does, and prints
 //                            the time and the HU range;
 //   bench-ct structures FICHIER
@@ -16,7 +20,9 @@
 //                            times the reading, the build and the write apart.
 #include <QElapsedTimer>
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "egsphant/egsphant.h"
 #include "media/materiaux.h"
@@ -155,22 +161,29 @@ int main(int argc, char **argv)
         return tempsStructures(argv);
     if (argc >= 5 && QString(argv[1]) == "etapes")
         return etapes(argv, argc > 5 ? argv[5] : nullptr);
-    if (argc != 3)
-        return 2;
-    const QString mode = argv[1], dossier = argv[2];
-    if (mode == "structures")
+    const QString mode = argc > 1 ? argv[1] : "", dossier = argc > 2 ? argv[2] : "";
+    if (mode == "structures" && argc == 3)
         return ecrireStructures(dossier) ? 0 : 1;
-    if (mode == "serie") {
+    if (mode == "serie" && (argc == 3 || argc == 5)) {
         SerieEssai s;
         s.colonnes = s.rangees = 512;
-        s.coupes = 200;
+        s.coupes = argc == 5 ? std::atoi(argv[3]) : 200;
         s.pas[0] = s.pas[1] = 0.9765625;
         s.pas[2] = 2.0;
         s.premier[0] = s.premier[1] = -255.5 * 0.9765625;
         s.premier[2] = -200.0;
         s.hu = torse;
-        return ecrireSerie(dossier, s) ? 0 : 1;
+        const QString forme = argc == 5 ? argv[4] : "droite";
+        const double a = 15.0 * M_PI / 180.0;
+        return ecrireSerie(dossier, s, [&](int z, CoupeEssai &c) {
+            if (forme == "inclinee")
+                c.orientation = "1\\0\\0\\" + texte(0, std::cos(a), std::sin(a));
+            if (forme == "inegale")
+                c.position[2] = s.premier[2] + 2.0 * z + (z % 2 ? -0.5 : 0.0);
+        }) ? 0 : 1;
     }
+    if (argc != 3)
+        return 2;
     QElapsedTimer t;
     t.start();
     VolumeCT ct;

@@ -43,7 +43,15 @@ def element_explicite(groupe, element, vr, valeur):
     return struct.pack('<HH', groupe, element) + vr + struct.pack('<H', len(valeur)) + valeur
 
 # (group, element, VR, value); the values a test of the readers cares about.
-def elements_coupe(z, n, uid, colonnes=12, rangees=10, axial=True):
+ORIENTATIONS = {'axial': b'1\\0\\0\\0\\1\\0', 'coronal': b'1\\0\\0\\0\\0\\-1',
+                'incline': b'1\\0\\0\\0\\0.96592582628906831\\0.25881904510252074', 'inegal': b'1\\0\\0\\0\\1\\0'}
+
+def position(z, forme):
+    if forme == 'coronal':
+        return b'-11\\%g\\100' % (100 + 2.5 * z)
+    return b'-11\\-11.25\\%g' % (100 + 2.5 * z + (0.7 if forme == 'inegal' and z % 2 else 0))
+
+def elements_coupe(z, n, uid, forme, colonnes=12, rangees=10):
     pixels = b''.join(struct.pack('<h', ((c * 97 + r * 151 + z * 31) % 2500) - 1000 + 1024)
                       for r in range(rangees) for c in range(colonnes))
     us = lambda v: struct.pack('<H', v)
@@ -58,8 +66,8 @@ def elements_coupe(z, n, uid, colonnes=12, rangees=10, axial=True):
         (0x0020, 0x000e, b'UI', uid.encode()),
         (0x0020, 0x0011, b'IS', b'3'),
         (0x0020, 0x0013, b'IS', b'%d' % (z + 1)),
-        (0x0020, 0x0032, b'DS', (b'-11\\-11.25\\%g' if axial else b'-11\\%g\\100') % (100 + 2.5 * z)),
-        (0x0020, 0x0037, b'DS', b'1\\0\\0\\0\\1\\0' if axial else b'1\\0\\0\\0\\0\\-1'),
+        (0x0020, 0x0032, b'DS', position(z, forme)),
+        (0x0020, 0x0037, b'DS', ORIENTATIONS[forme]),
         (0x0028, 0x0002, b'US', us(1)),
         (0x0028, 0x0004, b'CS', b'MONOCHROME2'),
         (0x0028, 0x0010, b'US', us(rangees)),
@@ -90,9 +98,9 @@ def sequence(explicite):
             else struct.pack('<HHI', 0x0008, 0x1140, 0xffffffff))
     return tete + article + struct.pack('<HHI', 0xfffe, 0xe0dd, 0)
 
-def fichier_coupe(z, n, uid, explicite, axial):
+def fichier_coupe(z, n, uid, explicite, forme):
     parties = []
-    for g, e, vr, v in elements_coupe(z, n, uid, axial=axial):
+    for g, e, vr, v in elements_coupe(z, n, uid, forme):
         parties.append(element_explicite(g, e, vr, v) if explicite else element_implicite(g, e, v))
         if (g, e) == (0x0008, 0x103e):
             parties.append(sequence(explicite))
@@ -102,9 +110,9 @@ def fichier_coupe(z, n, uid, explicite, axial):
 def graines():
     series = []
     for explicite in (False, True):
-        for axial in (True, False):
-            uid = '1.2.826.0.1.3680043.2.1125.28.%d%d' % (explicite, axial)
-            series.append([fichier_coupe(z, 6, uid, explicite, axial) for z in range(6)])
+        for i, forme in enumerate(ORIENTATIONS):
+            uid = '1.2.826.0.1.3680043.2.1125.28.%d%d' % (explicite, i)
+            series.append([fichier_coupe(z, 6, uid, explicite, forme) for z in range(6)])
     return series
 
 RAMPE = b'min -1000\nAIR -900 0.001 0.101\nLUNG -600 0.2 0.5\nEAU 200 0.9 1.3\nOS 2000 1.5 2.4\n'

@@ -42,6 +42,7 @@ struct SerieEssai
     std::string uid = "1.2.826.0.1.3680043.2.1125.22.1";
     std::string referentiel = "1.2.826.0.1.3680043.2.1125.22.7"; // FrameOfReferenceUID
     std::string description = "Cylindre d'eau";
+    std::string numero = "3"; // SeriesNumber
     QString prefixe = "IM"; // of the file names
     // Every HU half a unit higher, stored with Rescale Slope 0.5: HU that are not whole.
     bool demiHU = false;
@@ -110,7 +111,7 @@ inline bool ecrireSerie(const QString &dossier, const SerieEssai &serie,
         const std::string numero = std::to_string(noms[size_t(z)]);
         const std::pair<const char *, std::string> entetes[] = {
             {"0008|0060", coupe.modalite}, {"0020|000d", serie.uid + ".0"}, {"0020|000e", serie.uid}, {"0020|0052", serie.referentiel},
-            {"0008|0018", serie.uid + "." + numero}, {"0008|103e", serie.description},
+            {"0008|0018", serie.uid + "." + numero}, {"0008|103e", serie.description}, {"0020|0011", serie.numero},
             {"0020|0013", numero}, {"0020|0032", texte(coupe.position[0], coupe.position[1], coupe.position[2])},
             {"0020|0037", coupe.orientation}, {"0018|1120", coupe.inclinaison},
             {"0028|1052", "-1024"}, {"0028|1053", serie.demiHU ? "0.5" : "1"}, {"0028|0004", "MONOCHROME2"}};

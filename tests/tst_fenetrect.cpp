@@ -80,7 +80,9 @@ private slots:
         QStringList proposees;
         ouvrir(f, &proposees);
         QCOMPARE(proposees.size(), 2);
-        QVERIFY(proposees[1].endsWith(QString(": 5 coupes (%1)").arg(uid)));
+        // The same facts as --list-series: spacing, steps, tilt, first file.
+        QVERIFY2(proposees[1].contains(" : 5 coupes, pixels de 2 × 2.5 mm, pas selon z de 4 à 4 mm, inclinaison 0°, « ")
+                     && proposees[1].endsWith(QString(" » (%1)").arg(uid)), qPrintable(proposees[1]));
         QVERIFY(f.choixScanner->isChecked());
         QVERIFY(!f.choixXY->isEnabled() && !f.infoYZ->parentWidget()->isEnabled());
         QCOMPARE(f.infoXY->pixmap().isNull(), false);

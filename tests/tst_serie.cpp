@@ -12,6 +12,8 @@
 #include <unistd.h>
 
 #include "scanner/apercuct.h"
+#include "scanner/cadre.h"
+#include "scanner/reechantillonnage.h"
 #include "scanner/serie.h"
 #include "scanner/volumect.h"
 #include "outils.h"
@@ -251,10 +253,11 @@ private slots:
         QTest::addColumn<int>("cas");
         QTest::addColumn<QString>("message"); // %1, %2...: the files of slices 1, 2...
         QTest::newRow("pas de CT") << 0 << "Dossier « @ » : aucune série CT (fichiers DICOM de modalité CT)";
-        QTest::newRow("espacement") << 1 << "Série CT de « @ » : espacement inégal des coupes : 5 mm entre les coupes 2 "
-                                            "et 3 (« %2 » et « %3 »), 4 mm en moyenne";
-        QTest::newRow("inclinaison") << 2 << "Série CT de « @ » : statif incliné de 15° (« %3 ») : rééchantillonner "
-                                             "d'abord la série en coupes droites";
+        // %A, %B: the files of slices 2 and 3 in the order of their names.
+        QTest::newRow("même position") << 1 << "Série CT de « @ » : coupes « %A » et « %B » à la même position";
+        QTest::newRow("inclinée et décalée selon x") << 2 << "Série CT de « @ » : coupes décalées de biais (statif "
+                                                             "incliné) : rééchantillonner d'abord la série en coupes "
+                                                             "droites";
         QTest::newRow("de biais") << 3 << "Série CT de « @ » : coupes décalées de biais (statif incliné) : "
                                           "rééchantillonner d'abord la série en coupes droites";
         QTest::newRow("oblique") << 4 << "Série CT de « @ » : orientation oblique : rééchantillonner d'abord la série "
@@ -274,9 +277,11 @@ private slots:
                 if (cas == 0)
                     c.modalite = "MR";
                 if (cas == 1 && z == 2)
-                    c.position[2] += 1.0;
-                if (cas == 2 && z == 2)
-                    c.inclinaison = "15";
+                    c.position[2] -= 4.0;
+                if (cas == 2) {
+                    c.orientation = "1\\0\\0\\0\\0.96592582628906831\\0.25881904510252074";
+                    c.position[0] += 0.5 * z;
+                }
                 if (cas == 3)
                     c.position[1] += 2.0 * z;
                 if (cas == 4)
@@ -287,6 +292,11 @@ private slots:
         message.replace("@", dossier);
         for (int i = fichiers.size() - 1; i >= 0; --i)
             message.replace(QString("%%1").arg(i + 1), fichiers[i]);
+        if (cas == 1) {
+            QStringList triee{fichiers[1], fichiers[2]};
+            triee.sort();
+            message.replace("%A", triee[0]).replace("%B", triee[1]);
+        }
         VolumeCT ct;
         QString erreur;
         QVERIFY(!lireSerieCT(dossier, QString(), ct, &erreur));
@@ -411,6 +421,190 @@ private slots:
         QCOMPARE(lire(fichier), fantomeAttendu());
         QVERIFY(!lireSerieCT(seul, QString(), ct, &erreur));
         QCOMPARE(erreur, QString("Dossier « %1 » : image de repérage, pas une série de coupes").arg(seul));
+    }
+
+    // A study folder as a PACS exports it: series in subfolders at any
+    // depth, a scout among them; the default series, and --list-series.
+    void etude()
+    {
+        const QString racineEtude = nouveauDossier();
+        SerieEssai dix = cylindreEssai(), neuf = cylindreEssai(), petite = cylindreEssai(), scout = cylindreEssai();
+        dix.uid = "1.2.826.0.1.3680043.2.1125.30.10";
+        dix.numero = "10";
+        dix.description = "Dix";
+        dix.hu = [](int, int, int) { return 10; };
+        neuf.uid = "1.2.826.0.1.3680043.2.1125.30.9";
+        neuf.numero = "9";
+        neuf.description = "Neuf";
+        neuf.pas[2] = 2.0;
+        neuf.hu = [](int, int, int) { return 9; };
+        petite.uid = "1.2.826.0.1.3680043.2.1125.30.3";
+        petite.coupes = 3;
+        scout.uid = "1.2.826.0.1.3680043.2.1125.30.1";
+        scout.coupes = 1;
+        const QString dossiers[4] = {"PATIENT/ETUDE/S10", "PATIENT/ETUDE/S9/a/b", "PATIENT/S3", "PATIENT/ETUDE/SCOUT"};
+        QStringList fichiers[4];
+        for (const QString &d : dossiers)
+            QVERIFY(QDir(racineEtude).mkpath(d));
+        auto dans = [&](int i) { return QDir(racineEtude).filePath(dossiers[i]); };
+        QVERIFY(ecrireSerie(dans(0), dix, {}, &fichiers[0]) && ecrireSerie(dans(1), neuf, {}, &fichiers[1]) &&
+                ecrireSerie(dans(2), petite, {}, &fichiers[2]));
+        QVERIFY(ecrireSerie(dans(3), scout, [](int, CoupeEssai &c) { c.typeImage = "ORIGINAL\\PRIMARY\\LOCALIZER"; }));
+        const Resultat r = lancer({"--ct", racineEtude, "--list-series"});
+        QCOMPARE(r.erreurs, QString());
+        QCOMPARE(r.statut, 0);
+        auto ligne = [&](const SerieEssai &s, int i, const char *pas) {
+            return QString("%1\t%2\t%3\t%4\t2,2.5\t%5\t%5\t0\t%6/%7\n")
+                .arg(QString::fromStdString(s.uid), QString::fromStdString(s.numero), QString::fromStdString(s.description))
+                .arg(s.coupes)
+                .arg(pas, dossiers[i], fichiers[i][0]);
+        };
+        // As many slices: SeriesNumber 9 before 10, as numbers.
+        QCOMPARE(r.sortie, ligne(neuf, 1, "2") + ligne(dix, 0, "4") + ligne(petite, 2, "4"));
+        VolumeCT ct;
+        QString erreur;
+        SerieCT lue;
+        QVERIFY2(lireSerieCT(racineEtude, QString(), ct, &erreur, &lue), qPrintable(erreur));
+        QCOMPARE(lue.uid, QString::fromStdString(neuf.uid));
+        QCOMPARE(lue.ecartees, 1);
+        QCOMPARE(ct.huMax, 9.0);
+        QCOMPARE(lancer({"--ct", racineEtude, "--list-series", "-o", "x.egsphant"}).erreurs,
+                 QString("--list-series ne s'emploie qu'avec --ct DOSSIER, seule (voir quarvel-phantom --help)\n"));
+    }
+
+    // Slices at uneven steps: boundaries halfway between, the ends half a
+    // step beyond, a note; with --size, the mean over the overlaps.
+    void inegal()
+    {
+        const double z[5] = {100.0, 101.08, 104.0, 110.99, 112.0};
+        SerieEssai s = cylindreEssai();
+        s.hu = [](int, int, int k) { return 100 * k; };
+        const QString dossier = nouveauDossier(), rampe = racine.filePath("rampe.txt"),
+                      fichier = racine.filePath("inegal.egsphant");
+        QVERIFY(ecrireSerie(dossier, s, [&](int k, CoupeEssai &c) { c.position[2] = z[k]; }));
+        QVERIFY(ecrireFichier(rampe, rampeEssai));
+        const Resultat r = lancer({"--ct", dossier, "--ramp", rampe, "-o", fichier});
+        // HU 0 to 400: the ramp's air and lung stay empty, and say so first.
+        QCOMPARE(r.erreurs, QString("Attention : milieux sans aucun voxel dans le fichier : AIR, LUNG\nNote : coupes "
+                                    "inégalement espacées, pas de 1.01 à 6.99 mm : limites des voxels à mi-chemin "
+                                    "entre les coupes\n"));
+        std::vector<double> bornes = {(z[0] - (z[1] - z[0]) / 2) / 10};
+        for (int k = 1; k < 5; ++k)
+            bornes.push_back((z[k - 1] + z[k]) / 2 / 10);
+        bornes.push_back((z[4] + (z[4] - z[3]) / 2) / 10);
+        QByteArray ligneZ = "\n";
+        for (double b : bornes)
+            ligneZ += reel(b) + " ";
+        QVERIFY2(lire(fichier).contains(ligneZ + "\n"), lire(fichier).left(400).constData());
+
+        VolumeCT ct;
+        QString erreur;
+        QVERIFY2(lireSerieCT(dossier, QString(), ct, &erreur), qPrintable(erreur));
+        AxeCadre cadre[3];
+        QCOMPARE(cadrer(ct.axes, std::nullopt, std::array<double, 3>{0.2, 0.25, 0.65}, cadre), QString());
+        QCOMPARE(cadre[2].compte, 2);
+        std::vector<double> moyennes;
+        reechantillonner(ct, cadre, [&](int, int y, const double *v) {
+            if (y == 0)
+                moyennes.push_back(v[5]);
+        });
+        const double longueur = (bornes.back() - bornes.front()) / 2;
+        for (int j = 0; j < 2; ++j) {
+            const double bas = bornes.front() + j * longueur, haut = bas + longueur;
+            double somme = 0;
+            for (int k = 0; k < 5; ++k)
+                somme += 100 * k * std::max(0.0, std::min(haut, bornes[k + 1]) - std::max(bas, bornes[k]));
+            QVERIFY2(std::abs(moyennes[size_t(j)] - somme / longueur) < 1e-9, qPrintable(QString::number(moyennes[size_t(j)])));
+        }
+    }
+
+    // A sphere scanned on a tilted gantry comes out round and in place,
+    // whichever way the gantry leans; a tilt tag alone changes nothing.
+    void inclinaison_data()
+    {
+        QTest::addColumn<double>("angle");
+        QTest::newRow("15°") << 15.0;
+        QTest::newRow("-18.5°") << -18.5;
+    }
+    void inclinaison()
+    {
+        QFETCH(double, angle);
+        const double a = angle * M_PI / 180.0, centre[3] = {1.3, -2.1, 114.7}, rayon = 8.0;
+        const double colonne[3] = {0.0, std::cos(a), std::sin(a)};
+        SerieEssai s = cylindreEssai();
+        s.colonnes = s.rangees = 40;
+        s.coupes = 30;
+        s.pas[0] = s.pas[1] = 1.0;
+        const double depart[3] = {-19.5, -19.5, 100.0 - 20.0 * std::sin(a)};
+        auto position = [&](int c, int r, int k, int i) {
+            return depart[i] + (i == 0 ? c : 0.0) + r * colonne[i] + (i == 2 ? k : 0.0);
+        };
+        s.hu = [&](int c, int r, int k) {
+            double d = 0;
+            for (int i = 0; i < 3; ++i)
+                d += std::pow(position(c, r, k, i) - centre[i], 2);
+            return d <= rayon * rayon ? 1000 : -1000;
+        };
+        const QString dossier = nouveauDossier();
+        QVERIFY(ecrireSerie(dossier, s, [&](int k, CoupeEssai &c) {
+            c.orientation = "1\\0\\0\\0\\" + texte(colonne[0], colonne[1], colonne[2]).substr(2);
+            for (int i = 0; i < 3; ++i)
+                c.position[i] = position(0, 0, k, i);
+            c.inclinaison = std::to_string(-angle); // makers disagree on its sign: never read
+        }));
+        QList<SerieCT> series;
+        QString erreur;
+        QVERIFY(listerSeriesCT(dossier, series, &erreur));
+        QVERIFY(std::abs(series[0].inclinaison - angle) < 1e-9);
+        VolumeCT ct;
+        QVERIFY2(lireSerieCT(dossier, QString(), ct, &erreur), qPrintable(erreur));
+        QCOMPARE(ct.notes, QStringList(QString("statif incliné de %1° : coupes rééchantillonnées droites").arg(angle)));
+        QCOMPARE(ct.axes[0].compte, 40);
+        QCOMPARE(ct.axes[0].origine, -2.0);
+        QCOMPARE(ct.axes[1].taille, 0.1);
+        QVERIFY(ct.axes[2].bornes.empty());
+        // The sphere's mass, centre and second moments, from the straight voxels.
+        double masse = 0, premier[3] = {0, 0, 0}, second[3] = {0, 0, 0};
+        qint64 i = 0;
+        for (int kz = 0; kz < ct.axes[2].compte; ++kz)
+            for (int jy = 0; jy < ct.axes[1].compte; ++jy)
+                for (int ix = 0; ix < ct.axes[0].compte; ++ix, ++i) {
+                    const double hu = ct.hu(i);
+                    if (hu == huHorsCoupes)
+                        continue;
+                    const double w = (hu + 1000) / 2000, p[3] = {ct.axes[0].origine + (ix + 0.5) * ct.axes[0].taille,
+                                                                 ct.axes[1].origine + (jy + 0.5) * ct.axes[1].taille,
+                                                                 ct.axes[2].origine + (kz + 0.5) * ct.axes[2].taille};
+                    masse += w;
+                    for (int d = 0; d < 3; ++d) {
+                        premier[d] += w * p[d] * 10;
+                        second[d] += w * p[d] * p[d] * 100;
+                    }
+                }
+        const double volume = 4.0 / 3.0 * M_PI * std::pow(rayon, 3); // mm³, voxels of 1 mm
+        QVERIFY2(std::abs(masse - volume) < 0.03 * volume, qPrintable(QString::number(masse)));
+        for (int d = 0; d < 3; ++d) {
+            const double moyenne = premier[d] / masse, variance = second[d] / masse - moyenne * moyenne;
+            QVERIFY2(std::abs(moyenne - centre[d]) < 0.1, qPrintable(QString("axe %1 : %2").arg(d).arg(moyenne)));
+            QVERIFY2(std::abs(variance - rayon * rayon / 5) < 0.05 * rayon * rayon / 5,
+                     qPrintable(QString("axe %1 : %2").arg(d).arg(variance)));
+        }
+        // Outside the scanned slab, the ramp's lower bound.
+        const QString rampe = racine.filePath("rampe.txt"), fichier = racine.filePath("incline.egsphant");
+        QVERIFY(ecrireFichier(rampe, rampeEssai));
+        const Resultat r = lancer({"--ct", dossier, "--ramp", rampe, "-o", fichier});
+        QVERIFY2(r.erreurs.endsWith(QString("Note : statif incliné de %1° : coupes rééchantillonnées droites\n").arg(angle)),
+                 qPrintable(r.erreurs));
+        QVERIFY(ct.hu(0) == huHorsCoupes && lire(fichier).contains("\n0.00100000 "));
+
+        // The tag alone, on straight slices: read as axial, the same file.
+        const QString droit = nouveauDossier(), etiquette = nouveauDossier();
+        QVERIFY(ecrireSerie(droit, cylindreEssai()));
+        QVERIFY(ecrireSerie(etiquette, cylindreEssai(), [&](int, CoupeEssai &c) { c.inclinaison = std::to_string(angle); }));
+        const QString f1 = racine.filePath("droit.egsphant"), f2 = racine.filePath("etiquette.egsphant");
+        QCOMPARE(lancer({"--ct", droit, "--ramp", rampe, "-o", f1}).erreurs, QString());
+        QCOMPARE(lancer({"--ct", etiquette, "--ramp", rampe, "-o", f2}).erreurs, QString());
+        QCOMPARE(lire(f2), lire(f1));
     }
 
     // Coronal and sagittal reformats: slices stepping along y or x, placed

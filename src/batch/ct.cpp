@@ -2,6 +2,7 @@
 // both give the same file.
 #include "batch/ct.h"
 
+#include <cmath>
 #include <ostream>
 
 #include "egsphant/egsphant.h"
@@ -65,11 +66,10 @@ QString nombreHU(double v)
 }
 
 // A tilted series is resampled onto straight slices, off the planes its
-// contours were drawn on. Until the series read carries its tilt, every
-// series read is straight.
-bool serieInclinee(const VolumeCT &)
+// contours were drawn on.
+bool serieInclinee(const VolumeCT &ct)
 {
-    return false;
+    return ct.inclinaison != 0.0;
 }
 
 // The CT's slab boundaries along z (cm), where the contours' planes must lie.
@@ -77,7 +77,7 @@ std::vector<double> bornesZ(const VolumeCT &ct)
 {
     std::vector<double> bornes;
     for (int k = 0; k <= ct.axes[2].compte; ++k)
-        bornes.push_back(ct.axes[2].origine + k * ct.axes[2].taille);
+        bornes.push_back(ct.axes[2].borne(k));
     return bornes;
 }
 
@@ -98,7 +98,7 @@ std::optional<QString> lireStructuresCT(const DemandeStructures &demande, const 
 } // namespace
 
 std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catalogue, QList<Materiau> &materiaux,
-                                  Grille &grille, Geometrie &geometrie, QString *plageHU)
+                                  Grille &grille, Geometrie &geometrie, QString *plageHU, QStringList *notes)
 {
     std::optional<Boite> boite;
     std::optional<std::array<double, 3>> tailles;
@@ -125,6 +125,8 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
     SerieCT lue;
     if (!lireSerieCT(demande.dossier, demande.serie.value_or(QString()), ct, &erreur, &lue))
         return erreur;
+    if (notes)
+        *notes = ct.notes;
     if (!demande.structures.fichier.isEmpty()) {
         if (serieInclinee(ct))
             return QString("Structures « %1 » : série à statif incliné, rééchantillonnée hors des plans de ses contours")
@@ -139,6 +141,7 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
     for (int a = 0; a < 3; ++a) {
         geometrie.taille[a] = cadre[a].taille;
         geometrie.origine[a] = cadre[a].origine;
+        geometrie.bornes[a] = cadre[a].bornes;
     }
     // Without records: each voxel's own density text may be the shortest.
     if (const QString refus = refusAvantGrille(demande.fichier, {}, geometrie, comptes); !refus.isEmpty())
@@ -152,6 +155,25 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
         const std::vector<qint64> voxels = appliquerStructures(jeu, choix, tranches, geometrie, premierStructure, grille);
         if (plageHU)
             *plageHU += ", " + resumeStructures(jeu, choix, voxels);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> listeSeries(const QString &dossier, QByteArray &texte)
+{
+    QList<SerieCT> series;
+    QString erreur;
+    if (!listerSeriesCT(dossier, series, &erreur))
+        return erreur;
+    auto nombre = [](double v) { return std::isfinite(v) ? QString::number(v, 'g', 6) : QString(); };
+    for (const SerieCT &s : series) {
+        const QString espacement = std::isfinite(s.espacement[0]) && std::isfinite(s.espacement[1])
+                                       ? nombre(s.espacement[0]) + "," + nombre(s.espacement[1])
+                                       : QString();
+        const QStringList champs = {surUneLigne(s.uid), surUneLigne(s.numero), surUneLigne(s.description),
+                                    QString::number(s.coupes), espacement, nombre(s.pasMin), nombre(s.pasMax),
+                                    nombre(s.inclinaison), surUneLigne(s.fichier)};
+        texte += champs.join('\t').toUtf8() + '\n';
     }
     return std::nullopt;
 }

@@ -56,6 +56,7 @@ struct Options
     // A CT in place of the planes.
     std::optional<QString> ct, serie, rampe, boite;
     bool modeleRampe = false;
+    bool listeSeries = false;
     // An RT Structure Set beside the CT, and the media its regions set.
     std::optional<QString> structures, exterieur;
     QStringList interieurs;
@@ -120,6 +121,7 @@ QList<QCommandLineOption> definitionsOptions()
             {"ramp", "", "FICHIER"},
             {"crop", "", "X0,X1,Y0,Y1,Z0,Z1"},
             {"ramp-template", ""},
+            {"list-series", ""},
             {"structures", "", "FICHIER"},
             {"structure", "", "NOM=MILIEU[:DENSITE]"},
             {"outside", "", "NOM=MILIEU[:DENSITE]"},
@@ -204,6 +206,7 @@ std::optional<Refus> lireOptions(const QStringList &arguments, Options &options)
     options.rampe = valeur("ramp");
     options.boite = valeur("crop");
     options.modeleRampe = analyseur.isSet("ramp-template");
+    options.listeSeries = analyseur.isSet("list-series");
     options.structures = valeur("structures");
     options.exterieur = valeur("outside");
     options.interieurs = analyseur.values("structure");
@@ -719,14 +722,19 @@ std::optional<Refus> construireCT(const Options &options, std::ostream &sortie, 
     QList<Materiau> materiaux;
     Grille grille;
     QString plageHU;
-    if (auto refus = preparerCT(demande, entrees.catalogue, materiaux, grille, entrees.geometrie, &plageHU))
+    QStringList notes;
+    if (auto refus = preparerCT(demande, entrees.catalogue, materiaux, grille, entrees.geometrie, &plageHU, &notes))
         return Refus{*refus};
     if (auto refus = refusEgspp(options, entrees, materiaux))
         return refus;
     // The ramp chose every record's medium: none is a default.
     for (const Materiau &m : materiaux)
         entrees.affectations[m.niveauGris] = Affectation{};
-    return ecrireTout(options, dosxyz, materiaux, grille, entrees, sortie, erreurs, avancement, plageHU);
+    if (auto refus = ecrireTout(options, dosxyz, materiaux, grille, entrees, sortie, erreurs, avancement, plageHU))
+        return refus;
+    for (const QString &note : notes)
+        ecrireLigne(erreurs, "Note : " + note);
+    return std::nullopt;
 }
 
 // --ramp-template: the default ramp of the --pegs catalogue, printed.
@@ -739,6 +747,21 @@ std::optional<Refus> ecrireModeleRampe(const Options &options, std::ostream &sor
         return usage("--ramp-template ne s'emploie qu'avec --pegs FICHIER");
     QByteArray texte;
     if (auto refus = modeleRampe(*options.pegs, texte))
+        return Refus{*refus};
+    sortie.write(texte.constData(), texte.size());
+    sortie.flush();
+    return std::nullopt;
+}
+
+// --list-series: the CT series of the --ct folder, one line each.
+std::optional<Refus> ecrireListeSeries(const Options &options, std::ostream &sortie)
+{
+    if (!options.ct || optionDesPlans(options) || options.serie || options.rampe || options.boite || options.taille ||
+        options.sortie || options.pegs || options.egsinp || options.egspp || options.modeleRampe ||
+        options.structures || options.exterieur || !options.interieurs.isEmpty() || options.listeStructures)
+        return usage("--list-series ne s'emploie qu'avec --ct DOSSIER, seule");
+    QByteArray texte;
+    if (auto refus = listeSeries(*options.ct, texte))
         return Refus{*refus};
     sortie.write(texte.constData(), texte.size());
     sortie.flush();
@@ -768,6 +791,8 @@ std::optional<Refus> ecrireListeStructures(const Options &options, std::ostream 
 std::optional<Refus> construire(const Options &options, std::ostream &sortie, std::ostream &erreurs,
                                 bool avancement)
 {
+    if (options.listeSeries)
+        return ecrireListeSeries(options, sortie);
     if (options.listeStructures)
         return ecrireListeStructures(options, sortie);
     if (options.modeleRampe)

@@ -66,7 +66,7 @@ QByteArray nombre(double v)
 QByteArray borne(const Geometrie &geometrie, int axe, int i)
 {
     char texte[longueurReelMax];
-    const int n = formatReel(geometrie.origine[axe] + double(i) * geometrie.taille[axe], texte);
+    const int n = formatReel(geometrie.borne(axe, i), texte);
     double v = 0;
     std::from_chars(texte, texte + n, v);
     return nombre(v);

@@ -218,9 +218,8 @@ void ecrireEntete(Tampon &t, const QList<Materiau> &materiaux, const Milieux &mi
     }
     t.ajouter('\n');
     for (int axe = 0; axe < 3; ++axe) {
-        // Each boundary from its own index, not by repeated addition, so no error accumulates.
         for (qint64 i = 0; i <= dims[axe]; ++i) {
-            t.ajouterReel(geometrie.origine[axe] + double(i) * geometrie.taille[axe]);
+            t.ajouterReel(geometrie.borne(axe, i));
             t.ajouter(' ');
         }
         t.ajouter('\n');

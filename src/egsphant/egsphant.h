@@ -5,17 +5,28 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "model/materiau.h"
 #include "model/grille.h"
 
 class QIODevice;
 
-// Voxel sizes and lower corner of the grid along x, y, z (cm).
+// Voxel sizes and lower corner of the grid along x, y, z (cm). An axis of
+// uneven voxels (a CT's slices at their own positions) lists its
+// boundaries one by one in bornes, taille and origine then being their mean
+// and first.
 struct Geometrie
 {
     double taille[3] = {1.0, 1.0, 1.0};
     double origine[3] = {-15.0, -15.0, 0.0};
+    std::vector<double> bornes[3];
+
+    // Boundary i along axe, each from its own index so no error accumulates.
+    double borne(int axe, qint64 i) const
+    {
+        return bornes[axe].empty() ? origine[axe] + double(i) * taille[axe] : bornes[axe][size_t(i)];
+    }
 };
 
 // The medium map has one character per voxel, so only as many media as the

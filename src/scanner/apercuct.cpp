@@ -15,8 +15,10 @@ QImage coupeAxialeCT(const VolumeCT &ct, int z, double niveau, double largeur)
     for (int y = 0; y < ny; ++y) {
         uchar *ligne = image.scanLine(y);
         const qint64 debut = (qint64(z) * ny + y) * nx;
-        for (int x = 0; x < nx; ++x)
-            ligne[x] = uchar(std::lround(std::clamp((ct.hu(debut + x) - bas) / largeur, 0.0, 1.0) * 255.0));
+        for (int x = 0; x < nx; ++x) {
+            const double hu = ct.hu(debut + x); // NaN, or huHorsCoupes: outside a tilted series' slices, black
+            ligne[x] = std::isnan(hu) ? 0 : uchar(std::lround(std::clamp((hu - bas) / largeur, 0.0, 1.0) * 255.0));
+        }
     }
     return image;
 }

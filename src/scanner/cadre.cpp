@@ -13,10 +13,44 @@ QString texte(double v)
     return QString::number(v, 'g', 6);
 }
 
+// The CT voxels [premier, fin) that the box's edges bas and haut touch,
+// widened outwards, on an axis of uneven voxels.
+void bornesInegales(const AxeCT &ct, double bas, double haut, AxeCadre &cadre)
+{
+    const std::vector<double> &b = ct.bornes;
+    const double tolerance = jeu * (b.back() - b.front()) / ct.compte;
+    const int premier = int(std::upper_bound(b.begin(), b.end(), bas + tolerance) - b.begin()) - 1;
+    const int fin = int(std::lower_bound(b.begin(), b.end(), haut - tolerance) - b.begin());
+    cadre.premier = std::clamp(premier, 0, ct.compte - 1);
+    cadre.fin = std::clamp(fin, cadre.premier + 1, ct.compte);
+}
+
+// The smallest CT voxel of [premier, fin).
+double plusPetitVoxel(const AxeCT &ct, const AxeCadre &cadre)
+{
+    if (ct.bornes.empty())
+        return ct.taille;
+    double plus = INFINITY;
+    for (int i = cadre.premier; i < cadre.fin; ++i)
+        plus = std::min(plus, ct.bornes[size_t(i) + 1] - ct.bornes[size_t(i)]);
+    return plus;
+}
+
+// The CT voxels [premier, fin) that the box's edges touch, widened outwards,
+// on an axis of even voxels. Clamped as reals first, so that no far edge
+// overflows an int.
+void bornesEgales(const AxeCT &ct, double bas, double haut, AxeCadre &cadre)
+{
+    const double premier = std::floor(std::max(0.0, (bas - ct.origine) / ct.taille) + jeu);
+    const double dernier = std::ceil(std::min(double(ct.compte), (haut - ct.origine) / ct.taille) - jeu);
+    cadre.premier = int(premier);
+    cadre.fin = std::max(int(dernier), cadre.premier + 1);
+}
+
 QString cadrerAxe(const AxeCT &ct, int axe, const Boite *boite, const double *taille, AxeCadre &cadre)
 {
     const QChar nom('X' + axe);
-    const double fin = ct.origine + ct.compte * ct.taille;
+    const double fin = ct.borne(ct.compte);
     cadre.premier = 0;
     cadre.fin = ct.compte;
     if (boite) {
@@ -28,34 +62,61 @@ QString cadrerAxe(const AxeCT &ct, int axe, const Boite *boite, const double *ta
             return QString("Boîte selon %1 : de %2 à %3 cm, hors du scanner, qui va de %4 à %5 cm")
                 .arg(nom)
                 .arg(texte(bas), texte(haut), texte(ct.origine), texte(fin));
-        // Clamped as reals first, so that no far edge overflows an int.
-        const double premier = std::floor(std::max(0.0, (bas - ct.origine) / ct.taille) + jeu);
-        const double dernier = std::ceil(std::min(double(ct.compte), (haut - ct.origine) / ct.taille) - jeu);
-        cadre.premier = int(premier);
-        cadre.fin = std::max(int(dernier), cadre.premier + 1);
+        if (ct.bornes.empty())
+            bornesEgales(ct, bas, haut, cadre);
+        else
+            bornesInegales(ct, bas, haut, cadre);
     }
     const int voxels = cadre.fin - cadre.premier;
-    cadre.origine = ct.origine + cadre.premier * ct.taille;
+    cadre.origine = ct.borne(cadre.premier);
+    const double longueur = ct.bornes.empty() ? voxels * ct.taille : ct.borne(cadre.fin) - cadre.origine;
+    const double plusPetit = plusPetitVoxel(ct, cadre);
     if (!taille) {
         cadre.compte = voxels;
-        cadre.taille = ct.taille;
-        return QString();
+    } else {
+        if (!(std::isfinite(*taille) && *taille > 0.0))
+            return QString("Taille selon %1 : %2, un nombre supérieur à 0 est attendu").arg(nom).arg(texte(*taille));
+        // A size typed to six digits of the CT's own is the CT's own.
+        if (*taille < plusPetit * (1.0 - 1e-5))
+            return QString("Taille selon %1 : %2 cm, plus petite que les voxels du scanner (%3 cm)")
+                .arg(nom)
+                .arg(texte(*taille), texte(plusPetit));
+        cadre.compte = int(std::max(1.0, std::floor(longueur / *taille + jeu)));
     }
-    if (!(std::isfinite(*taille) && *taille > 0.0))
-        return QString("Taille selon %1 : %2, un nombre supérieur à 0 est attendu").arg(nom).arg(texte(*taille));
-    // A size typed to six digits of the CT's own is the CT's own.
-    if (*taille < ct.taille * (1.0 - 1e-5))
-        return QString("Taille selon %1 : %2 cm, plus petite que les voxels du scanner (%3 cm)")
-            .arg(nom)
-            .arg(texte(*taille), texte(ct.taille));
-    const double longueur = voxels * ct.taille;
-    cadre.compte = int(std::max(1.0, std::floor(longueur / *taille + jeu)));
-    // One voxel per CT voxel keeps the CT's own size, not a quotient a hair off it.
-    cadre.taille = cadre.memesVoxels() ? ct.taille : longueur / cadre.compte;
+    // One voxel per CT voxel keeps the CT's own size, not a quotient a hair
+    // off it, and uneven ones their own boundaries.
+    cadre.taille = cadre.memesVoxels() && ct.bornes.empty() ? ct.taille : longueur / cadre.compte;
+    if (cadre.memesVoxels() && !ct.bornes.empty())
+        cadre.bornes.assign(ct.bornes.begin() + cadre.premier, ct.bornes.begin() + cadre.fin + 1);
     return QString();
 }
 
 } // namespace
+
+AxeCT axeDesCentres(const std::vector<double> &centres)
+{
+    AxeCT axe;
+    const size_t n = centres.size();
+    axe.compte = int(n);
+    if (n < 2)
+        return axe;
+    const double moyen = (centres.back() - centres.front()) / double(n - 1);
+    bool egaux = true;
+    for (size_t i = 0; i + 1 < n; ++i)
+        egaux = egaux && std::abs(centres[i + 1] - centres[i] - moyen) <= 0.01 * moyen;
+    axe.taille = moyen / 10.0;
+    axe.origine = (centres.front() - moyen / 2.0) / 10.0;
+    if (egaux)
+        return axe;
+    axe.bornes.resize(n + 1);
+    axe.bornes[0] = (centres[0] - (centres[1] - centres[0]) / 2.0) / 10.0;
+    for (size_t i = 1; i < n; ++i)
+        axe.bornes[i] = (centres[i - 1] + centres[i]) / 20.0;
+    axe.bornes[n] = (centres[n - 1] + (centres[n - 1] - centres[n - 2]) / 2.0) / 10.0;
+    axe.origine = axe.bornes[0];
+    axe.taille = (axe.bornes[n] - axe.bornes[0]) / double(n);
+    return axe;
+}
 
 QString cadrer(const AxeCT ct[3], const std::optional<Boite> &boite, const std::optional<std::array<double, 3>> &tailles,
                AxeCadre cadre[3])

@@ -1,5 +1,6 @@
 #include "scanner/fantomect.h"
 
+#include <cmath>
 #include <new>
 
 #include "egsphant/egsphant.h"
@@ -65,6 +66,36 @@ void parMoyenne(const VolumeCT &ct, const AxeCadre cadre[3], const Rampe &rampe,
     });
 }
 
+// Outside a tilted series' slices nothing was scanned: the ramp's lower
+// bound there. A bound that is not a whole 16-bit HU turns the volume to
+// floats.
+void remplirHorsCoupes(VolumeCT &ct, double huMin)
+{
+    if (ct.inclinaison == 0.0)
+        return;
+    if (!ct.entiers.empty() && !(huMin == std::round(huMin) && std::abs(huMin) <= 32767.0)) {
+        ct.reels.resize(ct.entiers.size());
+        for (size_t i = 0; i < ct.entiers.size(); ++i)
+            ct.reels[i] = ct.entiers[i] == huHorsCoupes ? NAN : float(ct.entiers[i]);
+        ct.entiers = std::vector<qint16>();
+    }
+    bool dehors = false;
+    for (qint16 &hu : ct.entiers)
+        if (hu == huHorsCoupes) {
+            hu = qint16(huMin);
+            dehors = true;
+        }
+    for (float &hu : ct.reels)
+        if (std::isnan(hu)) {
+            hu = float(huMin);
+            dehors = true;
+        }
+    if (dehors) {
+        ct.huMin = std::min(ct.huMin, huMin);
+        ct.huMax = std::max(ct.huMax, huMin);
+    }
+}
+
 } // namespace
 
 bool construireFantomeCT(VolumeCT ct, const AxeCadre cadre[3], const Rampe &rampe, Grille &grille,
@@ -75,8 +106,10 @@ bool construireFantomeCT(VolumeCT ct, const AxeCadre cadre[3], const Rampe &ramp
     for (int a = 0; a < 3; ++a) {
         geometrie.taille[a] = cadre[a].taille;
         geometrie.origine[a] = cadre[a].origine;
+        geometrie.bornes[a] = cadre[a].bornes;
     }
     try {
+        remplirHorsCoupes(ct, rampe.huMin);
         if (memesVoxels(cadre) && !ct.entiers.empty())
             parNombreCT(ct, cadre, rampe, grille);
         else

@@ -10,7 +10,36 @@ constexpr double sliver = 1e-9;
 
 } // namespace
 
-std::vector<std::vector<Part>> partsAxe(const AxeCadre &axe)
+namespace {
+
+// On an axis of uneven CT voxels: the overlaps in cm, each phantom voxel's
+// shares made to add up to 1.
+std::vector<std::vector<Part>> partsInegales(const AxeCadre &axe, const AxeCT &ct)
+{
+    std::vector<std::vector<Part>> parts(size_t(axe.compte));
+    int i = axe.premier;
+    for (int j = 0; j < axe.compte; ++j) {
+        const double bas = axe.origine + j * axe.taille;
+        const double haut = j + 1 == axe.compte ? ct.borne(axe.fin) : axe.origine + (j + 1) * axe.taille;
+        while (i + 1 < axe.fin && ct.borne(i + 1) <= bas)
+            ++i;
+        double total = 0.0;
+        for (int k = i; k < axe.fin && ct.borne(k) < haut; ++k) {
+            const double recouvrement = std::min(ct.borne(k + 1), haut) - std::max(ct.borne(k), bas);
+            if (recouvrement > sliver * (ct.borne(k + 1) - ct.borne(k))) {
+                parts[size_t(j)].push_back({k, recouvrement});
+                total += recouvrement;
+            }
+        }
+        for (Part &p : parts[size_t(j)])
+            p.poids /= total;
+    }
+    return parts;
+}
+
+} // namespace
+
+std::vector<std::vector<Part>> partsAxe(const AxeCadre &axe, const AxeCT &ct)
 {
     std::vector<std::vector<Part>> parts(size_t(axe.compte));
     if (axe.memesVoxels()) {
@@ -18,6 +47,8 @@ std::vector<std::vector<Part>> partsAxe(const AxeCadre &axe)
             parts[size_t(j)] = {Part{axe.premier + j, 1.0}};
         return parts;
     }
+    if (!ct.bornes.empty())
+        return partsInegales(axe, ct);
     // In CT voxel units: phantom voxel j spans [premier + j r, premier + (j + 1) r].
     const double r = double(axe.fin - axe.premier) / axe.compte;
     for (int j = 0; j < axe.compte; ++j) {
@@ -40,7 +71,8 @@ std::vector<std::vector<Part>> partsAxe(const AxeCadre &axe)
 void reechantillonner(const VolumeCT &ct, const AxeCadre cadre[3],
                       const std::function<void(int z, int y, const double *valeurs)> &ligne)
 {
-    const auto px = partsAxe(cadre[0]), py = partsAxe(cadre[1]), pz = partsAxe(cadre[2]);
+    const auto px = partsAxe(cadre[0], ct.axes[0]), py = partsAxe(cadre[1], ct.axes[1]),
+               pz = partsAxe(cadre[2], ct.axes[2]);
     const int nx = cadre[0].compte, ny = cadre[1].compte;
     const int ctY0 = cadre[1].premier, ctY1 = cadre[1].fin;
     const qint64 ligneCT = ct.axes[0].compte, trancheCT = ligneCT * ct.axes[1].compte;

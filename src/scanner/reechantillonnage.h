@@ -15,9 +15,10 @@ struct Part
     double poids = 0.0;
 };
 
-// The parts of every phantom voxel along an axis. A phantom voxel that is
-// one CT voxel has one part of weight exactly 1.
-std::vector<std::vector<Part>> partsAxe(const AxeCadre &axe);
+// The parts of every phantom voxel along an axis of the CT. A phantom voxel
+// that is one CT voxel has one part of weight exactly 1; on uneven CT
+// voxels the overlaps are measured in cm.
+std::vector<std::vector<Part>> partsAxe(const AxeCadre &axe, const AxeCT &ct);
 
 // Calls ligne(z, y, valeurs) for every row of the phantom in order, valeurs
 // holding the cadre's dimX values of that row: each voxel's mean HU over the

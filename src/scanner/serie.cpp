@@ -6,7 +6,7 @@
 #include <gdcmTrace.h>
 #include <itkGDCMImageIO.h>
 #include <itkImage.h>
-#include <itkImageSeriesReader.h>
+#include <itkImageFileReader.h>
 
 #include <QDir>
 #include <QDirIterator>
@@ -18,6 +18,7 @@
 
 #include "model/ligne.h"
 #include "scanner/entetedicom.h"
+#include "scanner/redressement.h"
 #include "scanner/volumect.h"
 #include "volume/axes.h"
 #include "volume/lecteurs.h"
@@ -28,6 +29,7 @@ constexpr quint32 tagTypeImage = etiquette(0x0008, 0x0008), tagClasse = etiquett
                   tagModalite = etiquette(0x0008, 0x0060), tagDescription = etiquette(0x0008, 0x103e),
                   tagReferentiel = etiquette(0x0020, 0x0052),
                   tagInclinaison = etiquette(0x0018, 0x1120), tagUidSerie = etiquette(0x0020, 0x000e),
+                  tagNumeroSerie = etiquette(0x0020, 0x0011),
                   tagPosition = etiquette(0x0020, 0x0032), tagOrientation = etiquette(0x0020, 0x0037),
                   tagEchantillons = etiquette(0x0028, 0x0002), tagTrames = etiquette(0x0028, 0x0008),
                   tagRangees = etiquette(0x0028, 0x0010), tagColonnes = etiquette(0x0028, 0x0011),
@@ -93,6 +95,21 @@ struct SerieTrouvee
     std::vector<FichierDicom> fichiers;
 };
 
+void decrire(SerieTrouvee &serie);
+
+// The default series first: the most slices, then the lowest SeriesNumber,
+// compared as a number (a series without one last).
+bool avant(const SerieTrouvee &a, const SerieTrouvee &b)
+{
+    if (a.serie.coupes != b.serie.coupes)
+        return a.serie.coupes > b.serie.coupes;
+    bool okA = false, okB = false;
+    const double na = a.serie.numero.toDouble(&okA), nb = b.serie.numero.toDouble(&okB);
+    if (okA != okB)
+        return okA;
+    return okA && na < nb;
+}
+
 // The CT series of the folder, the most slices first. Files that are not
 // DICOM are passed over; a DICOM file whose structure does not hold is
 // refused, since it may be a slice of the series.
@@ -104,12 +121,17 @@ bool trouverSeries(const QString &dossier, std::vector<SerieTrouvee> &series, QS
         return false;
     }
     const QDir racine(dossier);
+    // Sorted, so that the series and their order do not depend on how the file system lists them.
+    QStringList chemins;
+    QDirIterator parcours(dossier, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (parcours.hasNext())
+        chemins << parcours.next();
+    chemins.sort();
     std::vector<SerieTrouvee> toutes;
     int ecartees = 0, reperages = 0;
-    QDirIterator parcours(dossier, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
-    while (parcours.hasNext()) {
+    for (const QString &chemin : chemins) {
         FichierDicom f;
-        f.chemin = parcours.next();
+        f.chemin = chemin;
         f.affiche = extrait(racine.relativeFilePath(f.chemin));
         QString pourquoi;
         const LectureDicom lecture = lireEnteteDicom(f.chemin, f.entete, &pourquoi);
@@ -132,6 +154,7 @@ bool trouverSeries(const QString &dossier, std::vector<SerieTrouvee> &series, QS
             toutes.push_back(SerieTrouvee());
             serie = toutes.end() - 1;
             serie->serie.uid = uid;
+            serie->serie.numero = f.entete.texte(tagNumeroSerie);
             serie->serie.description = f.entete.texte(tagDescription);
             serie->serie.referentiel = f.entete.texte(tagReferentiel);
         }
@@ -140,10 +163,10 @@ bool trouverSeries(const QString &dossier, std::vector<SerieTrouvee> &series, QS
     for (SerieTrouvee &s : toutes) {
         s.serie.coupes = int(s.fichiers.size());
         s.serie.ecartees = ecartees;
+        decrire(s);
         series.push_back(std::move(s));
     }
-    std::stable_sort(series.begin(), series.end(),
-                     [](const SerieTrouvee &a, const SerieTrouvee &b) { return a.serie.coupes > b.serie.coupes; });
+    std::stable_sort(series.begin(), series.end(), avant);
     if (series.empty()) {
         *raison = reperages > 0 ? QString("image de repérage, pas une série de coupes")
                                 : QString("aucune série CT (fichiers DICOM de modalité CT)");
@@ -238,9 +261,53 @@ QString lireCoupes(const std::vector<FichierDicom> &fichiers, std::vector<Coupe>
     return QString();
 }
 
-// Why the slices do not form one even stack of equal slices square to it,
-// or an empty text.
-QString verifierCoupes(const std::vector<Coupe> &coupes, const double normale[3])
+// The gantry tilt (degrees) of slices whose rows run along x and whose
+// columns lie in the y–z plane: atan2(c_z, c_y). 0 for any other
+// orientation: columns nearer z than y make a coronal series, not a tilt.
+double angleStatif(const double cosinus[6])
+{
+    const bool rangeesX = std::abs(std::abs(cosinus[0]) - 1.0) <= 1e-6 && std::abs(cosinus[1]) <= 1e-6 &&
+                          std::abs(cosinus[2]) <= 1e-6 && std::abs(cosinus[3]) <= 1e-6;
+    const double angle = std::atan2(cosinus[5], cosinus[4]) * 180.0 / M_PI;
+    return rangeesX && std::abs(cosinus[5]) > 1e-6 && std::abs(angle) < 45.0 ? angle : 0.0;
+}
+
+// The physical axis the slices step along: the normal's largest component.
+int axeEmpilement(const double normale[3])
+{
+    return int(std::max_element(normale, normale + 3, [](double a, double b) { return std::abs(a) < std::abs(b); }) -
+               normale);
+}
+
+// What the headers say of the series' geometry, for the lists; NaN where
+// they cannot say.
+void decrire(SerieTrouvee &serie)
+{
+    std::vector<Coupe> coupes;
+    double normale[3], cosinus[6], espacement[2];
+    if (!lireCoupes(serie.fichiers, coupes, normale).isEmpty())
+        return;
+    SerieCT &s = serie.serie;
+    if (nombres(coupes.front().espacement, 2, espacement)) {
+        s.espacement[0] = espacement[1];
+        s.espacement[1] = espacement[0];
+    }
+    nombres(coupes.front().orientation, 6, cosinus);
+    s.inclinaison = angleStatif(cosinus);
+    const int axe = axeEmpilement(normale);
+    const auto bout = std::min_element(coupes.begin(), coupes.end(),
+                                       [axe](const Coupe &a, const Coupe &b) { return a.position[axe] < b.position[axe]; });
+    s.fichier = bout->affiche;
+    for (size_t i = 0; i + 1 < coupes.size(); ++i) {
+        const double pas = std::abs(coupes[i + 1].position[axe] - coupes[i].position[axe]);
+        s.pasMin = i == 0 ? pas : std::min(s.pasMin, pas);
+        s.pasMax = i == 0 ? pas : std::max(s.pasMax, pas);
+    }
+}
+
+// Why the slices do not form one stack of equal slices square to it (or,
+// tilted, shifted only in the y–z plane), or an empty text.
+QString verifierCoupes(const std::vector<Coupe> &coupes, const double normale[3], bool incline)
 {
     const Coupe &premiere = coupes.front();
     for (const Coupe &coupe : coupes) {
@@ -252,41 +319,43 @@ QString verifierCoupes(const std::vector<Coupe> &coupes, const double normale[3]
         if (coupe.espacement != premiere.espacement)
             return QString("coupes d'espacements de pixels différents : « %1 » et « %2 »")
                 .arg(premiere.affiche, coupe.affiche);
-        if (std::abs(coupe.inclinaison) > 1e-3)
-            return QString("statif incliné de %1° (« %2 ») : rééchantillonner d'abord la série en coupes droites")
-                .arg(coupe.inclinaison)
-                .arg(coupe.affiche);
     }
     const size_t n = coupes.size();
     if (n < 2)
         return QString();
-    const double pas = (coupes.back().hauteur - premiere.hauteur) / double(n - 1);
-    if (!(pas > 0))
+    if (!(coupes.back().hauteur - premiere.hauteur > 0))
         return QString("toutes les coupes sont à la même position (%1 coupes)").arg(n);
-    // A tilted gantry shifts each slice sideways as well as along the normal.
+    for (size_t i = 0; i + 1 < n; ++i)
+        if (!(coupes[i + 1].hauteur - coupes[i].hauteur >= 1e-3))
+            return QString("coupes « %1 » et « %2 » à la même position").arg(coupes[i].affiche, coupes[i + 1].affiche);
+    // Straight slices step along their normal only; a tilted gantry's shift
+    // within the y–z plane, never along x.
     double ecart[3], carre = 0.0;
     for (int i = 0; i < 3; ++i) {
         ecart[i] = coupes.back().position[i] - premiere.position[i];
         carre += ecart[i] * ecart[i];
     }
-    const double lateral = std::sqrt(std::max(0.0, carre - std::pow(scalaire(ecart, normale), 2)));
+    const double lateral = incline ? std::abs(ecart[0])
+                                   : std::sqrt(std::max(0.0, carre - std::pow(scalaire(ecart, normale), 2)));
     if (lateral > 1e-3 * std::sqrt(carre))
         return "coupes décalées de biais (statif incliné) : rééchantillonner d'abord la série en coupes droites";
-    for (size_t i = 0; i + 1 < n; ++i) {
-        const double d = coupes[i + 1].hauteur - coupes[i].hauteur;
-        if (std::abs(d - pas) > 0.01 * pas)
-            return QString("espacement inégal des coupes : %1 mm entre les coupes %2 et %3 (« %4 » et « %5 »), "
-                           "%6 mm en moyenne")
-                .arg(d, 0, 'g', 6)
-                .arg(i + 1)
-                .arg(i + 2)
-                .arg(coupes[i].affiche, coupes[i + 1].affiche)
-                .arg(pas, 0, 'g', 6);
-    }
     return QString();
 }
 
-using ImageCT = itk::Image<float, 3>;
+// The note on slices unevenly spaced, or an empty text.
+QString noteEspacement(const std::vector<Coupe> &coupes, const AxeCT &axe)
+{
+    if (axe.bornes.empty())
+        return QString();
+    double plusPetit = INFINITY, plusGrand = 0.0;
+    for (size_t i = 0; i + 1 < coupes.size(); ++i) {
+        plusPetit = std::min(plusPetit, coupes[i + 1].hauteur - coupes[i].hauteur);
+        plusGrand = std::max(plusGrand, coupes[i + 1].hauteur - coupes[i].hauteur);
+    }
+    return QString("coupes inégalement espacées, pas de %1 à %2 mm : limites des voxels à mi-chemin entre les coupes")
+        .arg(plusPetit, 0, 'g', 6)
+        .arg(plusGrand, 0, 'g', 6);
+}
 
 // Where the files' axes lie in the phantom, by the label volumes' rule:
 // rows, columns and slices are the file axes, their spacings PixelSpacing's
@@ -297,7 +366,8 @@ struct Placement
     int comptes[3] = {0, 0, 0};
 };
 
-QString placer(const std::vector<Coupe> &coupes, const double normale[3], Placement &placement, VolumeCT &volume)
+QString placer(const std::vector<Coupe> &coupes, const double normale[3], bool incline, Placement &placement,
+               VolumeCT &volume)
 {
     const Coupe &premiere = coupes.front();
     double cosinus[6], espacement[2];
@@ -319,8 +389,9 @@ QString placer(const std::vector<Coupe> &coupes, const double normale[3], Placem
         entete.comptes[a] = placement.comptes[a] = comptes[a];
         entete.pas[a] = pas[a];
         entete.origine[a] = premiere.position[a];
+        // A tilted series is read as it lies, to be resampled after.
         for (int p = 0; p < 3; ++p)
-            entete.direction[a][p] = a == 2 ? normale[p] : cosinus[3 * a + p];
+            entete.direction[a][p] = incline ? double(a == p) : a == 2 ? normale[p] : cosinus[3 * a + p];
     }
     if (!placerAxes(entete, placement.axes))
         return "orientation oblique : rééchantillonner d'abord la série sur des axes x, y, z";
@@ -329,7 +400,17 @@ QString placer(const std::vector<Coupe> &coupes, const double normale[3], Placem
         return refus;
     for (int a = 0; a < 3; ++a) {
         const int p = placement.axes.axe[a];
-        volume.axes[p] = AxeCT{placement.comptes[a], placement.axes.taille[p], placement.axes.origine[p]};
+        volume.axes[p] = AxeCT{placement.comptes[a], placement.axes.taille[p], placement.axes.origine[p], {}};
+    }
+    // Uneven slices: their own positions along the axis they step along.
+    const int p = placement.axes.axe[2];
+    std::vector<double> centres;
+    for (const Coupe &c : coupes)
+        centres.push_back(c.position[p]);
+    std::sort(centres.begin(), centres.end());
+    if (AxeCT inegal = axeDesCentres(centres); !incline && !inegal.bornes.empty()) {
+        volume.axes[p] = inegal;
+        volume.notes << noteEspacement(coupes, inegal);
     }
     return QString();
 }
@@ -399,35 +480,47 @@ private:
     qint64 depart[3];
 };
 
-// The slices' voxels, a few slices at a time so that only the volume itself
+// The slices' voxels, one slice at a time so that only the volume itself
 // is held in full.
 QString lireVoxels(const std::vector<Coupe> &coupes, const Placement &placement, VolumeCT &volume)
 {
-    std::vector<std::string> noms;
-    for (const Coupe &c : coupes)
-        noms.push_back(c.fichier);
-    auto lecteur = itk::ImageSeriesReader<ImageCT>::New();
-    lecteur->SetImageIO(itk::GDCMImageIO::New());
-    lecteur->SetFileNames(noms);
-    lecteur->MetaDataDictionaryArrayUpdateOff();
-    lecteur->UseStreamingOn();
-    lecteur->UpdateOutputInformation();
-    ImageCT *image = lecteur->GetOutput();
-    const auto taille = image->GetLargestPossibleRegion().GetSize();
-    for (int a = 0; a < 3; ++a)
-        if (taille[a] != itk::SizeValueType(placement.comptes[a]))
-            return "voxels illisibles (fichier DICOM abîmé ou compression non prise en charge)";
+    // One file at a time: the geometry is already the headers', and ITK's
+    // series reader would check every slice's spacing again, slowly when
+    // it is uneven.
+    using CoupeITK = itk::Image<float, 2>;
+    auto io = itk::GDCMImageIO::New();
     Rangement rangement(volume, placement);
-    constexpr int tranche = 8;
-    for (int k0 = 0; k0 < placement.comptes[2]; k0 += tranche) {
-        ImageCT::RegionType region = image->GetLargestPossibleRegion();
-        region.SetIndex(2, k0);
-        region.SetSize(2, itk::SizeValueType(std::min(tranche, placement.comptes[2] - k0)));
-        image->SetRequestedRegion(region);
-        image->Update();
-        rangement.ranger(image->GetBufferPointer(), k0, int(region.GetSize(2)));
+    for (int k = 0; k < placement.comptes[2]; ++k) {
+        auto lecteur = itk::ImageFileReader<CoupeITK>::New();
+        lecteur->SetImageIO(io);
+        lecteur->SetFileName(coupes[size_t(k)].fichier);
+        lecteur->Update();
+        const auto taille = lecteur->GetOutput()->GetLargestPossibleRegion().GetSize();
+        if (taille[0] != itk::SizeValueType(placement.comptes[0]) || taille[1] != itk::SizeValueType(placement.comptes[1]))
+            return "voxels illisibles (fichier DICOM abîmé ou compression non prise en charge)";
+        rangement.ranger(lecteur->GetOutput()->GetBufferPointer(), k, 1);
     }
     return QString();
+}
+
+// A tilted series, read as it lies, resampled onto straight slices.
+void redresserSerie(const std::vector<Coupe> &coupes, const double cosinus[6], double angle, VolumeCT &volume)
+{
+    SerieInclinee serie;
+    serie.pixels = &volume;
+    for (const Coupe &c : coupes)
+        serie.positions.push_back({c.position[0], c.position[1], c.position[2]});
+    double espacement[2];
+    nombres(coupes.front().espacement, 2, espacement);
+    serie.pas[0] = espacement[1];
+    serie.pas[1] = espacement[0];
+    std::copy(cosinus, cosinus + 3, serie.rangees);
+    std::copy(cosinus + 3, cosinus + 6, serie.colonnes);
+    VolumeCT droit;
+    redresser(serie, droit);
+    droit.inclinaison = angle;
+    droit.notes << QString("statif incliné de %1° : coupes rééchantillonnées droites").arg(angle, 0, 'g', 4);
+    volume = std::move(droit);
 }
 
 } // namespace
@@ -483,18 +576,25 @@ bool lireSerieCT(const QString &dossier, const QString &uid, VolumeCT &volume, Q
     std::vector<Coupe> coupes;
     double normale[3] = {0, 0, 1};
     raison = lireCoupes(choisie->fichiers, coupes, normale);
+    double cosinus[6] = {1, 0, 0, 0, 1, 0};
     if (raison.isEmpty())
-        raison = verifierCoupes(coupes, normale);
+        nombres(coupes.front().orientation, 6, cosinus);
+    const double angle = angleStatif(cosinus);
+    if (raison.isEmpty())
+        raison = verifierCoupes(coupes, normale, angle != 0.0);
     VolumeCT lu;
     Placement placement;
     if (raison.isEmpty())
-        raison = placer(coupes, normale, placement, lu);
-    // The volume in 16 bits, and the grid beside it.
+        raison = placer(coupes, normale, angle != 0.0, placement, lu);
+    // The volume in 16 bits, and the grid beside it; tilted, its straight
+    // slices as well, on a box up to twice as large.
     if (raison.isEmpty())
-        placePourVolume(lu.nombreVoxels(), 2, &raison);
+        placePourVolume(lu.nombreVoxels(), angle != 0.0 ? 6 : 2, &raison);
     if (raison.isEmpty()) {
         try {
             raison = lireVoxels(coupes, placement, lu);
+            if (raison.isEmpty() && angle != 0.0)
+                redresserSerie(coupes, cosinus, angle, lu);
         } catch (const std::bad_alloc &) {
             raison = "mémoire insuffisante pour ses voxels";
         } catch (const std::exception &) {

@@ -146,9 +146,13 @@ void Interface::selectScanner()
     if (series.size() > 1) {
         QStringList textes;
         for (const SerieCT &s : series)
-            textes << QString("%1 : %2 coupes (%3)").arg(s.description.isEmpty() ? "sans description" : s.description)
+            textes << QString("%1 (n° %2) : %3 coupes, pixels de %4 × %5 mm, pas selon z de %6 à %7 mm, "
+                              "inclinaison %8°, « %9 » (%10)")
+                          .arg(s.description.isEmpty() ? "sans description" : extrait(s.description),
+                               s.numero.isEmpty() ? "?" : extrait(s.numero))
                           .arg(s.coupes)
-                          .arg(s.uid);
+                          .arg(nombre(s.espacement[0]), nombre(s.espacement[1]), nombre(s.pasMin), nombre(s.pasMax),
+                               nombre(s.inclinaison), s.fichier, extrait(s.uid));
         choix = choisirSerie(this, textes);
         if (choix < 0)
             return;
@@ -189,7 +193,8 @@ void Interface::selectScanner()
                       .arg(ct->axes[0].compte)
                       .arg(ct->axes[1].compte)
                       .arg(ct->axes[2].compte)
-                      .arg(nombre(ct->huMin), nombre(ct->huMax), imagesEcartees(series[choix])));
+                      .arg(nombre(ct->huMin), nombre(ct->huMax), imagesEcartees(series[choix]))
+                  + (ct->notes.isEmpty() ? QString() : "\nNote : " + ct->notes.join("\nNote : ")));
 }
 
 // The tick: the CT read last in place of the planes, or the planes back.
