@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Keeps src/ in layers: fails when folders include each other (naming a file
-# of each side), or when a header below window/ and viewer/ names a widget.
-# A subfolder counts as a folder of its own: images/fenetre/ holds the
-# window's side of images/ and may include window/, which images/ may not.
+# of each side), when a folder other than window/ and app/ includes window/,
+# or when a header below window/ and viewer/ names a widget.
 set -euo pipefail
 cd "$(dirname "$0")/../src"
 
@@ -20,6 +19,14 @@ while read -r de vers fichier inclus; do
     retour=$(awk -v de="$de" -v vers="$vers" '$1 == vers && $2 == de { print $3 " inclut " $4; exit }' <<<"$aretes")
     if [ -n "$retour" ] && [[ "$de" < "$vers" ]]; then
         echo "Cycle entre $de/ et $vers/ : $fichier inclut $inclus, et $retour" >&2
+        statut=1
+    fi
+done <<<"$aretes"
+
+# The window is the top but for the programs: only they include it.
+while read -r de vers fichier inclus; do
+    if [ "$vers" = window ] && [ "$de" != app ]; then
+        echo "window/ inclus hors de window/ et app/ : $fichier inclut $inclus" >&2
         statut=1
     fi
 done <<<"$aretes"

@@ -9,6 +9,7 @@
 #include <itkImageFileWriter.h>
 #include <itkMetaDataObject.h>
 
+#include <QByteArray>
 #include <QDir>
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,16 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+// A catalogue of the four media of the default ramp.
+const QByteArray pegsRampe = " MEDIUM=AIR521ICRU              ,STERNCID=AIR521ICRU\n"
+                             " MIXT,RHO= 1.2048E-03,NE= 4\n"
+                             " MEDIUM=LUNG521ICRU             ,STERNCID=LUNG521ICRU\n"
+                             " MIXT,RHO= 2.6000E-01,NE= 4\n"
+                             " MEDIUM=ICRUTISSUE521ICRU       ,STERNCID=ICRUTISSUE521ICRU\n"
+                             " MIXT,RHO= 1.0000E+00,NE= 4\n"
+                             " MEDIUM=ICRPBONE521ICRU         ,STERNCID=ICRPBONE521ICRU\n"
+                             " MIXT,RHO= 1.8500E+00,NE= 4\n";
 
 // What one slice's file says; a test may change it before it is written.
 struct CoupeEssai

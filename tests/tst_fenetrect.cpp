@@ -16,15 +16,6 @@
 
 namespace {
 
-const QByteArray pegsEssai = " MEDIUM=AIR521ICRU              ,STERNCID=AIR521ICRU\n"
-                             " MIXT,RHO= 1.2048E-03,NE= 4\n"
-                             " MEDIUM=LUNG521ICRU             ,STERNCID=LUNG521ICRU\n"
-                             " MIXT,RHO= 2.6000E-01,NE= 4\n"
-                             " MEDIUM=ICRUTISSUE521ICRU       ,STERNCID=ICRUTISSUE521ICRU\n"
-                             " MIXT,RHO= 1.0000E+00,NE= 4\n"
-                             " MEDIUM=ICRPBONE521ICRU         ,STERNCID=ICRPBONE521ICRU\n"
-                             " MIXT,RHO= 1.8500E+00,NE= 4\n";
-
 SerieEssai cylindreEssai(const std::string &uid, int coupes)
 {
     SerieEssai s;
@@ -64,7 +55,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dossier.isValid());
-        QVERIFY(ecrireFichier(d("essai.pegs4dat"), pegsEssai));
+        QVERIFY(ecrireFichier(d("essai.pegs4dat"), pegsRampe));
         serie = d("serie");
         QDir().mkpath(serie);
         uid = "1.2.826.0.1.3680043.2.1125.22.7";
@@ -165,6 +156,49 @@ private slots:
         QVERIFY(!f.choixVolume->isChecked());
         QVERIFY(!f.tableMateriaux->isVisibleTo(&f) && f.tableRampe->isVisibleTo(&f));
         QCOMPARE(f.champDimZ->text(), QString("5"));
+    }
+
+    // Three 512-pixel pictures, then slices or the CT in their place: the
+    // window still fits 1280 × 800, every button and ramp column in view.
+    void tientDansLEcran_data()
+    {
+        QTest::addColumn<bool>("ct");
+        QTest::newRow("coupes") << false;
+        QTest::newRow("scanner") << true;
+    }
+    void tientDansLEcran()
+    {
+        QFETCH(bool, ct);
+        QImage grande(512, 512, QImage::Format_Grayscale8), coupe(64, 64, QImage::Format_Grayscale8);
+        grande.fill(90);
+        coupe.fill(30);
+        QDir().mkpath(d("grandes"));
+        QVERIFY(grande.save(d("grande.bmp")) && coupe.save(d("grandes/c1.png")) && coupe.save(d("grandes/c2.png")));
+        Interface f;
+        ouvrir(f);
+        f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("grande.bmp"); };
+        f.selectXY();
+        f.selectYZ();
+        f.selectXZ();
+        if (ct) {
+            f.choixScanner->setChecked(true);
+        } else {
+            f.choisirDossier = [this](QWidget *, const QString &, const QString &) { return d("grandes"); };
+            f.selectCoupes();
+        }
+        const QSize taille = f.sizeHint();
+        QVERIFY2(taille.width() <= 1280 && taille.height() <= 800,
+                 qPrintable(QString("%1 × %2").arg(taille.width()).arg(taille.height())));
+        f.resize(taille);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        for (QPushButton *b : f.findChildren<QPushButton *>())
+            if (b->isVisible())
+                QVERIFY2(f.rect().contains(QRect(b->mapTo(&f, QPoint()), b->size())), qPrintable(b->text()));
+        QCOMPARE(f.tableRampe->isVisible(), ct);
+        for (int c = 0; ct && c < 4; ++c)
+            QVERIFY(f.tableRampe->columnViewportPosition(c) + f.tableRampe->columnWidth(c)
+                    <= f.tableRampe->viewport()->width());
     }
 
     // The ramp table read with the file's rules, saved and loaded back; a

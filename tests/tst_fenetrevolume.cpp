@@ -18,21 +18,11 @@ const QByteArray pegs = " MEDIUM=AG                      ,STERNCID=AG\n COMP,RHO
 // 4 × 3 × 2 voxels, three values in turn, beyond a byte's range.
 int valeur(int x, int y, int z) { return QVector<int>{300, 7, 0}[(x + y + z) % 3]; }
 
-// Voxels of 2, 3 and 5 mm, the first centred at (10, -20, 30) mm.
-bool ecrireVolume(const QString &chemin)
+// Voxels of 2, 3 and 5 mm, the first centred at (10, -20, 30) mm, unless told otherwise.
+bool ecrireVolume(const QString &chemin, std::array<double, 3> pas = {2, 3, 5},
+                  std::array<double, 3> centre = {10, -20, 30})
 {
-    using Image = itk::Image<quint16, 3>;
-    auto image = Image::New();
-    image->SetRegions(Image::SizeType{{4, 3, 2}});
-    const double pas[3] = {2, 3, 5}, centre[3] = {10, -20, 30};
-    image->SetSpacing(pas);
-    image->SetOrigin(centre);
-    image->Allocate();
-    for (itk::Index<3> i{{0, 0, 0}}; i[2] < 2; ++i[2])
-        for (i[1] = 0; i[1] < 3; ++i[1])
-            for (i[0] = 0; i[0] < 4; ++i[0])
-                image->SetPixel(i, quint16(valeur(int(i[0]), int(i[1]), int(i[2]))));
-    return ecrire<Image>(image, chemin, Format::Nrrd, true);
+    return ecrireEtiquettes(chemin, {4, 3, 2}, pas, centre, valeur);
 }
 
 // What the window shows that a volume may change; the volume's own path and
@@ -75,7 +65,7 @@ class TestFenetreVolume : public QObject
         w.f.evalue();
         QVERIFY2(QFileInfo::exists(d("fenetre.egsphant")), qPrintable(w.f.etat->text()));
         const Resultat r = lancer(QStringList{"--pegs", d("cat.pegs4dat"), "-o", d("lot.egsphant")} + arguments);
-        QCOMPARE(r.statut, 0);
+        QVERIFY2(r.statut == 0, qPrintable(r.erreurs));
         QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
     }
 
@@ -97,6 +87,8 @@ private slots:
         }
         QVERIFY(ecrireFichier(d("texte.nrrd"), "pas un volume\n"));
         QVERIFY(QDir(dossier.path()).mkdir("vide"));
+        // Its second x boundary at 0, which a field's six digits would miss.
+        QVERIFY(ecrireVolume(d("fin.nrrd"), {0.9765625, 2, 3}, {-1.46484375, 11, 31.5}));
     }
 
     void fichierVolume()
@@ -132,6 +124,29 @@ private slots:
         w.f.choixVolume->click(); // the volume again, as the user left it
         QCOMPARE(ligne(w.f, 7)->comboNom->currentText().trimmed(), QString("EAU"));
         QVERIFY(ligne(w.f, 0)->choixFond->isChecked() && w.f.tailleZ->text() == "0.25");
+    }
+
+    // Sizes and origin with more digits than a field can show: six at most,
+    // the file's exact values built all the same; a typed one replaces them.
+    void chiffresSignificatifs()
+    {
+        Fenetre w;
+        w.lancer(&Interface::selectMat, d("cat.pegs4dat"));
+        w.cliquer("Volume…", d("fin.nrrd"));
+        const QList<QLineEdit *> champs{w.f.tailleX, w.f.tailleY, w.f.tailleZ, w.f.origineX, w.f.origineY, w.f.origineZ};
+        for (QLineEdit *champ : champs) {
+            const QString chiffres = champ->text().section('e', 0, 0).remove(QRegularExpression("[-.]")).remove(
+                QRegularExpression("^0+"));
+            QVERIFY2(chiffres.size() <= 6, qPrintable(champ->text()));
+        }
+        memeFichier(w, {"--volume", d("fin.nrrd")});
+        const QByteArray exact = lire(d("fenetre.egsphant"));
+        // The text shown, typed again: now the user's value, not the file's.
+        const QString montre = w.f.origineX->text();
+        w.f.origineX->clear();
+        QTest::keyClicks(w.f.origineX, montre);
+        memeFichier(w, {"--volume", d("fin.nrrd"), "--origin", montre + ",1,3"});
+        QVERIFY(lire(d("fenetre.egsphant")) != exact);
     }
 
     // Slices in the natural order of their names; sizes and origin from the fields.

@@ -8,13 +8,17 @@
 
 #include <sys/stat.h>
 
+#include <charconv>
+#include <cmath>
 #include <sstream>
+#include <vector>
 
 #include "batch/lot.h"
 #include "egsphant/bilan.h"
 #include "egsphant/egsphant.h"
 #include "egsphant/lecture.h"
 #include "egsphant/reel.h"
+#include "egsphant/reelrapide.h"
 
 namespace {
 
@@ -336,6 +340,110 @@ private slots:
         for (int x = 0; x < n; ++x)
             if (float(f.densite(x)) != float(QByteArray::number(1.0 + x * 1e-5, 'f', 5).toDouble()))
                 QFAIL(qPrintable(QString("voxel %1 : %2").arg(x).arg(f.densite(x))));
+    }
+
+    // The densities' own form read many at a time: every word taken, each
+    // the float of the library's double, lines counted. Random values as
+    // the writer gives them, up to fifteen digits, the exact middles of two
+    // floats that are short enough, and their neighbours.
+    void densitesFixes_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("mots");
+        QRandomGenerator hasard(31);
+        QList<QByteArray> ecrits, longs, milieux;
+        char texte[longueurReelMax];
+        for (int i = 0; i < 30000; ++i) {
+            ecrits << QByteArray(texte, formatReel(std::pow(10.0, hasard.generateDouble() * 10 - 4), texte));
+            QByteArray mot = QByteArray::number(std::ldexp(hasard.generateDouble(), int(hasard.bounded(-4, 23))), 'f',
+                                                int(hasard.bounded(0, 15 - 7)));
+            longs << (mot.contains('.') ? mot : mot + '.');
+            // From 2^16 on, the middle of a float and the next has at most eight decimals.
+            const float f = float(65536 + hasard.generateDouble() * (1e7 - 65536));
+            const double milieu = (double(f) + double(std::nextafter(f, 2e7f))) / 2;
+            for (const double v : {milieu, milieu - 1e-8, milieu + 1e-8})
+                milieux << QByteArray::number(v, 'f', 8);
+            // Within a few units of a double's last place of the middle: fifteen digits below 10^5.
+            if (f < 1e5f)
+                for (const double v : {milieu - 1e-10, milieu + 1e-10})
+                    milieux << QByteArray::number(v, 'f', 10);
+        }
+        QTest::newRow("écrits par formatReel") << ecrits;
+        QTest::newRow("jusqu'à quinze chiffres") << longs;
+        QTest::newRow("milieux de deux floats et voisins") << milieux;
+    }
+
+    void densitesFixes()
+    {
+        QFETCH(QList<QByteArray>, mots);
+        QByteArray texte;
+        for (int i = 0; i < mots.size(); ++i)
+            texte += mots[i] + (i % 10 == 9 ? '\n' : ' ');
+        texte += QByteArray(80, ' '); // room for the last 64 bytes read at once
+        std::vector<float> lus(size_t(mots.size()));
+        const char *p = texte.constData();
+        qint64 lignes = 0;
+        const qint64 pris = reelsFixes(p, texte.constData() + texte.size(), lus.data(), mots.size(), lignes,
+                                       [](double) { return true; });
+        QCOMPARE(pris, qint64(mots.size()));
+        QCOMPARE(lignes, qint64((mots.size() - 1) / 10)); // not the last word's
+        for (int i = 0; i < mots.size(); ++i) {
+            double attendu = 0;
+            std::from_chars(mots[i].constData(), mots[i].constData() + mots[i].size(), attendu);
+            if (lus[size_t(i)] != float(attendu))
+                QFAIL(qPrintable(QString("%1 : %2 lu, %3 attendu").arg(mots[i]).arg(lus[size_t(i)], 0, 'g', 9)
+                                     .arg(float(attendu), 0, 'g', 9)));
+        }
+    }
+
+    // Any other form is left, at its first byte, to the general way.
+    void densitesFixesAutres_data()
+    {
+        QTest::addColumn<QByteArray>("mot");
+        for (const char *mot : {"-1.5", "+1.5", ".5", "15", "1.5e3", "1.5E+03", "1.0D0", "1..5", "1.5.", "1,5",
+                                "12345678.5", "1.12345678901234567", "nan", "1.5\xc2\xa0"})
+            QTest::newRow(mot) << QByteArray(mot);
+    }
+
+    void densitesFixesAutres()
+    {
+        QFETCH(QByteArray, mot);
+        const QByteArray texte = "1.5 2.25\n" + mot + " 3.5 " + QByteArray(160, ' ');
+        float lus[3] = {};
+        const char *p = texte.constData();
+        qint64 lignes = 0;
+        QCOMPARE(reelsFixes(p, texte.constData() + texte.size(), lus, 3, lignes, [](double) { return true; }),
+                 qint64(2));
+        QCOMPARE(p - texte.constData(), qint64(9));
+        QCOMPARE(lignes, qint64(1));
+        QCOMPARE(lus[1], 2.25f);
+    }
+
+    // A density per voxel in mixed forms, through the whole reader: the
+    // same floats as the library's doubles, wherever the form changes.
+    void densitesMelees()
+    {
+        const int n = 70000;
+        QByteArray texte = "1\nEAU\n1.0\n" + QByteArray::number(n) + " 1 1\n";
+        for (int x = 0; x <= n; ++x)
+            texte += QByteArray::number(x) + ' ';
+        texte += "\n0 1\n0 1\n" + QByteArray(n, '1') + "\n\n";
+        QList<QByteArray> mots;
+        for (int x = 0; x < n; ++x) {
+            const double v = 1.0 + x * 1.7e-5;
+            mots << (x % 97 == 5   ? QByteArray::number(v, 'e', 6)
+                     : x % 89 == 7 ? "+" + QByteArray::number(v, 'f', 4)
+                     : x % 83 == 3 ? QByteArray::number(v * 1e-9, 'f', 15)
+                                   : QByteArray::number(v, 'f', x % 7));
+            texte += mots.back() + (x % 1000 == 999 ? '\n' : ' ');
+        }
+        QTemporaryDir dossier;
+        Fantome f;
+        QString erreur;
+        QVERIFY2(lireEgsphant(ecrireTexte(dossier, "ct", texte), f, &erreur), qPrintable(erreur));
+        QVERIFY(f.densitesDirectes);
+        for (int x = 0; x < n; ++x)
+            if (float(f.densite(x)) != float(mots[x].toDouble()))
+                QFAIL(qPrintable(QString("voxel %1 : %2 lu pour %3").arg(x).arg(f.densite(x)).arg(mots[x])));
     }
 
     // Masses of a density per voxel, summed run by run of one medium: runs

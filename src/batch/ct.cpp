@@ -1,21 +1,19 @@
-// The batch command's CT build: the same library calls as the window's, so
-// both give the same file.
+// The batch command's CT request: its options read, then the pipeline the
+// window calls too, so both give the same file.
 #include "batch/ct.h"
 
 #include <cmath>
 #include <ostream>
 
-#include "egsphant/egsphant.h"
 #include "media/pegs.h"
 #include "model/ligne.h"
 #include "model/nombre.h"
 #include "phantom/construction.h"
-#include "phantom/verifications.h"
 #include "scanner/cadre.h"
-#include "scanner/fantomect.h"
 #include "scanner/rampe.h"
 #include "scanner/serie.h"
 #include "scanner/volumect.h"
+#include "session/constructionct.h"
 
 namespace {
 
@@ -134,23 +132,14 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
         if (const QString refus = refusReferentiel(demande.structures, jeu, choix, lue.referentiel); !refus.isEmpty())
             return refus;
     }
-    AxeCadre cadre[3];
-    if (const QString refus = cadrer(ct.axes, boite, tailles, cadre); !refus.isEmpty())
-        return refus;
-    const qint64 comptes[3] = {cadre[0].compte, cadre[1].compte, cadre[2].compte};
-    for (int a = 0; a < 3; ++a) {
-        geometrie.taille[a] = cadre[a].taille;
-        geometrie.origine[a] = cadre[a].origine;
-        geometrie.bornes[a] = cadre[a].bornes;
-    }
-    // Without records: each voxel's own density text may be the shortest.
-    if (const QString refus = refusAvantGrille(demande.fichier, {}, geometrie, comptes); !refus.isEmpty())
-        return refus;
     if (plageHU)
         *plageHU = QString("HU lus de %1 à %2%3").arg(nombreHU(ct.huMin), nombreHU(ct.huMax), imagesEcartees(lue));
     const std::vector<double> tranches = bornesZ(ct);
-    if (!construireFantomeCT(std::move(ct), cadre, rampe, grille, geometrie, &erreur))
-        return erreur;
+    AxeCadre cadre[3];
+    if (const QString refus =
+            construireGrilleCT(std::move(ct), boite, tailles, rampe, demande.fichier, grille, geometrie, cadre);
+        !refus.isEmpty())
+        return refus;
     if (!choix.isEmpty()) {
         const std::vector<qint64> voxels = appliquerStructures(jeu, choix, tranches, geometrie, premierStructure, grille);
         if (plageHU)

@@ -26,11 +26,22 @@ struct Morceau
 
 // The values of [p, bout), bout a blank or the text's end, up to max of
 // them; stops before the first word that is not a number or not valide.
-template <typename Valide>
+// fixe: the words are mostly in the one form of this project's densities,
+// worth reading many at a time; when a try takes none, the next few words
+// go the general way before another.
+template <bool fixe, typename Valide>
 Morceau analyserMorceau(const char *p, const char *bout, float *sortie, qint64 max, Valide valide)
 {
     Morceau m;
+    int attente = 0; // words to read the general way before trying the fixed form again
     while (m.valeurs < max) {
+        if (fixe && --attente < 0) {
+            const qint64 fixes = reelsFixes(p, bout, sortie + m.valeurs, max - m.valeurs, m.lignes, valide);
+            m.valeurs += fixes;
+            if (m.valeurs == max)
+                break;
+            attente = fixes == 0 ? 16 : 0;
+        }
         // Numbers padded with spaces: eight at a time.
         while (bout - p >= 8 && huitOctets(p) == 0x2020202020202020ull)
             p += 8;
@@ -65,7 +76,7 @@ constexpr qint64 morceauParallele = 1 << 18;
 // values cannot run out within it, the second half's values into seconde
 // (kept from block to block: fresh pages each time would cost more than
 // the parse); l.p and l.ligne move past what was taken.
-template <typename Valide>
+template <bool fixe, typename Valide>
 qint64 analyserBloc(Lecteur &l, const char *bout, float *sortie, qint64 max, Valide valide, std::vector<float> &seconde)
 {
     const auto avancer = [&l](const Morceau &m) {
@@ -76,15 +87,15 @@ qint64 analyserBloc(Lecteur &l, const char *bout, float *sortie, qint64 max, Val
     while (milieu < bout && !blanc(*milieu))
         ++milieu;
     if (bout - l.p < morceauParallele || max <= (bout - l.p) / 2 + 1 || milieu == bout) {
-        const Morceau m = analyserMorceau(l.p, bout, sortie, max, valide);
+        const Morceau m = analyserMorceau<fixe>(l.p, bout, sortie, max, valide);
         avancer(m);
         return m.valeurs;
     }
     seconde.resize(std::max(seconde.size(), size_t((bout - milieu) / 2 + 1)));
     auto tache = std::async(std::launch::async, [&] {
-        return analyserMorceau(milieu, bout, seconde.data(), qint64(seconde.size()), valide);
+        return analyserMorceau<fixe>(milieu, bout, seconde.data(), qint64(seconde.size()), valide);
     });
-    const Morceau premier = analyserMorceau(l.p, milieu, sortie, max, valide);
+    const Morceau premier = analyserMorceau<fixe>(l.p, milieu, sortie, max, valide);
     const Morceau second = tache.get();
     avancer(premier);
     if (premier.fin != milieu)
@@ -96,8 +107,8 @@ qint64 analyserBloc(Lecteur &l, const char *bout, float *sortie, qint64 max, Val
 
 // Reads n values into sortie from the reader's place. attentif(v) reads
 // value v the careful way, storing it or throwing; manque(v) names value v
-// for the refusal at the end of the text.
-template <typename Valide, typename Attentif, typename Manque>
+// for the refusal at the end of the text. fixe as for analyserMorceau.
+template <bool fixe = false, typename Valide, typename Attentif, typename Manque>
 void lireReels(Lecteur &l, float *sortie, qint64 n, Valide valide, Attentif attentif, Manque manque)
 {
     std::vector<float> seconde;
@@ -109,7 +120,7 @@ void lireReels(Lecteur &l, float *sortie, qint64 n, Valide valide, Attentif atte
         if (!l.epuise)
             while (bout > l.p && !blanc(bout[-1]))
                 --bout;
-        qint64 pris = bout > l.p ? analyserBloc(l, bout, sortie + v, n - v, valide, seconde) : 0;
+        qint64 pris = bout > l.p ? analyserBloc<fixe>(l, bout, sortie + v, n - v, valide, seconde) : 0;
         if (pris == 0) {
             attentif(v);
             pris = 1;

@@ -16,6 +16,7 @@
 #include <QScrollArea>
 #include <QTableWidget>
 
+#include "window/champnombre.h"
 #include "window/imageplan.h"
 
 namespace {
@@ -36,6 +37,7 @@ void champNombre(QLineEdit *champ)
 {
     const QFontMetrics mesure(champ->font());
     champ->setMaximumWidth(mesure.horizontalAdvance("-00000.000") + 16);
+    suivreSaisieNombre(champ);
 }
 
 } // namespace

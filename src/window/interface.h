@@ -16,6 +16,8 @@
 
 #include "media/tablegris.h"
 #include "model/materiau.h"
+#include "session/niveauxplans.h"
+#include "session/session.h"
 #include "window/imageplan.h"
 #include "window/lignetable.h"
 
@@ -36,12 +38,6 @@ struct Grille;
 struct Volume;
 struct Rampe;
 struct VolumeCT;
-enum class PlanImage;
-
-// Where the phantom's voxels come from: the three planes' pictures, or a
-// label volume or a CT series in their place. A new source is one more value, with its
-// part in Interface::montrerSource and in the build.
-enum class SourceFantome { Plans, Volume, Scanner };
 
 // The one window: its widgets and all the working data of a session. The
 // work itself is in plain functions beside it (images/, media/, phantom/);
@@ -99,18 +95,6 @@ public:
     QProgressBar *barreEcriture;
     QPushButton *boutonAnnuler;
     bool constructionEnCours = false; // a build runs: no second one, no field changes it
-    QHash<int, QRgb> couleursNiveaux; // how each grey level looks in the pictures
-    TableGris tableChargee;           // the last table loaded, for the levels of pictures chosen later
-    // The levels of the picture chosen in each group: the table's rows are
-    // their union, so a replaced picture takes its levels away.
-    QVector<int> niveauxXY, niveauxYZ, niveauxXZ;
-    // Every level's last choice in the table, kept when its row goes, so
-    // that the row comes back as the user left it.
-    QHash<int, ChoixNiveau> choixRetenus;
-    // The levels whose medium the user set (from a list, typed, by a table
-    // or "Compléter"); the others show the catalogue's first medium only
-    // because a row starts there, and a build says so.
-    QSet<int> niveauxChoisis;
 
 private:
     // The constructor's parts, one per group of the window.
@@ -128,8 +112,11 @@ private:
     void selectPlan(QLineEdit *fichier, ImagePlan *info, QLineEdit *champLargeur,
                     QLineEdit *champHauteur, QCheckBox *choix);
     QString chargementPlan(ImagePlan *info, const QImage &image, QLineEdit *champLargeur, QLineEdit *champHauteur);
-    void analyseNiveauxGris(const QImage &image, QVector<int> &niveauxPlan);
-    QVector<int> &niveauxDuPlan(const QLabel *info);
+    void analyseNiveauxGris(const QImage &image, PlanImage plan);
+    PlanImage planDe(const QLabel *info) const;
+    // The levels of the picture chosen in each group: the table's rows are
+    // their union, so a replaced picture takes its levels away.
+    NiveauxPlans niveauxPlans;
     QVector<int> niveauxCoches() const;
     QString constructionTable();
     int fondRetenu();
@@ -176,7 +163,7 @@ private:
     QString nomSortie;
 
 public:
-    // A label volume in place of the planes (volume/fenetre/): a 3-D file
+    // A label volume in place of the planes (window/volume.cpp): a 3-D file
     // ("Volume…") or a folder of slice pictures ("Coupes…"), its path, and
     // the tick that makes it the source.
     using ChoixDossier = std::function<QString(QWidget *, const QString &, const QString &)>;
@@ -199,7 +186,9 @@ private:
     // The source switch (window/source.cpp): the planes' groups, the fields
     // and the table follow the source in use. Each source keeps the texts of
     // the size, origin and count fields and its "Fond" as it left them.
-    SourceFantome source = SourceFantome::Plans;
+    // The source in use and each source's own choices (a new source is one
+    // more value, with its part in montrerSource and in the build).
+    Session session;
     // Saves what the source in use leaves, makes nouvelle the source, and
     // rebuilds the table from its levels.
     void changerSource(SourceFantome nouvelle);
@@ -207,14 +196,15 @@ private:
     void montrerPlans();
     QList<QLineEdit *> champsNombres() const;
     QMap<SourceFantome, QStringList> textesSources;
-    QMap<SourceFantome, int> fondsSources;
     bool planesCoches[3] = {false, false, false}; // XY, YZ, XZ as the planes left them
     QImage imagePlanXY;                            // the XY picture while the XY group shows another source
     QString legendePlanXY;
     QString remplirTable(int fond);
+    void basculeSource(SourceFantome cochee, bool coche, QCheckBox *autre, const QString &description);
+    QString retourAuxPlans() const;
 
 public:
-    // A CT series in place of the planes (scanner/fenetre/): its folder and
+    // A CT series in place of the planes (window/scanner.cpp): its folder and
     // tick, the box's fields, the ramp table that replaces the material
     // table, and the series read.
     // Which of several series (their descriptions): its index, -1 when cancelled.
@@ -239,6 +229,7 @@ private:
     bool constructionScanner(const QString &nomFich);
     void montrerScanner();
     void montrerRampe(bool rampe);
+    QString descriptionScanner; // the status line of the CT read last, for its return
     QWidget *panneauRampe = nullptr;
     QList<QWidget *> widgetsNiveaux; // the material table and its buttons, hidden for a CT
 };

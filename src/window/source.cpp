@@ -1,12 +1,13 @@
 // The source switch: the planes' pictures, or a volume in their place.
-// Leaving a source keeps its fields, its ticks and its "Fond" for its
+// Leaving a source keeps its fields, its ticks, its choices and its "Fond" for its
 // return; the table, the XY group and the count fields follow the source in use.
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
-#include "images/inventaire.h"
+#include "window/champnombre.h"
 #include "window/interface.h"
 
 QList<QLineEdit *> Interface::champsNombres() const
@@ -16,27 +17,27 @@ QList<QLineEdit *> Interface::champsNombres() const
 
 void Interface::changerSource(SourceFantome nouvelle)
 {
-    if (nouvelle == source)
+    if (nouvelle == session.source())
         return;
     const QList<QLineEdit *> champs = champsNombres();
-    fondsSources[source] = fondRetenu(); // the rows' choices are kept with it
+    session.choix().retenirFond(fondRetenu()); // the rows' choices are kept with it
     QStringList textes;
     for (QLineEdit *champ : champs)
-        textes << champ->text();
-    textesSources[source] = textes;
+        textes << texteNombre(champ);
+    textesSources[session.source()] = textes;
     QCheckBox *choixPlans[3] = {choixXY, choixYZ, choixXZ};
-    if (source == SourceFantome::Plans) {
+    if (session.source() == SourceFantome::Plans) {
         for (int p = 0; p < 3; ++p)
             planesCoches[p] = choixPlans[p]->isChecked();
         imagePlanXY = infoXY->montree();
         legendePlanXY = tailleImageXY->text();
     }
 
-    source = nouvelle;
+    session.changerSource(nouvelle);
     montrerRampe(nouvelle == SourceFantome::Scanner);
     const bool plans = nouvelle == SourceFantome::Plans;
     for (int i = 0; i < champs.size() && textesSources.contains(nouvelle); ++i)
-        champs[i]->setText(textesSources[nouvelle][i]);
+        montrerNombre(champs[i], textesSources[nouvelle][i]);
     // Another source gives its own counts, greyed: they are not the user's to change.
     for (QLineEdit *champ : {champDimX, champDimY, champDimZ})
         champ->setEnabled(plans);
@@ -51,16 +52,38 @@ void Interface::changerSource(SourceFantome nouvelle)
             groupe->setEnabled(plans);
     montrerSource();
     // The "Fond" the source left, else the loaded table's, else the first row.
-    int fond = fondsSources.value(source, -1);
+    int fond = session.choix().fond();
     if (!niveauxGris.contains(fond))
-        fond = niveauxGris.contains(tableChargee.fond) ? tableChargee.fond : -1;
+        fond = niveauxGris.contains(session.choix().fondTable()) ? session.choix().fondTable() : -1;
     remplirTable(fond);
+}
+
+// A source's box: ticked, that source in place of the planes or of the
+// other source (whose box is unticked), and the status line describes it;
+// unticked, the planes back, unless another source took its place.
+void Interface::basculeSource(SourceFantome cochee, bool coche, QCheckBox *autre, const QString &description)
+{
+    if (!coche && session.source() != cochee)
+        return;
+    if (coche && autre->isChecked()) {
+        const QSignalBlocker silence(autre);
+        autre->setChecked(false);
+    }
+    changerSource(coche ? cochee : SourceFantome::Plans);
+    etat->setText(coche ? description : retourAuxPlans());
+}
+
+// What the status line says when the planes come back.
+QString Interface::retourAuxPlans() const
+{
+    const int n = int(niveauxGris.size());
+    return QString("Plans : retour aux images, %1 niveau%2 au tableau").arg(n).arg(n > 1 ? "x" : "");
 }
 
 // The levels of the table and the XY group's picture, from the source in use.
 void Interface::montrerSource()
 {
-    switch (source) {
+    switch (session.source()) {
     case SourceFantome::Plans: montrerPlans(); break;
     case SourceFantome::Volume: montrerVolume(); break;
     case SourceFantome::Scanner: montrerScanner(); break;
@@ -69,8 +92,7 @@ void Interface::montrerSource()
 
 void Interface::montrerPlans()
 {
-    niveauxGris = niveauxXY;
-    ajouterNiveauxGris(QImage(), niveauxGris << niveauxYZ << niveauxXZ);
+    niveauxGris = niveauxPlans.tous();
     infoXY->montrer(imagePlanXY);
     tailleImageXY->setText(legendePlanXY);
 }

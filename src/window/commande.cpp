@@ -20,7 +20,7 @@ void Interface::evalue()
     if (constructionEnCours)
         return;
     // A CT takes its media from the ramp table, not from these rows.
-    if (source == SourceFantome::Scanner) {
+    if (session.source() == SourceFantome::Scanner) {
         constructionEgsphant(fichierEgsphant->text());
         return;
     }

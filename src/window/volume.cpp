@@ -8,13 +8,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QSignalBlocker>
 
 #include <iterator>
 
 #include "model/ligne.h"
 #include "phantom/construction.h"
 #include "volume/volume.h"
+#include "window/champnombre.h"
 #include "window/interface.h"
 
 namespace {
@@ -114,7 +114,7 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
     const QList<QLineEdit *> champs = champsNombres();
     QStringList textes;
     for (QLineEdit *champ : champs)
-        textes << champ->text();
+        textes << texteNombre(champ);
     for (int a = 0; a < 3; ++a) {
         if (lu->geometrieConnue) {
             textes[a] = texteExact(lu->taille[a]);
@@ -126,9 +126,9 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
 
     QString note;
     choixVolume->setEnabled(true);
-    if (source == SourceFantome::Volume) {
+    if (session.source() == SourceFantome::Volume) {
         for (int i = 0; i < champs.size(); ++i)
-            champs[i]->setText(textes[i]);
+            montrerNombre(champs[i], textes[i]);
         montrerVolume();
         note = constructionTable();
     } else {
@@ -143,16 +143,8 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
 // The tick: the volume read last in place of the planes, or the planes back.
 void Interface::volumeCoche(bool coche)
 {
-    if (!coche && source != SourceFantome::Volume)
-        return; // another source took its place
-    if (coche && choixScanner->isChecked()) {
-        const QSignalBlocker silence(choixScanner);
-        choixScanner->setChecked(false);
-    }
-    changerSource(coche ? SourceFantome::Volume : SourceFantome::Plans);
-    const int n = int(niveauxGris.size());
-    etat->setText(coche ? description(*volume, fichierVolume->text(), volumeFichier)
-                        : QString("Plans : retour aux images, %1 niveau%2 au tableau").arg(n).arg(n > 1 ? "x" : ""));
+    basculeSource(SourceFantome::Volume, coche, choixScanner,
+                  coche ? description(*volume, fichierVolume->text(), volumeFichier) : QString());
 }
 
 void Interface::montrerVolume()

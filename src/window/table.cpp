@@ -123,12 +123,12 @@ int Interface::fondRetenu()
         const ChoixNiveau choix{ligne.comboNom->currentText(), ligne.comboDensite->currentText()};
         // A row still blank waits for a catalogue: nothing of the user's to keep.
         if (!choix.nom.trimmed().isEmpty())
-            choixRetenus.insert(ligne.niveauGris, choix);
+            session.choix().retenir(ligne.niveauGris, choix);
         if (ligne.choixFond->isChecked())
             fond = ligne.niveauGris;
     }
-    if (fond < 0 && niveauxGris.contains(tableChargee.fond))
-        fond = tableChargee.fond;
+    if (fond < 0 && niveauxGris.contains(session.choix().fondTable()))
+        fond = session.choix().fondTable();
     return fond;
 }
 
@@ -145,7 +145,7 @@ QString Interface::remplirTable(int fond)
         note = QString("le fond passe au niveau %1 : le niveau %2 n'est plus dans %3")
                    .arg(niveauxGris.first())
                    .arg(fond)
-                   .arg(source == SourceFantome::Volume ? "le volume" : "les images");
+                   .arg(session.source() == SourceFantome::Volume ? "le volume" : "les images");
         fond = -1;
     }
     while (tableMateriaux->rowCount() > 0)
@@ -168,9 +168,9 @@ QString Interface::remplirTable(int fond)
 void Interface::ajouterLigne(int i, int g, int fond)
 {
     tableMateriaux->insertRow(i);
-    const bool valeur = source == SourceFantome::Volume;
+    const bool valeur = session.source() == SourceFantome::Volume;
     auto *gris = new QLabel(QString::number(g));
-    gris->setPixmap(echantillon(valeur ? couleursVolume.value(g) : couleursNiveaux.value(g, qRgb(g, g, g))));
+    gris->setPixmap(echantillon(valeur ? couleursVolume.value(g) : niveauxPlans.couleur(g)));
     gris->setAlignment(Qt::AlignCenter);
     gris->setToolTip(QString(valeur ? "Valeur %1 du volume" : "Niveau de gris %1").arg(g));
     tableMateriaux->setCellWidget(i, 0, gris);
@@ -178,11 +178,11 @@ void Interface::ajouterLigne(int i, int g, int fond)
     if (!filtreMolette)
         filtreMolette = new MoletteAuTableau(tableMateriaux);
     const auto [nom, densite] = boitesLigne(*milieux, filtreMolette);
-    if (choixRetenus.contains(g)) {
-        poserChoix(nom, densite, *milieux, choixRetenus.value(g));
-    } else if (const auto &choix = tableChargee.choix[size_t(g)]) {
+    if (const auto retenu = session.choix().retenu(g)) {
+        poserChoix(nom, densite, *milieux, *retenu);
+    } else if (const auto choix = session.choix().choixTable(g)) {
         poserChoix(nom, densite, *milieux, *choix);
-        niveauxChoisis.insert(g);
+        session.choix().marquerChoisi(g);
     }
     tableMateriaux->setCellWidget(i, 1, nom);
     tableMateriaux->setCellWidget(i, 2, densite);
@@ -227,7 +227,7 @@ void Interface::nomChoisi(int niveau, QComboBox *nom, QComboBox *densite, int k)
     if (k < 0 || k >= milieux->size() || nom->itemText(k) != milieux->at(k).nom)
         return;
     offrirDensite(densite, &milieux->at(k));
-    niveauxChoisis.insert(niveau);
+    session.choix().marquerChoisi(niveau);
 }
 
 // A name typed by the user: a catalogue medium's name (blanks and case aside)
@@ -239,7 +239,7 @@ void Interface::nomSaisi(int niveau, QComboBox *nom, QComboBox *densite)
     if (!saisie->isModified())
         return;
     saisie->setModified(false);
-    niveauxChoisis.insert(niveau);
+    session.choix().marquerChoisi(niveau);
     const QString texte = nom->currentText();
     if (const Milieu *milieu = trouverMilieu(*milieux, texte)) {
         nom->setCurrentIndex(int(milieu - milieux->constData()));
@@ -259,7 +259,7 @@ void Interface::completerLignes()
 {
     QMap<int, ChoixNiveau> choisis;
     for (const LigneTable &ligne : *lignesTable)
-        if (niveauxChoisis.contains(ligne.niveauGris))
+        if (session.choix().choisi(ligne.niveauGris))
             choisis.insert(ligne.niveauGris, {ligne.comboNom->currentText(), ligne.comboDensite->currentText()});
     if (choisis.isEmpty()) {
         etat->setText(lignesTable->isEmpty() ? "Compléter : aucune ligne ; choisir d'abord une image"
@@ -272,7 +272,7 @@ void Interface::completerLignes()
         if (!completes.contains(ligne.niveauGris))
             continue;
         poserChoix(ligne.comboNom, ligne.comboDensite, *milieux, completes.value(ligne.niveauGris));
-        niveauxChoisis.insert(ligne.niveauGris);
+        session.choix().marquerChoisi(ligne.niveauGris);
     }
     etat->setText(completes.isEmpty() ? QString("Compléter : chaque niveau a déjà son milieu")
                                       : QString("Compléter : %1 niveau%2 réglé%3 sur le niveau choisi le plus proche")
@@ -293,12 +293,12 @@ void Interface::chargementTableGris()
         etat->setText(erreur);
         return;
     }
-    tableChargee = table;
+    session.choix().chargerTable(table);
     QList<int> regles, sansEntree;
     for (const LigneTable &ligne : *lignesTable) {
         if (const auto &choix = table.choix[size_t(ligne.niveauGris)]) {
             poserChoix(ligne.comboNom, ligne.comboDensite, *milieux, *choix);
-            niveauxChoisis.insert(ligne.niveauGris);
+            session.choix().marquerChoisi(ligne.niveauGris);
             regles << ligne.niveauGris;
         } else {
             sansEntree << ligne.niveauGris;

@@ -31,7 +31,7 @@ void Interface::analyseFichierPegs()
     if (!lignesTable->isEmpty())
         constructionTable();
     // A CT shown with an empty ramp table gets the default ramp of this catalogue.
-    if (source == SourceFantome::Scanner)
+    if (session.source() == SourceFantome::Scanner)
         montrerScanner();
     etat->setText(lus == 1 ? tr("1 milieu lu dans \"%1\"").arg(extrait(chemin))
                            : tr("%1 milieux lus dans \"%2\"").arg(QString::number(lus), extrait(chemin)));

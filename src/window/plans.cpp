@@ -8,7 +8,6 @@
 #include <algorithm>
 
 #include "images/chargement.h"
-#include "images/inventaire.h"
 #include "model/ligne.h"
 #include "window/imageplan.h"
 #include "window/interface.h"
@@ -42,14 +41,16 @@ void Interface::selectPlan(QLineEdit *fichier, ImagePlan *info, QLineEdit *champ
         etat->setText(erreur);
         return;
     }
-    // A plane's picture chosen: the planes are the source again.
+    // A plane's picture chosen: the planes are the source again, as if the
+    // volume's or the CT's box had been unticked first.
     choixVolume->setChecked(false);
+    choixScanner->setChecked(false);
     fichier->setText(chemin);
     const QVector<int> avant = niveauxGris;
     const QString noteFond = chargementPlan(info, image, champLargeur, champHauteur);
     choix->setChecked(true);
     // What the picture brought, and what left the table with the picture it replaced.
-    const int nombre = int(niveauxDuPlan(info).size());
+    const int nombre = int(niveauxPlans.duPlan(planDe(info)).size());
     QString message = QString("%1 : %2, %3 × %4, %5 niveau%6")
                           .arg(info == infoXY ? "XY" : info == infoYZ ? "YZ" : "XZ",
                                extrait(QFileInfo(chemin).fileName()))
@@ -74,7 +75,7 @@ QString Interface::chargementPlan(ImagePlan *info, const QImage &image, QLineEdi
     info->montrer(image);
     QLabel *legende = info == infoXY ? tailleImageXY : info == infoYZ ? tailleImageYZ : tailleImageXZ;
     legende->setText(QString("%1 × %2 pixels").arg(image.width()).arg(image.height()));
-    analyseNiveauxGris(image, niveauxDuPlan(info));
+    analyseNiveauxGris(image, planDe(info));
     champLargeur->setText(QString::number(image.width(), 10));
     champHauteur->setText(QString::number(image.height(), 10));
     return constructionTable();
@@ -82,38 +83,24 @@ QString Interface::chargementPlan(ImagePlan *info, const QImage &image, QLineEdi
 
 // The picture's levels replace those of the picture it follows in its
 // group; the inventory is what the three pictures hold.
-void Interface::analyseNiveauxGris(const QImage &image, QVector<int> &niveauxPlan)
+void Interface::analyseNiveauxGris(const QImage &image, PlanImage plan)
 {
-    niveauxPlan.clear();
-    ajouterNiveauxGris(image, niveauxPlan);
-    niveauxGris = niveauxXY;
-    ajouterNiveauxGris(QImage(), niveauxGris << niveauxYZ << niveauxXZ);
-    // A level that comes back takes its colour from the picture that brings it.
-    for (auto it = couleursNiveaux.begin(); it != couleursNiveaux.end();)
-        it = niveauxGris.contains(it.key()) ? std::next(it) : couleursNiveaux.erase(it);
-    ajouterCouleursNiveaux(image, couleursNiveaux);
+    niveauxPlans.remplacer(plan, image);
+    niveauxGris = niveauxPlans.tous();
 }
 
-QVector<int> &Interface::niveauxDuPlan(const QLabel *info)
+PlanImage Interface::planDe(const QLabel *info) const
 {
-    return info == infoXY ? niveauxXY : info == infoYZ ? niveauxYZ : niveauxXZ;
+    return info == infoXY ? PlanImage::XY : info == infoYZ ? PlanImage::YZ : PlanImage::XZ;
 }
 
 // The levels of the ticked planes' pictures, as they were chosen; another
 // source's levels are all in use.
 QVector<int> Interface::niveauxCoches() const
 {
-    if (source != SourceFantome::Plans)
+    if (session.source() != SourceFantome::Plans)
         return niveauxGris;
-    QVector<int> niveaux;
-    if (choixXY->isChecked())
-        niveaux << niveauxXY;
-    if (choixYZ->isChecked())
-        niveaux << niveauxYZ;
-    if (choixXZ->isChecked())
-        niveaux << niveauxXZ;
-    ajouterNiveauxGris(QImage(), niveaux);
-    return niveaux;
+    return niveauxPlans.coches(choixXY->isChecked(), choixYZ->isChecked(), choixXZ->isChecked());
 }
 
 bool Interface::dimensionsImage(QString chemin, QVector<int> &taille)

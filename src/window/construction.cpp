@@ -20,6 +20,7 @@
 #include "egsphant/egsphant.h"
 #include "egsphant/reel.h"
 #include "phantom/verifications.h"
+#include "window/champnombre.h"
 #include "window/interface.h"
 #include "window/suivi.h"
 
@@ -70,7 +71,7 @@ bool Interface::constructionEgsphant(QString nomFich)
     ConstructionEnCours enCours(*this);
     CurseurOccupe curseur;
     nomSortie = nomFich;
-    if (source == SourceFantome::Scanner)
+    if (session.source() == SourceFantome::Scanner)
         return constructionScanner(nomFich);
     Grille grille;
     numeroterMateriaux(materiaux);
@@ -83,7 +84,7 @@ bool Interface::constructionEgsphant(QString nomFich)
     if (!lectureGeometrie(geometrie))
         return false;
     bool construite = false;
-    switch (source) {
+    switch (session.source()) {
     case SourceFantome::Plans: construite = remplissagePlansCoches(grille); break;
     case SourceFantome::Volume: construite = remplissageVolume(grille); break;
     case SourceFantome::Scanner: break; // its own build, above
@@ -194,7 +195,7 @@ bool Interface::lectureGeometrie(Geometrie &geometrie)
     double *valeurs[6] = {&geometrie.taille[0], &geometrie.taille[1], &geometrie.taille[2],
                           &geometrie.origine[0], &geometrie.origine[1], &geometrie.origine[2]};
     for (int i = 0; i < 6; ++i) {
-        if (!lireReelVirgule(champs[i]->text(), *valeurs[i])) {
+        if (!lireReelVirgule(texteNombre(champs[i]), *valeurs[i])) {
             const QString texte = champs[i]->text();
             etat->setText(texte.trimmed().isEmpty()
                               ? QString("%1 : champ vide, un nombre est attendu.").arg(noms[i])
@@ -250,7 +251,7 @@ bool Interface::ecritureEgsphant(const Grille &grille, const Geometrie &geometri
         return false;
     }
     QStringList lignes{resumeEcritureTaille(nomFich, materiaux, grille.dimX, grille.dimY, grille.dimZ)};
-    lignes << notesChoix(materiaux, niveauxChoisis, *milieux, grille);
+    lignes << notesChoix(materiaux, session.choix().niveauxChoisis(), *milieux, grille);
     lignes << notesLecteurs(nomFich, materiaux, grille.dimX, grille.dimY, grille.dimZ, *milieux);
     etat->setText(lignes.join('\n'));
     dernierFantome = QFileInfo(nomFich).absoluteFilePath();

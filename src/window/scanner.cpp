@@ -12,22 +12,21 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QSignalBlocker>
+#include <QStyle>
 #include <QTableWidget>
 
 #include "egsphant/egsphant.h"
 #include "media/materiaux.h"
 #include "model/ligne.h"
 #include "model/nombre.h"
-#include "phantom/construction.h"
-#include "phantom/verifications.h"
 #include "scanner/apercuct.h"
 #include "scanner/cadre.h"
-#include "scanner/fantomect.h"
 #include "scanner/rampe.h"
 #include "scanner/serie.h"
 #include "scanner/volumect.h"
+#include "session/constructionct.h"
 #include "window/imageplan.h"
+#include "window/champnombre.h"
 #include "window/interface.h"
 
 namespace {
@@ -44,11 +43,13 @@ QString texteExact(double valeur)
     return QString::number(valeur, 'g', QLocale::FloatingPointShortest);
 }
 
-QPushButton *bouton(const QString &texte, const QString &aide, QBoxLayout *ligne)
+// A button in cell k of a two-column grid: the ramp's four buttons in two
+// rows leave the ramp panel no wider than the material table's.
+QPushButton *bouton(const QString &texte, const QString &aide, QGridLayout *grille, int k)
 {
     auto *b = new QPushButton(texte);
     b->setToolTip(aide);
-    ligne->addWidget(b);
+    grille->addWidget(b, k / 2, k % 2);
     return b;
 }
 
@@ -80,6 +81,7 @@ void Interface::placerScanner(QGridLayout *grilleConfig)
         boiteMax[a] = new QLineEdit;
         boiteMax[a]->setMaximumWidth(tailleX->maximumWidth());
         boiteMax[a]->setEnabled(false);
+        suivreSaisieNombre(boiteMax[a]);
         grilleConfig->addWidget(boiteMax[a], ligne + 1, a);
     }
     grilleConfig->addWidget(new QLabel("Jusqu'à (cm)"), ligne + 1, 3);
@@ -102,14 +104,23 @@ void Interface::placerRampe(QGridLayout *grilleMateriaux)
     grilleRampe->addLayout(ligneMin, 0, 0);
     tableRampe = new QTableWidget(0, 4);
     tableRampe->setHorizontalHeaderLabels({"Nom", "HU max", "Densité min", "Densité max"});
-    tableRampe->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // Every column in view, "Densité max" included: room for a name of the
+    // usual catalogues and each number's header; a longer name scrolls.
+    QHeaderView *entete = tableRampe->horizontalHeader();
+    entete->setSectionResizeMode(QHeaderView::ResizeToContents);
+    entete->setSectionResizeMode(0, QHeaderView::Stretch);
+    int largeur = tableRampe->fontMetrics().horizontalAdvance("ICRUTISSUE521ICRU") + 24;
+    for (int c = 1; c < 4; ++c)
+        largeur += entete->sectionSizeHint(c);
+    tableRampe->setMinimumWidth(largeur + tableRampe->verticalHeader()->sizeHint().width()
+                                + 2 * tableRampe->frameWidth()
+                                + tableRampe->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     grilleRampe->addWidget(tableRampe, 1, 0);
-    auto *boutons = new QHBoxLayout;
-    auto *ajouter = bouton("Ajouter", "Ajoute une ligne sous la ligne choisie", boutons);
-    auto *retirer = bouton("Retirer", "Retire la ligne choisie", boutons);
-    auto *charger = bouton("Charger la rampe…", "Lit une rampe (fichier texte) dans le tableau", boutons);
-    auto *enregistrer = bouton("Enregistrer la rampe…", "Écrit le tableau dans une rampe", boutons);
-    boutons->addStretch();
+    auto *boutons = new QGridLayout;
+    auto *ajouter = bouton("Ajouter", "Ajoute une ligne sous la ligne choisie", boutons, 0);
+    auto *retirer = bouton("Retirer", "Retire la ligne choisie", boutons, 1);
+    auto *charger = bouton("Charger la rampe…", "Lit une rampe (fichier texte) dans le tableau", boutons, 2);
+    auto *enregistrer = bouton("Enregistrer la rampe…", "Écrit le tableau dans une rampe", boutons, 3);
     grilleRampe->addLayout(boutons, 2, 0);
     panneauRampe->setLayout(grilleRampe);
     panneauRampe->hide();
@@ -171,7 +182,7 @@ void Interface::selectScanner()
     QStringList textes;
     for (int a = 0; a < 3; ++a) {
         textes << texteExact(ct->axes[a].taille);
-        boiteMax[a]->setText(texteExact(ct->axes[a].origine + ct->axes[a].compte * ct->axes[a].taille));
+        montrerNombre(boiteMax[a], texteExact(ct->axes[a].origine + ct->axes[a].compte * ct->axes[a].taille));
     }
     for (int a = 0; a < 3; ++a)
         textes << texteExact(ct->axes[a].origine);
@@ -179,34 +190,29 @@ void Interface::selectScanner()
         textes << QString::number(ct->axes[a].compte);
     textesSources[SourceFantome::Scanner] = textes;
     choixScanner->setEnabled(true);
-    if (source == SourceFantome::Scanner) {
+    if (session.source() == SourceFantome::Scanner) {
         const QList<QLineEdit *> champs = champsNombres();
         for (int i = 0; i < champs.size(); ++i)
-            champs[i]->setText(textes[i]);
+            montrerNombre(champs[i], textes[i]);
         montrerScanner();
     } else {
         choixScanner->setChecked(true); // makes it the source
     }
-    etat->setText(QString("Série CT « %1 » : %2 coupes, %3 × %4 × %5 voxels, HU de %6 à %7%8")
-                      .arg(extrait(series[choix].description))
-                      .arg(series[choix].coupes)
-                      .arg(ct->axes[0].compte)
-                      .arg(ct->axes[1].compte)
-                      .arg(ct->axes[2].compte)
-                      .arg(nombre(ct->huMin), nombre(ct->huMax), imagesEcartees(series[choix]))
-                  + (ct->notes.isEmpty() ? QString() : "\nNote : " + ct->notes.join("\nNote : ")));
+    descriptionScanner = QString("Série CT « %1 » : %2 coupes, %3 × %4 × %5 voxels, HU de %6 à %7%8")
+                             .arg(extrait(series[choix].description))
+                             .arg(series[choix].coupes)
+                             .arg(ct->axes[0].compte)
+                             .arg(ct->axes[1].compte)
+                             .arg(ct->axes[2].compte)
+                             .arg(nombre(ct->huMin), nombre(ct->huMax), imagesEcartees(series[choix]))
+                         + (ct->notes.isEmpty() ? QString() : "\nNote : " + ct->notes.join("\nNote : "));
+    etat->setText(descriptionScanner);
 }
 
 // The tick: the CT read last in place of the planes, or the planes back.
 void Interface::basculeScanner(bool actif)
 {
-    if (!actif && source != SourceFantome::Scanner)
-        return; // another source took its place
-    if (actif && choixVolume->isChecked()) {
-        const QSignalBlocker silence(choixVolume);
-        choixVolume->setChecked(false);
-    }
-    changerSource(actif ? SourceFantome::Scanner : SourceFantome::Plans);
+    basculeSource(SourceFantome::Scanner, actif, choixVolume, descriptionScanner);
 }
 
 // The ramp table in place of the material table, and the box's fields, for a CT.
@@ -303,12 +309,13 @@ bool Interface::constructionScanner(const QString &nomFich)
     Rampe rampe;
     if (!lectureRampe(rampe))
         return false;
-    materiaux = materiauxRampe(rampe, *milieux);
-    numeroterMateriaux(materiaux);
-    if (const QString refus = refusMateriaux(materiaux); !refus.isEmpty()) {
+    if (const QString refus = materiauxCT(rampe, *milieux, materiaux); !refus.isEmpty()) {
         etat->setText(refus);
         return false;
     }
+    // The ramp chose every record's medium: none is a default.
+    for (const Materiau &m : materiaux)
+        session.choix().marquerChoisi(m.niveauGris);
     Boite boite;
     std::array<double, 3> tailles;
     const QLineEdit *champs[9] = {origineX, boiteMax[0], origineY, boiteMax[1], origineZ, boiteMax[2],
@@ -318,31 +325,22 @@ bool Interface::constructionScanner(const QString &nomFich)
     const char *noms[9] = {"Origine X", "Jusqu'à X", "Origine Y", "Jusqu'à Y", "Origine Z", "Jusqu'à Z",
                            "Taille X", "Taille Y", "Taille Z"};
     for (int i = 0; i < 9; ++i)
-        if (!lireReelVirgule(champs[i]->text(), *valeurs[i])) {
+        if (!lireReelVirgule(texteNombre(champs[i]), *valeurs[i])) {
             etat->setText(QString("%1 : « %2 » n'est pas un nombre.").arg(noms[i], extrait(champs[i]->text())));
             return false;
         }
     AxeCadre cadre[3];
-    QString erreur = cadrer(scanner->axes, boite, tailles, cadre);
     Geometrie geometrie;
     Grille grille;
-    if (erreur.isEmpty()) {
-        const qint64 comptes[3] = {cadre[0].compte, cadre[1].compte, cadre[2].compte};
-        for (int a = 0; a < 3; ++a) {
-            geometrie.taille[a] = cadre[a].taille;
-            geometrie.origine[a] = cadre[a].origine;
-        }
-        erreur = refusAvantGrille(nomFich, {}, geometrie, comptes);
-    }
-    if (erreur.isEmpty())
-        construireFantomeCT(*scanner, cadre, rampe, grille, geometrie, &erreur);
-    if (!erreur.isEmpty()) {
+    if (const QString erreur =
+            construireGrilleCT(*scanner, boite, tailles, rampe, nomFich, grille, geometrie, cadre);
+        !erreur.isEmpty()) {
         etat->setText(erreur);
         return false;
     }
     QLineEdit *origines[3] = {origineX, origineY, origineZ}, *comptes[3] = {champDimX, champDimY, champDimZ};
     for (int a = 0; a < 3; ++a) {
-        origines[a]->setText(texteExact(cadre[a].origine));
+        montrerNombre(origines[a], texteExact(cadre[a].origine));
         comptes[a]->setText(QString::number(cadre[a].compte));
     }
     return ecritureEgsphant(grille, geometrie, nomFich);
