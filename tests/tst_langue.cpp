@@ -258,7 +258,7 @@ private slots:
         SerieEssai serie;
         serie.hu = [&](int c, int r, int) { return cylindre(-11 + 2.0 * c, -11.25 + 2.5 * r); };
         if (entree == "--ct")
-            QVERIFY(ecrireSerie(fichier, serie, [&](int, CoupeEssai &coupe) { coupe.position[2] = serie.premier[2]; }));
+            QVERIFY(QDir().mkpath(fichier) && ecrireSerie(fichier, serie, [&](int, CoupeEssai &coupe) { coupe.position[2] = serie.premier[2]; }));
         else
             QVERIFY(ecrireFichier(fichier, "NRRD0004\ntype: uchar\ndimension: 3\nsizes: 2 2\nencoding: raw\n\n"));
         QVERIFY(ecrireFichier(dossier.filePath("rampe.txt"), rampe));
@@ -278,7 +278,7 @@ private slots:
         QVERIFY(dossier.isValid());
         SerieEssai serie;
         serie.hu = [&](int c, int r, int) { return cylindre(-11 + 2.0 * c, -11.25 + 2.5 * r); };
-        QVERIFY(ecrireSerie(dossier.filePath("serie"), serie));
+        QVERIFY(QDir().mkpath(dossier.filePath("serie")) && ecrireSerie(dossier.filePath("serie"), serie));
         QVERIFY(ecrireFichier(dossier.filePath("rampe.txt"), rampe));
         QByteArray premier;
         for (const QString langue : {"C", "fr_FR.UTF-8", "en_US.UTF-8"}) {
