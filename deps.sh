@@ -4,7 +4,7 @@ set -euo pipefail
 # dpkg-dev and file: the package's dependencies (dpkg-shlibdeps); desktop-file-utils and
 # groff-base: the checks of the installed menu entries and man pages. locales: the French locale
 # the whole suite runs under a second time.
-packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev libisal-dev zlib1g-dev
+packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n libgl-dev libisal-dev qt6-tools-dev qt6-l10n-tools zlib1g-dev
           libinsighttoolkit5-dev qt6-charts-dev
           libqt6opengl6-dev time bsdutils dpkg-dev file desktop-file-utils groff-base locales)
 missing=()

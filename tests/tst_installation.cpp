@@ -76,7 +76,7 @@ private slots:
         QTest::addColumn<QString>("entree");
         QTest::addColumn<QString>("exec");
         QTest::addColumn<QStringList>("types");
-        QTest::newRow("fenêtre") << "quarvel-toolkit" << "quarvel-toolkit" << QStringList();
+        QTest::newRow("fenêtre") << "quarvel-toolkit" << "quarvel-toolkit %f" << QStringList();
         QTest::newRow("visionneuse") << "quarvel-view" << "quarvel-view %f"
                                      << QStringList{"application/x-egsphant", "application/x-compressed-egsphant"};
     }
@@ -94,6 +94,9 @@ private slots:
         QCOMPARE(statut, 0);
         const QByteArray texte = lire(chemin);
         QCOMPARE(cle(texte, "Exec"), exec);
+        // English for the menus, French beside it.
+        for (const char *champ : {"Name", "Comment"})
+            QVERIFY2(!cle(texte, champ).isEmpty() && !cle(texte, QLatin1String(champ) + "[fr]").isEmpty(), champ);
         QVERIFY(QFileInfo(prefixe + "/bin/" + exec.section(' ', 0, 0)).isExecutable());
         QVERIFY(QFile::exists(prefixe + "/share/icons/hicolor/scalable/apps/" + cle(texte, "Icon") + ".svg"));
         const QStringList declares = cle(texte, "MimeType").split(';', Qt::SkipEmptyParts);
@@ -131,7 +134,7 @@ private slots:
     }
 
     // --version answers without a display, as on a cluster node; the batch
-    // command links no widgets. The man page reads without a warning.
+    // command links no widgets. The man pages, English and French, read without a warning.
     void programmes()
     {
         QFETCH(QString, programme);
@@ -143,8 +146,10 @@ private slots:
         QCOMPARE(executer(chemin, {"--version"}, sansEcran),
                  qMakePair(0, programme + " (Quarvel Toolkit) " QUARVEL_VERSION "\n"));
         QCOMPARE(executer("readelf", {"-d", chemin}).second.contains("libQt6Widgets"), widgets);
-        const QString manuel = prefixe + "/share/man/man1/" + programme + ".1";
-        QCOMPARE(executer("groff", {"-man", "-Tutf8", "-K", "utf-8", "-ww", "-z", manuel}), qMakePair(0, QString()));
+        for (const QString dossier : {"/share/man/man1/", "/share/man/fr/man1/"}) {
+            const QString manuel = prefixe + dossier + programme + ".1";
+            QCOMPARE(executer("groff", {"-man", "-Tutf8", "-K", "utf-8", "-ww", "-z", manuel}), qMakePair(0, QString()));
+        }
     }
 };
 

@@ -7,6 +7,7 @@
 #include "app/nombres.h"
 #include "app/version.h"
 #include "batch/lot.h"
+#include "langue/langue.h"
 
 int main(int argc, char **argv)
 {
@@ -14,6 +15,7 @@ int main(int argc, char **argv)
         return 0;
     QCoreApplication application(argc, argv);
     nombresEnC();
+    installerLangue();
     // Progress only on a terminal: a log file gets no lines of carriage returns.
     return executerLot(application.arguments().mid(1), std::cout, std::cerr, isatty(STDERR_FILENO) == 1);
 }

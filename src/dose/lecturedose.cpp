@@ -2,6 +2,7 @@
 // long runs of numbers on few lines, read the quick way (egsphant/reels.h).
 #include "dose/dose.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <vector>
 
@@ -36,7 +37,7 @@ public:
         d.incertitudes.reset(static_cast<float *>(allouer(voxels * qint64(sizeof(float)))));
         lireValeurs<Genre::incertitude>(d.incertitudes.get());
         if (l.sauterBlancs())
-            l.echec(QString("valeur en trop après les %1 incertitudes : %2")
+            l.echec(QCoreApplication::translate("dose", "valeur en trop après les %1 incertitudes : %2")
                         .arg(voxels)
                         .arg(cite(l.jeton().substr(0, 20))));
     }
@@ -63,7 +64,8 @@ private:
     {
         lireReels(
             l, sortie, d.nombreVoxels(), valide<genre>, [&](qint64 v) { valeurAttentive<genre>(sortie, v); },
-            [&](qint64 v) { return QString("%1 du voxel %2").arg(nom<genre>(), nomVoxel(v, d.dim)); });
+            [&](qint64 v) { return QCoreApplication::translate("dose",
+                "%1 du voxel %2").arg(nom<genre>(), nomVoxel(v, d.dim)); });
     }
 
     // One word the careful way: taken if it is good after all (cut across
@@ -71,21 +73,26 @@ private:
     template <Genre genre>
     void valeurAttentive(float *sortie, qint64 v)
     {
-        const std::string_view mot = l.jetonAttendu(QString("%1 du voxel %2").arg(nom<genre>(), nomVoxel(v, d.dim)));
+        const std::string_view mot = l.jetonAttendu(QCoreApplication::translate("dose",
+            "%1 du voxel %2").arg(nom<genre>(), nomVoxel(v, d.dim)));
         double valeur = 0;
         if (!lireNombre(mot, valeur))
-            l.echec(cite(mot) + QString(" n'est pas un nombre (%1 du voxel %2)").arg(nom<genre>(), nomVoxel(v, d.dim)));
+            l.echec(QCoreApplication::translate("dose", "%1 n'est pas un nombre (%2 du voxel %3)")
+                        .arg(cite(mot), nom<genre>(), nomVoxel(v, d.dim)));
         if (!valide<genre>(valeur))
             l.echec(genre == Genre::dose
-                        ? QString("dose négative du voxel %1 : %2").arg(nomVoxel(v, d.dim), cite(mot))
-                        : QString("incertitude du voxel %1 hors de 0 à 1 : %2").arg(nomVoxel(v, d.dim), cite(mot)));
+                        ? QCoreApplication::translate("dose",
+                            "dose négative du voxel %1 : %2").arg(nomVoxel(v, d.dim), cite(mot))
+                        : QCoreApplication::translate("dose",
+                            "incertitude du voxel %1 hors de 0 à 1 : %2").arg(nomVoxel(v, d.dim), cite(mot)));
         sortie[v] = float(valeur);
     }
 
     template <Genre genre>
     static QString nom()
     {
-        return genre == Genre::dose ? "dose" : "incertitude";
+        return genre == Genre::dose ? QCoreApplication::translate("dose", "dose")
+                                    : QCoreApplication::translate("dose", "incertitude");
     }
 
     Lecteur &l;
@@ -98,7 +105,8 @@ private:
 bool lireDose(const QString &chemin, Dose &dose, QString *erreur, const SuiviLecture &suivi)
 {
     dose = Dose();
-    const bool lu = lireTexte(chemin, erreur, suivi, "mémoire insuffisante pour lire cette dose",
+    const bool lu = lireTexte(chemin, erreur, suivi, QCoreApplication::translate("dose",
+        "mémoire insuffisante pour lire cette dose"),
                               [&](Lecteur &lecteur, qint64 texteMax) { AnalyseDose(lecteur, texteMax, dose).lire(); });
     if (!lu)
         dose = Dose();

@@ -5,6 +5,7 @@
 // parsed in two halves on two threads, and any word the quick way does not
 // take handed to the careful way of the reader, which words the refusal.
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <algorithm>
@@ -102,7 +103,7 @@ void lireReels(Lecteur &l, float *sortie, qint64 n, Valide valide, Attentif atte
     std::vector<float> seconde;
     for (qint64 v = 0; v < n;) {
         if (!l.sauterBlancs())
-            l.echec("fin du fichier ; attendu : " + manque(v));
+            l.echec(QCoreApplication::translate("egsphant", "fin du fichier ; attendu : %1").arg(manque(v)));
         // The words that end in this block: up to its last blank.
         const char *bout = l.fin;
         if (!l.epuise)

@@ -1,6 +1,7 @@
 // The text of an EGSnrc file read a block at a time, plain or gzip-compressed.
 #include "egsphant/texte.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -23,7 +24,7 @@ public:
     {
         const qint64 lu = fichier.read(destination, n);
         if (lu < 0)
-            *erreur = QString("erreur de lecture : %1").arg(fichier.errorString());
+            *erreur = QCoreApplication::translate("egsphant", "erreur de lecture : %1").arg(fichier.errorString());
         return lu;
     }
 
@@ -97,7 +98,7 @@ double Lecteur::reel(const QString &quoi)
     const std::string_view mot = jetonAttendu(quoi);
     double v = 0;
     if (!lireNombre(mot, v))
-        echec(cite(mot) + " n'est pas un nombre (" + quoi + ")");
+        echec(QCoreApplication::translate("egsphant", "%1 n'est pas un nombre (%2)").arg(cite(mot), quoi));
     return v;
 }
 
@@ -107,7 +108,7 @@ qint64 Lecteur::entier(const QString &quoi)
     qint64 v = 0;
     const auto r = std::from_chars(mot.data(), mot.data() + mot.size(), v);
     if (r.ec != std::errc() || r.ptr != mot.data() + mot.size())
-        echec(cite(mot) + " n'est pas un nombre entier (" + quoi + ")");
+        echec(QCoreApplication::translate("egsphant", "%1 n'est pas un nombre entier (%2)").arg(cite(mot), quoi));
     return v;
 }
 
@@ -118,14 +119,16 @@ void Lecteur::comptes(int dim[3], qint64 texteMax, int octetsParVoxel)
     qint64 n[3];
     const char *axes = "XYZ";
     for (int a = 0; a < 3; ++a) {
-        n[a] = entier(QString("nombre de voxels selon %1").arg(axes[a]));
+        n[a] = entier(QCoreApplication::translate("egsphant", "nombre de voxels selon %1").arg(axes[a]));
         if (n[a] < 1 || n[a] > std::numeric_limits<int>::max())
-            echec(QString("%1 voxels selon %2, au moins 1 attendu").arg(n[a]).arg(axes[a]));
+            echec(QCoreApplication::translate("egsphant",
+                "%1 voxels selon %2, au moins 1 attendu").arg(n[a]).arg(axes[a]));
     }
     const long double voxels = (long double)n[0] * n[1] * n[2];
     if (octetsParVoxel * voxels > texteMax)
-        throw Echec{QString("ligne %1 : %2 × %3 × %4 voxels annoncés, le fichier ne peut pas les contenir "
-                            "(%5 octets de texte au plus)")
+        throw Echec{QCoreApplication::translate("egsphant",
+            "ligne %1 : %2 × %3 × %4 voxels annoncés, le fichier ne peut pas les contenir "
+            "(%5 octets de texte au plus)")
                         .arg(ligneComptes)
                         .arg(n[0])
                         .arg(n[1])
@@ -142,18 +145,21 @@ bool lireTexte(const QString &chemin, QString *erreur, const SuiviLecture &suivi
     const QFileInfo info(chemin);
     if (!info.exists() || info.isDir()) {
         if (erreur)
-            *erreur = info.isDir() ? "c'est un dossier, pas un fichier" : "fichier absent";
+            *erreur = info.isDir() ? QCoreApplication::translate("egsphant", "c'est un dossier, pas un fichier") : QCoreApplication::translate("egsphant",
+                "fichier absent");
         return false;
     }
     // A pipe or a device would be read without end, or its size could not bound the counts.
     if (!info.isFile()) {
         if (erreur)
-            *erreur = "ce n'est pas un fichier ordinaire (tube, périphérique ou prise)";
+            *erreur = QCoreApplication::translate("egsphant",
+                "ce n'est pas un fichier ordinaire (tube, périphérique ou prise)");
         return false;
     }
     if (!fichier.open(QIODevice::ReadOnly)) {
         if (erreur)
-            *erreur = QString("impossible d'ouvrir le fichier (%1)").arg(fichier.errorString());
+            *erreur = QCoreApplication::translate("egsphant",
+                "impossible d'ouvrir le fichier (%1)").arg(fichier.errorString());
         return false;
     }
     const QByteArray debut = fichier.peek(2);
@@ -167,7 +173,7 @@ bool lireTexte(const QString &chemin, QString *erreur, const SuiviLecture &suivi
     if (suivi)
         lecteur.aChaqueBloc = [&] {
             if (!suivi(comptee.lus, taille))
-                throw Echec{"lecture arrêtée"};
+                throw Echec{QCoreApplication::translate("egsphant", "lecture arrêtée")};
         };
     try {
         analyser(lecteur, gzip ? texteMaxGzip(taille) : taille);

@@ -4,6 +4,7 @@
 // What the readers of EGSnrc's text files share: the text a block at a time,
 // words and lines in it, free-format numbers and the refusals they throw.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -168,7 +169,7 @@ public:
     {
         const std::string_view mot = jeton();
         if (mot.empty())
-            echec("fin du fichier ; attendu : " + quoi);
+            echec(QCoreApplication::translate("egsphant", "fin du fichier ; attendu : %1").arg(quoi));
         return mot;
     }
 

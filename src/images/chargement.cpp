@@ -1,5 +1,6 @@
 #include "images/chargement.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -65,7 +66,8 @@ QImage chargerImage(const QString &chemin, QString *erreur)
     QString raison;
     if (info.exists() && !info.isFile()) {
         // A pipe would block the reader, a device might never end.
-        raison = QString("Image refusée : \"%1\" n'est pas un fichier ordinaire").arg(affiche);
+        raison = QCoreApplication::translate("images",
+            "Image refusée : \"%1\" n'est pas un fichier ordinaire").arg(affiche);
     } else {
         // libpng says "libpng error" on stderr of a damaged file; the line below says it in French.
         SansErreursStandard silence;
@@ -87,14 +89,17 @@ QImage chargerImage(const QString &chemin, QString *erreur)
             image = decoder(chemin, taille, format, 0x00);
         }
         if (image.isNull() && tropGrande(taille, format)) {
-            raison = QString("Image trop grande : \"%1\" annonce %2 × %3 pixels").arg(affiche).arg(taille.width()).arg(taille.height());
+            raison = QCoreApplication::translate("images",
+                "Image trop grande : \"%1\" annonce %2 × %3 pixels").arg(affiche).arg(taille.width()).arg(taille.height());
         } else if (image.isNull()) {
             raison = info.isFile()
-                         ? QString("Image illisible (format inconnu ou fichier abîmé) : \"%1\"").arg(affiche)
-                         : QString("Image introuvable : \"%1\"").arg(affiche);
+                         ? QCoreApplication::translate("images",
+                             "Image illisible (format inconnu ou fichier abîmé) : \"%1\"").arg(affiche)
+                         : QCoreApplication::translate("images", "Image introuvable : \"%1\"").arg(affiche);
         } else if (!memesPixels(decoder(chemin, taille, format, 0xff), image)) {
             // Only the pixels the reader never wrote can differ between the two.
-            raison = QString("Fichier \"%1\" : image incomplète ou corrompue").arg(affiche);
+            raison = QCoreApplication::translate("images",
+                "Fichier \"%1\" : image incomplète ou corrompue").arg(affiche);
             image = QImage();
         }
     }
@@ -108,5 +113,5 @@ QString filtreImagesLisibles()
     QStringList motifs;
     for (const QByteArray &format : QImageReader::supportedImageFormats())
         motifs << "*." + QString::fromLatin1(format);
-    return QString("Toutes les images lisibles (%1)").arg(motifs.join(' '));
+    return QCoreApplication::translate("images", "Toutes les images lisibles (%1)").arg(motifs.join(' '));
 }

@@ -48,7 +48,7 @@ QStringList desaccords(const std::optional<QSize> &xy, const std::optional<QSize
     QStringList details;
     auto comparer = [&](const char *plan, const std::optional<QSize> &vue, std::optional<int> l, std::optional<int> h) {
         if (vue && l && h && (vue->width() != *l || vue->height() != *h))
-            details << QString("%1 fait %2 pixels, %3 attendus")
+            details << QCoreApplication::translate("images", "%1 fait %2 pixels, %3 attendus")
                            .arg(plan, taille(vue->width(), vue->height()), taille(*l, *h));
     };
     comparer("XZ", xz, x, z);
@@ -88,11 +88,11 @@ VerdictImages verifierImages(std::optional<QSize> xy, std::optional<QSize> xz, s
     QStringList details = illisibles;
     details << desaccords(xy, xz, yz);
     if (!xy && !xz && !yz && illisibles.isEmpty())
-        details << "aucun plan coché";
+        details << QCoreApplication::translate("images", "aucun plan coché");
     else if (absents.size() == 1)
-        details << QString("aucune image cochée ne donne l'axe %1").arg(absents[0]);
+        details << QCoreApplication::translate("images", "aucune image cochée ne donne l'axe %1").arg(absents[0]);
     else if (absents.size() > 1)
-        details << QString("aucune image cochée ne donne les axes %1 et %2")
+        details << QCoreApplication::translate("images", "aucune image cochée ne donne les axes %1 et %2")
                        .arg(absents.mid(0, absents.size() - 1).join(", "), absents.last());
     verdict.message += QCoreApplication::translate("Interface", "Image incompatible : ");
     verdict.message += details.join(" ; ");

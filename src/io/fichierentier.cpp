@@ -1,5 +1,6 @@
 #include "io/fichierentier.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
@@ -69,7 +70,7 @@ QString cheminCible(const QString &nomFich, QString *raison)
 {
     *raison = QString();
     if (nomFich.isEmpty()) {
-        *raison = "aucun nom de fichier";
+        *raison = QCoreApplication::translate("io", "aucun nom de fichier");
         return QString();
     }
     // The system's names are bytes: a name that does not survive the trip
@@ -78,7 +79,7 @@ QString cheminCible(const QString &nomFich, QString *raison)
     const QByteArray octets = QFile::encodeName(nomFich);
     if (nomFich.contains(QChar::ReplacementCharacter) || QFile::decodeName(octets) != nomFich
         || octets.contains('\0')) {
-        *raison = "le chemin n'est pas un texte UTF-8 valide";
+        *raison = QCoreApplication::translate("io", "le chemin n'est pas un texte UTF-8 valide");
         return QString();
     }
     // A chain of links is followed to its end, so the file it names is
@@ -86,7 +87,7 @@ QString cheminCible(const QString &nomFich, QString *raison)
     QString chemin = QFileInfo(nomFich).absoluteFilePath();
     for (int liens = 0; QFileInfo(chemin).isSymLink(); ++liens) {
         if (liens == 40) {
-            *raison = "trop de liens symboliques à suivre (boucle ?)";
+            *raison = QCoreApplication::translate("io", "trop de liens symboliques à suivre (boucle ?)");
             return QString();
         }
         chemin = QFileInfo(chemin).symLinkTarget();
@@ -98,27 +99,28 @@ QString cheminCible(const QString &nomFich, QString *raison)
     if (nomMax <= 0)
         nomMax = NAME_MAX;
     if (nom.size() + suffixeTemporaire > nomMax || dossier.size() + nom.size() + suffixeTemporaire + 2 > PATH_MAX) {
-        *raison = QString("nom trop long pour le système de fichiers (%1 octets, au plus %2)")
+        *raison = QCoreApplication::translate("io", "nom trop long pour le système de fichiers (%1 octets, au plus %2)")
                       .arg(nom.size())
                       .arg(nomMax - suffixeTemporaire);
         return QString();
     }
     struct stat etat;
     if (lstat(QFile::encodeName(chemin).constData(), &etat) == 0) {
-        const char *genre = S_ISDIR(etat.st_mode)    ? "c'est un dossier"
-                            : S_ISCHR(etat.st_mode)  ? "c'est un périphérique"
-                            : S_ISBLK(etat.st_mode)  ? "c'est un périphérique"
-                            : S_ISFIFO(etat.st_mode) ? "c'est un tube"
-                            : S_ISSOCK(etat.st_mode) ? "c'est une socket"
+        const char *genre = S_ISDIR(etat.st_mode)    ? QT_TRANSLATE_NOOP("io", "c'est un dossier")
+                            : S_ISCHR(etat.st_mode)  ? QT_TRANSLATE_NOOP("io", "c'est un périphérique")
+                            : S_ISBLK(etat.st_mode)  ? QT_TRANSLATE_NOOP("io", "c'est un périphérique")
+                            : S_ISFIFO(etat.st_mode) ? QT_TRANSLATE_NOOP("io", "c'est un tube")
+                            : S_ISSOCK(etat.st_mode) ? QT_TRANSLATE_NOOP("io", "c'est une socket")
                                                      : nullptr;
         if (genre) {
-            *raison = QString("%1, pas un fichier ordinaire").arg(genre);
+            *raison = QCoreApplication::translate("io",
+                "%1, pas un fichier ordinaire").arg(QCoreApplication::translate("io", genre));
             return QString();
         }
         // Replacing goes through the folder's rights; the file's own say
         // whether its owner lets it change.
         if (!(etat.st_mode & S_IWUSR) || access(QFile::encodeName(chemin).constData(), W_OK) != 0) {
-            *raison = "le fichier existant est protégé en écriture";
+            *raison = QCoreApplication::translate("io", "le fichier existant est protégé en écriture");
             return QString();
         }
     }
@@ -135,7 +137,8 @@ QString refusPlace(const QString &cible, qint64 octets)
     if (octets <= libre)
         return QString();
     const auto mo = [](qint64 n) { return QString::number((n + (1 << 20) - 1) >> 20); };
-    return QString("place insuffisante sur le disque : le fichier fera au moins %1 Mo, il en reste %2 Mo")
+    return QCoreApplication::translate("io",
+        "place insuffisante sur le disque : le fichier fera au moins %1 Mo, il en reste %2 Mo")
         .arg(mo(octets), mo(libre));
 }
 
@@ -148,32 +151,34 @@ bool ecrireFichierEntier(const QString &nomFich, const std::function<bool(QIODev
     const QFileInfo cible(chemin);
     QTemporaryFile temporaire(cible.absolutePath() + "/." + cible.fileName() + ".XXXXXX");
     if (!temporaire.open()) {
-        *raison = QString("impossible de le créer (dossier absent ou accès refusé : %1)").arg(temporaire.errorString());
+        *raison = QCoreApplication::translate("io",
+            "impossible de le créer (dossier absent ou accès refusé : %1)").arg(temporaire.errorString());
         return false;
     }
     reserverPlace(temporaire, octetsMax);
     if (!ecrire(temporaire) || !temporaire.flush()) {
-        *raison = "erreur d'écriture (disque plein ?)";
+        *raison = QCoreApplication::translate("io", "erreur d'écriture (disque plein ?)");
         return false;
     }
     rendrePlace(temporaire, octetsMax);
     temporaire.setPermissions(droits(cible.absoluteFilePath()));
     temporaire.close();
     if (temporaire.error() != QFileDevice::NoError) {
-        *raison = "erreur d'écriture (disque plein ?)";
+        *raison = QCoreApplication::translate("io", "erreur d'écriture (disque plein ?)");
         return false;
     }
     // Asked again just before the rename: what lies at the target may have
     // changed while the text was written.
     if (cheminCible(nomFich, raison) != chemin) {
         if (raison->isEmpty())
-            *raison = "la cible a changé pendant l'écriture";
+            *raison = QCoreApplication::translate("io", "la cible a changé pendant l'écriture");
         return false;
     }
     if (std::rename(QFile::encodeName(temporaire.fileName()).constData(),
                     QFile::encodeName(cible.absoluteFilePath()).constData())
         != 0) {
-        *raison = QString("impossible de remplacer le fichier existant (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        *raison = QCoreApplication::translate("io",
+            "impossible de remplacer le fichier existant (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     temporaire.setAutoRemove(false);

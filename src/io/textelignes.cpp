@@ -1,5 +1,6 @@
 #include "io/textelignes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -9,14 +10,14 @@ QString lireTexteCourt(const QString &chemin, qint64 tailleMax, const QString &g
 {
     QFile fichier(chemin);
     if (!QFileInfo(chemin).isFile())
-        return "fichier introuvable";
+        return QCoreApplication::translate("io", "fichier introuvable");
     if (!fichier.open(QIODevice::ReadOnly))
-        return "illisible (" + fichier.errorString() + ")";
+        return QCoreApplication::translate("io", "illisible (%1)").arg(fichier.errorString());
     contenu = fichier.read(tailleMax + 1);
     if (contenu.size() > tailleMax)
-        return "trop grand pour " + genre;
+        return QCoreApplication::translate("io", "trop grand pour %1").arg(genre);
     if (fichier.error() != QFileDevice::NoError)
-        return "illisible (" + fichier.errorString() + ")";
+        return QCoreApplication::translate("io", "illisible (%1)").arg(fichier.errorString());
     return QString();
 }
 
@@ -36,7 +37,7 @@ QString parcourirLignes(QByteArrayView contenu, const std::function<QString(int 
         QStringDecoder utf8(QStringConverter::Utf8);
         QString texte = utf8(octets);
         if (utf8.hasError())
-            return refusLigne(numero, "texte qui n'est pas de l'UTF-8");
+            return refusLigne(numero, QCoreApplication::translate("io", "texte qui n'est pas de l'UTF-8"));
         if (const qsizetype diese = texte.indexOf('#'); diese >= 0)
             texte.truncate(diese);
         const QStringList mots = texte.split(blancs, Qt::SkipEmptyParts);
@@ -50,5 +51,5 @@ QString parcourirLignes(QByteArrayView contenu, const std::function<QString(int 
 
 QString refusLigne(int numero, const QString &raison)
 {
-    return QString("ligne %1 : %2").arg(numero).arg(raison);
+    return QCoreApplication::translate("io", "ligne %1 : %2").arg(numero).arg(raison);
 }

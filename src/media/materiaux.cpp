@@ -1,5 +1,6 @@
 #include "media/materiaux.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 
@@ -22,12 +23,13 @@ void enregistrerChoix(QList<Materiau> &materiaux, int niveauGris, const QString 
 QString refusChoix(int niveauGris, const QString &nom, const QString &texteDensite, double *densite)
 {
     if (nom.trimmed().isEmpty())
-        return QString("Niveau de gris %1 : aucun milieu choisi").arg(niveauGris);
+        return QCoreApplication::translate("media", "Niveau de gris %1 : aucun milieu choisi").arg(niveauGris);
     if (const QString refus = refusNom(nom); !refus.isEmpty())
-        return QString("Niveau de gris %1 : %2").arg(niveauGris).arg(refus);
+        return QCoreApplication::translate("media", "Niveau de gris %1 : %2").arg(niveauGris).arg(refus);
     double valeur = 0.0;
     if (!lireReel(texteDensite, valeur) || !(valeur > 0.0))
-        return QString("Niveau de gris %1 : densité « %2 » invalide").arg(niveauGris).arg(extrait(texteDensite));
+        return QCoreApplication::translate("media",
+            "Niveau de gris %1 : densité « %2 » invalide").arg(niveauGris).arg(extrait(texteDensite));
     if (densite)
         *densite = valeur;
     return QString();

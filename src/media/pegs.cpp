@@ -1,5 +1,6 @@
 #include "media/pegs.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <locale>
@@ -124,28 +125,30 @@ bool lireFichierPegs(const QString &chemin, QList<Milieu> &milieux, std::ostream
     // Asked before opening: a pipe would block the open, a device would never end.
     const QFileInfo info(chemin);
     if (info.exists() && !info.isFile()) {
-        setErreur(erreur, QString("Le catalogue \"%1\" n'est pas un fichier ordinaire").arg(affiche));
+        setErreur(erreur, QCoreApplication::translate("media",
+            "Le catalogue \"%1\" n'est pas un fichier ordinaire").arg(affiche));
         return false;
     }
     if (info.size() > taillePegsMax) {
-        setErreur(erreur, QString("Le catalogue \"%1\" dépasse %2 Mo : ce n'est pas un fichier PEGS4")
+        setErreur(erreur, QCoreApplication::translate("media",
+            "Le catalogue \"%1\" dépasse %2 Mo : ce n'est pas un fichier PEGS4")
                               .arg(affiche)
                               .arg(taillePegsMax >> 20));
         return false;
     }
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly)) {
-        setErreur(erreur, QString("Impossible d'ouvrir le fichier \"%1\"").arg(affiche));
+        setErreur(erreur, QCoreApplication::translate("media", "Impossible d'ouvrir le fichier \"%1\"").arg(affiche));
         return false;
     }
     // Never more than the limit, even if the file grows while it is read.
     const QByteArray contenu = fichier.read(taillePegsMax + 1);
     if (fichier.error() != QFileDevice::NoError || contenu.size() > taillePegsMax) {
-        setErreur(erreur, QString("Impossible de lire le fichier \"%1\"").arg(affiche));
+        setErreur(erreur, QCoreApplication::translate("media", "Impossible de lire le fichier \"%1\"").arg(affiche));
         return false;
     }
     if (analysePegs(contenu, milieux, trace) == 0) {
-        setErreur(erreur, QString("Aucun milieu dans le fichier \"%1\"").arg(affiche));
+        setErreur(erreur, QCoreApplication::translate("media", "Aucun milieu dans le fichier \"%1\"").arg(affiche));
         return false;
     }
     return true;

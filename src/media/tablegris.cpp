@@ -1,5 +1,6 @@
 #include "media/tablegris.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QRegularExpression>
 
@@ -34,21 +35,25 @@ QString lireEntree(int numero, const QStringList &champs, const QList<Milieu> &c
                    ChoixNiveau &choix)
 {
     if (!lireNiveaux(champs[0], premier, dernier))
-        return refusLigne(numero, QString("« %1 » n'est ni un niveau de gris N ni une plage N-M "
-                                          "(0 ≤ N ≤ M ≤ %2)").arg(extrait(champs[0])).arg(niveauMax));
+        return refusLigne(numero, QCoreApplication::translate("media",
+            "« %1 » n'est ni un niveau de gris N ni une plage N-M "
+            "(0 ≤ N ≤ M ≤ %2)").arg(extrait(champs[0])).arg(niveauMax));
     if (champs.size() < 2)
-        return refusLigne(numero, QString("nom de milieu manquant après « %1 »").arg(extrait(champs[0])));
+        return refusLigne(numero, QCoreApplication::translate("media",
+            "nom de milieu manquant après « %1 »").arg(extrait(champs[0])));
     if (champs.size() > 3)
-        return refusLigne(numero, QString("trop de champs à partir de « %1 » ; une entrée s'écrit "
-                                          "NIVEAUX NOM [DENSITE]").arg(extrait(champs[3])));
+        return refusLigne(numero, QCoreApplication::translate("media",
+            "trop de champs à partir de « %1 » ; une entrée s'écrit "
+            "NIVEAUX NOM [DENSITE]").arg(extrait(champs[3])));
     const QString &nom = champs[1];
     if (const QString refus = refusNom(nom); !refus.isEmpty())
         return refusLigne(numero, refus);
     if (champs.size() == 3) {
         double densite = 0.0;
         if (!lireReel(champs[2], densite) || !(densite > 0.0))
-            return refusLigne(numero, QString("densité « %1 » invalide : un nombre supérieur à 0, "
-                                              "écrit avec un point, est attendu").arg(extrait(champs[2])));
+            return refusLigne(numero, QCoreApplication::translate("media",
+                "densité « %1 » invalide : un nombre supérieur à 0, "
+                "écrit avec un point, est attendu").arg(extrait(champs[2])));
         // The catalogue pads its names with blanks; a row reads them back padded.
         choix.nom = nom;
         for (const Milieu &milieu : catalogue)
@@ -61,8 +66,9 @@ QString lireEntree(int numero, const QStringList &champs, const QList<Milieu> &c
     }
     const Milieu *milieu = trouverMilieu(catalogue, nom);
     if (!milieu)
-        return refusLigne(numero, QString("aucun milieu « %1 » dans le catalogue : donner sa densité "
-                                          "(NIVEAUX NOM DENSITE), ou le fichier PEGS4 qui le contient")
+        return refusLigne(numero, QCoreApplication::translate("media",
+            "aucun milieu « %1 » dans le catalogue : donner sa densité "
+            "(NIVEAUX NOM DENSITE), ou le fichier PEGS4 qui le contient")
                                       .arg(extrait(nom)));
     choix = {milieu->nom, texteDensite(milieu->densite)};
     return QString();
@@ -93,9 +99,11 @@ bool lireTableGris(QByteArrayView contenu, const QList<Milieu> &catalogue, Table
         if (champs[0] == "fond") {
             int niveau = 0, dernier = 0;
             if (champs.size() != 2 || !lireNiveaux(champs[1], niveau, dernier) || dernier != niveau)
-                return refusLigne(numero, QString("« fond » attend un seul niveau de gris, de 0 à %1").arg(niveauMax));
+                return refusLigne(numero, QCoreApplication::translate("media",
+                    "« fond » attend un seul niveau de gris, de 0 à %1").arg(niveauMax));
             if (ligneFond)
-                return QString("lignes %1 et %2 : deux lignes « fond »").arg(ligneFond).arg(numero);
+                return QCoreApplication::translate("media",
+                    "lignes %1 et %2 : deux lignes « fond »").arg(ligneFond).arg(numero);
             ligneFond = numero;
             lue.fond = niveau;
             return QString();
@@ -106,7 +114,7 @@ bool lireTableGris(QByteArrayView contenu, const QList<Milieu> &catalogue, Table
             return refus;
         for (int niveau = premier; niveau <= dernier; ++niveau) {
             if (ligneDe[size_t(niveau)])
-                return QString("lignes %1 et %2 : les niveaux se recouvrent (%3)")
+                return QCoreApplication::translate("media", "lignes %1 et %2 : les niveaux se recouvrent (%3)")
                     .arg(ligneDe[size_t(niveau)])
                     .arg(numero)
                     .arg(niveau);
@@ -127,11 +135,12 @@ bool lireTableGris(QByteArrayView contenu, const QList<Milieu> &catalogue, Table
 bool chargerTableGris(const QString &chemin, const QList<Milieu> &catalogue, TableGris &table, QString *erreur)
 {
     QByteArray contenu;
-    QString raison = lireTexteCourt(chemin, tailleMaxTable, "une table de niveaux de gris", contenu);
+    QString raison = lireTexteCourt(chemin, tailleMaxTable, QCoreApplication::translate("media",
+        "une table de niveaux de gris"), contenu);
     if (raison.isEmpty() && lireTableGris(contenu, catalogue, table, &raison))
         return true;
     if (erreur)
-        *erreur = QString("Table « %1 » : %2").arg(extrait(chemin), raison);
+        *erreur = QCoreApplication::translate("media", "Table « %1 » : %2").arg(extrait(chemin), raison);
     return false;
 }
 
@@ -143,11 +152,13 @@ bool texteTableGris(const QList<LigneNiveau> &lignes, int fond, const QList<Mili
         const QString nom = ligne.choix.nom.trimmed();
         QString raison = refusChoix(ligne.niveau, ligne.choix.nom, ligne.choix.texteDensite, nullptr);
         if (raison.isEmpty() && (nom.contains(' ') || nom.contains('\t')))
-            raison = QString("Niveau de gris %1 : le nom « %2 » compte plusieurs mots ; une table n'en garde "
-                             "qu'un").arg(ligne.niveau).arg(extrait(nom));
+            raison = QCoreApplication::translate("media",
+                "Niveau de gris %1 : le nom « %2 » compte plusieurs mots ; une table n'en garde "
+                "qu'un").arg(ligne.niveau).arg(extrait(nom));
         if (raison.isEmpty() && nom.contains('#'))
-            raison = QString("Niveau de gris %1 : le nom « %2 » contient « # », qui ouvre un commentaire dans "
-                             "une table").arg(ligne.niveau).arg(extrait(nom));
+            raison = QCoreApplication::translate("media",
+                "Niveau de gris %1 : le nom « %2 » contient « # », qui ouvre un commentaire dans "
+                "une table").arg(ligne.niveau).arg(extrait(nom));
         if (!raison.isEmpty()) {
             if (erreur)
                 *erreur = raison;
@@ -182,6 +193,6 @@ bool enregistrerTableGris(const QString &chemin, const QList<LigneNiveau> &ligne
                             &raison))
         return true;
     if (erreur)
-        *erreur = QString("Table « %1 » non écrite : %2").arg(extrait(chemin), raison);
+        *erreur = QCoreApplication::translate("media", "Table « %1 » non écrite : %2").arg(extrait(chemin), raison);
     return false;
 }

@@ -1,5 +1,6 @@
 #include "phantom/compterendu.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
@@ -33,14 +34,17 @@ QStringList notesNom(const QString &nom)
     QStringList notes;
     const QString utile = droite(nom);
     if (!utile.isEmpty() && utile[0].isSpace())
-        notes << QString("Attention : le milieu « %1 » commence par un blanc ; egs++ et egs_brachy lisent les "
-                         "noms comme des mots et le perdent (ôter le blanc, ici et dans le fichier PEGS4)").arg(extrait(utile));
+        notes << QCoreApplication::translate("phantom",
+            "Attention : le milieu « %1 » commence par un blanc ; egs++ et egs_brachy lisent les "
+            "noms comme des mots et le perdent (ôter le blanc, ici et dans le fichier PEGS4)").arg(extrait(utile));
     else if (utile.contains(' ') || utile.contains('\t'))
-        notes << QString("Attention : le milieu « %1 » contient un blanc ; egs++ et egs_brachy lisent les noms "
-                         "comme des mots (renommer le milieu sans blanc, ici et dans le fichier PEGS4)").arg(extrait(utile));
+        notes << QCoreApplication::translate("phantom",
+            "Attention : le milieu « %1 » contient un blanc ; egs++ et egs_brachy lisent les noms "
+            "comme des mots (renommer le milieu sans blanc, ici et dans le fichier PEGS4)").arg(extrait(utile));
     if (utile.size() > longueurNomDosxyz)
-        notes << QString("Attention : le milieu « %1 » compte %2 caractères ; DOSXYZnrc n'en lit que %3 "
-                         "(choisir un nom plus court, ici et dans le fichier PEGS4)")
+        notes << QCoreApplication::translate("phantom",
+            "Attention : le milieu « %1 » compte %2 caractères ; DOSXYZnrc n'en lit que %3 "
+            "(choisir un nom plus court, ici et dans le fichier PEGS4)")
                      .arg(extrait(utile))
                      .arg(utile.size())
                      .arg(longueurNomDosxyz);
@@ -74,10 +78,11 @@ QString listeCoupee(const QStringList &elements)
 QString resumeEcriture(const QString &nomFich, const QList<Materiau> &materiaux, int dimX, int dimY, int dimZ)
 {
     const int n = nombreMilieux(materiaux);
-    return QString("Fantôme écrit dans « %1 » : %2 %3, %4 × %5 × %6 voxels")
+    return QCoreApplication::translate("phantom", "Fantôme écrit dans « %1 » : %2 %3, %4 × %5 × %6 voxels")
         .arg(extrait(QFileInfo(nomFich).absoluteFilePath()))
         .arg(n)
-        .arg(n == 1 ? "milieu" : "milieux")
+        .arg(n == 1 ? QCoreApplication::translate("phantom", "milieu") : QCoreApplication::translate("phantom",
+            "milieux"))
         .arg(dimX)
         .arg(dimY)
         .arg(dimZ);
@@ -94,11 +99,13 @@ QStringList notesLecteurs(const QString &nomFich, const QList<Materiau> &materia
 {
     QStringList notes;
     if (nomCompresse(nomFich))
-        notes << "Attention : fichier compressé ; DOSXYZnrc ne lit que les fichiers non compressés, et egs++ "
-                 "ne lit un .gz que s'il a été compilé avec gzip, ce qu'une installation standard n'a pas "
-                 "(le décompresser avec gunzip)";
+        notes << QCoreApplication::translate("phantom",
+            "Attention : fichier compressé ; DOSXYZnrc ne lit que les fichiers non compressés, et egs++ "
+            "ne lit un .gz que s'il a été compilé avec gzip, ce qu'une installation standard n'a pas "
+            "(le décompresser avec gunzip)");
     if (const int n = nombreMilieux(materiaux); n > milieuxDosxyz)
-        notes << QString("Attention : %1 milieux ; DOSXYZnrc n'en accepte que %2 sans recompilation ($MXMED)")
+        notes << QCoreApplication::translate("phantom",
+            "Attention : %1 milieux ; DOSXYZnrc n'en accepte que %2 sans recompilation ($MXMED)")
                      .arg(n)
                      .arg(milieuxDosxyz);
     const int dims[3] = {dimX, dimY, dimZ};
@@ -106,14 +113,16 @@ QStringList notesLecteurs(const QString &nomFich, const QList<Materiau> &materia
     const char *macros[3] = {"$IMAX", "$JMAX", "$KMAX"};
     for (int a = 0; a < 3; ++a)
         if (dims[a] > voxelsDosxyz)
-            notes << QString("Attention : %1 voxels en %2 ; DOSXYZnrc n'en accepte que %3 sans recompilation (%4)")
+            notes << QCoreApplication::translate("phantom",
+                "Attention : %1 voxels en %2 ; DOSXYZnrc n'en accepte que %3 sans recompilation (%4)")
                          .arg(dims[a])
                          .arg(axes[a])
                          .arg(voxelsDosxyz)
                          .arg(macros[a]);
     if (dimX > ligneEgsxx)
-        notes << QString("Attention : lignes de %1 voxels en X ; les anciens lecteurs egs++ n'en lisent que %2 "
-                         "par ligne (employer un EGSnrc récent, ou au plus %2 voxels en X)")
+        notes << QCoreApplication::translate("phantom",
+            "Attention : lignes de %1 voxels en X ; les anciens lecteurs egs++ n'en lisent que %2 "
+            "par ligne (employer un EGSnrc récent, ou au plus %2 voxels en X)")
                      .arg(dimX)
                      .arg(ligneEgsxx);
     const std::vector<int> numeros = numerosMilieux(materiaux);
@@ -123,9 +132,10 @@ QStringList notesLecteurs(const QString &nomFich, const QList<Materiau> &materia
             ++vus;
             notes << notesNom(materiaux[qsizetype(k)].nom);
             if (!catalogue.isEmpty() && !dansCatalogue(materiaux[qsizetype(k)].nom, catalogue))
-                notes << QString("Attention : le milieu « %1 » n'est pas dans le fichier PEGS4 chargé ; DOSXYZnrc "
-                                 "s'arrêtera sur ce nom sans calculer de dose (HATCH : NAMES WERE NOT RECOGNIZED) "
-                                 "(choisir un milieu du fichier, ou l'y ajouter)")
+                notes << QCoreApplication::translate("phantom",
+                    "Attention : le milieu « %1 » n'est pas dans le fichier PEGS4 chargé ; DOSXYZnrc "
+                    "s'arrêtera sur ce nom sans calculer de dose (HATCH : NAMES WERE NOT RECOGNIZED) "
+                    "(choisir un milieu du fichier, ou l'y ajouter)")
                              .arg(extrait(materiaux[qsizetype(k)].nom.trimmed()));
         }
     return notes;
@@ -148,9 +158,13 @@ QString noteMilieuParDefaut(const QList<Materiau> &materiaux, const QSet<int> &c
     QStringList niveaux;
     for (int niveau : parDefaut)
         niveaux << QString::number(niveau);
-    return QString("Attention : %1 laissé%2 sans choix au premier milieu du catalogue, %3 : %4")
-        .arg(niveaux.size() > 1 ? QString("%1 niveaux de gris").arg(niveaux.size()) : QString("le niveau de gris"))
-        .arg(niveaux.size() > 1 ? "s" : "")
+    if (niveaux.size() > 1)
+        return QCoreApplication::translate("phantom",
+            "Attention : %1 niveaux de gris laissés sans choix au premier milieu du catalogue, %2 : %3")
+            .arg(niveaux.size())
+            .arg(extrait(defaut), listeCoupee(niveaux));
+    return QCoreApplication::translate("phantom",
+        "Attention : le niveau de gris laissé sans choix au premier milieu du catalogue, %1 : %2")
         .arg(extrait(defaut), listeCoupee(niveaux));
 }
 
@@ -172,8 +186,11 @@ QString noteMilieuxVides(const QList<Materiau> &materiaux, const Grille &grille)
     }
     if (vides.isEmpty())
         return QString();
-    return QString("Attention : %1 sans aucun voxel dans le fichier : %2")
-        .arg(vides.size() > 1 ? "milieux" : "milieu", listeCoupee(vides));
+    return (vides.size() > 1 ? QCoreApplication::translate("phantom",
+        "Attention : milieux sans aucun voxel dans le fichier : %1")
+                             : QCoreApplication::translate("phantom",
+                                 "Attention : milieu sans aucun voxel dans le fichier : %1"))
+        .arg(listeCoupee(vides));
 }
 
 QStringList notesChoix(const QList<Materiau> &materiaux, const QSet<int> &choisis, const QList<Milieu> &catalogue,

@@ -1,5 +1,6 @@
 #include "phantom/construction.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QVector>
 
@@ -104,22 +105,25 @@ TableNiveaux tableNiveaux(const QList<Materiau> &materiaux)
 QString refusMateriaux(const QList<Materiau> &materiaux)
 {
     if (materiaux.isEmpty())
-        return "Aucun matériau : choisir au moins une image et un milieu par niveau de gris.";
+        return QCoreApplication::translate("phantom",
+            "Aucun matériau : choisir au moins une image et un milieu par niveau de gris.");
     return refusEcriture(materiaux, Grille());
 }
 
 QString refusComptes(qint64 dimX, qint64 dimY, qint64 dimZ)
 {
     if (dimX <= 0 || dimY <= 0 || dimZ <= 0)
-        return QString("Nombre de voxels invalide : %1 × %2 × %3 (chaque compte doit être un entier positif).")
+        return QCoreApplication::translate("phantom",
+            "Nombre de voxels invalide : %1 × %2 × %3 (chaque compte doit être un entier positif).")
             .arg(dimX)
             .arg(dimY)
             .arg(dimZ);
     const qint64 max = voxelsMax();
     // Divisions, not products: the product of three large counts overflows.
     if (dimX > max / dimY || dimZ > max / (dimX * dimY))
-        return QString("Grille trop grande : %1 × %2 × %3 voxels, soit %4 de mémoire à un octet par voxel ; cette "
-                       "machine en permet au plus %5.")
+        return QCoreApplication::translate("phantom",
+            "Grille trop grande : %1 × %2 × %3 voxels, soit %4 de mémoire à un octet par voxel ; cette "
+            "machine en permet au plus %5.")
             .arg(dimX)
             .arg(dimY)
             .arg(dimZ)
@@ -143,7 +147,7 @@ bool initialiserGrille(Grille &grille, int dimX, int dimY, int dimZ, QString *er
             grille.dimZ = dimZ;
         } catch (const std::bad_alloc &) {
             grille = Grille();
-            refus = QString("Mémoire insuffisante pour %1 × %2 × %3 voxels (%4).")
+            refus = QCoreApplication::translate("phantom", "Mémoire insuffisante pour %1 × %2 × %3 voxels (%4).")
                         .arg(dimX)
                         .arg(dimY)
                         .arg(dimZ)

@@ -1,5 +1,6 @@
 #include "phantom/verifications.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -16,14 +17,16 @@ QString refusGeometrie(const Geometrie &geometrie, const qint64 comptes[3])
         const QChar nom('X' + axe);
         const double taille = geometrie.taille[axe], origine = geometrie.origine[axe];
         if (!(std::isfinite(taille) && taille > 0.0))
-            return QString("Taille %1 : %2, la taille d'un voxel doit être un nombre fini supérieur à 0.")
+            return QCoreApplication::translate("phantom",
+                "Taille %1 : %2, la taille d'un voxel doit être un nombre fini supérieur à 0.")
                 .arg(nom)
                 .arg(taille);
         // Sizes are positive, so the boundaries grow with i: the last one is
         // the largest in magnitude unless the origin is.
         if (!std::isfinite(origine) || !std::isfinite(origine + double(comptes[axe]) * taille))
-            return QString("Selon %1 : la dernière limite des voxels, origine %2 + %3 × taille %4, "
-                           "n'est pas un nombre fini.")
+            return QCoreApplication::translate("phantom",
+                "Selon %1 : la dernière limite des voxels, origine %2 + %3 × taille %4, "
+                "n'est pas un nombre fini.")
                 .arg(nom)
                 .arg(origine)
                 .arg(comptes[axe])
@@ -68,5 +71,6 @@ QString refusAvantGrille(const QString &nomFich, const QList<Materiau> &materiau
         raison = refusPlace(cible, nomCompresse(nomFich) ? texte / 1032 : texte);
     }
     return raison.isEmpty() ? QString()
-                            : QString("Fichier \"%1\" non écrit : %2").arg(extrait(nomFich), raison);
+                            : QCoreApplication::translate("phantom",
+                                "Fichier \"%1\" non écrit : %2").arg(extrait(nomFich), raison);
 }

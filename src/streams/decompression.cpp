@@ -1,5 +1,6 @@
 #include "streams/decompression.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <isa-l/igzip_lib.h>
@@ -41,7 +42,7 @@ public:
                     return -1;
                 if (etat.avail_in == 0) {
                     if (membreCommence || etat.total_out > 0) {
-                        *erreur = "fichier compressé tronqué";
+                        *erreur = QCoreApplication::translate("streams", "fichier compressé tronqué");
                         return -1;
                     }
                     break;
@@ -51,12 +52,12 @@ public:
             const uint8_t *avant = etat.next_out;
             const uint8_t *entreeAvant = etat.next_in;
             if (isal_inflate(&etat) != ISAL_DECOMP_OK) {
-                *erreur = "données compressées invalides";
+                *erreur = QCoreApplication::translate("streams", "données compressées invalides");
                 return -1;
             }
             if (etat.next_out == avant && etat.next_in == entreeAvant && etat.block_state != ISAL_BLOCK_FINISH
                 && etat.avail_in > 0) {
-                *erreur = "données compressées invalides";
+                *erreur = QCoreApplication::translate("streams", "données compressées invalides");
                 return -1;
             }
         }
@@ -68,7 +69,7 @@ private:
     {
         const qint64 lu = fichier.read(entree.data(), qint64(entree.size()));
         if (lu < 0) {
-            *erreur = QString("erreur de lecture : %1").arg(fichier.errorString());
+            *erreur = QCoreApplication::translate("streams", "erreur de lecture : %1").arg(fichier.errorString());
             return false;
         }
         etat.next_in = reinterpret_cast<uint8_t *>(entree.data());

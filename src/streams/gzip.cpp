@@ -1,5 +1,7 @@
 #include "streams/gzip.h"
 
+#include <QCoreApplication>
+
 #include <isa-l/igzip_lib.h>
 
 #include <algorithm>
@@ -71,7 +73,7 @@ bool CompressionGzip::compresser(const char *data, qint64 taille, bool fin)
             flux.next_out = etat->sortie.data();
             flux.avail_out = quint32(etat->sortie.size());
             if (isal_deflate(&flux) != COMP_OK) {
-                setErrorString("erreur de compression");
+                setErrorString(QCoreApplication::translate("streams", "erreur de compression"));
                 ok = false;
                 break;
             }

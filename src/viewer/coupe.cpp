@@ -336,7 +336,7 @@ void VueCoupe::tracerIsodoses(QImage &image) const
 QImage VueCoupe::imageExportee(QString *raison) const
 {
     if (!fantome || fantome->nombreVoxels() == 0) {
-        *raison = "aucune coupe à exporter";
+        *raison = tr("aucune coupe à exporter");
         return QImage();
     }
     double plusEtroit = std::numeric_limits<double>::infinity();
@@ -348,7 +348,7 @@ QImage VueCoupe::imageExportee(QString *raison) const
     const double echelle = echelleExport(abscisses, ordonnees, plusEtroit);
     const double w = std::round(largeur * echelle), h = std::round(hauteur * echelle);
     if (!(w <= coteExportMax && h <= coteExportMax)) {
-        *raison = QString("image trop grande (%1 × %2 pixels, %3 au plus par côté)")
+        *raison = tr("image trop grande (%1 × %2 pixels, %3 au plus par côté)")
                       .arg(w, 0, 'f', 0)
                       .arg(h, 0, 'f', 0)
                       .arg(coteExportMax);
@@ -356,7 +356,7 @@ QImage VueCoupe::imageExportee(QString *raison) const
     }
     QImage image = rendu(QSize(int(w), int(h)), voxelsDesPixels(abscisses, int(w)), voxelsDesPixels(ordonnees, int(h)));
     if (image.isNull())
-        *raison = "mémoire insuffisante pour l'image";
+        *raison = tr("mémoire insuffisante pour l'image");
     return image;
 }
 

@@ -59,17 +59,17 @@ QWidget *FenetreVue::creerOngletDose()
     maximumDose->setWordWrap(true);
     maximumDose->setTextInteractionFlags(Qt::TextSelectableByMouse);
     echelleDose = new QLabel;
-    auto *boutonMaximum = new QPushButton("Aller au maximum");
+    auto *boutonMaximum = new QPushButton(tr("Aller au maximum"));
     auto *formulaire = new QFormLayout;
-    formulaire->addRow("Opacité du lavis", opaciteDose);
-    formulaire->addRow("Référence (100 %)", referenceDose);
-    formulaire->addRow("Isodoses (% de la référence)", niveauxDose);
+    formulaire->addRow(tr("Opacité du lavis"), opaciteDose);
+    formulaire->addRow(tr("Référence (100 %)"), referenceDose);
+    formulaire->addRow(tr("Isodoses (% de la référence)"), niveauxDose);
     auto *bornes = new QHBoxLayout;
     bornes->addWidget(new QLabel("0"));
     bornes->addStretch();
     bornes->addWidget(echelleDose);
-    auto *unite = new QLabel("Dose dans l'unité du fichier, pas en Gy : pour un faisceau, par fluence "
-                             "incidente (Gy·cm²). Le lavis part de l'isodose la plus basse.");
+    auto *unite = new QLabel(tr("Dose dans l'unité du fichier, pas en Gy : pour un faisceau, par fluence "
+                                "incidente (Gy·cm²). Le lavis part de l'isodose la plus basse."));
     unite->setWordWrap(true);
     auto *boite = new QVBoxLayout;
     boite->addWidget(maximumDose);
@@ -93,8 +93,8 @@ void FenetreVue::choisirEtOuvrirDose()
     const QString depart = !cheminDose.isEmpty() ? QFileInfo(cheminDose).path()
                            : chemin.isEmpty()    ? "."
                                                  : QFileInfo(chemin).path();
-    const QString choisi = choisirFichier(this, "Ouvrir une dose", depart,
-                                          "Doses (*.3ddose *.3ddose.gz *.gz);;Tous les fichiers (*)");
+    const QString choisi = choisirFichier(this, tr("Ouvrir une dose"), depart,
+                                          tr("Doses (*.3ddose *.3ddose.gz *.gz);;Tous les fichiers (*)"));
     if (!choisi.isEmpty())
         ouvrirDose(choisi);
 }
@@ -105,8 +105,8 @@ bool FenetreVue::ouvrirDose(const QString &nom)
     QString erreur;
     bool arretee = false;
     if (!lireEnSuivant(nom, [&](const SuiviLecture &suivi) { return lireDose(nom, *lue, &erreur, suivi); }, &arretee)) {
-        etat->setText(arretee ? QString("Ouverture de « %1 » annulée.").arg(extrait(nom))
-                              : QString("Dose « %1 » illisible : %2").arg(extrait(nom), extrait(erreur)));
+        etat->setText(arretee ? tr("Ouverture de « %1 » annulée.").arg(extrait(nom))
+                              : tr("Dose « %1 » illisible : %2").arg(extrait(nom), extrait(erreur)));
         return false;
     }
     // Over the phantom read, or over an empty grid of its own (a dose shown
@@ -114,7 +114,7 @@ bool FenetreVue::ouvrirDose(const QString &nom)
     if (fantome && !chemin.isEmpty()) {
         const QString refus = refusSuperposition(*lue, *fantome);
         if (!refus.isEmpty()) {
-            etat->setText(QString("Dose « %1 » refusée : %2").arg(extrait(nom), refus));
+            etat->setText(tr("Dose « %1 » refusée : %2").arg(extrait(nom), refus));
             return false;
         }
     } else {
@@ -133,13 +133,13 @@ bool FenetreVue::ouvrirDose(const QString &nom)
     montrerDose();
     // The slices through the maximum, where a user looks first.
     allerAuMaximum();
-    etat->setText(QString("Dose « %1 » : %2 × %3 × %4 voxels, maximum %5%6")
+    etat->setText(tr("Dose « %1 » : %2 × %3 × %4 voxels, maximum %5%6")
                       .arg(extrait(nom))
                       .arg(dose->dim[0])
                       .arg(dose->dim[1])
                       .arg(dose->dim[2])
                       .arg(nombre(dose->dose(voxelMaximum)))
-                      .arg(dose->aIncertitudes() ? "" : ", sans incertitudes"));
+                      .arg(dose->aIncertitudes() ? QString() : tr(", sans incertitudes")));
     return true;
 }
 
@@ -158,7 +158,7 @@ void FenetreVue::montrerDose()
     }
     const int x = int(voxelMaximum % dose->dim[0]), y = int(voxelMaximum / dose->dim[0] % dose->dim[1]);
     const int z = int(voxelMaximum / dose->dim[0] / dose->dim[1]);
-    maximumDose->setText(QString("Maximum %1%2 au voxel (%3, %4, %5), %6 ; souvent un voxel d'air bruité : "
+    maximumDose->setText(tr("Maximum %1%2 au voxel (%3, %4, %5), %6 ; souvent un voxel d'air bruité : "
                                  "la référence peut être une autre dose.")
                              .arg(nombre(dose->dose(voxelMaximum)))
                              .arg(dose->aIncertitudes()
@@ -185,7 +185,7 @@ void FenetreVue::appliquerDose()
     } else if (const auto r = nombreTape(referenceDose->text()); r && *r > 0) {
         reference = *r;
     } else {
-        etat->setText(QString("Référence « %1 » refusée : une dose au-dessus de 0 attendue")
+        etat->setText(tr("Référence « %1 » refusée : une dose au-dessus de 0 attendue")
                           .arg(extrait(referenceDose->text())));
     }
     std::vector<double> lus;
@@ -194,7 +194,7 @@ void FenetreVue::appliquerDose()
         const auto n = nombreTape(mot);
         if (!n || *n <= 0) {
             etat->setText(
-                QString("Isodose « %1 » refusée : un pourcentage au-dessus de 0 attendu").arg(extrait(mot)));
+                tr("Isodose « %1 » refusée : un pourcentage au-dessus de 0 attendu").arg(extrait(mot)));
             lus.clear();
             break;
         }
@@ -226,5 +226,5 @@ QString FenetreVue::texteDose(qint64 v) const
     QString texte = QString("   dose %1").arg(nombre(d));
     if (dose->aIncertitudes())
         texte += QString(" ± %1 %").arg(pourcent(dose->incertitude(v)));
-    return texte + QString(" (%1 % de la référence)").arg(pourcent(d / reference));
+    return texte + tr(" (%1 % de la référence)").arg(pourcent(d / reference));
 }

@@ -38,7 +38,7 @@ namespace {
 
 const char *const nomsPlans[3] = {"XY", "XZ", "YZ"};
 const char *const nomsAxes = "xyz";
-const char *const indication = "Survoler une coupe pour lire un voxel ; cliquer pour y placer les deux autres coupes.";
+const char *const indication = QT_TRANSLATE_NOOP("FenetreVue", "Survoler une coupe pour lire un voxel ; cliquer pour y placer les deux autres coupes.");
 
 QString nombre(double v)
 {
@@ -100,16 +100,16 @@ FenetreVue::FenetreVue(QWidget *parent)
          {static_cast<PanneauExportable *>(profils), static_cast<PanneauExportable *>(histogrammes)})
         panneau->annonce = [this](const QString &ligne) { etat->setText(ligne); };
     onglets = new QTabWidget;
-    onglets->addTab(creerCote(), "Légende");
-    onglets->addTab(creerOngletDose(), "Dose");
-    onglets->addTab(profils, "Profils");
-    onglets->addTab(histogrammes, "HDV");
+    onglets->addTab(creerCote(), tr("Légende"));
+    onglets->addTab(creerOngletDose(), tr("Dose"));
+    onglets->addTab(profils, tr("Profils"));
+    onglets->addTab(histogrammes, tr("HDV"));
     for (int i = 1; i < 4; ++i)
         onglets->setTabEnabled(i, false);
     grille->addWidget(onglets, 1, 1);
-    lecture = new QLabel(indication);
+    lecture = new QLabel(FenetreVue::tr(indication));
     lecture->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    etat = new QLabel("Aucun fantôme ouvert.");
+    etat = new QLabel(tr("Aucun fantôme ouvert."));
     auto *fenetre = new QVBoxLayout;
     fenetre->addLayout(creerBarre());
     fenetre->addLayout(grille, 1);
@@ -122,18 +122,18 @@ FenetreVue::FenetreVue(QWidget *parent)
 
 QLayout *FenetreVue::creerBarre()
 {
-    auto *boutonOuvrir = new QPushButton("Ouvrir…");
-    auto *boutonDose = new QPushButton("Dose…");
-    auto *boutonExporter = new QPushButton("Exporter l'image…");
+    auto *boutonOuvrir = new QPushButton(tr("Ouvrir…"));
+    auto *boutonDose = new QPushButton(tr("Dose…"));
+    auto *boutonExporter = new QPushButton(tr("Exporter l'image…"));
     choixColoration = new QComboBox;
-    choixColoration->addItems({"Milieux", "Densité"});
-    reperes = new QCheckBox("Repères des coupes");
+    choixColoration->addItems({tr("Milieux"), tr("Densité")});
+    reperes = new QCheckBox(tr("Repères des coupes"));
     reperes->setChecked(true);
     auto *barre = new QHBoxLayout;
     barre->addWidget(boutonOuvrir);
     barre->addWidget(boutonDose);
     barre->addWidget(boutonExporter);
-    barre->addWidget(new QLabel("Couleurs :"));
+    barre->addWidget(new QLabel(tr("Couleurs :")));
     barre->addWidget(choixColoration);
     barre->addWidget(reperes);
     barre->addStretch();
@@ -156,7 +156,7 @@ void FenetreVue::creerVues(QGridLayout *grille)
         curseurs[i] = new QSlider(Qt::Horizontal);
         curseurs[i]->setEnabled(false);
         positions[i] = new QLabel(" ");
-        auto *groupe = new QGroupBox(QString("Coupe %1").arg(nomsPlans[i]));
+        auto *groupe = new QGroupBox(tr("Coupe %1").arg(nomsPlans[i]));
         auto *boite = new QVBoxLayout;
         boite->addWidget(vues[i], 1);
         boite->addWidget(curseurs[i]);
@@ -179,12 +179,12 @@ void FenetreVue::creerVues(QGridLayout *grille)
 QWidget *FenetreVue::creerCote()
 {
     legende = new QTableWidget(0, 7);
-    legende->setHorizontalHeaderLabels({"N°", "Clé", "Nom", "Couleur", "Voxels", "Volume (cm³)", "Masse (g)"});
+    legende->setHorizontalHeaderLabels({tr("N°"), tr("Clé"), tr("Nom"), tr("Couleur"), tr("Voxels"), tr("Volume (cm³)"), tr("Masse (g)")});
     legende->verticalHeader()->hide();
     legende->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto *echelle = new QWidget;
     auto *boiteEchelle = new QVBoxLayout;
-    boiteEchelle->addWidget(new QLabel("Densité (g/cm³)"));
+    boiteEchelle->addWidget(new QLabel(tr("Densité (g/cm³)")));
     boiteEchelle->addWidget(degrade(couleurDensite, 20));
     auto *bornesEchelle = new QHBoxLayout;
     echelleMin = new QLabel;
@@ -205,8 +205,8 @@ FenetreVue::~FenetreVue() = default;
 
 void FenetreVue::choisirEtOuvrir()
 {
-    const QString choisi = choisirFichier(this, "Ouvrir un fantôme", chemin.isEmpty() ? "." : QFileInfo(chemin).path(),
-                                          "Fantômes (*.egsphant *.egsphant.gz *.gz);;Tous les fichiers (*)");
+    const QString choisi = choisirFichier(this, tr("Ouvrir un fantôme"), chemin.isEmpty() ? "." : QFileInfo(chemin).path(),
+                                          tr("Fantômes (*.egsphant *.egsphant.gz *.gz);;Tous les fichiers (*)"));
     if (!choisi.isEmpty())
         ouvrir(choisi);
 }
@@ -218,8 +218,8 @@ bool FenetreVue::ouvrir(const QString &nom)
     bool arretee = false;
     const auto lire = [&](const SuiviLecture &suivi) { return lireEgsphant(nom, *lu, &erreur, suivi); };
     if (!lireEnSuivant(nom, lire, &arretee)) {
-        etat->setText(arretee ? QString("Ouverture de « %1 » annulée.").arg(extrait(nom))
-                              : QString("Fichier « %1 » illisible : %2").arg(extrait(nom), extrait(erreur)));
+        etat->setText(arretee ? tr("Ouverture de « %1 » annulée.").arg(extrait(nom))
+                              : tr("Fichier « %1 » illisible : %2").arg(extrait(nom), extrait(erreur)));
         return false;
     }
     // The views and panels let go of the old phantom and its dose before they go.
@@ -240,7 +240,7 @@ bool FenetreVue::lireEnSuivant(const QString &nom, const std::function<bool(cons
     constexpr int pas = 1000;
     // Its own window, so it shows even before this one does (the first
     // open from the main window, or from the command line).
-    QProgressDialog suivi(QString("Lecture de « %1 »…").arg(extrait(QFileInfo(nom).fileName())), "Annuler", 0,
+    QProgressDialog suivi(tr("Lecture de « %1 »…").arg(extrait(QFileInfo(nom).fileName())), tr("Annuler"), 0,
                           pas, this);
     suivi.setWindowTitle("Quarvel View");
     // Nothing else moves while the file comes in; the events are let through
@@ -295,13 +295,12 @@ void FenetreVue::afficher()
     // time: laid out now, so the views are where they will stay.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     setWindowTitle(QFileInfo(chemin).fileName() + " — Quarvel View");
-    etat->setText(QString("« %1 » : %2 × %3 × %4 voxels, %5 milieux")
+    etat->setText(tr("« %1 » : %2 × %3 × %4 voxels, %n milieux", nullptr, int(f.noms.size()))
                       .arg(extrait(chemin))
                       .arg(f.dim[0])
                       .arg(f.dim[1])
-                      .arg(f.dim[2])
-                      .arg(f.noms.size()));
-    lecture->setText(indication);
+                      .arg(f.dim[2]));
+    lecture->setText(tr(indication));
 }
 
 void FenetreVue::remplirLegende()
@@ -349,7 +348,7 @@ void FenetreVue::deplacer(int i, int position)
     for (VueCoupe *vue : vues)
         vue->marquer(axe, position);
     const std::vector<double> &b = fantome->bornes[axe];
-    positions[i]->setText(QString("%1 = %2 cm (coupe %3 / %4)")
+    positions[i]->setText(tr("%1 = %2 cm (coupe %3 / %4)")
                               .arg(QChar(nomsAxes[axe]))
                               .arg(nombre((b[size_t(position)] + b[size_t(position) + 1]) / 2))
                               .arg(position + 1)
@@ -371,7 +370,7 @@ void FenetreVue::decrireVoxel(const std::array<int, 3> &voxel)
     for (int a = 0; a < 3; ++a)
         centre[a] = (f.bornes[a][size_t(voxel[a])] + f.bornes[a][size_t(voxel[a]) + 1]) / 2;
     const int m = f.milieu(v);
-    lecture->setText(QString("Voxel (i, j, k) = (%1, %2, %3)   centre (x, y, z) = (%4, %5, %6) cm   "
+    lecture->setText(tr("Voxel (i, j, k) = (%1, %2, %3)   centre (x, y, z) = (%4, %5, %6) cm   "
                              "milieu %7 « %8 »   densité %9 g/cm³")
                          .arg(voxel[0] + 1)
                          .arg(voxel[1] + 1)
@@ -390,7 +389,7 @@ void FenetreVue::decrireVoxel(const std::array<int, 3> &voxel)
 void FenetreVue::exporterImage()
 {
     if (!fantome) {
-        etat->setText("Aucun fantôme ouvert : rien à exporter.");
+        etat->setText(tr("Aucun fantôme ouvert : rien à exporter."));
         return;
     }
     const VueCoupe *vue = vues[size_t(vueActive)];
@@ -400,8 +399,8 @@ void FenetreVue::exporterImage()
                                    .arg(source.path(), source.completeBaseName(), nomsPlans[vueActive])
                                    .arg(QChar(nomsAxes[axe]))
                                    .arg(vue->position() + 1);
-    QString nom = choisirEnregistrement(this, QString("Exporter l'image de la coupe %1").arg(nomsPlans[vueActive]),
-                                        suggestion, "Images PNG (*.png)");
+    QString nom = choisirEnregistrement(this, tr("Exporter l'image de la coupe %1").arg(nomsPlans[vueActive]),
+                                        suggestion, tr("Images PNG (*.png)"));
     if (nom.isEmpty())
         return;
     if (QFileInfo(nom).suffix().isEmpty())
@@ -410,9 +409,9 @@ void FenetreVue::exporterImage()
     const QImage image = vue->imageExportee(&raison);
     if (!image.isNull())
         ecrireFichierEntier(nom, [&](QIODevice &fichier) { return image.save(&fichier, "PNG"); }, &raison);
-    etat->setText(raison.isEmpty() ? QString("Coupe %1 enregistrée dans « %2 » (%3 × %4 pixels)")
+    etat->setText(raison.isEmpty() ? tr("Coupe %1 enregistrée dans « %2 » (%3 × %4 pixels)")
                                          .arg(nomsPlans[vueActive], extrait(nom))
                                          .arg(image.width())
                                          .arg(image.height())
-                                   : QString("Image « %1 » non enregistrée : %2").arg(extrait(nom), raison));
+                                   : tr("Image « %1 » non enregistrée : %2").arg(extrait(nom), raison));
 }

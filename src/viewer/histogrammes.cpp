@@ -14,10 +14,10 @@
 #include "viewer/couleurs.h"
 
 PanneauHistogrammes::PanneauHistogrammes(Choix choisir, QWidget *parent)
-    : PanneauExportable("Histogrammes", std::move(choisir), parent), graphique(new QChart), repere(new QLineSeries)
+    : PanneauExportable(tr("Histogrammes"), std::move(choisir), parent), graphique(new QChart), repere(new QLineSeries)
 {
     auto *axeDose = new QValueAxis, *axeVolume = new QValueAxis;
-    axeDose->setTitleText("Dose (unité du fichier)");
+    axeDose->setTitleText(tr("Dose (unité du fichier)"));
     axeDose->setLabelFormat("%.2g");
     axeVolume->setTitleText("Volume (%)");
     axeVolume->setRange(0, 100);

@@ -12,8 +12,8 @@
 PanneauExportable::PanneauExportable(const QString &nom, Choix choisir, QWidget *parent)
     : QWidget(parent), nom(nom), choisir(std::move(choisir))
 {
-    auto *csv = new QPushButton("Exporter CSV…");
-    auto *png = new QPushButton("Exporter PNG…");
+    auto *csv = new QPushButton(tr("Exporter CSV…"));
+    auto *png = new QPushButton(tr("Exporter PNG…"));
     barre = new QHBoxLayout;
     barre->addStretch();
     barre->addWidget(csv);
@@ -32,8 +32,8 @@ void PanneauExportable::retenir(const Fantome *f, const Dose *d, const QString &
 void PanneauExportable::choisirEtExporter(bool csv)
 {
     const QString suffixe = csv ? ".csv" : ".png";
-    QString chemin = choisir(this, QString("Exporter %1").arg(nom), dossier + '/' + nom.toLower() + suffixe,
-                             csv ? "Tables CSV (*.csv)" : "Images PNG (*.png)");
+    QString chemin = choisir(this, tr("Exporter %1").arg(nom), dossier + '/' + nom.toLower() + suffixe,
+                             csv ? tr("Tables CSV (*.csv)") : tr("Images PNG (*.png)"));
     if (chemin.isEmpty())
         return;
     if (QFileInfo(chemin).suffix().isEmpty())
@@ -48,8 +48,8 @@ QString PanneauExportable::exporterCsv(const QString &chemin) const
     const QByteArray texte = texteCsv();
     QString raison;
     if (!ecrireFichierEntier(chemin, [&](QIODevice &f) { return f.write(texte) == texte.size(); }, &raison))
-        return QString("Table « %1 » non enregistrée : %2").arg(extrait(chemin), raison);
-    return QString("%1 enregistrés dans « %2 »").arg(nom, extrait(chemin));
+        return tr("Table « %1 » non enregistrée : %2").arg(extrait(chemin), raison);
+    return tr("%1 enregistrés dans « %2 »").arg(nom, extrait(chemin));
 }
 
 QString PanneauExportable::exporterPng(const QString &chemin)
@@ -58,8 +58,8 @@ QString PanneauExportable::exporterPng(const QString &chemin)
     const QPixmap image = grab(QRect(QPoint(0, 0), QSize(width(), barre->geometry().top())));
     QString raison;
     if (!ecrireFichierEntier(chemin, [&](QIODevice &f) { return image.save(&f, "PNG"); }, &raison))
-        return QString("Image « %1 » non enregistrée : %2").arg(extrait(chemin), raison);
-    return QString("%1 enregistrés dans « %2 » (%3 × %4 pixels)")
+        return tr("Image « %1 » non enregistrée : %2").arg(extrait(chemin), raison);
+    return tr("%1 enregistrés dans « %2 » (%3 × %4 pixels)")
         .arg(nom, extrait(chemin))
         .arg(image.width())
         .arg(image.height());

@@ -15,7 +15,7 @@
 #include "viewer/couleursdose.h"
 
 PanneauProfils::PanneauProfils(Choix choisir, QWidget *parent)
-    : PanneauExportable("Profils", std::move(choisir), parent)
+    : PanneauExportable(tr("Profils"), std::move(choisir), parent)
 {
     auto *boite = new QVBoxLayout;
     boite->setContentsMargins(0, 0, 0, 0);
