@@ -13,6 +13,7 @@
 
 #include "scanner/apercuct.h"
 #include "scanner/cadre.h"
+#include "scanner/redressement.h"
 #include "scanner/reechantillonnage.h"
 #include "scanner/serie.h"
 #include "scanner/volumect.h"
@@ -605,6 +606,98 @@ private slots:
         QCOMPARE(lancer({"--ct", droit, "--ramp", rampe, "-o", f1}).erreurs, QString());
         QCOMPARE(lancer({"--ct", etiquette, "--ramp", rampe, "-o", f2}).erreurs, QString());
         QCOMPARE(lire(f2), lire(f1));
+    }
+
+    // A tilted series whose HU grow linearly with its pixel indices: the
+    // trilinear interpolation is then that same linear function, known at
+    // every straight voxel's centre. Large enough to be shared between
+    // cores; whole HU rounded half away from zero, negative ones as well.
+    void redressementLineaire_data()
+    {
+        QTest::addColumn<bool>("entiers");
+        QTest::addColumn<double>("sensX"); // the rows' x cosine
+        QTest::addColumn<double>("angle");
+        QTest::newRow("entiers, vers +x") << true << 1.0 << 17.0;
+        QTest::newRow("entiers, vers -x") << true << -1.0 << -12.5;
+        QTest::newRow("réels") << false << 1.0 << 21.0;
+    }
+    void redressementLineaire()
+    {
+        QFETCH(bool, entiers);
+        QFETCH(double, sensX);
+        QFETCH(double, angle);
+        const int nc = 160, nr = 150, nk = 110;
+        // Slices in order along their normal: towards -z when the rows run towards -x.
+        const double a = angle * M_PI / 180.0, pas[2] = {0.7, 0.9}, dz = 1.3 * sensX, depart[3] = {-40.0, -50.0, 20.0};
+        auto lineaire = [&](double i, double j, double k) { return (3 * i - 2 * j + 7 * k - 300) / (entiers ? 1 : 4); };
+        VolumeCT pile;
+        const int comptes[3] = {nc, nr, nk};
+        for (int d = 0; d < 3; ++d)
+            pile.axes[d].compte = comptes[d];
+        for (int k = 0; k < nk; ++k)
+            for (int j = 0; j < nr; ++j)
+                for (int i = 0; i < nc; ++i) {
+                    if (entiers)
+                        pile.entiers.push_back(qint16(lineaire(i, j, k)));
+                    else
+                        pile.reels.push_back(float(lineaire(i, j, k)));
+                }
+        SerieInclinee serie;
+        serie.pixels = &pile;
+        for (int k = 0; k < nk; ++k)
+            serie.positions.push_back({depart[0], depart[1], depart[2] + k * dz});
+        serie.rangees[0] = sensX;
+        serie.colonnes[1] = std::cos(a);
+        serie.colonnes[2] = std::sin(a);
+        serie.pas[0] = pas[0];
+        serie.pas[1] = pas[1];
+        VolumeCT droit;
+        redresser(serie, droit);
+        QVERIFY(droit.nombreVoxels() >= qint64(2) << 20); // two pieces at least, given two cores
+        const double bord = 1e-6;
+        qint64 dedans = 0, v = 0;
+        double bas = INFINITY, haut = -INFINITY;
+        for (int kz = 0; kz < droit.axes[2].compte; ++kz)
+            for (int jy = 0; jy < droit.axes[1].compte; ++jy)
+                for (int ix = 0; ix < droit.axes[0].compte; ++ix, ++v) {
+                    double p[3];
+                    const int index[3] = {ix, jy, kz};
+                    for (int d = 0; d < 3; ++d)
+                        p[d] = 10 * (droit.axes[d].bornes.empty() ? droit.axes[d].origine + (index[d] + 0.5) * droit.axes[d].taille
+                                                                  : (droit.axes[d].bornes[size_t(index[d])] + droit.axes[d].bornes[size_t(index[d]) + 1]) / 2);
+                    // Its place in the series: column i, row j, slice k.
+                    const double i = sensX * (p[0] - depart[0]) / pas[0], j = (p[1] - depart[1]) / (pas[1] * std::cos(a));
+                    const double k = (p[2] - depart[2] - j * pas[1] * std::sin(a)) / dz;
+                    // The rows about it in the two slices about it, each slice reached along its normal.
+                    const int k0 = std::clamp(int(std::floor(k)), 0, nk - 2);
+                    const double j0 = j + (k - k0) * dz * std::sin(a) / pas[1], j1 = j0 - dz * std::sin(a) / pas[1];
+                    const double marges[] = {i, nc - 1 - i, k, nk - 1 - k, j0, nr - 1 - j0, j1, nr - 1 - j1};
+                    const double marge = *std::min_element(std::begin(marges), std::end(marges));
+                    const double hu = droit.hu(v);
+                    if (entiers ? hu != huHorsCoupes : !std::isnan(hu)) {
+                        bas = std::min(bas, hu);
+                        haut = std::max(haut, hu);
+                    }
+                    if (std::abs(marge) < bord)
+                        continue;
+                    if (marge < 0) {
+                        if (entiers ? hu != huHorsCoupes : !std::isnan(hu))
+                            QFAIL(qPrintable(QString("%1 %2 %3 : %4 hors des coupes").arg(ix).arg(jy).arg(kz).arg(hu)));
+                        continue;
+                    }
+                    ++dedans;
+                    const double attendu = lineaire(i, j, k);
+                    const bool demi = std::abs(std::abs(attendu - std::trunc(attendu)) - 0.5) <= bord;
+                    // Whole HU: the nearest, or either one about a half but for the last bits.
+                    const bool juste = !entiers ? std::abs(hu - attendu) < 1e-3
+                                                : demi ? std::abs(hu - attendu) < 0.5 + bord : hu == std::round(attendu);
+                    if (!juste)
+                        QFAIL(qPrintable(QString("%1 %2 %3 : %4 au lieu de %5").arg(ix).arg(jy).arg(kz).arg(hu).arg(attendu)));
+                }
+        QVERIFY2(dedans > qint64(nc) * nr * nk / 2, qPrintable(QString::number(dedans)));
+        // The range is taken before the floats are stored.
+        QVERIFY2(std::abs(droit.huMin - bas) < 1e-3 && std::abs(droit.huMax - haut) < 1e-3,
+                 qPrintable(QString("%1 %2 au lieu de %3 %4").arg(droit.huMin).arg(droit.huMax).arg(bas).arg(haut)));
     }
 
     // Coronal and sagittal reformats: slices stepping along y or x, placed

@@ -81,12 +81,16 @@ void remplirHorsCoupes(VolumeCT &ct, double huMin)
             ct.reels[i] = ct.entiers[i] == huHorsCoupes ? NAN : float(ct.entiers[i]);
         ct.entiers = std::vector<qint16>();
     }
-    bool dehors = false;
-    for (qint16 &hu : ct.entiers)
-        if (hu == huHorsCoupes) {
-            hu = qint16(huMin);
-            dehors = true;
-        }
+    // Every HU written, the choice made without a branch: many are then
+    // handled at once.
+    const qint16 borne = qint16(huMin);
+    qint16 *hu = ct.entiers.data();
+    int ici = 0;
+    for (size_t i = 0, n = ct.entiers.size(); i < n; ++i) {
+        ici |= hu[i] == huHorsCoupes;
+        hu[i] = hu[i] == huHorsCoupes ? borne : hu[i];
+    }
+    bool dehors = ici != 0;
     for (float &hu : ct.reels)
         if (std::isnan(hu)) {
             hu = float(huMin);

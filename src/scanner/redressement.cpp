@@ -5,6 +5,7 @@
 #include <limits>
 #include <type_traits>
 
+#include "model/partage.h"
 #include "scanner/cadre.h"
 #include "scanner/volumect.h"
 
@@ -74,6 +75,94 @@ bool voisins(const SerieInclinee &s, const std::vector<double> &hauteurs, const 
     return true;
 }
 
+// What every straight row needs to find its neighbours.
+struct Rangees
+{
+    const SerieInclinee &serie;
+    const std::vector<double> &hauteurs;
+    const double *normale;
+    double yBas;
+    const std::vector<double> &z;
+    int ny;
+};
+
+// Whole HU interpolated stay whole: between two of them, the nearest, half
+// away from zero as std::round, but without a call or a branch on the
+// fraction, which no predictor guesses. HU fit in 32 bits.
+inline double arrondi(double h)
+{
+    const double a = std::abs(h), entier = double(qint32(a));
+    return std::copysign(entier + double(a - entier >= 0.5), h);
+}
+
+// One straight row from its M weighing neighbours; widens [bas, haut] to
+// its HU. Whole HU find their range apart, as integers, so that neither
+// loop waits on a comparison of doubles.
+template <int M, typename Hu, typename Sortie>
+void remplirRangee(const Hu *const source[4], const double poids[4], Sortie *sortie, int nc, double &bas, double &haut)
+{
+    constexpr bool entiers = std::is_same_v<Sortie, qint16>;
+    double b = bas, h = haut;
+    for (int i = 0; i < nc; ++i) {
+        double v = 0.0;
+        for (int q = 0; q < M; ++q)
+            v += poids[q] * double(source[q][i]);
+        if constexpr (entiers) {
+            sortie[i] = Sortie(arrondi(v));
+        } else {
+            sortie[i] = Sortie(v);
+            b = std::min(b, v);
+            h = std::max(h, v);
+        }
+    }
+    if constexpr (entiers) {
+        qint16 plus = sortie[0], moins = sortie[0];
+        for (int i = 1; i < nc; ++i) {
+            moins = std::min(moins, sortie[i]);
+            plus = std::max(plus, sortie[i]);
+        }
+        b = std::min(b, double(moins));
+        h = std::max(h, double(plus));
+    }
+    bas = b;
+    haut = h;
+}
+
+// The straight rows [debut, fin) (y fastest, then z): along a row only x
+// varies, so its neighbours and their weights are found once per row.
+template <typename Hu, typename Sortie>
+void remplir(const Rangees &g, const Hu *hu, Sortie *volume, qint64 debut, qint64 fin, double &bas, double &haut)
+{
+    const SerieInclinee &s = g.serie;
+    const int nc = s.pixels->axes[0].compte;
+    const qint64 rangee = nc, tranche = rangee * s.pixels->axes[1].compte;
+    for (qint64 l = debut; l < fin; ++l) {
+        Voisins v;
+        if (!voisins(s, g.hauteurs, g.normale, g.yBas + int(l % g.ny) * s.pas[1], g.z[size_t(l / g.ny)], v))
+            continue;
+        // Only the neighbours that weigh: a row of one pixel has no second
+        // row, its weight 0 and its index outside the slice.
+        const Hu *source[4];
+        double poids[4];
+        int m = 0;
+        for (int q = 0; q < 4; ++q)
+            if (v.poids[q / 2][q % 2] != 0.0) {
+                source[m] = hu + v.coupe[q / 2] * tranche + (v.rangee[q / 2] + q % 2) * rangee;
+                poids[m++] = v.poids[q / 2][q % 2];
+            }
+        Sortie *sortie = volume + l * nc;
+        switch (m) {
+        case 4: remplirRangee<4>(source, poids, sortie, nc, bas, haut); break;
+        case 3: remplirRangee<3>(source, poids, sortie, nc, bas, haut); break;
+        case 2: remplirRangee<2>(source, poids, sortie, nc, bas, haut); break;
+        default: remplirRangee<1>(source, poids, sortie, nc, bas, haut); break;
+        }
+        // Rows running towards -x: the straight x increase the other way.
+        if (s.rangees[0] < 0)
+            std::reverse(sortie, sortie + nc);
+    }
+}
+
 } // namespace
 
 void redresser(const SerieInclinee &s, VolumeCT &droit)
@@ -109,41 +198,18 @@ void redresser(const SerieInclinee &s, VolumeCT &droit)
         droit.reels.assign(n, std::numeric_limits<float>::quiet_NaN());
     else
         droit.entiers.assign(n, huHorsCoupes);
-    double bas = INFINITY, haut = -INFINITY;
-    const qint64 rangee = nc, tranche = qint64(nc) * nr;
-    auto remplir = [&](const auto *hu, auto *sortieVolume) {
-        for (int kz = 0; kz < nz; ++kz)
-            for (int jy = 0; jy < ny; ++jy) {
-                Voisins v;
-                if (!voisins(s, hauteurs, normale, yBas + jy * s.pas[1], z[size_t(kz)], v))
-                    continue;
-                decltype(hu) source[4];
-                double poids[4];
-                for (int q = 0; q < 4; ++q) {
-                    source[q] = hu + v.coupe[q / 2] * tranche + (v.rangee[q / 2] + q % 2) * rangee;
-                    poids[q] = v.poids[q / 2][q % 2];
-                }
-                auto *sortie = sortieVolume + (qint64(kz) * ny + jy) * nc;
-                for (int m = 0; m < nc; ++m) {
-                    const int i = r[0] > 0 ? m : nc - 1 - m;
-                    // A row of one pixel has no second row: its weight is 0, the index stays in the slice.
-                    double h = 0.0;
-                    for (int q = 0; q < 4; ++q)
-                        if (poids[q] != 0.0)
-                            h += poids[q] * double(source[q][i]);
-                    // Whole HU interpolated stay whole: between two of them, the nearest.
-                    if constexpr (std::is_same_v<std::remove_pointer_t<decltype(sortie)>, qint16>)
-                        h = std::round(h);
-                    sortie[m] = std::remove_pointer_t<decltype(sortie)>(h);
-                    bas = std::min(bas, h);
-                    haut = std::max(haut, h);
-                }
-            }
-    };
-    if (!pile.entiers.empty())
-        remplir(pile.entiers.data(), droit.entiers.data());
-    else
-        remplir(pile.reels.data(), droit.reels.data());
-    droit.huMin = bas;
-    droit.huMax = haut;
+    // Rows in fixed pieces between the cores; each voxel depends on the
+    // series alone, so the volume is the same whatever their number.
+    const qint64 rangees = qint64(ny) * nz;
+    const int pieces = nombrePieces(qint64(n));
+    std::vector<double> bas(size_t(pieces), INFINITY), haut(size_t(pieces), -INFINITY);
+    const Rangees lignes{s, hauteurs, normale, yBas, z, ny};
+    enPieces(rangees, pieces, [&](qint64 debut, qint64 fin, int p) {
+        if (!pile.entiers.empty())
+            remplir(lignes, pile.entiers.data(), droit.entiers.data(), debut, fin, bas[size_t(p)], haut[size_t(p)]);
+        else
+            remplir(lignes, pile.reels.data(), droit.reels.data(), debut, fin, bas[size_t(p)], haut[size_t(p)]);
+    });
+    droit.huMin = *std::min_element(bas.begin(), bas.end());
+    droit.huMax = *std::max_element(haut.begin(), haut.end());
 }
