@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
     <name>FenetreVue</name>
@@ -19,8 +20,8 @@
         <translation>Isodoses (% of the reference)</translation>
     </message>
     <message>
-        <source>Dose dans l'unité du fichier, pas en Gy : pour un faisceau, par fluence incidente (Gy·cm²). Le lavis part de l'isodose la plus basse.</source>
-        <translation>Dose in the file's unit, not in Gy: for a beam, per incident fluence (Gy·cm²). The colour wash starts at the lowest isodose.</translation>
+        <source>Dose dans l&apos;unité du fichier, pas en Gy : pour un faisceau, par fluence incidente (Gy·cm²). Le lavis part de l&apos;isodose la plus basse.</source>
+        <translation>Dose in the file&apos;s unit, not in Gy: for a beam, per incident fluence (Gy·cm²). The colour wash starts at the lowest isodose.</translation>
     </message>
     <message>
         <source>Ouvrir une dose</source>
@@ -32,35 +33,35 @@
     </message>
     <message>
         <source>Ouverture de « %1 » annulée.</source>
-        <translation>Opening of "%1" cancelled.</translation>
+        <translation>Opening of &quot;%1&quot; cancelled.</translation>
     </message>
     <message>
         <source>Dose « %1 » illisible : %2</source>
-        <translation>Dose "%1" unreadable: %2</translation>
+        <translation>Dose &quot;%1&quot; unreadable: %2</translation>
     </message>
     <message>
         <source>Dose « %1 » refusée : %2</source>
-        <translation>Dose "%1" refused: %2</translation>
+        <translation>Dose &quot;%1&quot; refused: %2</translation>
     </message>
     <message>
         <source>Dose « %1 » : %2 × %3 × %4 voxels, maximum %5%6</source>
-        <translation>Dose "%1": %2 × %3 × %4 voxels, maximum %5%6</translation>
+        <translation>Dose &quot;%1&quot;: %2 × %3 × %4 voxels, maximum %5%6</translation>
     </message>
     <message>
         <source>, sans incertitudes</source>
         <translation>, no uncertainties</translation>
     </message>
     <message>
-        <source>Maximum %1%2 au voxel (%3, %4, %5), %6 ; souvent un voxel d'air bruité : la référence peut être une autre dose.</source>
+        <source>Maximum %1%2 au voxel (%3, %4, %5), %6 ; souvent un voxel d&apos;air bruité : la référence peut être une autre dose.</source>
         <translation>Maximum %1%2 at voxel (%3, %4, %5), %6; often a noisy air voxel: the reference may be another dose.</translation>
     </message>
     <message>
         <source>Référence « %1 » refusée : une dose au-dessus de 0 attendue</source>
-        <translation>Reference "%1" refused: a dose above 0 expected</translation>
+        <translation>Reference &quot;%1&quot; refused: a dose above 0 expected</translation>
     </message>
     <message>
         <source>Isodose « %1 » refusée : un pourcentage au-dessus de 0 attendu</source>
-        <translation>Isodose "%1" refused: a percentage above 0 expected</translation>
+        <translation>Isodose &quot;%1&quot; refused: a percentage above 0 expected</translation>
     </message>
     <message>
         <source> (%1 % de la référence)</source>
@@ -99,7 +100,7 @@
         <translation>Dose…</translation>
     </message>
     <message>
-        <source>Exporter l'image…</source>
+        <source>Exporter l&apos;image…</source>
         <translation>Export image…</translation>
     </message>
     <message>
@@ -164,11 +165,11 @@
     </message>
     <message>
         <source>Fichier « %1 » illisible : %2</source>
-        <translation>File "%1" unreadable: %2</translation>
+        <translation>File &quot;%1&quot; unreadable: %2</translation>
     </message>
     <message>
         <source>Lecture de « %1 »…</source>
-        <translation>Reading "%1"…</translation>
+        <translation>Reading &quot;%1&quot;…</translation>
     </message>
     <message>
         <source>Annuler</source>
@@ -177,8 +178,8 @@
     <message numerus="yes">
         <source>« %1 » : %2 × %3 × %4 voxels, %n milieux</source>
         <translation>
-            <numerusform>"%1": %2 × %3 × %4 voxels, %n medium</numerusform>
-            <numerusform>"%1": %2 × %3 × %4 voxels, %n media</numerusform>
+            <numerusform>&quot;%1&quot;: %2 × %3 × %4 voxels, %n medium</numerusform>
+            <numerusform>&quot;%1&quot;: %2 × %3 × %4 voxels, %n media</numerusform>
         </translation>
     </message>
     <message>
@@ -187,14 +188,14 @@
     </message>
     <message>
         <source>Voxel (i, j, k) = (%1, %2, %3)   centre (x, y, z) = (%4, %5, %6) cm   milieu %7 « %8 »   densité %9 g/cm³</source>
-        <translation>Voxel (i, j, k) = (%1, %2, %3)   centre (x, y, z) = (%4, %5, %6) cm   medium %7 "%8"   density %9 g/cm³</translation>
+        <translation>Voxel (i, j, k) = (%1, %2, %3)   centre (x, y, z) = (%4, %5, %6) cm   medium %7 &quot;%8&quot;   density %9 g/cm³</translation>
     </message>
     <message>
         <source>Aucun fantôme ouvert : rien à exporter.</source>
         <translation>No phantom open: nothing to export.</translation>
     </message>
     <message>
-        <source>Exporter l'image de la coupe %1</source>
+        <source>Exporter l&apos;image de la coupe %1</source>
         <translation>Export the image of slice %1</translation>
     </message>
     <message>
@@ -203,11 +204,11 @@
     </message>
     <message>
         <source>Coupe %1 enregistrée dans « %2 » (%3 × %4 pixels)</source>
-        <translation>Slice %1 saved in "%2" (%3 × %4 pixels)</translation>
+        <translation>Slice %1 saved in &quot;%2&quot; (%3 × %4 pixels)</translation>
     </message>
     <message>
         <source>Image « %1 » non enregistrée : %2</source>
-        <translation>Image "%1" not saved: %2</translation>
+        <translation>Image &quot;%1&quot; not saved: %2</translation>
     </message>
 </context>
 <context>
@@ -248,12 +249,12 @@
         <translation>PEGS4 files (*.pegs4dat)</translation>
     </message>
     <message>
-        <source>1 milieu lu dans "%1"</source>
-        <translation>1 medium read from "%1"</translation>
+        <source>1 milieu lu dans &quot;%1&quot;</source>
+        <translation>1 medium read from &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>%1 milieux lus dans "%2"</source>
-        <translation>%1 media read from "%2"</translation>
+        <source>%1 milieux lus dans &quot;%2&quot;</source>
+        <translation>%1 media read from &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Choisir un volume</source>
@@ -336,19 +337,19 @@
     </message>
     <message>
         <source>Table « %1 » non enregistrée : %2</source>
-        <translation>Table "%1" not saved: %2</translation>
+        <translation>Table &quot;%1&quot; not saved: %2</translation>
     </message>
     <message>
         <source>%1 enregistrés dans « %2 »</source>
-        <translation>%1 saved in "%2"</translation>
+        <translation>%1 saved in &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Image « %1 » non enregistrée : %2</source>
-        <translation>Image "%1" not saved: %2</translation>
+        <translation>Image &quot;%1&quot; not saved: %2</translation>
     </message>
     <message>
         <source>%1 enregistrés dans « %2 » (%3 × %4 pixels)</source>
-        <translation>%1 saved in "%2" (%3 × %4 pixels)</translation>
+        <translation>%1 saved in &quot;%2&quot; (%3 × %4 pixels)</translation>
     </message>
 </context>
 <context>
@@ -359,7 +360,7 @@
     </message>
     <message>
         <source>Dose (unité du fichier)</source>
-        <translation>Dose (file's unit)</translation>
+        <translation>Dose (file&apos;s unit)</translation>
     </message>
 </context>
 <context>
@@ -380,7 +381,7 @@
         <translation>image too large (%1 × %2 pixels, %3 at most per side)</translation>
     </message>
     <message>
-        <source>mémoire insuffisante pour l'image</source>
+        <source>mémoire insuffisante pour l&apos;image</source>
         <translation>not enough memory for the image</translation>
     </message>
 </context>
@@ -391,9 +392,9 @@
         <translation>Usage: quarvel-toolkit [FILE.pegs4dat | FILE.egsphant]</translation>
     </message>
     <message>
-        <source>Ouvre la fenêtre qui construit un fantôme EGSnrc (.egsphant) à partir d'images de plans en
-niveaux de gris, d'un volume d'étiquettes ou d'une série CT. Un fichier PEGS4 donné est lu
-comme catalogue des milieux ; un fantôme (.egsphant, .egsphant.gz) s'ouvre dans la visionneuse.
+        <source>Ouvre la fenêtre qui construit un fantôme EGSnrc (.egsphant) à partir d&apos;images de plans en
+niveaux de gris, d&apos;un volume d&apos;étiquettes ou d&apos;une série CT. Un fichier PEGS4 donné est lu
+comme catalogue des milieux ; un fantôme (.egsphant, .egsphant.gz) s&apos;ouvre dans la visionneuse.
 
   --help      cette aide.
   --version   la version.</source>
@@ -409,7 +410,7 @@ a phantom (.egsphant, .egsphant.gz) opens in the viewer.
         <translation>Usage: quarvel-view [FILE.egsphant] [--dose FILE.3ddose]</translation>
     </message>
     <message>
-        <source>Montre les coupes, les milieux et les densités d'un fantôme EGSnrc (.egsphant, .egsphant.gz),
+        <source>Montre les coupes, les milieux et les densités d&apos;un fantôme EGSnrc (.egsphant, .egsphant.gz),
 et une dose de DOSXYZnrc (.3ddose) par-dessus ou seule.
 
   --dose FICHIER   dose .3ddose à superposer au fantôme.
@@ -424,38 +425,586 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
 </context>
 <context>
+    <name>batch</name>
+    <message>
+        <source>Usage : quarvel-phantom [options]
+Construit un fantôme EGSnrc (.egsphant) à partir d&apos;images de plans en niveaux de gris, d&apos;un
+volume d&apos;étiquettes ou d&apos;une série CT, avec les mêmes règles que le bouton « Egsphant » de la
+fenêtre : mêmes choix, même fichier.
+
+Options :
+  --pegs FICHIER      catalogue des milieux (fichier PEGS4, ex. 521icru.pegs4dat).
+  --xy IMAGE          image du plan XY (largeur : X, hauteur : Y).
+  --yz IMAGE          image du plan YZ (largeur : Y, hauteur : Z).
+  --xz IMAGE          image du plan XZ (largeur : X, hauteur : Z).
+                      Au moins un plan. Un seul plan est étiré le long de l&apos;axe qui lui
+                      manque ; deux ou trois plans sont croisés (le plan XY est alors
+                      obligatoire) : un voxel prend un milieu là où les images montrent
+                      le même niveau de gris. Les autres voxels gardent le premier milieu.
+  --volume CHEMIN     volume d&apos;étiquettes, à la place des plans : un fichier NRRD (.nrrd,
+                      .nhdr), NIfTI (.nii, .nii.gz) ou MetaImage (.mha, .mhd), ou un dossier
+                      d&apos;images, une coupe chacune (la n-ième dans l&apos;ordre naturel des noms
+                      est la coupe z = n - 1). Chaque valeur (entier de 0 à 65535, 256
+                      valeurs distinctes au plus) tient lieu de niveau de gris. Un fichier
+                      donne les comptes, la taille des voxels et l&apos;origine (axes x, y, z
+                      du fichier, en LPS ; --size et --origin l&apos;emportent) ; un dossier, les
+                      comptes seulement.
+  --medium NIVEAU=NOM[:DENSITE]
+                      milieu du niveau de gris NIVEAU (entier présent dans les images ou
+                      valeur du volume), une fois par niveau. Sans DENSITE : le premier
+                      milieu du catalogue nommé NOM (blancs des extrémités ignorés), avec
+                      sa densité à six chiffres significatifs. Avec DENSITE (g/cm3) : NOM
+                      et DENSITE tels quels (densité &gt; 0). Un niveau sans --medium ni
+                      entrée de --table prend le premier milieu du catalogue. Les niveaux
+                      d&apos;un même nom partagent un milieu ; les milieux sont numérotés du
+                      niveau le plus clair (la plus grande valeur) au plus foncé, celui
+                      du fond en premier.
+  --table FICHIER     table de niveaux de gris (texte UTF-8), une entrée par ligne :
+                      NIVEAUX NOM [DENSITE], NIVEAUX étant N ou N-M (0 à 65535) ; NOM sans
+                      DENSITE se cherche dans le catalogue. « fond NIVEAU » marque le fond,
+                      « # » ouvre un commentaire. Les entrées des niveaux absents des images
+                      sont ignorées ; --medium l&apos;emporte sur la table, --background sur fond.
+                      C&apos;est le format de « Enregistrer la table… » de la fenêtre.
+  --background NIVEAU le niveau de gris (des images ou du volume) dont le milieu remplit
+                      les voxels qui n&apos;en reçoivent aucun (défaut : le plus clair).
+  --size SX,SY,SZ     taille des voxels en cm (défaut : 1.0,1.0,1.0).
+  --origin OX,OY,OZ   coin inférieur de la grille en cm (défaut : -15.0,-15.0,0.0).
+  --counts NX,NY,NZ   nombre de voxels selon X, Y, Z ; avec un seul plan seulement, et
+                      alors nécessaire (une image ne donne pas l&apos;axe étiré). Avec plusieurs
+                      plans, les comptes sont les tailles des images, qui doivent concorder.
+  -o, --output FICHIER
+                      fichier écrit (défaut : test.egsphant), entier ou pas du tout : en cas
+                      d&apos;échec, un fichier existant reste tel quel. Un lien est suivi jusqu&apos;au
+                      fichier qu&apos;il désigne ; un dossier, un périphérique, un tube ou un
+                      fichier protégé en écriture est refusé. Un nom en .gz donne le
+                      fichier compressé (gzip), que DOSXYZnrc ne lit pas, ni egs++ sans
+                      la prise en charge de gzip (absente d&apos;une installation standard).
+  --egsinp FICHIER    écrit aussi, après le fantôme, l&apos;entrée DOSXYZnrc (FICHIER.egsinp si
+                      le nom n&apos;a pas ce suffixe) : le fantôme nommé depuis le dossier de
+                      l&apos;entrée, ECUT 0.7 et PCUT 0.01 MeV, un faisceau parallèle selon +z
+                      couvrant le fantôme en X et Y, puis les paramètres de transport. Elle
+                      se lance telle quelle : dosxyznrc -i NOM -p PEGS4. Refusé pour un
+                      fantôme .gz (DOSXYZnrc ne lit que le texte non compressé).
+  --title TEXTE       titre de l&apos;entrée, 80 octets au plus (défaut : le nom du fantôme,
+                      la particule et l&apos;énergie).
+  --particle NOM      photon, electron ou positron (défaut : photon).
+  --energy MEV        énergie cinétique des particules en MeV (défaut : 1.25).
+  --histories N       nombre d&apos;histoires, de 1 à 2147483647 (défaut : 1000000).
+  --seeds N1,N2       graines du générateur, de 1 à 31328 et de 1 à 30081 (défaut : 33,97).
+                      Ces cinq options demandent --egsinp.
+  --egspp FICHIER     écrit aussi, après le fantôme, la géométrie egs++ FICHIER.geom (suffixe
+                      ajouté s&apos;il manque) et sa rampe FICHIER.ramp : un EGS_XYZGeometry
+                      « fantome » qui lit le fantôme, et la rampe (ct ramp) qui redonne à
+                      chaque voxel le milieu et la densité du fantôme. Demande --pegs : la
+                      densité de référence de chaque milieu est celle du fichier PEGS4.
+                      Refusé quand deux milieux ont la même densité : aucune rampe ne les
+                      sépare (décaler l&apos;un d&apos;eux de 0.001 g/cm3).
+  --ct DOSSIER        série CT (fichiers DICOM du dossier) au lieu des plans : chaque voxel
+                      prend son milieu et sa densité de la rampe selon son nombre CT (HU).
+                      Le fantôme a les voxels du scanner, ou ceux de --crop et --size.
+                      Pas de --xy, --yz, --xz, --counts, --origin, --table, --medium ni
+                      --background avec --ct. Le résumé donne aussi les HU lus.
+  --series UID        la série CT de cet UID (défaut : celle qui a le plus de coupes,
+                      puis le plus petit SeriesNumber). Le dossier est lu avec ses
+                      sous-dossiers, à toute profondeur.
+  --list-series       avec --ct seule : une ligne par série CT, champs séparés par des
+                      tabulations : UID, numéro, description, coupes, SX,SY (mm), pas
+                      minimal et maximal selon z (mm), inclinaison (degrés), fichier de
+                      la coupe de plus petit z.
+  --ramp FICHIER      rampe de calibration (texte UTF-8, « # » ouvre un commentaire) : une
+                      ligne « min HU_MIN », puis une ligne par milieu, HU_MAX croissants :
+                      NOM HU_MAX DENSITE_MIN DENSITE_MAX (g/cm3). Un voxel de valeur h prend
+                      le premier milieu dont HU_MAX &gt;= h (le dernier prend tout ce qui dépasse) ;
+                      sa densité va de DENSITE_MIN à DENSITE_MAX entre la borne précédente et
+                      HU_MAX. Défaut : AIR, LUNG, ICRUTISSUE, ICRPBONE, chacun le premier milieu
+                      du catalogue --pegs dont le nom commence ainsi.
+  --crop X0,X1,Y0,Y1,Z0,Z1
+                      boîte gardée (cm), élargie aux limites des voxels du scanner.
+                      Avec --ct, --size SX,SY,SZ donne des voxels plus grands que ceux du
+                      scanner : chacun prend la moyenne des HU qu&apos;il recouvre.
+  --structures FICHIER
+                      RT Structure Set (DICOM RTSTRUCT) de la série --ct, dans son repère
+                      (FrameOfReferenceUID) : ses régions donnent leur milieu aux voxels.
+                      Seuls les contours CLOSED_PLANAR comptent. Refusé sur une série à
+                      statif incliné.
+  --structure &quot;NOM=MILIEU[:DENSITE]&quot;
+                      (répétable) les voxels de la région NOM prennent MILIEU, un nom du
+                      catalogue comme pour --medium ; DENSITE est un nombre (g/cm3), ou « ct »
+                      pour garder la densité de la rampe ; sans elle, celle du catalogue.
+                      Un voxel est dans la région quand le centre de sa coupe (x, y) est dans
+                      ses contours (règle pair-impair : les trous comptent) sur le plan de
+                      contours le plus proche de son z, ce plan étant dans la tranche du
+                      scanner qui tient ce centre (l&apos;une ou l&apos;autre, sur la limite de deux).
+                      Où des régions se recouvrent, la dernière option l&apos;emporte.
+  --outside &quot;NOM=MILIEU[:DENSITE]&quot;
+                      les voxels hors de la région NOM (le corps) prennent MILIEU : la table
+                      et les couvertures s&apos;en vont. Appliqué avant les --structure, de sorte
+                      qu&apos;une région hors du corps garde le sien. Les milieux des régions
+                      suivent ceux de la rampe, dans l&apos;ordre des options ; le résumé donne
+                      les voxels de chacune.
+  --list-structures   avec --structures seule : une ligne par région, séparée par des
+                      tabulations : numéro, nom, type (RTROIInterpretedType), nombre de
+                      contours CLOSED_PLANAR.
+  --ramp-template     avec --pegs seule : écrit la rampe par défaut, à modifier.
+  --info FICHIER      seule : lit un fantôme (.egsphant ou .egsphant.gz) et affiche, pour
+                      chaque milieu, une ligne « milieu, nom, voxels, volume_cm3, masse_g »
+                      séparée par des tabulations.
+  --dose DOSE         avec --info : lit une dose .3ddose (ou .3ddose.gz) de la grille du
+                      fantôme et affiche, après une ligne vide, par milieu : « milieu, nom,
+                      voxels, volume_cm3, dose_moyenne, dose_max, D98, D50, D2, incertitude »
+                      (doses dans l&apos;unité du fichier ; incertitude en %, sur les voxels d&apos;au
+                      moins la moitié du maximum ; « - » quand il n&apos;y en a pas).
+  --dvh FICHIER.csv   avec --dose : écrit l&apos;histogramme dose-volume cumulé de chaque milieu,
+                      201 lignes de 0 à la dose maximale (« dose,NOM1,NOM2,… »).
+  -h, --help          affiche cette aide.
+  --version           affiche le nom et la version du programme.
+Une valeur se donne après l&apos;option (--xy coupe.bmp) ou avec « = » (--xy=coupe.bmp).
+
+Statut de sortie : 0 fantôme écrit (une ligne de résumé sur la sortie standard, et sur la
+sortie d&apos;erreur une ligne « Attention : » pour les niveaux laissés au premier milieu du
+catalogue, pour les milieux sans voxel et par limite des lecteurs dépassée) ;
+1 choix refusé, fichier illisible ou écriture impossible ; 2 ligne de commande erronée
+(option inconnue ou donnée deux fois, valeur manquante, aucun plan, --counts avec
+plusieurs plans, --volume avec un plan ou --counts). En cas d&apos;échec, un message sur la sortie
+d&apos;erreur et aucun fichier écrit ; seul l&apos;échec d&apos;un fichier de --egsinp ou --egspp, écrits
+après lui, laisse le fantôme écrit (statut 1). Chaque fichier écrit est annoncé d&apos;une ligne
+sur la sortie standard.
+Sur un terminal, l&apos;avancement de l&apos;écriture s&apos;affiche sur la sortie d&apos;erreur.
+
+Exemples :
+  quarvel-phantom --pegs 521icru.pegs4dat --xy coupe.bmp --counts 64,64,30 \
+      --medium 255=H2O521ICRU --medium 0=AIR521ICRU:0.0012 --size 0.5,0.5,0.2 -o tete.egsphant
+  quarvel-phantom --pegs 521icru.pegs4dat --xy xy.bmp --yz yz.bmp --xz xz.bmp \
+      --medium 128=ICRPBONE521ICRU --origin 0,0,0
+  quarvel-phantom --pegs 521icru.pegs4dat --xy coupe.bmp --counts 64,64,30 -o tete.egsphant \
+      --egsinp tete.egsinp --particle electron --energy 6 --egspp tete.geom
+  quarvel-phantom --pegs 521icru.pegs4dat --volume tete.seg.nrrd --medium 0=AIR521ICRU \
+      --medium 1=H2O521ICRU --medium 2=ICRPBONE521ICRU -o tete.egsphant
+  quarvel-phantom --pegs 521icru.pegs4dat --ct scanner/ --structures scanner/RS.dcm \
+      --outside BODY=AIR521ICRU --structure &quot;PROTHESE HANCHE=TITANIUM:4.5&quot; -o bassin.egsphant
+</source>
+        <translation>Usage: quarvel-phantom [options]
+Builds an EGSnrc phantom (.egsphant) from greyscale plane images, a label volume or a CT
+series, with the same rules as the window&apos;s &quot;Egsphant&quot; button: same choices, same file.
+
+Options:
+  --pegs FILE         media catalogue (PEGS4 file, e.g. 521icru.pegs4dat).
+  --xy IMAGE          image of the XY plane (width: X, height: Y).
+  --yz IMAGE          image of the YZ plane (width: Y, height: Z).
+  --xz IMAGE          image of the XZ plane (width: X, height: Z).
+                      At least one plane. A single plane is extruded along the axis it
+                      lacks; two or three planes are intersected (the XY plane is then
+                      required): a voxel takes a medium where the images show the same
+                      grey level. The other voxels keep the first medium.
+  --volume PATH       label volume, instead of the planes: an NRRD (.nrrd, .nhdr), NIfTI
+                      (.nii, .nii.gz) or MetaImage (.mha, .mhd) file, or a folder of
+                      images, one slice each (the n-th in natural order of names is
+                      slice z = n - 1). Each value (integer from 0 to 65535, at most 256
+                      distinct values) stands for a grey level. A file gives the counts,
+                      the voxel size and the origin (the file&apos;s x, y, z axes, in LPS;
+                      --size and --origin take precedence); a folder, only the counts.
+  --medium LEVEL=NAME[:DENSITY]
+                      medium of grey level LEVEL (integer present in the images or value
+                      of the volume), once per level. Without DENSITY: the first medium
+                      of the catalogue named NAME (leading and trailing blanks ignored),
+                      with its density to six significant digits. With DENSITY (g/cm3):
+                      NAME and DENSITY as given (density &gt; 0). A level with neither
+                      --medium nor a --table entry takes the catalogue&apos;s first medium.
+                      Levels with the same name share one medium; media are numbered
+                      from the lightest level (the largest value) to the darkest, the
+                      background&apos;s first.
+  --table FILE        grey-level table (UTF-8 text), one entry per line:
+                      LEVELS NAME [DENSITY], LEVELS being N or N-M (0 to 65535); NAME
+                      without DENSITY is looked up in the catalogue. &quot;fond LEVEL&quot; marks
+                      the background, &quot;#&quot; starts a comment. Entries for levels absent
+                      from the images are ignored; --medium overrides the table,
+                      --background overrides fond.
+                      This is the format of the window&apos;s &quot;Save the table…&quot;.
+  --background LEVEL  the grey level (of the images or the volume) whose medium fills the
+                      voxels that receive none (default: the lightest).
+  --size SX,SY,SZ     voxel size in cm (default: 1.0,1.0,1.0).
+  --origin OX,OY,OZ   lower corner of the grid in cm (default: -15.0,-15.0,0.0).
+  --counts NX,NY,NZ   number of voxels along X, Y, Z; with a single plane only, and then
+                      required (an image does not give the extruded axis). With several
+                      planes, the counts are the image sizes, which must agree.
+  -o, --output FILE
+                      file written (default: test.egsphant), whole or not at all: on
+                      failure, an existing file is left as it was. A link is followed to
+                      the file it points to; a folder, a device, a pipe or a
+                      write-protected file is refused. A name ending in .gz gives the
+                      compressed (gzip) file, which DOSXYZnrc does not read, nor egs++
+                      without gzip support (absent from a standard installation).
+  --egsinp FILE       also writes, after the phantom, the DOSXYZnrc input (FILE.egsinp if
+                      the name lacks that suffix): the phantom named from the input&apos;s
+                      folder, ECUT 0.7 and PCUT 0.01 MeV, a parallel beam along +z
+                      covering the phantom in X and Y, then the transport parameters. It
+                      runs as it is: dosxyznrc -i NAME -p PEGS4. Refused for a .gz
+                      phantom (DOSXYZnrc reads only uncompressed text).
+  --title TEXT        title of the input, at most 80 bytes (default: the phantom&apos;s name,
+                      the particle and the energy).
+  --particle NAME     photon, electron or positron (default: photon).
+  --energy MEV        kinetic energy of the particles in MeV (default: 1.25).
+  --histories N       number of histories, from 1 to 2147483647 (default: 1000000).
+  --seeds N1,N2       random number generator seeds, from 1 to 31328 and from 1 to 30081
+                      (default: 33,97).
+                      These five options require --egsinp.
+  --egspp FILE        also writes, after the phantom, the egs++ geometry FILE.geom (suffix
+                      added if missing) and its ramp FILE.ramp: an EGS_XYZGeometry
+                      &quot;fantome&quot; that reads the phantom, and the ramp (ct ramp) that gives
+                      each voxel back the phantom&apos;s medium and density. Requires --pegs:
+                      each medium&apos;s reference density is the PEGS4 file&apos;s.
+                      Refused when two media have the same density: no ramp can tell
+                      them apart (shift one of them by 0.001 g/cm3).
+  --ct FOLDER         CT series (the folder&apos;s DICOM files) instead of the planes: each
+                      voxel takes its medium and density from the ramp by its CT number
+                      (HU). The phantom has the scanner&apos;s voxels, or those of --crop and
+                      --size. No --xy, --yz, --xz, --counts, --origin, --table, --medium
+                      or --background with --ct. The summary also gives the HU read.
+  --series UID        the CT series with this UID (default: the one with the most
+                      slices, then the lowest SeriesNumber). The folder is read with its
+                      subfolders, at any depth.
+  --list-series       with --ct alone: one line per CT series, tab-separated fields: UID,
+                      number, description, slices, SX,SY (mm), minimum and maximum z
+                      spacing (mm), tilt (degrees), file of the slice of lowest z.
+  --ramp FILE         calibration ramp (UTF-8 text, &quot;#&quot; starts a comment): a line
+                      &quot;min HU_MIN&quot;, then one line per medium, HU_MAX increasing:
+                      NAME HU_MAX DENSITY_MIN DENSITY_MAX (g/cm3). A voxel of value h takes
+                      the first medium whose HU_MAX &gt;= h (the last takes everything above);
+                      its density goes from DENSITY_MIN to DENSITY_MAX between the previous
+                      bound and HU_MAX. Default: AIR, LUNG, ICRUTISSUE, ICRPBONE, each the
+                      first medium of the --pegs catalogue whose name starts so.
+  --crop X0,X1,Y0,Y1,Z0,Z1
+                      box kept (cm), widened to the boundaries of the scanner&apos;s voxels.
+                      With --ct, --size SX,SY,SZ gives voxels larger than the scanner&apos;s:
+                      each takes the mean of the HU it covers.
+  --structures FILE
+                      RT Structure Set (DICOM RTSTRUCT) of the --ct series, in its frame
+                      (FrameOfReferenceUID): its regions give their medium to voxels.
+                      Only CLOSED_PLANAR contours count. Refused on a series with a
+                      tilted gantry.
+  --structure &quot;NAME=MEDIUM[:DENSITY]&quot;
+                      (repeatable) the voxels of region NAME take MEDIUM, a catalogue
+                      name as for --medium; DENSITY is a number (g/cm3), or &quot;ct&quot; to keep
+                      the ramp&apos;s density; without it, the catalogue&apos;s.
+                      A voxel is in the region when the centre of its slice (x, y) is
+                      inside its contours (even-odd rule: holes count) on the contour
+                      plane nearest its z, that plane lying in the scanner slice that
+                      holds this centre (either one, on the boundary of two).
+                      Where regions overlap, the last option wins.
+  --outside &quot;NAME=MEDIUM[:DENSITY]&quot;
+                      the voxels outside region NAME (the body) take MEDIUM: the couch
+                      and the blankets go away. Applied before the --structure options,
+                      so that a region outside the body keeps its own. The regions&apos;
+                      media follow the ramp&apos;s, in the order of the options; the summary
+                      gives the voxels of each.
+  --list-structures   with --structures alone: one line per region, tab-separated:
+                      number, name, type (RTROIInterpretedType), number of CLOSED_PLANAR
+                      contours.
+  --ramp-template     with --pegs alone: writes the default ramp, to be edited.
+  --info FILE         alone: reads a phantom (.egsphant or .egsphant.gz) and prints, for
+                      each medium, a tab-separated line &quot;milieu, nom, voxels,
+                      volume_cm3, masse_g&quot; (medium, name, voxels, volume, mass).
+  --dose DOSE         with --info: reads a .3ddose dose (or .3ddose.gz) on the phantom&apos;s
+                      grid and prints, after an empty line, per medium: &quot;milieu, nom,
+                      voxels, volume_cm3, dose_moyenne, dose_max, D98, D50, D2,
+                      incertitude&quot; (doses in the file&apos;s unit; uncertainty in %, over the
+                      voxels of at least half the maximum; &quot;-&quot; when there are none).
+  --dvh FILE.csv      with --dose: writes the cumulative dose-volume histogram of each
+                      medium, 201 lines from 0 to the maximum dose (&quot;dose,NAME1,NAME2,…&quot;).
+  -h, --help          prints this help.
+  --version           prints the program&apos;s name and version.
+A value is given after the option (--xy slice.bmp) or with &quot;=&quot; (--xy=slice.bmp).
+
+Exit status: 0 phantom written (a summary line on standard output, and on standard
+error a &quot;Warning:&quot; line for the levels left to the catalogue&apos;s first medium, for
+media without voxels and for each reader limit exceeded);
+1 choice refused, unreadable file or write impossible; 2 wrong command line
+(unknown option or option given twice, missing value, no plane, --counts with several
+planes, --volume with a plane or --counts). On failure, a message on standard error and
+no file written; only the failure of a --egsinp or --egspp file, written after it,
+leaves the phantom written (status 1). Each file written is announced by a line on
+standard output.
+On a terminal, the progress of the writing is shown on standard error.
+
+Examples:
+  quarvel-phantom --pegs 521icru.pegs4dat --xy slice.bmp --counts 64,64,30 \
+      --medium 255=H2O521ICRU --medium 0=AIR521ICRU:0.0012 --size 0.5,0.5,0.2 -o head.egsphant
+  quarvel-phantom --pegs 521icru.pegs4dat --xy xy.bmp --yz yz.bmp --xz xz.bmp \
+      --medium 128=ICRPBONE521ICRU --origin 0,0,0
+  quarvel-phantom --pegs 521icru.pegs4dat --xy slice.bmp --counts 64,64,30 -o head.egsphant \
+      --egsinp head.egsinp --particle electron --energy 6 --egspp head.geom
+  quarvel-phantom --pegs 521icru.pegs4dat --volume head.seg.nrrd --medium 0=AIR521ICRU \
+      --medium 1=H2O521ICRU --medium 2=ICRPBONE521ICRU -o head.egsphant
+  quarvel-phantom --pegs 521icru.pegs4dat --ct scanner/ --structures scanner/RS.dcm \
+      --outside BODY=AIR521ICRU --structure &quot;HIP PROSTHESIS=TITANIUM:4.5&quot; -o pelvis.egsphant
+</translation>
+    </message>
+    <message>
+        <source>Écriture : %1 Mo</source>
+        <translation>Writing: %1 MB</translation>
+    </message>
+    <message>
+        <source>Écriture : %1 % (%2 Mo sur %3 Mo)</source>
+        <translation>Writing: %1 % (%2 MB of %3 MB)</translation>
+    </message>
+    <message>
+        <source>%1 attend %2, pas « %3 »</source>
+        <translation>%1 expects %2, not &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>%1 « %2 » : « %3 » n&apos;est pas un nombre</source>
+        <translation>%1 &quot;%2&quot;: &quot;%3&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>six valeurs X0,X1,Y0,Y1,Z0,Z1 (cm)</source>
+        <translation>six values X0,X1,Y0,Y1,Z0,Z1 (cm)</translation>
+    </message>
+    <message>
+        <source>trois valeurs SX,SY,SZ (cm)</source>
+        <translation>three values SX,SY,SZ (cm)</translation>
+    </message>
+    <message>
+        <source>Structures « %1 » : série à statif incliné, rééchantillonnée hors des plans de ses contours</source>
+        <translation>Structures &quot;%1&quot;: series with a tilted gantry, resampled off the planes of its contours</translation>
+    </message>
+    <message>
+        <source>HU lus de %1 à %2%3</source>
+        <translation>HU read from %1 to %2%3</translation>
+    </message>
+    <message>
+        <source>--info s&apos;emploie seul, ou avec --dose et --dvh : quarvel-phantom --info FICHIER [--dose DOSE.3ddose [--dvh HDV.csv]] (voir quarvel-phantom --help)
+</source>
+        <translation>--info is used alone, or with --dose and --dvh: quarvel-phantom --info FILE [--dose DOSE.3ddose [--dvh DVH.csv]] (see quarvel-phantom --help)
+</translation>
+    </message>
+    <message>
+        <source>Fichier « %1 » illisible : %2
+</source>
+        <translation>File &quot;%1&quot; unreadable: %2
+</translation>
+    </message>
+    <message>
+        <source>Dose « %1 » illisible : %2</source>
+        <translation>Dose &quot;%1&quot; unreadable: %2</translation>
+    </message>
+    <message>
+        <source>Dose « %1 » refusée : %2</source>
+        <translation>Dose &quot;%1&quot; refused: %2</translation>
+    </message>
+    <message>
+        <source>Histogramme « %1 » non écrit : %2</source>
+        <translation>Histogram &quot;%1&quot; not written: %2</translation>
+    </message>
+    <message>
+        <source> (voir quarvel-phantom --help)</source>
+        <translation> (see quarvel-phantom --help)</translation>
+    </message>
+    <message>
+        <source>Valeur manquante après « %1 »</source>
+        <translation>Missing value after &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Option inconnue : « %1 »</source>
+        <translation>Unknown option: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Argument inattendu : « %1 »</source>
+        <translation>Unexpected argument: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Option « %1 » donnée deux fois</source>
+        <translation>Option &quot;%1&quot; given twice</translation>
+    </message>
+    <message>
+        <source>%1 attend trois valeurs séparées par des virgules, pas « %2 »</source>
+        <translation>%1 expects three comma-separated values, not &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1 « %2 » : « %3 » n&apos;est pas %4</source>
+        <translation>%1 &quot;%2&quot;: &quot;%3&quot; is not %4</translation>
+    </message>
+    <message>
+        <source>--medium attend NIVEAU=NOM[:DENSITE], pas « %1 »</source>
+        <translation>--medium expects LEVEL=NAME[:DENSITY], not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--medium « %1 » : le niveau de gris doit être un entier de 0 à %2</source>
+        <translation>--medium &quot;%1&quot;: the grey level must be an integer from 0 to %2</translation>
+    </message>
+    <message>
+        <source>--medium « %1 » : nom de milieu vide</source>
+        <translation>--medium &quot;%1&quot;: empty medium name</translation>
+    </message>
+    <message>
+        <source>--medium « %1 » : %2</source>
+        <translation>--medium &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>un nombre</source>
+        <translation>a number</translation>
+    </message>
+    <message>
+        <source>un nombre entier</source>
+        <translation>an integer</translation>
+    </message>
+    <message>
+        <source>Le niveau de gris %1 reçoit deux milieux : « %2 » et « %3 »</source>
+        <translation>Grey level %1 is given two media: &quot;%2&quot; and &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>--medium « %1 » : aucun milieu « %2 » dans « %3 »</source>
+        <translation>--medium &quot;%1&quot;: no medium &quot;%2&quot; in &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>--medium « %1 » : sans densité, le milieu se cherche dans un catalogue : donner --pegs FICHIER ou NOM:DENSITE</source>
+        <translation>--medium &quot;%1&quot;: without a density, the medium is looked up in a catalogue: give --pegs FILE or NAME:DENSITY</translation>
+    </message>
+    <message>
+        <source>n&apos;apparaît dans aucune image</source>
+        <translation>appears in no image</translation>
+    </message>
+    <message>
+        <source>un des niveaux de gris des images</source>
+        <translation>one of the images&apos; grey levels</translation>
+    </message>
+    <message>
+        <source>n&apos;est pas une valeur du volume</source>
+        <translation>is not a value of the volume</translation>
+    </message>
+    <message>
+        <source>une des valeurs du volume</source>
+        <translation>one of the volume&apos;s values</translation>
+    </message>
+    <message>
+        <source>--medium « %1 » : le niveau de gris %2 %3</source>
+        <translation>--medium &quot;%1&quot;: grey level %2 %3</translation>
+    </message>
+    <message>
+        <source>Le niveau de gris %1 n&apos;a pas de milieu : donner --medium %1=NOM:DENSITE, ou --pegs FICHIER pour le premier milieu du catalogue</source>
+        <translation>Grey level %1 has no medium: give --medium %1=NAME:DENSITY, or --pegs FILE for the catalogue&apos;s first medium</translation>
+    </message>
+    <message>
+        <source>--background « %1 » : le fond doit être %2 (%3)</source>
+        <translation>--background &quot;%1&quot;: the background must be %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Une seule image ne donne pas le nombre de voxels selon %1 : donner les trois comptes avec --counts NX,NY,NZ</source>
+        <translation>A single image does not give the number of voxels along %1: give the three counts with --counts NX,NY,NZ</translation>
+    </message>
+    <message>
+        <source>Compte de voxels trop grand : %1 (au plus %2 par axe)</source>
+        <translation>Voxel count too large: %1 (at most %2 per axis)</translation>
+    </message>
+    <message>
+        <source>Géométrie egs++ : </source>
+        <translation>egs++ geometry: </translation>
+    </message>
+    <message>
+        <source>%1 ne s&apos;emploie qu&apos;avec --egsinp FICHIER</source>
+        <translation>%1 is used only with --egsinp FILE</translation>
+    </message>
+    <message>
+        <source>Entrée DOSXYZnrc : </source>
+        <translation>DOSXYZnrc input: </translation>
+    </message>
+    <message>
+        <source>%1 ; le fantôme « %2 » reste écrit</source>
+        <translation>%1; the phantom &quot;%2&quot; stays written</translation>
+    </message>
+    <message>
+        <source>--ct ne s&apos;emploie pas avec %1 : le scanner donne les voxels, leur géométrie et, par la rampe, leurs milieux</source>
+        <translation>--ct is not used with %1: the scanner gives the voxels, their geometry and, through the ramp, their media</translation>
+    </message>
+    <message>
+        <source>--structure et --outside nomment des régions d&apos;un RT Structure Set : donner --structures FICHIER</source>
+        <translation>--structure and --outside name regions of an RT Structure Set: give --structures FILE</translation>
+    </message>
+    <message>
+        <source>Note : </source>
+        <translation>Note: </translation>
+    </message>
+    <message>
+        <source>--ramp-template donne la rampe par défaut d&apos;un catalogue : donner --pegs FICHIER</source>
+        <translation>--ramp-template gives a catalogue&apos;s default ramp: give --pegs FILE</translation>
+    </message>
+    <message>
+        <source>--ramp-template ne s&apos;emploie qu&apos;avec --pegs FICHIER</source>
+        <translation>--ramp-template is used only with --pegs FILE</translation>
+    </message>
+    <message>
+        <source>--list-series ne s&apos;emploie qu&apos;avec --ct DOSSIER, seule</source>
+        <translation>--list-series is used only with --ct FOLDER, alone</translation>
+    </message>
+    <message>
+        <source>--list-structures donne les régions d&apos;un RT Structure Set : donner --structures FICHIER</source>
+        <translation>--list-structures gives the regions of an RT Structure Set: give --structures FILE</translation>
+    </message>
+    <message>
+        <source>--list-structures ne s&apos;emploie qu&apos;avec --structures FICHIER</source>
+        <translation>--list-structures is used only with --structures FILE</translation>
+    </message>
+    <message>
+        <source>--series, --ramp et --crop ne s&apos;emploient qu&apos;avec --ct DOSSIER</source>
+        <translation>--series, --ramp and --crop are used only with --ct FOLDER</translation>
+    </message>
+    <message>
+        <source>--structures, --structure et --outside ne s&apos;emploient qu&apos;avec --ct DOSSIER</source>
+        <translation>--structures, --structure and --outside are used only with --ct FOLDER</translation>
+    </message>
+    <message>
+        <source>--volume ne se combine ni avec --xy, --yz, --xz ni avec --counts : le volume donne les voxels et leurs comptes</source>
+        <translation>--volume combines neither with --xy, --yz, --xz nor with --counts: the volume gives the voxels and their counts</translation>
+    </message>
+    <message>
+        <source>Aucun plan : donner au moins une image avec --xy, --yz ou --xz, ou un volume avec --volume</source>
+        <translation>No plane: give at least one image with --xy, --yz or --xz, or a volume with --volume</translation>
+    </message>
+    <message>
+        <source>--counts ne s&apos;emploie qu&apos;avec un seul plan : avec plusieurs, les comptes viennent des images</source>
+        <translation>--counts is used only with a single plane: with several, the counts come from the images</translation>
+    </message>
+    <message>
+        <source>Avec plusieurs plans, l&apos;image du plan XY est nécessaire : donner --xy IMAGE</source>
+        <translation>With several planes, the image of the XY plane is required: give --xy IMAGE</translation>
+    </message>
+    <message>
+        <source>Mémoire insuffisante pour construire ce fantôme</source>
+        <translation>Not enough memory to build this phantom</translation>
+    </message>
+</context>
+<context>
     <name>companions</name>
     <message>
         <source>graines « %1 » : deux entiers séparés par une virgule sont attendus</source>
-        <translation>seeds "%1": two integers separated by a comma are expected</translation>
+        <translation>seeds &quot;%1&quot;: two integers separated by a comma are expected</translation>
     </message>
     <message>
         <source>graine « %1 » : un entier de 1 à %2 est attendu</source>
-        <translation>seed "%1": an integer from 1 to %2 is expected</translation>
+        <translation>seed &quot;%1&quot;: an integer from 1 to %2 is expected</translation>
     </message>
     <message>
-        <source>titre sur plusieurs lignes : DOSXYZnrc n'en lit qu'une</source>
+        <source>titre sur plusieurs lignes : DOSXYZnrc n&apos;en lit qu&apos;une</source>
         <translation>title on several lines: DOSXYZnrc reads only one</translation>
     </message>
     <message>
-        <source>titre de %1 octets : DOSXYZnrc n'en lit que %2</source>
+        <source>titre de %1 octets : DOSXYZnrc n&apos;en lit que %2</source>
         <translation>title of %1 bytes: DOSXYZnrc reads only %2</translation>
     </message>
     <message>
         <source>particule « %1 » : photon, electron ou positron est attendu</source>
-        <translation>particle "%1": photon, electron or positron is expected</translation>
+        <translation>particle &quot;%1&quot;: photon, electron or positron is expected</translation>
     </message>
     <message>
         <source>énergie « %1 » : un nombre de MeV supérieur à 0 est attendu</source>
-        <translation>energy "%1": a number of MeV above 0 is expected</translation>
+        <translation>energy &quot;%1&quot;: a number of MeV above 0 is expected</translation>
     </message>
     <message>
         <source>histoires « %1 » : un entier de 1 à %2 est attendu</source>
-        <translation>histories "%1": an integer from 1 to %2 is expected</translation>
+        <translation>histories &quot;%1&quot;: an integer from 1 to %2 is expected</translation>
     </message>
     <message>
         <source>le fantôme « %1 » est compressé : DOSXYZnrc ne lit que le texte non compressé (écrire le fantôme sans .gz, ou le décompresser avec gunzip)</source>
-        <translation>the phantom "%1" is compressed: DOSXYZnrc reads only uncompressed text (write the phantom without .gz, or decompress it with gunzip)</translation>
+        <translation>the phantom &quot;%1&quot; is compressed: DOSXYZnrc reads only uncompressed text (write the phantom without .gz, or decompress it with gunzip)</translation>
     </message>
     <message>
         <source>ce fichier est le fantôme lui-même</source>
@@ -463,31 +1012,31 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>le nom du fantôme tient sur plusieurs lignes : DOSXYZnrc le lit sur une seule</source>
-        <translation>the phantom's name spans several lines: DOSXYZnrc reads it on a single one</translation>
+        <translation>the phantom&apos;s name spans several lines: DOSXYZnrc reads it on a single one</translation>
     </message>
     <message>
-        <source>erreur d'écriture</source>
+        <source>erreur d&apos;écriture</source>
         <translation>write error</translation>
     </message>
     <message>
         <source>Entrée DOSXYZnrc « %1 » non écrite : %2</source>
-        <translation>DOSXYZnrc input "%1" not written: %2</translation>
+        <translation>DOSXYZnrc input &quot;%1&quot; not written: %2</translation>
     </message>
     <message>
         <source>Entrée DOSXYZnrc écrite dans « %1 »</source>
-        <translation>DOSXYZnrc input written to "%1"</translation>
+        <translation>DOSXYZnrc input written to &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>le chemin « %1 » contient un saut de ligne ou un « # », qu'egs++ ne lit pas dans un nom de fichier</source>
-        <translation>the path "%1" contains a line break or a "#", which egs++ does not read in a file name</translation>
+        <source>le chemin « %1 » contient un saut de ligne ou un « # », qu&apos;egs++ ne lit pas dans un nom de fichier</source>
+        <translation>the path &quot;%1&quot; contains a line break or a &quot;#&quot;, which egs++ does not read in a file name</translation>
     </message>
     <message>
         <source>Géométrie egs++ « %1 » non écrite : %2</source>
-        <translation>egs++ geometry "%1" not written: %2</translation>
+        <translation>egs++ geometry &quot;%1&quot; not written: %2</translation>
     </message>
     <message>
         <source>Géométrie egs++ écrite dans « %1 », sa rampe dans « %2 » (%3)</source>
-        <translation>egs++ geometry written to "%1", its ramp to "%2" (%3)</translation>
+        <translation>egs++ geometry written to &quot;%1&quot;, its ramp to &quot;%2&quot; (%3)</translation>
     </message>
     <message>
         <source>1 ligne</source>
@@ -498,24 +1047,24 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>%1 lines</translation>
     </message>
     <message>
-        <source>aucun fichier PEGS4 chargé : la rampe d'egs++ prend la densité de chaque milieu dans ce fichier</source>
-        <translation>no PEGS4 file loaded: the egs++ ramp takes each medium's density from that file</translation>
+        <source>aucun fichier PEGS4 chargé : la rampe d&apos;egs++ prend la densité de chaque milieu dans ce fichier</source>
+        <translation>no PEGS4 file loaded: the egs++ ramp takes each medium&apos;s density from that file</translation>
     </message>
     <message>
-        <source>les milieux « %1 » et « %2 » ont la même densité %3 g/cm³ : egs++ donne un milieu par densité, aucune rampe ne les sépare (décaler l'un d'eux de 0.001 g/cm³)</source>
-        <translation>the media "%1" and "%2" have the same density %3 g/cm³: egs++ gives one medium per density, no ramp can tell them apart (shift one of them by 0.001 g/cm³)</translation>
+        <source>les milieux « %1 » et « %2 » ont la même densité %3 g/cm³ : egs++ donne un milieu par densité, aucune rampe ne les sépare (décaler l&apos;un d&apos;eux de 0.001 g/cm³)</source>
+        <translation>the media &quot;%1&quot; and &quot;%2&quot; have the same density %3 g/cm³: egs++ gives one medium per density, no ramp can tell them apart (shift one of them by 0.001 g/cm³)</translation>
     </message>
     <message>
-        <source>une densité dépasse ce qu'egs++ lit (un nombre flottant de 32 bits)</source>
+        <source>une densité dépasse ce qu&apos;egs++ lit (un nombre flottant de 32 bits)</source>
         <translation>a density exceeds what egs++ reads (a 32-bit floating-point number)</translation>
     </message>
     <message>
         <source>le milieu « %1 » contient un blanc : egs++ lit les noms de la rampe comme des mots</source>
-        <translation>the medium "%1" contains a blank: egs++ reads the names of the ramp as words</translation>
+        <translation>the medium &quot;%1&quot; contains a blank: egs++ reads the names of the ramp as words</translation>
     </message>
     <message>
-        <source>le milieu « %1 » n'est pas dans le fichier PEGS4 chargé : la rampe d'egs++ demande sa densité PEGS4 (rho_default)</source>
-        <translation>the medium "%1" is not in the loaded PEGS4 file: the egs++ ramp needs its PEGS4 density (rho_default)</translation>
+        <source>le milieu « %1 » n&apos;est pas dans le fichier PEGS4 chargé : la rampe d&apos;egs++ demande sa densité PEGS4 (rho_default)</source>
+        <translation>the medium &quot;%1&quot; is not in the loaded PEGS4 file: the egs++ ramp needs its PEGS4 density (rho_default)</translation>
     </message>
 </context>
 <context>
@@ -537,7 +1086,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>%1 of voxel %2</translation>
     </message>
     <message>
-        <source>%1 n'est pas un nombre (%2 du voxel %3)</source>
+        <source>%1 n&apos;est pas un nombre (%2 du voxel %3)</source>
         <translation>%1 is not a number (%2 of voxel %3)</translation>
     </message>
     <message>
@@ -572,11 +1121,11 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>read error: %1</translation>
     </message>
     <message>
-        <source>%1 n'est pas un nombre (%2)</source>
+        <source>%1 n&apos;est pas un nombre (%2)</source>
         <translation>%1 is not a number (%2)</translation>
     </message>
     <message>
-        <source>%1 n'est pas un nombre entier (%2)</source>
+        <source>%1 n&apos;est pas un nombre entier (%2)</source>
         <translation>%1 is not an integer (%2)</translation>
     </message>
     <message>
@@ -592,7 +1141,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>line %1: %2 × %3 × %4 voxels announced, the file cannot hold them (%5 bytes of text at most)</translation>
     </message>
     <message>
-        <source>c'est un dossier, pas un fichier</source>
+        <source>c&apos;est un dossier, pas un fichier</source>
         <translation>it is a folder, not a file</translation>
     </message>
     <message>
@@ -600,11 +1149,11 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>file missing</translation>
     </message>
     <message>
-        <source>ce n'est pas un fichier ordinaire (tube, périphérique ou prise)</source>
+        <source>ce n&apos;est pas un fichier ordinaire (tube, périphérique ou prise)</source>
         <translation>not a regular file (pipe, device or socket)</translation>
     </message>
     <message>
-        <source>impossible d'ouvrir le fichier (%1)</source>
+        <source>impossible d&apos;ouvrir le fichier (%1)</source>
         <translation>cannot open the file (%1)</translation>
     </message>
     <message>
@@ -615,24 +1164,24 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
 <context>
     <name>images</name>
     <message>
-        <source>Image refusée : "%1" n'est pas un fichier ordinaire</source>
-        <translation>Image refused: "%1" is not a regular file</translation>
+        <source>Image refusée : &quot;%1&quot; n&apos;est pas un fichier ordinaire</source>
+        <translation>Image refused: &quot;%1&quot; is not a regular file</translation>
     </message>
     <message>
-        <source>Image trop grande : "%1" annonce %2 × %3 pixels</source>
-        <translation>Image too large: "%1" announces %2 × %3 pixels</translation>
+        <source>Image trop grande : &quot;%1&quot; annonce %2 × %3 pixels</source>
+        <translation>Image too large: &quot;%1&quot; announces %2 × %3 pixels</translation>
     </message>
     <message>
-        <source>Image illisible (format inconnu ou fichier abîmé) : "%1"</source>
-        <translation>Unreadable image (unknown format or damaged file): "%1"</translation>
+        <source>Image illisible (format inconnu ou fichier abîmé) : &quot;%1&quot;</source>
+        <translation>Unreadable image (unknown format or damaged file): &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Image introuvable : "%1"</source>
-        <translation>Image not found: "%1"</translation>
+        <source>Image introuvable : &quot;%1&quot;</source>
+        <translation>Image not found: &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Fichier "%1" : image incomplète ou corrompue</source>
-        <translation>File "%1": incomplete or corrupt image</translation>
+        <source>Fichier &quot;%1&quot; : image incomplète ou corrompue</source>
+        <translation>File &quot;%1&quot;: incomplete or corrupt image</translation>
     </message>
     <message>
         <source>Toutes les images lisibles (%1)</source>
@@ -647,7 +1196,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>no plane ticked</translation>
     </message>
     <message>
-        <source>aucune image cochée ne donne l'axe %1</source>
+        <source>aucune image cochée ne donne l&apos;axe %1</source>
         <translation>no ticked image gives the %1 axis</translation>
     </message>
     <message>
@@ -662,7 +1211,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>no file name</translation>
     </message>
     <message>
-        <source>le chemin n'est pas un texte UTF-8 valide</source>
+        <source>le chemin n&apos;est pas un texte UTF-8 valide</source>
         <translation>the path is not valid UTF-8 text</translation>
     </message>
     <message>
@@ -674,19 +1223,19 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>name too long for the file system (%1 bytes, at most %2)</translation>
     </message>
     <message>
-        <source>c'est un dossier</source>
+        <source>c&apos;est un dossier</source>
         <translation>it is a folder</translation>
     </message>
     <message>
-        <source>c'est un périphérique</source>
+        <source>c&apos;est un périphérique</source>
         <translation>it is a device</translation>
     </message>
     <message>
-        <source>c'est un tube</source>
+        <source>c&apos;est un tube</source>
         <translation>it is a pipe</translation>
     </message>
     <message>
-        <source>c'est une socket</source>
+        <source>c&apos;est une socket</source>
         <translation>it is a socket</translation>
     </message>
     <message>
@@ -706,11 +1255,11 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>cannot create it (folder missing or access denied: %1)</translation>
     </message>
     <message>
-        <source>erreur d'écriture (disque plein ?)</source>
+        <source>erreur d&apos;écriture (disque plein ?)</source>
         <translation>write error (disk full?)</translation>
     </message>
     <message>
-        <source>la cible a changé pendant l'écriture</source>
+        <source>la cible a changé pendant l&apos;écriture</source>
         <translation>the target changed during the writing</translation>
     </message>
     <message>
@@ -730,7 +1279,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>too large for %1</translation>
     </message>
     <message>
-        <source>texte qui n'est pas de l'UTF-8</source>
+        <source>texte qui n&apos;est pas de l&apos;UTF-8</source>
         <translation>text that is not UTF-8</translation>
     </message>
     <message>
@@ -754,63 +1303,63 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>Niveau de gris %1 : densité « %2 » invalide</source>
-        <translation>Grey level %1: invalid density "%2"</translation>
+        <translation>Grey level %1: invalid density &quot;%2&quot;</translation>
     </message>
     <message>
         <source>nom « %1 » refusé : il contient un caractère de contrôle (U+%2)</source>
-        <translation>name "%1" refused: it holds a control character (U+%2)</translation>
+        <translation>name &quot;%1&quot; refused: it holds a control character (U+%2)</translation>
     </message>
     <message>
-        <source>nom « %1 » refusé : le caractère « %2 » ne s'écrit pas dans un fichier egsphant (Latin-1)</source>
-        <translation>name "%1" refused: the character "%2" cannot be written in an egsphant file (Latin-1)</translation>
+        <source>nom « %1 » refusé : le caractère « %2 » ne s&apos;écrit pas dans un fichier egsphant (Latin-1)</source>
+        <translation>name &quot;%1&quot; refused: the character &quot;%2&quot; cannot be written in an egsphant file (Latin-1)</translation>
     </message>
     <message>
-        <source>Le catalogue "%1" n'est pas un fichier ordinaire</source>
-        <translation>The catalogue "%1" is not a regular file</translation>
+        <source>Le catalogue &quot;%1&quot; n&apos;est pas un fichier ordinaire</source>
+        <translation>The catalogue &quot;%1&quot; is not a regular file</translation>
     </message>
     <message>
-        <source>Le catalogue "%1" dépasse %2 Mo : ce n'est pas un fichier PEGS4</source>
-        <translation>The catalogue "%1" exceeds %2 MB: it is not a PEGS4 file</translation>
+        <source>Le catalogue &quot;%1&quot; dépasse %2 Mo : ce n&apos;est pas un fichier PEGS4</source>
+        <translation>The catalogue &quot;%1&quot; exceeds %2 MB: it is not a PEGS4 file</translation>
     </message>
     <message>
-        <source>Impossible d'ouvrir le fichier "%1"</source>
-        <translation>Cannot open the file "%1"</translation>
+        <source>Impossible d&apos;ouvrir le fichier &quot;%1&quot;</source>
+        <translation>Cannot open the file &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Impossible de lire le fichier "%1"</source>
-        <translation>Cannot read the file "%1"</translation>
+        <source>Impossible de lire le fichier &quot;%1&quot;</source>
+        <translation>Cannot read the file &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Aucun milieu dans le fichier "%1"</source>
-        <translation>No medium in the file "%1"</translation>
+        <source>Aucun milieu dans le fichier &quot;%1&quot;</source>
+        <translation>No medium in the file &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>« %1 » n'est ni un niveau de gris N ni une plage N-M (0 ≤ N ≤ M ≤ %2)</source>
-        <translation>"%1" is neither a grey level N nor a range N-M (0 ≤ N ≤ M ≤ %2)</translation>
+        <source>« %1 » n&apos;est ni un niveau de gris N ni une plage N-M (0 ≤ N ≤ M ≤ %2)</source>
+        <translation>&quot;%1&quot; is neither a grey level N nor a range N-M (0 ≤ N ≤ M ≤ %2)</translation>
     </message>
     <message>
         <source>nom de milieu manquant après « %1 »</source>
-        <translation>medium name missing after "%1"</translation>
+        <translation>medium name missing after &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>trop de champs à partir de « %1 » ; une entrée s'écrit NIVEAUX NOM [DENSITE]</source>
-        <translation>too many fields from "%1" on; an entry reads LEVELS NAME [DENSITY]</translation>
+        <source>trop de champs à partir de « %1 » ; une entrée s&apos;écrit NIVEAUX NOM [DENSITE]</source>
+        <translation>too many fields from &quot;%1&quot; on; an entry reads LEVELS NAME [DENSITY]</translation>
     </message>
     <message>
         <source>densité « %1 » invalide : un nombre supérieur à 0, écrit avec un point, est attendu</source>
-        <translation>invalid density "%1": a number above 0, written with a point, is expected</translation>
+        <translation>invalid density &quot;%1&quot;: a number above 0, written with a point, is expected</translation>
     </message>
     <message>
         <source>aucun milieu « %1 » dans le catalogue : donner sa densité (NIVEAUX NOM DENSITE), ou le fichier PEGS4 qui le contient</source>
-        <translation>no medium "%1" in the catalogue: give its density (LEVELS NAME DENSITY), or the PEGS4 file that holds it</translation>
+        <translation>no medium &quot;%1&quot; in the catalogue: give its density (LEVELS NAME DENSITY), or the PEGS4 file that holds it</translation>
     </message>
     <message>
         <source>« fond » attend un seul niveau de gris, de 0 à %1</source>
-        <translation>"fond" takes a single grey level, from 0 to %1</translation>
+        <translation>&quot;fond&quot; takes a single grey level, from 0 to %1</translation>
     </message>
     <message>
         <source>lignes %1 et %2 : deux lignes « fond »</source>
-        <translation>lines %1 and %2: two "fond" lines</translation>
+        <translation>lines %1 and %2: two &quot;fond&quot; lines</translation>
     </message>
     <message>
         <source>lignes %1 et %2 : les niveaux se recouvrent (%3)</source>
@@ -818,38 +1367,38 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>Table « %1 » : %2</source>
-        <translation>Table "%1": %2</translation>
+        <translation>Table &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>Niveau de gris %1 : le nom « %2 » compte plusieurs mots ; une table n'en garde qu'un</source>
-        <translation>Grey level %1: the name "%2" has several words; a table keeps only one</translation>
+        <source>Niveau de gris %1 : le nom « %2 » compte plusieurs mots ; une table n&apos;en garde qu&apos;un</source>
+        <translation>Grey level %1: the name &quot;%2&quot; has several words; a table keeps only one</translation>
     </message>
     <message>
         <source>Niveau de gris %1 : le nom « %2 » contient « # », qui ouvre un commentaire dans une table</source>
-        <translation>Grey level %1: the name "%2" holds "#", which starts a comment in a table</translation>
+        <translation>Grey level %1: the name &quot;%2&quot; holds &quot;#&quot;, which starts a comment in a table</translation>
     </message>
     <message>
         <source>Table « %1 » non écrite : %2</source>
-        <translation>Table "%1" not written: %2</translation>
+        <translation>Table &quot;%1&quot; not written: %2</translation>
     </message>
 </context>
 <context>
     <name>phantom</name>
     <message>
         <source>Attention : le milieu « %1 » commence par un blanc ; egs++ et egs_brachy lisent les noms comme des mots et le perdent (ôter le blanc, ici et dans le fichier PEGS4)</source>
-        <translation>Warning: medium "%1" starts with a blank; egs++ and egs_brachy read names as words and lose it (remove the blank, here and in the PEGS4 file)</translation>
+        <translation>Warning: medium &quot;%1&quot; starts with a blank; egs++ and egs_brachy read names as words and lose it (remove the blank, here and in the PEGS4 file)</translation>
     </message>
     <message>
         <source>Attention : le milieu « %1 » contient un blanc ; egs++ et egs_brachy lisent les noms comme des mots (renommer le milieu sans blanc, ici et dans le fichier PEGS4)</source>
-        <translation>Warning: medium "%1" holds a blank; egs++ and egs_brachy read names as words (rename the medium without a blank, here and in the PEGS4 file)</translation>
+        <translation>Warning: medium &quot;%1&quot; holds a blank; egs++ and egs_brachy read names as words (rename the medium without a blank, here and in the PEGS4 file)</translation>
     </message>
     <message>
-        <source>Attention : le milieu « %1 » compte %2 caractères ; DOSXYZnrc n'en lit que %3 (choisir un nom plus court, ici et dans le fichier PEGS4)</source>
-        <translation>Warning: medium "%1" has %2 characters; DOSXYZnrc reads only %3 (choose a shorter name, here and in the PEGS4 file)</translation>
+        <source>Attention : le milieu « %1 » compte %2 caractères ; DOSXYZnrc n&apos;en lit que %3 (choisir un nom plus court, ici et dans le fichier PEGS4)</source>
+        <translation>Warning: medium &quot;%1&quot; has %2 characters; DOSXYZnrc reads only %3 (choose a shorter name, here and in the PEGS4 file)</translation>
     </message>
     <message>
         <source>Fantôme écrit dans « %1 » : %2 %3, %4 × %5 × %6 voxels</source>
-        <translation>Phantom written in "%1": %2 %3, %4 × %5 × %6 voxels</translation>
+        <translation>Phantom written in &quot;%1&quot;: %2 %3, %4 × %5 × %6 voxels</translation>
     </message>
     <message>
         <source>milieu</source>
@@ -860,32 +1409,32 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>media</translation>
     </message>
     <message>
-        <source>Attention : fichier compressé ; DOSXYZnrc ne lit que les fichiers non compressés, et egs++ ne lit un .gz que s'il a été compilé avec gzip, ce qu'une installation standard n'a pas (le décompresser avec gunzip)</source>
+        <source>Attention : fichier compressé ; DOSXYZnrc ne lit que les fichiers non compressés, et egs++ ne lit un .gz que s&apos;il a été compilé avec gzip, ce qu&apos;une installation standard n&apos;a pas (le décompresser avec gunzip)</source>
         <translation>Warning: compressed file; DOSXYZnrc reads only uncompressed files, and egs++ reads a .gz only when built with gzip, which a standard installation is not (decompress it with gunzip)</translation>
     </message>
     <message>
-        <source>Attention : %1 milieux ; DOSXYZnrc n'en accepte que %2 sans recompilation ($MXMED)</source>
+        <source>Attention : %1 milieux ; DOSXYZnrc n&apos;en accepte que %2 sans recompilation ($MXMED)</source>
         <translation>Warning: %1 media; DOSXYZnrc takes only %2 without recompiling ($MXMED)</translation>
     </message>
     <message>
-        <source>Attention : %1 voxels en %2 ; DOSXYZnrc n'en accepte que %3 sans recompilation (%4)</source>
+        <source>Attention : %1 voxels en %2 ; DOSXYZnrc n&apos;en accepte que %3 sans recompilation (%4)</source>
         <translation>Warning: %1 voxels in %2; DOSXYZnrc takes only %3 without recompiling (%4)</translation>
     </message>
     <message>
-        <source>Attention : lignes de %1 voxels en X ; les anciens lecteurs egs++ n'en lisent que %2 par ligne (employer un EGSnrc récent, ou au plus %2 voxels en X)</source>
+        <source>Attention : lignes de %1 voxels en X ; les anciens lecteurs egs++ n&apos;en lisent que %2 par ligne (employer un EGSnrc récent, ou au plus %2 voxels en X)</source>
         <translation>Warning: lines of %1 voxels in X; older egs++ readers read only %2 per line (use a recent EGSnrc, or at most %2 voxels in X)</translation>
     </message>
     <message>
-        <source>Attention : le milieu « %1 » n'est pas dans le fichier PEGS4 chargé ; DOSXYZnrc s'arrêtera sur ce nom sans calculer de dose (HATCH : NAMES WERE NOT RECOGNIZED) (choisir un milieu du fichier, ou l'y ajouter)</source>
-        <translation>Warning: medium "%1" is not in the PEGS4 file loaded; DOSXYZnrc will stop on this name without computing any dose (HATCH: NAMES WERE NOT RECOGNIZED) (choose a medium of the file, or add it there)</translation>
+        <source>Attention : le milieu « %1 » n&apos;est pas dans le fichier PEGS4 chargé ; DOSXYZnrc s&apos;arrêtera sur ce nom sans calculer de dose (HATCH : NAMES WERE NOT RECOGNIZED) (choisir un milieu du fichier, ou l&apos;y ajouter)</source>
+        <translation>Warning: medium &quot;%1&quot; is not in the PEGS4 file loaded; DOSXYZnrc will stop on this name without computing any dose (HATCH: NAMES WERE NOT RECOGNIZED) (choose a medium of the file, or add it there)</translation>
     </message>
     <message>
         <source>Attention : %1 niveaux de gris laissés sans choix au premier milieu du catalogue, %2 : %3</source>
-        <translation>Warning: %1 grey levels left with no choice to the catalogue's first medium, %2: %3</translation>
+        <translation>Warning: %1 grey levels left with no choice to the catalogue&apos;s first medium, %2: %3</translation>
     </message>
     <message>
         <source>Attention : le niveau de gris laissé sans choix au premier milieu du catalogue, %1 : %2</source>
-        <translation>Warning: the grey level left with no choice to the catalogue's first medium, %1: %2</translation>
+        <translation>Warning: the grey level left with no choice to the catalogue&apos;s first medium, %1: %2</translation>
     </message>
     <message>
         <source>Attention : milieux sans aucun voxel dans le fichier : %1</source>
@@ -912,16 +1461,16 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>Not enough memory for %1 × %2 × %3 voxels (%4).</translation>
     </message>
     <message>
-        <source>Taille %1 : %2, la taille d'un voxel doit être un nombre fini supérieur à 0.</source>
+        <source>Taille %1 : %2, la taille d&apos;un voxel doit être un nombre fini supérieur à 0.</source>
         <translation>Size %1: %2, a voxel size must be a finite number above 0.</translation>
     </message>
     <message>
-        <source>Selon %1 : la dernière limite des voxels, origine %2 + %3 × taille %4, n'est pas un nombre fini.</source>
+        <source>Selon %1 : la dernière limite des voxels, origine %2 + %3 × taille %4, n&apos;est pas un nombre fini.</source>
         <translation>Along %1: the last voxel boundary, origin %2 + %3 × size %4, is not a finite number.</translation>
     </message>
     <message>
-        <source>Fichier "%1" non écrit : %2</source>
-        <translation>File "%1" not written: %2</translation>
+        <source>Fichier &quot;%1&quot; non écrit : %2</source>
+        <translation>File &quot;%1&quot; not written: %2</translation>
     </message>
 </context>
 <context>
@@ -940,7 +1489,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>Taille selon %1 : %2 cm, plus petite que les voxels du scanner (%3 cm)</source>
-        <translation>Size along %1: %2 cm, smaller than the CT scan's voxels (%3 cm)</translation>
+        <translation>Size along %1: %2 cm, smaller than the CT scan&apos;s voxels (%3 cm)</translation>
     </message>
     <message>
         <source>séquences imbriquées à plus de 32 niveaux</source>
@@ -955,7 +1504,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>sequence end cut off by the end of the file</translation>
     </message>
     <message>
-        <source>élément coupé à l'octet %1</source>
+        <source>élément coupé à l&apos;octet %1</source>
         <translation>element cut off at byte %1</translation>
     </message>
     <message>
@@ -967,7 +1516,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>element %1 cut off</translation>
     </message>
     <message>
-        <source>marque de séquence %1 hors d'une séquence</source>
+        <source>marque de séquence %1 hors d&apos;une séquence</source>
         <translation>sequence delimiter %1 outside a sequence</translation>
     </message>
     <message>
@@ -1015,12 +1564,12 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>Not enough memory for %1 × %2 × %3 voxels and their densities.</translation>
     </message>
     <message>
-        <source>%1 champs ; une ligne de milieu s'écrit NOM HU_MAX DENSITE_MIN DENSITE_MAX</source>
+        <source>%1 champs ; une ligne de milieu s&apos;écrit NOM HU_MAX DENSITE_MIN DENSITE_MAX</source>
         <translation>%1 fields; a medium line reads NOM HU_MAX DENSITE_MIN DENSITE_MAX</translation>
     </message>
     <message>
-        <source>%1 « %2 » n'est pas un nombre (écrit avec un point)</source>
-        <translation>%1 "%2" is not a number (written with a point)</translation>
+        <source>%1 « %2 » n&apos;est pas un nombre (écrit avec un point)</source>
+        <translation>%1 &quot;%2&quot; is not a number (written with a point)</translation>
     </message>
     <message>
         <source>HU_MAX %1 ne dépasse pas la borne min %2</source>
@@ -1028,7 +1577,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>HU_MAX %1 ne dépasse pas celui de la ligne précédente (%2) ; les HU_MAX doivent croître strictement</source>
-        <translation>HU_MAX %1 does not exceed the previous line's (%2); the HU_MAX values must strictly increase</translation>
+        <translation>HU_MAX %1 does not exceed the previous line&apos;s (%2); the HU_MAX values must strictly increase</translation>
     </message>
     <message>
         <source>DENSITE_MIN %1 : une densité doit être supérieure à 0</source>
@@ -1040,15 +1589,15 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>lignes %1 et %2 : deux lignes « min »</source>
-        <translation>lines %1 and %2: two "min" lines</translation>
+        <translation>lines %1 and %2: two &quot;min&quot; lines</translation>
     </message>
     <message>
         <source>la ligne « min HU_MIN » doit précéder les milieux</source>
-        <translation>the "min HU_MIN" line must come before the media</translation>
+        <translation>the &quot;min HU_MIN&quot; line must come before the media</translation>
     </message>
     <message>
         <source>« min » attend un seul nombre, écrit avec un point : min HU_MIN</source>
-        <translation>"min" takes a single number, written with a point: min HU_MIN</translation>
+        <translation>&quot;min&quot; takes a single number, written with a point: min HU_MIN</translation>
     </message>
     <message>
         <source>plus de %1 lignes de milieux</source>
@@ -1060,7 +1609,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>rampe vide : une ligne « min HU_MIN » puis une ligne par milieu sont attendues</source>
-        <translation>empty ramp: a "min HU_MIN" line then one line per medium are expected</translation>
+        <translation>empty ramp: a &quot;min HU_MIN&quot; line then one line per medium are expected</translation>
     </message>
     <message>
         <source>Rampe, %1</source>
@@ -1068,7 +1617,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>borne min « %1 » : un nombre est attendu</source>
-        <translation>min bound "%1": a number is expected</translation>
+        <translation>min bound &quot;%1&quot;: a number is expected</translation>
     </message>
     <message>
         <source>aucune ligne : une ligne par milieu (Nom, HU max, Densité min, Densité max)</source>
@@ -1084,7 +1633,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>nom « %1 » : un seul mot, sans « # », est attendu</source>
-        <translation>name "%1": a single word, without "#", is expected</translation>
+        <translation>name &quot;%1&quot;: a single word, without &quot;#&quot;, is expected</translation>
     </message>
     <message>
         <source>ligne %1 du tableau : %2</source>
@@ -1096,19 +1645,19 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>Rampe « %1 » : %2</source>
-        <translation>Ramp "%1": %2</translation>
+        <translation>Ramp &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>La rampe par défaut nomme ses milieux d'après un catalogue : donner le fichier PEGS4, ou une rampe</source>
+        <source>La rampe par défaut nomme ses milieux d&apos;après un catalogue : donner le fichier PEGS4, ou une rampe</source>
         <translation>The default ramp names its media from a catalogue: give the PEGS4 file, or a ramp</translation>
     </message>
     <message>
         <source>Rampe par défaut : aucun milieu du catalogue ne commence par « %1 » ; donner une rampe</source>
-        <translation>Default ramp: no medium of the catalogue starts with "%1"; give a ramp</translation>
+        <translation>Default ramp: no medium of the catalogue starts with &quot;%1&quot;; give a ramp</translation>
     </message>
     <message>
         <source>Rampe « %1 » non écrite : %2</source>
-        <translation>Ramp "%1" not written: %2</translation>
+        <translation>Ramp &quot;%1&quot; not written: %2</translation>
     </message>
     <message>
         <source>dossier introuvable</source>
@@ -1116,7 +1665,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>fichier DICOM abîmé « %1 » : %2</source>
-        <translation>damaged DICOM file "%1": %2</translation>
+        <translation>damaged DICOM file &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>image de repérage, pas une série de coupes</source>
@@ -1140,7 +1689,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>%1 « %2 » illisible</source>
-        <translation>%1 "%2" unreadable</translation>
+        <translation>%1 &quot;%2&quot; unreadable</translation>
     </message>
     <message>
         <source>%1 de %2 octets, moins que Rows × Columns × BitsAllocated/8 × NumberOfFrames (%3 × %4 × %5 × %6)</source>
@@ -1152,23 +1701,23 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>« %1 » : %2 illisible</source>
-        <translation>"%1": %2 unreadable</translation>
+        <translation>&quot;%1&quot;: %2 unreadable</translation>
     </message>
     <message>
         <source>« %1 » : %2 « %3 » : trois nombres finis attendus</source>
-        <translation>"%1": %2 "%3": three finite numbers expected</translation>
+        <translation>&quot;%1&quot;: %2 &quot;%3&quot;: three finite numbers expected</translation>
     </message>
     <message>
         <source>coupes de tailles différentes : « %1 » a %2 pixels, « %3 » %4</source>
-        <translation>slices of different sizes: "%1" has %2 pixels, "%3" %4</translation>
+        <translation>slices of different sizes: &quot;%1&quot; has %2 pixels, &quot;%3&quot; %4</translation>
     </message>
     <message>
-        <source>coupes d'orientations différentes : « %1 » et « %2 »</source>
-        <translation>slices of different orientations: "%1" and "%2"</translation>
+        <source>coupes d&apos;orientations différentes : « %1 » et « %2 »</source>
+        <translation>slices of different orientations: &quot;%1&quot; and &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>coupes d'espacements de pixels différents : « %1 » et « %2 »</source>
-        <translation>slices of different pixel spacings: "%1" and "%2"</translation>
+        <source>coupes d&apos;espacements de pixels différents : « %1 » et « %2 »</source>
+        <translation>slices of different pixel spacings: &quot;%1&quot; and &quot;%2&quot;</translation>
     </message>
     <message>
         <source>toutes les coupes sont à la même position (%1 coupes)</source>
@@ -1176,10 +1725,10 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>coupes « %1 » et « %2 » à la même position</source>
-        <translation>slices "%1" and "%2" at the same position</translation>
+        <translation>slices &quot;%1&quot; and &quot;%2&quot; at the same position</translation>
     </message>
     <message>
-        <source>coupes décalées de biais (statif incliné) : rééchantillonner d'abord la série en coupes droites</source>
+        <source>coupes décalées de biais (statif incliné) : rééchantillonner d&apos;abord la série en coupes droites</source>
         <translation>slices shifted obliquely (gantry tilt): resample the series into straight slices first</translation>
     </message>
     <message>
@@ -1188,14 +1737,14 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>« %1 » : %2 « %3 » illisible</source>
-        <translation>"%1": %2 "%3" unreadable</translation>
+        <translation>&quot;%1&quot;: %2 &quot;%3&quot; unreadable</translation>
     </message>
     <message>
-        <source>coupes à %1 mm l'une de l'autre selon %2 : 0.001 mm au moins attendu</source>
+        <source>coupes à %1 mm l&apos;une de l&apos;autre selon %2 : 0.001 mm au moins attendu</source>
         <translation>slices %1 mm apart along %2: at least 0.001 mm expected</translation>
     </message>
     <message>
-        <source>orientation oblique : rééchantillonner d'abord la série sur des axes x, y, z</source>
+        <source>orientation oblique : rééchantillonner d&apos;abord la série sur des axes x, y, z</source>
         <translation>oblique orientation: resample the series onto x, y, z axes first</translation>
     </message>
     <message>
@@ -1216,15 +1765,15 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>Dossier « %1 » : %2</source>
-        <translation>Folder "%1": %2</translation>
+        <translation>Folder &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Série CT de « %1 » : %2</source>
-        <translation>CT series of "%1": %2</translation>
+        <translation>CT series of &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>aucune série CT d'UID « %1 » (séries CT : %2)</source>
-        <translation>no CT series with UID "%1" (CT series: %2)</translation>
+        <source>aucune série CT d&apos;UID « %1 » (séries CT : %2)</source>
+        <translation>no CT series with UID &quot;%1&quot; (CT series: %2)</translation>
     </message>
     <message>
         <source>mémoire insuffisante pour ses voxels</source>
@@ -1253,20 +1802,20 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
 <context>
     <name>structures</name>
     <message>
-        <source>deux régions s'appellent « %1 » (ROINumber %2 et %3)</source>
-        <translation>two regions of interest are named "%1" (ROINumber %2 and %3)</translation>
+        <source>deux régions s&apos;appellent « %1 » (ROINumber %2 et %3)</source>
+        <translation>two regions of interest are named &quot;%1&quot; (ROINumber %2 and %3)</translation>
     </message>
     <message>
         <source>aucune région « %1 » (régions : %2)</source>
-        <translation>no region of interest "%1" (regions: %2)</translation>
+        <translation>no region of interest &quot;%1&quot; (regions: %2)</translation>
     </message>
     <message>
         <source>%1 attend NOM=MILIEU[:DENSITE], pas « %2 »</source>
-        <translation>%1 takes NAME=MEDIUM[:DENSITY], not "%2"</translation>
+        <translation>%1 takes NAME=MEDIUM[:DENSITY], not &quot;%2&quot;</translation>
     </message>
     <message>
         <source>région « %1 » : %2</source>
-        <translation>region "%1": %2</translation>
+        <translation>region &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>nom de milieu vide</source>
@@ -1274,7 +1823,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>densité « %1 » : un nombre au-dessus de 0 (g/cm³) ou « ct » est attendu</source>
-        <translation>density "%1": a number above 0 (g/cm³) or "ct" is expected</translation>
+        <translation>density &quot;%1&quot;: a number above 0 (g/cm³) or &quot;ct&quot; is expected</translation>
     </message>
     <message>
         <source>sans densité donnée, le milieu se cherche dans un catalogue : donner --pegs FICHIER ou NOM=MILIEU:DENSITE</source>
@@ -1282,23 +1831,23 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>aucun milieu « %1 » dans le catalogue</source>
-        <translation>no medium "%1" in the catalogue</translation>
+        <translation>no medium &quot;%1&quot; in the catalogue</translation>
     </message>
     <message>
-        <source>Structures « %1 » : la série n'a pas de (0020,0052) FrameOfReferenceUID où poser leurs contours</source>
-        <translation>Structure set "%1": the series has no (0020,0052) FrameOfReferenceUID to place their contours in</translation>
+        <source>Structures « %1 » : la série n&apos;a pas de (0020,0052) FrameOfReferenceUID où poser leurs contours</source>
+        <translation>Structure set &quot;%1&quot;: the series has no (0020,0052) FrameOfReferenceUID to place their contours in</translation>
     </message>
     <message>
         <source>Structures « %1 » : (3006,0010) FrameOfReferenceUID « %2 », la série est dans « %3 »</source>
-        <translation>Structure set "%1": (3006,0010) FrameOfReferenceUID "%2", the series is in "%3"</translation>
+        <translation>Structure set &quot;%1&quot;: (3006,0010) FrameOfReferenceUID &quot;%2&quot;, the series is in &quot;%3&quot;</translation>
     </message>
     <message>
         <source>Structures « %1 » : région « %2 » dans le repère « %3 » ((3006,0024)), la série dans « %4 »</source>
-        <translation>Structure set "%1": region "%2" in the frame of reference "%3" ((3006,0024)), the series in "%4"</translation>
+        <translation>Structure set &quot;%1&quot;: region &quot;%2&quot; in the frame of reference &quot;%3&quot; ((3006,0024)), the series in &quot;%4&quot;</translation>
     </message>
     <message>
         <source>%1« %2 » %3 : %4 voxels</source>
-        <translation>%1"%2" %3: %4 voxels</translation>
+        <translation>%1&quot;%2&quot; %3: %4 voxels</translation>
     </message>
     <message>
         <source>hors de </source>
@@ -1313,27 +1862,27 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>sequences nested too deep</translation>
     </message>
     <message>
-        <source>fin d'article inattendue à l'octet %1</source>
+        <source>fin d&apos;article inattendue à l&apos;octet %1</source>
         <translation>unexpected item end at byte %1</translation>
     </message>
     <message>
-        <source>élément %1 de %2 octets : le fichier, ou la séquence qui le tient, s'arrête avant</source>
+        <source>élément %1 de %2 octets : le fichier, ou la séquence qui le tient, s&apos;arrête avant</source>
         <translation>element %1 of %2 bytes: the file, or the sequence holding it, ends before</translation>
     </message>
     <message>
-        <source>fichier coupé : il s'arrête après %1 octets</source>
+        <source>fichier coupé : il s&apos;arrête après %1 octets</source>
         <translation>file cut off: it ends after %1 bytes</translation>
     </message>
     <message>
-        <source>article de séquence mal formé à l'octet %1</source>
+        <source>article de séquence mal formé à l&apos;octet %1</source>
         <translation>malformed sequence item at byte %1</translation>
     </message>
     <message>
-        <source>fin de séquence inattendue à l'octet %1</source>
+        <source>fin de séquence inattendue à l&apos;octet %1</source>
         <translation>unexpected sequence end at byte %1</translation>
     </message>
     <message>
-        <source>article de séquence attendu à l'octet %1</source>
+        <source>article de séquence attendu à l&apos;octet %1</source>
         <translation>sequence item expected at byte %1</translation>
     </message>
     <message>
@@ -1342,7 +1891,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>pas un fichier DICOM (pas de « DICM » après les 128 octets du préambule)</source>
-        <translation>not a DICOM file (no "DICM" after the 128-byte preamble)</translation>
+        <translation>not a DICOM file (no &quot;DICM&quot; after the 128-byte preamble)</translation>
     </message>
     <message>
         <source>en-tête DICOM (groupe 0002) coupé</source>
@@ -1354,7 +1903,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>(0002,0010) TransferSyntaxUID « %1 » non prise en charge (%2)</source>
-        <translation>(0002,0010) TransferSyntaxUID "%1" not supported (%2)</translation>
+        <translation>(0002,0010) TransferSyntaxUID &quot;%1&quot; not supported (%2)</translation>
     </message>
     <message>
         <source>données compressées</source>
@@ -1378,15 +1927,15 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>région « %1 », contour %2 : %3</source>
-        <translation>region "%1", contour %2: %3</translation>
+        <translation>region &quot;%1&quot;, contour %2: %3</translation>
     </message>
     <message>
-        <source>son contour %1 n'est pas sur un plan axial (z de %2 et de %3 mm)</source>
+        <source>son contour %1 n&apos;est pas sur un plan axial (z de %2 et de %3 mm)</source>
         <translation>its contour %1 is not on an axial plane (z of %2 and %3 mm)</translation>
     </message>
     <message>
         <source>(0008,0016) SOPClassUID « %1 » : pas un RT Structure Set (%2)</source>
-        <translation>(0008,0016) SOPClassUID "%1": not an RT Structure Set (%2)</translation>
+        <translation>(0008,0016) SOPClassUID &quot;%1&quot;: not an RT Structure Set (%2)</translation>
     </message>
     <message>
         <source>(3006,0010) ReferencedFrameOfReferenceSequence sans FrameOfReferenceUID</source>
@@ -1418,22 +1967,22 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>Structures « %1 » : %2</source>
-        <translation>Structure set "%1": %2</translation>
+        <translation>Structure set &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
     <name>volume</name>
     <message>
-        <source>%1 voxels selon l'axe %2 du fichier, au moins 1 attendu</source>
-        <translation>%1 voxels along the file's axis %2, at least 1 expected</translation>
+        <source>%1 voxels selon l&apos;axe %2 du fichier, au moins 1 attendu</source>
+        <translation>%1 voxels along the file&apos;s axis %2, at least 1 expected</translation>
     </message>
     <message>
         <source>espacement</source>
         <translation>spacing</translation>
     </message>
     <message>
-        <source>%1 %2 selon l'axe %3 du fichier : un nombre de %4 à %5 mm est attendu</source>
-        <translation>%1 %2 along the file's axis %3: a number from %4 to %5 mm is expected</translation>
+        <source>%1 %2 selon l&apos;axe %3 du fichier : un nombre de %4 à %5 mm est attendu</source>
+        <translation>%1 %2 along the file&apos;s axis %3: a number from %4 to %5 mm is expected</translation>
     </message>
     <message>
         <source>origine</source>
@@ -1445,18 +1994,18 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>Dossier « %1 » : aucune image</source>
-        <translation>Folder "%1": no image</translation>
+        <translation>Folder &quot;%1&quot;: no image</translation>
     </message>
     <message>
         <source>Dossier « %1 » : mémoire insuffisante pour ses images</source>
-        <translation>Folder "%1": not enough memory for its images</translation>
+        <translation>Folder &quot;%1&quot;: not enough memory for its images</translation>
     </message>
     <message>
         <source>Image « %1 » : %2 × %3 pixels, alors que « %4 » en a %5 × %6</source>
-        <translation>Image "%1": %2 × %3 pixels, whereas "%4" has %5 × %6</translation>
+        <translation>Image &quot;%1&quot;: %2 × %3 pixels, whereas &quot;%4&quot; has %5 × %6</translation>
     </message>
     <message>
-        <source>%1 : %2 voxels selon l'axe %3, au moins 1 attendu</source>
+        <source>%1 : %2 voxels selon l&apos;axe %3, au moins 1 attendu</source>
         <translation>%1: %2 voxels along axis %3, at least 1 expected</translation>
     </message>
     <message>
@@ -1465,11 +2014,11 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>motif de fichiers « %1 » : nom%d, premier, dernier et pas attendus</source>
-        <translation>file pattern "%1": name%d, first, last and step expected</translation>
+        <translation>file pattern &quot;%1&quot;: name%d, first, last and step expected</translation>
     </message>
     <message>
-        <source>fichier tronqué : %1 annonce %2 octets de voxels, plus que les %3 octets compressés de « %4 » n'en peuvent donner</source>
-        <translation>truncated file: %1 announces %2 bytes of voxels, more than the %3 compressed bytes of "%4" can give</translation>
+        <source>fichier tronqué : %1 annonce %2 octets de voxels, plus que les %3 octets compressés de « %4 » n&apos;en peuvent donner</source>
+        <translation>truncated file: %1 announces %2 bytes of voxels, more than the %3 compressed bytes of &quot;%4&quot; can give</translation>
     </message>
     <message>
         <source>%1 : aucun fichier de données</source>
@@ -1481,31 +2030,31 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>%1 : fichier de données « %2 » introuvable</source>
-        <translation>%1: data file "%2" not found</translation>
+        <translation>%1: data file &quot;%2&quot; not found</translation>
     </message>
     <message>
-        <source>%1 : « %2 » n'est pas un fichier ordinaire</source>
-        <translation>%1: "%2" is not a regular file</translation>
+        <source>%1 : « %2 » n&apos;est pas un fichier ordinaire</source>
+        <translation>%1: &quot;%2&quot; is not a regular file</translation>
     </message>
     <message>
         <source>%1 : les données commencent après la fin de « %2 »</source>
-        <translation>%1: the data start after the end of "%2"</translation>
+        <translation>%1: the data start after the end of &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>CompressedDataSize = %1 : « %2 » n'en a que %3 après l'en-tête</source>
-        <translation>CompressedDataSize = %1: "%2" has only %3 after the header</translation>
+        <source>CompressedDataSize = %1 : « %2 » n&apos;en a que %3 après l&apos;en-tête</source>
+        <translation>CompressedDataSize = %1: &quot;%2&quot; has only %3 after the header</translation>
     </message>
     <message>
         <source>%1 : données compressées de « %2 » tronquées ou abîmées</source>
-        <translation>%1: compressed data of "%2" truncated or damaged</translation>
+        <translation>%1: compressed data of &quot;%2&quot; truncated or damaged</translation>
     </message>
     <message>
         <source>fichier tronqué ou abîmé : %1 annonce %2 octets de voxels, « %3 » en donne %4</source>
-        <translation>truncated or damaged file: %1 announces %2 bytes of voxels, "%3" gives %4</translation>
+        <translation>truncated or damaged file: %1 announces %2 bytes of voxels, &quot;%3&quot; gives %4</translation>
     </message>
     <message>
-        <source>fichier tronqué : %1 annonce %2 octets de voxels, « %3 » n'en a que %4</source>
-        <translation>truncated file: %1 announces %2 bytes of voxels, "%3" has only %4</translation>
+        <source>fichier tronqué : %1 annonce %2 octets de voxels, « %3 » n&apos;en a que %4</source>
+        <translation>truncated file: %1 announces %2 bytes of voxels, &quot;%3&quot; has only %4</translation>
     </message>
     <message>
         <source>en-tête NRRD sans fin (ligne vide attendue avant les voxels)</source>
@@ -1513,11 +2062,11 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>dimension « %1 » : un nombre entier attendu</source>
-        <translation>dimension "%1": an integer expected</translation>
+        <translation>dimension &quot;%1&quot;: an integer expected</translation>
     </message>
     <message>
         <source>sizes « %1 » : des nombres entiers attendus</source>
-        <translation>sizes "%1": integers expected</translation>
+        <translation>sizes &quot;%1&quot;: integers expected</translation>
     </message>
     <message>
         <source>dimension %1 : de 1 à 16 attendu</source>
@@ -1529,7 +2078,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>en-tête NRRD sans voxels ni « data file »</source>
-        <translation>NRRD header with neither voxels nor "data file"</translation>
+        <translation>NRRD header with neither voxels nor &quot;data file&quot;</translation>
     </message>
     <message>
         <source>data file : %1</source>
@@ -1548,11 +2097,11 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>ElementNumberOfChannels = %1: an integer from 1 to 1024 expected</translation>
     </message>
     <message>
-        <source>HeaderSize = %1 : -1 ou un nombre entier d'au moins 0 attendu</source>
+        <source>HeaderSize = %1 : -1 ou un nombre entier d&apos;au moins 0 attendu</source>
         <translation>HeaderSize = %1: -1 or an integer of at least 0 expected</translation>
     </message>
     <message>
-        <source>CompressedDataSize = %1 : un nombre entier d'au moins 1 attendu</source>
+        <source>CompressedDataSize = %1 : un nombre entier d&apos;au moins 1 attendu</source>
         <translation>CompressedDataSize = %1: an integer of at least 1 expected</translation>
     </message>
     <message>
@@ -1560,7 +2109,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>NDims missing</translation>
     </message>
     <message>
-        <source>ElementDataFile absent : il termine l'en-tête</source>
+        <source>ElementDataFile absent : il termine l&apos;en-tête</source>
         <translation>ElementDataFile missing: it ends the header</translation>
     </message>
     <message>
@@ -1593,7 +2142,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>valeur %1 au voxel (%2, %3, %4) du fichier : une étiquette est un nombre entier de 0 à 65535</source>
-        <translation>value %1 at the file's voxel (%2, %3, %4): a label is an integer from 0 to 65535</translation>
+        <translation>value %1 at the file&apos;s voxel (%2, %3, %4): a label is an integer from 0 to 65535</translation>
     </message>
     <message>
         <source>dim[0] = %1 : de 1 à 7 dimensions attendues</source>
@@ -1612,7 +2161,7 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>vox_offset = %1: beyond the end of the file</translation>
     </message>
     <message>
-        <source>direction oblique : rééchantillonner d'abord le volume sur des axes x, y, z</source>
+        <source>direction oblique : rééchantillonner d&apos;abord le volume sur des axes x, y, z</source>
         <translation>oblique direction: resample the volume onto x, y, z axes first</translation>
     </message>
     <message>
@@ -1640,8 +2189,8 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>of type %1</translation>
     </message>
     <message>
-        <source>%1 voxels selon l'axe %2 du fichier</source>
-        <translation>%1 voxels along the file's axis %2</translation>
+        <source>%1 voxels selon l&apos;axe %2 du fichier</source>
+        <translation>%1 voxels along the file&apos;s axis %2</translation>
     </message>
     <message>
         <source>format non reconnu : NRRD, NIfTI ou MetaImage attendu</source>
@@ -1656,8 +2205,8 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
         <translation>not enough memory for its voxels</translation>
     </message>
     <message>
-        <source>ElementDataFile : flux compressé tronqué ou abîmé, ou d'une autre longueur que les %1 octets de voxels de DimSize</source>
-        <translation>ElementDataFile: compressed stream truncated or damaged, or of another length than DimSize's %1 bytes of voxels</translation>
+        <source>ElementDataFile : flux compressé tronqué ou abîmé, ou d&apos;une autre longueur que les %1 octets de voxels de DimSize</source>
+        <translation>ElementDataFile: compressed stream truncated or damaged, or of another length than DimSize&apos;s %1 bytes of voxels</translation>
     </message>
     <message>
         <source>voxels illisibles (fichier tronqué ou abîmé)</source>
@@ -1665,11 +2214,11 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>Volume « %1 » : %2</source>
-        <translation>Volume "%1": %2</translation>
+        <translation>Volume &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>%1 au voxel %2 du fichier</source>
-        <translation>%1 at the file's voxel %2</translation>
+        <translation>%1 at the file&apos;s voxel %2</translation>
     </message>
     <message>
         <source>valeur %1 : une étiquette est un nombre entier de 0 à %2</source>
@@ -1681,15 +2230,15 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
     <message>
         <source>%1 voxels de %2 octet%3 : trop pour la mémoire de cette machine avec la grille du fantôme</source>
-        <translation>%1 voxels of %2 byte%3: too much for this machine's memory together with the phantom's grid</translation>
+        <translation>%1 voxels of %2 byte%3: too much for this machine&apos;s memory together with the phantom&apos;s grid</translation>
     </message>
     <message>
         <source>Volume « %1 » introuvable</source>
-        <translation>Volume "%1" not found</translation>
+        <translation>Volume &quot;%1&quot; not found</translation>
     </message>
     <message>
         <source>Volume « %1 » : ni un fichier ordinaire ni un dossier</source>
-        <translation>Volume "%1": neither a regular file nor a folder</translation>
+        <translation>Volume &quot;%1&quot;: neither a regular file nor a folder</translation>
     </message>
 </context>
 </TS>

@@ -1,9 +1,11 @@
 // quarvel-phantom --help.
 #include "batch/lot.h"
+#include <QCoreApplication>
 
 QString aideLot()
 {
-    return QString(
+    // One block, so that a translator sees the whole help and keeps its columns.
+    return QCoreApplication::translate("batch",
         "Usage : quarvel-phantom [options]\n"
         "Construit un fantôme EGSnrc (.egsphant) à partir d'images de plans en niveaux de gris, d'un\n"
         "volume d'étiquettes ou d'une série CT, avec les mêmes règles que le bouton « Egsphant » de la\n"

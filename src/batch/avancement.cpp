@@ -1,5 +1,6 @@
 #include "batch/avancement.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <chrono>
@@ -30,10 +31,10 @@ Progression avancementTerminal(std::ostream &flux, const std::function<qint64()>
             return true;
         etat->dernier = maintenant;
         // Carriage return, the line, then "erase to the end of the line".
-        QString texte = QString("\rÉcriture : %1 Mo").arg(octets / 1000000);
+        QString texte = "\r" + QCoreApplication::translate("batch", "Écriture : %1 Mo").arg(octets / 1000000);
         if (etat->total.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
             const qint64 taille = etat->total.get();
-            texte = QString("\rÉcriture : %1 % (%2 Mo sur %3 Mo)")
+            texte = "\r" + QCoreApplication::translate("batch", "Écriture : %1 % (%2 Mo sur %3 Mo)")
                         .arg(taille > 0 ? octets * 100 / taille : 100, 3)
                         .arg(octets / 1000000)
                         .arg(taille / 1000000);

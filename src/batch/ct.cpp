@@ -14,6 +14,7 @@
 #include "scanner/serie.h"
 #include "scanner/volumect.h"
 #include "session/constructionct.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -23,10 +24,10 @@ std::optional<QString> nombres(const QString &option, const QString &texte, int 
 {
     const QStringList parties = texte.split(',');
     if (parties.size() != n)
-        return QString("%1 attend %2, pas « %3 »").arg(option, forme, extrait(texte));
+        return QCoreApplication::translate("batch", "%1 attend %2, pas « %3 »").arg(option, QCoreApplication::translate("batch", forme), extrait(texte));
     for (int i = 0; i < n; ++i)
         if (!lireReel(parties[i], valeurs[i]))
-            return QString("%1 « %2 » : « %3 » n'est pas un nombre").arg(option, extrait(texte), extrait(parties[i]));
+            return QCoreApplication::translate("batch", "%1 « %2 » : « %3 » n'est pas un nombre").arg(option, extrait(texte), extrait(parties[i]));
     return std::nullopt;
 }
 
@@ -35,13 +36,13 @@ std::optional<QString> lireCadre(const DemandeCT &demande, std::optional<Boite> 
 {
     if (demande.boite) {
         double v[6];
-        if (auto refus = nombres("--crop", *demande.boite, 6, v, "six valeurs X0,X1,Y0,Y1,Z0,Z1 (cm)"))
+        if (auto refus = nombres("--crop", *demande.boite, 6, v, QT_TRANSLATE_NOOP("batch", "six valeurs X0,X1,Y0,Y1,Z0,Z1 (cm)")))
             return refus;
         boite = Boite{{v[0], v[2], v[4]}, {v[1], v[3], v[5]}};
     }
     if (demande.tailles) {
         std::array<double, 3> t;
-        if (auto refus = nombres("--size", *demande.tailles, 3, t.data(), "trois valeurs SX,SY,SZ (cm)"))
+        if (auto refus = nombres("--size", *demande.tailles, 3, t.data(), QT_TRANSLATE_NOOP("batch", "trois valeurs SX,SY,SZ (cm)")))
             return refus;
         tailles = t;
     }
@@ -127,13 +128,13 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
         *notes = ct.notes;
     if (!demande.structures.fichier.isEmpty()) {
         if (serieInclinee(ct))
-            return QString("Structures « %1 » : série à statif incliné, rééchantillonnée hors des plans de ses contours")
+            return QCoreApplication::translate("batch", "Structures « %1 » : série à statif incliné, rééchantillonnée hors des plans de ses contours")
                 .arg(extrait(demande.structures.fichier));
         if (const QString refus = refusReferentiel(demande.structures, jeu, choix, lue.referentiel); !refus.isEmpty())
             return refus;
     }
     if (plageHU)
-        *plageHU = QString("HU lus de %1 à %2%3").arg(nombreHU(ct.huMin), nombreHU(ct.huMax), imagesEcartees(lue));
+        *plageHU = QCoreApplication::translate("batch", "HU lus de %1 à %2%3").arg(nombreHU(ct.huMin), nombreHU(ct.huMax), imagesEcartees(lue));
     const std::vector<double> tranches = bornesZ(ct);
     AxeCadre cadre[3];
     if (const QString refus =

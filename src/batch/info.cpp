@@ -1,6 +1,7 @@
 // The table of a phantom's media, for scripts, and the dose they receive.
 #include "batch/info.h"
 
+#include <QCoreApplication>
 #include <QCommandLineParser>
 
 #include <ostream>
@@ -51,14 +52,14 @@ int executerInfo(const QStringList &arguments, std::ostream &sortie, std::ostrea
 {
     QString chemin, cheminDose, cheminHdv;
     if (!lireOptionsInfo(arguments, chemin, cheminDose, cheminHdv)) {
-        ecrire(erreurs, "--info s'emploie seul, ou avec --dose et --dvh : quarvel-phantom --info FICHIER "
-                        "[--dose DOSE.3ddose [--dvh HDV.csv]] (voir quarvel-phantom --help)\n");
+        ecrire(erreurs, QCoreApplication::translate("batch", "--info s'emploie seul, ou avec --dose et --dvh : quarvel-phantom --info FICHIER "
+                        "[--dose DOSE.3ddose [--dvh HDV.csv]] (voir quarvel-phantom --help)\n"));
         return statutLotUsage;
     }
     Fantome fantome;
     QString erreur;
     if (!lireEgsphant(chemin, fantome, &erreur)) {
-        ecrire(erreurs, QString("Fichier « %1 » illisible : %2\n").arg(extrait(chemin), erreur));
+        ecrire(erreurs, QCoreApplication::translate("batch", "Fichier « %1 » illisible : %2\n").arg(extrait(chemin), erreur));
         return statutLotRefus;
     }
     const std::vector<BilanMilieu> bilan = bilanMilieux(fantome);

@@ -1,6 +1,7 @@
 // The dose per medium of a phantom, for scripts: its table and its histogram.
 #include "batch/infodose.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include "dose/bilandose.h"
@@ -31,12 +32,12 @@ bool infoDose(const Fantome &fantome, const QString &cheminDose, const QString &
     Dose dose;
     QString raison;
     if (!lireDose(cheminDose, dose, &raison)) {
-        *erreur = QString("Dose « %1 » illisible : %2").arg(extrait(cheminDose), raison);
+        *erreur = QCoreApplication::translate("batch", "Dose « %1 » illisible : %2").arg(extrait(cheminDose), raison);
         return false;
     }
     raison = refusSuperposition(dose, fantome);
     if (!raison.isEmpty()) {
-        *erreur = QString("Dose « %1 » refusée : %2").arg(extrait(cheminDose), raison);
+        *erreur = QCoreApplication::translate("batch", "Dose « %1 » refusée : %2").arg(extrait(cheminDose), raison);
         return false;
     }
     const std::vector<BilanDoseMilieu> bilan = bilanDose(fantome, dose);
@@ -48,7 +49,7 @@ bool infoDose(const Fantome &fantome, const QString &cheminDose, const QString &
     const QByteArray hdv = texteHistogrammeCumule(fantome, dose);
     const auto ecrire = [&](QIODevice &sortie) { return sortie.write(hdv) == hdv.size(); };
     if (!ecrireFichierEntier(cheminHdv, ecrire, &raison)) {
-        *erreur = QString("Histogramme « %1 » non écrit : %2").arg(extrait(cheminHdv), raison);
+        *erreur = QCoreApplication::translate("batch", "Histogramme « %1 » non écrit : %2").arg(extrait(cheminHdv), raison);
         return false;
     }
     return true;

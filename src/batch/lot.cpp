@@ -3,6 +3,7 @@
 #include "batch/lot.h"
 #include "batch/info.h"
 
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QImage>
 #include <QSize>
@@ -90,7 +91,7 @@ void ecrireLigne(std::ostream &flux, const QString &texte)
 
 Refus usage(const QString &message)
 {
-    return {message + " (voir quarvel-phantom --help)", statutLotUsage};
+    return {message + QCoreApplication::translate("batch", " (voir quarvel-phantom --help)"), statutLotUsage};
 }
 
 // The options of the build, all with a value but -h. --info is read apart.
@@ -143,7 +144,7 @@ std::optional<Refus> valeurOubliee(const QCommandLineParser &analyseur, const QL
         for (const QString &valeur : analyseur.values(definition.names().first()))
             if (valeur.startsWith("--")) {
                 const qsizetype k = arguments.indexOf(valeur);
-                return usage(QString("Valeur manquante après « %1 »").arg(extrait(k > 0 ? arguments[k - 1] : valeur)));
+                return usage(QCoreApplication::translate("batch", "Valeur manquante après « %1 »").arg(extrait(k > 0 ? arguments[k - 1] : valeur)));
             }
     return std::nullopt;
 }
@@ -159,13 +160,13 @@ std::optional<Refus> lireOptions(const QStringList &arguments, Options &options)
         return std::nullopt;
     }
     if (!analyseur.unknownOptionNames().isEmpty())
-        return usage(QString("Option inconnue : « %1 »").arg(extrait(nomOption(analyseur.unknownOptionNames().first()))));
+        return usage(QCoreApplication::translate("batch", "Option inconnue : « %1 »").arg(extrait(nomOption(analyseur.unknownOptionNames().first()))));
     if (!lu) // the only other failure: the last option lacks its value
-        return usage(QString("Valeur manquante après « %1 »").arg(extrait(arguments.last())));
+        return usage(QCoreApplication::translate("batch", "Valeur manquante après « %1 »").arg(extrait(arguments.last())));
     if (auto refus = valeurOubliee(analyseur, definitions, arguments))
         return refus;
     if (!analyseur.positionalArguments().isEmpty())
-        return usage(QString("Argument inattendu : « %1 »").arg(extrait(analyseur.positionalArguments().first())));
+        return usage(QCoreApplication::translate("batch", "Argument inattendu : « %1 »").arg(extrait(analyseur.positionalArguments().first())));
 
     const auto valeur = [&](const QString &nom) -> std::optional<QString> {
         if (!analyseur.isSet(nom))
@@ -175,7 +176,7 @@ std::optional<Refus> lireOptions(const QStringList &arguments, Options &options)
     for (const QCommandLineOption &definition : definitions) {
         const QString nom = definition.names().last();
         if (nom != "medium" && nom != "structure" && analyseur.values(nom).size() > 1)
-            return usage(QString("Option « %1 » donnée deux fois").arg(nomOption(nom)));
+            return usage(QCoreApplication::translate("batch", "Option « %1 » donnée deux fois").arg(nomOption(nom)));
     }
     options.pegs = valeur("pegs");
     options.images[XY] = valeur("xy");
@@ -222,10 +223,10 @@ std::optional<Refus> troisValeurs(const QString &option, const QString &texte, T
 {
     const QStringList parties = texte.split(',');
     if (parties.size() != 3)
-        return Refus{QString("%1 attend trois valeurs séparées par des virgules, pas « %2 »").arg(option, extrait(texte))};
+        return Refus{QCoreApplication::translate("batch", "%1 attend trois valeurs séparées par des virgules, pas « %2 »").arg(option, extrait(texte))};
     for (int i = 0; i < 3; ++i)
         if (!lire(parties[i], valeurs[i]))
-            return Refus{QString("%1 « %2 » : « %3 » n'est pas %4").arg(option, extrait(texte), extrait(parties[i]), genre)};
+            return Refus{QCoreApplication::translate("batch", "%1 « %2 » : « %3 » n'est pas %4").arg(option, extrait(texte), extrait(parties[i]), QCoreApplication::translate("batch", genre))};
     return std::nullopt;
 }
 
@@ -240,11 +241,11 @@ std::optional<Refus> lireAffectation(const QString &texte, int &niveau, Affectat
 {
     const qsizetype egal = texte.indexOf('=');
     if (egal < 0)
-        return Refus{QString("--medium attend NIVEAU=NOM[:DENSITE], pas « %1 »").arg(extrait(texte))};
+        return Refus{QCoreApplication::translate("batch", "--medium attend NIVEAU=NOM[:DENSITE], pas « %1 »").arg(extrait(texte))};
     bool ok = false;
     niveau = texte.left(egal).toInt(&ok, 10);
     if (!ok || niveau < 0 || niveau > niveauMax)
-        return Refus{QString("--medium « %1 » : le niveau de gris doit être un entier de 0 à %2")
+        return Refus{QCoreApplication::translate("batch", "--medium « %1 » : le niveau de gris doit être un entier de 0 à %2")
                          .arg(extrait(texte))
                          .arg(niveauMax)};
     QString nom = texte.mid(egal + 1);
@@ -255,11 +256,11 @@ std::optional<Refus> lireAffectation(const QString &texte, int &niveau, Affectat
         nom.truncate(deuxPoints);
     }
     if (nom.trimmed().isEmpty())
-        return Refus{QString("--medium « %1 » : nom de milieu vide").arg(extrait(texte))};
+        return Refus{QCoreApplication::translate("batch", "--medium « %1 » : nom de milieu vide").arg(extrait(texte))};
     if (affectation.texteDensite) {
         const QString refus = refusChoix(niveau, nom, *affectation.texteDensite, nullptr);
         if (!refus.isEmpty())
-            return Refus{QString("--medium « %1 » : %2").arg(extrait(texte), refus)};
+            return Refus{QCoreApplication::translate("batch", "--medium « %1 » : %2").arg(extrait(texte), refus)};
     }
     affectation.texte = texte;
     affectation.nom = nom;
@@ -270,13 +271,13 @@ std::optional<Refus> lireAffectation(const QString &texte, int &niveau, Affectat
 std::optional<Refus> lireNombres(const Options &options, Geometrie &geometrie, qint64 comptes[3])
 {
     if (options.taille)
-        if (auto refus = troisValeurs("--size", *options.taille, geometrie.taille, lireReel, "un nombre"))
+        if (auto refus = troisValeurs("--size", *options.taille, geometrie.taille, lireReel, QT_TRANSLATE_NOOP("batch", "un nombre")))
             return refus;
     if (options.origine)
-        if (auto refus = troisValeurs("--origin", *options.origine, geometrie.origine, lireReel, "un nombre"))
+        if (auto refus = troisValeurs("--origin", *options.origine, geometrie.origine, lireReel, QT_TRANSLATE_NOOP("batch", "un nombre")))
             return refus;
     if (options.comptes)
-        if (auto refus = troisValeurs("--counts", *options.comptes, comptes, lireEntier, "un nombre entier"))
+        if (auto refus = troisValeurs("--counts", *options.comptes, comptes, lireEntier, QT_TRANSLATE_NOOP("batch", "un nombre entier")))
             return refus;
     return std::nullopt;
 }
@@ -289,7 +290,7 @@ std::optional<Refus> lireAffectations(const Options &options, std::map<int, Affe
         if (auto refus = lireAffectation(texte, niveau, affectation))
             return refus;
         if (affectations.count(niveau))
-            return Refus{QString("Le niveau de gris %1 reçoit deux milieux : « %2 » et « %3 »")
+            return Refus{QCoreApplication::translate("batch", "Le niveau de gris %1 reçoit deux milieux : « %2 » et « %3 »")
                              .arg(niveau)
                              .arg(extrait(affectations[niveau].texte), extrait(texte))};
         affectations[niveau] = affectation;
@@ -309,9 +310,9 @@ std::optional<Refus> chercherDansCatalogue(const Options &options, const QList<M
             if (!trouve && milieu.nom.trimmed() == affectation.nom.trimmed())
                 trouve = &milieu;
         if (!trouve)
-            return Refus{options.pegs ? QString("--medium « %1 » : aucun milieu « %2 » dans « %3 »")
+            return Refus{options.pegs ? QCoreApplication::translate("batch", "--medium « %1 » : aucun milieu « %2 » dans « %3 »")
                                             .arg(extrait(affectation.texte), extrait(affectation.nom.trimmed()), extrait(*options.pegs))
-                                      : QString("--medium « %1 » : sans densité, le milieu se cherche dans un "
+                                      : QCoreApplication::translate("batch", "--medium « %1 » : sans densité, le milieu se cherche dans un "
                                                 "catalogue : donner --pegs FICHIER ou NOM:DENSITE")
                                             .arg(extrait(affectation.texte))};
         // Picking the name in the table brings the name as the catalogue
@@ -328,8 +329,10 @@ struct Source
     const char *absent;   // after "le niveau de gris N"
     const char *niveaux;  // after "le fond doit être"
 };
-const Source sourceImages = {"n'apparaît dans aucune image", "un des niveaux de gris des images"};
-const Source sourceVolume = {"n'est pas une valeur du volume", "une des valeurs du volume"};
+const Source sourceImages = {QT_TRANSLATE_NOOP("batch", "n'apparaît dans aucune image"),
+                              QT_TRANSLATE_NOOP("batch", "un des niveaux de gris des images")};
+const Source sourceVolume = {QT_TRANSLATE_NOOP("batch", "n'est pas une valeur du volume"),
+                              QT_TRANSLATE_NOOP("batch", "une des valeurs du volume")};
 
 QString listeNiveaux(const QVector<int> &niveaux)
 {
@@ -347,10 +350,10 @@ std::optional<Refus> enregistrer(const QVector<int> &niveaux, const Source &sour
 {
     for (const auto &[niveau, affectation] : affectations)
         if (!niveaux.contains(niveau))
-            return Refus{QString("--medium « %1 » : le niveau de gris %2 %3")
+            return Refus{QCoreApplication::translate("batch", "--medium « %1 » : le niveau de gris %2 %3")
                              .arg(extrait(affectation.texte))
                              .arg(niveau)
-                             .arg(source.absent)};
+                             .arg(QCoreApplication::translate("batch", source.absent))};
     for (int niveau : niveaux) {
         // What the row's two boxes would hold: the level's --medium, else the first catalogue medium.
         const auto affectation = affectations.find(niveau);
@@ -362,7 +365,7 @@ std::optional<Refus> enregistrer(const QVector<int> &niveaux, const Source &sour
             nom = catalogue.first().nom;
             densiteTexte = texteDensite(catalogue.first().densite);
         } else {
-            return Refus{QString("Le niveau de gris %1 n'a pas de milieu : donner --medium %1=NOM:DENSITE, "
+            return Refus{QCoreApplication::translate("batch", "Le niveau de gris %1 n'a pas de milieu : donner --medium %1=NOM:DENSITE, "
                                  "ou --pegs FICHIER pour le premier milieu du catalogue")
                              .arg(niveau)};
         }
@@ -403,8 +406,8 @@ std::optional<Refus> choisirFond(const Options &options, const TableGris &table,
     bool ok = false;
     const int niveau = options.fond->toInt(&ok, 10);
     if (!ok || !niveaux.contains(niveau))
-        return Refus{QString("--background « %1 » : le fond doit être %2 (%3)")
-                         .arg(extrait(*options.fond), source.niveaux, listeNiveaux(niveaux))};
+        return Refus{QCoreApplication::translate("batch", "--background « %1 » : le fond doit être %2 (%3)")
+                         .arg(extrait(*options.fond), QCoreApplication::translate("batch", source.niveaux), listeNiveaux(niveaux))};
     placerFond(materiaux, niveau);
     return std::nullopt;
 }
@@ -433,7 +436,7 @@ std::optional<Refus> comptesDesImages(const bool donnes[], int nombreDonnes, con
     }
     for (int axe = 0; axe < 3; ++axe)
         if (comptes[axe] == 0)
-            return Refus{QString("Une seule image ne donne pas le nombre de voxels selon %1 : "
+            return Refus{QCoreApplication::translate("batch", "Une seule image ne donne pas le nombre de voxels selon %1 : "
                                  "donner les trois comptes avec --counts NX,NY,NZ")
                              .arg(QChar('X' + axe))};
     return std::nullopt;
@@ -522,7 +525,7 @@ std::optional<Refus> verifierComptes(const qint64 comptes[3])
         return Refus{refusGrille};
     for (int axe = 0; axe < 3; ++axe)
         if (comptes[axe] > INT_MAX)
-            return Refus{QString("Compte de voxels trop grand : %1 (au plus %2 par axe)").arg(comptes[axe]).arg(INT_MAX)};
+            return Refus{QCoreApplication::translate("batch", "Compte de voxels trop grand : %1 (au plus %2 par axe)").arg(comptes[axe]).arg(INT_MAX)};
     return std::nullopt;
 }
 
@@ -535,7 +538,7 @@ std::optional<Refus> refusEgspp(const Options &options, const Entrees &entrees, 
     const QString refus = refusCatalogueEgspp(milieuxRampe(materiaux, entrees.catalogue), !entrees.catalogue.isEmpty());
     if (refus.isEmpty())
         return std::nullopt;
-    return Refus{"Géométrie egs++ : " + refus};
+    return Refus{QCoreApplication::translate("batch", "Géométrie egs++ : ") + refus};
 }
 
 // Everything refused before the grid is made; numbers the media.
@@ -591,14 +594,14 @@ std::optional<Refus> lireDosxyz(const Options &options, ParametresDosxyz &parame
 {
     if (!options.egsinp) {
         if (!options.optionsDosxyz.isEmpty())
-            return usage(QString("%1 ne s'emploie qu'avec --egsinp FICHIER").arg(options.optionsDosxyz.first()));
+            return usage(QCoreApplication::translate("batch", "%1 ne s'emploie qu'avec --egsinp FICHIER").arg(options.optionsDosxyz.first()));
         return std::nullopt;
     }
     QString refus = lireChoixDosxyz(options.dosxyz, parametres);
     if (refus.isEmpty())
         refus = refusFantomeDosxyz(options.sortie.value_or(fichierParDefaut));
     if (!refus.isEmpty())
-        return Refus{"Entrée DOSXYZnrc : " + refus};
+        return Refus{QCoreApplication::translate("batch", "Entrée DOSXYZnrc : ") + refus};
     return std::nullopt;
 }
 
@@ -620,7 +623,7 @@ std::optional<Refus> ecrireCompagnons(const Options &options, const ParametresDo
     const auto echec = [&](const QString &erreur) {
         if (refus)
             ecrireLigne(erreurs, refus->message);
-        refus = Refus{QString("%1 ; le fantôme « %2 » reste écrit").arg(erreur, extrait(fantome.chemin))};
+        refus = Refus{QCoreApplication::translate("batch", "%1 ; le fantôme « %2 » reste écrit").arg(erreur, extrait(fantome.chemin))};
     };
     QString erreur;
     int lignes = 0;
@@ -707,14 +710,14 @@ std::optional<QString> optionDesPlans(const Options &options)
 std::optional<Refus> construireCT(const Options &options, std::ostream &sortie, std::ostream &erreurs, bool avancement)
 {
     if (const auto option = optionDesPlans(options))
-        return usage(QString("--ct ne s'emploie pas avec %1 : le scanner donne les voxels, leur géométrie et, par la "
+        return usage(QCoreApplication::translate("batch", "--ct ne s'emploie pas avec %1 : le scanner donne les voxels, leur géométrie et, par la "
                              "rampe, leurs milieux").arg(*option));
     ParametresDosxyz dosxyz;
     if (auto refus = lireDosxyz(options, dosxyz))
         return refus;
     const QString fichier = options.sortie.value_or(fichierParDefaut);
     if ((options.exterieur || !options.interieurs.isEmpty()) && !options.structures)
-        return usage("--structure et --outside nomment des régions d'un RT Structure Set : donner --structures FICHIER");
+        return usage(QCoreApplication::translate("batch", "--structure et --outside nomment des régions d'un RT Structure Set : donner --structures FICHIER"));
     const DemandeCT demande{*options.ct, options.serie, options.rampe, options.boite, options.taille, options.pegs,
                             fichier,
                             {options.structures.value_or(QString()), options.exterieur, options.interieurs}};
@@ -733,7 +736,7 @@ std::optional<Refus> construireCT(const Options &options, std::ostream &sortie, 
     if (auto refus = ecrireTout(options, dosxyz, materiaux, grille, entrees, sortie, erreurs, avancement, plageHU))
         return refus;
     for (const QString &note : notes)
-        ecrireLigne(erreurs, "Note : " + note);
+        ecrireLigne(erreurs, QCoreApplication::translate("batch", "Note : ") + note);
     return std::nullopt;
 }
 
@@ -741,10 +744,10 @@ std::optional<Refus> construireCT(const Options &options, std::ostream &sortie, 
 std::optional<Refus> ecrireModeleRampe(const Options &options, std::ostream &sortie)
 {
     if (!options.pegs)
-        return usage("--ramp-template donne la rampe par défaut d'un catalogue : donner --pegs FICHIER");
+        return usage(QCoreApplication::translate("batch", "--ramp-template donne la rampe par défaut d'un catalogue : donner --pegs FICHIER"));
     if (optionDesPlans(options) || options.ct || options.serie || options.rampe || options.boite || options.taille
         || options.sortie || options.structures || options.exterieur || !options.interieurs.isEmpty())
-        return usage("--ramp-template ne s'emploie qu'avec --pegs FICHIER");
+        return usage(QCoreApplication::translate("batch", "--ramp-template ne s'emploie qu'avec --pegs FICHIER"));
     QByteArray texte;
     if (auto refus = modeleRampe(*options.pegs, texte))
         return Refus{*refus};
@@ -759,7 +762,7 @@ std::optional<Refus> ecrireListeSeries(const Options &options, std::ostream &sor
     if (!options.ct || optionDesPlans(options) || options.serie || options.rampe || options.boite || options.taille ||
         options.sortie || options.pegs || options.egsinp || options.egspp || options.modeleRampe ||
         options.structures || options.exterieur || !options.interieurs.isEmpty() || options.listeStructures)
-        return usage("--list-series ne s'emploie qu'avec --ct DOSSIER, seule");
+        return usage(QCoreApplication::translate("batch", "--list-series ne s'emploie qu'avec --ct DOSSIER, seule"));
     QByteArray texte;
     if (auto refus = listeSeries(*options.ct, texte))
         return Refus{*refus};
@@ -772,10 +775,10 @@ std::optional<Refus> ecrireListeSeries(const Options &options, std::ostream &sor
 std::optional<Refus> ecrireListeStructures(const Options &options, std::ostream &sortie)
 {
     if (!options.structures)
-        return usage("--list-structures donne les régions d'un RT Structure Set : donner --structures FICHIER");
+        return usage(QCoreApplication::translate("batch", "--list-structures donne les régions d'un RT Structure Set : donner --structures FICHIER"));
     if (optionDesPlans(options) || options.ct || options.serie || options.rampe || options.boite || options.taille
         || options.sortie || options.pegs || options.exterieur || !options.interieurs.isEmpty() || options.modeleRampe)
-        return usage("--list-structures ne s'emploie qu'avec --structures FICHIER");
+        return usage(QCoreApplication::translate("batch", "--list-structures ne s'emploie qu'avec --structures FICHIER"));
     JeuStructures jeu;
     QString erreur;
     if (!lireStructures(*options.structures, jeu, &erreur))
@@ -800,9 +803,9 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
     if (options.ct)
         return construireCT(options, sortie, erreurs, avancement);
     if (options.serie || options.rampe || options.boite)
-        return usage("--series, --ramp et --crop ne s'emploient qu'avec --ct DOSSIER");
+        return usage(QCoreApplication::translate("batch", "--series, --ramp et --crop ne s'emploient qu'avec --ct DOSSIER"));
     if (options.structures || options.exterieur || !options.interieurs.isEmpty())
-        return usage("--structures, --structure et --outside ne s'emploient qu'avec --ct DOSSIER");
+        return usage(QCoreApplication::translate("batch", "--structures, --structure et --outside ne s'emploient qu'avec --ct DOSSIER"));
     bool donnes[nombrePlans];
     int nombreDonnes = 0;
     for (int p = 0; p < nombrePlans; ++p) {
@@ -810,21 +813,21 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
         nombreDonnes += donnes[p];
     }
     if (options.volume && (nombreDonnes > 0 || options.comptes))
-        return usage("--volume ne se combine ni avec --xy, --yz, --xz ni avec --counts : le volume donne les "
-                     "voxels et leurs comptes");
+        return usage(QCoreApplication::translate("batch", "--volume ne se combine ni avec --xy, --yz, --xz ni avec --counts : le volume donne les "
+                     "voxels et leurs comptes"));
     if (options.volume)
         return construireDepuisVolume(options, sortie, erreurs, avancement);
     if (nombreDonnes == 0)
-        return usage("Aucun plan : donner au moins une image avec --xy, --yz ou --xz, ou un volume avec --volume");
+        return usage(QCoreApplication::translate("batch", "Aucun plan : donner au moins une image avec --xy, --yz ou --xz, ou un volume avec --volume"));
     if (nombreDonnes > 1 && options.comptes)
-        return usage("--counts ne s'emploie qu'avec un seul plan : avec plusieurs, les comptes viennent des images");
+        return usage(QCoreApplication::translate("batch", "--counts ne s'emploie qu'avec un seul plan : avec plusieurs, les comptes viennent des images"));
 
     Entrees entrees;
     ParametresDosxyz dosxyz;
     if (auto refus = lireChoix(options, entrees, dosxyz))
         return refus;
     if (nombreDonnes > 1 && !donnes[XY])
-        return Refus{"Avec plusieurs plans, l'image du plan XY est nécessaire : donner --xy IMAGE"};
+        return Refus{QCoreApplication::translate("batch", "Avec plusieurs plans, l'image du plan XY est nécessaire : donner --xy IMAGE")};
     QImage images[nombrePlans];
     QVector<int> niveaux;
     if (auto refus = lireImages(options, donnes, images, niveaux))
@@ -863,7 +866,7 @@ int executerLot(const QStringList &arguments, std::ostream &sortie, std::ostream
         try {
             refus = construire(options, sortie, erreurs, avancement);
         } catch (const std::bad_alloc &) {
-            refus = Refus{"Mémoire insuffisante pour construire ce fantôme"};
+            refus = Refus{QCoreApplication::translate("batch", "Mémoire insuffisante pour construire ce fantôme")};
         }
     }
     if (refus) {
