@@ -128,7 +128,7 @@ private slots:
         QTest::addColumn<QString>("langue");
         QTest::addColumn<int>("statut");
         QTest::addColumn<QString>("debut");
-        const QString vue = QUARVEL_VIEW, fenetre = QUARVEL_TOOLKIT;
+        const QString vue = QUARVEL_VIEW, fenetre = QUARVEL_TOOLKIT, lot = QUARVEL_PHANTOM;
         QTest::newRow("vue --help C") << vue << QStringList{"--help"} << "C" << 0 << "Usage : quarvel-view [FICHIER";
         QTest::newRow("vue --help fr") << vue << QStringList{"--help"} << "fr_FR.UTF-8" << 0 << "Usage : quarvel-view [FICHIER";
         QTest::newRow("vue --help en") << vue << QStringList{"--help"} << "en_US.UTF-8" << 0 << "Usage: quarvel-view [FILE";
@@ -143,6 +143,13 @@ private slots:
         QTest::newRow("fenêtre option inconnue fr") << fenetre << QStringList{"-x"} << "C" << 2 << "Usage : quarvel-toolkit";
         QTest::newRow("fenêtre --version en") << fenetre << QStringList{"--version"} << "en_US.UTF-8" << 0
                                              << "quarvel-toolkit (Quarvel Toolkit) ";
+        QTest::newRow("lot --help fr") << lot << QStringList{"--help"} << "C" << 0
+                                      << "Usage : quarvel-phantom [options]\nConstruit un fantôme EGSnrc";
+        QTest::newRow("lot --help en") << lot << QStringList{"--help"} << "en_US.UTF-8" << 0
+                                      << "Usage: quarvel-phantom [options]\nBuilds an EGSnrc phantom";
+        QTest::newRow("lot refus en") << lot << QStringList{"--pegs", "a.pegs4dat"} << "en_GB.UTF-8" << 2
+                                     << "No plane: give at least one image with --xy, --yz or --xz, or a volume with "
+                                        "--volume (see quarvel-phantom --help)\n";
     }
     // Answered with no display and no Qt platform: one line on stderr for a refusal.
     void programmes()
