@@ -332,8 +332,9 @@ bool Interface::constructionScanner(const QString &nomFich)
     AxeCadre cadre[3];
     Geometrie geometrie;
     Grille grille;
+    QStringList notes;
     if (const QString erreur =
-            construireGrilleCT(*scanner, boite, tailles, rampe, nomFich, grille, geometrie, cadre);
+            construireGrilleCT(*scanner, boite, tailles, rampe, nomFich, grille, geometrie, cadre, &notes);
         !erreur.isEmpty()) {
         etat->setText(erreur);
         return false;
@@ -343,5 +344,9 @@ bool Interface::constructionScanner(const QString &nomFich)
         montrerNombre(origines[a], texteExact(cadre[a].origine));
         comptes[a]->setText(QString::number(cadre[a].compte));
     }
-    return ecritureEgsphant(grille, geometrie, nomFich);
+    if (!ecritureEgsphant(grille, geometrie, nomFich))
+        return false;
+    for (const QString &note : notes)
+        etat->setText(etat->text() + "\nNote : " + note);
+    return true;
 }
