@@ -11,6 +11,7 @@
 
 #include "langue/langue.h"
 #include "outils.h"
+#include "seriect.h"
 #include "viewer/fenetrevue.h"
 
 namespace {
@@ -51,6 +52,8 @@ const QByteArray pegs = " MEDIUM=AIR521ICRU              ,STERNCID=AIR521ICRU\n"
                         " MIXT,RHO= 1.2048E-03,NE= 4,GASP= 1.0000E+00, IUNRST=0\n"
                         " MEDIUM=EAU,STERNCID=EAU\n"
                         " COMP,RHO= 1.0000E+00,NE= 2\n";
+
+const QByteArray rampe = "min -1000\nAIR -900 0.001 0.101\nLUNG -600 0.2 0.5\nEAU 200 0.9 1.3\nOS 2000 1.5 2.4\n";
 
 } // namespace
 
@@ -229,6 +232,67 @@ private slots:
                 premiers = fichiers;
             for (auto i = fichiers.cbegin(); i != fichiers.cend(); ++i)
                 QVERIFY2(i.value() == premiers.value(i.key()), qPrintable(langue + " : " + i.key()));
+        }
+    }
+
+    // Refusals built in the CT and volume libraries, through the real program, in each language.
+    void refusLibrairies_data()
+    {
+        QTest::addColumn<QString>("entree");
+        QTest::addColumn<QString>("langue");
+        QTest::addColumn<QString>("attendu");
+        const QString ct = "--ct", volume = "--volume";
+        QTest::newRow("CT fr") << ct << "fr_FR.UTF-8" << "toutes les coupes sont à la même position (5 coupes)";
+        QTest::newRow("CT en") << ct << "en_US.UTF-8" << "all the slices are at the same position (5 slices)";
+        QTest::newRow("volume C") << volume << "C" << "sizes : 2 nombres pour dimension 3";
+        QTest::newRow("volume en") << volume << "de_DE.UTF-8" << "sizes: 2 numbers for dimension 3";
+    }
+    void refusLibrairies()
+    {
+        QFETCH(QString, entree);
+        QFETCH(QString, langue);
+        QFETCH(QString, attendu);
+        QTemporaryDir dossier;
+        QVERIFY(dossier.isValid());
+        const QString fichier = dossier.filePath(entree == "--ct" ? "serie" : "v.nrrd");
+        SerieEssai serie;
+        serie.hu = [&](int c, int r, int) { return cylindre(-11 + 2.0 * c, -11.25 + 2.5 * r); };
+        if (entree == "--ct")
+            QVERIFY(QDir().mkpath(fichier) && ecrireSerie(fichier, serie, [&](int, CoupeEssai &coupe) { coupe.position[2] = serie.premier[2]; }));
+        else
+            QVERIFY(ecrireFichier(fichier, "NRRD0004\ntype: uchar\ndimension: 3\nsizes: 2 2\nencoding: raw\n\n"));
+        QVERIFY(ecrireFichier(dossier.filePath("rampe.txt"), rampe));
+        const QStringList options = entree == "--ct" ? QStringList{"--ramp", dossier.filePath("rampe.txt")}
+                                                      : QStringList{"--size", "0.1,0.1,0.1"};
+        const Resultat r = executer(QUARVEL_PHANTOM, QStringList{entree, fichier, "-o", dossier.filePath("p.egsphant")}
+                                                      + options, {"LANG=" + langue});
+        QVERIFY2(r.statut != 0 && r.erreurs.count('\n') == 1, qPrintable(r.erreurs));
+        QVERIFY2(r.erreurs.trimmed().endsWith(attendu), qPrintable(r.erreurs));
+        QVERIFY(!QFile::exists(dossier.filePath("p.egsphant")));
+    }
+
+    // A phantom built from a CT series: the same bytes whatever the language.
+    void fantomeCTIdentique()
+    {
+        QTemporaryDir dossier;
+        QVERIFY(dossier.isValid());
+        SerieEssai serie;
+        serie.hu = [&](int c, int r, int) { return cylindre(-11 + 2.0 * c, -11.25 + 2.5 * r); };
+        QVERIFY(QDir().mkpath(dossier.filePath("serie")) && ecrireSerie(dossier.filePath("serie"), serie));
+        QVERIFY(ecrireFichier(dossier.filePath("rampe.txt"), rampe));
+        QByteArray premier;
+        for (const QString langue : {"C", "fr_FR.UTF-8", "en_US.UTF-8"}) {
+            const QString sortie = dossier.filePath("p.egsphant");
+            const Resultat r = executer(QUARVEL_PHANTOM, {"--ct", dossier.filePath("serie"), "--ramp",
+                                                          dossier.filePath("rampe.txt"), "-o", sortie},
+                                        {"LANG=" + langue});
+            QVERIFY2(r.statut == 0, qPrintable(r.erreurs));
+            const QByteArray octets = lire(sortie);
+            QVERIFY(octets.size() > 1000);
+            if (premier.isEmpty())
+                premier = octets;
+            QVERIFY2(octets == premier, qPrintable(langue));
+            QVERIFY(QFile::remove(sortie));
         }
     }
 };

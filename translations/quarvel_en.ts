@@ -424,6 +424,101 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
 </context>
 <context>
+    <name>companions</name>
+    <message>
+        <source>graines « %1 » : deux entiers séparés par une virgule sont attendus</source>
+        <translation>seeds "%1": two integers separated by a comma are expected</translation>
+    </message>
+    <message>
+        <source>graine « %1 » : un entier de 1 à %2 est attendu</source>
+        <translation>seed "%1": an integer from 1 to %2 is expected</translation>
+    </message>
+    <message>
+        <source>titre sur plusieurs lignes : DOSXYZnrc n'en lit qu'une</source>
+        <translation>title on several lines: DOSXYZnrc reads only one</translation>
+    </message>
+    <message>
+        <source>titre de %1 octets : DOSXYZnrc n'en lit que %2</source>
+        <translation>title of %1 bytes: DOSXYZnrc reads only %2</translation>
+    </message>
+    <message>
+        <source>particule « %1 » : photon, electron ou positron est attendu</source>
+        <translation>particle "%1": photon, electron or positron is expected</translation>
+    </message>
+    <message>
+        <source>énergie « %1 » : un nombre de MeV supérieur à 0 est attendu</source>
+        <translation>energy "%1": a number of MeV above 0 is expected</translation>
+    </message>
+    <message>
+        <source>histoires « %1 » : un entier de 1 à %2 est attendu</source>
+        <translation>histories "%1": an integer from 1 to %2 is expected</translation>
+    </message>
+    <message>
+        <source>le fantôme « %1 » est compressé : DOSXYZnrc ne lit que le texte non compressé (écrire le fantôme sans .gz, ou le décompresser avec gunzip)</source>
+        <translation>the phantom "%1" is compressed: DOSXYZnrc reads only uncompressed text (write the phantom without .gz, or decompress it with gunzip)</translation>
+    </message>
+    <message>
+        <source>ce fichier est le fantôme lui-même</source>
+        <translation>this file is the phantom itself</translation>
+    </message>
+    <message>
+        <source>le nom du fantôme tient sur plusieurs lignes : DOSXYZnrc le lit sur une seule</source>
+        <translation>the phantom's name spans several lines: DOSXYZnrc reads it on a single one</translation>
+    </message>
+    <message>
+        <source>erreur d'écriture</source>
+        <translation>write error</translation>
+    </message>
+    <message>
+        <source>Entrée DOSXYZnrc « %1 » non écrite : %2</source>
+        <translation>DOSXYZnrc input "%1" not written: %2</translation>
+    </message>
+    <message>
+        <source>Entrée DOSXYZnrc écrite dans « %1 »</source>
+        <translation>DOSXYZnrc input written to "%1"</translation>
+    </message>
+    <message>
+        <source>le chemin « %1 » contient un saut de ligne ou un « # », qu'egs++ ne lit pas dans un nom de fichier</source>
+        <translation>the path "%1" contains a line break or a "#", which egs++ does not read in a file name</translation>
+    </message>
+    <message>
+        <source>Géométrie egs++ « %1 » non écrite : %2</source>
+        <translation>egs++ geometry "%1" not written: %2</translation>
+    </message>
+    <message>
+        <source>Géométrie egs++ écrite dans « %1 », sa rampe dans « %2 » (%3)</source>
+        <translation>egs++ geometry written to "%1", its ramp to "%2" (%3)</translation>
+    </message>
+    <message>
+        <source>1 ligne</source>
+        <translation>1 line</translation>
+    </message>
+    <message>
+        <source>%1 lignes</source>
+        <translation>%1 lines</translation>
+    </message>
+    <message>
+        <source>aucun fichier PEGS4 chargé : la rampe d'egs++ prend la densité de chaque milieu dans ce fichier</source>
+        <translation>no PEGS4 file loaded: the egs++ ramp takes each medium's density from that file</translation>
+    </message>
+    <message>
+        <source>les milieux « %1 » et « %2 » ont la même densité %3 g/cm³ : egs++ donne un milieu par densité, aucune rampe ne les sépare (décaler l'un d'eux de 0.001 g/cm³)</source>
+        <translation>the media "%1" and "%2" have the same density %3 g/cm³: egs++ gives one medium per density, no ramp can tell them apart (shift one of them by 0.001 g/cm³)</translation>
+    </message>
+    <message>
+        <source>une densité dépasse ce qu'egs++ lit (un nombre flottant de 32 bits)</source>
+        <translation>a density exceeds what egs++ reads (a 32-bit floating-point number)</translation>
+    </message>
+    <message>
+        <source>le milieu « %1 » contient un blanc : egs++ lit les noms de la rampe comme des mots</source>
+        <translation>the medium "%1" contains a blank: egs++ reads the names of the ramp as words</translation>
+    </message>
+    <message>
+        <source>le milieu « %1 » n'est pas dans le fichier PEGS4 chargé : la rampe d'egs++ demande sa densité PEGS4 (rho_default)</source>
+        <translation>the medium "%1" is not in the loaded PEGS4 file: the egs++ ramp needs its PEGS4 density (rho_default)</translation>
+    </message>
+</context>
+<context>
     <name>dose</name>
     <message>
         <source>la dose a %1 voxels selon %2, le fantôme %3</source>
@@ -830,6 +925,313 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     </message>
 </context>
 <context>
+    <name>scanner</name>
+    <message>
+        <source>Boîte selon %1 : de %2 à %3 cm, sans épaisseur ; la seconde borne doit dépasser la première</source>
+        <translation>Box along %1: from %2 to %3 cm, with no thickness; the second bound must exceed the first</translation>
+    </message>
+    <message>
+        <source>Boîte selon %1 : de %2 à %3 cm, hors du scanner, qui va de %4 à %5 cm</source>
+        <translation>Box along %1: from %2 to %3 cm, outside the CT scan, which spans %4 to %5 cm</translation>
+    </message>
+    <message>
+        <source>Taille selon %1 : %2, un nombre supérieur à 0 est attendu</source>
+        <translation>Size along %1: %2, a number above 0 is expected</translation>
+    </message>
+    <message>
+        <source>Taille selon %1 : %2 cm, plus petite que les voxels du scanner (%3 cm)</source>
+        <translation>Size along %1: %2 cm, smaller than the CT scan's voxels (%3 cm)</translation>
+    </message>
+    <message>
+        <source>séquences imbriquées à plus de 32 niveaux</source>
+        <translation>sequences nested more than 32 levels deep</translation>
+    </message>
+    <message>
+        <source>article de séquence sans fin avant la fin du fichier</source>
+        <translation>sequence item with no end before the end of the file</translation>
+    </message>
+    <message>
+        <source>fin de séquence coupée par la fin du fichier</source>
+        <translation>sequence end cut off by the end of the file</translation>
+    </message>
+    <message>
+        <source>élément coupé à l'octet %1</source>
+        <translation>element cut off at byte %1</translation>
+    </message>
+    <message>
+        <source>élément %1 : type (VR) illisible</source>
+        <translation>element %1: unreadable type (VR)</translation>
+    </message>
+    <message>
+        <source>élément %1 coupé</source>
+        <translation>element %1 cut off</translation>
+    </message>
+    <message>
+        <source>marque de séquence %1 hors d'une séquence</source>
+        <translation>sequence delimiter %1 outside a sequence</translation>
+    </message>
+    <message>
+        <source>élément %1 de longueur indéfinie</source>
+        <translation>element %1 of undefined length</translation>
+    </message>
+    <message>
+        <source>élément %1 coupé : %2 octets annoncés, %3 restent</source>
+        <translation>element %1 cut off: %2 bytes announced, %3 remain</translation>
+    </message>
+    <message>
+        <source>séquence mal formée : article attendu</source>
+        <translation>malformed sequence: item expected</translation>
+    </message>
+    <message>
+        <source>article de séquence coupé : %1 octets annoncés, %2 restent</source>
+        <translation>sequence item cut off: %1 bytes announced, %2 remain</translation>
+    </message>
+    <message>
+        <source>séquence sans fin avant la fin du fichier</source>
+        <translation>sequence with no end before the end of the file</translation>
+    </message>
+    <message>
+        <source>fragments de %1 coupés ou mal formés</source>
+        <translation>fragments of %1 cut off or malformed</translation>
+    </message>
+    <message>
+        <source>fragment de %1 coupé</source>
+        <translation>fragment of %1 cut off</translation>
+    </message>
+    <message>
+        <source>fichier illisible</source>
+        <translation>unreadable file</translation>
+    </message>
+    <message>
+        <source>syntaxe de transfert comprimée par deflate (1.2.840.10008.1.2.1.99) non prise en charge</source>
+        <translation>deflate-compressed transfer syntax (1.2.840.10008.1.2.1.99) not supported</translation>
+    </message>
+    <message>
+        <source>%1 absent et données illisibles</source>
+        <translation>%1 missing and data unreadable</translation>
+    </message>
+    <message>
+        <source>Mémoire insuffisante pour %1 × %2 × %3 voxels et leurs densités.</source>
+        <translation>Not enough memory for %1 × %2 × %3 voxels and their densities.</translation>
+    </message>
+    <message>
+        <source>%1 champs ; une ligne de milieu s'écrit NOM HU_MAX DENSITE_MIN DENSITE_MAX</source>
+        <translation>%1 fields; a medium line reads NOM HU_MAX DENSITE_MIN DENSITE_MAX</translation>
+    </message>
+    <message>
+        <source>%1 « %2 » n'est pas un nombre (écrit avec un point)</source>
+        <translation>%1 "%2" is not a number (written with a point)</translation>
+    </message>
+    <message>
+        <source>HU_MAX %1 ne dépasse pas la borne min %2</source>
+        <translation>HU_MAX %1 does not exceed the min bound %2</translation>
+    </message>
+    <message>
+        <source>HU_MAX %1 ne dépasse pas celui de la ligne précédente (%2) ; les HU_MAX doivent croître strictement</source>
+        <translation>HU_MAX %1 does not exceed the previous line's (%2); the HU_MAX values must strictly increase</translation>
+    </message>
+    <message>
+        <source>DENSITE_MIN %1 : une densité doit être supérieure à 0</source>
+        <translation>DENSITE_MIN %1: a density must be above 0</translation>
+    </message>
+    <message>
+        <source>DENSITE_MAX %1 inférieure à DENSITE_MIN %2</source>
+        <translation>DENSITE_MAX %1 below DENSITE_MIN %2</translation>
+    </message>
+    <message>
+        <source>lignes %1 et %2 : deux lignes « min »</source>
+        <translation>lines %1 and %2: two "min" lines</translation>
+    </message>
+    <message>
+        <source>la ligne « min HU_MIN » doit précéder les milieux</source>
+        <translation>the "min HU_MIN" line must come before the media</translation>
+    </message>
+    <message>
+        <source>« min » attend un seul nombre, écrit avec un point : min HU_MIN</source>
+        <translation>"min" takes a single number, written with a point: min HU_MIN</translation>
+    </message>
+    <message>
+        <source>plus de %1 lignes de milieux</source>
+        <translation>more than %1 medium lines</translation>
+    </message>
+    <message>
+        <source>aucune ligne de milieu (NOM HU_MAX DENSITE_MIN DENSITE_MAX)</source>
+        <translation>no medium line (NOM HU_MAX DENSITE_MIN DENSITE_MAX)</translation>
+    </message>
+    <message>
+        <source>rampe vide : une ligne « min HU_MIN » puis une ligne par milieu sont attendues</source>
+        <translation>empty ramp: a "min HU_MIN" line then one line per medium are expected</translation>
+    </message>
+    <message>
+        <source>Rampe, %1</source>
+        <translation>Ramp, %1</translation>
+    </message>
+    <message>
+        <source>borne min « %1 » : un nombre est attendu</source>
+        <translation>min bound "%1": a number is expected</translation>
+    </message>
+    <message>
+        <source>aucune ligne : une ligne par milieu (Nom, HU max, Densité min, Densité max)</source>
+        <translation>no line: one line per medium (Name, HU max, Min density, Max density)</translation>
+    </message>
+    <message>
+        <source>%1 lignes, au plus %2</source>
+        <translation>%1 lines, at most %2</translation>
+    </message>
+    <message>
+        <source>nom de milieu vide</source>
+        <translation>empty medium name</translation>
+    </message>
+    <message>
+        <source>nom « %1 » : un seul mot, sans « # », est attendu</source>
+        <translation>name "%1": a single word, without "#", is expected</translation>
+    </message>
+    <message>
+        <source>ligne %1 du tableau : %2</source>
+        <translation>table line %1: %2</translation>
+    </message>
+    <message>
+        <source>une rampe</source>
+        <translation>a ramp</translation>
+    </message>
+    <message>
+        <source>Rampe « %1 » : %2</source>
+        <translation>Ramp "%1": %2</translation>
+    </message>
+    <message>
+        <source>La rampe par défaut nomme ses milieux d'après un catalogue : donner le fichier PEGS4, ou une rampe</source>
+        <translation>The default ramp names its media from a catalogue: give the PEGS4 file, or a ramp</translation>
+    </message>
+    <message>
+        <source>Rampe par défaut : aucun milieu du catalogue ne commence par « %1 » ; donner une rampe</source>
+        <translation>Default ramp: no medium of the catalogue starts with "%1"; give a ramp</translation>
+    </message>
+    <message>
+        <source>Rampe « %1 » non écrite : %2</source>
+        <translation>Ramp "%1" not written: %2</translation>
+    </message>
+    <message>
+        <source>dossier introuvable</source>
+        <translation>folder not found</translation>
+    </message>
+    <message>
+        <source>fichier DICOM abîmé « %1 » : %2</source>
+        <translation>damaged DICOM file "%1": %2</translation>
+    </message>
+    <message>
+        <source>image de repérage, pas une série de coupes</source>
+        <translation>localizer image, not a series of slices</translation>
+    </message>
+    <message>
+        <source>aucune série CT (fichiers DICOM de modalité CT)</source>
+        <translation>no CT series (DICOM files of modality CT)</translation>
+    </message>
+    <message>
+        <source>%1 absent ou nul</source>
+        <translation>%1 missing or zero</translation>
+    </message>
+    <message>
+        <source>%1 de %2 : 8, 16 ou 32 attendu</source>
+        <translation>%1 = %2: 8, 16 or 32 expected</translation>
+    </message>
+    <message>
+        <source>%1 de %2 : une seule valeur par pixel attendue</source>
+        <translation>%1 = %2: a single value per pixel expected</translation>
+    </message>
+    <message>
+        <source>%1 « %2 » illisible</source>
+        <translation>%1 "%2" unreadable</translation>
+    </message>
+    <message>
+        <source>%1 de %2 octets, moins que Rows × Columns × BitsAllocated/8 × NumberOfFrames (%3 × %4 × %5 × %6)</source>
+        <translation>%1 of %2 bytes, less than Rows × Columns × BitsAllocated/8 × NumberOfFrames (%3 × %4 × %5 × %6)</translation>
+    </message>
+    <message>
+        <source>%1 de %2 : une coupe par fichier attendue</source>
+        <translation>%1 = %2: one slice per file expected</translation>
+    </message>
+    <message>
+        <source>« %1 » : %2 illisible</source>
+        <translation>"%1": %2 unreadable</translation>
+    </message>
+    <message>
+        <source>« %1 » : %2 « %3 » : trois nombres finis attendus</source>
+        <translation>"%1": %2 "%3": three finite numbers expected</translation>
+    </message>
+    <message>
+        <source>coupes de tailles différentes : « %1 » a %2 pixels, « %3 » %4</source>
+        <translation>slices of different sizes: "%1" has %2 pixels, "%3" %4</translation>
+    </message>
+    <message>
+        <source>coupes d'orientations différentes : « %1 » et « %2 »</source>
+        <translation>slices of different orientations: "%1" and "%2"</translation>
+    </message>
+    <message>
+        <source>coupes d'espacements de pixels différents : « %1 » et « %2 »</source>
+        <translation>slices of different pixel spacings: "%1" and "%2"</translation>
+    </message>
+    <message>
+        <source>toutes les coupes sont à la même position (%1 coupes)</source>
+        <translation>all the slices are at the same position (%1 slices)</translation>
+    </message>
+    <message>
+        <source>coupes « %1 » et « %2 » à la même position</source>
+        <translation>slices "%1" and "%2" at the same position</translation>
+    </message>
+    <message>
+        <source>coupes décalées de biais (statif incliné) : rééchantillonner d'abord la série en coupes droites</source>
+        <translation>slices shifted obliquely (gantry tilt): resample the series into straight slices first</translation>
+    </message>
+    <message>
+        <source>coupes inégalement espacées, pas de %1 à %2 mm : limites des voxels à mi-chemin entre les coupes</source>
+        <translation>unevenly spaced slices, steps of %1 to %2 mm: voxel boundaries halfway between the slices</translation>
+    </message>
+    <message>
+        <source>« %1 » : %2 « %3 » illisible</source>
+        <translation>"%1": %2 "%3" unreadable</translation>
+    </message>
+    <message>
+        <source>coupes à %1 mm l'une de l'autre selon %2 : 0.001 mm au moins attendu</source>
+        <translation>slices %1 mm apart along %2: at least 0.001 mm expected</translation>
+    </message>
+    <message>
+        <source>orientation oblique : rééchantillonner d'abord la série sur des axes x, y, z</source>
+        <translation>oblique orientation: resample the series onto x, y, z axes first</translation>
+    </message>
+    <message>
+        <source>voxels illisibles (fichier DICOM abîmé ou compression non prise en charge)</source>
+        <translation>unreadable voxels (damaged DICOM file or unsupported compression)</translation>
+    </message>
+    <message>
+        <source>statif incliné de %1° : coupes rééchantillonnées droites</source>
+        <translation>gantry tilt of %1°: slices resampled straight</translation>
+    </message>
+    <message>
+        <source>, 1 image écartée (repérage ou autre que des coupes CT)</source>
+        <translation>, 1 image set aside (localizer or other than CT slices)</translation>
+    </message>
+    <message>
+        <source>, %1 images écartées (repérage ou autre que des coupes CT)</source>
+        <translation>, %1 images set aside (localizer or other than CT slices)</translation>
+    </message>
+    <message>
+        <source>Dossier « %1 » : %2</source>
+        <translation>Folder "%1": %2</translation>
+    </message>
+    <message>
+        <source>Série CT de « %1 » : %2</source>
+        <translation>CT series of "%1": %2</translation>
+    </message>
+    <message>
+        <source>aucune série CT d'UID « %1 » (séries CT : %2)</source>
+        <translation>no CT series with UID "%1" (CT series: %2)</translation>
+    </message>
+    <message>
+        <source>mémoire insuffisante pour ses voxels</source>
+        <translation>not enough memory for its voxels</translation>
+    </message>
+</context>
+<context>
     <name>streams</name>
     <message>
         <source>fichier compressé tronqué</source>
@@ -846,6 +1248,448 @@ and a DOSXYZnrc dose (.3ddose) over it or alone.
     <message>
         <source>erreur de compression</source>
         <translation>compression error</translation>
+    </message>
+</context>
+<context>
+    <name>structures</name>
+    <message>
+        <source>deux régions s'appellent « %1 » (ROINumber %2 et %3)</source>
+        <translation>two regions of interest are named "%1" (ROINumber %2 and %3)</translation>
+    </message>
+    <message>
+        <source>aucune région « %1 » (régions : %2)</source>
+        <translation>no region of interest "%1" (regions: %2)</translation>
+    </message>
+    <message>
+        <source>%1 attend NOM=MILIEU[:DENSITE], pas « %2 »</source>
+        <translation>%1 takes NAME=MEDIUM[:DENSITY], not "%2"</translation>
+    </message>
+    <message>
+        <source>région « %1 » : %2</source>
+        <translation>region "%1": %2</translation>
+    </message>
+    <message>
+        <source>nom de milieu vide</source>
+        <translation>empty medium name</translation>
+    </message>
+    <message>
+        <source>densité « %1 » : un nombre au-dessus de 0 (g/cm³) ou « ct » est attendu</source>
+        <translation>density "%1": a number above 0 (g/cm³) or "ct" is expected</translation>
+    </message>
+    <message>
+        <source>sans densité donnée, le milieu se cherche dans un catalogue : donner --pegs FICHIER ou NOM=MILIEU:DENSITE</source>
+        <translation>with no density given, the medium is looked up in a catalogue: give --pegs FILE or NAME=MEDIUM:DENSITY</translation>
+    </message>
+    <message>
+        <source>aucun milieu « %1 » dans le catalogue</source>
+        <translation>no medium "%1" in the catalogue</translation>
+    </message>
+    <message>
+        <source>Structures « %1 » : la série n'a pas de (0020,0052) FrameOfReferenceUID où poser leurs contours</source>
+        <translation>Structure set "%1": the series has no (0020,0052) FrameOfReferenceUID to place their contours in</translation>
+    </message>
+    <message>
+        <source>Structures « %1 » : (3006,0010) FrameOfReferenceUID « %2 », la série est dans « %3 »</source>
+        <translation>Structure set "%1": (3006,0010) FrameOfReferenceUID "%2", the series is in "%3"</translation>
+    </message>
+    <message>
+        <source>Structures « %1 » : région « %2 » dans le repère « %3 » ((3006,0024)), la série dans « %4 »</source>
+        <translation>Structure set "%1": region "%2" in the frame of reference "%3" ((3006,0024)), the series in "%4"</translation>
+    </message>
+    <message>
+        <source>%1« %2 » %3 : %4 voxels</source>
+        <translation>%1"%2" %3: %4 voxels</translation>
+    </message>
+    <message>
+        <source>hors de </source>
+        <translation>outside </translation>
+    </message>
+    <message>
+        <source>structures : %1</source>
+        <translation>structures: %1</translation>
+    </message>
+    <message>
+        <source>séquences imbriquées trop profondément</source>
+        <translation>sequences nested too deep</translation>
+    </message>
+    <message>
+        <source>fin d'article inattendue à l'octet %1</source>
+        <translation>unexpected item end at byte %1</translation>
+    </message>
+    <message>
+        <source>élément %1 de %2 octets : le fichier, ou la séquence qui le tient, s'arrête avant</source>
+        <translation>element %1 of %2 bytes: the file, or the sequence holding it, ends before</translation>
+    </message>
+    <message>
+        <source>fichier coupé : il s'arrête après %1 octets</source>
+        <translation>file cut off: it ends after %1 bytes</translation>
+    </message>
+    <message>
+        <source>article de séquence mal formé à l'octet %1</source>
+        <translation>malformed sequence item at byte %1</translation>
+    </message>
+    <message>
+        <source>fin de séquence inattendue à l'octet %1</source>
+        <translation>unexpected sequence end at byte %1</translation>
+    </message>
+    <message>
+        <source>article de séquence attendu à l'octet %1</source>
+        <translation>sequence item expected at byte %1</translation>
+    </message>
+    <message>
+        <source>article de %1 octets au-delà de sa séquence</source>
+        <translation>item of %1 bytes beyond its sequence</translation>
+    </message>
+    <message>
+        <source>pas un fichier DICOM (pas de « DICM » après les 128 octets du préambule)</source>
+        <translation>not a DICOM file (no "DICM" after the 128-byte preamble)</translation>
+    </message>
+    <message>
+        <source>en-tête DICOM (groupe 0002) coupé</source>
+        <translation>DICOM header (group 0002) cut off</translation>
+    </message>
+    <message>
+        <source>en-tête DICOM : %1</source>
+        <translation>DICOM header: %1</translation>
+    </message>
+    <message>
+        <source>(0002,0010) TransferSyntaxUID « %1 » non prise en charge (%2)</source>
+        <translation>(0002,0010) TransferSyntaxUID "%1" not supported (%2)</translation>
+    </message>
+    <message>
+        <source>données compressées</source>
+        <translation>compressed data</translation>
+    </message>
+    <message>
+        <source>gros-boutiste</source>
+        <translation>big-endian</translation>
+    </message>
+    <message>
+        <source>(3006,0050) ContourData illisible</source>
+        <translation>(3006,0050) ContourData unreadable</translation>
+    </message>
+    <message>
+        <source>(3006,0050) ContourData de %1 nombres : des triplets x, y, z sont attendus</source>
+        <translation>(3006,0050) ContourData of %1 numbers: x, y, z triplets are expected</translation>
+    </message>
+    <message>
+        <source>(3006,0050) ContourData : coordonnée %1 mm hors de ±1e7 mm</source>
+        <translation>(3006,0050) ContourData: coordinate %1 mm beyond ±1e7 mm</translation>
+    </message>
+    <message>
+        <source>région « %1 », contour %2 : %3</source>
+        <translation>region "%1", contour %2: %3</translation>
+    </message>
+    <message>
+        <source>son contour %1 n'est pas sur un plan axial (z de %2 et de %3 mm)</source>
+        <translation>its contour %1 is not on an axial plane (z of %2 and %3 mm)</translation>
+    </message>
+    <message>
+        <source>(0008,0016) SOPClassUID « %1 » : pas un RT Structure Set (%2)</source>
+        <translation>(0008,0016) SOPClassUID "%1": not an RT Structure Set (%2)</translation>
+    </message>
+    <message>
+        <source>(3006,0010) ReferencedFrameOfReferenceSequence sans FrameOfReferenceUID</source>
+        <translation>(3006,0010) ReferencedFrameOfReferenceSequence without FrameOfReferenceUID</translation>
+    </message>
+    <message>
+        <source>(3006,0020) StructureSetROISequence, article %1 : (3006,0022) ROINumber illisible</source>
+        <translation>(3006,0020) StructureSetROISequence, item %1: (3006,0022) ROINumber unreadable</translation>
+    </message>
+    <message>
+        <source>(3006,0022) ROINumber %1 donné à deux régions</source>
+        <translation>(3006,0022) ROINumber %1 given to two regions</translation>
+    </message>
+    <message>
+        <source>(3006,0039) ROIContourSequence : (3006,0084) ReferencedROINumber sans région</source>
+        <translation>(3006,0039) ROIContourSequence: (3006,0084) ReferencedROINumber with no region</translation>
+    </message>
+    <message>
+        <source>fichier introuvable</source>
+        <translation>file not found</translation>
+    </message>
+    <message>
+        <source>%1 octets, trop grand pour un RT Structure Set</source>
+        <translation>%1 bytes, too large for an RT Structure Set</translation>
+    </message>
+    <message>
+        <source>illisible (%1)</source>
+        <translation>unreadable (%1)</translation>
+    </message>
+    <message>
+        <source>Structures « %1 » : %2</source>
+        <translation>Structure set "%1": %2</translation>
+    </message>
+</context>
+<context>
+    <name>volume</name>
+    <message>
+        <source>%1 voxels selon l'axe %2 du fichier, au moins 1 attendu</source>
+        <translation>%1 voxels along the file's axis %2, at least 1 expected</translation>
+    </message>
+    <message>
+        <source>espacement</source>
+        <translation>spacing</translation>
+    </message>
+    <message>
+        <source>%1 %2 selon l'axe %3 du fichier : un nombre de %4 à %5 mm est attendu</source>
+        <translation>%1 %2 along the file's axis %3: a number from %4 to %5 mm is expected</translation>
+    </message>
+    <message>
+        <source>origine</source>
+        <translation>origin</translation>
+    </message>
+    <message>
+        <source>%1 %2 selon %3 : un nombre de -%4 à %4 mm est attendu</source>
+        <translation>%1 %2 along %3: a number from -%4 to %4 mm is expected</translation>
+    </message>
+    <message>
+        <source>Dossier « %1 » : aucune image</source>
+        <translation>Folder "%1": no image</translation>
+    </message>
+    <message>
+        <source>Dossier « %1 » : mémoire insuffisante pour ses images</source>
+        <translation>Folder "%1": not enough memory for its images</translation>
+    </message>
+    <message>
+        <source>Image « %1 » : %2 × %3 pixels, alors que « %4 » en a %5 × %6</source>
+        <translation>Image "%1": %2 × %3 pixels, whereas "%4" has %5 × %6</translation>
+    </message>
+    <message>
+        <source>%1 : %2 voxels selon l'axe %3, au moins 1 attendu</source>
+        <translation>%1: %2 voxels along axis %3, at least 1 expected</translation>
+    </message>
+    <message>
+        <source>%1 : plus de %2 voxels, au-delà de toute mémoire</source>
+        <translation>%1: more than %2 voxels, beyond any memory</translation>
+    </message>
+    <message>
+        <source>motif de fichiers « %1 » : nom%d, premier, dernier et pas attendus</source>
+        <translation>file pattern "%1": name%d, first, last and step expected</translation>
+    </message>
+    <message>
+        <source>fichier tronqué : %1 annonce %2 octets de voxels, plus que les %3 octets compressés de « %4 » n'en peuvent donner</source>
+        <translation>truncated file: %1 announces %2 bytes of voxels, more than the %3 compressed bytes of "%4" can give</translation>
+    </message>
+    <message>
+        <source>%1 : aucun fichier de données</source>
+        <translation>%1: no data file</translation>
+    </message>
+    <message>
+        <source>%1 : %2 fichiers pour %3 octets de voxels</source>
+        <translation>%1: %2 files for %3 bytes of voxels</translation>
+    </message>
+    <message>
+        <source>%1 : fichier de données « %2 » introuvable</source>
+        <translation>%1: data file "%2" not found</translation>
+    </message>
+    <message>
+        <source>%1 : « %2 » n'est pas un fichier ordinaire</source>
+        <translation>%1: "%2" is not a regular file</translation>
+    </message>
+    <message>
+        <source>%1 : les données commencent après la fin de « %2 »</source>
+        <translation>%1: the data start after the end of "%2"</translation>
+    </message>
+    <message>
+        <source>CompressedDataSize = %1 : « %2 » n'en a que %3 après l'en-tête</source>
+        <translation>CompressedDataSize = %1: "%2" has only %3 after the header</translation>
+    </message>
+    <message>
+        <source>%1 : données compressées de « %2 » tronquées ou abîmées</source>
+        <translation>%1: compressed data of "%2" truncated or damaged</translation>
+    </message>
+    <message>
+        <source>fichier tronqué ou abîmé : %1 annonce %2 octets de voxels, « %3 » en donne %4</source>
+        <translation>truncated or damaged file: %1 announces %2 bytes of voxels, "%3" gives %4</translation>
+    </message>
+    <message>
+        <source>fichier tronqué : %1 annonce %2 octets de voxels, « %3 » n'en a que %4</source>
+        <translation>truncated file: %1 announces %2 bytes of voxels, "%3" has only %4</translation>
+    </message>
+    <message>
+        <source>en-tête NRRD sans fin (ligne vide attendue avant les voxels)</source>
+        <translation>NRRD header with no end (blank line expected before the voxels)</translation>
+    </message>
+    <message>
+        <source>dimension « %1 » : un nombre entier attendu</source>
+        <translation>dimension "%1": an integer expected</translation>
+    </message>
+    <message>
+        <source>sizes « %1 » : des nombres entiers attendus</source>
+        <translation>sizes "%1": integers expected</translation>
+    </message>
+    <message>
+        <source>dimension %1 : de 1 à 16 attendu</source>
+        <translation>dimension %1: 1 to 16 expected</translation>
+    </message>
+    <message>
+        <source>sizes : %1 nombres pour dimension %2</source>
+        <translation>sizes: %1 numbers for dimension %2</translation>
+    </message>
+    <message>
+        <source>en-tête NRRD sans voxels ni « data file »</source>
+        <translation>NRRD header with neither voxels nor "data file"</translation>
+    </message>
+    <message>
+        <source>data file : %1</source>
+        <translation>data file: %1</translation>
+    </message>
+    <message>
+        <source>NDims = %1 : un nombre entier de 1 à 10 attendu</source>
+        <translation>NDims = %1: an integer from 1 to 10 expected</translation>
+    </message>
+    <message>
+        <source>DimSize = %1 : des nombres entiers attendus</source>
+        <translation>DimSize = %1: integers expected</translation>
+    </message>
+    <message>
+        <source>ElementNumberOfChannels = %1 : un nombre entier de 1 à 1024 attendu</source>
+        <translation>ElementNumberOfChannels = %1: an integer from 1 to 1024 expected</translation>
+    </message>
+    <message>
+        <source>HeaderSize = %1 : -1 ou un nombre entier d'au moins 0 attendu</source>
+        <translation>HeaderSize = %1: -1 or an integer of at least 0 expected</translation>
+    </message>
+    <message>
+        <source>CompressedDataSize = %1 : un nombre entier d'au moins 1 attendu</source>
+        <translation>CompressedDataSize = %1: an integer of at least 1 expected</translation>
+    </message>
+    <message>
+        <source>NDims absent</source>
+        <translation>NDims missing</translation>
+    </message>
+    <message>
+        <source>ElementDataFile absent : il termine l'en-tête</source>
+        <translation>ElementDataFile missing: it ends the header</translation>
+    </message>
+    <message>
+        <source>DimSize : %1 nombres pour NDims = %2</source>
+        <translation>DimSize: %1 numbers for NDims = %2</translation>
+    </message>
+    <message>
+        <source>ElementNumberOfChannels = %1 : trop de valeurs, au-delà de toute mémoire</source>
+        <translation>ElementNumberOfChannels = %1: too many values, beyond any memory</translation>
+    </message>
+    <message>
+        <source>HeaderSize = -1 : impossible pour des données compressées</source>
+        <translation>HeaderSize = -1: impossible for compressed data</translation>
+    </message>
+    <message>
+        <source>ElementDataFile = %1</source>
+        <translation>ElementDataFile = %1</translation>
+    </message>
+    <message>
+        <source>en-tête NIfTI tronqué : %1 octets sur 348</source>
+        <translation>truncated NIfTI header: %1 bytes of 348</translation>
+    </message>
+    <message>
+        <source>en-tête NIfTI tronqué : %1 octets sur %2</source>
+        <translation>truncated NIfTI header: %1 bytes of %2</translation>
+    </message>
+    <message>
+        <source>%1 = %2 : un nombre de -%3 à %3%4 est attendu</source>
+        <translation>%1 = %2: a number from -%3 to %3%4 is expected</translation>
+    </message>
+    <message>
+        <source>valeur %1 au voxel (%2, %3, %4) du fichier : une étiquette est un nombre entier de 0 à 65535</source>
+        <translation>value %1 at the file's voxel (%2, %3, %4): a label is an integer from 0 to 65535</translation>
+    </message>
+    <message>
+        <source>dim[0] = %1 : de 1 à 7 dimensions attendues</source>
+        <translation>dim[0] = %1: 1 to 7 dimensions expected</translation>
+    </message>
+    <message>
+        <source>dim[%1] = %2 : au moins 1 voxel attendu</source>
+        <translation>dim[%1] = %2: at least 1 voxel expected</translation>
+    </message>
+    <message>
+        <source>bitpix = %1 : un multiple de 8 attendu</source>
+        <translation>bitpix = %1: a multiple of 8 expected</translation>
+    </message>
+    <message>
+        <source>vox_offset = %1 : au-delà de la fin du fichier</source>
+        <translation>vox_offset = %1: beyond the end of the file</translation>
+    </message>
+    <message>
+        <source>direction oblique : rééchantillonner d'abord le volume sur des axes x, y, z</source>
+        <translation>oblique direction: resample the volume onto x, y, z axes first</translation>
+    </message>
+    <message>
+        <source>qoffset ou srow</source>
+        <translation>qoffset or srow</translation>
+    </message>
+    <message>
+        <source>image à %1 dimension%2, un volume en a 3</source>
+        <translation>image with %1 dimension%2, a volume has 3</translation>
+    </message>
+    <message>
+        <source>voxels à %1 composantes (vecteur ou couleur) : une étiquette par voxel est attendue</source>
+        <translation>voxels with %1 components (vector or colour): one label per voxel is expected</translation>
+    </message>
+    <message>
+        <source>voxels %1 : entiers de 8, 16 ou 32 bits, ou réels, attendus</source>
+        <translation>voxels %1: 8, 16 or 32-bit integers, or reals, expected</translation>
+    </message>
+    <message>
+        <source>entiers de 64 bits</source>
+        <translation>of 64-bit integers</translation>
+    </message>
+    <message>
+        <source>de type %1</source>
+        <translation>of type %1</translation>
+    </message>
+    <message>
+        <source>%1 voxels selon l'axe %2 du fichier</source>
+        <translation>%1 voxels along the file's axis %2</translation>
+    </message>
+    <message>
+        <source>format non reconnu : NRRD, NIfTI ou MetaImage attendu</source>
+        <translation>format not recognised: NRRD, NIfTI or MetaImage expected</translation>
+    </message>
+    <message>
+        <source>en-tête %1 illisible (fichier abîmé)</source>
+        <translation>%1 header unreadable (damaged file)</translation>
+    </message>
+    <message>
+        <source>mémoire insuffisante pour ses voxels</source>
+        <translation>not enough memory for its voxels</translation>
+    </message>
+    <message>
+        <source>ElementDataFile : flux compressé tronqué ou abîmé, ou d'une autre longueur que les %1 octets de voxels de DimSize</source>
+        <translation>ElementDataFile: compressed stream truncated or damaged, or of another length than DimSize's %1 bytes of voxels</translation>
+    </message>
+    <message>
+        <source>voxels illisibles (fichier tronqué ou abîmé)</source>
+        <translation>unreadable voxels (truncated or damaged file)</translation>
+    </message>
+    <message>
+        <source>Volume « %1 » : %2</source>
+        <translation>Volume "%1": %2</translation>
+    </message>
+    <message>
+        <source>%1 au voxel %2 du fichier</source>
+        <translation>%1 at the file's voxel %2</translation>
+    </message>
+    <message>
+        <source>valeur %1 : une étiquette est un nombre entier de 0 à %2</source>
+        <translation>value %1: a label is an integer from 0 to %2</translation>
+    </message>
+    <message>
+        <source>%1 valeurs distinctes, au plus %2 (une ligne de la table chacune)</source>
+        <translation>%1 distinct values, at most %2 (one table line each)</translation>
+    </message>
+    <message>
+        <source>%1 voxels de %2 octet%3 : trop pour la mémoire de cette machine avec la grille du fantôme</source>
+        <translation>%1 voxels of %2 byte%3: too much for this machine's memory together with the phantom's grid</translation>
+    </message>
+    <message>
+        <source>Volume « %1 » introuvable</source>
+        <translation>Volume "%1" not found</translation>
+    </message>
+    <message>
+        <source>Volume « %1 » : ni un fichier ordinaire ni un dossier</source>
+        <translation>Volume "%1": neither a regular file nor a folder</translation>
     </message>
 </context>
 </TS>

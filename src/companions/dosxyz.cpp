@@ -1,5 +1,6 @@
 #include "companions/dosxyz.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
@@ -76,12 +77,16 @@ QString lireGraines(const QString &texte, int graines[2])
 {
     const QStringList parties = texte.split(',');
     if (parties.size() != 2)
-        return QString("graines « %1 » : deux entiers séparés par une virgule sont attendus").arg(extrait(texte));
+        return QCoreApplication::translate(
+            "companions", "graines « %1 » : deux entiers séparés par une virgule sont attendus")
+            .arg(extrait(texte));
     for (int i = 0; i < 2; ++i) {
         bool ok = false;
         graines[i] = parties[i].trimmed().toInt(&ok, 10);
         if (!ok || graines[i] < 1 || graines[i] > grainesMax[i])
-            return QString("graine « %1 » : un entier de 1 à %2 est attendu").arg(extrait(parties[i])).arg(grainesMax[i]);
+            return QCoreApplication::translate("companions", "graine « %1 » : un entier de 1 à %2 est attendu")
+                .arg(extrait(parties[i]))
+                .arg(grainesMax[i]);
     }
     return QString();
 }
@@ -89,9 +94,11 @@ QString lireGraines(const QString &texte, int graines[2])
 QString refusTitre(const QString &titre)
 {
     if (surUneLigne(titre) != titre)
-        return "titre sur plusieurs lignes : DOSXYZnrc n'en lit qu'une";
+        return QCoreApplication::translate("companions", "titre sur plusieurs lignes : DOSXYZnrc n'en lit qu'une");
     if (const qsizetype n = titre.toUtf8().size(); n > longueurTitre)
-        return QString("titre de %1 octets : DOSXYZnrc n'en lit que %2").arg(n).arg(longueurTitre);
+        return QCoreApplication::translate("companions", "titre de %1 octets : DOSXYZnrc n'en lit que %2")
+            .arg(n)
+            .arg(longueurTitre);
     return QString();
 }
 
@@ -122,14 +129,18 @@ QString lireChoixDosxyz(const ChoixDosxyz &choix, ParametresDosxyz &parametres)
         if (choix.particule.trimmed() == p.nom)
             particule = &p;
     if (!particule)
-        return QString("particule « %1 » : photon, electron ou positron est attendu").arg(extrait(choix.particule));
+        return QCoreApplication::translate("companions", "particule « %1 » : photon, electron ou positron est attendu")
+            .arg(extrait(choix.particule));
     parametres.iqin = particule->iqin;
     if (!lireReelVirgule(choix.energie, parametres.energie) || parametres.energie <= 0)
-        return QString("énergie « %1 » : un nombre de MeV supérieur à 0 est attendu").arg(extrait(choix.energie));
+        return QCoreApplication::translate("companions", "énergie « %1 » : un nombre de MeV supérieur à 0 est attendu")
+            .arg(extrait(choix.energie));
     bool ok = false;
     parametres.histoires = choix.histoires.trimmed().toLongLong(&ok, 10);
     if (!ok || parametres.histoires < 1 || parametres.histoires > INT_MAX)
-        return QString("histoires « %1 » : un entier de 1 à %2 est attendu").arg(extrait(choix.histoires)).arg(INT_MAX);
+        return QCoreApplication::translate("companions", "histoires « %1 » : un entier de 1 à %2 est attendu")
+            .arg(extrait(choix.histoires))
+            .arg(INT_MAX);
     return lireGraines(choix.graines, parametres.graines);
 }
 
@@ -137,8 +148,9 @@ QString refusFantomeDosxyz(const QString &cheminFantome)
 {
     if (!nomCompresse(cheminFantome))
         return QString();
-    return QString("le fantôme « %1 » est compressé : DOSXYZnrc ne lit que le texte non compressé (écrire le "
-                   "fantôme sans .gz, ou le décompresser avec gunzip)")
+    return QCoreApplication::translate("companions",
+        "le fantôme « %1 » est compressé : DOSXYZnrc ne lit que le texte non compressé (écrire le "
+        "fantôme sans .gz, ou le décompresser avec gunzip)")
         .arg(extrait(QFileInfo(cheminFantome).fileName()));
 }
 
@@ -168,23 +180,25 @@ bool ecrireEntreeDosxyz(const QString &cheminEntree, const FantomeEcrit &fantome
     const QString nom = nomEntreeDosxyz(cheminEntree);
     QString raison = refusFantomeDosxyz(fantome.chemin);
     if (raison.isEmpty() && QFileInfo(nom).absoluteFilePath() == fantome.chemin)
-        raison = "ce fichier est le fantôme lui-même";
+        raison = QCoreApplication::translate("companions", "ce fichier est le fantôme lui-même");
     const QString nomFantome = QDir(QFileInfo(nom).absolutePath()).relativeFilePath(fantome.chemin);
     if (raison.isEmpty() && surUneLigne(nomFantome) != nomFantome)
-        raison = "le nom du fantôme tient sur plusieurs lignes : DOSXYZnrc le lit sur une seule";
+        raison = QCoreApplication::translate(
+            "companions", "le nom du fantôme tient sur plusieurs lignes : DOSXYZnrc le lit sur une seule");
     if (raison.isEmpty()) {
         const QByteArray texte = texteEntreeDosxyz(nom, fantome, parametres);
         if (!ecrireFichierEntier(nom, [&](QIODevice &sortie) { return sortie.write(texte) == texte.size(); }, &raison)
             && raison.isEmpty())
-            raison = "erreur d'écriture";
+            raison = QCoreApplication::translate("companions", "erreur d'écriture");
     }
     if (!raison.isEmpty())
-        *erreur = QString("Entrée DOSXYZnrc « %1 » non écrite : %2").arg(extrait(nom), raison);
+        *erreur = QCoreApplication::translate("companions", "Entrée DOSXYZnrc « %1 » non écrite : %2")
+                      .arg(extrait(nom), raison);
     return raison.isEmpty();
 }
 
 QString resumeEntreeDosxyz(const QString &cheminEntree)
 {
-    return QString("Entrée DOSXYZnrc écrite dans « %1 »")
+    return QCoreApplication::translate("companions", "Entrée DOSXYZnrc écrite dans « %1 »")
         .arg(extrait(QFileInfo(nomEntreeDosxyz(cheminEntree)).absoluteFilePath()));
 }

@@ -1,5 +1,6 @@
 #include "companions/egspp.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -19,8 +20,9 @@ bool ecrireTexte(const QString &nom, const QByteArray &texte, QString *raison)
 QString refusChemin(const QString &chemin)
 {
     if (surUneLigne(chemin) != chemin || chemin.contains('#'))
-        return QString("le chemin « %1 » contient un saut de ligne ou un « # », qu'egs++ ne lit pas dans un nom "
-                       "de fichier")
+        return QCoreApplication::translate("companions",
+            "le chemin « %1 » contient un saut de ligne ou un « # », qu'egs++ ne lit pas dans un nom "
+            "de fichier")
             .arg(extrait(chemin));
     return QString();
 }
@@ -67,7 +69,7 @@ bool ecrireGeometrieEgspp(const QString &cheminGeometrie, const FantomeEcrit &fa
             raison = refusChemin(chemin);
     for (const QString &chemin : {geometrie, rampe})
         if (raison.isEmpty() && QFileInfo(chemin).absoluteFilePath() == fantome.chemin)
-            raison = "ce fichier est le fantôme lui-même";
+            raison = QCoreApplication::translate("companions", "ce fichier est le fantôme lui-même");
     QByteArray texte;
     if (raison.isEmpty())
         texteRampe(fantome.milieux, fantome.densites, texte, &raison);
@@ -82,14 +84,16 @@ bool ecrireGeometrieEgspp(const QString &cheminGeometrie, const FantomeEcrit &fa
     }
     if (raison.isEmpty())
         return true;
-    *erreur = QString("Géométrie egs++ « %1 » non écrite : %2").arg(extrait(echec), raison);
+    *erreur =
+        QCoreApplication::translate("companions", "Géométrie egs++ « %1 » non écrite : %2").arg(extrait(echec), raison);
     return false;
 }
 
 QString resumeGeometrieEgspp(const QString &cheminGeometrie, int lignes)
 {
-    return QString("Géométrie egs++ écrite dans « %1 », sa rampe dans « %2 » (%3)")
+    return QCoreApplication::translate("companions", "Géométrie egs++ écrite dans « %1 », sa rampe dans « %2 » (%3)")
         .arg(extrait(QFileInfo(nomGeometrieEgspp(cheminGeometrie)).absoluteFilePath()),
-             extrait(QFileInfo(nomRampeEgspp(cheminGeometrie)).absoluteFilePath()),
-             lignes == 1 ? QString("1 ligne") : QString("%1 lignes").arg(lignes));
+            extrait(QFileInfo(nomRampeEgspp(cheminGeometrie)).absoluteFilePath()),
+            lignes == 1 ? QCoreApplication::translate("companions", "1 ligne")
+                        : QCoreApplication::translate("companions", "%1 lignes").arg(lignes));
 }

@@ -1,5 +1,6 @@
 #include "companions/fantomeecrit.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -100,6 +101,7 @@ FantomeEcrit decrireFantome(const QString &chemin, const QList<Materiau> &materi
 QString refusCatalogueEgspp(const QList<MilieuRampe> &milieux, bool catalogue)
 {
     if (!catalogue)
-        return "aucun fichier PEGS4 chargé : la rampe d'egs++ prend la densité de chaque milieu dans ce fichier";
+        return QCoreApplication::translate("companions",
+            "aucun fichier PEGS4 chargé : la rampe d'egs++ prend la densité de chaque milieu dans ce fichier");
     return refusMilieuxRampe(milieux);
 }

@@ -1,5 +1,7 @@
 #include "companions/rampe.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -74,10 +76,11 @@ bool plages(const QList<MilieuRampe> &milieux, const std::vector<DensiteMilieu> 
     for (size_t k = 0; k < densites.size(); ++k) {
         const DensiteMilieu &d = densites[k];
         if (k > 0 && densites[k - 1].densite == d.densite) {
-            *refus = QString("les milieux « %1 » et « %2 » ont la même densité %3 g/cm³ : egs++ donne un milieu "
-                             "par densité, aucune rampe ne les sépare (décaler l'un d'eux de 0.001 g/cm³)")
+            *refus = QCoreApplication::translate("companions",
+                "les milieux « %1 » et « %2 » ont la même densité %3 g/cm³ : egs++ donne un milieu "
+                "par densité, aucune rampe ne les sépare (décaler l'un d'eux de 0.001 g/cm³)")
                          .arg(nomMilieu(milieux, densites[k - 1].milieu), nomMilieu(milieux, d.milieu),
-                              texteFloat(d.densite));
+                             texteFloat(d.densite));
             return false;
         }
         if (!resultat.empty() && resultat.back().milieu == d.milieu)
@@ -86,7 +89,8 @@ bool plages(const QList<MilieuRampe> &milieux, const std::vector<DensiteMilieu> 
             resultat.push_back({d.milieu, d.densite, d.densite});
     }
     if (!densites.empty() && !std::isfinite(densites.back().densite)) {
-        *refus = "une densité dépasse ce qu'egs++ lit (un nombre flottant de 32 bits)";
+        *refus = QCoreApplication::translate(
+            "companions", "une densité dépasse ce qu'egs++ lit (un nombre flottant de 32 bits)");
         return false;
     }
     return true;
@@ -99,11 +103,13 @@ QString refusMilieuxRampe(const QList<MilieuRampe> &milieux)
     for (const MilieuRampe &milieu : milieux) {
         const QString nom = milieu.nom.trimmed();
         if (nom.contains(' ') || nom.contains('\t'))
-            return QString("le milieu « %1 » contient un blanc : egs++ lit les noms de la rampe comme des mots")
+            return QCoreApplication::translate(
+                "companions", "le milieu « %1 » contient un blanc : egs++ lit les noms de la rampe comme des mots")
                 .arg(extrait(nom));
         if (!milieu.densitePegs)
-            return QString("le milieu « %1 » n'est pas dans le fichier PEGS4 chargé : la rampe d'egs++ demande "
-                           "sa densité PEGS4 (rho_default)")
+            return QCoreApplication::translate("companions",
+                "le milieu « %1 » n'est pas dans le fichier PEGS4 chargé : la rampe d'egs++ demande "
+                "sa densité PEGS4 (rho_default)")
                 .arg(extrait(nom));
     }
     return QString();

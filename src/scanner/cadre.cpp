@@ -1,5 +1,7 @@
 #include "scanner/cadre.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -56,10 +58,14 @@ QString cadrerAxe(const AxeCT &ct, int axe, const Boite *boite, const double *ta
     if (boite) {
         const double bas = boite->bas[axe], haut = boite->haut[axe];
         if (!(haut > bas))
-            return QString("Boîte selon %1 : de %2 à %3 cm, sans épaisseur ; la seconde borne doit dépasser la "
-                           "première").arg(nom).arg(texte(bas), texte(haut));
+            return QCoreApplication::translate("scanner",
+                "Boîte selon %1 : de %2 à %3 cm, sans épaisseur ; la seconde borne doit dépasser la "
+                "première")
+                .arg(nom)
+                .arg(texte(bas), texte(haut));
         if (!(haut > ct.origine && bas < fin))
-            return QString("Boîte selon %1 : de %2 à %3 cm, hors du scanner, qui va de %4 à %5 cm")
+            return QCoreApplication::translate(
+                "scanner", "Boîte selon %1 : de %2 à %3 cm, hors du scanner, qui va de %4 à %5 cm")
                 .arg(nom)
                 .arg(texte(bas), texte(haut), texte(ct.origine), texte(fin));
         if (ct.bornes.empty())
@@ -75,10 +81,13 @@ QString cadrerAxe(const AxeCT &ct, int axe, const Boite *boite, const double *ta
         cadre.compte = voxels;
     } else {
         if (!(std::isfinite(*taille) && *taille > 0.0))
-            return QString("Taille selon %1 : %2, un nombre supérieur à 0 est attendu").arg(nom).arg(texte(*taille));
+            return QCoreApplication::translate("scanner", "Taille selon %1 : %2, un nombre supérieur à 0 est attendu")
+                .arg(nom)
+                .arg(texte(*taille));
         // A size typed to six digits of the CT's own is the CT's own.
         if (*taille < plusPetit * (1.0 - 1e-5))
-            return QString("Taille selon %1 : %2 cm, plus petite que les voxels du scanner (%3 cm)")
+            return QCoreApplication::translate(
+                "scanner", "Taille selon %1 : %2 cm, plus petite que les voxels du scanner (%3 cm)")
                 .arg(nom)
                 .arg(texte(*taille), texte(plusPetit));
         cadre.compte = int(std::max(1.0, std::floor(longueur / *taille + jeu)));

@@ -3,6 +3,7 @@
 // process, so each length is checked here first.
 #include "scanner/entetedicom.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 
@@ -80,7 +81,7 @@ public:
     bool jeu(qint64 &pos, qint64 fin, int niveau, bool explicite, bool grand)
     {
         if (niveau > profondeurMax)
-            return echec("séquences imbriquées à plus de 32 niveaux");
+            return echec(QCoreApplication::translate("scanner", "séquences imbriquées à plus de 32 niveaux"));
         const qint64 borne = fin < 0 ? taille : fin;
         while (pos < borne) {
             if (fin < 0 && lireTag(pos, grand) == tagFinArticle)
@@ -89,7 +90,8 @@ public:
                 return false;
         }
         if (fin < 0)
-            return echec("article de séquence sans fin avant la fin du fichier");
+            return echec(
+                QCoreApplication::translate("scanner", "article de séquence sans fin avant la fin du fichier"));
         return true;
     }
 
@@ -121,7 +123,7 @@ private:
     bool marque(qint64 &pos)
     {
         if (!reste(pos, 8, taille))
-            return echec("fin de séquence coupée par la fin du fichier");
+            return echec(QCoreApplication::translate("scanner", "fin de séquence coupée par la fin du fichier"));
         pos += 8;
         return true;
     }
@@ -129,19 +131,19 @@ private:
     bool element(qint64 &pos, qint64 borne, int niveau, bool explicite, bool grand)
     {
         if (!reste(pos, 8, borne))
-            return echec(QString("élément coupé à l'octet %1").arg(pos));
+            return echec(QCoreApplication::translate("scanner", "élément coupé à l'octet %1").arg(pos));
         const quint32 tag = lireTag(pos, grand);
         const QString nom = nomEtiquette(tag);
         char vr[2] = {0, 0};
         quint32 longueur;
         if (explicite && tag >> 16 != 0xfffe) {
             if (!lettre(octets[pos + 4]) || !lettre(octets[pos + 5]))
-                return echec(QString("élément %1 : type (VR) illisible").arg(nom));
+                return echec(QCoreApplication::translate("scanner", "élément %1 : type (VR) illisible").arg(nom));
             vr[0] = char(octets[pos + 4]);
             vr[1] = char(octets[pos + 5]);
             if (vrLongue(vr)) {
                 if (!reste(pos, 12, borne))
-                    return echec(QString("élément %1 coupé").arg(nom));
+                    return echec(QCoreApplication::translate("scanner", "élément %1 coupé").arg(nom));
                 longueur = lire32(pos + 8, grand);
                 pos += 12;
             } else {
@@ -153,20 +155,20 @@ private:
             pos += 8;
         }
         if (tag >> 16 == 0xfffe)
-            return echec(QString("marque de séquence %1 hors d'une séquence").arg(nom));
+            return echec(QCoreApplication::translate("scanner", "marque de séquence %1 hors d'une séquence").arg(nom));
         if (longueur == indefinie) {
             if (tag == tagPixels && niveau == 0 && explicite) {
                 entete.encapsule = true;
                 return fragments(pos, grand);
             }
             if (explicite && vr[0] && !(vr[0] == 'S' && vr[1] == 'Q') && !(vr[0] == 'U' && vr[1] == 'N'))
-                return echec(QString("élément %1 de longueur indéfinie").arg(nom));
+                return echec(QCoreApplication::translate("scanner", "élément %1 de longueur indéfinie").arg(nom));
             // UN of undefined length holds implicit little endian.
             const bool dedans = explicite && !(vr[0] == 'U' && vr[1] == 'N');
             return sequence(pos, -1, niveau, dedans, grand && dedans);
         }
         if (!reste(pos, longueur, borne))
-            return echec(QString("élément %1 coupé : %2 octets annoncés, %3 restent")
+            return echec(QCoreApplication::translate("scanner", "élément %1 coupé : %2 octets annoncés, %3 restent")
                              .arg(nom)
                              .arg(longueur)
                              .arg(borne - pos));
@@ -194,7 +196,7 @@ private:
             if (fin < 0 && tag == tagFinSequence)
                 return marque(pos);
             if (tag != tagArticle || !reste(pos, 8, borne))
-                return echec("séquence mal formée : article attendu");
+                return echec(QCoreApplication::translate("scanner", "séquence mal formée : article attendu"));
             const quint32 longueur = lire32(pos + 4, grand);
             pos += 8;
             if (longueur == indefinie) {
@@ -203,14 +205,15 @@ private:
                 continue;
             }
             if (!reste(pos, longueur, borne))
-                return echec(QString("article de séquence coupé : %1 octets annoncés, %2 restent")
-                                 .arg(longueur)
-                                 .arg(borne - pos));
+                return echec(
+                    QCoreApplication::translate("scanner", "article de séquence coupé : %1 octets annoncés, %2 restent")
+                        .arg(longueur)
+                        .arg(borne - pos));
             if (!jeu(pos, pos + longueur, niveau + 1, explicite, grand))
                 return false;
         }
         if (fin < 0)
-            return echec("séquence sans fin avant la fin du fichier");
+            return echec(QCoreApplication::translate("scanner", "séquence sans fin avant la fin du fichier"));
         return true;
     }
 
@@ -222,11 +225,13 @@ private:
             if (tag == tagFinSequence)
                 return marque(pos);
             if (tag != tagArticle || !reste(pos, 8, taille))
-                return echec(QString("fragments de %1 coupés ou mal formés").arg(nomEtiquette(tagPixels)));
+                return echec(QCoreApplication::translate("scanner", "fragments de %1 coupés ou mal formés")
+                                 .arg(nomEtiquette(tagPixels)));
             const quint32 longueur = lire32(pos + 4, grand);
             pos += 8;
             if (longueur == indefinie || !reste(pos, longueur, taille))
-                return echec(QString("fragment de %1 coupé").arg(nomEtiquette(tagPixels)));
+                return echec(
+                    QCoreApplication::translate("scanner", "fragment de %1 coupé").arg(nomEtiquette(tagPixels)));
             pos += longueur;
         }
     }
@@ -277,7 +282,7 @@ LectureDicom lireEnteteDicom(const QString &chemin, EnteteDicom &entete, QString
     entete = EnteteDicom();
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly)) {
-        *raison = "fichier illisible";
+        *raison = QCoreApplication::translate("scanner", "fichier illisible");
         return LectureDicom::Abimee;
     }
     const qint64 taille = fichier.size();
@@ -295,11 +300,13 @@ LectureDicom lireEnteteDicom(const QString &chemin, EnteteDicom &entete, QString
         }
         const QString syntaxe = entete.texte(etiquette(0x0002, 0x0010));
         if (syntaxe == "1.2.840.10008.1.2.1.99") {
-            *raison = "syntaxe de transfert comprimée par deflate (1.2.840.10008.1.2.1.99) non prise en charge";
+            *raison = QCoreApplication::translate(
+                "scanner", "syntaxe de transfert comprimée par deflate (1.2.840.10008.1.2.1.99) non prise en charge");
             return LectureDicom::Abimee;
         }
         if (syntaxe.isEmpty() && !debutNu(octets + pos, taille - pos, explicite)) {
-            *raison = QString("%1 absent et données illisibles").arg(nomEtiquette(etiquette(0x0002, 0x0010)));
+            *raison = QCoreApplication::translate("scanner", "%1 absent et données illisibles")
+                          .arg(nomEtiquette(etiquette(0x0002, 0x0010)));
             return LectureDicom::Abimee;
         }
         if (!syntaxe.isEmpty())

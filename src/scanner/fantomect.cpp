@@ -1,5 +1,7 @@
 #include "scanner/fantomect.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <new>
 
@@ -121,7 +123,8 @@ bool construireFantomeCT(VolumeCT ct, const AxeCadre cadre[3], const Rampe &ramp
     } catch (const std::bad_alloc &) {
         grille = Grille();
         if (erreur)
-            *erreur = QString("Mémoire insuffisante pour %1 × %2 × %3 voxels et leurs densités.")
+            *erreur = QCoreApplication::translate(
+                "scanner", "Mémoire insuffisante pour %1 × %2 × %3 voxels et leurs densités.")
                           .arg(cadre[0].compte)
                           .arg(cadre[1].compte)
                           .arg(cadre[2].compte);

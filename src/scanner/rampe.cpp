@@ -1,5 +1,6 @@
 #include "scanner/rampe.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QLocale>
 #include <QRegularExpression>
@@ -33,7 +34,8 @@ QString texteNombre(double v)
 QString lirePalier(const QStringList &champs, const Rampe &rampe, PalierRampe &palier)
 {
     if (champs.size() != 4)
-        return QString("%1 champs ; une ligne de milieu s'écrit NOM HU_MAX DENSITE_MIN DENSITE_MAX")
+        return QCoreApplication::translate(
+            "scanner", "%1 champs ; une ligne de milieu s'écrit NOM HU_MAX DENSITE_MIN DENSITE_MAX")
             .arg(champs.size());
     if (const QString refus = refusNom(champs[0]); !refus.isEmpty())
         return refus;
@@ -42,18 +44,23 @@ QString lirePalier(const QStringList &champs, const Rampe &rampe, PalierRampe &p
     const char *quoi[3] = {"HU_MAX", "DENSITE_MIN", "DENSITE_MAX"};
     for (int i = 0; i < 3; ++i)
         if (!lireReel(champs[i + 1], *valeurs[i]))
-            return QString("%1 « %2 » n'est pas un nombre (écrit avec un point)")
+            return QCoreApplication::translate("scanner", "%1 « %2 » n'est pas un nombre (écrit avec un point)")
                 .arg(quoi[i], extrait(champs[i + 1]));
     const double bas = rampe.paliers.isEmpty() ? rampe.huMin : rampe.paliers.last().huMax;
     if (!(palier.huMax > bas))
         return rampe.paliers.isEmpty()
-                   ? QString("HU_MAX %1 ne dépasse pas la borne min %2").arg(extrait(champs[1]), texteNombre(bas))
-                   : QString("HU_MAX %1 ne dépasse pas celui de la ligne précédente (%2) ; les HU_MAX doivent "
-                             "croître strictement").arg(extrait(champs[1]), texteNombre(bas));
+                   ? QCoreApplication::translate("scanner", "HU_MAX %1 ne dépasse pas la borne min %2")
+                         .arg(extrait(champs[1]), texteNombre(bas))
+                   : QCoreApplication::translate("scanner",
+                         "HU_MAX %1 ne dépasse pas celui de la ligne précédente (%2) ; les HU_MAX doivent "
+                         "croître strictement")
+                         .arg(extrait(champs[1]), texteNombre(bas));
     if (!(palier.densiteMin > 0.0))
-        return QString("DENSITE_MIN %1 : une densité doit être supérieure à 0").arg(extrait(champs[2]));
+        return QCoreApplication::translate("scanner", "DENSITE_MIN %1 : une densité doit être supérieure à 0")
+            .arg(extrait(champs[2]));
     if (!(palier.densiteMax >= palier.densiteMin))
-        return QString("DENSITE_MAX %1 inférieure à DENSITE_MIN %2").arg(extrait(champs[3]), extrait(champs[2]));
+        return QCoreApplication::translate("scanner", "DENSITE_MAX %1 inférieure à DENSITE_MIN %2")
+            .arg(extrait(champs[3]), extrait(champs[2]));
     return QString();
 }
 
@@ -66,18 +73,24 @@ bool lireRampe(QByteArrayView contenu, Rampe &rampe, QString *erreur)
     QString refus = parcourirLignes(contenu, [&](int numero, const QStringList &champs) -> QString {
         if (champs[0] == "min") {
             if (ligneMin)
-                return QString("lignes %1 et %2 : deux lignes « min »").arg(ligneMin).arg(numero);
+                return QCoreApplication::translate("scanner", "lignes %1 et %2 : deux lignes « min »")
+                    .arg(ligneMin)
+                    .arg(numero);
             if (!lue.paliers.isEmpty())
-                return refusLigne(numero, "la ligne « min HU_MIN » doit précéder les milieux");
+                return refusLigne(numero,
+                    QCoreApplication::translate("scanner", "la ligne « min HU_MIN » doit précéder les milieux"));
             if (champs.size() != 2 || !lireReel(champs[1], lue.huMin))
-                return refusLigne(numero, "« min » attend un seul nombre, écrit avec un point : min HU_MIN");
+                return refusLigne(numero, QCoreApplication::translate("scanner",
+                                              "« min » attend un seul nombre, écrit avec un point : min HU_MIN"));
             ligneMin = numero;
             return QString();
         }
         if (!ligneMin)
-            return refusLigne(numero, "la ligne « min HU_MIN » doit précéder les milieux");
+            return refusLigne(
+                numero, QCoreApplication::translate("scanner", "la ligne « min HU_MIN » doit précéder les milieux"));
         if (lue.paliers.size() == paliersMax)
-            return refusLigne(numero, QString("plus de %1 lignes de milieux").arg(paliersMax));
+            return refusLigne(
+                numero, QCoreApplication::translate("scanner", "plus de %1 lignes de milieux").arg(paliersMax));
         PalierRampe palier;
         if (const QString refus = lirePalier(champs, lue, palier); !refus.isEmpty())
             return refusLigne(numero, refus);
@@ -85,8 +98,10 @@ bool lireRampe(QByteArrayView contenu, Rampe &rampe, QString *erreur)
         return QString();
     });
     if (refus.isEmpty() && lue.paliers.isEmpty())
-        refus = ligneMin ? "aucune ligne de milieu (NOM HU_MAX DENSITE_MIN DENSITE_MAX)"
-                         : "rampe vide : une ligne « min HU_MIN » puis une ligne par milieu sont attendues";
+        refus = ligneMin ? QCoreApplication::translate(
+                               "scanner", "aucune ligne de milieu (NOM HU_MAX DENSITE_MIN DENSITE_MAX)")
+                         : QCoreApplication::translate("scanner",
+                               "rampe vide : une ligne « min HU_MIN » puis une ligne par milieu sont attendues");
     if (!refus.isEmpty()) {
         if (erreur)
             *erreur = refus;
@@ -100,16 +115,19 @@ bool rampeDuTableau(const QString &huMin, const QList<QStringList> &lignes, Ramp
 {
     auto refuser = [erreur](const QString &message) {
         if (erreur)
-            *erreur = "Rampe, " + message;
+            *erreur = QCoreApplication::translate("scanner", "Rampe, %1").arg(message);
         return false;
     };
     Rampe lue;
     if (!lireReelVirgule(huMin, lue.huMin))
-        return refuser(QString("borne min « %1 » : un nombre est attendu").arg(extrait(huMin)));
+        return refuser(
+            QCoreApplication::translate("scanner", "borne min « %1 » : un nombre est attendu").arg(extrait(huMin)));
     if (lignes.isEmpty())
-        return refuser("aucune ligne : une ligne par milieu (Nom, HU max, Densité min, Densité max)");
+        return refuser(QCoreApplication::translate(
+            "scanner", "aucune ligne : une ligne par milieu (Nom, HU max, Densité min, Densité max)"));
     if (lignes.size() > paliersMax)
-        return refuser(QString("%1 lignes, au plus %2").arg(lignes.size()).arg(paliersMax));
+        return refuser(
+            QCoreApplication::translate("scanner", "%1 lignes, au plus %2").arg(lignes.size()).arg(paliersMax));
     for (int i = 0; i < lignes.size(); ++i) {
         // A decimal comma, as a French user types it, reads as in the window's other number fields.
         QStringList champs;
@@ -119,12 +137,13 @@ bool rampeDuTableau(const QString &huMin, const QList<QStringList> &lignes, Ramp
         }
         PalierRampe palier;
         static const QRegularExpression blanc("[ \\t#]");
-        const QString refus = champs[0].isEmpty()            ? QString("nom de milieu vide")
-                              : champs[0].contains(blanc) ? QString("nom « %1 » : un seul mot, sans « # », est attendu")
+        const QString refus = champs[0].isEmpty()         ? QCoreApplication::translate("scanner", "nom de milieu vide")
+                              : champs[0].contains(blanc) ? QCoreApplication::translate("scanner",
+                                                                "nom « %1 » : un seul mot, sans « # », est attendu")
                                                                 .arg(extrait(champs[0]))
                                                           : lirePalier(champs, lue, palier);
         if (!refus.isEmpty())
-            return refuser(QString("ligne %1 du tableau : %2").arg(i + 1).arg(refus));
+            return refuser(QCoreApplication::translate("scanner", "ligne %1 du tableau : %2").arg(i + 1).arg(refus));
         lue.paliers << palier;
     }
     rampe = lue;
@@ -134,11 +153,12 @@ bool rampeDuTableau(const QString &huMin, const QList<QStringList> &lignes, Ramp
 bool chargerRampe(const QString &chemin, Rampe &rampe, QString *erreur)
 {
     QByteArray contenu;
-    QString raison = lireTexteCourt(chemin, tailleMaxRampe, "une rampe", contenu);
+    QString raison =
+        lireTexteCourt(chemin, tailleMaxRampe, QCoreApplication::translate("scanner", "une rampe"), contenu);
     if (raison.isEmpty() && lireRampe(contenu, rampe, &raison))
         return true;
     if (erreur)
-        *erreur = QString("Rampe « %1 » : %2").arg(extrait(chemin), raison);
+        *erreur = QCoreApplication::translate("scanner", "Rampe « %1 » : %2").arg(extrait(chemin), raison);
     return false;
 }
 
@@ -155,8 +175,9 @@ bool rampeParDefaut(const QList<Milieu> &catalogue, Rampe &rampe, QString *erreu
                                      {"ICRPBONE", 2000, 1.101, 2.088}};
     if (catalogue.isEmpty()) {
         if (erreur)
-            *erreur = "La rampe par défaut nomme ses milieux d'après un catalogue : donner le fichier PEGS4, "
-                      "ou une rampe";
+            *erreur = QCoreApplication::translate("scanner",
+                "La rampe par défaut nomme ses milieux d'après un catalogue : donner le fichier PEGS4, "
+                "ou une rampe");
         return false;
     }
     Rampe faite;
@@ -167,8 +188,10 @@ bool rampeParDefaut(const QList<Milieu> &catalogue, Rampe &rampe, QString *erreu
         });
         if (milieu == catalogue.end()) {
             if (erreur)
-                *erreur = QString("Rampe par défaut : aucun milieu du catalogue ne commence par « %1 » ; "
-                                  "donner une rampe").arg(d.mot);
+                *erreur = QCoreApplication::translate("scanner",
+                    "Rampe par défaut : aucun milieu du catalogue ne commence par « %1 » ; "
+                    "donner une rampe")
+                              .arg(d.mot);
             return false;
         }
         faite.paliers << PalierRampe{milieu->nom.trimmed(), d.huMax, d.densiteMin, d.densiteMax};
@@ -205,7 +228,7 @@ bool enregistrerRampe(const QString &chemin, const Rampe &rampe, QString *erreur
                             &raison))
         return true;
     if (erreur)
-        *erreur = QString("Rampe « %1 » non écrite : %2").arg(extrait(chemin), raison);
+        *erreur = QCoreApplication::translate("scanner", "Rampe « %1 » non écrite : %2").arg(extrait(chemin), raison);
     return false;
 }
 

@@ -8,6 +8,7 @@
 #include <itkImage.h>
 #include <itkImageFileReader.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -117,7 +118,7 @@ bool trouverSeries(const QString &dossier, std::vector<SerieTrouvee> &series, QS
 {
     silencer();
     if (!QFileInfo(dossier).isDir()) {
-        *raison = "dossier introuvable";
+        *raison = QCoreApplication::translate("scanner", "dossier introuvable");
         return false;
     }
     const QDir racine(dossier);
@@ -138,7 +139,8 @@ bool trouverSeries(const QString &dossier, std::vector<SerieTrouvee> &series, QS
         if (lecture == LectureDicom::PasDicom)
             continue;
         if (lecture == LectureDicom::Abimee) {
-            *raison = QString("fichier DICOM abîmé « %1 » : %2").arg(f.affiche, pourquoi);
+            *raison =
+                QCoreApplication::translate("scanner", "fichier DICOM abîmé « %1 » : %2").arg(f.affiche, pourquoi);
             return false;
         }
         if (f.entete.octetsPixels < 0 && !f.entete.encapsule)
@@ -168,8 +170,9 @@ bool trouverSeries(const QString &dossier, std::vector<SerieTrouvee> &series, QS
     }
     std::stable_sort(series.begin(), series.end(), avant);
     if (series.empty()) {
-        *raison = reperages > 0 ? QString("image de repérage, pas une série de coupes")
-                                : QString("aucune série CT (fichiers DICOM de modalité CT)");
+        *raison = reperages > 0
+                      ? QCoreApplication::translate("scanner", "image de repérage, pas une série de coupes")
+                      : QCoreApplication::translate("scanner", "aucune série CT (fichiers DICOM de modalité CT)");
         return false;
     }
     return true;
@@ -199,23 +202,29 @@ QString verifierPixels(const EnteteDicom &e)
     const int rangees = e.entier(tagRangees), colonnes = e.entier(tagColonnes), bits = e.entier(tagBits);
     const int echantillons = e.valeurs.contains(tagEchantillons) ? e.entier(tagEchantillons) : 1;
     if (rangees < 1)
-        return QString("%1 absent ou nul").arg(nomEtiquette(tagRangees));
+        return QCoreApplication::translate("scanner", "%1 absent ou nul").arg(nomEtiquette(tagRangees));
     if (colonnes < 1)
-        return QString("%1 absent ou nul").arg(nomEtiquette(tagColonnes));
+        return QCoreApplication::translate("scanner", "%1 absent ou nul").arg(nomEtiquette(tagColonnes));
     if (bits != 8 && bits != 16 && bits != 32)
-        return QString("%1 de %2 : 8, 16 ou 32 attendu").arg(nomEtiquette(tagBits)).arg(bits);
+        return QCoreApplication::translate("scanner", "%1 de %2 : 8, 16 ou 32 attendu")
+            .arg(nomEtiquette(tagBits))
+            .arg(bits);
     if (echantillons != 1)
-        return QString("%1 de %2 : une seule valeur par pixel attendue").arg(nomEtiquette(tagEchantillons)).arg(echantillons);
+        return QCoreApplication::translate("scanner", "%1 de %2 : une seule valeur par pixel attendue")
+            .arg(nomEtiquette(tagEchantillons))
+            .arg(echantillons);
     qint64 trames = 1;
     if (e.valeurs.contains(tagTrames)) {
         bool ok = false;
         trames = e.texte(tagTrames).toLongLong(&ok);
         if (!ok || trames < 1)
-            return QString("%1 « %2 » illisible").arg(nomEtiquette(tagTrames), extrait(e.texte(tagTrames)));
+            return QCoreApplication::translate("scanner", "%1 « %2 » illisible")
+                .arg(nomEtiquette(tagTrames), extrait(e.texte(tagTrames)));
     }
     const qint64 attendus = qint64(rangees) * colonnes * (bits / 8);
     if (!e.encapsule && e.octetsPixels / trames < attendus)
-        return QString("%1 de %2 octets, moins que Rows × Columns × BitsAllocated/8 × NumberOfFrames (%3 × %4 × %5 × %6)")
+        return QCoreApplication::translate("scanner",
+            "%1 de %2 octets, moins que Rows × Columns × BitsAllocated/8 × NumberOfFrames (%3 × %4 × %5 × %6)")
             .arg(nomEtiquette(tagPixels))
             .arg(e.octetsPixels)
             .arg(rangees)
@@ -223,7 +232,9 @@ QString verifierPixels(const EnteteDicom &e)
             .arg(bits / 8)
             .arg(trames);
     if (trames > 1)
-        return QString("%1 de %2 : une coupe par fichier attendue").arg(nomEtiquette(tagTrames)).arg(trames);
+        return QCoreApplication::translate("scanner", "%1 de %2 : une coupe par fichier attendue")
+            .arg(nomEtiquette(tagTrames))
+            .arg(trames);
     return QString();
 }
 
@@ -234,7 +245,8 @@ QString lireCoupes(const std::vector<FichierDicom> &fichiers, std::vector<Coupe>
     const EnteteDicom &premiere = fichiers.front().entete;
     if (!nombres(premiere.texte(tagOrientation), 6, cosinus) ||
         !std::all_of(cosinus, cosinus + 6, [](double c) { return std::abs(c) <= 1.0 + 1e-6; }))
-        return QString("« %1 » : %2 illisible").arg(fichiers.front().affiche, nomEtiquette(tagOrientation));
+        return QCoreApplication::translate("scanner", "« %1 » : %2 illisible")
+            .arg(fichiers.front().affiche, nomEtiquette(tagOrientation));
     normale[0] = cosinus[1] * cosinus[5] - cosinus[2] * cosinus[4];
     normale[1] = cosinus[2] * cosinus[3] - cosinus[0] * cosinus[5];
     normale[2] = cosinus[0] * cosinus[4] - cosinus[1] * cosinus[3];
@@ -252,7 +264,7 @@ QString lireCoupes(const std::vector<FichierDicom> &fichiers, std::vector<Coupe>
         coupe.inclinaison = f.entete.texte(tagInclinaison).toDouble();
         if (!nombres(f.entete.texte(tagPosition), 3, coupe.position) ||
             !std::all_of(coupe.position, coupe.position + 3, [](double v) { return std::isfinite(v); }))
-            return QString("« %1 » : %2 « %3 » : trois nombres finis attendus")
+            return QCoreApplication::translate("scanner", "« %1 » : %2 « %3 » : trois nombres finis attendus")
                 .arg(f.affiche, nomEtiquette(tagPosition), extrait(f.entete.texte(tagPosition)));
         coupe.hauteur = scalaire(coupe.position, normale);
         coupes.push_back(coupe);
@@ -312,22 +324,26 @@ QString verifierCoupes(const std::vector<Coupe> &coupes, const double normale[3]
     const Coupe &premiere = coupes.front();
     for (const Coupe &coupe : coupes) {
         if (coupe.taille != premiere.taille)
-            return QString("coupes de tailles différentes : « %1 » a %2 pixels, « %3 » %4")
+            return QCoreApplication::translate(
+                "scanner", "coupes de tailles différentes : « %1 » a %2 pixels, « %3 » %4")
                 .arg(premiere.affiche, premiere.taille, coupe.affiche, coupe.taille);
         if (coupe.orientation != premiere.orientation)
-            return QString("coupes d'orientations différentes : « %1 » et « %2 »").arg(premiere.affiche, coupe.affiche);
+            return QCoreApplication::translate("scanner", "coupes d'orientations différentes : « %1 » et « %2 »")
+                .arg(premiere.affiche, coupe.affiche);
         if (coupe.espacement != premiere.espacement)
-            return QString("coupes d'espacements de pixels différents : « %1 » et « %2 »")
+            return QCoreApplication::translate(
+                "scanner", "coupes d'espacements de pixels différents : « %1 » et « %2 »")
                 .arg(premiere.affiche, coupe.affiche);
     }
     const size_t n = coupes.size();
     if (n < 2)
         return QString();
     if (!(coupes.back().hauteur - premiere.hauteur > 0))
-        return QString("toutes les coupes sont à la même position (%1 coupes)").arg(n);
+        return QCoreApplication::translate("scanner", "toutes les coupes sont à la même position (%1 coupes)").arg(n);
     for (size_t i = 0; i + 1 < n; ++i)
         if (!(coupes[i + 1].hauteur - coupes[i].hauteur >= 1e-3))
-            return QString("coupes « %1 » et « %2 » à la même position").arg(coupes[i].affiche, coupes[i + 1].affiche);
+            return QCoreApplication::translate("scanner", "coupes « %1 » et « %2 » à la même position")
+                .arg(coupes[i].affiche, coupes[i + 1].affiche);
     // Straight slices step along their normal only; a tilted gantry's shift
     // within the y–z plane, never along x.
     double ecart[3], carre = 0.0;
@@ -338,7 +354,8 @@ QString verifierCoupes(const std::vector<Coupe> &coupes, const double normale[3]
     const double lateral = incline ? std::abs(ecart[0])
                                    : std::sqrt(std::max(0.0, carre - std::pow(scalaire(ecart, normale), 2)));
     if (lateral > 1e-3 * std::sqrt(carre))
-        return "coupes décalées de biais (statif incliné) : rééchantillonner d'abord la série en coupes droites";
+        return QCoreApplication::translate("scanner",
+            "coupes décalées de biais (statif incliné) : rééchantillonner d'abord la série en coupes droites");
     return QString();
 }
 
@@ -352,7 +369,8 @@ QString noteEspacement(const std::vector<Coupe> &coupes, const AxeCT &axe)
         plusPetit = std::min(plusPetit, coupes[i + 1].hauteur - coupes[i].hauteur);
         plusGrand = std::max(plusGrand, coupes[i + 1].hauteur - coupes[i].hauteur);
     }
-    return QString("coupes inégalement espacées, pas de %1 à %2 mm : limites des voxels à mi-chemin entre les coupes")
+    return QCoreApplication::translate(
+        "scanner", "coupes inégalement espacées, pas de %1 à %2 mm : limites des voxels à mi-chemin entre les coupes")
         .arg(plusPetit, 0, 'g', 6)
         .arg(plusGrand, 0, 'g', 6);
 }
@@ -373,7 +391,7 @@ QString placer(const std::vector<Coupe> &coupes, const double normale[3], bool i
     double cosinus[6], espacement[2];
     nombres(premiere.orientation, 6, cosinus);
     if (!nombres(premiere.espacement, 2, espacement))
-        return QString("« %1 » : %2 « %3 » illisible")
+        return QCoreApplication::translate("scanner", "« %1 » : %2 « %3 » illisible")
             .arg(premiere.affiche, nomEtiquette(tagEspacement), extrait(premiere.espacement));
     EnteteAxes entete;
     const int n = int(coupes.size());
@@ -382,7 +400,8 @@ QString placer(const std::vector<Coupe> &coupes, const double normale[3], bool i
     const double pas[3] = {espacement[1], espacement[0],
                            n > 1 ? (coupes.back().hauteur - premiere.hauteur) / (n - 1) : 1.0};
     if (!(pas[2] >= 1e-3))
-        return QString("coupes à %1 mm l'une de l'autre selon %2 : 0.001 mm au moins attendu")
+        return QCoreApplication::translate(
+            "scanner", "coupes à %1 mm l'une de l'autre selon %2 : 0.001 mm au moins attendu")
             .arg(pas[2])
             .arg(nomEtiquette(tagPosition));
     for (int a = 0; a < 3; ++a) {
@@ -394,7 +413,8 @@ QString placer(const std::vector<Coupe> &coupes, const double normale[3], bool i
             entete.direction[a][p] = incline ? double(a == p) : a == 2 ? normale[p] : cosinus[3 * a + p];
     }
     if (!placerAxes(entete, placement.axes))
-        return "orientation oblique : rééchantillonner d'abord la série sur des axes x, y, z";
+        return QCoreApplication::translate(
+            "scanner", "orientation oblique : rééchantillonner d'abord la série sur des axes x, y, z");
     const ChampsGeometrie champs{nomEtiquette(tagEspacement), nomEtiquette(tagPosition)};
     if (const QString refus = geometrieAxes(entete, placement.axes, champs); !refus.isEmpty())
         return refus;
@@ -497,7 +517,8 @@ QString lireVoxels(const std::vector<Coupe> &coupes, const Placement &placement,
         lecteur->Update();
         const auto taille = lecteur->GetOutput()->GetLargestPossibleRegion().GetSize();
         if (taille[0] != itk::SizeValueType(placement.comptes[0]) || taille[1] != itk::SizeValueType(placement.comptes[1]))
-            return "voxels illisibles (fichier DICOM abîmé ou compression non prise en charge)";
+            return QCoreApplication::translate(
+                "scanner", "voxels illisibles (fichier DICOM abîmé ou compression non prise en charge)");
         rangement.ranger(lecteur->GetOutput()->GetBufferPointer(), k, 1);
     }
     return QString();
@@ -519,7 +540,8 @@ void redresserSerie(const std::vector<Coupe> &coupes, const double cosinus[6], d
     VolumeCT droit;
     redresser(serie, droit);
     droit.inclinaison = angle;
-    droit.notes << QString("statif incliné de %1° : coupes rééchantillonnées droites").arg(angle, 0, 'g', 4);
+    droit.notes << QCoreApplication::translate("scanner", "statif incliné de %1° : coupes rééchantillonnées droites")
+                       .arg(angle, 0, 'g', 4);
     volume = std::move(droit);
 }
 
@@ -529,8 +551,10 @@ QString imagesEcartees(const SerieCT &serie)
 {
     if (serie.ecartees == 0)
         return QString();
-    return serie.ecartees == 1 ? QString(", 1 image écartée (repérage ou autre que des coupes CT)")
-                               : QString(", %1 images écartées (repérage ou autre que des coupes CT)").arg(serie.ecartees);
+    return serie.ecartees == 1
+               ? QCoreApplication::translate("scanner", ", 1 image écartée (repérage ou autre que des coupes CT)")
+               : QCoreApplication::translate("scanner", ", %1 images écartées (repérage ou autre que des coupes CT)")
+                     .arg(serie.ecartees);
 }
 
 bool listerSeriesCT(const QString &dossier, QList<SerieCT> &series, QString *erreur)
@@ -539,7 +563,7 @@ bool listerSeriesCT(const QString &dossier, QList<SerieCT> &series, QString *err
     QString raison;
     if (!trouverSeries(dossier, trouvees, &raison)) {
         if (erreur)
-            *erreur = QString("Dossier « %1 » : %2").arg(extrait(dossier), raison);
+            *erreur = QCoreApplication::translate("scanner", "Dossier « %1 » : %2").arg(extrait(dossier), raison);
         return false;
     }
     series.clear();
@@ -554,12 +578,12 @@ bool lireSerieCT(const QString &dossier, const QString &uid, VolumeCT &volume, Q
     QString raison;
     auto refuser = [&](const QString &pourquoi) {
         if (erreur)
-            *erreur = QString("Série CT de « %1 » : %2").arg(extrait(dossier), pourquoi);
+            *erreur = QCoreApplication::translate("scanner", "Série CT de « %1 » : %2").arg(extrait(dossier), pourquoi);
         return false;
     };
     if (!trouverSeries(dossier, trouvees, &raison)) {
         if (erreur)
-            *erreur = QString("Dossier « %1 » : %2").arg(extrait(dossier), raison);
+            *erreur = QCoreApplication::translate("scanner", "Dossier « %1 » : %2").arg(extrait(dossier), raison);
         return false;
     }
     auto choisie = trouvees.begin();
@@ -570,7 +594,8 @@ bool lireSerieCT(const QString &dossier, const QString &uid, VolumeCT &volume, Q
             QStringList uids;
             for (const SerieTrouvee &s : trouvees)
                 uids << s.serie.uid;
-            return refuser(QString("aucune série CT d'UID « %1 » (séries CT : %2)").arg(extrait(uid), uids.join(", ")));
+            return refuser(QCoreApplication::translate("scanner", "aucune série CT d'UID « %1 » (séries CT : %2)")
+                               .arg(extrait(uid), uids.join(", ")));
         }
     }
     std::vector<Coupe> coupes;
@@ -596,9 +621,10 @@ bool lireSerieCT(const QString &dossier, const QString &uid, VolumeCT &volume, Q
             if (raison.isEmpty() && angle != 0.0)
                 redresserSerie(coupes, cosinus, angle, lu);
         } catch (const std::bad_alloc &) {
-            raison = "mémoire insuffisante pour ses voxels";
+            raison = QCoreApplication::translate("scanner", "mémoire insuffisante pour ses voxels");
         } catch (const std::exception &) {
-            raison = "voxels illisibles (fichier DICOM abîmé ou compression non prise en charge)";
+            raison = QCoreApplication::translate(
+                "scanner", "voxels illisibles (fichier DICOM abîmé ou compression non prise en charge)");
         }
     }
     if (!raison.isEmpty())

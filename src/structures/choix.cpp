@@ -2,6 +2,8 @@
 // which density; their records; the summary of what they gave.
 #include "structures/structures.h"
 
+#include <QCoreApplication>
+
 #include "media/nom.h"
 #include "media/tablegris.h"
 #include "model/ligne.h"
@@ -19,12 +21,13 @@ QString trouverRegion(const JeuStructures &jeu, const QString &nom, int &region)
         if (jeu.regions[k].nom != nom)
             continue;
         if (region >= 0)
-            return QString("deux régions s'appellent « %1 » (ROINumber %2 et %3)")
+            return QCoreApplication::translate("structures", "deux régions s'appellent « %1 » (ROINumber %2 et %3)")
                 .arg(extrait(nom), QString::number(jeu.regions[region].numero), QString::number(jeu.regions[k].numero));
         region = k;
     }
     if (region < 0)
-        return QString("aucune région « %1 » (régions : %2)").arg(extrait(nom), extrait(noms.join(", ")));
+        return QCoreApplication::translate("structures", "aucune région « %1 » (régions : %2)")
+            .arg(extrait(nom), extrait(noms.join(", ")));
     return QString();
 }
 
@@ -34,7 +37,8 @@ QString lireChoix(const QString &option, const QString &texte, const JeuStructur
     choix.texte = option + ' ' + texte;
     const qsizetype egal = texte.lastIndexOf('=');
     if (egal < 0)
-        return QString("%1 attend NOM=MILIEU[:DENSITE], pas « %2 »").arg(option, extrait(texte));
+        return QCoreApplication::translate("structures", "%1 attend NOM=MILIEU[:DENSITE], pas « %2 »")
+            .arg(option, extrait(texte));
     QString milieu = texte.mid(egal + 1);
     std::optional<QString> densite;
     if (const qsizetype deuxPoints = milieu.lastIndexOf(':'); deuxPoints >= 0) {
@@ -46,9 +50,10 @@ QString lireChoix(const QString &option, const QString &texte, const JeuStructur
     if (const QString r = trouverRegion(jeu, texte.left(egal), choix.region); !r.isEmpty())
         return refus(r);
     if (const QString &r = jeu.regions[choix.region].refus; !r.isEmpty())
-        return refus("région « " + extrait(jeu.regions[choix.region].nom) + " » : " + r);
+        return refus(QCoreApplication::translate("structures", "région « %1 » : %2")
+                         .arg(extrait(jeu.regions[choix.region].nom), r));
     if (milieu.isEmpty())
-        return refus("nom de milieu vide");
+        return refus(QCoreApplication::translate("structures", "nom de milieu vide"));
     if (const QString r = refusNom(milieu); !r.isEmpty())
         return refus(r);
     const Milieu *duCatalogue = trouverMilieu(catalogue, milieu);
@@ -56,16 +61,20 @@ QString lireChoix(const QString &option, const QString &texte, const JeuStructur
     if (densite && *densite != "ct") {
         double valeur = 0.0;
         if (!lireReel(*densite, valeur) || !(valeur > 0.0))
-            return refus(QString("densité « %1 » : un nombre au-dessus de 0 (g/cm³) ou « ct » est attendu").arg(extrait(*densite)));
+            return refus(QCoreApplication::translate(
+                "structures", "densité « %1 » : un nombre au-dessus de 0 (g/cm³) ou « ct » est attendu")
+                             .arg(extrait(*densite)));
         choix.densite = valeur;
         choix.densiteMilieu = valeur;
         return QString();
     }
     if (!duCatalogue)
         return refus(catalogue.isEmpty()
-                         ? QString("sans densité donnée, le milieu se cherche dans un catalogue : donner --pegs FICHIER "
-                                   "ou NOM=MILIEU:DENSITE")
-                         : QString("aucun milieu « %1 » dans le catalogue").arg(extrait(milieu)));
+                         ? QCoreApplication::translate("structures",
+                               "sans densité donnée, le milieu se cherche dans un catalogue : donner --pegs FICHIER "
+                               "ou NOM=MILIEU:DENSITE")
+                         : QCoreApplication::translate("structures", "aucun milieu « %1 » dans le catalogue")
+                               .arg(extrait(milieu)));
     choix.densiteMilieu = duCatalogue->densite;
     if (!densite)
         choix.densite = duCatalogue->densite;
@@ -98,14 +107,17 @@ QString refusReferentiel(const DemandeStructures &demande, const JeuStructures &
                          const QList<ChoixStructure> &choix, const QString &referentiel)
 {
     if (referentiel.isEmpty())
-        return QString("Structures « %1 » : la série n'a pas de (0020,0052) FrameOfReferenceUID où poser leurs contours")
+        return QCoreApplication::translate("structures",
+            "Structures « %1 » : la série n'a pas de (0020,0052) FrameOfReferenceUID où poser leurs contours")
             .arg(extrait(demande.fichier));
     if (!jeu.referentiels.contains(referentiel))
-        return QString("Structures « %1 » : (3006,0010) FrameOfReferenceUID « %2 », la série est dans « %3 »")
+        return QCoreApplication::translate(
+            "structures", "Structures « %1 » : (3006,0010) FrameOfReferenceUID « %2 », la série est dans « %3 »")
             .arg(extrait(demande.fichier), extrait(jeu.referentiels.join(", ")), extrait(referentiel));
     for (const ChoixStructure &c : choix)
         if (const RegionRT &r = jeu.regions[c.region]; r.referentiel != referentiel)
-            return QString("Structures « %1 » : région « %2 » dans le repère « %3 » ((3006,0024)), la série dans « %4 »")
+            return QCoreApplication::translate("structures",
+                "Structures « %1 » : région « %2 » dans le repère « %3 » ((3006,0024)), la série dans « %4 »")
                 .arg(extrait(demande.fichier), extrait(r.nom), extrait(r.referentiel), extrait(referentiel));
     return QString();
 }
@@ -125,9 +137,10 @@ QString resumeStructures(const JeuStructures &jeu, const QList<ChoixStructure> &
     QStringList parties;
     for (int k = 0; k < choix.size(); ++k) {
         const ChoixStructure &c = choix[k];
-        parties << QString("%1« %2 » %3 : %4 voxels")
-                       .arg(c.exterieur ? "hors de " : "", extrait(jeu.regions[c.region].nom), extrait(c.milieu.trimmed()),
-                            QString::number(voxels[size_t(k)]));
+        parties << QCoreApplication::translate("structures", "%1« %2 » %3 : %4 voxels")
+                       .arg(c.exterieur ? QCoreApplication::translate("structures", "hors de ") : "",
+                           extrait(jeu.regions[c.region].nom), extrait(c.milieu.trimmed()),
+                           QString::number(voxels[size_t(k)]));
     }
-    return "structures : " + parties.join(", ");
+    return QCoreApplication::translate("structures", "structures : %1").arg(parties.join(", "));
 }

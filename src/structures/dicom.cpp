@@ -1,5 +1,6 @@
 #include "structures/dicom.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 namespace {
@@ -40,14 +41,14 @@ public:
     QString elements(qint64 &pos, qint64 fin, bool jusquAFin, ArticleDicom *sortie, int profondeur)
     {
         if (profondeur > profondeurMax)
-            return "séquences imbriquées trop profondément";
+            return QCoreApplication::translate("structures", "séquences imbriquées trop profondément");
         while (pos < fin) {
             if (fin - pos < 8)
                 return coupe(pos, fin);
             const quint32 tag = etiquetteA(pos);
             if (tag == tagFinArticle) {
                 if (!jusquAFin)
-                    return QString("fin d'article inattendue à l'octet %1").arg(pos);
+                    return QCoreApplication::translate("structures", "fin d'article inattendue à l'octet %1").arg(pos);
                 pos += 8;
                 return QString();
             }
@@ -75,7 +76,8 @@ public:
             element.tag = tag;
             const bool garder = sortie && garde(tag);
             if (longueur != longueurIndefinie && longueur > fin - pos)
-                return QString("élément %1 de %2 octets : le fichier, ou la séquence qui le tient, s'arrête avant")
+                return QCoreApplication::translate(
+                    "structures", "élément %1 de %2 octets : le fichier, ou la séquence qui le tient, s'arrête avant")
                     .arg(nomEtiquette(tag))
                     .arg(longueur);
             if (sequence) {
@@ -107,8 +109,9 @@ private:
     QString coupe(qint64 pos, qint64 fin) const
     {
         if (fin == octets.size())
-            return QString("fichier coupé : il s'arrête après %1 octets").arg(octets.size());
-        return QString("article de séquence mal formé à l'octet %1").arg(pos);
+            return QCoreApplication::translate("structures", "fichier coupé : il s'arrête après %1 octets")
+                .arg(octets.size());
+        return QCoreApplication::translate("structures", "article de séquence mal formé à l'octet %1").arg(pos);
     }
 
     quint32 etiquetteA(qint64 pos) const
@@ -128,18 +131,21 @@ private:
             pos += 8;
             if (tag == tagFinSequence) {
                 if (!jusquAFin)
-                    return QString("fin de séquence inattendue à l'octet %1").arg(pos - 8);
+                    return QCoreApplication::translate("structures", "fin de séquence inattendue à l'octet %1")
+                        .arg(pos - 8);
                 return QString();
             }
             if (tag != tagArticle)
-                return QString("article de séquence attendu à l'octet %1").arg(pos - 8);
+                return QCoreApplication::translate("structures", "article de séquence attendu à l'octet %1")
+                    .arg(pos - 8);
             ArticleDicom article;
             QString refus;
             if (longueur == longueurIndefinie) {
                 refus = elements(pos, fin, true, sortie ? &article : nullptr, profondeur);
             } else {
                 if (longueur > fin - pos)
-                    return QString("article de %1 octets au-delà de sa séquence").arg(longueur);
+                    return QCoreApplication::translate("structures", "article de %1 octets au-delà de sa séquence")
+                        .arg(longueur);
                 refus = elements(pos, pos + longueur, false, sortie ? &article : nullptr, profondeur);
             }
             if (!refus.isEmpty())
@@ -174,7 +180,8 @@ const ElementDicom *ArticleDicom::trouver(quint32 tag) const
 QString lireDicom(QByteArrayView contenu, bool (*garde)(quint32 tag), ArticleDicom &jeu)
 {
     if (contenu.size() < 132 || contenu.sliced(128, 4) != QByteArrayView("DICM"))
-        return "pas un fichier DICOM (pas de « DICM » après les 128 octets du préambule)";
+        return QCoreApplication::translate(
+            "structures", "pas un fichier DICOM (pas de « DICM » après les 128 octets du préambule)");
     // The meta group: explicit VR whatever the data set's, up to its first
     // element of another group.
     qint64 pos = 132, finMeta = 132;
@@ -187,15 +194,17 @@ QString lireDicom(QByteArrayView contenu, bool (*garde)(quint32 tag), ArticleDic
         finMeta += (longue ? 12 : 8) + longueur;
     }
     if (finMeta > contenu.size())
-        return "en-tête DICOM (groupe 0002) coupé";
+        return QCoreApplication::translate("structures", "en-tête DICOM (groupe 0002) coupé");
     ArticleDicom meta;
     Marche marche(contenu, toutGarder);
     if (const QString refus = marche.elements(pos, finMeta, false, &meta, 0); !refus.isEmpty())
-        return "en-tête DICOM : " + refus;
+        return QCoreApplication::translate("structures", "en-tête DICOM : %1").arg(refus);
     const QString syntaxe = texteDicom(meta.trouver(etiquette(0x0002, 0x0010)));
     if (syntaxe == "1.2.840.10008.1.2.1.99" || syntaxe == "1.2.840.10008.1.2.2")
-        return QString("(0002,0010) TransferSyntaxUID « %1 » non prise en charge (%2)")
-            .arg(syntaxe, syntaxe.endsWith("99") ? "données compressées" : "gros-boutiste");
+        return QCoreApplication::translate(
+            "structures", "(0002,0010) TransferSyntaxUID « %1 » non prise en charge (%2)")
+            .arg(syntaxe, syntaxe.endsWith("99") ? QCoreApplication::translate("structures", "données compressées")
+                                                 : QCoreApplication::translate("structures", "gros-boutiste"));
     Marche donnees(contenu, garde);
     donnees.explicite = syntaxe != "1.2.840.10008.1.2";
     ArticleDicom lu;

@@ -2,6 +2,7 @@
 // elements that dicom.cpp has walked.
 #include "structures/structures.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -97,12 +98,16 @@ QString lirePolygone(const ArticleDicom &contour, std::vector<QPointF> &polygone
     std::vector<double> v;
     const ElementDicom *points = contour.trouver(tagPoints);
     if (!points || !nombres(points->valeur, v))
-        return "(3006,0050) ContourData illisible";
+        return QCoreApplication::translate("structures", "(3006,0050) ContourData illisible");
     if (v.size() % 3 != 0)
-        return QString("(3006,0050) ContourData de %1 nombres : des triplets x, y, z sont attendus").arg(v.size());
+        return QCoreApplication::translate(
+            "structures", "(3006,0050) ContourData de %1 nombres : des triplets x, y, z sont attendus")
+            .arg(v.size());
     for (double c : v)
         if (std::abs(c) > coordonneeMaxMm)
-            return QString("(3006,0050) ContourData : coordonnée %1 mm hors de ±1e7 mm").arg(c);
+            return QCoreApplication::translate(
+                "structures", "(3006,0050) ContourData : coordonnée %1 mm hors de ±1e7 mm")
+                .arg(c);
     zMm = v.empty() ? 0.0 : v[2];
     zHors = NAN;
     polygone.reserve(v.size() / 3);
@@ -130,10 +135,11 @@ QString lireContours(const ArticleDicom &article, RegionRT &region)
         double zHors = NAN;
         ++region.contours;
         if (const QString refus = lirePolygone(contour, lu.polygone, lu.zMm, zHors); !refus.isEmpty())
-            return QString("région « %1 », contour %2 : %3")
+            return QCoreApplication::translate("structures", "région « %1 », contour %2 : %3")
                 .arg(extrait(region.nom), QString::number(region.contours), refus);
         if (!std::isnan(zHors) && region.refus.isEmpty())
-            region.refus = QString("son contour %1 n'est pas sur un plan axial (z de %2 et de %3 mm)")
+            region.refus = QCoreApplication::translate(
+                "structures", "son contour %1 n'est pas sur un plan axial (z de %2 et de %3 mm)")
                                .arg(region.contours)
                                .arg(lu.zMm)
                                .arg(zHors);
@@ -173,20 +179,25 @@ QString lireJeu(const ArticleDicom &dicom, JeuStructures &jeu)
 {
     const QString classe = texteDicom(dicom.trouver(tagClasse));
     if (classe != classeRTStruct)
-        return QString("(0008,0016) SOPClassUID « %1 » : pas un RT Structure Set (%2)").arg(extrait(classe), classeRTStruct);
+        return QCoreApplication::translate(
+            "structures", "(0008,0016) SOPClassUID « %1 » : pas un RT Structure Set (%2)")
+            .arg(extrait(classe), classeRTStruct);
     for (const ArticleDicom &a : articles(dicom, tagReferentiels))
         if (const QString uid = texteDicom(a.trouver(tagReferentiel)); !uid.isEmpty())
             jeu.referentiels << uid;
     if (jeu.referentiels.isEmpty())
-        return "(3006,0010) ReferencedFrameOfReferenceSequence sans FrameOfReferenceUID";
+        return QCoreApplication::translate(
+            "structures", "(3006,0010) ReferencedFrameOfReferenceSequence sans FrameOfReferenceUID");
     for (const ArticleDicom &a : articles(dicom, tagRegions)) {
         RegionRT region;
         const std::optional<int> numero = entier(a.trouver(tagNumero));
         if (!numero)
-            return QString("(3006,0020) StructureSetROISequence, article %1 : (3006,0022) ROINumber illisible")
+            return QCoreApplication::translate(
+                "structures", "(3006,0020) StructureSetROISequence, article %1 : (3006,0022) ROINumber illisible")
                 .arg(jeu.regions.size() + 1);
         if (parNumero(jeu.regions, numero))
-            return QString("(3006,0022) ROINumber %1 donné à deux régions").arg(*numero);
+            return QCoreApplication::translate("structures", "(3006,0022) ROINumber %1 donné à deux régions")
+                .arg(*numero);
         region.numero = *numero;
         region.nom = texteDicom(a.trouver(tagNom));
         region.referentiel = texteDicom(a.trouver(tagReferentielRegion));
@@ -197,7 +208,8 @@ QString lireJeu(const ArticleDicom &dicom, JeuStructures &jeu)
     for (const ArticleDicom &a : articles(dicom, tagContoursRegions)) {
         RegionRT *region = parNumero(jeu.regions, entier(a.trouver(tagRegionReferencee)));
         if (!region)
-            return "(3006,0039) ROIContourSequence : (3006,0084) ReferencedROINumber sans région";
+            return QCoreApplication::translate(
+                "structures", "(3006,0039) ROIContourSequence : (3006,0084) ReferencedROINumber sans région");
         region->couleur = couleur(a.trouver(tagCouleur));
         if (const QString refus = lireContours(a, *region); !refus.isEmpty())
             return refus;
@@ -214,15 +226,16 @@ QString lireFichier(const QString &chemin, QByteArray &contenu)
 {
     const QFileInfo info(chemin);
     if (!info.isFile())
-        return "fichier introuvable";
+        return QCoreApplication::translate("structures", "fichier introuvable");
     if (info.size() > tailleMaxStructures)
-        return QString("%1 octets, trop grand pour un RT Structure Set").arg(info.size());
+        return QCoreApplication::translate("structures", "%1 octets, trop grand pour un RT Structure Set")
+            .arg(info.size());
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly))
-        return "illisible (" + fichier.errorString() + ")";
+        return QCoreApplication::translate("structures", "illisible (%1)").arg(fichier.errorString());
     contenu = fichier.read(info.size());
     if (contenu.size() != info.size() || fichier.error() != QFileDevice::NoError)
-        return "illisible (" + fichier.errorString() + ")";
+        return QCoreApplication::translate("structures", "illisible (%1)").arg(fichier.errorString());
     return QString();
 }
 
@@ -240,7 +253,7 @@ bool lireStructures(const QString &chemin, JeuStructures &jeu, QString *erreur)
         raison = lireJeu(dicom, lu);
     if (!raison.isEmpty()) {
         if (erreur)
-            *erreur = QString("Structures « %1 » : %2").arg(extrait(chemin), raison);
+            *erreur = QCoreApplication::translate("structures", "Structures « %1 » : %2").arg(extrait(chemin), raison);
         return false;
     }
     jeu = std::move(lu);

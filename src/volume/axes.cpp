@@ -1,5 +1,7 @@
 #include "volume/axes.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 bool placerAxes(const EnteteAxes &entete, PlacementAxes &placement)
@@ -36,12 +38,16 @@ QString geometrieAxes(const EnteteAxes &entete, PlacementAxes &placement, const 
 {
     for (int a = 0; a < 3; ++a)
         if (entete.comptes[a] < 1)
-            return QString("%1 voxels selon l'axe %2 du fichier, au moins 1 attendu").arg(entete.comptes[a]).arg(a + 1);
+            return QCoreApplication::translate("volume", "%1 voxels selon l'axe %2 du fichier, au moins 1 attendu")
+                .arg(entete.comptes[a])
+                .arg(a + 1);
     for (int a = 0; a < 3; ++a) {
         const double pas = entete.pas[a];
         if (!(pas >= pasMin && pas <= pasMax)) {
-            const QString champ = champs.espacement.isEmpty() ? QString("espacement") : champs.espacement + " :";
-            return QString("%1 %2 selon l'axe %3 du fichier : un nombre de %4 à %5 mm est attendu")
+            const QString champ = champs.espacement.isEmpty() ? QCoreApplication::translate("volume", "espacement")
+                                                              : champs.espacement + " :";
+            return QCoreApplication::translate(
+                "volume", "%1 %2 selon l'axe %3 du fichier : un nombre de %4 à %5 mm est attendu")
                 .arg(champ, nombre(pas))
                 .arg(a + 1)
                 .arg(pasMin)
@@ -51,8 +57,9 @@ QString geometrieAxes(const EnteteAxes &entete, PlacementAxes &placement, const 
     for (int p = 0; p < 3; ++p) {
         const double origine = entete.origine[p];
         if (!(std::abs(origine) <= origineMax)) {
-            const QString champ = champs.origine.isEmpty() ? QString("origine") : champs.origine + " :";
-            return QString("%1 %2 selon %3 : un nombre de -%4 à %4 mm est attendu")
+            const QString champ =
+                champs.origine.isEmpty() ? QCoreApplication::translate("volume", "origine") : champs.origine + " :";
+            return QCoreApplication::translate("volume", "%1 %2 selon %3 : un nombre de -%4 à %4 mm est attendu")
                 .arg(champ, nombre(origine), QChar('x' + p))
                 .arg(QString::number(origineMax, 'f', 0));
         }

@@ -2,6 +2,7 @@
 // its pixel (column, row) voxel (x, y), its grey level the voxel's value.
 #include "volume/lecteurs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -71,7 +72,7 @@ bool lireDossierCoupes(const QString &chemin, Volume &volume, QString *erreur)
 {
     const QFileInfoList fichiers = imagesDuDossier(chemin);
     if (fichiers.isEmpty()) {
-        *erreur = QString("Dossier « %1 » : aucune image").arg(extrait(chemin));
+        *erreur = QCoreApplication::translate("volume", "Dossier « %1 » : aucune image").arg(extrait(chemin));
         return false;
     }
     QImage image = chargerImage(fichiers[0].filePath(), erreur);
@@ -87,7 +88,8 @@ bool lireDossierCoupes(const QString &chemin, Volume &volume, QString *erreur)
         return false;
     volume.donnees.reset(new (std::nothrow) char[size_t(volume.octets())]);
     if (!volume.donnees) {
-        *erreur = QString("Dossier « %1 » : mémoire insuffisante pour ses images").arg(extrait(chemin));
+        *erreur = QCoreApplication::translate("volume", "Dossier « %1 » : mémoire insuffisante pour ses images")
+                      .arg(extrait(chemin));
         return false;
     }
     for (qsizetype z = 0; z < fichiers.size(); ++z) {
@@ -96,13 +98,14 @@ bool lireDossierCoupes(const QString &chemin, Volume &volume, QString *erreur)
         if (image.isNull())
             return false;
         if (image.size() != taille) {
-            *erreur = QString("Image « %1 » : %2 × %3 pixels, alors que « %4 » en a %5 × %6")
-                          .arg(extrait(fichiers[z].fileName()))
-                          .arg(image.width())
-                          .arg(image.height())
-                          .arg(extrait(fichiers[0].fileName()))
-                          .arg(taille.width())
-                          .arg(taille.height());
+            *erreur =
+                QCoreApplication::translate("volume", "Image « %1 » : %2 × %3 pixels, alors que « %4 » en a %5 × %6")
+                    .arg(extrait(fichiers[z].fileName()))
+                    .arg(image.width())
+                    .arg(image.height())
+                    .arg(extrait(fichiers[0].fileName()))
+                    .arg(taille.width())
+                    .arg(taille.height());
             return false;
         }
         const QVector<quint8> gris = planGris(image);

@@ -2,6 +2,7 @@
 // their readers would trip on: counts, sizes, offsets and data files.
 #include "volume/entetes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,9 +61,14 @@ QString compterVoxels(const QList<qint64> &comptes, const QString &cle, qint64 &
     voxels = 1;
     for (qsizetype a = 0; a < comptes.size(); ++a) {
         if (comptes[a] < 1)
-            return QString("%1 : %2 voxels selon l'axe %3, au moins 1 attendu").arg(cle).arg(comptes[a]).arg(a + 1);
+            return QCoreApplication::translate("volume", "%1 : %2 voxels selon l'axe %3, au moins 1 attendu")
+                .arg(cle)
+                .arg(comptes[a])
+                .arg(a + 1);
         if (comptes[a] > voxelsMax / voxels)
-            return QString("%1 : plus de %2 voxels, au-delà de toute mémoire").arg(cle).arg(voxelsMax);
+            return QCoreApplication::translate("volume", "%1 : plus de %2 voxels, au-delà de toute mémoire")
+                .arg(cle)
+                .arg(voxelsMax);
         voxels *= comptes[a];
     }
     return QString();
@@ -79,7 +85,8 @@ QString fichiersMotif(const QList<QByteArray> &champs, const QDir &dossier, QStr
     if (champs.size() < 3 || !m.hasMatch() || motif.count('%') != 1 || !entier(champs[1], debut)
         || !entier(champs[2], fin) || !entier(champs.value(3, "1"), pas) || pas == 0 || (fin - debut) / pas < 0
         || (fin - debut) / pas >= fichiersMax)
-        return QString("motif de fichiers « %1 » : nom%d, premier, dernier et pas attendus")
+        return QCoreApplication::translate(
+            "volume", "motif de fichiers « %1 » : nom%d, premier, dernier et pas attendus")
             .arg(QString::fromLocal8Bit(champs.join(' ')));
     const int largeur = m.captured(2).toInt();
     for (qint64 i = debut; pas > 0 ? i <= fin : i >= fin; i += pas) {
@@ -125,9 +132,13 @@ qint64 octetsInflates(const QString &chemin, qint64 debut, qint64 longueur)
 // Deflate never packs more than about 1032 bytes into one.
 QString tropCompresse(const QString &comptes, qint64 octets, qint64 comprimes, const QString &nom)
 {
-    return QString("fichier tronqué : %1 annonce %2 octets de voxels, plus que les %3 octets compressés de « %4 » "
-                   "n'en peuvent donner")
-        .arg(comptes).arg(octets).arg(comprimes).arg(nom);
+    return QCoreApplication::translate("volume",
+        "fichier tronqué : %1 annonce %2 octets de voxels, plus que les %3 octets compressés de « %4 » "
+        "n'en peuvent donner")
+        .arg(comptes)
+        .arg(octets)
+        .arg(comprimes)
+        .arg(nom);
 }
 
 // Whether the data files hold the voxels' bytes: each file its share, raw
@@ -142,22 +153,26 @@ QString verifierDonnees(const Donnees &donnees, qint64 voxels, int octetsParVoxe
 {
     const qint64 n = donnees.fichiers.size();
     if (n == 0 || n > fichiersMax)
-        return QString("%1 : aucun fichier de données").arg(cle);
+        return QCoreApplication::translate("volume", "%1 : aucun fichier de données").arg(cle);
     const qint64 octets = voxels * qMax(octetsParVoxel, 1);
     if (octets % n != 0)
-        return QString("%1 : %2 fichiers pour %3 octets de voxels").arg(cle).arg(n).arg(octets);
+        return QCoreApplication::translate("volume", "%1 : %2 fichiers pour %3 octets de voxels")
+            .arg(cle)
+            .arg(n)
+            .arg(octets);
     const qint64 part = octets / n;
     for (const QString &chemin : donnees.fichiers) {
         const QFileInfo info(chemin);
         const QString nom = info.fileName();
         if (!info.exists())
-            return QString("%1 : fichier de données « %2 » introuvable").arg(cle, nom);
+            return QCoreApplication::translate("volume", "%1 : fichier de données « %2 » introuvable").arg(cle, nom);
         if (!info.isFile())
-            return QString("%1 : « %2 » n'est pas un fichier ordinaire").arg(cle, nom);
+            return QCoreApplication::translate("volume", "%1 : « %2 » n'est pas un fichier ordinaire").arg(cle, nom);
         const qint64 saut = donnees.saut < 0 ? 0 : donnees.saut;
         const qint64 presents = info.size() - saut;
         if (presents < 0)
-            return QString("%1 : les données commencent après la fin de « %2 »").arg(cle, nom);
+            return QCoreApplication::translate("volume", "%1 : les données commencent après la fin de « %2 »")
+                .arg(cle, nom);
         qint64 attendus = part;
         switch (donnees.codage) {
         case Codage::Brut: break;
@@ -168,8 +183,11 @@ QString verifierDonnees(const Donnees &donnees, qint64 voxels, int octetsParVoxe
         case Codage::Zlib: {
             const qint64 longueur = donnees.comprimes < 0 || n > 1 ? presents : donnees.comprimes;
             if (longueur > presents)
-                return QString("CompressedDataSize = %1 : « %2 » n'en a que %3 après l'en-tête")
-                    .arg(longueur).arg(nom).arg(presents);
+                return QCoreApplication::translate(
+                    "volume", "CompressedDataSize = %1 : « %2 » n'en a que %3 après l'en-tête")
+                    .arg(longueur)
+                    .arg(nom)
+                    .arg(presents);
             if (donnees.flux && n == 1) {
                 *donnees.flux = {chemin, saut, longueur, donnees.flux->grosBoutiste};
                 if (texteMaxGzip(longueur) < part)
@@ -178,18 +196,27 @@ QString verifierDonnees(const Donnees &donnees, qint64 voxels, int octetsParVoxe
             }
             const qint64 inflates = octetsInflates(chemin, saut, longueur);
             if (inflates < 0)
-                return QString("%1 : données compressées de « %2 » tronquées ou abîmées").arg(cle, nom);
+                return QCoreApplication::translate("volume", "%1 : données compressées de « %2 » tronquées ou abîmées")
+                    .arg(cle, nom);
             if (inflates != part)
-                return QString("fichier tronqué ou abîmé : %1 annonce %2 octets de voxels, « %3 » en donne %4")
-                    .arg(comptes).arg(part).arg(nom).arg(inflates);
+                return QCoreApplication::translate(
+                    "volume", "fichier tronqué ou abîmé : %1 annonce %2 octets de voxels, « %3 » en donne %4")
+                    .arg(comptes)
+                    .arg(part)
+                    .arg(nom)
+                    .arg(inflates);
             continue;
         }
         }
         if (donnees.codage == Codage::Gzip && texteMaxGzip(presents) < part)
             return tropCompresse(comptes, part, presents, nom);
         if (presents < attendus)
-            return QString("fichier tronqué : %1 annonce %2 octets de voxels, « %3 » n'en a que %4")
-                .arg(comptes).arg(attendus).arg(nom).arg(presents);
+            return QCoreApplication::translate(
+                "volume", "fichier tronqué : %1 annonce %2 octets de voxels, « %3 » n'en a que %4")
+                .arg(comptes)
+                .arg(attendus)
+                .arg(nom)
+                .arg(presents);
     }
     QString raison;
     placePourVolume(voxels, qMax(octetsParVoxel, 1), &raison);
@@ -239,7 +266,7 @@ QString verifierNrrd(const QString &chemin, const QByteArray &debut)
     const bool detache = finEntete < 0;
     const QByteArray entete = detache ? debut : debut.left(finEntete + 1);
     if (detache && QFileInfo(chemin).size() > enteteMax)
-        return "en-tête NRRD sans fin (ligne vide attendue avant les voxels)";
+        return QCoreApplication::translate("volume", "en-tête NRRD sans fin (ligne vide attendue avant les voxels)");
     qint64 dimension = -1, sautOctets = 0;
     QList<qint64> comptes;
     QByteArray type, codage = "raw", fichier;
@@ -256,7 +283,8 @@ QString verifierNrrd(const QString &chemin, const QByteArray &debut)
             continue;
         const QByteArray cle = ligne.left(deuxPoints).trimmed(), valeur = ligne.mid(deuxPoints + 2).trimmed();
         if (cle == "dimension" && !entier(valeur, dimension))
-            return QString("dimension « %1 » : un nombre entier attendu").arg(QString::fromLatin1(valeur));
+            return QCoreApplication::translate("volume", "dimension « %1 » : un nombre entier attendu")
+                .arg(QString::fromLatin1(valeur));
         if (cle == "type")
             type = valeur;
         if (cle == "encoding")
@@ -271,14 +299,17 @@ QString verifierNrrd(const QString &chemin, const QByteArray &debut)
             for (const QByteArray &mot : mots(valeur)) {
                 qint64 n = 0;
                 if (!entier(mot, n))
-                    return QString("sizes « %1 » : des nombres entiers attendus").arg(QString::fromLatin1(valeur));
+                    return QCoreApplication::translate("volume", "sizes « %1 » : des nombres entiers attendus")
+                        .arg(QString::fromLatin1(valeur));
                 comptes << n;
             }
     }
     if (dimension < 1 || dimension > 16)
-        return QString("dimension %1 : de 1 à 16 attendu").arg(dimension);
+        return QCoreApplication::translate("volume", "dimension %1 : de 1 à 16 attendu").arg(dimension);
     if (comptes.size() != dimension)
-        return QString("sizes : %1 nombres pour dimension %2").arg(comptes.size()).arg(dimension);
+        return QCoreApplication::translate("volume", "sizes : %1 nombres pour dimension %2")
+            .arg(comptes.size())
+            .arg(dimension);
     qint64 voxels = 0;
     if (const QString refus = compterVoxels(comptes, "sizes", voxels); !refus.isEmpty())
         return refus;
@@ -288,7 +319,7 @@ QString verifierNrrd(const QString &chemin, const QByteArray &debut)
     const QDir dossier = QFileInfo(chemin).dir();
     if (fichier.isEmpty()) {
         if (detache)
-            return "en-tête NRRD sans voxels ni « data file »";
+            return QCoreApplication::translate("volume", "en-tête NRRD sans voxels ni « data file »");
         donnees.fichiers << chemin;
         donnees.saut = sautOctets < 0 ? -1 : finEntete + 2 + sautOctets;
     } else if (fichier.startsWith("LIST")) {
@@ -296,7 +327,7 @@ QString verifierNrrd(const QString &chemin, const QByteArray &debut)
             donnees.fichiers << dossier.filePath(QString::fromLocal8Bit(nom));
     } else if (fichier.contains('%')) {
         if (const QString refus = fichiersMotif(mots(fichier), dossier, donnees.fichiers); !refus.isEmpty())
-            return "data file : " + refus;
+            return QCoreApplication::translate("volume", "data file : %1").arg(refus);
     } else {
         donnees.fichiers << dossier.filePath(QString::fromLocal8Bit(fichier));
     }
@@ -338,27 +369,35 @@ QString verifierMeta(const QString &chemin, const QByteArray &debut, FluxZlib *f
         if (cle == "NDims") {
             dimensionsVues = true;
             if (!entier(valeur, dimensions) || dimensions < 1 || dimensions > 10)
-                return QString("NDims = %1 : un nombre entier de 1 à 10 attendu").arg(texte);
+                return QCoreApplication::translate("volume", "NDims = %1 : un nombre entier de 1 à 10 attendu")
+                    .arg(texte);
         } else if (cle == "DimSize") {
             for (const QByteArray &mot : mots(valeur)) {
                 qint64 n = 0;
                 if (!entier(mot, n))
-                    return QString("DimSize = %1 : des nombres entiers attendus").arg(texte);
+                    return QCoreApplication::translate("volume", "DimSize = %1 : des nombres entiers attendus")
+                        .arg(texte);
                 comptes << n;
             }
         } else if (cle == "ElementType") {
             type = valeur;
         } else if (cle == "ElementNumberOfChannels") {
             if (!entier(valeur, canaux) || canaux < 1 || canaux > 1024)
-                return QString("ElementNumberOfChannels = %1 : un nombre entier de 1 à 1024 attendu").arg(texte);
+                return QCoreApplication::translate(
+                    "volume", "ElementNumberOfChannels = %1 : un nombre entier de 1 à 1024 attendu")
+                    .arg(texte);
         } else if (cle == "HeaderSize") {
             if (!entier(valeur, sautEntete) || sautEntete < -1)
-                return QString("HeaderSize = %1 : -1 ou un nombre entier d'au moins 0 attendu").arg(texte);
+                return QCoreApplication::translate(
+                    "volume", "HeaderSize = %1 : -1 ou un nombre entier d'au moins 0 attendu")
+                    .arg(texte);
         } else if (cle == "CompressedData") {
             compresse = valeur.toLower() == "true";
         } else if (cle == "CompressedDataSize") {
             if (!entier(valeur, comprimes) || comprimes < 1)
-                return QString("CompressedDataSize = %1 : un nombre entier d'au moins 1 attendu").arg(texte);
+                return QCoreApplication::translate(
+                    "volume", "CompressedDataSize = %1 : un nombre entier d'au moins 1 attendu")
+                    .arg(texte);
         } else if ((cle == "ElementByteOrderMSB" || cle == "BinaryDataByteOrderMSB") && flux) {
             flux->grosBoutiste = valeur.toLower() == "true";
         } else if (cle == "BinaryData") {
@@ -371,18 +410,22 @@ QString verifierMeta(const QString &chemin, const QByteArray &debut, FluxZlib *f
     if (!dimensionsVues && finEntete < 0)
         return QString(); // not a MetaImage header: ITK says so
     if (!dimensionsVues)
-        return "NDims absent";
+        return QCoreApplication::translate("volume", "NDims absent");
     if (finEntete < 0)
-        return "ElementDataFile absent : il termine l'en-tête";
+        return QCoreApplication::translate("volume", "ElementDataFile absent : il termine l'en-tête");
     if (comptes.size() != dimensions)
-        return QString("DimSize : %1 nombres pour NDims = %2").arg(comptes.size()).arg(dimensions);
+        return QCoreApplication::translate("volume", "DimSize : %1 nombres pour NDims = %2")
+            .arg(comptes.size())
+            .arg(dimensions);
     qint64 voxels = 0;
     if (const QString refus = compterVoxels(comptes, "DimSize", voxels); !refus.isEmpty())
         return refus;
     if (voxels > voxelsMax / canaux)
-        return QString("ElementNumberOfChannels = %1 : trop de valeurs, au-delà de toute mémoire").arg(canaux);
+        return QCoreApplication::translate(
+            "volume", "ElementNumberOfChannels = %1 : trop de valeurs, au-delà de toute mémoire")
+            .arg(canaux);
     if (compresse && sautEntete == -1)
-        return "HeaderSize = -1 : impossible pour des données compressées";
+        return QCoreApplication::translate("volume", "HeaderSize = -1 : impossible pour des données compressées");
     Donnees donnees;
     donnees.codage = compresse ? Codage::Zlib : binaire ? Codage::Brut : Codage::Texte;
     donnees.comprimes = comprimes;
@@ -401,7 +444,7 @@ QString verifierMeta(const QString &chemin, const QByteArray &debut, FluxZlib *f
                 donnees.fichiers << dossier.filePath(QString::fromLocal8Bit(nom.trimmed()));
     } else if (fichier.contains('%')) {
         if (const QString refus = fichiersMotif(champs, dossier, donnees.fichiers); !refus.isEmpty())
-            return "ElementDataFile = " + refus;
+            return QCoreApplication::translate("volume", "ElementDataFile = %1").arg(refus);
     } else {
         donnees.fichiers << dossier.filePath(QString::fromLocal8Bit(fichier));
     }
@@ -467,13 +510,15 @@ bool lireNifti(const QString &chemin, EnteteNifti &entete, QString *raison)
         taille = qint32(qbswap(quint32(taille)));
     if (taille != 348 && taille != 540) {
         if (lus < 4 && raison)
-            *raison = QString("en-tête NIfTI tronqué : %1 octets sur 348").arg(qMax(lus, 0));
+            *raison =
+                QCoreApplication::translate("volume", "en-tête NIfTI tronqué : %1 octets sur 348").arg(qMax(lus, 0));
         return false;
     }
     entete.version2 = taille == 540;
     if (lus < taille) {
         if (raison)
-            *raison = QString("en-tête NIfTI tronqué : %1 octets sur %2").arg(lus).arg(taille);
+            *raison =
+                QCoreApplication::translate("volume", "en-tête NIfTI tronqué : %1 octets sur %2").arg(lus).arg(taille);
         return false;
     }
     return true;
@@ -498,9 +543,12 @@ bool compresse(const QString &chemin)
 QString verifierOrientation(const EnteteNifti &entete)
 {
     const auto hors = [](const QString &champ, double v, double borne) {
-        return std::abs(v) <= borne ? QString()
-                                    : QString("%1 = %2 : un nombre de -%3 à %3%4 est attendu")
-                                          .arg(champ).arg(v).arg(QString::number(borne, 'f', 0), borne > 1 ? " mm" : "");
+        return std::abs(v) <= borne
+                   ? QString()
+                   : QCoreApplication::translate("volume", "%1 = %2 : un nombre de -%3 à %3%4 est attendu")
+                         .arg(champ)
+                         .arg(v)
+                         .arg(QString::number(borne, 'f', 0), borne > 1 ? QString(" mm") : "");
     };
     QStringList refus;
     for (int i = 1; i <= 3; ++i)
@@ -547,7 +595,8 @@ QString nonFinis(const QString &chemin, qint64 debut, qint64 voxels, const Entet
             T v;
             std::memcpy(&v, &b, sizeof v);
             const qint64 index = i + k, ligne = comptes.value(0, 1), coupe = ligne * comptes.value(1, 1);
-            refus = QString("valeur %1 au voxel (%2, %3, %4) du fichier : une étiquette est un nombre entier de 0 à 65535")
+            refus = QCoreApplication::translate("volume",
+                "valeur %1 au voxel (%2, %3, %4) du fichier : une étiquette est un nombre entier de 0 à 65535")
                         .arg(double(v))
                         .arg(index % ligne)
                         .arg(index % coupe / ligne)
@@ -568,11 +617,13 @@ QString verifierNifti(const QString &chemin)
         return raison;
     const qint64 dimensions = entete.dim(0);
     if (dimensions < 1 || dimensions > 7)
-        return QString("dim[0] = %1 : de 1 à 7 dimensions attendues").arg(dimensions);
+        return QCoreApplication::translate("volume", "dim[0] = %1 : de 1 à 7 dimensions attendues").arg(dimensions);
     QList<qint64> comptes;
     for (int i = 1; i <= dimensions; ++i)
         if (entete.dim(i) < 1)
-            return QString("dim[%1] = %2 : au moins 1 voxel attendu").arg(i).arg(entete.dim(i));
+            return QCoreApplication::translate("volume", "dim[%1] = %2 : au moins 1 voxel attendu")
+                .arg(i)
+                .arg(entete.dim(i));
         else
             comptes << entete.dim(i);
     qint64 voxels = 0;
@@ -582,7 +633,7 @@ QString verifierNifti(const QString &chemin)
         return refus;
     const int bits = entete.bits();
     if (bits < 8 || bits % 8 != 0 || bits > 256)
-        return QString("bitpix = %1 : un multiple de 8 attendu").arg(bits);
+        return QCoreApplication::translate("volume", "bitpix = %1 : un multiple de 8 attendu").arg(bits);
     Donnees donnees;
     static const QRegularExpression hdr("\\.hdr(\\.gz)?$", QRegularExpression::CaseInsensitiveOption);
     donnees.fichiers << (chemin.contains(hdr) ? imageNifti(chemin) : chemin);
@@ -590,11 +641,11 @@ QString verifierNifti(const QString &chemin)
     const qint64 tailleDonnees = QFileInfo(donnees.fichiers[0]).size();
     // Compared as a double first: a float past 2^63 has no integer value.
     if (!std::isfinite(decalage) || decalage < 0 || decalage > double(qMax<qint64>(tailleDonnees, 0) + enteteMax))
-        return QString("vox_offset = %1 : au-delà de la fin du fichier").arg(decalage);
+        return QCoreApplication::translate("volume", "vox_offset = %1 : au-delà de la fin du fichier").arg(decalage);
     donnees.saut = qint64(decalage);
     donnees.codage = compresse(donnees.fichiers[0]) ? Codage::Gzip : Codage::Brut;
     if (donnees.codage == Codage::Brut && donnees.saut > tailleDonnees)
-        return QString("vox_offset = %1 : au-delà de la fin du fichier").arg(decalage);
+        return QCoreApplication::translate("volume", "vox_offset = %1 : au-delà de la fin du fichier").arg(decalage);
     if (donnees.codage == Codage::Gzip)
         donnees.saut = 0;
     if (const QString refus = verifierDonnees(donnees, voxels, bits / 8, "vox_offset", "dim"); !refus.isEmpty())

@@ -9,6 +9,7 @@
 #include <itkNiftiImageIOFactory.h>
 #include <itkNrrdImageIOFactory.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,7 +34,8 @@ namespace {
 
 using Composante = itk::IOComponentEnum;
 
-const char *const directionOblique = "direction oblique : rééchantillonner d'abord le volume sur des axes x, y, z";
+const char *const directionOblique =
+    QT_TRANSLATE_NOOP("volume", "direction oblique : rééchantillonner d'abord le volume sur des axes x, y, z");
 
 // The formats a segmentation tool exports. Registered by hand: the program
 // does not go through ITK's generated factory list, and any other format
@@ -170,8 +172,8 @@ bool lireAxes(const itk::ImageIOBase &io, Volume &volume)
 QString nomFormat(const itk::ImageIOBase &io)
 {
     if (dynamic_cast<const itk::NiftiImageIO *>(&io))
-        return "NIfTI";
-    return std::strcmp(io.GetNameOfClass(), "MetaImageIO") == 0 ? "MetaImage" : "NRRD";
+        return QString("NIfTI");
+    return std::strcmp(io.GetNameOfClass(), "MetaImageIO") == 0 ? QString("MetaImage") : QString("NRRD");
 }
 
 // The header keys the geometry comes from, for the refusals.
@@ -179,7 +181,7 @@ ChampsGeometrie champsGeometrie(const itk::ImageIOBase &io)
 {
     const QString format = nomFormat(io);
     if (format == "NIfTI")
-        return {"pixdim", "qoffset ou srow"};
+        return {"pixdim", QCoreApplication::translate("volume", "qoffset ou srow")};
     if (format == "MetaImage")
         return {"ElementSpacing", "Offset"};
     return {"space directions", "space origin"};
@@ -209,24 +211,28 @@ QString lireEntete(itk::ImageIOBase &io, Volume &volume)
     io.ReadImageInformation();
     const unsigned dimensions = io.GetNumberOfDimensions();
     if (dimensions != 3)
-        return QString("image à %1 dimension%2, un volume en a 3").arg(dimensions).arg(dimensions > 1 ? "s" : "");
+        return QCoreApplication::translate("volume", "image à %1 dimension%2, un volume en a 3")
+            .arg(dimensions)
+            .arg(dimensions > 1 ? "s" : "");
     if (io.GetPixelType() != itk::IOPixelEnum::SCALAR || io.GetNumberOfComponents() != 1)
-        return QString("voxels à %1 composantes (vecteur ou couleur) : une étiquette par voxel est attendue")
+        return QCoreApplication::translate(
+            "volume", "voxels à %1 composantes (vecteur ou couleur) : une étiquette par voxel est attendue")
             .arg(io.GetNumberOfComponents());
     if (!typeVoxel(io.GetComponentType(), io.GetComponentSize(), volume.type))
-        return QString("voxels %1 : entiers de 8, 16 ou 32 bits, ou réels, attendus")
+        return QCoreApplication::translate("volume", "voxels %1 : entiers de 8, 16 ou 32 bits, ou réels, attendus")
             .arg(io.GetComponentSize() == 8 && io.GetComponentType() != Composante::DOUBLE
-                     ? QString("entiers de 64 bits")
-                     : QString("de type %1").arg(QString::fromStdString(
-                           itk::ImageIOBase::GetComponentTypeAsString(io.GetComponentType()))));
+                     ? QCoreApplication::translate("volume", "entiers de 64 bits")
+                     : QCoreApplication::translate("volume", "de type %1")
+                           .arg(QString::fromStdString(
+                               itk::ImageIOBase::GetComponentTypeAsString(io.GetComponentType()))));
     for (unsigned a = 0; a < 3; ++a) {
         const itk::SizeValueType n = io.GetDimensions(a);
         if (n < 1 || n > itk::SizeValueType(std::numeric_limits<int>::max()))
-            return QString("%1 voxels selon l'axe %2 du fichier").arg(n).arg(a + 1);
+            return QCoreApplication::translate("volume", "%1 voxels selon l'axe %2 du fichier").arg(n).arg(a + 1);
         volume.comptesFichier[a] = int(n);
     }
     if (!lireAxes(io, volume))
-        return directionOblique;
+        return QCoreApplication::translate("volume", directionOblique);
     for (int a = 0; a < 3; ++a)
         volume.comptes[volume.axe[a]] = volume.comptesFichier[a];
     return lireGeometrie(io, volume);
@@ -244,7 +250,7 @@ bool lire(const QString &chemin, Volume &volume, QString *raison)
     const std::string nom = chemin.toStdString();
     itk::ImageIOBase::Pointer io = itk::ImageIOFactory::CreateImageIO(nom.c_str(), itk::IOFileModeEnum::ReadMode);
     if (!io) {
-        *raison = "format non reconnu : NRRD, NIfTI ou MetaImage attendu";
+        *raison = QCoreApplication::translate("volume", "format non reconnu : NRRD, NIfTI ou MetaImage attendu");
         return false;
     }
     io->SetFileName(nom);
@@ -253,8 +259,9 @@ bool lire(const QString &chemin, Volume &volume, QString *raison)
     } catch (const std::exception &) {
         // ITK refuses a NIfTI file whose axes are not at right angles without saying so.
         const bool oblique = dynamic_cast<itk::NiftiImageIO *>(io.GetPointer()) && niftiOblique(chemin);
-        *raison = oblique ? QString(directionOblique)
-                          : QString("en-tête %1 illisible (fichier abîmé)").arg(nomFormat(*io));
+        *raison =
+            oblique ? QCoreApplication::translate("volume", directionOblique)
+                    : QCoreApplication::translate("volume", "en-tête %1 illisible (fichier abîmé)").arg(nomFormat(*io));
     }
     if (!raison->isEmpty())
         return false;
@@ -263,7 +270,7 @@ bool lire(const QString &chemin, Volume &volume, QString *raison)
 
     volume.donnees.reset(new (std::nothrow) char[size_t(volume.octets())]);
     if (!volume.donnees) {
-        *raison = "mémoire insuffisante pour ses voxels";
+        *raison = QCoreApplication::translate("volume", "mémoire insuffisante pour ses voxels");
         return false;
     }
     // Asked before the first byte lands: fewer, larger pages to fault in.
@@ -285,9 +292,12 @@ bool lire(const QString &chemin, Volume &volume, QString *raison)
     }
     if (!lu) {
         volume.donnees.reset();
-        *raison = flux.debut >= 0 ? QString("ElementDataFile : flux compressé tronqué ou abîmé, ou d'une autre longueur "
-                                            "que les %1 octets de voxels de DimSize").arg(volume.octets())
-                                  : QString("voxels illisibles (fichier tronqué ou abîmé)");
+        *raison = flux.debut >= 0
+                      ? QCoreApplication::translate("volume",
+                            "ElementDataFile : flux compressé tronqué ou abîmé, ou d'une autre longueur "
+                            "que les %1 octets de voxels de DimSize")
+                            .arg(volume.octets())
+                      : QCoreApplication::translate("volume", "voxels illisibles (fichier tronqué ou abîmé)");
     }
     return lu;
 }
@@ -299,6 +309,6 @@ bool lireFichierVolume(const QString &chemin, Volume &volume, QString *erreur)
     QString raison;
     if (lire(chemin, volume, &raison))
         return true;
-    *erreur = QString("Volume « %1 » : %2").arg(extrait(chemin), raison);
+    *erreur = QCoreApplication::translate("volume", "Volume « %1 » : %2").arg(extrait(chemin), raison);
     return false;
 }

@@ -1,5 +1,6 @@
 #include "volume/volume.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -67,7 +68,9 @@ QString marquerValeurs(const T *voxels, qint64 n, std::vector<quint8> &vus, cons
         const T v = voxels[i];
         if constexpr (std::is_floating_point_v<T>) {
             if (!std::isfinite(v))
-                return QString("%1 au voxel %2 du fichier").arg(double(v)).arg(positionFichier(volume, debut + i));
+                return QCoreApplication::translate("volume", "%1 au voxel %2 du fichier")
+                    .arg(double(v))
+                    .arg(positionFichier(volume, debut + i));
             if (!(v >= 0 && v <= niveauMax && v == std::floor(v)))
                 return QString::number(double(v), 'g', 10);
         } else if constexpr (std::is_signed_v<T> || sizeof(T) > 2) {
@@ -94,13 +97,16 @@ QString lireValeurs(Volume &volume)
     // The first piece's first value out of bounds is the volume's first.
     for (const QString &valeur : horsBornes)
         if (!valeur.isEmpty())
-            return QString("valeur %1 : une étiquette est un nombre entier de 0 à %2").arg(valeur).arg(niveauMax);
+            return QCoreApplication::translate("volume", "valeur %1 : une étiquette est un nombre entier de 0 à %2")
+                .arg(valeur)
+                .arg(niveauMax);
     volume.valeurs.clear();
     for (int v = niveauMax; v >= 0; --v)
         if (std::any_of(vus.begin(), vus.end(), [v](const std::vector<quint8> &piece) { return piece[size_t(v)]; }))
             volume.valeurs.append(v);
     if (volume.valeurs.size() > valeursMax)
-        return QString("%1 valeurs distinctes, au plus %2 (une ligne de la table chacune)")
+        return QCoreApplication::translate(
+            "volume", "%1 valeurs distinctes, au plus %2 (une ligne de la table chacune)")
             .arg(volume.valeurs.size())
             .arg(valeursMax);
     return QString();
@@ -151,7 +157,8 @@ bool placePourVolume(qint64 voxels, int octetsParVoxel, QString *raison)
     const qint64 memoire = pages > 0 && taillePage > 0 ? pages * taillePage : qint64(1) << 32;
     if (voxels <= memoire / (octetsParVoxel + 1))
         return true;
-    *raison = QString("%1 voxels de %2 octet%3 : trop pour la mémoire de cette machine avec la grille du fantôme")
+    *raison = QCoreApplication::translate(
+        "volume", "%1 voxels de %2 octet%3 : trop pour la mémoire de cette machine avec la grille du fantôme")
                   .arg(voxels)
                   .arg(octetsParVoxel)
                   .arg(octetsParVoxel > 1 ? "s" : "");
@@ -165,13 +172,14 @@ bool chargerVolume(const QString &chemin, Volume &volume, QString *erreur)
     Volume lu;
     QString raison;
     if (!info.exists())
-        raison = QString("Volume « %1 » introuvable").arg(affiche);
+        raison = QCoreApplication::translate("volume", "Volume « %1 » introuvable").arg(affiche);
     else if (!info.isDir() && !info.isFile())
         // A pipe would block the reader, a device might never end.
-        raison = QString("Volume « %1 » : ni un fichier ordinaire ni un dossier").arg(affiche);
+        raison =
+            QCoreApplication::translate("volume", "Volume « %1 » : ni un fichier ordinaire ni un dossier").arg(affiche);
     else if (info.isDir() ? lireDossierCoupes(chemin, lu, &raison) : lireFichierVolume(chemin, lu, &raison))
         if (const QString refus = lireValeurs(lu); !refus.isEmpty())
-            raison = QString("Volume « %1 » : %2").arg(affiche, refus);
+            raison = QCoreApplication::translate("volume", "Volume « %1 » : %2").arg(affiche, refus);
     if (!raison.isEmpty()) {
         if (erreur)
             *erreur = raison;
