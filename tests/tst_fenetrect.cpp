@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "images/apercu.h"
 #include "scanner/rampe.h"
+#include "scanner/volumect.h"
 #include "window/interface.h"
 #include "outils.h"
 #include "seriect.h"
@@ -160,6 +162,50 @@ private slots:
 
     // Three 512-pixel pictures, then slices or the CT in their place: the
     // window still fits 1280 × 800, every button and ramp column in view.
+    // Typing in the box's fields: the counts the build will give, and the
+    // box drawn over the slice, found back in CT voxels from its pixels.
+    void cadreSuivi_data()
+    {
+        QTest::addColumn<QStringList>("saisies"); // field, text
+        QTest::addColumn<QString>("attendu");    // counts ; box x from, to, y from, to
+        QTest::newRow("tout le CT") << QStringList() << "12 10 5 ; 0 12 0 10";
+        QTest::newRow("origine X") << QStringList{"origineX", "-0,5"} << "9 10 5 ; 3 12 0 10";
+        QTest::newRow("jusqu'à Y") << QStringList{"boiteMax1", "0"} << "12 5 5 ; 0 12 0 5";
+        QTest::newRow("taille X") << QStringList{"tailleX", "0.4"} << "6 10 5 ; 0 12 0 10";
+        QTest::newRow("taille Z") << QStringList{"tailleZ", "0.8"} << "12 10 2 ; 0 12 0 10";
+        QTest::newRow("boîte puis taille")
+            << QStringList{"origineY", "0.1", "tailleY", "0.5"} << "12 2 5 ; 0 12 5 10";
+        QTest::newRow("pas un nombre") << QStringList{"tailleX", "abc"} << "12 10 5 ; sans boîte";
+    }
+    void cadreSuivi()
+    {
+        QFETCH(QStringList, saisies);
+        QFETCH(QString, attendu);
+        Interface f;
+        ouvrir(f);
+        const QHash<QString, QLineEdit *> champs{{"origineX", f.origineX}, {"origineY", f.origineY},
+                                                 {"boiteMax1", f.boiteMax[1]}, {"tailleX", f.tailleX},
+                                                 {"tailleY", f.tailleY}, {"tailleZ", f.tailleZ}};
+        for (int i = 0; i + 1 < saisies.size(); i += 2) {
+            champs[saisies[i]]->clear();
+            QTest::keyClicks(champs[saisies[i]], saisies[i + 1]);
+        }
+        const QImage vue = f.infoXY->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        QRect trace;
+        for (int y = 0; y < vue.height(); ++y)
+            for (int x = 0; x < vue.width(); ++x)
+                if (vue.pixel(x, y) == qRgb(255, 200, 0))
+                    trace |= QRect(x, y, 1, 1);
+        const double pixels = double(vue.width() - 2 * cadreApercu) / f.scanner->axes[0].compte;
+        auto voxel = [&](int p) { return QString::number(qRound((p - cadreApercu) / pixels)); };
+        const QString boite = trace.isNull() ? QString("sans boîte")
+                                             : QStringList{voxel(trace.left()), voxel(trace.right() + 1),
+                                                           voxel(trace.top()), voxel(trace.bottom() + 1)}
+                                                   .join(' ');
+        QCOMPARE(QString("%1 %2 %3 ; %4").arg(f.champDimX->text(), f.champDimY->text(), f.champDimZ->text(), boite),
+                 attendu);
+    }
+
     void tientDansLEcran_data()
     {
         QTest::addColumn<bool>("ct");

@@ -95,27 +95,39 @@ private slots:
 
     // A 4 × 2 × 1 CT of air, lung, water and bone along x, read with a ramp
     // of those four lines: a grid whose voxels carry their densities, in the
-    // box widened to the CT's voxels, at the sizes asked; or the refusal.
+    // box widened to the CT's voxels, at the sizes asked, with the notes the
+    // user is shown; or the refusal.
     void pipelineCT_data()
     {
         QTest::addColumn<BoiteDemandee>("boite");
         QTest::addColumn<TaillesDemandees>("tailles");
         QTest::addColumn<QString>("attendu"); // counts, sizes, origin; or the refusal's start
+        QTest::addColumn<QStringList>("notes");
         QTest::newRow("ses voxels") << BoiteDemandee() << TaillesDemandees()
-                                    << "densités ; 4 2 1 ; 0.5 0.5 1 ; -1 0 2";
+                                    << "densités ; 4 2 1 ; 0.5 0.5 1 ; -1 0 2" << QStringList();
         QTest::newRow("boite") << BoiteDemandee(Boite{{0.2, 0.2, 2}, {0.8, 1, 3}})
-                               << TaillesDemandees() << "densités ; 2 2 1 ; 0.5 0.5 1 ; 0 0 2";
+                               << TaillesDemandees() << "densités ; 2 2 1 ; 0.5 0.5 1 ; 0 0 2" << QStringList();
         QTest::newRow("voxels doubles") << BoiteDemandee()
                                         << TaillesDemandees({1, 0.5, 1})
-                                        << "densités ; 2 2 1 ; 1 0.5 1 ; -1 0 2";
+                                        << "densités ; 2 2 1 ; 1 0.5 1 ; -1 0 2" << QStringList();
         QTest::newRow("hors du CT") << BoiteDemandee(Boite{{5, 5, 5}, {6, 6, 6}})
-                                    << TaillesDemandees() << "Boîte";
+                                    << TaillesDemandees() << "Boîte" << QStringList();
+        QTest::newRow("boite ramenee au CT")
+            << BoiteDemandee(Boite{{-3, 0.2, 1}, {0.8, 1, 3.0000000001}}) << TaillesDemandees()
+            << "densités ; 4 2 1 ; 0.5 0.5 1 ; -1 0 2"
+            << QStringList{"Boîte selon X : de -3 à 0.8 cm demandés, ramenée au scanner : de -1 à 1 cm",
+                           "Boîte selon Z : de 1 à 3 cm demandés, ramenée au scanner : de 2 à 3 cm"};
+        QTest::newRow("un seul voxel")
+            << BoiteDemandee() << TaillesDemandees({0.5, 1.5, 5})
+            << "densités ; 4 1 1 ; 0.5 1 1 ; -1 0 2"
+            << QStringList{"Taille selon Y : 1.5 cm, un seul voxel de 1 cm dans la boîte"};
     }
     void pipelineCT()
     {
         QFETCH(BoiteDemandee, boite);
         QFETCH(TaillesDemandees, tailles);
         QFETCH(QString, attendu);
+        QFETCH(QStringList, notes);
         Rampe rampe;
         QString erreur;
         QVERIFY2(lireRampe("min -1024\nAIR -950 0.001 0.044\nLUNG -700 0.044 0.302\nWATER 125 0.302 1.101\n"
@@ -133,7 +145,9 @@ private slots:
         Grille grille;
         Geometrie geometrie;
         AxeCadre cadre[3];
-        const QString refus = construireGrilleCT(ct, boite, tailles, rampe, "ct.egsphant", grille, geometrie, cadre);
+        QStringList notesVues;
+        const QString refus =
+            construireGrilleCT(ct, boite, tailles, rampe, "ct.egsphant", grille, geometrie, cadre, &notesVues);
         if (!refus.isEmpty()) {
             QVERIFY2(refus.startsWith(attendu), qPrintable(refus));
             QCOMPARE(grille.nombreVoxels(), 0);
@@ -145,6 +159,7 @@ private slots:
                                .arg(geometrie.taille[0]).arg(geometrie.taille[1]).arg(geometrie.taille[2])
                                .arg(geometrie.origine[0]).arg(geometrie.origine[1]).arg(geometrie.origine[2]);
         QCOMPARE(vu, attendu);
+        QCOMPARE(notesVues, notes);
     }
 };
 

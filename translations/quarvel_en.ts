@@ -1484,6 +1484,14 @@ Examples:
         <translation>Box along %1: from %2 to %3 cm, outside the CT scan, which spans %4 to %5 cm</translation>
     </message>
     <message>
+        <source>Boîte selon %1 : de %2 à %3 cm demandés, ramenée au scanner : de %4 à %5 cm</source>
+        <translation>Box along %1: from %2 to %3 cm asked, clamped to the CT scan: from %4 to %5 cm</translation>
+    </message>
+    <message>
+        <source>Taille selon %1 : %2 cm, un seul voxel de %3 cm dans la boîte</source>
+        <translation>Size along %1: %2 cm, a single voxel of %3 cm in the box</translation>
+    </message>
+    <message>
         <source>Taille selon %1 : %2, un nombre supérieur à 0 est attendu</source>
         <translation>Size along %1: %2, a number above 0 is expected</translation>
     </message>

@@ -138,7 +138,8 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
     const std::vector<double> tranches = bornesZ(ct);
     AxeCadre cadre[3];
     if (const QString refus =
-            construireGrilleCT(std::move(ct), boite, tailles, rampe, demande.fichier, grille, geometrie, cadre);
+            construireGrilleCT(std::move(ct), boite, tailles, rampe, demande.fichier, grille, geometrie, cadre,
+                               notes);
         !refus.isEmpty())
         return refus;
     if (!choix.isEmpty()) {

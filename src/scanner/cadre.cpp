@@ -138,3 +138,27 @@ QString cadrer(const AxeCT ct[3], const std::optional<Boite> &boite, const std::
     }
     return QString();
 }
+
+QStringList notesCadre(const AxeCT ct[3], const std::optional<Boite> &boite,
+                       const std::optional<std::array<double, 3>> &tailles, const AxeCadre cadre[3])
+{
+    QStringList notes;
+    for (int axe = 0; axe < 3; ++axe) {
+        const QChar nom('X' + axe);
+        const AxeCT &c = ct[axe];
+        const double tolerance = jeu * (c.borne(c.compte) - c.origine);
+        if (boite && (boite->bas[axe] < c.origine - tolerance || boite->haut[axe] > c.borne(c.compte) + tolerance))
+            notes << QCoreApplication::translate(
+                         "scanner", "Boîte selon %1 : de %2 à %3 cm demandés, ramenée au scanner : de %4 à %5 cm")
+                         .arg(nom)
+                         .arg(texte(boite->bas[axe]), texte(boite->haut[axe]), texte(c.borne(cadre[axe].premier)),
+                              texte(c.borne(cadre[axe].fin)));
+        // A box one CT voxel thick asked for one: only a size merging voxels is told.
+        if (tailles && cadre[axe].compte < 2 && cadre[axe].fin - cadre[axe].premier >= 2)
+            notes << QCoreApplication::translate("scanner",
+                                                    "Taille selon %1 : %2 cm, un seul voxel de %3 cm dans la boîte")
+                         .arg(nom)
+                         .arg(texte((*tailles)[size_t(axe)]), texte(cadre[axe].taille));
+    }
+    return notes;
+}

@@ -2,6 +2,7 @@
 #define QUARVEL_CADRE_H
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 #include <vector>
@@ -57,5 +58,11 @@ struct Boite
 // than the CT's voxels.
 QString cadrer(const AxeCT ct[3], const std::optional<Boite> &boite, const std::optional<std::array<double, 3>> &tailles,
                AxeCadre cadre[3]);
+
+// What a fitted phantom should tell its user, in French: each axis where the
+// box was clamped to the CT (asked and kept, cm), and each axis where the
+// size asked leaves fewer than 2 voxels.
+QStringList notesCadre(const AxeCT ct[3], const std::optional<Boite> &boite,
+                       const std::optional<std::array<double, 3>> &tailles, const AxeCadre cadre[3]);
 
 #endif

@@ -16,10 +16,13 @@ QString materiauxCT(const Rampe &rampe, const QList<Milieu> &catalogue, QList<Ma
 
 QString construireGrilleCT(VolumeCT ct, const std::optional<Boite> &boite,
                            const std::optional<std::array<double, 3>> &tailles, const Rampe &rampe,
-                           const QString &fichier, Grille &grille, Geometrie &geometrie, AxeCadre cadre[3])
+                           const QString &fichier, Grille &grille, Geometrie &geometrie, AxeCadre cadre[3],
+                           QStringList *notes)
 {
     if (const QString refus = cadrer(ct.axes, boite, tailles, cadre); !refus.isEmpty())
         return refus;
+    if (notes)
+        *notes << notesCadre(ct.axes, boite, tailles, cadre);
     const qint64 comptes[3] = {cadre[0].compte, cadre[1].compte, cadre[2].compte};
     for (int a = 0; a < 3; ++a) {
         geometrie.taille[a] = cadre[a].taille;

@@ -23,10 +23,12 @@ QString materiauxCT(const Rampe &rampe, const QList<Milieu> &catalogue, QList<Ma
 
 // The phantom of ct in the box and at the sizes asked (none: the CT's own),
 // checked against fichier before the grid takes any memory: the grid, its
-// geometry and the fitted axes in cadre, or the refusal. The CT is taken by
-// value, as the builder takes it.
+// geometry and the fitted axes in cadre, or the refusal; notes gets what
+// the fitting should tell the user. The CT is taken by value, as the
+// builder takes it.
 QString construireGrilleCT(VolumeCT ct, const std::optional<Boite> &boite,
                            const std::optional<std::array<double, 3>> &tailles, const Rampe &rampe,
-                           const QString &fichier, Grille &grille, Geometrie &geometrie, AxeCadre cadre[3]);
+                           const QString &fichier, Grille &grille, Geometrie &geometrie, AxeCadre cadre[3],
+                           QStringList *notes = nullptr);
 
 #endif

@@ -1,5 +1,6 @@
 #include "window/imageplan.h"
 
+#include <QPainter>
 #include <algorithm>
 
 #include "images/apercu.h"
@@ -22,8 +23,15 @@ ImagePlan::ImagePlan(const QString &texte) : QLabel(texte), nom(texte)
 void ImagePlan::montrer(const QImage &nouvelle)
 {
     image = nouvelle;
+    cadre = QRect();
     if (image.isNull())
         setText(nom);
+    ajuster();
+}
+
+void ImagePlan::montrerCadre(const QRect &pixels)
+{
+    cadre = pixels;
     ajuster();
 }
 
@@ -48,5 +56,14 @@ void ImagePlan::ajuster()
     if (image.isNull())
         return;
     const int cote = std::min(width(), height()) - 2 * cadreApercu;
-    setPixmap(apercuPlan(image, std::max(cote, coteApercu)));
+    QPixmap apercu = apercuPlan(image, std::max(cote, coteApercu));
+    if (!cadre.isNull()) {
+        // Drawn at the preview's scale, so that a reduced picture keeps its line.
+        const double facteur = double(apercu.width() - 2 * cadreApercu) / image.width();
+        QPainter peintre(&apercu);
+        peintre.setPen(QPen(QColor(255, 200, 0), 2));
+        peintre.drawRect(QRectF(cadreApercu + cadre.x() * facteur, cadreApercu + cadre.y() * facteur,
+                                cadre.width() * facteur - 1, cadre.height() * facteur - 1));
+    }
+    setPixmap(apercu);
 }

@@ -12,9 +12,11 @@ class ImagePlan : public QLabel
 public:
     explicit ImagePlan(const QString &texte);
 
-    // A null image brings back the plane's name.
+    // A null image brings back the plane's name; a new one has no box.
     void montrer(const QImage &image);
     const QImage &montree() const { return image; }
+    // A box drawn over the picture shown, in its pixels; a null one: none.
+    void montrerCadre(const QRect &pixels);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -26,6 +28,7 @@ private:
     void ajuster();
 
     QImage image;
+    QRect cadre;
     QString nom;
 };
 

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -32,6 +33,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
+struct Boite;
 struct FantomeEcrit;
 struct Geometrie;
 struct Grille;
@@ -224,6 +226,8 @@ private:
     void basculeScanner(bool actif);
     void remplissageRampe(const Rampe &rampe);
     bool lectureRampe(Rampe &rampe);
+    bool lectureCadre(Boite &boite, std::array<double, 3> &tailles, QString *refus);
+    void suiviCadre();
     void chargementRampe();
     void enregistrementRampe();
     bool constructionScanner(const QString &nomFich);

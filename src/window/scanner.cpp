@@ -85,6 +85,9 @@ void Interface::placerScanner(QGridLayout *grilleConfig)
         grilleConfig->addWidget(boiteMax[a], ligne + 1, a);
     }
     grilleConfig->addWidget(new QLabel("Jusqu'à (cm)"), ligne + 1, 3);
+    for (QLineEdit *champ : {origineX, origineY, origineZ, boiteMax[0], boiteMax[1], boiteMax[2], tailleX, tailleY,
+                             tailleZ})
+        connect(champ, &QLineEdit::textChanged, this, &Interface::suiviCadre);
     connect(boutonScanner, &QPushButton::clicked, this, &Interface::selectScanner);
     connect(choixScanner, &QCheckBox::toggled, this, &Interface::basculeScanner);
 }
@@ -238,6 +241,7 @@ void Interface::montrerScanner()
                                .arg(ct.axes[1].compte)
                                .arg(niveauFenetreCT)
                                .arg(largeurFenetreCT));
+    suiviCadre();
     Rampe rampe;
     if (tableRampe->rowCount() == 0 && rampeParDefaut(*milieux, rampe, nullptr))
         remplissageRampe(rampe);
@@ -302,6 +306,44 @@ void Interface::enregistrementRampe()
                                                            : erreur);
 }
 
+// The box and the sizes as the fields hold them, or why not in refus.
+bool Interface::lectureCadre(Boite &boite, std::array<double, 3> &tailles, QString *refus)
+{
+    const QLineEdit *champs[9] = {origineX, boiteMax[0], origineY, boiteMax[1], origineZ, boiteMax[2],
+                                  tailleX, tailleY, tailleZ};
+    double *valeurs[9] = {&boite.bas[0], &boite.haut[0], &boite.bas[1], &boite.haut[1], &boite.bas[2],
+                          &boite.haut[2], &tailles[0], &tailles[1], &tailles[2]};
+    const char *noms[9] = {"Origine X", "Jusqu'à X", "Origine Y", "Jusqu'à Y", "Origine Z", "Jusqu'à Z",
+                           "Taille X", "Taille Y", "Taille Z"};
+    for (int i = 0; i < 9; ++i)
+        if (!lireReelVirgule(texteNombre(champs[i]), *valeurs[i])) {
+            *refus = QString("%1 : « %2 » n'est pas un nombre.").arg(noms[i], extrait(champs[i]->text()));
+            return false;
+        }
+    return true;
+}
+
+// As the box's fields are typed, the box over the CT slice and the counts
+// the build will give; a box not yet readable draws none.
+void Interface::suiviCadre()
+{
+    if (!scanner || session.source() != SourceFantome::Scanner)
+        return;
+    Boite boite;
+    std::array<double, 3> tailles;
+    QString refus;
+    AxeCadre cadre[3];
+    if (!lectureCadre(boite, tailles, &refus) || !cadrer(scanner->axes, boite, tailles, cadre).isEmpty()) {
+        infoXY->montrerCadre(QRect());
+        return;
+    }
+    QLineEdit *comptes[3] = {champDimX, champDimY, champDimZ};
+    for (int a = 0; a < 3; ++a)
+        comptes[a]->setText(QString::number(cadre[a].compte));
+    infoXY->montrerCadre(QRect(cadre[0].premier, cadre[1].premier, cadre[0].fin - cadre[0].premier,
+                               cadre[1].fin - cadre[1].premier));
+}
+
 // The box and the sizes as the fields hold them; sizes equal to the CT's
 // own (as shown) keep its voxels.
 bool Interface::constructionScanner(const QString &nomFich)
@@ -318,22 +360,17 @@ bool Interface::constructionScanner(const QString &nomFich)
         session.choix().marquerChoisi(m.niveauGris);
     Boite boite;
     std::array<double, 3> tailles;
-    const QLineEdit *champs[9] = {origineX, boiteMax[0], origineY, boiteMax[1], origineZ, boiteMax[2],
-                                  tailleX, tailleY, tailleZ};
-    double *valeurs[9] = {&boite.bas[0], &boite.haut[0], &boite.bas[1], &boite.haut[1], &boite.bas[2],
-                          &boite.haut[2], &tailles[0], &tailles[1], &tailles[2]};
-    const char *noms[9] = {"Origine X", "Jusqu'à X", "Origine Y", "Jusqu'à Y", "Origine Z", "Jusqu'à Z",
-                           "Taille X", "Taille Y", "Taille Z"};
-    for (int i = 0; i < 9; ++i)
-        if (!lireReelVirgule(texteNombre(champs[i]), *valeurs[i])) {
-            etat->setText(QString("%1 : « %2 » n'est pas un nombre.").arg(noms[i], extrait(champs[i]->text())));
-            return false;
-        }
+    QString refus;
+    if (!lectureCadre(boite, tailles, &refus)) {
+        etat->setText(refus);
+        return false;
+    }
     AxeCadre cadre[3];
     Geometrie geometrie;
     Grille grille;
+    QStringList notes;
     if (const QString erreur =
-            construireGrilleCT(*scanner, boite, tailles, rampe, nomFich, grille, geometrie, cadre);
+            construireGrilleCT(*scanner, boite, tailles, rampe, nomFich, grille, geometrie, cadre, &notes);
         !erreur.isEmpty()) {
         etat->setText(erreur);
         return false;
@@ -343,5 +380,9 @@ bool Interface::constructionScanner(const QString &nomFich)
         montrerNombre(origines[a], texteExact(cadre[a].origine));
         comptes[a]->setText(QString::number(cadre[a].compte));
     }
-    return ecritureEgsphant(grille, geometrie, nomFich);
+    if (!ecritureEgsphant(grille, geometrie, nomFich))
+        return false;
+    for (const QString &note : notes)
+        etat->setText(etat->text() + "\nNote : " + note);
+    return true;
 }
