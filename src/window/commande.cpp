@@ -12,6 +12,7 @@
 
 #include "media/materiaux.h"
 #include "model/nombre.h"
+#include "session/construction.h"
 #include "window/interface.h"
 
 void Interface::evalue()
@@ -26,8 +27,7 @@ void Interface::evalue()
     }
     // The records follow the table's rows as they stand, whatever was chosen
     // before, so the same choices number the media as the batch command does.
-    QList<Materiau> choix;
-    QString refus;
+    QList<LigneNiveau> lignes;
     int fond = -1;
     for (int i = 0; i < tableMateriaux->rowCount(); ++i) {
         const LigneTable &ligne = lignesTable->at(i);
@@ -35,16 +35,13 @@ void Interface::evalue()
         const QString nom = ligne.comboNom->currentText();
         const QByteArray trace = nom.toLatin1() + '\n';
         std::cout.write(trace.constData(), trace.size());
-        double densite = 0.0;
         // "1,92" is 1.92, as in the size fields; any other text is refused as typed.
-        const QString texteDensite = avecPointDecimal(ligne.comboDensite->currentText());
-        const QString refusLigne = refusChoix(niveau, nom, texteDensite, &densite);
-        if (refus.isEmpty())
-            refus = refusLigne;
-        enregistrerChoix(choix, niveau, nom, densite);
+        lignes << LigneNiveau{niveau, {nom, avecPointDecimal(ligne.comboDensite->currentText())}};
         if (fond < 0 && ligne.choixFond && ligne.choixFond->isChecked())
             fond = niveau;
     }
+    QList<Materiau> choix;
+    QString refus = materiauxLignes(lignes, fond, choix);
     // Rows follow the pictures chosen, ticked or not; the background must be
     // a level that the ticked ones hold, or it would fill the phantom unseen.
     const QVector<int> coches = niveauxCoches();
@@ -56,7 +53,6 @@ void Interface::evalue()
         etat->setText(refus);
         return;
     }
-    placerFond(choix, fond);
     materiaux = choix;
     etat->setText(resumeMateriaux(materiaux));
     constructionEgsphant(fichierEgsphant->text());

@@ -1,5 +1,5 @@
-// The window's side of the build: reads the widgets, runs the shared
-// builders and writer, and reports in the status line.
+// The window's side of the build: hands the ticks and the numbers typed to
+// the session, runs its pipeline step by step, and reports in the status line.
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
@@ -11,7 +11,6 @@
 #include <climits>
 #include <iostream>
 
-#include "images/chargement.h"
 #include "model/ligne.h"
 #include "model/nombre.h"
 #include "companions/fantomeecrit.h"
@@ -20,6 +19,8 @@
 #include "egsphant/egsphant.h"
 #include "egsphant/reel.h"
 #include "phantom/verifications.h"
+#include "session/construction.h"
+#include "session/constructionplans.h"
 #include "window/champnombre.h"
 #include "window/interface.h"
 #include "window/suivi.h"
@@ -74,27 +75,29 @@ bool Interface::constructionEgsphant(QString nomFich)
     if (session.source() == SourceFantome::Scanner)
         return constructionScanner(nomFich);
     Grille grille;
-    numeroterMateriaux(materiaux);
-    const QString refus = refusMateriaux(materiaux);
-    if (!refus.isEmpty()) {
+    if (const QString refus = verifierMateriaux(materiaux); !refus.isEmpty()) {
         etat->setText(refus);
         return false;
     }
-    Geometrie geometrie;
-    if (!lectureGeometrie(geometrie))
+    GeometrieSource nombres = session.geometrie();
+    if (!lectureGeometrie(nombres.geometrie))
         return false;
+    session.changerGeometrie(nombres);
     bool construite = false;
     switch (session.source()) {
     case SourceFantome::Plans: construite = remplissagePlansCoches(grille); break;
     case SourceFantome::Volume: construite = remplissageVolume(grille); break;
     case SourceFantome::Scanner: break; // its own build, above
     }
-    return construite && ecritureEgsphant(grille, geometrie, nomFich);
+    return construite && ecritureEgsphant(grille, session.geometrie().geometrie, nomFich);
 }
 
-// The builder that the ticked planes call for.
+// The builder that the ticked planes call for, the ticks handed to the session first.
 bool Interface::remplissagePlansCoches(Grille &grille)
 {
+    session.cocherPlan(PlanImage::XY, choixXY->isChecked());
+    session.cocherPlan(PlanImage::XZ, choixXZ->isChecked());
+    session.cocherPlan(PlanImage::YZ, choixYZ->isChecked());
     switch (choixConstructeur(choixXY->isChecked(), choixXZ->isChecked(), choixYZ->isChecked())) {
     case Constructeur::PlanXY: return remplissagePlanXY(grille);
     case Constructeur::PlanXZ: return remplissagePlanXZ(grille);
@@ -116,18 +119,23 @@ bool Interface::initialisationGrille(Grille &grille)
     return true;
 }
 
-// Everything that would make the file unsound or unwritable is refused
-// before the grid takes any memory.
+// The session's counts for its source, and everything that would make the
+// file unsound or unwritable, refused before the grid takes any memory.
 bool Interface::verificationAvantGrille()
 {
-    Geometrie geometrie;
-    if (!lectureGeometrie(geometrie))
-        return false;
-    const qint64 comptes[3] = {dimX, dimY, dimZ};
-    const QString erreur = refusAvantGrille(nomSortie, materiaux, geometrie, comptes);
-    if (!erreur.isEmpty())
+    qint64 comptes[3] = {0, 0, 0};
+    QString erreur = comptesSource(session, comptes);
+    if (erreur.isEmpty())
+        erreur = refusAvantGrille(nomSortie, materiaux, session.geometrie().geometrie, comptes);
+    if (!erreur.isEmpty()) {
         etat->setText(erreur);
-    return erreur.isEmpty();
+        return false;
+    }
+    // Typed counts past INT_MAX are refused as typed; pictures and volumes give ints.
+    dimX = int(comptes[0]);
+    dimY = int(comptes[1]);
+    dimZ = int(comptes[2]);
+    return true;
 }
 
 bool Interface::rechercheMateriau(int niveauGris, int &index)
@@ -138,51 +146,35 @@ bool Interface::rechercheMateriau(int niveauGris, int &index)
 
 bool Interface::remplissagePlanXY(Grille &grille)
 {
-    return remplissagePlan(grille, fichierXY, PlanImage::XY);
+    return remplissagePlan(grille, PlanImage::XY);
 }
 
 bool Interface::remplissagePlanXZ(Grille &grille)
 {
-    return remplissagePlan(grille, fichierXZ, PlanImage::XZ);
+    return remplissagePlan(grille, PlanImage::XZ);
 }
 
 bool Interface::remplissagePlanYZ(Grille &grille)
 {
-    return remplissagePlan(grille, fichierYZ, PlanImage::YZ);
+    return remplissagePlan(grille, PlanImage::YZ);
 }
 
-bool Interface::remplissagePlan(Grille &grille, QLineEdit *fichier, PlanImage plan)
+bool Interface::remplissagePlan(Grille &grille, PlanImage plan)
 {
     if (!lectureComptes())
         return false;
     std::cout << dimX << " " << dimY << " " << dimZ << "\n";
     if (!initialisationGrille(grille))
         return false;
-    QString erreur;
-    const QImage image = chargerImage(fichier->text(), &erreur);
-    if (image.isNull()) {
-        etat->setText(erreur);
-        return false;
-    }
-    extruderPlan(grille, plan, image, tableNiveaux(materiaux));
+    remplirPlan(session, plan, grille, materiaux);
     return true;
 }
 
 bool Interface::remplissagePlans(Grille &grille)
 {
-    if (!validationImage() || !initialisationGrille(grille))
+    if (!initialisationGrille(grille))
         return false;
-    const QLineEdit *fichierA = planA(choixXZ->isChecked()) == PlanImage::XZ ? fichierXZ : fichierYZ;
-    const QLineEdit *fichierB = planB(choixYZ->isChecked()) == PlanImage::YZ ? fichierYZ : fichierXZ;
-    QString erreur;
-    const QImage imageXY = chargerImage(fichierXY->text(), &erreur);
-    const QImage imageA = imageXY.isNull() ? QImage() : chargerImage(fichierA->text(), &erreur);
-    const QImage imageB = imageA.isNull() ? QImage() : chargerImage(fichierB->text(), &erreur);
-    if (imageB.isNull()) {
-        etat->setText(erreur);
-        return false;
-    }
-    intersecterPlans(grille, imageXY, imageA, imageB, tableNiveaux(materiaux));
+    remplirIntersection(session, grille, materiaux);
     return true;
 }
 
@@ -212,6 +204,7 @@ bool Interface::lectureComptes()
 {
     const QLineEdit *champs[3] = {champDimX, champDimY, champDimZ};
     int *comptes[3] = {&dimX, &dimY, &dimZ};
+    GeometrieSource nombres = session.geometrie();
     for (int i = 0; i < 3; ++i) {
         bool entier = false;
         const qint64 valeur = champs[i]->text().trimmed().toLongLong(&entier, 10);
@@ -223,7 +216,9 @@ bool Interface::lectureComptes()
             return false;
         }
         *comptes[i] = int(valeur);
+        nombres.comptes[i] = valeur;
     }
+    session.changerGeometrie(nombres);
     return true;
 }
 
@@ -251,8 +246,7 @@ bool Interface::ecritureEgsphant(const Grille &grille, const Geometrie &geometri
         return false;
     }
     QStringList lignes{resumeEcritureTaille(nomFich, materiaux, grille.dimX, grille.dimY, grille.dimZ)};
-    lignes << notesChoix(materiaux, session.choix().niveauxChoisis(), *milieux, grille);
-    lignes << notesLecteurs(nomFich, materiaux, grille.dimX, grille.dimY, grille.dimZ, *milieux);
+    lignes << notesFantome(session, nomFich, materiaux, *milieux, grille);
     etat->setText(lignes.join('\n'));
     dernierFantome = QFileInfo(nomFich).absoluteFilePath();
     fantomeEcrit = std::make_shared<const FantomeEcrit>(decrireFantome(nomFich, materiaux, grille, geometrie, *milieux));

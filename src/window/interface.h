@@ -140,7 +140,7 @@ private:
     bool remplissagePlanYZ(Grille &grille);
     bool remplissagePlans(Grille &grille);
     bool remplissagePlansCoches(Grille &grille);
-    bool remplissagePlan(Grille &grille, QLineEdit *fichier, PlanImage plan);
+    bool remplissagePlan(Grille &grille, PlanImage plan);
     bool ecritureEgsphant(const Grille &grille, const Geometrie &geometrie, QString nomFich);
     bool lectureGeometrie(Geometrie &geometrie);
     bool lectureComptes();

@@ -46,6 +46,7 @@ void Interface::selectPlan(QLineEdit *fichier, ImagePlan *info, QLineEdit *champ
     choixVolume->setChecked(false);
     choixScanner->setChecked(false);
     fichier->setText(chemin);
+    session.choisirPlan(planDe(info), chemin, image);
     const QVector<int> avant = niveauxGris;
     const QString noteFond = chargementPlan(info, image, champLargeur, champHauteur);
     choix->setChecked(true);

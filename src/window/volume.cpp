@@ -1,6 +1,6 @@
 // The window's side of a label volume: choosing the file or the folder,
 // its fields, its values in the table, its middle slice in the XY group,
-// and the grid built by the batch command's function.
+// and the grid built by the session's pipeline.
 #include <QApplication>
 #include <QCheckBox>
 #include <QColor>
@@ -12,7 +12,7 @@
 #include <iterator>
 
 #include "model/ligne.h"
-#include "phantom/construction.h"
+#include "session/constructionvolume.h"
 #include "volume/volume.h"
 #include "window/champnombre.h"
 #include "window/interface.h"
@@ -104,6 +104,7 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
     }
     volume = lu;
     volumeFichier = fichier;
+    session.choisirVolume(lu, chemin, fichier);
     couleursVolume = fichier ? couleursEtiquettes(lu->valeurs) : QHash<int, QRgb>();
     for (int v : lu->valeurs) // a folder's values are the pictures' grey levels
         couleursVolume.insert(v, couleursVolume.value(v, qRgb(v, v, v)));
@@ -157,17 +158,13 @@ void Interface::montrerVolume()
                                .arg(volume->comptes[1]));
 }
 
-// The batch command's grid for the same volume and records; the counts are
-// the volume's, whatever the fields show.
+// The session's grid for the volume and the records; the counts are the
+// volume's, whatever the fields show.
 bool Interface::remplissageVolume(Grille &grille)
 {
-    dimX = volume->comptes[0];
-    dimY = volume->comptes[1];
-    dimZ = volume->comptes[2];
-    QString erreur;
     if (!verificationAvantGrille())
         return false;
-    if (!construireVolume(grille, *volume, materiaux, &erreur)) {
+    if (const QString erreur = remplirVolume(session, grille, materiaux); !erreur.isEmpty()) {
         etat->setText(erreur);
         return false;
     }
