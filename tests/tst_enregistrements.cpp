@@ -7,20 +7,11 @@
 
 #include "fenetre.h"
 #include "outils.h"
+#include "plansessai.h"
 #include "seriect.h"
 #include "volumeitk.h"
 
 namespace {
-
-// A picture of w × h pixels whose grey level is gris(column, row).
-bool ecrirePlan(const QString &chemin, int w, int h, const std::function<int(int, int)> &gris)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int r = 0; r < h; ++r)
-        for (int c = 0; c < w; ++c)
-            image.setPixel(c, r, qRgb(gris(c, r), gris(c, r), gris(c, r)));
-    return image.save(chemin);
-}
 
 // 5 × 4 × 3 labels 0 (around), 1 and 2, voxels of 2 mm.
 bool ecrireVolume(const QString &chemin)

@@ -15,6 +15,8 @@
 #include "session/session.h"
 #include "volume/volume.h"
 
+#include "plansessai.h"
+
 using BoiteDemandee = std::optional<Boite>;
 using TaillesDemandees = std::optional<std::array<double, 3>>;
 
@@ -22,16 +24,6 @@ namespace {
 
 // quarvel-phantom's status for a refusal that is not a misuse.
 constexpr int statutRefus = 1;
-
-// A picture of w × h pixels whose grey level is gris(column, row).
-bool ecrirePlan(const QString &chemin, int w, int h, const std::function<int(int, int)> &gris)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int r = 0; r < h; ++r)
-        for (int c = 0; c < w; ++c)
-            image.setPixel(c, r, qRgb(gris(c, r), gris(c, r), gris(c, r)));
-    return image.save(chemin);
-}
 
 // 5 × 4 × 3 labels 0 (x = 0), 1 and 2, in a raw NRRD of 2 mm voxels.
 bool ecrireVolume(const QString &chemin)
