@@ -12,6 +12,7 @@
 #include "session/construction.h"
 #include "session/constructionct.h"
 #include "session/niveauxplans.h"
+#include "session/saisie.h"
 #include "session/session.h"
 #include "volume/volume.h"
 
@@ -192,6 +193,50 @@ private slots:
         QVERIFY(grille.nombreVoxels() > 0);
         QCOMPARE(lireFichier(fichier), lireFichier(d("lot.egsphant")));
         QCOMPARE(notesFantome(session, fichier, materiaux, {}, grille), lignesLot);
+    }
+
+    // The fields' numbers as typed: read whatever the locale, or refused
+    // naming the field and what it holds.
+    void saisies_data()
+    {
+        QTest::addColumn<QStringList>("geometrie"); // sizes then origin
+        QTest::addColumn<QStringList>("comptes");
+        QTest::addColumn<QString>("attendu");       // the numbers read, or the refusal
+        const QStringList geometrie{"0.5", "1,25", " 2 ", "-15", "-1e1", "0"};
+        QTest::newRow("lus") << geometrie << QStringList{"6", " 5", "2 "} << "0.5 1.25 2 -15 -10 0 ; 6 5 2";
+        QTest::newRow("taille vide") << QStringList{"1", " ", "1", "0", "0", "0"} << QStringList{"1", "1", "1"}
+                                     << "Taille Y : champ vide, un nombre est attendu.";
+        QTest::newRow("origine illisible") << QStringList{"1", "1", "1", "0", "0", "1,2,3"}
+                                           << QStringList{"1", "1", "1"}
+                                           << "Origine Z : « 1,2,3 » n'est pas un nombre.";
+        QTest::newRow("compte réel") << geometrie << QStringList{"6", "2.5", "1"}
+                                     << "Nombre de voxels invalide : « 2.5 » en Y (chaque compte doit être un "
+                                        "entier positif, au plus 2147483647).";
+        QTest::newRow("compte trop grand") << geometrie << QStringList{"6", "5", "2147483648"}
+                                           << "Nombre de voxels invalide : « 2147483648 » en Z (chaque compte doit "
+                                              "être un entier positif, au plus 2147483647).";
+    }
+    void saisies()
+    {
+        QFETCH(QStringList, geometrie);
+        QFETCH(QStringList, comptes);
+        QFETCH(QString, attendu);
+        Geometrie lue;
+        qint64 comptesLus[3] = {0, 0, 0};
+        QString refus = lireGeometrieSaisie(geometrie, lue);
+        if (refus.isEmpty())
+            refus = lireComptesSaisis(comptes, comptesLus);
+        if (!refus.isEmpty()) {
+            QCOMPARE(refus, attendu);
+            return;
+        }
+        QStringList vus;
+        for (double v : {lue.taille[0], lue.taille[1], lue.taille[2], lue.origine[0], lue.origine[1], lue.origine[2]})
+            vus << QString::number(v);
+        vus << ";";
+        for (qint64 n : comptesLus)
+            vus << QString::number(n);
+        QCOMPARE(vus.join(' '), attendu);
     }
 
     // Each source keeps its pictures, its volume and its numbers; a change

@@ -763,6 +763,14 @@
         <source>Coupe du milieu, z = %1 : %2 × %3 voxels</source>
         <translation>Middle slice, z = %1: %2 × %3 voxels</translation>
     </message>
+    <message>
+        <source>Écriture de « %1 » (%2)…</source>
+        <translation>Writing &quot;%1&quot; (%2)…</translation>
+    </message>
+    <message>
+        <source>Écriture annulée</source>
+        <translation>Writing cancelled</translation>
+    </message>
 </context>
 <context>
     <name>PanneauExportable</name>
@@ -2237,6 +2245,49 @@ Examples:
     <message>
         <source>mémoire insuffisante pour ses voxels</source>
         <translation>not enough memory for its voxels</translation>
+    </message>
+</context>
+<context>
+    <name>session</name>
+    <message>
+        <source>Fond : le niveau de gris %1 n&apos;est dans aucune image cochée ; marquer le fond sur une ligne des images cochées, ou cocher l&apos;image qui le contient</source>
+        <translation>Background: grey level %1 is in no ticked picture; mark the background on a row of the ticked pictures, or tick the picture that holds it</translation>
+    </message>
+    <message>
+        <source>Taille X</source>
+        <translation>Size X</translation>
+    </message>
+    <message>
+        <source>Taille Y</source>
+        <translation>Size Y</translation>
+    </message>
+    <message>
+        <source>Taille Z</source>
+        <translation>Size Z</translation>
+    </message>
+    <message>
+        <source>Origine X</source>
+        <translation>Origin X</translation>
+    </message>
+    <message>
+        <source>Origine Y</source>
+        <translation>Origin Y</translation>
+    </message>
+    <message>
+        <source>Origine Z</source>
+        <translation>Origin Z</translation>
+    </message>
+    <message>
+        <source>%1 : champ vide, un nombre est attendu.</source>
+        <translation>%1: empty field, a number is expected.</translation>
+    </message>
+    <message>
+        <source>%1 : « %2 » n&apos;est pas un nombre.</source>
+        <translation>%1: &quot;%2&quot; is not a number.</translation>
+    </message>
+    <message>
+        <source>Nombre de voxels invalide : « %1 » en %2 (chaque compte doit être un entier positif, au plus %3).</source>
+        <translation>Invalid number of voxels: &quot;%1&quot; along %2 (each count must be a positive integer, at most %3).</translation>
     </message>
 </context>
 <context>

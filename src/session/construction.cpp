@@ -1,5 +1,7 @@
 #include "session/construction.h"
 
+#include <QCoreApplication>
+
 #include "egsphant/egsphant.h"
 #include "media/materiaux.h"
 #include "phantom/compterendu.h"
@@ -20,6 +22,16 @@ QString materiauxLignes(const QList<LigneNiveau> &lignes, int fond, QList<Materi
     }
     placerFond(materiaux, fond);
     return QString();
+}
+
+QString refusFond(int fond, const QVector<int> &niveaux)
+{
+    if (fond < 0 || niveaux.isEmpty() || niveaux.contains(fond))
+        return QString();
+    return QCoreApplication::translate("session", "Fond : le niveau de gris %1 n'est dans aucune image cochée ; marquer "
+                                                  "le fond sur une ligne des images cochées, ou cocher l'image qui le "
+                                                  "contient")
+        .arg(fond);
 }
 
 QString verifierMateriaux(QList<Materiau> &materiaux)

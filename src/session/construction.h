@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include "media/tablegris.h"
 #include "model/grille.h"
@@ -18,6 +19,11 @@ struct Geometrie;
 // The records of the rows, in their order, the background's first (none
 // for fond < 0): the first row's refusal, or an empty text.
 QString materiauxLignes(const QList<LigneNiveau> &lignes, int fond, QList<Materiau> &materiaux);
+
+// The background must be one of the levels in use (those of the ticked
+// pictures; none: any), or it would fill the phantom unseen. The refusal, or
+// an empty text.
+QString refusFond(int fond, const QVector<int> &niveaux);
 
 // Numbers the records: why they cannot be written, or an empty text.
 QString verifierMateriaux(QList<Materiau> &materiaux);

@@ -44,11 +44,8 @@ void Interface::evalue()
     QString refus = materiauxLignes(lignes, fond, choix);
     // Rows follow the pictures chosen, ticked or not; the background must be
     // a level that the ticked ones hold, or it would fill the phantom unseen.
-    const QVector<int> coches = niveauxCoches();
-    if (refus.isEmpty() && fond >= 0 && !coches.isEmpty() && !coches.contains(fond))
-        refus = QString("Fond : le niveau de gris %1 n'est dans aucune image cochée ; marquer le fond sur une "
-                        "ligne des images cochées, ou cocher l'image qui le contient")
-                    .arg(fond);
+    if (refus.isEmpty())
+        refus = refusFond(fond, niveauxCoches());
     if (!refus.isEmpty()) {
         etat->setText(refus);
         return;

@@ -8,11 +8,9 @@
 #include <QLineEdit>
 #include <QLocale>
 
-#include <climits>
 #include <iostream>
 
 #include "model/ligne.h"
-#include "model/nombre.h"
 #include "companions/fantomeecrit.h"
 #include "phantom/compterendu.h"
 #include "phantom/construction.h"
@@ -21,6 +19,7 @@
 #include "phantom/verifications.h"
 #include "session/construction.h"
 #include "session/constructionplans.h"
+#include "session/saisie.h"
 #include "window/champnombre.h"
 #include "window/interface.h"
 #include "window/suivi.h"
@@ -178,46 +177,31 @@ bool Interface::remplissagePlans(Grille &grille)
     return true;
 }
 
-// A size or origin that is not a number is refused: read as 0 it would give
-// a file with the wrong geometry and no word of it.
+// The fields' numbers as typed, into the session; a text that is no number
+// is refused in the status line.
 bool Interface::lectureGeometrie(Geometrie &geometrie)
 {
-    const QLineEdit *champs[6] = {tailleX, tailleY, tailleZ, origineX, origineY, origineZ};
-    const char *noms[6] = {"Taille X", "Taille Y", "Taille Z", "Origine X", "Origine Y", "Origine Z"};
-    double *valeurs[6] = {&geometrie.taille[0], &geometrie.taille[1], &geometrie.taille[2],
-                          &geometrie.origine[0], &geometrie.origine[1], &geometrie.origine[2]};
-    for (int i = 0; i < 6; ++i) {
-        if (!lireReelVirgule(texteNombre(champs[i]), *valeurs[i])) {
-            const QString texte = champs[i]->text();
-            etat->setText(texte.trimmed().isEmpty()
-                              ? QString("%1 : champ vide, un nombre est attendu.").arg(noms[i])
-                              : QString("%1 : « %2 » n'est pas un nombre.").arg(noms[i], extrait(texte)));
-            return false;
-        }
-    }
-    return true;
+    QStringList textes;
+    for (const QLineEdit *champ : {tailleX, tailleY, tailleZ, origineX, origineY, origineZ})
+        textes << texteNombre(champ);
+    const QString refus = lireGeometrieSaisie(textes, geometrie);
+    if (!refus.isEmpty())
+        etat->setText(refus);
+    return refus.isEmpty();
 }
 
-// A count that is not a whole number is refused as typed: read as 0 it
-// would be reported as a count of 0 that nobody typed.
 bool Interface::lectureComptes()
 {
-    const QLineEdit *champs[3] = {champDimX, champDimY, champDimZ};
-    int *comptes[3] = {&dimX, &dimY, &dimZ};
     GeometrieSource nombres = session.geometrie();
-    for (int i = 0; i < 3; ++i) {
-        bool entier = false;
-        const qint64 valeur = champs[i]->text().trimmed().toLongLong(&entier, 10);
-        if (!entier || valeur > INT_MAX) {
-            etat->setText(QString("Nombre de voxels invalide : « %1 » en %2 (chaque compte doit être un entier "
-                                  "positif, au plus %3).")
-                              .arg(extrait(champs[i]->text()), QChar('X' + i))
-                              .arg(INT_MAX));
-            return false;
-        }
-        *comptes[i] = int(valeur);
-        nombres.comptes[i] = valeur;
+    const QString refus =
+        lireComptesSaisis({champDimX->text(), champDimY->text(), champDimZ->text()}, nombres.comptes);
+    if (!refus.isEmpty()) {
+        etat->setText(refus);
+        return false;
     }
+    dimX = int(nombres.comptes[0]);
+    dimY = int(nombres.comptes[1]);
+    dimZ = int(nombres.comptes[2]);
     session.changerGeometrie(nombres);
     return true;
 }
@@ -234,7 +218,7 @@ bool Interface::ecritureEgsphant(const Grille &grille, const Geometrie &geometri
         taille = tailleTexteEgsphant(materiaux, grille, geometrie);
     bool ecrit = false, annulee = false;
     if (taille > texteSuivi) {
-        etat->setText(QString("Écriture de « %1 » (%2)…")
+        etat->setText(tr("Écriture de « %1 » (%2)…")
                           .arg(extrait(QFileInfo(nomFich).absoluteFilePath()),
                                QLocale(QLocale::French).formattedDataSize(taille, 1, QLocale::DataSizeSIFormat)));
         ecrit = ecrireEnSuivant(this, suiviEcriture, barreEcriture, boutonAnnuler, taille, ecrire, &annulee);
@@ -242,7 +226,7 @@ bool Interface::ecritureEgsphant(const Grille &grille, const Geometrie &geometri
         ecrit = ecrire({});
     }
     if (!ecrit) {
-        etat->setText(annulee ? QString("Écriture annulée") : erreur);
+        etat->setText(annulee ? tr("Écriture annulée") : erreur);
         return false;
     }
     QStringList lignes{resumeEcritureTaille(nomFich, materiaux, grille.dimX, grille.dimY, grille.dimZ)};
