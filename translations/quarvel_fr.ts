@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="fr">
 <context>
     <name>FenetreVue</name>
@@ -7,6 +8,16 @@
         <translation>
             <numerusform>« %1 » : %2 × %3 × %4 voxels, %n milieu</numerusform>
             <numerusform>« %1 » : %2 × %3 × %4 voxels, %n milieux</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PanneauStructures</name>
+    <message numerus="yes">
+        <source>Structures « %1 » : %n régions</source>
+        <translation>
+            <numerusform>Structures « %1 » : %n région</numerusform>
+            <numerusform>Structures « %1 » : %n régions</numerusform>
         </translation>
     </message>
 </context>
