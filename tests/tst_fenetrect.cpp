@@ -71,11 +71,11 @@ void remplirStructures(Interface &f, const QList<ChoixFenetre> &choix)
 {
     QTableWidget *t = tableStructures(f);
     for (const ChoixFenetre &c : choix) {
-        t->item(c.ligne, 2)->setCheckState(Qt::Checked);
-        qobject_cast<QComboBox *>(t->cellWidget(c.ligne, 3))->setEditText(c.milieu);
-        t->item(c.ligne, 4)->setText(c.densite);
+        t->item(c.ligne, 1)->setCheckState(Qt::Checked);
+        qobject_cast<QComboBox *>(t->cellWidget(c.ligne, 2))->setEditText(c.milieu);
+        t->item(c.ligne, 3)->setText(c.densite);
         if (c.exterieur)
-            t->item(c.ligne, 5)->setCheckState(Qt::Checked);
+            t->item(c.ligne, 4)->setCheckState(Qt::Checked);
     }
 }
 
@@ -247,9 +247,9 @@ private slots:
         cliquer(f, "Structures…");
         remplirStructures(f, {{0, "AIR521ICRU", "", true}, {1, "ICRPBONE521ICRU", "1,9"}});
         // Ticking another outside clears the first.
-        tableStructures(f)->item(2, 5)->setCheckState(Qt::Checked);
-        QCOMPARE(tableStructures(f)->item(0, 5)->checkState(), Qt::Unchecked);
-        tableStructures(f)->item(0, 5)->setCheckState(Qt::Checked);
+        tableStructures(f)->item(2, 4)->setCheckState(Qt::Checked);
+        QCOMPARE(tableStructures(f)->item(0, 4)->checkState(), Qt::Unchecked);
+        tableStructures(f)->item(0, 4)->setCheckState(Qt::Checked);
         f.choisirFichierEnregistrement = [this](QWidget *, const QString &, const QString &, const QString &) {
             return d("choix.txt");
         };
@@ -265,18 +265,18 @@ private slots:
         g.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("choix.txt"); };
         cliquer(g, "Charger les choix…");
         QTableWidget *t = tableStructures(g);
-        QCOMPARE(t->item(0, 5)->checkState(), Qt::Checked);
-        QCOMPARE(t->item(1, 2)->checkState(), Qt::Checked);
-        QCOMPARE(t->item(2, 2)->checkState(), Qt::Unchecked);
-        QCOMPARE(qobject_cast<QComboBox *>(t->cellWidget(1, 3))->currentText(), QString("ICRPBONE521ICRU"));
-        QCOMPARE(t->item(1, 4)->text(), QString("1.9"));
+        QCOMPARE(t->item(0, 4)->checkState(), Qt::Checked);
+        QCOMPARE(t->item(1, 1)->checkState(), Qt::Checked);
+        QCOMPARE(t->item(2, 1)->checkState(), Qt::Unchecked);
+        QCOMPARE(qobject_cast<QComboBox *>(t->cellWidget(1, 2))->currentText(), QString("ICRPBONE521ICRU"));
+        QCOMPARE(t->item(1, 3)->text(), QString("1.9"));
 
         QVERIFY(ecrireFichier(d("faux.txt"), texte + "interieur AIR521ICRU ct PAS LA\n"));
         g.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("faux.txt"); };
         cliquer(g, "Charger les choix…");
         QCOMPARE(g.etat->text(), QString("Choix des structures « %1 » : ligne 7 : aucune région « PAS LA »").arg(d("faux.txt")));
-        qobject_cast<QComboBox *>(t->cellWidget(1, 3))->setEditText("INCONNU");
-        t->item(1, 4)->setText("");
+        qobject_cast<QComboBox *>(t->cellWidget(1, 2))->setEditText("INCONNU");
+        t->item(1, 3)->setText("");
         g.fichierEgsphant->setText(d("refus.egsphant"));
         g.evalue();
         QCOMPARE(g.etat->text(), QString("Structure « TIGE OS=INCONNU » : aucun milieu « INCONNU » dans le catalogue"));

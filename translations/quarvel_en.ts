@@ -844,10 +844,6 @@
         <translation>Region</translation>
     </message>
     <message>
-        <source>Prise</source>
-        <translation>Used</translation>
-    </message>
-    <message>
         <source>Milieu</source>
         <translation>Medium</translation>
     </message>
@@ -917,6 +913,10 @@
     <message>
         <source>Choix des structures écrits dans « %1 »</source>
         <translation>Structure choices written to &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Cochée : la région donne son milieu</source>
+        <translation>Ticked: the region gives its medium</translation>
     </message>
 </context>
 <context>

@@ -15,7 +15,8 @@
 
 namespace {
 
-enum Colonne { Couleur, Nom, Cochee, Milieu_, Densite, Exterieur, Colonnes };
+// The tick is the name's own check box, which leaves the name room in a narrow panel.
+enum Colonne { Couleur, Nom, Milieu_, Densite, Exterieur, Colonnes };
 
 // Rows in view before the table scrolls: the window must fit 1280 × 800.
 constexpr int lignesVisibles = 4;
@@ -38,19 +39,27 @@ PanneauStructures::PanneauStructures(const Chooser &ouvrir, const Chooser &enreg
     bouton->setToolTip(tr("Lit un RT Structure Set : ses régions peuvent donner leur milieu aux voxels"));
     table = new QTableWidget(0, Colonnes);
     table->setObjectName("tableStructures");
-    table->setHorizontalHeaderLabels({QString(), tr("Région"), tr("Prise"), tr("Milieu"), tr("Densité"),
-                                      tr("Extérieur")});
+    table->setHorizontalHeaderLabels({QString(), tr("Région"), tr("Milieu"), tr("Densité"), tr("Extérieur")});
+    table->horizontalHeaderItem(Nom)->setToolTip(tr("Cochée : la région donne son milieu"));
     table->horizontalHeaderItem(Densite)->setToolTip(
         tr("Vide : celle du catalogue ; « ct » : celle de la rampe ; ou un nombre (g/cm³)"));
     table->horizontalHeaderItem(Exterieur)->setToolTip(
         tr("Une seule région : son milieu va à tout ce qui est hors d'elle (la table, l'air)"));
+    // The name takes what the others leave; the medium box room for a
+    // catalogue name's usual length, a longer one scrolling in its box.
     QHeaderView *entete = table->horizontalHeader();
     entete->setSectionResizeMode(QHeaderView::ResizeToContents);
     entete->setSectionResizeMode(Nom, QHeaderView::Stretch);
+    entete->setSectionResizeMode(Milieu_, QHeaderView::Fixed);
+    entete->resizeSection(Milieu_, table->fontMetrics().horizontalAdvance("ICRUTISSUE521") + 30);
+    entete->setSectionResizeMode(Couleur, QHeaderView::Fixed);
+    entete->resizeSection(Couleur, 14);
+    entete->setMinimumSectionSize(14);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->verticalHeader()->hide();
     const int hauteurLigne = QComboBox().sizeHint().height() + 2;
     table->verticalHeader()->setDefaultSectionSize(hauteurLigne);
-    table->setFixedHeight(entete->sizeHint().height() + lignesVisibles * hauteurLigne + 2 * table->frameWidth());
+    table->setMinimumHeight(entete->sizeHint().height() + lignesVisibles * hauteurLigne + 2 * table->frameWidth());
     auto *charger = new QPushButton(tr("Charger les choix…"));
     charger->setToolTip(tr("Lit un fichier de choix : les régions qu'il nomme, leur milieu et leur densité"));
     auto *ecrire = new QPushButton(tr("Enregistrer les choix…"));
@@ -116,15 +125,16 @@ void PanneauStructures::remplir(const TableStructures &choix)
         if (r.couleur.isValid())
             couleur->setBackground(r.couleur);
         table->setItem(k, Couleur, couleur);
-        auto *nom = new QTableWidgetItem(r.nom);
-        nom->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        QTableWidgetItem *nom = caseACocher(l.cochee);
+        nom->setText(r.nom);
         nom->setToolTip(r.type.isEmpty() ? r.nom : r.nom + " (" + r.type + ")");
         table->setItem(k, Nom, nom);
-        table->setItem(k, Cochee, caseACocher(l.cochee));
         auto *milieu = new QComboBox;
         milieu->setEditable(true);
         milieu->setInsertPolicy(QComboBox::NoInsert);
         milieu->setFocusPolicy(Qt::StrongFocus);
+        milieu->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        milieu->setMinimumContentsLength(6);
         if (catalogue)
             for (const Milieu &m : *catalogue)
                 milieu->addItem(m.nom);
@@ -140,7 +150,7 @@ TableStructures PanneauStructures::lue() const
     TableStructures choix;
     for (int k = 0; k < table->rowCount(); ++k) {
         const auto *milieu = qobject_cast<const QComboBox *>(table->cellWidget(k, Milieu_));
-        choix.lignes << LigneStructure{table->item(k, Cochee)->checkState() == Qt::Checked,
+        choix.lignes << LigneStructure{table->item(k, Nom)->checkState() == Qt::Checked,
                                        milieu ? milieu->currentText() : QString(), table->item(k, Densite)->text()};
         if (table->item(k, Exterieur)->checkState() == Qt::Checked)
             choix.exterieur = k;
