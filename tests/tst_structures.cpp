@@ -437,6 +437,11 @@ private slots:
             << QStringList() << demesure << 1
             << "Structures « @ » : élément (3006,0050) de 2147483632 octets : le fichier, ou la séquence qui le tient, "
                "s'arrête avant";
+        // The slices' walk's checks serve here too, in their words.
+        QByteArray vr = juste;
+        vr.replace(QByteArray("\x06\x30\x26\x00LO", 6), QByteArray("\x06\x30\x26\x00lo", 6));
+        QTest::newRow("VR illisible") << QStringList() << vr << 1
+                                      << "Structures « @ » : élément (3006,0026) : type (VR) illisible";
         QTest::newRow("fichier coupé") << QStringList() << juste.left(juste.size() - 30) << 1
                                        << QString("Structures « @ » : fichier coupé : il s'arrête après %1 octets")
                                               .arg(juste.size() - 30);
