@@ -106,8 +106,10 @@ void PanneauStructures::choisir()
     for (QPushButton *b : boutonsChoix)
         b->setEnabled(true);
     emit jeuChange();
-    // The frame is checked now, so that contours drawn elsewhere than the CT are seen as such at once.
-    const QString refus = refusReferentiel(DemandeStructures{fichier, {}, {}}, jeu, {}, referentiel);
+    // The frame is checked now, once a series is read, so that contours
+    // drawn elsewhere than the CT are seen as such at once.
+    const QString refus =
+        referentiel.isEmpty() ? QString() : refusReferentiel(DemandeStructures{fichier, {}, {}}, jeu, {}, referentiel);
     emit message(!refus.isEmpty() ? refus
                                   : tr("Structures « %1 » : %n régions", nullptr, int(jeu.regions.size()))
                                         .arg(extrait(chemin)));
