@@ -291,8 +291,8 @@ private slots:
                                          "dans « 1.2.826.0.1.3680043.2.1125.22.7 »").arg(d("ailleurs.dcm")));
     }
 
-    // The slider and the wheel step through the slices; the box and the
-    // regions' contours follow the slice shown, in its pixels.
+    // The slider and the wheel step through the slices; the box (on the
+    // slices it takes) and the regions' contours follow the slice shown, in its pixels.
     void coupeSuivie()
     {
         QVERIFY(ecrireFichier(d("rs.dcm"), octetsStructures(jeuFenetre())));
@@ -328,6 +328,13 @@ private slots:
         QCOMPARE(formes(), QString("#00ff00 1.25,1.6 10.75,8.4 ; #00ffff 0,8.56 12,10"));
         QCOMPARE(f.infoXY->cadreMontre(), QRect(0, 0, 12, 10));
         QCOMPARE(f.infoXY->montree(), coupeAxialeCT(*f.scanner, 4));
+        // A box ending at 10.6 cm takes the first two slices: drawn on those only.
+        f.boiteMax[2]->setText("10.6");
+        QCOMPARE(f.champDimZ->text(), QString("2"));
+        QCOMPARE(f.infoXY->cadreMontre(), QRect());
+        f.curseurCoupe->setValue(1);
+        QCOMPARE(f.infoXY->cadreMontre(), QRect(0, 0, 12, 10));
+        f.curseurCoupe->setValue(4);
         // The wheel stops at the last slice.
         molette(240);
         QCOMPARE(f.curseurCoupe->value(), 4);

@@ -364,7 +364,7 @@ bool Interface::lectureCadre(Boite &boite, std::array<double, 3> &tailles, QStri
 }
 
 // As the box's fields are typed, the box over the CT slice and the counts
-// the build will give; a box not yet readable draws none.
+// the build will give; a box not yet readable, or not over this slice, draws none.
 void Interface::suiviCadre()
 {
     if (!scanner || session.source() != SourceFantome::Scanner)
@@ -380,8 +380,12 @@ void Interface::suiviCadre()
     QLineEdit *comptes[3] = {champDimX, champDimY, champDimZ};
     for (int a = 0; a < 3; ++a)
         comptes[a]->setText(QString::number(cadre[a].compte));
-    infoXY->montrerCadre(QRect(cadre[0].premier, cadre[1].premier, cadre[0].fin - cadre[0].premier,
-                               cadre[1].fin - cadre[1].premier));
+    // Drawn on the slices the box takes, so that stepping through shows where it ends.
+    const int z = curseurCoupe->value();
+    infoXY->montrerCadre(z >= cadre[2].premier && z < cadre[2].fin
+                             ? QRect(cadre[0].premier, cadre[1].premier, cadre[0].fin - cadre[0].premier,
+                                     cadre[1].fin - cadre[1].premier)
+                             : QRect());
 }
 
 // The box and the sizes as the fields hold them; sizes equal to the CT's
