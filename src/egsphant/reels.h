@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <future>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "egsphant/reelrapide.h"
@@ -24,19 +25,26 @@ struct Morceau
     const char *fin = nullptr;
 };
 
+// Any real will do: the values of the fixed form are taken unchecked.
+struct ToutReel
+{
+    bool operator()(double) const { return true; }
+};
+
 // The values of [p, bout), bout a blank or the text's end, up to max of
 // them; stops before the first word that is not a number or not valide.
 // fixe: the words are mostly in the one form of this project's densities,
-// worth reading many at a time; when a try takes none, the next few words
-// go the general way before another.
+// worth reading many at a time, and any value will do; when a try takes
+// none, the next few words go the general way before another.
 template <bool fixe, typename Valide>
 Morceau analyserMorceau(const char *p, const char *bout, float *sortie, qint64 max, Valide valide)
 {
+    static_assert(!fixe || std::is_same_v<Valide, ToutReel>, "the fixed form takes any value");
     Morceau m;
     int attente = 0; // words to read the general way before trying the fixed form again
     while (m.valeurs < max) {
         if (fixe && --attente < 0) {
-            const qint64 fixes = reelsFixes(p, bout, sortie + m.valeurs, max - m.valeurs, m.lignes, valide);
+            const qint64 fixes = reelsFixes(p, bout, sortie + m.valeurs, max - m.valeurs, m.lignes);
             m.valeurs += fixes;
             if (m.valeurs == max)
                 break;

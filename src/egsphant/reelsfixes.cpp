@@ -1,0 +1,260 @@
+// The densities of a phantom with a value per voxel, in this project's one
+// form, read many at a time.
+#include "egsphant/reelrapide.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+#if defined(__SSE2__) && defined(__x86_64__) && defined(__GNUC__)
+#include <tmmintrin.h>
+#define QUARVEL_LOTS 1
+#endif
+
+#include <algorithm>
+
+namespace {
+
+#if defined(__SSE2__)
+// Which of the 64 bytes at p are of each class, a bit a byte.
+struct ClassesOctets
+{
+    quint64 blancs = 0, chiffres = 0, points = 0, lignes = 0;
+
+    explicit ClassesOctets(const char *p)
+    {
+        for (int i = 0; i < 4; ++i) {
+            const __m128i o = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i));
+            const auto bits = [](__m128i m) { return quint64(quint16(_mm_movemask_epi8(m))); };
+            // The blanks of blanc(): the space, and tab to carriage return.
+            const __m128i blanc = _mm_or_si128(
+                _mm_cmpeq_epi8(o, _mm_set1_epi8(' ')),
+                _mm_and_si128(_mm_cmpgt_epi8(o, _mm_set1_epi8('\t' - 1)), _mm_cmplt_epi8(o, _mm_set1_epi8('\r' + 1))));
+            const __m128i chiffre =
+                _mm_and_si128(_mm_cmpgt_epi8(o, _mm_set1_epi8('0' - 1)), _mm_cmplt_epi8(o, _mm_set1_epi8('9' + 1)));
+            blancs |= bits(blanc) << (16 * i);
+            chiffres |= bits(chiffre) << (16 * i);
+            points |= bits(_mm_cmpeq_epi8(o, _mm_set1_epi8('.'))) << (16 * i);
+            lignes |= bits(_mm_cmpeq_epi8(o, _mm_set1_epi8('\n'))) << (16 * i);
+        }
+    }
+};
+
+// The k low bits, k from 0 to 64.
+inline quint64 basDe(int k)
+{
+    return k >= 64 ? ~quint64(0) : (quint64(1) << k) - 1;
+}
+
+// The words of the 64 bytes at p, one after the other: blanks, digits and
+// points found for all at once, the words then taken from those bits, so
+// that finding the next word does not wait on the last one's digits. The
+// digits become an integer by a few products, then a real by valeurFixe.
+// False when the reading stops here: a word of another form, max reached,
+// or a word longer than what is left of the 64 bytes.
+bool morceauFixe(const char *&p, float *sortie, qint64 &pris, qint64 max, qint64 &lignes)
+{
+    static constexpr quint64 entiers[9] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
+    const ClassesOctets c(p);
+    quint64 debuts = ~c.blancs & ((c.blancs << 1) | 1); // p follows a blank
+    quint64 fins = c.blancs & ~((c.blancs << 1) | 1);
+    const quint64 autres = ~(c.chiffres | c.points);
+    int avance = 64; // past the last whole word, or to the first not taken
+    bool arret = false;
+    for (; debuts != 0; debuts &= debuts - 1, fins &= fins - 1) {
+        const int debut = __builtin_ctzll(debuts);
+        if (fins == 0) {
+            avance = debut; // a word that goes on past these 64 bytes
+            break;
+        }
+        const int n = __builtin_ctzll(fins) - debut;
+        const quint64 point = (c.points >> debut) & basDe(n);
+        const int place = point == 0 ? 0 : __builtin_ctzll(point), decimales = n - 1 - place;
+        if (((autres >> debut) & basDe(n)) != 0 || place == 0 || (point & (point - 1)) != 0 || place > 7 || n > 16) {
+            avance = debut;
+            arret = true;
+            break;
+        }
+        // The first eight digits without the point: the bytes before it
+        // from the word at the start, those after from the word one
+        // byte on; the rest, at most seven, from the tenth byte. Each
+        // group to the top of its word, zeros shifted in below it.
+        const char *mot = p + debut;
+        const quint64 avant = basDe(8 * place);
+        const quint64 tete = (huitOctets(mot) & avant) | (huitOctets(mot + 1) & ~avant);
+        const int nombreChiffres = n - 1;
+        const quint64 m = nombreChiffres <= 8 ? valeurHuitChiffres(tete << (8 * (8 - nombreChiffres)))
+                                              : valeurHuitChiffres(tete) * entiers[nombreChiffres - 8]
+                                                    + valeurHuitChiffres(huitOctets(mot + 9) << (8 * (16 - nombreChiffres)));
+        sortie[pris++] = float(valeurFixe(m, decimales));
+        if (pris == max) {
+            avance = debut + n;
+            arret = true;
+            break;
+        }
+    }
+    lignes += __builtin_popcountll(c.lignes & basDe(avance));
+    p += avance;
+    return !arret && avance != 0;
+}
+#endif
+
+#if defined(QUARVEL_LOTS)
+// Bytes of text the batches below take at once, and what they may read past
+// their start: the last word's sixteen bytes.
+constexpr int tailleLot = 2048;
+constexpr int lectureLot = tailleLot + 64;
+
+// The places of the bits of bits, from base, after the n already in places;
+// eight written at a time, whether bits has them or not, so that the loop
+// runs once for most 64 bytes.
+__attribute__((target("popcnt"))) inline void poser(quint16 *places, int &n, quint64 bits, int base)
+{
+    const int compte = __builtin_popcountll(bits);
+    quint16 *q = places + n;
+    for (int i = 0; i < compte; i += 8)
+        for (int k = 0; k < 8; ++k) {
+            q[i + k] = quint16(base + __builtin_ctzll(bits | (quint64(1) << 63)));
+            bits &= bits - 1;
+        }
+    n += compte;
+}
+
+// For each length of a word (up to 16) and place of its point (up to 7),
+// the shuffle that puts its digits, without the point, at the end of 16
+// bytes, the first ones left zero.
+struct TableChiffres
+{
+    alignas(16) qint8 ordre[17 * 8][16] = {};
+    constexpr TableChiffres()
+    {
+        for (int n = 1; n <= 16; ++n)
+            for (int place = 0; place < 8; ++place) {
+                qint8 *o = ordre[n * 8 + place];
+                const int decimales = n - 1 - place, chiffres = n - 1;
+                for (int k = 0; k < 16; ++k) {
+                    o[15 - k] = -128; // zero
+                    if (k < decimales)
+                        o[15 - k] = qint8(n - 1 - k);
+                    else if (k < chiffres && place > 0)
+                        o[15 - k] = qint8(n - 2 - k);
+                }
+            }
+    }
+};
+inline constexpr TableChiffres tableChiffres;
+
+// The reals of two words, from the two halves of eight digits of each and
+// their decimals: m / 10^d, both exact doubles, so the quotient is the
+// double nearest the decimal value, the library's own, and its float the
+// float of that.
+__attribute__((target("ssse3"))) inline void deuxReels(const quint64 *huit, const quint8 *decimales, float *sortie)
+{
+    const __m128i moities = _mm_loadu_si128(reinterpret_cast<const __m128i *>(huit));
+    const __m128i m = _mm_add_epi64(_mm_mul_epu32(moities, _mm_set1_epi64x(100000000)), _mm_srli_epi64(moities, 32));
+    // m is below 2^52: its bits under those of 2^52 make the double exactly.
+    const __m128d deux52 = _mm_castsi128_pd(_mm_set1_epi64x(0x4330000000000000));
+    const __m128d reels = _mm_sub_pd(_mm_or_pd(_mm_castsi128_pd(m), deux52), deux52);
+    const __m128d v = _mm_div_pd(reels, _mm_set_pd(puissancesDix[decimales[1]], puissancesDix[decimales[0]]));
+    _mm_storel_pi(reinterpret_cast<__m64 *>(sortie), _mm_cvtpd_ps(v));
+}
+
+// The words of the tailleLot bytes at p, many at a time: the words' places
+// found for the whole stretch first, then each word's digits put in order by
+// one shuffle and made two integers of eight digits by three products over
+// the sixteen bytes, with no branch on its form, then the reals two at a
+// time. True with what was taken when every word that ends in the stretch
+// has the form (or the first max of them); false, with nothing taken,
+// otherwise: the bytes then go one 64 at a time.
+__attribute__((target("ssse3,popcnt"))) bool lotFixe(const char *p, float *sortie, qint64 max, qint64 &pris,
+                                                       qint64 &avance, qint64 &lignes)
+{
+    constexpr int morceaux = tailleLot / 64, motsMax = tailleLot / 2 + 8;
+    quint16 debuts[motsMax], fins[motsMax];
+    quint64 finsDeLigne[morceaux];
+    int nombreDebuts = 0, nombreFins = 0;
+    quint64 autres = 0, blancAvant = 1; // p follows a blank
+    for (int j = 0; j < morceaux; ++j) {
+        const ClassesOctets c(p + 64 * j);
+        autres |= ~(c.blancs | c.chiffres | c.points);
+        const quint64 apresBlanc = (c.blancs << 1) | blancAvant;
+        blancAvant = c.blancs >> 63;
+        poser(debuts, nombreDebuts, ~c.blancs & apresBlanc, 64 * j);
+        poser(fins, nombreFins, c.blancs & ~apresBlanc, 64 * j);
+        finsDeLigne[j] = c.lignes;
+    }
+    const int n = int(std::min<qint64>(nombreFins, max));
+    if (autres != 0 || n == 0)
+        return false;
+    const __m128i zeros = _mm_set1_epi8('0'), point = _mm_set1_epi8('.');
+    const __m128i dix = _mm_set1_epi16(0x010a), cent = _mm_set1_epi32(0x00010064), dixMille = _mm_set1_epi32(0x00012710);
+    alignas(16) quint64 huit[motsMax];
+    quint8 decimales[motsMax];
+    unsigned mauvais = 0;
+    for (int i = 0; i < n; ++i) {
+        const int debut = debuts[i], longueur = std::min(fins[i] - debut, 16 + 1);
+        const __m128i o = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + debut));
+        const unsigned points = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(o, point))) & ((1u << longueur) - 1);
+        const int place = __builtin_ctz(points | 0x10000);
+        mauvais |= (points & (points - 1)) | unsigned(unsigned(place - 1) > 6) | unsigned(longueur > 16);
+        const __m128i ordre = _mm_load_si128(
+            reinterpret_cast<const __m128i *>(tableChiffres.ordre[std::min(longueur, 16) * 8 + (place & 7)]));
+        const __m128i chiffres = _mm_shuffle_epi8(_mm_sub_epi8(o, zeros), ordre);
+        // Pairs, fours, then the two halves of eight digits.
+        const __m128i quatre = _mm_madd_epi16(_mm_maddubs_epi16(chiffres, dix), cent);
+        huit[i] = quint64(_mm_cvtsi128_si64(_mm_madd_epi16(_mm_packs_epi32(quatre, quatre), dixMille)));
+        decimales[i] = quint8((longueur - 1 - place) & 15);
+    }
+    if (mauvais != 0)
+        return false;
+    for (int i = 0; i + 1 < n; i += 2)
+        deuxReels(huit + i, decimales + i, sortie + i);
+    if (n % 2 != 0) {
+        const quint64 m = (huit[n - 1] & 0xffffffff) * 100000000 + (huit[n - 1] >> 32);
+        sortie[n - 1] = float(double(m) / puissancesDix[decimales[n - 1]]);
+    }
+    pris += n;
+    avance = fins[n - 1];
+    const int fin = int(avance) / 64;
+    for (int j = 0; j < fin; ++j)
+        lignes += __builtin_popcountll(finsDeLigne[j]);
+    lignes += __builtin_popcountll(finsDeLigne[fin] & basDe(int(avance) % 64));
+    return true;
+}
+
+bool lotsPossibles()
+{
+    static const bool oui = __builtin_cpu_supports("ssse3") && __builtin_cpu_supports("popcnt");
+    return oui;
+}
+#endif
+
+} // namespace
+
+qint64 reelsFixes(const char *&p, const char *fin, float *sortie, qint64 max, qint64 &lignes)
+{
+    qint64 pris = 0;
+#if defined(__SSE2__)
+    const char *seul = p; // up to there, 64 bytes at a time: a batch there did not take its words
+    while (fin - p >= 80 && pris < max) {
+#if defined(QUARVEL_LOTS)
+        if (p >= seul && fin - p >= lectureLot && lotsPossibles()) {
+            qint64 avance = 0;
+            if (lotFixe(p, sortie + pris, max - pris, pris, avance, lignes)) {
+                p += avance;
+                continue;
+            }
+            seul = p + tailleLot;
+        }
+#endif
+        if (!morceauFixe(p, sortie, pris, max, lignes))
+            break;
+    }
+#else
+    Q_UNUSED(p);
+    Q_UNUSED(fin);
+    Q_UNUSED(sortie);
+    Q_UNUSED(max);
+    Q_UNUSED(lignes);
+#endif
+    return pris;
+}
