@@ -119,52 +119,64 @@ __attribute__((target("popcnt"))) inline void poser(quint16 *places, int &n, qui
     n += compte;
 }
 
-// For each length of a word (up to 16) and place of its point (up to 7),
-// the shuffle that puts its digits, without the point, at the end of 16
-// bytes, the first ones left zero.
-struct TableChiffres
+// For each length of a word (up to 17: too long) and place of its first
+// point (up to 16: none in it), the shuffle that puts its digits, without
+// the point, at the end of 16 bytes, the first ones left zero, and its
+// decimals; -1 for a word not of the form.
+struct FormesMots
 {
-    alignas(16) qint8 ordre[17 * 8][16] = {};
-    constexpr TableChiffres()
+    static constexpr int places = 17;
+    alignas(16) qint8 ordre[18 * places][16] = {};
+    qint8 decimales[18 * places] = {};
+    constexpr FormesMots()
     {
-        for (int n = 1; n <= 16; ++n)
-            for (int place = 0; place < 8; ++place) {
-                qint8 *o = ordre[n * 8 + place];
-                const int decimales = n - 1 - place, chiffres = n - 1;
+        for (int n = 0; n <= 17; ++n)
+            for (int place = 0; place < places; ++place) {
+                const int forme = n * places + place;
+                const bool bonne = n <= 16 && place >= 1 && place <= 7 && place < n;
+                decimales[forme] = qint8(bonne ? n - 1 - place : -1);
                 for (int k = 0; k < 16; ++k) {
-                    o[15 - k] = -128; // zero
-                    if (k < decimales)
-                        o[15 - k] = qint8(n - 1 - k);
-                    else if (k < chiffres && place > 0)
-                        o[15 - k] = qint8(n - 2 - k);
+                    qint8 &o = ordre[forme][15 - k];
+                    o = -128; // zero
+                    if (!bonne)
+                        continue;
+                    if (k < n - 1 - place)
+                        o = qint8(n - 1 - k);
+                    else if (k < n - 1)
+                        o = qint8(n - 2 - k);
                 }
             }
     }
 };
-inline constexpr TableChiffres tableChiffres;
+inline constexpr FormesMots formesMots;
 
-// The reals of two words, from the two halves of eight digits of each and
-// their decimals: m / 10^d, both exact doubles, so the quotient is the
-// double nearest the decimal value, the library's own, and its float the
-// float of that.
-__attribute__((target("ssse3"))) inline void deuxReels(const quint64 *huit, const quint8 *decimales, float *sortie)
+// The digits of the word of longueur bytes at mot in order, without its
+// point, by one shuffle, and as four numbers of four digits by two
+// products over the sixteen bytes; its decimals, negative when the word is
+// not of the form, and its points but the first in mauvais.
+__attribute__((target("ssse3"))) inline __m128i quatreChiffres(const char *mot, int longueur, unsigned &mauvais,
+                                                                 int &decimales)
 {
-    const __m128i moities = _mm_loadu_si128(reinterpret_cast<const __m128i *>(huit));
-    const __m128i m = _mm_add_epi64(_mm_mul_epu32(moities, _mm_set1_epi64x(100000000)), _mm_srli_epi64(moities, 32));
-    // m is below 2^52: its bits under those of 2^52 make the double exactly.
-    const __m128d deux52 = _mm_castsi128_pd(_mm_set1_epi64x(0x4330000000000000));
-    const __m128d reels = _mm_sub_pd(_mm_or_pd(_mm_castsi128_pd(m), deux52), deux52);
-    const __m128d v = _mm_div_pd(reels, _mm_set_pd(puissancesDix[decimales[1]], puissancesDix[decimales[0]]));
-    _mm_storel_pi(reinterpret_cast<__m64 *>(sortie), _mm_cvtpd_ps(v));
+    longueur = std::min(longueur, 17);
+    const __m128i o = _mm_loadu_si128(reinterpret_cast<const __m128i *>(mot));
+    const unsigned points = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(o, _mm_set1_epi8('.')))) & ((1u << longueur) - 1);
+    mauvais |= points & (points - 1);
+    const int forme = longueur * FormesMots::places + __builtin_ctz(points | 0x10000);
+    decimales = formesMots.decimales[forme];
+    const __m128i ordre = _mm_load_si128(reinterpret_cast<const __m128i *>(formesMots.ordre[forme]));
+    const __m128i chiffres = _mm_shuffle_epi8(_mm_sub_epi8(o, _mm_set1_epi8('0')), ordre);
+    return _mm_madd_epi16(_mm_maddubs_epi16(chiffres, _mm_set1_epi16(0x010a)), _mm_set1_epi32(0x00010064));
 }
 
 // The words of the tailleLot bytes at p, many at a time: the words' places
-// found for the whole stretch first, then each word's digits put in order by
-// one shuffle and made two integers of eight digits by three products over
-// the sixteen bytes, with no branch on its form, then the reals two at a
-// time. True with what was taken when every word that ends in the stretch
-// has the form (or the first max of them); false, with nothing taken,
-// otherwise: the bytes then go one 64 at a time.
+// found for the whole stretch first, then the words two by two, with no
+// branch on their form: each one's digits as above, the two halves of eight
+// digits of both by one more product, and their reals m / 10^d, both exact
+// doubles, so that the quotient is the double nearest the decimal value,
+// the library's own, and its float the float of that. True with what was
+// taken when every word that ends in the stretch has the form (or the first
+// max of them); false, with nothing taken, otherwise: the bytes then go one
+// 64 at a time.
 __attribute__((target("ssse3,popcnt"))) bool lotFixe(const char *p, float *sortie, qint64 max, qint64 &pris,
                                                        qint64 &avance, qint64 &lignes)
 {
@@ -185,33 +197,26 @@ __attribute__((target("ssse3,popcnt"))) bool lotFixe(const char *p, float *sorti
     const int n = int(std::min<qint64>(nombreFins, max));
     if (autres != 0 || n == 0)
         return false;
-    const __m128i zeros = _mm_set1_epi8('0'), point = _mm_set1_epi8('.');
-    const __m128i dix = _mm_set1_epi16(0x010a), cent = _mm_set1_epi32(0x00010064), dixMille = _mm_set1_epi32(0x00012710);
-    alignas(16) quint64 huit[motsMax];
-    quint8 decimales[motsMax];
+    const __m128d deux52 = _mm_castsi128_pd(_mm_set1_epi64x(0x4330000000000000));
     unsigned mauvais = 0;
-    for (int i = 0; i < n; ++i) {
-        const int debut = debuts[i], longueur = std::min(fins[i] - debut, 16 + 1);
-        const __m128i o = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + debut));
-        const unsigned points = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(o, point))) & ((1u << longueur) - 1);
-        const int place = __builtin_ctz(points | 0x10000);
-        mauvais |= (points & (points - 1)) | unsigned(unsigned(place - 1) > 6) | unsigned(longueur > 16);
-        const __m128i ordre = _mm_load_si128(
-            reinterpret_cast<const __m128i *>(tableChiffres.ordre[std::min(longueur, 16) * 8 + (place & 7)]));
-        const __m128i chiffres = _mm_shuffle_epi8(_mm_sub_epi8(o, zeros), ordre);
-        // Pairs, fours, then the two halves of eight digits.
-        const __m128i quatre = _mm_madd_epi16(_mm_maddubs_epi16(chiffres, dix), cent);
-        huit[i] = quint64(_mm_cvtsi128_si64(_mm_madd_epi16(_mm_packs_epi32(quatre, quatre), dixMille)));
-        decimales[i] = quint8((longueur - 1 - place) & 15);
+    for (int i = 0; i < n; i += 2) {
+        const int j = std::min(i + 1, n - 1); // the last word twice when n is odd
+        int da = 0, db = 0;
+        const __m128i a = quatreChiffres(p + debuts[i], fins[i] - debuts[i], mauvais, da);
+        const __m128i b = quatreChiffres(p + debuts[j], fins[j] - debuts[j], mauvais, db);
+        const __m128i moities = _mm_madd_epi16(_mm_packs_epi32(a, b), _mm_set1_epi32(0x00012710));
+        // m below 2^52: its bits under those of 2^52 make the double exactly.
+        const __m128i m = _mm_add_epi64(_mm_mul_epu32(moities, _mm_set1_epi64x(100000000)), _mm_srli_epi64(moities, 32));
+        const __m128d reels = _mm_sub_pd(_mm_or_pd(_mm_castsi128_pd(m), deux52), deux52);
+        mauvais |= unsigned(da | db) & 0x80000000;
+        const __m128 v = _mm_cvtpd_ps(_mm_div_pd(reels, _mm_set_pd(puissancesDix[db & 15], puissancesDix[da & 15])));
+        if (j > i)
+            _mm_storel_pi(reinterpret_cast<__m64 *>(sortie + i), v);
+        else
+            _mm_store_ss(sortie + i, v);
     }
     if (mauvais != 0)
         return false;
-    for (int i = 0; i + 1 < n; i += 2)
-        deuxReels(huit + i, decimales + i, sortie + i);
-    if (n % 2 != 0) {
-        const quint64 m = (huit[n - 1] & 0xffffffff) * 100000000 + (huit[n - 1] >> 32);
-        sortie[n - 1] = float(double(m) / puissancesDix[decimales[n - 1]]);
-    }
     pris += n;
     avance = fins[n - 1];
     const int fin = int(avance) / 64;
