@@ -150,15 +150,18 @@ struct FormesMots
 };
 inline constexpr FormesMots formesMots;
 
-// The digits of the word of longueur bytes at mot in order, without its
-// point, by one shuffle, and as four numbers of four digits by two
-// products over the sixteen bytes; its decimals, negative when the word is
-// not of the form, and its points but the first in mauvais.
-__attribute__((target("ssse3"))) inline __m128i quatreChiffres(const char *mot, int longueur, unsigned &mauvais,
+// The digits of the word at mot in order, without its point, by one
+// shuffle, and as four numbers of four digits by two products over the
+// sixteen bytes; its length, 17 when it has sixteen bytes or more, and its
+// decimals, negative when the word is not of the form; its points but the
+// first in mauvais. Its bytes and those after are digits, points and
+// blanks only.
+__attribute__((target("ssse3"))) inline __m128i quatreChiffres(const char *mot, int &longueur, unsigned &mauvais,
                                                                  int &decimales)
 {
-    longueur = std::min(longueur, 17);
     const __m128i o = _mm_loadu_si128(reinterpret_cast<const __m128i *>(mot));
+    // Of those three, only the blanks come before the point.
+    longueur = __builtin_ctz(unsigned(_mm_movemask_epi8(_mm_cmplt_epi8(o, _mm_set1_epi8('.')))) | 0x20000);
     const unsigned points = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(o, _mm_set1_epi8('.')))) & ((1u << longueur) - 1);
     mauvais |= points & (points - 1);
     const int forme = longueur * FormesMots::places + __builtin_ctz(points | 0x10000);
@@ -180,30 +183,41 @@ __attribute__((target("ssse3"))) inline __m128i quatreChiffres(const char *mot, 
 __attribute__((target("ssse3,popcnt"))) bool lotFixe(const char *p, float *sortie, qint64 max, qint64 &pris,
                                                        qint64 &avance, qint64 &lignes)
 {
-    constexpr int morceaux = tailleLot / 64, motsMax = tailleLot / 2 + 8;
-    quint16 debuts[motsMax], fins[motsMax];
-    quint64 finsDeLigne[morceaux];
+    constexpr int motsMax = tailleLot / 2 + 8;
+    quint16 debuts[motsMax];
     int nombreDebuts = 0, nombreFins = 0;
-    quint64 autres = 0, blancAvant = 1; // p follows a blank
-    for (int j = 0; j < morceaux; ++j) {
-        const ClassesOctets c(p + 64 * j);
-        autres |= ~(c.blancs | c.chiffres | c.points);
-        const quint64 apresBlanc = (c.blancs << 1) | blancAvant;
-        blancAvant = c.blancs >> 63;
-        poser(debuts, nombreDebuts, ~c.blancs & apresBlanc, 64 * j);
-        poser(fins, nombreFins, c.blancs & ~apresBlanc, 64 * j);
-        finsDeLigne[j] = c.lignes;
+    quint64 blancAvant = 1; // p follows a blank
+    // Bytes of the three kinds only; the line ends, a count a byte.
+    __m128i bons = _mm_set1_epi8(-1), lignesOctets = _mm_setzero_si128();
+    for (int j = 0; j < tailleLot; j += 64) {
+        quint64 blancs = 0;
+        for (int k = 0; k < 4; ++k) {
+            const __m128i o = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + j + 16 * k));
+            // The blanks of blanc(): the space, and tab to carriage return.
+            const __m128i t = _mm_sub_epi8(o, _mm_set1_epi8('\t')), c = _mm_sub_epi8(o, _mm_set1_epi8('0'));
+            const __m128i blanc = _mm_or_si128(_mm_cmpeq_epi8(o, _mm_set1_epi8(' ')),
+                                               _mm_cmpeq_epi8(_mm_min_epu8(t, _mm_set1_epi8('\r' - '\t')), t));
+            const __m128i chiffre = _mm_cmpeq_epi8(_mm_min_epu8(c, _mm_set1_epi8(9)), c);
+            bons = _mm_and_si128(bons, _mm_or_si128(_mm_or_si128(blanc, chiffre), _mm_cmpeq_epi8(o, _mm_set1_epi8('.'))));
+            lignesOctets = _mm_sub_epi8(lignesOctets, _mm_cmpeq_epi8(o, _mm_set1_epi8('\n')));
+            blancs |= quint64(quint16(_mm_movemask_epi8(blanc))) << (16 * k);
+        }
+        const quint64 apresBlanc = (blancs << 1) | blancAvant;
+        blancAvant = blancs >> 63;
+        poser(debuts, nombreDebuts, ~blancs & apresBlanc, j);
+        nombreFins += __builtin_popcountll(blancs & ~apresBlanc);
     }
     const int n = int(std::min<qint64>(nombreFins, max));
-    if (autres != 0 || n == 0)
+    if (_mm_movemask_epi8(bons) != 0xffff || n == 0)
         return false;
     const __m128d deux52 = _mm_castsi128_pd(_mm_set1_epi64x(0x4330000000000000));
     unsigned mauvais = 0;
+    int longueur = 0; // of the last word
     for (int i = 0; i < n; i += 2) {
         const int j = std::min(i + 1, n - 1); // the last word twice when n is odd
-        int da = 0, db = 0;
-        const __m128i a = quatreChiffres(p + debuts[i], fins[i] - debuts[i], mauvais, da);
-        const __m128i b = quatreChiffres(p + debuts[j], fins[j] - debuts[j], mauvais, db);
+        int da = 0, db = 0, la = 0;
+        const __m128i a = quatreChiffres(p + debuts[i], la, mauvais, da);
+        const __m128i b = quatreChiffres(p + debuts[j], longueur, mauvais, db);
         const __m128i moities = _mm_madd_epi16(_mm_packs_epi32(a, b), _mm_set1_epi32(0x00012710));
         // m below 2^52: its bits under those of 2^52 make the double exactly.
         const __m128i m = _mm_add_epi64(_mm_mul_epu32(moities, _mm_set1_epi64x(100000000)), _mm_srli_epi64(moities, 32));
@@ -218,11 +232,11 @@ __attribute__((target("ssse3,popcnt"))) bool lotFixe(const char *p, float *sorti
     if (mauvais != 0)
         return false;
     pris += n;
-    avance = fins[n - 1];
-    const int fin = int(avance) / 64;
-    for (int j = 0; j < fin; ++j)
-        lignes += __builtin_popcountll(finsDeLigne[j]);
-    lignes += __builtin_popcountll(finsDeLigne[fin] & basDe(int(avance) % 64));
+    avance = debuts[n - 1] + longueur;
+    // The line ends of the stretch but those after the last word taken.
+    const __m128i sommes = _mm_sad_epu8(lignesOctets, _mm_setzero_si128());
+    lignes += _mm_cvtsi128_si64(sommes) + _mm_cvtsi128_si64(_mm_unpackhi_epi64(sommes, sommes))
+              - std::count(p + avance, p + tailleLot, '\n');
     return true;
 }
 
