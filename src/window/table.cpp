@@ -142,10 +142,11 @@ QString Interface::remplirTable(int fond)
 {
     QString note;
     if (fond >= 0 && !niveauxGris.contains(fond) && !niveauxGris.isEmpty()) {
-        note = QString("le fond passe au niveau %1 : le niveau %2 n'est plus dans %3")
+        note = (session.source() == SourceFantome::Volume
+                    ? tr("le fond passe au niveau %1 : le niveau %2 n'est plus dans le volume")
+                    : tr("le fond passe au niveau %1 : le niveau %2 n'est plus dans les images"))
                    .arg(niveauxGris.first())
-                   .arg(fond)
-                   .arg(session.source() == SourceFantome::Volume ? "le volume" : "les images");
+                   .arg(fond);
         fond = -1;
     }
     while (tableMateriaux->rowCount() > 0)
@@ -172,7 +173,7 @@ void Interface::ajouterLigne(int i, int g, int fond)
     auto *gris = new QLabel(QString::number(g));
     gris->setPixmap(echantillon(valeur ? couleursVolume.value(g) : niveauxPlans.couleur(g)));
     gris->setAlignment(Qt::AlignCenter);
-    gris->setToolTip(QString(valeur ? "Valeur %1 du volume" : "Niveau de gris %1").arg(g));
+    gris->setToolTip((valeur ? tr("Valeur %1 du volume") : tr("Niveau de gris %1")).arg(g));
     tableMateriaux->setCellWidget(i, 0, gris);
 
     if (!filtreMolette)
@@ -191,7 +192,7 @@ void Interface::ajouterLigne(int i, int g, int fond)
 
     // The background mark, centred in its cell.
     auto *choixFond = new QRadioButton;
-    choixFond->setToolTip("Le milieu de cette ligne remplit les voxels qui n'en reçoivent aucun");
+    choixFond->setToolTip(tr("Le milieu de cette ligne remplit les voxels qui n'en reçoivent aucun"));
     groupeFond->addButton(choixFond);
     choixFond->setChecked(fond >= 0 ? g == fond : i == 0);
     auto *cellule = new QWidget;
@@ -262,9 +263,9 @@ void Interface::completerLignes()
         if (session.choix().choisi(ligne.niveauGris))
             choisis.insert(ligne.niveauGris, {ligne.comboNom->currentText(), ligne.comboDensite->currentText()});
     if (choisis.isEmpty()) {
-        etat->setText(lignesTable->isEmpty() ? "Compléter : aucune ligne ; choisir d'abord une image"
-                                             : "Compléter : aucun niveau choisi à prendre pour modèle ; choisir "
-                                               "d'abord le milieu de quelques niveaux");
+        etat->setText(lignesTable->isEmpty() ? tr("Compléter : aucune ligne ; choisir d'abord une image")
+                                             : tr("Compléter : aucun niveau choisi à prendre pour modèle ; choisir "
+                                                  "d'abord le milieu de quelques niveaux"));
         return;
     }
     const QMap<int, ChoixNiveau> completes = completerChoix(niveauxGris, choisis);
@@ -274,11 +275,9 @@ void Interface::completerLignes()
         poserChoix(ligne.comboNom, ligne.comboDensite, *milieux, completes.value(ligne.niveauGris));
         session.choix().marquerChoisi(ligne.niveauGris);
     }
-    etat->setText(completes.isEmpty() ? QString("Compléter : chaque niveau a déjà son milieu")
-                                      : QString("Compléter : %1 niveau%2 réglé%3 sur le niveau choisi le plus proche")
-                                            .arg(completes.size())
-                                            .arg(completes.size() > 1 ? "x" : "")
-                                            .arg(completes.size() > 1 ? "s" : ""));
+    etat->setText(completes.isEmpty() ? tr("Compléter : chaque niveau a déjà son milieu")
+                                      : tr("Compléter : %n niveaux réglés sur le niveau choisi le plus proche",
+                                           nullptr, int(completes.size())));
 }
 
 void Interface::chargementTableGris()
@@ -306,25 +305,22 @@ void Interface::chargementTableGris()
         if (ligne.niveauGris == table.fond)
             ligne.choixFond->setChecked(true);
     }
-    QString message = QString("Table « %1 » chargée").arg(extrait(QFileInfo(chemin).absoluteFilePath()));
+    QString message = tr("Table « %1 » chargée").arg(extrait(QFileInfo(chemin).absoluteFilePath()));
     if (lignesTable->isEmpty())
-        message += " ; aucune image choisie : elle réglera les niveaux des images à venir";
+        message += tr(" ; aucune image choisie : elle réglera les niveaux des images à venir");
     else
-        message += QString(" : %1 niveau%2 réglé%3")
-                       .arg(regles.size())
-                       .arg(regles.size() > 1 ? "x" : "")
-                       .arg(regles.size() > 1 ? "s" : "");
+        message += tr(" : %n niveaux réglés", nullptr, int(regles.size()));
     if (!sansEntree.isEmpty())
-        message += QString(" ; sans entrée dans la table : %1").arg(listeNiveaux(sansEntree));
+        message += tr(" ; sans entrée dans la table : %1").arg(listeNiveaux(sansEntree));
     if (table.fond >= 0 && !lignesTable->isEmpty() && !niveauxGris.contains(table.fond))
-        message += QString(" ; fond %1 absent des images, ignoré").arg(table.fond);
+        message += tr(" ; fond %1 absent des images, ignoré").arg(table.fond);
     etat->setText(message);
 }
 
 void Interface::enregistrementTableGris()
 {
     if (lignesTable->isEmpty()) {
-        etat->setText("Aucune ligne à enregistrer : choisir d'abord une image");
+        etat->setText(tr("Aucune ligne à enregistrer : choisir d'abord une image"));
         return;
     }
     QString chemin = choisirFichierEnregistrement(
@@ -347,8 +343,6 @@ void Interface::enregistrementTableGris()
         etat->setText(erreur);
         return;
     }
-    etat->setText(QString("Table enregistrée dans « %1 » : %2 niveau%3")
-                      .arg(extrait(QFileInfo(chemin).absoluteFilePath()))
-                      .arg(lignes.size())
-                      .arg(lignes.size() > 1 ? "x" : ""));
+    etat->setText(tr("Table enregistrée dans « %1 » : %n niveaux", nullptr, int(lignes.size()))
+                      .arg(extrait(QFileInfo(chemin).absoluteFilePath())));
 }
