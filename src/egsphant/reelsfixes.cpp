@@ -120,19 +120,19 @@ __attribute__((target("popcnt"))) inline void poser(quint16 *places, int &n, qui
 }
 
 // For each length of a word (up to 17: too long) and place of its first
-// point (up to 16: none in it), the shuffle that puts its digits, without
-// the point, at the end of 16 bytes, the first ones left zero, and its
-// decimals; -1 for a word not of the form.
+// point (up to 15: none in its first fifteen bytes), the shuffle that puts
+// its digits, without the point, at the end of 16 bytes, the first ones
+// left zero, and its decimals; -1 for a word not of the form, or whose first
+// point is past its end.
 struct FormesMots
 {
-    static constexpr int places = 17;
-    alignas(16) qint8 ordre[18 * places][16] = {};
-    qint8 decimales[18 * places] = {};
+    alignas(16) qint8 ordre[18 * 16][16] = {};
+    qint8 decimales[18 * 16] = {};
     constexpr FormesMots()
     {
         for (int n = 0; n <= 17; ++n)
-            for (int place = 0; place < places; ++place) {
-                const int forme = n * places + place;
+            for (int place = 0; place < 16; ++place) {
+                const int forme = n * 16 + place;
                 const bool bonne = n <= 16 && place >= 1 && place <= 7 && place < n;
                 decimales[forme] = qint8(bonne ? n - 1 - place : -1);
                 for (int k = 0; k < 16; ++k) {
@@ -150,25 +150,29 @@ struct FormesMots
 };
 inline constexpr FormesMots formesMots;
 
-// The digits of the word at mot in order, without its point, by one
+// The digits of the word at mot in order, without its first point, by one
 // shuffle, and as four numbers of four digits by two products over the
 // sixteen bytes; its length, 17 when it has sixteen bytes or more, and its
-// decimals, negative when the word is not of the form; its points but the
-// first in mauvais. Its bytes and those after are digits, points and
-// blanks only.
-__attribute__((target("ssse3"))) inline __m128i quatreChiffres(const char *mot, int &longueur, unsigned &mauvais,
-                                                                 int &decimales)
+// decimals, negative when the word is not of the form but for a second
+// point. Its bytes and those after are digits, points and blanks only.
+__attribute__((target("ssse3"))) inline __m128i quatreChiffres(const char *mot, int &longueur, int &decimales)
 {
     const __m128i o = _mm_loadu_si128(reinterpret_cast<const __m128i *>(mot));
     // Of those three, only the blanks come before the point.
     longueur = __builtin_ctz(unsigned(_mm_movemask_epi8(_mm_cmplt_epi8(o, _mm_set1_epi8('.')))) | 0x20000);
-    const unsigned points = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(o, _mm_set1_epi8('.')))) & ((1u << longueur) - 1);
-    mauvais |= points & (points - 1);
-    const int forme = longueur * FormesMots::places + __builtin_ctz(points | 0x10000);
+    const int point = __builtin_ctz(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(o, _mm_set1_epi8('.')))) | 0x8000);
+    const int forme = longueur * 16 + point;
     decimales = formesMots.decimales[forme];
     const __m128i ordre = _mm_load_si128(reinterpret_cast<const __m128i *>(formesMots.ordre[forme]));
     const __m128i chiffres = _mm_shuffle_epi8(_mm_sub_epi8(o, _mm_set1_epi8('0')), ordre);
     return _mm_madd_epi16(_mm_maddubs_epi16(chiffres, _mm_set1_epi16(0x010a)), _mm_set1_epi32(0x00010064));
+}
+
+// The sum of the 16 bytes of v.
+inline qint64 somme(__m128i v)
+{
+    const __m128i sommes = _mm_sad_epu8(v, _mm_setzero_si128());
+    return _mm_cvtsi128_si64(sommes) + _mm_cvtsi128_si64(_mm_unpackhi_epi64(sommes, sommes));
 }
 
 // The words of the tailleLot bytes at p, many at a time: the words' places
@@ -187,8 +191,8 @@ __attribute__((target("ssse3,popcnt"))) bool lotFixe(const char *p, float *sorti
     quint16 debuts[motsMax];
     int nombreDebuts = 0, nombreFins = 0;
     quint64 blancAvant = 1; // p follows a blank
-    // Bytes of the three kinds only; the line ends, a count a byte.
-    __m128i bons = _mm_set1_epi8(-1), lignesOctets = _mm_setzero_si128();
+    // Bytes of the three kinds only; the line ends and the points, a count a byte.
+    __m128i bons = _mm_set1_epi8(-1), lignesOctets = _mm_setzero_si128(), pointsOctets = _mm_setzero_si128();
     for (int j = 0; j < tailleLot; j += 64) {
         quint64 blancs = 0;
         for (int k = 0; k < 4; ++k) {
@@ -198,7 +202,9 @@ __attribute__((target("ssse3,popcnt"))) bool lotFixe(const char *p, float *sorti
             const __m128i blanc = _mm_or_si128(_mm_cmpeq_epi8(o, _mm_set1_epi8(' ')),
                                                _mm_cmpeq_epi8(_mm_min_epu8(t, _mm_set1_epi8('\r' - '\t')), t));
             const __m128i chiffre = _mm_cmpeq_epi8(_mm_min_epu8(c, _mm_set1_epi8(9)), c);
-            bons = _mm_and_si128(bons, _mm_or_si128(_mm_or_si128(blanc, chiffre), _mm_cmpeq_epi8(o, _mm_set1_epi8('.'))));
+            const __m128i point = _mm_cmpeq_epi8(o, _mm_set1_epi8('.'));
+            bons = _mm_and_si128(bons, _mm_or_si128(_mm_or_si128(blanc, chiffre), point));
+            pointsOctets = _mm_sub_epi8(pointsOctets, point);
             lignesOctets = _mm_sub_epi8(lignesOctets, _mm_cmpeq_epi8(o, _mm_set1_epi8('\n')));
             blancs |= quint64(quint16(_mm_movemask_epi8(blanc))) << (16 * k);
         }
@@ -216,8 +222,8 @@ __attribute__((target("ssse3,popcnt"))) bool lotFixe(const char *p, float *sorti
     for (int i = 0; i < n; i += 2) {
         const int j = std::min(i + 1, n - 1); // the last word twice when n is odd
         int da = 0, db = 0, la = 0;
-        const __m128i a = quatreChiffres(p + debuts[i], la, mauvais, da);
-        const __m128i b = quatreChiffres(p + debuts[j], longueur, mauvais, db);
+        const __m128i a = quatreChiffres(p + debuts[i], la, da);
+        const __m128i b = quatreChiffres(p + debuts[j], longueur, db);
         const __m128i moities = _mm_madd_epi16(_mm_packs_epi32(a, b), _mm_set1_epi32(0x00012710));
         // m below 2^52: its bits under those of 2^52 make the double exactly.
         const __m128i m = _mm_add_epi64(_mm_mul_epu32(moities, _mm_set1_epi64x(100000000)), _mm_srli_epi64(moities, 32));
@@ -229,14 +235,13 @@ __attribute__((target("ssse3,popcnt"))) bool lotFixe(const char *p, float *sorti
         else
             _mm_store_ss(sortie + i, v);
     }
-    if (mauvais != 0)
+    // Each word has a point: one each when the words have as many in all.
+    const int fin = debuts[n - 1] + longueur;
+    if (mauvais != 0 || somme(pointsOctets) - std::count(p + fin, p + tailleLot, '.') != n)
         return false;
     pris += n;
-    avance = debuts[n - 1] + longueur;
-    // The line ends of the stretch but those after the last word taken.
-    const __m128i sommes = _mm_sad_epu8(lignesOctets, _mm_setzero_si128());
-    lignes += _mm_cvtsi128_si64(sommes) + _mm_cvtsi128_si64(_mm_unpackhi_epi64(sommes, sommes))
-              - std::count(p + avance, p + tailleLot, '\n');
+    avance = fin;
+    lignes += somme(lignesOctets) - std::count(p + fin, p + tailleLot, '\n');
     return true;
 }
 
