@@ -379,18 +379,22 @@ private slots:
         for (int i = 0; i < mots.size(); ++i)
             texte += mots[i] + (i % 10 == 9 ? '\n' : ' ');
         texte += QByteArray(80, ' '); // room for the last 64 bytes read at once
-        std::vector<float> lus(size_t(mots.size()));
-        const char *p = texte.constData();
-        qint64 lignes = 0;
-        const qint64 pris = reelsFixes(p, texte.constData() + texte.size(), lus.data(), mots.size(), lignes);
-        QCOMPARE(pris, qint64(mots.size()));
-        QCOMPARE(lignes, qint64((mots.size() - 1) / 10)); // not the last word's
-        for (int i = 0; i < mots.size(); ++i) {
-            double attendu = 0;
-            std::from_chars(mots[i].constData(), mots[i].constData() + mots[i].size(), attendu);
-            if (lus[size_t(i)] != float(attendu))
-                QFAIL(qPrintable(QString("%1 : %2 lu, %3 attendu").arg(mots[i]).arg(lus[size_t(i)], 0, 'g', 9)
-                                     .arg(float(attendu), 0, 'g', 9)));
+        // Each way: 64 bytes at a time, then stretches with SSSE3, then with AVX2.
+        for (int registres = 0; registres <= 2; ++registres) {
+            std::vector<float> lus(size_t(mots.size()));
+            const char *p = texte.constData();
+            qint64 lignes = 0;
+            const qint64 pris =
+                reelsFixes(p, texte.constData() + texte.size(), lus.data(), mots.size(), lignes, registres);
+            QCOMPARE(pris, qint64(mots.size()));
+            QCOMPARE(lignes, qint64((mots.size() - 1) / 10)); // not the last word's
+            for (int i = 0; i < mots.size(); ++i) {
+                double attendu = 0;
+                std::from_chars(mots[i].constData(), mots[i].constData() + mots[i].size(), attendu);
+                if (lus[size_t(i)] != float(attendu))
+                    QFAIL(qPrintable(QString("%1 : %2 lu, %3 attendu").arg(mots[i]).arg(lus[size_t(i)], 0, 'g', 9)
+                                         .arg(float(attendu), 0, 'g', 9)));
+            }
         }
     }
 
@@ -475,22 +479,25 @@ private slots:
             texte += mots[i] + (i % 37 == 36 ? '\n' : ' ');
         }
         texte += QByteArray(80, ' ');
-        std::vector<float> lus(size_t(mots.size()));
-        const char *p = texte.constData();
-        qint64 lignes = 0;
-        const qint64 pris = reelsFixes(p, texte.constData() + texte.size(), lus.data(), mots.size(), lignes);
-        if (arret < 0) {
-            QCOMPARE(pris, qint64(mots.size()));
-        } else {
-            QCOMPARE(pris, qint64(arret));
-            QCOMPARE(p - texte.constData(), placeArret);
-            QCOMPARE(lignes, lignesAvant);
-        }
-        for (qint64 i = 0; i < pris; ++i) {
-            double attendu = 0;
-            std::from_chars(mots[i].constData(), mots[i].constData() + mots[i].size(), attendu);
-            if (lus[size_t(i)] != float(attendu))
-                QFAIL(qPrintable(QString("%1 : %2 lu").arg(mots[i]).arg(lus[size_t(i)], 0, 'g', 9)));
+        for (int registres = 0; registres <= 2; ++registres) {
+            std::vector<float> lus(size_t(mots.size()));
+            const char *p = texte.constData();
+            qint64 lignes = 0;
+            const qint64 pris =
+                reelsFixes(p, texte.constData() + texte.size(), lus.data(), mots.size(), lignes, registres);
+            if (arret < 0) {
+                QCOMPARE(pris, qint64(mots.size()));
+            } else {
+                QCOMPARE(pris, qint64(arret));
+                QCOMPARE(p - texte.constData(), placeArret);
+                QCOMPARE(lignes, lignesAvant);
+            }
+            for (qint64 i = 0; i < pris; ++i) {
+                double attendu = 0;
+                std::from_chars(mots[i].constData(), mots[i].constData() + mots[i].size(), attendu);
+                if (lus[size_t(i)] != float(attendu))
+                    QFAIL(qPrintable(QString("%1 : %2 lu").arg(mots[i]).arg(lus[size_t(i)], 0, 'g', 9)));
+            }
         }
     }
 

@@ -74,6 +74,9 @@ inline double valeurFixe(quint64 m, int d)
 // before a word of another form, and where fewer than 80 bytes are left
 // before fin; p and lignes move past what was taken. Returns the count taken.
 qint64 reelsFixes(const char *&p, const char *fin, float *sortie, qint64 max, qint64 &lignes);
+// The same with registers no wider than registres allows (0: 64 bytes at a
+// time only, 1: SSSE3, 2: AVX2) and the processor has: each way tested.
+qint64 reelsFixes(const char *&p, const char *fin, float *sortie, qint64 max, qint64 &lignes, int registres);
 
 // Reads at p a real of the plain forms EGSnrc's codes write (digits, a
 // point, an exponent with E or D), ending at fin or at a blank, without a

@@ -6,7 +6,7 @@
 #include <emmintrin.h>
 #endif
 #if defined(__SSE2__) && defined(__x86_64__) && defined(__GNUC__)
-#include <tmmintrin.h>
+#include <immintrin.h>
 #define QUARVEL_LOTS 1
 #endif
 
@@ -175,24 +175,32 @@ inline qint64 somme(__m128i v)
     return _mm_cvtsi128_si64(sommes) + _mm_cvtsi128_si64(_mm_unpackhi_epi64(sommes, sommes));
 }
 
-// The words of the tailleLot bytes at p, many at a time: the words' places
-// found for the whole stretch first, then the words two by two, with no
-// branch on their form: each one's digits as above, the two halves of eight
-// digits of both by one more product, and their reals m / 10^d, both exact
-// doubles, so that the quotient is the double nearest the decimal value,
-// the library's own, and its float the float of that. True with what was
-// taken when every word that ends in the stretch has the form (or the first
-// max of them); false, with nothing taken, otherwise: the bytes then go one
-// 64 at a time.
-__attribute__((target("ssse3,popcnt"))) bool lotFixe(const char *p, float *sortie, qint64 max, qint64 &pris,
-                                                       qint64 &avance, qint64 &lignes)
+// What a first pass over a stretch finds: where its words start, how many
+// end in it, whether its bytes are of the three kinds only (digits, points,
+// blanks), and its points and line ends.
+struct Etendue
 {
-    constexpr int motsMax = tailleLot / 2 + 8;
-    quint16 debuts[motsMax];
+    quint16 debuts[tailleLot / 2 + 8];
     int nombreDebuts = 0, nombreFins = 0;
+    bool bons = false;
+    qint64 points = 0, lignes = 0;
+
+    // The words' starts and ends of the 64 bytes at j, from their blanks.
+    __attribute__((target("popcnt"))) void placer(quint64 blancs, int j, quint64 &blancAvant)
+    {
+        const quint64 apresBlanc = (blancs << 1) | blancAvant;
+        blancAvant = blancs >> 63;
+        poser(debuts, nombreDebuts, ~blancs & apresBlanc, j);
+        nombreFins += __builtin_popcountll(blancs & ~apresBlanc);
+    }
+};
+
+// The first pass, 16 bytes at a time.
+__attribute__((target("ssse3,popcnt"))) void parcourir(const char *p, Etendue &e)
+{
     quint64 blancAvant = 1; // p follows a blank
-    // Bytes of the three kinds only; the line ends and the points, a count a byte.
-    __m128i bons = _mm_set1_epi8(-1), lignesOctets = _mm_setzero_si128(), pointsOctets = _mm_setzero_si128();
+    // Counts a byte of the points and line ends.
+    __m128i bons = _mm_set1_epi8(-1), points = _mm_setzero_si128(), lignes = _mm_setzero_si128();
     for (int j = 0; j < tailleLot; j += 64) {
         quint64 blancs = 0;
         for (int k = 0; k < 4; ++k) {
@@ -204,17 +212,57 @@ __attribute__((target("ssse3,popcnt"))) bool lotFixe(const char *p, float *sorti
             const __m128i chiffre = _mm_cmpeq_epi8(_mm_min_epu8(c, _mm_set1_epi8(9)), c);
             const __m128i point = _mm_cmpeq_epi8(o, _mm_set1_epi8('.'));
             bons = _mm_and_si128(bons, _mm_or_si128(_mm_or_si128(blanc, chiffre), point));
-            pointsOctets = _mm_sub_epi8(pointsOctets, point);
-            lignesOctets = _mm_sub_epi8(lignesOctets, _mm_cmpeq_epi8(o, _mm_set1_epi8('\n')));
+            points = _mm_sub_epi8(points, point);
+            lignes = _mm_sub_epi8(lignes, _mm_cmpeq_epi8(o, _mm_set1_epi8('\n')));
             blancs |= quint64(quint16(_mm_movemask_epi8(blanc))) << (16 * k);
         }
-        const quint64 apresBlanc = (blancs << 1) | blancAvant;
-        blancAvant = blancs >> 63;
-        poser(debuts, nombreDebuts, ~blancs & apresBlanc, j);
-        nombreFins += __builtin_popcountll(blancs & ~apresBlanc);
+        e.placer(blancs, j, blancAvant);
     }
-    const int n = int(std::min<qint64>(nombreFins, max));
-    if (_mm_movemask_epi8(bons) != 0xffff || n == 0)
+    e.bons = _mm_movemask_epi8(bons) == 0xffff;
+    e.points = somme(points);
+    e.lignes = somme(lignes);
+}
+
+// The same, 32 bytes at a time.
+__attribute__((target("avx2,popcnt"))) void parcourirAvx2(const char *p, Etendue &e)
+{
+    quint64 blancAvant = 1;
+    __m256i bons = _mm256_set1_epi8(-1), points = _mm256_setzero_si256(), lignes = _mm256_setzero_si256();
+    for (int j = 0; j < tailleLot; j += 64) {
+        quint64 blancs = 0;
+        for (int k = 0; k < 2; ++k) {
+            const __m256i o = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(p + j + 32 * k));
+            const __m256i t = _mm256_sub_epi8(o, _mm256_set1_epi8('\t')), c = _mm256_sub_epi8(o, _mm256_set1_epi8('0'));
+            const __m256i blanc = _mm256_or_si256(_mm256_cmpeq_epi8(o, _mm256_set1_epi8(' ')),
+                                                  _mm256_cmpeq_epi8(_mm256_min_epu8(t, _mm256_set1_epi8('\r' - '\t')), t));
+            const __m256i chiffre = _mm256_cmpeq_epi8(_mm256_min_epu8(c, _mm256_set1_epi8(9)), c);
+            const __m256i point = _mm256_cmpeq_epi8(o, _mm256_set1_epi8('.'));
+            bons = _mm256_and_si256(bons, _mm256_or_si256(_mm256_or_si256(blanc, chiffre), point));
+            points = _mm256_sub_epi8(points, point);
+            lignes = _mm256_sub_epi8(lignes, _mm256_cmpeq_epi8(o, _mm256_set1_epi8('\n')));
+            blancs |= quint64(quint32(_mm256_movemask_epi8(blanc))) << (32 * k);
+        }
+        e.placer(blancs, j, blancAvant);
+    }
+    e.bons = _mm256_movemask_epi8(bons) == -1;
+    e.points = somme(_mm_add_epi8(_mm256_castsi256_si128(points), _mm256_extracti128_si256(points, 1)));
+    e.lignes = somme(_mm_add_epi8(_mm256_castsi256_si128(lignes), _mm256_extracti128_si256(lignes, 1)));
+}
+
+// The words of the tailleLot bytes at p, many at a time, after a first pass
+// over them: the words two by two, with no branch on their form, each one's
+// digits as above, the two halves of eight digits of both by one more
+// product, and their reals m / 10^d, both exact doubles, so that the
+// quotient is the double nearest the decimal value, the library's own, and
+// its float the float of that. True with what was taken when every word
+// that ends in the stretch has the form (or the first max of them); false,
+// with nothing taken, otherwise: the bytes then go one 64 at a time.
+__attribute__((target("ssse3,popcnt"), always_inline)) inline bool convertir(const char *p, const Etendue &e,
+                                                                             float *sortie, qint64 max, qint64 &pris,
+                                                                             qint64 &avance, qint64 &lignes)
+{
+    const int n = int(std::min<qint64>(e.nombreFins, max));
+    if (!e.bons || n == 0)
         return false;
     const __m128d deux52 = _mm_castsi128_pd(_mm_set1_epi64x(0x4330000000000000));
     unsigned mauvais = 0;
@@ -222,8 +270,8 @@ __attribute__((target("ssse3,popcnt"))) bool lotFixe(const char *p, float *sorti
     for (int i = 0; i < n; i += 2) {
         const int j = std::min(i + 1, n - 1); // the last word twice when n is odd
         int da = 0, db = 0, la = 0;
-        const __m128i a = quatreChiffres(p + debuts[i], la, da);
-        const __m128i b = quatreChiffres(p + debuts[j], longueur, db);
+        const __m128i a = quatreChiffres(p + e.debuts[i], la, da);
+        const __m128i b = quatreChiffres(p + e.debuts[j], longueur, db);
         const __m128i moities = _mm_madd_epi16(_mm_packs_epi32(a, b), _mm_set1_epi32(0x00012710));
         // m below 2^52: its bits under those of 2^52 make the double exactly.
         const __m128i m = _mm_add_epi64(_mm_mul_epu32(moities, _mm_set1_epi64x(100000000)), _mm_srli_epi64(moities, 32));
@@ -236,19 +284,39 @@ __attribute__((target("ssse3,popcnt"))) bool lotFixe(const char *p, float *sorti
             _mm_store_ss(sortie + i, v);
     }
     // Each word has a point: one each when the words have as many in all.
-    const int fin = debuts[n - 1] + longueur;
-    if (mauvais != 0 || somme(pointsOctets) - std::count(p + fin, p + tailleLot, '.') != n)
+    const int fin = e.debuts[n - 1] + longueur;
+    if (mauvais != 0 || e.points - std::count(p + fin, p + tailleLot, '.') != n)
         return false;
     pris += n;
     avance = fin;
-    lignes += somme(lignesOctets) - std::count(p + fin, p + tailleLot, '\n');
+    lignes += e.lignes - std::count(p + fin, p + tailleLot, '\n');
     return true;
 }
 
-bool lotsPossibles()
+__attribute__((target("ssse3,popcnt"))) bool lotFixe(const char *p, float *sortie, qint64 max, qint64 &pris,
+                                                       qint64 &avance, qint64 &lignes)
 {
-    static const bool oui = __builtin_cpu_supports("ssse3") && __builtin_cpu_supports("popcnt");
-    return oui;
+    Etendue e;
+    parcourir(p, e);
+    return convertir(p, e, sortie, max, pris, avance, lignes);
+}
+
+// The same with AVX2's wider registers and three-operand forms.
+__attribute__((target("avx2,popcnt"))) bool lotFixeAvx2(const char *p, float *sortie, qint64 max, qint64 &pris,
+                                                          qint64 &avance, qint64 &lignes)
+{
+    Etendue e;
+    parcourirAvx2(p, e);
+    return convertir(p, e, sortie, max, pris, avance, lignes);
+}
+
+// What this processor has for the batches: none, SSSE3 or AVX2.
+int niveauLots()
+{
+    static const int niveau = !__builtin_cpu_supports("ssse3") || !__builtin_cpu_supports("popcnt") ? 0
+                              : __builtin_cpu_supports("avx2")                                       ? 2
+                                                                                                     : 1;
+    return niveau;
 }
 #endif
 
@@ -256,14 +324,24 @@ bool lotsPossibles()
 
 qint64 reelsFixes(const char *&p, const char *fin, float *sortie, qint64 max, qint64 &lignes)
 {
+    return reelsFixes(p, fin, sortie, max, lignes, 2);
+}
+
+qint64 reelsFixes(const char *&p, const char *fin, float *sortie, qint64 max, qint64 &lignes, int registres)
+{
+    Q_UNUSED(registres);
     qint64 pris = 0;
 #if defined(__SSE2__)
+#if defined(QUARVEL_LOTS)
+    const int niveau = std::min(registres, niveauLots());
+#endif
     const char *seul = p; // up to there, 64 bytes at a time: a batch there did not take its words
     while (fin - p >= 80 && pris < max) {
 #if defined(QUARVEL_LOTS)
-        if (p >= seul && fin - p >= lectureLot && lotsPossibles()) {
+        if (p >= seul && fin - p >= lectureLot && niveau > 0) {
             qint64 avance = 0;
-            if (lotFixe(p, sortie + pris, max - pris, pris, avance, lignes)) {
+            if (niveau == 2 ? lotFixeAvx2(p, sortie + pris, max - pris, pris, avance, lignes)
+                            : lotFixe(p, sortie + pris, max - pris, pris, avance, lignes)) {
                 p += avance;
                 continue;
             }
