@@ -78,6 +78,16 @@
     </message>
 </context>
 <context>
+    <name>PanneauStructures</name>
+    <message numerus="yes">
+        <source>Structures « %1 » : %n régions</source>
+        <translation>
+            <numerusform>Structures « %1 » : %n région</numerusform>
+            <numerusform>Structures « %1 » : %n régions</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>window</name>
     <message numerus="yes">
         <source>%1 : %2, %3 × %4 × %5, %n valeurs</source>

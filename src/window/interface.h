@@ -31,6 +31,8 @@ class QImage;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
+class QSlider;
+class PanneauStructures;
 class QPushButton;
 class QTableWidget;
 struct Boite;
@@ -217,6 +219,8 @@ public:
     QLineEdit *rampeMin;
     QTableWidget *tableRampe;
     std::shared_ptr<const VolumeCT> scanner;
+    PanneauStructures *panneauStructures; // the RT Structure Set and the media its regions give
+    QSlider *curseurCoupe;                 // the CT slice shown, under the XY picture
     // The "Scanner…" button: a plain member, the window's slots being those it always had.
     void selectScanner();
 
@@ -232,6 +236,7 @@ private:
     void enregistrementRampe();
     bool constructionScanner(const QString &nomFich);
     void montrerScanner();
+    void montrerCoupe();
     void montrerRampe(bool rampe);
     QString descriptionScanner; // the status line of the CT read last, for its return
     QWidget *panneauRampe = nullptr;

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
 #include <QStyle>
 #include <QTableWidget>
 
@@ -27,6 +29,7 @@
 #include "session/constructionct.h"
 #include "window/imageplan.h"
 #include "window/champnombre.h"
+#include "window/structures.h"
 #include "window/interface.h"
 
 namespace {
@@ -75,6 +78,8 @@ void Interface::placerScanner(QGridLayout *grilleConfig)
     ligneScanner->addWidget(fichierScanner);
     auto *boutonScanner = new QPushButton(tr("Scanner…"));
     boutonScanner->setToolTip(tr("Choisit un dossier de fichiers DICOM et y lit une série CT"));
+    panneauStructures = new PanneauStructures(choisirFichier, choisirFichierEnregistrement, milieux);
+    ligneScanner->addWidget(panneauStructures->boutonChoisir());
     grilleConfig->addLayout(ligneScanner, ligne, 0, 1, 3);
     grilleConfig->addWidget(boutonScanner, ligne, 3);
     for (int a = 0; a < 3; ++a) {
@@ -89,6 +94,19 @@ void Interface::placerScanner(QGridLayout *grilleConfig)
                              tailleZ})
         connect(champ, &QLineEdit::textChanged, this, &Interface::suiviCadre);
     connect(boutonScanner, &QPushButton::clicked, this, &Interface::selectScanner);
+    connect(panneauStructures, &PanneauStructures::message, this, [this](const QString &texte) { etat->setText(texte); });
+    connect(panneauStructures, &PanneauStructures::jeuChange, this, &Interface::montrerCoupe);
+    // The slice shown, stepped under the XY picture or by the wheel over it.
+    curseurCoupe = new QSlider(Qt::Horizontal);
+    curseurCoupe->setToolTip(tr("La coupe CT montrée ; la molette sur l'image la change aussi"));
+    curseurCoupe->hide();
+    if (auto *groupe = qobject_cast<QGridLayout *>(infoXY->parentWidget()->layout()))
+        groupe->addWidget(curseurCoupe, groupe->rowCount(), 0);
+    connect(curseurCoupe, &QSlider::valueChanged, this, &Interface::montrerCoupe);
+    connect(infoXY, &ImagePlan::molette, this, [this](int crans) {
+        if (!curseurCoupe->isHidden())
+            curseurCoupe->setValue(curseurCoupe->value() + crans);
+    });
     connect(choixScanner, &QCheckBox::toggled, this, &Interface::basculeScanner);
 }
 
@@ -125,6 +143,7 @@ void Interface::placerRampe(QGridLayout *grilleMateriaux)
     auto *charger = bouton(tr("Charger la rampe…"), tr("Lit une rampe (fichier texte) dans le tableau"), boutons, 2);
     auto *enregistrer = bouton(tr("Enregistrer la rampe…"), tr("Écrit le tableau dans une rampe"), boutons, 3);
     grilleRampe->addLayout(boutons, 2, 0);
+    grilleRampe->addWidget(panneauStructures, 3, 0);
     panneauRampe->setLayout(grilleRampe);
     panneauRampe->hide();
     widgetsNiveaux << tableMateriaux;
@@ -179,6 +198,7 @@ void Interface::selectScanner()
         return;
     }
     scanner = ct;
+    panneauStructures->poserSur(series[choix].referentiel);
     fichierScanner->setText(dossier);
     // Its fields: the CT's voxel sizes, its first boundaries and counts, its extent as the box.
     QStringList textes;
@@ -225,25 +245,44 @@ void Interface::montrerRampe(bool rampe)
     panneauRampe->setVisible(rampe);
     for (QLineEdit *champ : boiteMax)
         champ->setEnabled(rampe);
+    curseurCoupe->setVisible(rampe && scanner);
 }
 
 // No grey levels: the ramp gives the media. The XY group shows the middle
-// axial slice through the usual CT window.
+// axial slice through the usual CT window, the slider there to step through the others.
 void Interface::montrerScanner()
 {
     niveauxGris.clear();
+    {
+        const QSignalBlocker bloque(curseurCoupe);
+        curseurCoupe->setRange(0, scanner->axes[2].compte - 1);
+        curseurCoupe->setValue(scanner->axes[2].compte / 2);
+    }
+    curseurCoupe->show();
+    montrerCoupe();
+    Rampe rampe;
+    if (tableRampe->rowCount() == 0 && rampeParDefaut(*milieux, rampe, nullptr))
+        remplissageRampe(rampe);
+}
+
+// The slice the slider gives, with the box and the regions' contours over it.
+void Interface::montrerCoupe()
+{
+    if (!scanner || session.source() != SourceFantome::Scanner)
+        return;
     const VolumeCT &ct = *scanner;
-    infoXY->montrer(coupeAxialeCT(ct, ct.axes[2].compte / 2));
-    tailleImageXY->setText(tr("Coupe du milieu, z = %1 : %2 × %3 voxels, niveau %4 HU, largeur %5 HU")
-                               .arg(ct.axes[2].compte / 2)
+    const int z = curseurCoupe->value();
+    infoXY->montrer(coupeAxialeCT(ct, z));
+    infoXY->montrerContours(panneauStructures->contours(ct, z));
+    tailleImageXY->setText(tr("Coupe %1/%2, z = %3 cm : %4 × %5, niveau %6 HU, largeur %7 HU")
+                               .arg(z + 1)
+                               .arg(ct.axes[2].compte)
+                               .arg(nombre((ct.axes[2].borne(z) + ct.axes[2].borne(z + 1)) / 2))
                                .arg(ct.axes[0].compte)
                                .arg(ct.axes[1].compte)
                                .arg(niveauFenetreCT)
                                .arg(largeurFenetreCT));
     suiviCadre();
-    Rampe rampe;
-    if (tableRampe->rowCount() == 0 && rampeParDefaut(*milieux, rampe, nullptr))
-        remplissageRampe(rampe);
 }
 
 void Interface::remplissageRampe(const Rampe &rampe)
@@ -325,7 +364,7 @@ bool Interface::lectureCadre(Boite &boite, std::array<double, 3> &tailles, QStri
 }
 
 // As the box's fields are typed, the box over the CT slice and the counts
-// the build will give; a box not yet readable draws none.
+// the build will give; a box not yet readable, or not over this slice, draws none.
 void Interface::suiviCadre()
 {
     if (!scanner || session.source() != SourceFantome::Scanner)
@@ -341,8 +380,12 @@ void Interface::suiviCadre()
     QLineEdit *comptes[3] = {champDimX, champDimY, champDimZ};
     for (int a = 0; a < 3; ++a)
         comptes[a]->setText(QString::number(cadre[a].compte));
-    infoXY->montrerCadre(QRect(cadre[0].premier, cadre[1].premier, cadre[0].fin - cadre[0].premier,
-                               cadre[1].fin - cadre[1].premier));
+    // Drawn on the slices the box takes, so that stepping through shows where it ends.
+    const int z = curseurCoupe->value();
+    infoXY->montrerCadre(z >= cadre[2].premier && z < cadre[2].fin
+                             ? QRect(cadre[0].premier, cadre[1].premier, cadre[0].fin - cadre[0].premier,
+                                     cadre[1].fin - cadre[1].premier)
+                             : QRect());
 }
 
 // The box and the sizes as the fields hold them; sizes equal to the CT's
@@ -352,7 +395,12 @@ bool Interface::constructionScanner(const QString &nomFich)
     Rampe rampe;
     if (!lectureRampe(rampe))
         return false;
-    if (const QString refus = materiauxCT(rampe, *milieux, materiaux); !refus.isEmpty()) {
+    StructuresCT structures;
+    if (const QString refus = panneauStructures->structures(*scanner, structures); !refus.isEmpty()) {
+        etat->setText(refus);
+        return false;
+    }
+    if (const QString refus = materiauxCT(rampe, *milieux, structures, materiaux); !refus.isEmpty()) {
         etat->setText(refus);
         return false;
     }
@@ -370,8 +418,9 @@ bool Interface::constructionScanner(const QString &nomFich)
     Geometrie geometrie;
     Grille grille;
     QStringList notes;
+    QString resume;
     if (const QString erreur =
-            construireGrilleCT(*scanner, boite, tailles, rampe, nomFich, grille, geometrie, cadre, &notes);
+            construireGrilleCT(*scanner, boite, tailles, rampe, structures, nomFich, grille, geometrie, cadre, &notes, &resume);
         !erreur.isEmpty()) {
         etat->setText(erreur);
         return false;
@@ -383,6 +432,8 @@ bool Interface::constructionScanner(const QString &nomFich)
     }
     if (!ecritureEgsphant(grille, geometrie, nomFich))
         return false;
+    if (!resume.isEmpty())
+        etat->setText(etat->text() + "\n" + resume);
     for (const QString &note : notes)
         etat->setText(etat->text() + "\n" + tr("Note : ") + note);
     return true;
