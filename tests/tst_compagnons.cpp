@@ -22,6 +22,7 @@
 #include "egsphant/reel.h"
 #include "window/compagnons.h"
 #include "window/interface.h"
+#include "widgets.h"
 #include "outils.h"
 
 namespace {
@@ -437,9 +438,9 @@ private slots:
         };
         f.selectMat();
         f.selectXY();
-        for (int k = 0; k < f.lignesTable->size(); ++k) {
-            f.lignesTable->at(k).comboNom->setCurrentIndex(k);
-            emit f.lignesTable->at(k).comboNom->activated(k);
+        for (int k = 0; k < lignesTable(f).size(); ++k) {
+            lignesTable(f).at(k).comboNom->setCurrentIndex(k);
+            emit lignesTable(f).at(k).comboNom->activated(k);
         }
         f.champDimZ->setText("1");
         f.fichierEgsphant->setText(d(ecrit));

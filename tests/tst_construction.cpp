@@ -14,6 +14,7 @@
 
 #include "model/niveaugris.h"
 #include "window/interface.h"
+#include "widgets.h"
 #include "outils.h"
 
 namespace {
@@ -42,7 +43,7 @@ void choisir(Interface &fenetre, void (Interface::*slot)(), const QString &chemi
 // Picks catalogue entry k in a row's name box as a user would; the density follows.
 void choisirMilieu(Interface &fenetre, int rangee, int k)
 {
-    QComboBox *nom = fenetre.lignesTable->at(rangee).comboNom;
+    QComboBox *nom = lignesTable(fenetre).at(rangee).comboNom;
     nom->setCurrentIndex(k);
     emit nom->activated(k);
 }
@@ -228,10 +229,10 @@ private slots:
         QTemporaryDir dossier;
         Interface fenetre;
         const QString sortie = fenetreXY(fenetre, dossier, {{200, 0}});
-        fenetre.lignesTable->at(0).comboNom->setEditText("  EAU");
-        fenetre.lignesTable->at(0).comboDensite->setEditText("2.5E-01");
-        fenetre.lignesTable->at(1).comboNom->setEditText("OS");
-        fenetre.lignesTable->at(1).comboDensite->setEditText("abc");
+        lignesTable(fenetre).at(0).comboNom->setEditText("  EAU");
+        lignesTable(fenetre).at(0).comboDensite->setEditText("2.5E-01");
+        lignesTable(fenetre).at(1).comboNom->setEditText("OS");
+        lignesTable(fenetre).at(1).comboDensite->setEditText("abc");
         {
             // A density that is not a number is refused, naming the level: no file.
             CaptureSortie capture;
@@ -240,7 +241,7 @@ private slots:
             QCOMPARE(fenetre.etat->text(), QString("Niveau de gris 0 : densité « abc » invalide"));
             QVERIFY(!QFileInfo::exists(sortie));
         }
-        fenetre.lignesTable->at(1).comboDensite->setEditText(" 1.5e0");
+        lignesTable(fenetre).at(1).comboDensite->setEditText(" 1.5e0");
         CaptureSortie capture;
         fenetre.evalue();
         QCOMPARE(capture.texte(), std::string("  EAU\nOS\n2 1 1\n"));
@@ -356,13 +357,13 @@ private slots:
                 niveaux << 4 * g;
             choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "62.bmp", {niveaux}));
             fenetre.champDimZ->setText("1");
-            for (int i = 0; i < fenetre.tableMateriaux->rowCount(); ++i)
-                fenetre.lignesTable->at(i).comboNom->setEditText(QString("M%1").arg(i));
+            for (int i = 0; i < tableMateriaux(fenetre)->rowCount(); ++i)
+                lignesTable(fenetre).at(i).comboNom->setEditText(QString("M%1").arg(i));
         }
         if (cas == "nom vide")
-            fenetre.lignesTable->at(1).comboNom->setEditText("   ");
+            lignesTable(fenetre).at(1).comboNom->setEditText("   ");
         if (cas.startsWith("densité"))
-            fenetre.lignesTable->at(0).comboDensite->setEditText(cas == "densité 0" ? "0" : "");
+            lignesTable(fenetre).at(0).comboDensite->setEditText(cas == "densité 0" ? "0" : "");
         if (cas == "vide")
             QVERIFY(QMetaObject::invokeMethod(&fenetre, "constructionEgsphant", Q_ARG(QString, sortie)));
         else
@@ -409,16 +410,16 @@ private slots:
         const Pixels xz{{255, 128, 0}, {255, 255, 255}, {128, 0, 255}};
         choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", xy));
         choisir(fenetre, &Interface::selectXZ, ecrireImage(dossier, "xz.bmp", xz));
-        QCOMPARE(fenetre.tableMateriaux->horizontalHeaderItem(3)->text(), QString("Fond"));
-        QVERIFY(fenetre.lignesTable->at(0).choixFond->isChecked());
+        QCOMPARE(tableMateriaux(fenetre)->horizontalHeaderItem(3)->text(), QString("Fond"));
+        QVERIFY(lignesTable(fenetre).at(0).choixFond->isChecked());
         choisirMilieu(fenetre, 1, 1); // 128: EAU
         choisirMilieu(fenetre, 2, 2); // 0: OS
         const QString sortie = dossier.filePath("fantome.egsphant");
         fenetre.fichierEgsphant->setText(sortie);
 
-        QTest::mouseClick(fenetre.lignesTable->at(2).choixFond, Qt::LeftButton);
-        QVERIFY(fenetre.lignesTable->at(2).choixFond->isChecked());
-        QVERIFY(!fenetre.lignesTable->at(0).choixFond->isChecked());
+        QTest::mouseClick(lignesTable(fenetre).at(2).choixFond, Qt::LeftButton);
+        QVERIFY(lignesTable(fenetre).at(2).choixFond->isChecked());
+        QVERIFY(!lignesTable(fenetre).at(0).choixFond->isChecked());
         fenetre.evalue();
         // OS first, then AIR and EAU in row order; disagreeing voxels are OS.
         QCOMPARE(lire(sortie).split('\n').mid(0, 5),

@@ -13,6 +13,7 @@
 #include "scanner/rampe.h"
 #include "scanner/volumect.h"
 #include "window/interface.h"
+#include "widgets.h"
 #include "outils.h"
 #include "seriect.h"
 
@@ -79,7 +80,7 @@ private slots:
         QVERIFY(f.choixScanner->isChecked());
         QVERIFY(!f.choixXY->isEnabled() && !f.infoYZ->parentWidget()->isEnabled());
         QCOMPARE(f.infoXY->pixmap().isNull(), false);
-        QVERIFY(f.tableMateriaux->isHidden());
+        QVERIFY(!tableMateriaux(f)->isVisibleTo(&f));
         QCOMPARE(f.tableRampe->rowCount(), 4);
         QCOMPARE(f.tableRampe->item(2, 0)->text(), QString("ICRUTISSUE521ICRU"));
         QCOMPARE(f.origineX->text(), QString("-1.2"));
@@ -119,7 +120,7 @@ private slots:
         // Unticked: the planes come back as they were.
         f.choixScanner->setChecked(false);
         QVERIFY(f.choixXY->isEnabled() && f.infoYZ->parentWidget()->isEnabled());
-        QVERIFY(!f.tableMateriaux->isHidden());
+        QVERIFY(tableMateriaux(f)->isVisibleTo(&f));
         QCOMPARE(f.tailleX->text(), QString("1.0"));
         QCOMPARE(f.origineX->text(), QString("-15.0"));
     }
@@ -152,11 +153,11 @@ private slots:
         f.choisirDossier = [coupes](QWidget *, const QString &, const QString &) { return coupes; };
         f.selectCoupes();
         QVERIFY(f.choixVolume->isChecked() && !f.choixScanner->isChecked());
-        QVERIFY(f.tableMateriaux->isVisibleTo(&f) && !f.tableRampe->isVisibleTo(&f));
-        QCOMPARE(f.tableMateriaux->rowCount(), 1);
+        QVERIFY(tableMateriaux(f)->isVisibleTo(&f) && !f.tableRampe->isVisibleTo(&f));
+        QCOMPARE(tableMateriaux(f)->rowCount(), 1);
         f.choixScanner->setChecked(true);
         QVERIFY(!f.choixVolume->isChecked());
-        QVERIFY(!f.tableMateriaux->isVisibleTo(&f) && f.tableRampe->isVisibleTo(&f));
+        QVERIFY(!tableMateriaux(f)->isVisibleTo(&f) && f.tableRampe->isVisibleTo(&f));
         QCOMPARE(f.champDimZ->text(), QString("5"));
     }
 

@@ -31,12 +31,12 @@ QStringList vue(const Interface &f, bool avecVolume = true)
 {
     QStringList textes;
     for (QLineEdit *champ : f.findChildren<QLineEdit *>())
-        if ((avecVolume || champ != f.fichierVolume) && !f.tableMateriaux->isAncestorOf(champ))
+        if ((avecVolume || champ != f.fichierVolume) && !tableMateriaux(f)->isAncestorOf(champ))
             textes << champ->text() + (champ->isEnabled() ? "" : " (grisé)");
     for (QCheckBox *choix : f.findChildren<QCheckBox *>())
         if (avecVolume || choix != f.choixVolume)
             textes << QString("%1 %2").arg(choix->isChecked()).arg(choix->isEnabled());
-    for (const LigneTable &l : *f.lignesTable)
+    for (const LigneTable &l : lignesTable(f))
         textes << QString("%1 %2 %3 %4").arg(l.niveauGris).arg(l.comboNom->currentText(), l.comboDensite->currentText())
                       .arg(l.choixFond->isChecked());
     return textes << QString::number(f.infoXY->montree().width());
@@ -46,7 +46,7 @@ QStringList vue(const Interface &f, bool avecVolume = true)
 QRgb echantillon(const Interface &f, int niveau)
 {
     const int i = int(f.niveauxGris.indexOf(niveau));
-    return static_cast<QLabel *>(f.tableMateriaux->cellWidget(i, 0))->pixmap().toImage().pixel(10, 10);
+    return static_cast<QLabel *>(tableMateriaux(f)->cellWidget(i, 0))->pixmap().toImage().pixel(10, 10);
 }
 
 } // namespace

@@ -129,9 +129,9 @@ private slots:
         w.f.resize(w.f.sizeHint());
         w.f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.f));
-        QScrollBar *defilement = w.f.tableMateriaux->verticalScrollBar();
+        QScrollBar *defilement = tableMateriaux(w.f)->verticalScrollBar();
         QVERIFY(defilement->maximum() > 0);
-        QComboBox *nom = w.f.lignesTable->at(1).comboNom;
+        QComboBox *nom = lignesTable(w.f).at(1).comboNom;
         for (int pas = 0; pas < 10; ++pas)
             roulette(nom);
         QCOMPARE(nom->currentText().trimmed(), QString("AG"));
@@ -206,7 +206,7 @@ private slots:
         w.f.resize(w.f.sizeHint());
         w.f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.f));
-        QTableWidget *table = w.f.tableMateriaux;
+        QTableWidget *table = tableMateriaux(w.f);
         for (int c = 0; c < table->columnCount(); ++c)
             QVERIFY2(table->columnWidth(c) >= table->horizontalHeader()->sectionSizeHint(c),
                      qPrintable(table->horizontalHeaderItem(c)->text()));

@@ -15,6 +15,7 @@
 #include "images/compatibilite.h"
 #include "model/niveaugris.h"
 #include "window/interface.h"
+#include "widgets.h"
 
 namespace {
 
@@ -127,7 +128,7 @@ private:
 
     static QComboBox *boite(Interface &f, int ligne, int colonne)
     {
-        return qobject_cast<QComboBox *>(f.tableMateriaux->cellWidget(ligne, colonne));
+        return qobject_cast<QComboBox *>(tableMateriaux(f)->cellWidget(ligne, colonne));
     }
 
 private slots:
@@ -187,9 +188,9 @@ private slots:
         const QLabel *legende = p.info == f.infoXY ? f.tailleImageXY : p.info == f.infoYZ ? f.tailleImageYZ : f.tailleImageXZ;
         QCOMPARE(legende->text(), QString("%1 × %2 pixels").arg(image.width()).arg(image.height()));
         QCOMPARE(f.niveauxGris, niveaux);
-        QCOMPARE(f.tableMateriaux->rowCount(), niveaux.size());
+        QCOMPARE(tableMateriaux(f)->rowCount(), niveaux.size());
         for (int i = 0; i < niveaux.size(); ++i) {
-            auto *echantillon = qobject_cast<QLabel *>(f.tableMateriaux->cellWidget(i, 0));
+            auto *echantillon = qobject_cast<QLabel *>(tableMateriaux(f)->cellWidget(i, 0));
             QVERIFY(echantillon);
             const QImage vu = echantillon->pixmap().toImage();
             QCOMPARE(vu.size(), QSize(20, 20));
@@ -197,7 +198,7 @@ private slots:
             QCOMPARE(vu.pixel(13, 6), couleurDe(image, niveaux[i]));
             QCOMPARE(vu.pixel(0, 6), qRgb(64, 64, 64));
             QCOMPARE(vu.pixel(1, 6), qRgb(255, 255, 255));
-            QCOMPARE(f.tableMateriaux->verticalHeaderItem(i)->text(), QString::number(niveaux[i]));
+            QCOMPARE(tableMateriaux(f)->verticalHeaderItem(i)->text(), QString::number(niveaux[i]));
         }
         QCOMPARE(f.dimX + f.dimY + f.dimZ, 0);
     }
@@ -209,7 +210,7 @@ private slots:
         QVERIFY(choisirImage(f, "YZ", bande({qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)})));
         const QVector<int> union_{255, 128, 127, 87, 39, 0};
         QCOMPARE(f.niveauxGris, union_);
-        QCOMPARE(f.tableMateriaux->rowCount(), union_.size());
+        QCOMPARE(tableMateriaux(f)->rowCount(), union_.size());
 
         // The same picture again, on another plane: nothing new.
         repondre(f, f.fichierXY->text());
@@ -219,8 +220,8 @@ private slots:
         // Replacing XY: its levels stay, for the XZ picture holds them too.
         QVERIFY(choisirImage(f, "XY", gris({60})));
         QCOMPARE(f.niveauxGris, QVector<int>({255, 128, 127, 87, 60, 39, 0}));
-        QCOMPARE(f.tableMateriaux->rowCount(), 7);
-        QCOMPARE(f.lignesTable->size(), 7);
+        QCOMPARE(tableMateriaux(f)->rowCount(), 7);
+        QCOMPARE(lignesTable(f).size(), 7);
     }
 
     void champsDeTaille_data()
@@ -282,13 +283,13 @@ private slots:
         Interface f;
         *f.milieux = catalogue();
         QVERIFY(choisirImage(f, "XY", gris({0, 128, 255})));
-        QCOMPARE(f.lignesTable->size(), 3);
+        QCOMPARE(lignesTable(f).size(), 3);
         for (int i = 0; i < 3; ++i) {
             QComboBox *nom = boite(f, i, 1);
             QComboBox *densite = boite(f, i, 2);
             QVERIFY(nom && densite);
-            QCOMPARE(f.lignesTable->at(i).comboNom, nom);
-            QCOMPARE(f.lignesTable->at(i).comboDensite, densite);
+            QCOMPARE(lignesTable(f).at(i).comboNom, nom);
+            QCOMPARE(lignesTable(f).at(i).comboDensite, densite);
             QVERIFY(nom->isEditable() && densite->isEditable());
             QCOMPARE(articles(nom), QStringList({"AIR", "H2O  ", "ICRUTISSUE"}));
             // The density box offers the chosen medium's density, no other.
@@ -320,11 +321,11 @@ private slots:
 
         // A new picture adds a row on the first medium; the others keep what the user chose.
         QVERIFY(choisirImage(f, "YZ", gris({100})));
-        QCOMPARE(f.tableMateriaux->rowCount(), 3);
-        QCOMPARE(f.lignesTable->size(), 3);
+        QCOMPARE(tableMateriaux(f)->rowCount(), 3);
+        QCOMPARE(lignesTable(f).size(), 3);
         const QStringList noms{"H2O  ", "AIR", "ICRUTISSUE"}, densites{"1", "0.00120479", "1.06"};
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(f.lignesTable->at(i).comboNom, boite(f, i, 1));
+            QCOMPARE(lignesTable(f).at(i).comboNom, boite(f, i, 1));
             QCOMPARE(boite(f, i, 1)->currentText(), noms[i]);
             QCOMPARE(boite(f, i, 2)->currentText(), densites[i]);
         }
@@ -390,7 +391,7 @@ private slots:
         const QStringList champs = champsDim(f);
         const QImage imageXY = f.infoXY->pixmap().toImage();
         const QVector<int> niveaux = f.niveauxGris;
-        const QList<LigneTable> lignes = *f.lignesTable;
+        const QList<LigneTable> lignes = lignesTable(f);
 
         repondre(f, reponse);
         f.selectXY();
@@ -403,10 +404,10 @@ private slots:
         QCOMPARE(f.infoXZ->text(), QString("XZ"));
         QVERIFY(f.infoXZ->pixmap().isNull());
         QCOMPARE(f.niveauxGris, niveaux);
-        QCOMPARE(f.tableMateriaux->rowCount(), 4);
-        QCOMPARE(f.lignesTable->size(), lignes.size());
+        QCOMPARE(tableMateriaux(f)->rowCount(), 4);
+        QCOMPARE(lignesTable(f).size(), lignes.size());
         for (int i = 0; i < lignes.size(); ++i) {
-            QCOMPARE(f.lignesTable->at(i).comboNom, lignes[i].comboNom);
+            QCOMPARE(lignesTable(f).at(i).comboNom, lignes[i].comboNom);
             QCOMPARE(boite(f, i, 1), lignes[i].comboNom);
         }
         QCOMPARE(boite(f, 2, 1)->currentText(), QString("ICRUTISSUE"));

@@ -14,6 +14,7 @@
 
 #include "model/niveaugris.h"
 #include "window/interface.h"
+#include "widgets.h"
 
 class TestInterface : public QObject
 {
@@ -59,13 +60,12 @@ private slots:
         QCOMPARE(fenetre.infoXY->text(), QString("XY"));
         QCOMPARE(fenetre.infoYZ->text(), QString("YZ"));
         QCOMPARE(fenetre.infoXZ->text(), QString("XZ"));
-        QCOMPARE(fenetre.tableMateriaux->rowCount(), 0);
-        QCOMPARE(fenetre.tableMateriaux->columnCount(), 4);
+        QCOMPARE(tableMateriaux(fenetre)->rowCount(), 0);
+        QCOMPARE(tableMateriaux(fenetre)->columnCount(), 4);
         QStringList entetes;
         for (int c = 0; c < 4; ++c)
-            entetes << fenetre.tableMateriaux->horizontalHeaderItem(c)->text();
+            entetes << tableMateriaux(fenetre)->horizontalHeaderItem(c)->text();
         QCOMPARE(entetes, QStringList({"Gris lvl", "Nom", "Densite", "Fond"}));
-        QCOMPARE(fenetre.entetes, entetes);
         QCOMPARE(fenetre.fichierPegs->text(), QString("Fichier pegs4dat"));
         QCOMPARE(fenetre.fichierXY->text(), QString("plan XY"));
         QCOMPARE(fenetre.fichierYZ->text(), QString("plan YZ"));
@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(fenetre.dimX + fenetre.dimY + fenetre.dimZ, 0);
         QVERIFY(fenetre.niveauxGris.isEmpty() && fenetre.materiaux.isEmpty());
         QVERIFY(fenetre.milieux && fenetre.milieux->isEmpty());
-        QVERIFY(fenetre.lignesTable && fenetre.lignesTable->isEmpty());
+        QVERIFY(lignesTable(fenetre).isEmpty());
     }
 
     void disposition_data()
@@ -165,7 +165,7 @@ private slots:
         fenetre.selectXY();
         fenetre.selectYZ();
         fenetre.selectXZ();
-        QCOMPARE(fenetre.tableMateriaux->rowCount(), 12);
+        QCOMPARE(tableMateriaux(fenetre)->rowCount(), 12);
         fenetre.origineX->setText("-150.25");
         fenetre.fichierPegs->setText(dossier.filePath("catalogue/521icru.pegs4dat"));
 
@@ -189,11 +189,11 @@ private slots:
                 QVERIFY2(besoin <= place, qPrintable(champ->text()));
             }
         }
-        QTableWidget *table = fenetre.tableMateriaux;
+        QTableWidget *table = tableMateriaux(fenetre);
         QVERIFY2(table->viewport()->height() >= 8 * table->rowHeight(0),
                  qPrintable(QString("%1 px for rows of %2").arg(table->viewport()->height()).arg(table->rowHeight(0))));
         const int nom = table->columnWidth(1);
-        QVERIFY(nom >= fenetre.lignesTable->at(0).comboNom->sizeHint().width());
+        QVERIFY(nom >= lignesTable(fenetre).at(0).comboNom->sizeHint().width());
         QCOMPARE(table->columnViewportPosition(3) + table->columnWidth(3), table->viewport()->width());
     }
 
@@ -214,7 +214,7 @@ private slots:
         QCOMPARE(position(grille, groupe(fenetre, "Plan XZ")), QVector<int>({3, 1, 1, 1}));
         // The table runs down the right of the pictures, so that the window fits a laptop's screen.
         QCOMPARE(position(grille, groupe(fenetre, "Materiaux")), QVector<int>({2, 2, 2, 1}));
-        QCOMPARE(position(groupe(fenetre, "Materiaux")->layout(), fenetre.tableMateriaux), QVector<int>({0, 0, 1, 1}));
+        QCOMPARE(position(groupe(fenetre, "Materiaux")->layout(), panneauTable(fenetre)), QVector<int>({0, 0, 1, 1}));
         const QVector<QPair<QString, QPair<QCheckBox *, QLabel *>>> plans{
             {"Plan XY", {fenetre.choixXY, fenetre.infoXY}},
             {"Plan YZ", {fenetre.choixYZ, fenetre.infoYZ}},

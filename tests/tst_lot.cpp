@@ -16,6 +16,7 @@
 
 #include "batch/lot.h"
 #include "window/interface.h"
+#include "widgets.h"
 #include "outils.h"
 
 namespace {
@@ -540,10 +541,10 @@ private slots:
         f.selectMat();
         for (const QString &p : plans)
             (f.*(p == "XY" ? &Interface::selectXY : p == "YZ" ? &Interface::selectYZ : &Interface::selectXZ))();
-        QCOMPARE(f.tableMateriaux->rowCount(), 3);
+        QCOMPARE(tableMateriaux(f)->rowCount(), 3);
         // Level 100 picks a catalogue medium, level 30 gets a typed name and density.
         for (int i = 0; i < 3; ++i) {
-            const LigneTable &ligne = f.lignesTable->at(i);
+            const LigneTable &ligne = lignesTable(f).at(i);
             if (f.niveauxGris[i] == 100) {
                 const int k = ligne.comboNom->findText("ICRPBONE521ICRU", Qt::MatchStartsWith);
                 QVERIFY(k > 0);

@@ -13,6 +13,7 @@
 
 #include "media/pegs.h"
 #include "window/interface.h"
+#include "widgets.h"
 
 namespace {
 
@@ -263,7 +264,7 @@ private slots:
         QCOMPARE(densites(*fenetre.milieux), QList<double>({1.5, 1.85}));
         QCOMPARE(fenetre.etat->text(), QString("2 milieux lus dans \"%1\"").arg(chemin));
         QCOMPARE(sortie.texte(), QByteArray("EAU    1.5E+00 -       :   1.5\nOS 1.85 -       :   1.85\n"));
-        QCOMPARE(fenetre.tableMateriaux->rowCount(), 0);
+        QCOMPARE(tableMateriaux(fenetre)->rowCount(), 0);
 
         // Choosing again appends.
         fenetre.selectMat();
@@ -325,7 +326,7 @@ private slots:
         QCOMPARE(noms(*fenetre.milieux), nomsAttendus);
         QCOMPARE(fenetre.etat->text(), modele.arg(chemin));
         QCOMPARE(fenetre.fichierPegs->text(), chemin);
-        QCOMPARE(fenetre.tableMateriaux->rowCount(), 0);
+        QCOMPARE(tableMateriaux(fenetre)->rowCount(), 0);
     }
 
     void fichiersReels_data()

@@ -23,6 +23,7 @@
 #include "io/fichierentier.h"
 #include "model/ligne.h"
 #include "window/interface.h"
+#include "widgets.h"
 #include "outils.h"
 
 namespace {
@@ -162,8 +163,8 @@ private slots:
         f.selectXY();
         f.champDimZ->setText("1");
         f.fichierEgsphant->setText(sortie);
-        QCOMPARE(f.tableMateriaux->rowCount(), 2);
-        f.lignesTable->at(1).comboNom->setCurrentText(nom);
+        QCOMPARE(tableMateriaux(f)->rowCount(), 2);
+        lignesTable(f).at(1).comboNom->setCurrentText(nom);
         f.evalue();
         QVERIFY2(f.etat->text().startsWith(message), qPrintable(f.etat->text()));
         QVERIFY(!f.etat->text().contains('\n'));
@@ -199,8 +200,8 @@ private slots:
         f.selectXY();
         f.champDimZ->setText("1");
         for (int i = 0; i < 2; ++i) {
-            f.lignesTable->at(i).comboNom->setCurrentText(i ? "EAU" : "AIR");
-            f.lignesTable->at(i).comboDensite->setCurrentText(i ? "1" : "0.0012");
+            lignesTable(f).at(i).comboNom->setCurrentText(i ? "EAU" : "AIR");
+            lignesTable(f).at(i).comboDensite->setCurrentText(i ? "1" : "0.0012");
         }
         const QStringList valeurs = (taille + "," + origine).split(',');
         const QList<QLineEdit *> champs = {f.tailleX, f.tailleY, f.tailleZ, f.origineX, f.origineY, f.origineZ};

@@ -18,6 +18,7 @@
 #include "batch/lot.h"
 #include "egsphant/egsphant.h"
 #include "window/interface.h"
+#include "widgets.h"
 #include "outils.h"
 
 namespace {
@@ -60,10 +61,10 @@ private:
         };
         f.selectXY();
         QCOMPARE(f.niveauxGris, QVector<int>({255, 30}));
-        f.lignesTable->at(0).comboNom->setCurrentText("AIR");
-        f.lignesTable->at(0).comboDensite->setCurrentText("0.0012048");
-        f.lignesTable->at(1).comboNom->setCurrentText("OS");
-        f.lignesTable->at(1).comboDensite->setCurrentText("1.85");
+        lignesTable(f).at(0).comboNom->setCurrentText("AIR");
+        lignesTable(f).at(0).comboDensite->setCurrentText("0.0012048");
+        lignesTable(f).at(1).comboNom->setCurrentText("OS");
+        lignesTable(f).at(1).comboDensite->setCurrentText("1.85");
         f.champDimZ->setText(dimZ);
         f.fichierEgsphant->setText(sortie);
     }
@@ -85,7 +86,7 @@ private:
             p.vu = true;
             p.etat = f.etat->text();
             p.champsBloques = !f.fichierEgsphant->isEnabled() && !f.champDimZ->isEnabled() && !f.tailleX->isEnabled()
-                              && !f.choixXY->isEnabled() && !f.tableMateriaux->isEnabled()
+                              && !f.choixXY->isEnabled() && !tableMateriaux(f)->isEnabled()
                               && !bouton(f, "Egsphant")->isEnabled() && !bouton(f, "XY")->isEnabled();
             bouton(f, "Egsphant")->click();
             f.evalue();

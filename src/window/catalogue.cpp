@@ -1,5 +1,6 @@
 // The window's media catalogue: choosing the PEGS4 file and reading it.
 #include "window/interface.h"
+#include "window/tablemateriaux.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -28,7 +29,7 @@ void Interface::analyseFichierPegs()
     }
     const qsizetype lus = milieux->size() - avant;
     // The rows offer the new media at once; what the user set stays set.
-    if (!lignesTable->isEmpty())
+    if (!tableMateriaux->lignes().isEmpty())
         constructionTable();
     // A CT shown with an empty ramp table gets the default ramp of this catalogue.
     if (session.source() == SourceFantome::Scanner)

@@ -13,6 +13,7 @@
 #include "media/materiaux.h"
 #include "model/nombre.h"
 #include "window/interface.h"
+#include "window/tablemateriaux.h"
 
 void Interface::evalue()
 {
@@ -29,8 +30,8 @@ void Interface::evalue()
     QList<Materiau> choix;
     QString refus;
     int fond = -1;
-    for (int i = 0; i < tableMateriaux->rowCount(); ++i) {
-        const LigneTable &ligne = lignesTable->at(i);
+    for (int i = 0; i < tableMateriaux->lignes().size(); ++i) {
+        const LigneTable &ligne = tableMateriaux->lignes().at(i);
         const int niveau = niveauxGris.at(i);
         const QString nom = ligne.comboNom->currentText();
         const QByteArray trace = nom.toLatin1() + '\n';

@@ -1,23 +1,20 @@
 #include "window/interface.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QStyle>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTableWidget>
 
 #include "window/champnombre.h"
 #include "window/imageplan.h"
+#include "window/tablemateriaux.h"
 
 namespace {
 
@@ -52,18 +49,17 @@ Interface::Interface(QWidget *parent)
         return QFileDialog::getSaveFileName(parent, titre, dossier, filtre);
     })
     , milieux(new QList<Milieu>)
-    , lignesTable(new QList<LigneTable>)
     , choisirDossier([](QWidget *parent, const QString &titre, const QString &dossier) {
         return QFileDialog::getExistingDirectory(parent, titre, dossier);
     })
 {
     dimX = dimY = dimZ = 0;
+    QWidget *zoneEtat = creerZoneEtat();
     QGroupBox *groupeXY = creerGroupePlan(tr("Plan XY"), "XY", infoXY, choixXY, tailleImageXY);
     QGroupBox *groupeYZ = creerGroupePlan(tr("Plan YZ"), "YZ", infoYZ, choixYZ, tailleImageYZ);
     QGroupBox *groupeXZ = creerGroupePlan(tr("Plan XZ"), "XZ", infoXZ, choixXZ, tailleImageXZ);
     QGroupBox *groupeConfig = creerGroupeConfiguration();
     QGroupBox *groupeMateriaux = creerGroupeMateriaux();
-    QWidget *zoneEtat = creerZoneEtat();
     creerSuiviEcriture();
 
     // The material table runs down the right of the pictures, the whole
@@ -88,7 +84,6 @@ Interface::Interface(QWidget *parent)
 Interface::~Interface()
 {
     delete milieux;
-    delete lignesTable;
 }
 
 // A plane group: its check box above the picture, which takes the room
@@ -235,39 +230,13 @@ QGroupBox *Interface::creerGroupeMateriaux()
 {
     auto *groupe = new QGroupBox(tr("Materiaux"));
     auto *grille = new QGridLayout;
-    tableMateriaux = new QTableWidget(0, 4);
-    entetes << "Gris lvl" << "Nom" << "Densite" << "Fond";
-    groupeFond = new QButtonGroup(this);
-    tableMateriaux->setHorizontalHeaderLabels(entetes);
-    // Rows as high as their boxes, at least eight of them in view, and the
-    // name column taking the width that the others leave.
-    const int hauteurLigne = QComboBox().sizeHint().height() + 2;
-    tableMateriaux->verticalHeader()->setDefaultSectionSize(hauteurLigne);
-    tableMateriaux->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tableMateriaux->setMinimumHeight(tableMateriaux->horizontalHeader()->sizeHint().height() + 8 * hauteurLigne
-                                     + 2 * tableMateriaux->frameWidth()
-                                     + tableMateriaux->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    tableMateriaux->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    ajusterLargeurTable();
+    tableMateriaux = new TableMateriaux(session, *milieux);
     grille->addWidget(tableMateriaux, 0, 0);
-    auto *boutons = new QHBoxLayout;
-    auto *boutonCharger = new QPushButton("Charger une table…");
-    auto *boutonEnregistrer = new QPushButton("Enregistrer la table…");
-    auto *boutonCompleter = new QPushButton("Compléter");
-    boutonCharger->setToolTip("Lit une table NIVEAUX NOM [DENSITE] (fichier texte) et l'applique aux lignes");
-    boutonEnregistrer->setToolTip("Écrit les choix des lignes dans une table, à recharger pour d'autres images");
-    boutonCompleter->setToolTip("Donne à chaque ligne non choisie le milieu et la densité du niveau choisi le "
-                                "plus proche (à égalité, le plus foncé)");
-    boutons->addWidget(boutonCharger);
-    boutons->addWidget(boutonEnregistrer);
-    boutons->addWidget(boutonCompleter);
-    boutons->addStretch();
-    grille->addLayout(boutons, 1, 0);
     placerRampe(grille);
     groupe->setLayout(grille);
-    connect(boutonCharger, &QPushButton::clicked, this, &Interface::chargementTableGris);
-    connect(boutonEnregistrer, &QPushButton::clicked, this, &Interface::enregistrementTableGris);
-    connect(boutonCompleter, &QPushButton::clicked, this, &Interface::completerLignes);
+    connect(tableMateriaux, &TableMateriaux::message, etat, &QLabel::setText);
+    connect(tableMateriaux, &TableMateriaux::chargementDemande, this, &Interface::chargementTableGris);
+    connect(tableMateriaux, &TableMateriaux::enregistrementDemande, this, &Interface::enregistrementTableGris);
     return groupe;
 }
 

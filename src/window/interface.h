@@ -20,9 +20,7 @@
 #include "session/niveauxplans.h"
 #include "session/session.h"
 #include "window/imageplan.h"
-#include "window/lignetable.h"
 
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
@@ -33,6 +31,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
+class TableMateriaux;
 struct Boite;
 struct FantomeEcrit;
 struct Geometrie;
@@ -85,12 +84,8 @@ public:
     QLineEdit *champDimX, *champDimY, *champDimZ;
     int dimX, dimY, dimZ;
     QVector<int> niveauxGris;
-    QTableWidget *tableMateriaux;
     QList<Materiau> materiaux;
     QList<Milieu> *milieux;
-    QList<LigneTable> *lignesTable;
-    QStringList entetes;
-    QButtonGroup *groupeFond; // the table's "Fond" marks, one checked at a time
     // Under the status line while a long write runs: its progress and the
     // button that stops it.
     QWidget *suiviEcriture;
@@ -121,15 +116,11 @@ private:
     NiveauxPlans niveauxPlans;
     QVector<int> niveauxCoches() const;
     QString constructionTable();
-    int fondRetenu();
-    void ajouterLigne(int i, int niveau, int fond);
-    void ajusterLargeurTable();
-    void nomChoisi(int niveau, QComboBox *nom, QComboBox *densite, int k);
-    void completerLignes();
+    QRgb couleurNiveau(int niveau) const;
+    TableMateriaux *tableMateriaux;
     bool dimensionsImage(QString chemin, QVector<int> &taille);
     void chargementTableGris();
     void enregistrementTableGris();
-    void nomSaisi(int niveau, QComboBox *nom, QComboBox *densite);
 
     // Grid construction and output.
     bool initialisationGrille(Grille &grille);
@@ -146,7 +137,6 @@ private:
     bool lectureComptes();
 
     QString choisir(const QString &filtre);
-    QObject *filtreMolette = nullptr; // sends the wheel over the table's boxes to the table
 
     // "Voir": the viewer on the file the output field names, or else on the
     // phantom written last; one viewer window, reused.
@@ -201,7 +191,6 @@ private:
     bool planesCoches[3] = {false, false, false}; // XY, YZ, XZ as the planes left them
     QImage imagePlanXY;                            // the XY picture while the XY group shows another source
     QString legendePlanXY;
-    QString remplirTable(int fond);
     void basculeSource(SourceFantome cochee, bool coche, QCheckBox *autre, const QString &description);
     QString retourAuxPlans() const;
 
@@ -235,7 +224,6 @@ private:
     void montrerRampe(bool rampe);
     QString descriptionScanner; // the status line of the CT read last, for its return
     QWidget *panneauRampe = nullptr;
-    QList<QWidget *> widgetsNiveaux; // the material table and its buttons, hidden for a CT
 };
 
 #endif

@@ -28,6 +28,7 @@
 #include "window/imageplan.h"
 #include "window/champnombre.h"
 #include "window/interface.h"
+#include "window/tablemateriaux.h"
 
 namespace {
 
@@ -127,12 +128,7 @@ void Interface::placerRampe(QGridLayout *grilleMateriaux)
     grilleRampe->addLayout(boutons, 2, 0);
     panneauRampe->setLayout(grilleRampe);
     panneauRampe->hide();
-    widgetsNiveaux << tableMateriaux;
-    if (QLayoutItem *item = grilleMateriaux->itemAtPosition(1, 0); item && item->layout())
-        for (int i = 0; i < item->layout()->count(); ++i)
-            if (QWidget *w = item->layout()->itemAt(i)->widget())
-                widgetsNiveaux << w;
-    grilleMateriaux->addWidget(panneauRampe, 0, 0, 2, 1);
+    grilleMateriaux->addWidget(panneauRampe, 0, 0);
     connect(ajouter, &QPushButton::clicked, this, [this] {
         const int ligne = tableRampe->currentRow() + 1;
         tableRampe->insertRow(ligne > 0 ? ligne : tableRampe->rowCount());
@@ -221,8 +217,7 @@ void Interface::basculeScanner(bool actif)
 // The ramp table in place of the material table, and the box's fields, for a CT.
 void Interface::montrerRampe(bool rampe)
 {
-    for (QWidget *w : widgetsNiveaux)
-        w->setVisible(!rampe);
+    tableMateriaux->setVisible(!rampe);
     panneauRampe->setVisible(rampe);
     for (QLineEdit *champ : boiteMax)
         champ->setEnabled(rampe);

@@ -9,6 +9,7 @@
 
 #include "window/champnombre.h"
 #include "window/interface.h"
+#include "window/tablemateriaux.h"
 
 QList<QLineEdit *> Interface::champsNombres() const
 {
@@ -20,7 +21,7 @@ void Interface::changerSource(SourceFantome nouvelle)
     if (nouvelle == session.source())
         return;
     const QList<QLineEdit *> champs = champsNombres();
-    session.choix().retenirFond(fondRetenu()); // the rows' choices are kept with it
+    session.choix().retenirFond(tableMateriaux->fondRetenu(niveauxGris)); // the rows' choices are kept with it
     QStringList textes;
     for (QLineEdit *champ : champs)
         textes << texteNombre(champ);
@@ -55,7 +56,7 @@ void Interface::changerSource(SourceFantome nouvelle)
     int fond = session.choix().fond();
     if (!niveauxGris.contains(fond))
         fond = niveauxGris.contains(session.choix().fondTable()) ? session.choix().fondTable() : -1;
-    remplirTable(fond);
+    tableMateriaux->remplir(niveauxGris, fond, [this](int niveau) { return couleurNiveau(niveau); });
 }
 
 // A source's box: ticked, that source in place of the planes or of the
