@@ -12,6 +12,7 @@
 #include "langue/langue.h"
 #include "outils.h"
 #include "seriect.h"
+#include "fenetre.h"
 #include "viewer/fenetrevue.h"
 
 namespace {
@@ -190,6 +191,49 @@ private slots:
                  qPrintable(QString("%1 > %2").arg(anglaise.minimumSizeHint().width()).arg(largeurFrancaise)));
         parler(environnement({}));
         QCOMPARE(FenetreVue().etat->text(), QString("Aucun fantôme ouvert."));
+    }
+
+    // The window's button, plane count and refusal in each language; the
+    // English labels still fit a 1280-pixel screen.
+    void fenetre_data()
+    {
+        QTest::addColumn<QString>("langue");
+        QTest::addColumn<int>("niveaux");
+        QTest::addColumn<QString>("voir");
+        QTest::addColumn<QString>("plan");
+        QTest::addColumn<QString>("refus");
+        const QString vide = "Aucun fantôme à voir : le nom du fichier de sortie est vide.";
+        QTest::newRow("C, 1 niveau") << "C" << 1 << "Voir" << "XY : xy.bmp, 3 × 2, 1 niveau" << vide;
+        QTest::newRow("fr, 2 niveaux") << "fr_FR.UTF-8" << 2 << "Voir" << "XY : xy.bmp, 3 × 2, 2 niveaux" << vide;
+        const QString empty = "No phantom to view: the output file name is empty.";
+        QTest::newRow("en, 1 niveau") << "en_US.UTF-8" << 1 << "View" << "XY: xy.bmp, 3 × 2, 1 grey level" << empty;
+        QTest::newRow("en, 2 niveaux") << "en_GB.UTF-8" << 2 << "View" << "XY: xy.bmp, 3 × 2, 2 grey levels" << empty;
+    }
+    void fenetre()
+    {
+        QFETCH(QString, langue);
+        QFETCH(int, niveaux);
+        QFETCH(QString, voir);
+        QFETCH(QString, plan);
+        QFETCH(QString, refus);
+        QTemporaryDir dossier;
+        QVERIFY(dossier.isValid());
+        QImage image(3, 2, QImage::Format_RGB32);
+        image.fill(qRgb(255, 255, 255));
+        if (niveaux > 1)
+            image.setPixel(1, 1, qRgb(0, 0, 0));
+        QVERIFY(image.save(dossier.filePath("xy.bmp"), "BMP"));
+        parler(environnement({"LANG=" + langue}));
+        Fenetre f;
+        QPushButton *boutonVoir = bouton(f.f, voir);
+        QVERIFY2(boutonVoir, qPrintable(voir));
+        f.lancer(&Interface::selectXY, dossier.filePath("xy.bmp"));
+        QCOMPARE(f.f.etat->text(), plan);
+        f.f.fichierEgsphant->clear();
+        boutonVoir->click();
+        QCOMPARE(f.f.etat->text(), refus);
+        QVERIFY2(f.f.sizeHint().width() <= 1280, qPrintable(QString::number(f.f.sizeHint().width())));
+        parler(environnement({}));
     }
 
     // The default ramp of a real catalogue, written on stdout: the same bytes whatever the language.

@@ -16,11 +16,11 @@ FormulaireDosxyz::FormulaireDosxyz(QWidget *parent) : QDialog(parent)
 {
     const ChoixDosxyz defaut;
     titre = new QLineEdit(defaut.titre);
-    titre->setPlaceholderText("nom du fantôme, particule et énergie");
+    titre->setPlaceholderText(tr("nom du fantôme, particule et énergie"));
     particule = new QComboBox;
-    particule->addItem("photons", "photon");
-    particule->addItem("électrons", "electron");
-    particule->addItem("positrons", "positron");
+    particule->addItem(tr("photons"), "photon");
+    particule->addItem(tr("électrons"), "electron");
+    particule->addItem(tr("positrons"), "positron");
     particule->setCurrentIndex(particule->findData(defaut.particule));
     energie = new QLineEdit(defaut.energie);
     histoires = new QLineEdit(defaut.histoires);
@@ -29,11 +29,11 @@ FormulaireDosxyz::FormulaireDosxyz(QWidget *parent) : QDialog(parent)
     connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *formulaire = new QFormLayout;
-    formulaire->addRow("Titre", titre);
-    formulaire->addRow("Particule", particule);
-    formulaire->addRow("Énergie (MeV)", energie);
-    formulaire->addRow("Histoires", histoires);
-    formulaire->addRow("Graines", graines);
+    formulaire->addRow(tr("Titre"), titre);
+    formulaire->addRow(tr("Particule"), particule);
+    formulaire->addRow(tr("Énergie (MeV)"), energie);
+    formulaire->addRow(tr("Histoires"), histoires);
+    formulaire->addRow(tr("Graines"), graines);
     formulaire->addRow(boutons);
     setLayout(formulaire);
     setWindowTitle(tr("Entrée DOSXYZnrc"));
@@ -46,7 +46,8 @@ ChoixDosxyz FormulaireDosxyz::choix() const
 
 namespace {
 
-const QString aucunFantome = "aucun fantôme écrit : le construire d'abord avec « Egsphant »";
+const char *const aucunFantome =
+    QT_TRANSLATE_NOOP("Interface", "aucun fantôme écrit : le construire d'abord avec « Egsphant »");
 
 } // namespace
 
@@ -63,9 +64,9 @@ QString Interface::nomCompagnon(const QString &suffixe) const
 
 void Interface::entreeDosxyz()
 {
-    QString erreur = fantomeEcrit ? refusFantomeDosxyz(fantomeEcrit->chemin) : aucunFantome;
+    QString erreur = fantomeEcrit ? refusFantomeDosxyz(fantomeEcrit->chemin) : tr(aucunFantome);
     if (!erreur.isEmpty()) {
-        etat->setText("Entrée DOSXYZnrc : " + erreur);
+        etat->setText(tr("Entrée DOSXYZnrc : %1").arg(erreur));
         return;
     }
     const QString chemin = choisirFichierEnregistrement(this, tr("Entrée DOSXYZnrc"), nomCompagnon(".egsinp"),
@@ -76,7 +77,7 @@ void Interface::entreeDosxyz()
     ParametresDosxyz parametres;
     erreur = lireChoixDosxyz(formulaire.choix(), parametres);
     if (!erreur.isEmpty())
-        etat->setText("Entrée DOSXYZnrc : " + erreur);
+        etat->setText(tr("Entrée DOSXYZnrc : %1").arg(erreur));
     else
         etat->setText(ecrireEntreeDosxyz(chemin, *fantomeEcrit, parametres, &erreur) ? resumeEntreeDosxyz(chemin)
                                                                                       : erreur);
@@ -85,7 +86,7 @@ void Interface::entreeDosxyz()
 void Interface::geometrieEgspp()
 {
     if (!fantomeEcrit) {
-        etat->setText("Géométrie egs++ : " + aucunFantome);
+        etat->setText(tr("Géométrie egs++ : %1").arg(tr(aucunFantome)));
         return;
     }
     const QString chemin = choisirFichierEnregistrement(this, tr("Géométrie egs++"), nomCompagnon(".geom"),

@@ -139,10 +139,10 @@ QGroupBox *Interface::creerGroupeConfiguration()
 // Rows 0 to 4: each path field and, at its end, the button that fills or uses it; "Voir" under "Egsphant".
 void Interface::placerFichiers(QGridLayout *grille)
 {
-    fichierPegs = new QLineEdit("Fichier pegs4dat");
-    fichierXY = new QLineEdit("plan XY");
-    fichierXZ = new QLineEdit("plan XZ");
-    fichierYZ = new QLineEdit("plan YZ");
+    fichierPegs = new QLineEdit(tr("Fichier pegs4dat"));
+    fichierXY = new QLineEdit(tr("plan XY"));
+    fichierXZ = new QLineEdit(tr("plan XZ"));
+    fichierYZ = new QLineEdit(tr("plan YZ"));
     fichierEgsphant = new QLineEdit("test.egsphant");
     const QList<QPair<QLineEdit *, QString>> lignes{
         {fichierPegs, "Pegs4dat"}, {fichierXY, "XY"}, {fichierXZ, "XZ"}, {fichierYZ, "YZ"}, {fichierEgsphant, "Egsphant"}};
@@ -153,7 +153,7 @@ void Interface::placerFichiers(QGridLayout *grille)
         boutons << new QPushButton(lignes[r].second);
         grille->addWidget(boutons.last(), r, 3);
     }
-    auto *boutonVoir = new QPushButton("Voir");
+    auto *boutonVoir = new QPushButton(tr("Voir"));
     grille->addWidget(boutonVoir, 5, 3);
     connect(boutons[0], SIGNAL(clicked()), this, SLOT(selectMat()));
     connect(boutons[1], SIGNAL(clicked()), this, SLOT(selectXY()));
@@ -169,7 +169,7 @@ void Interface::placerNombres(QGridLayout *grille)
     const char *axes[3] = {"X", "Y", "Z"};
     for (int c = 0; c < 3; ++c)
         grille->addWidget(new QLabel(axes[c]), 5, c, Qt::AlignCenter);
-    const QStringList legendes{"Taille (cm)", "Origine (cm)", "Voxels"};
+    const QStringList legendes{tr("Taille (cm)"), tr("Origine (cm)"), tr("Voxels")};
     const QStringList textes[3] = {{"1.0", "1.0", "1.0"}, {"-15.0", "-15.0", "0.0"},
                                    {QString::number(dimX, 10), QString::number(dimY, 10), QString::number(dimZ, 10)}};
     QLineEdit **champs[3][3] = {{&tailleX, &tailleY, &tailleZ},
@@ -188,10 +188,10 @@ void Interface::placerNombres(QGridLayout *grille)
 // Row 9: the files that go with the phantom written last.
 void Interface::placerCompagnons(QGridLayout *grille)
 {
-    auto *boutonDosxyz = new QPushButton("Entrée DOSXYZnrc…");
-    auto *boutonEgspp = new QPushButton("Géométrie egs++…");
-    boutonDosxyz->setToolTip("Écrit l'entrée DOSXYZnrc du dernier fantôme écrit, prête à lancer");
-    boutonEgspp->setToolTip("Écrit la géométrie egs++ du dernier fantôme écrit et sa rampe de densités");
+    auto *boutonDosxyz = new QPushButton(tr("Entrée DOSXYZnrc…"));
+    auto *boutonEgspp = new QPushButton(tr("Géométrie egs++…"));
+    boutonDosxyz->setToolTip(tr("Écrit l'entrée DOSXYZnrc du dernier fantôme écrit, prête à lancer"));
+    boutonEgspp->setToolTip(tr("Écrit la géométrie egs++ du dernier fantôme écrit et sa rampe de densités"));
     grille->addWidget(boutonDosxyz, 9, 0, 1, 2);
     grille->addWidget(boutonEgspp, 9, 2, 1, 2);
     connect(boutonDosxyz, &QPushButton::clicked, this, &Interface::entreeDosxyz);
@@ -206,19 +206,19 @@ void Interface::placerVolume(QGridLayout *grille)
     const int ligne = grille->rowCount();
     choixVolume = new QCheckBox;
     choixVolume->setEnabled(false);
-    choixVolume->setToolTip("Cochée : le fantôme vient du volume, à la place des plans");
-    fichierVolume = new QLineEdit("volume");
+    choixVolume->setToolTip(tr("Cochée : le fantôme vient du volume, à la place des plans"));
+    fichierVolume = new QLineEdit(tr("volume"));
     suivreChemin(fichierVolume);
     auto *cheminVolume = new QHBoxLayout;
     cheminVolume->addWidget(choixVolume);
     cheminVolume->addWidget(fichierVolume);
     grille->addLayout(cheminVolume, ligne, 0, 1, 2);
-    auto *boutonVolume = new QPushButton("Volume…");
-    auto *boutonCoupes = new QPushButton("Coupes…");
-    boutonVolume->setToolTip("Volume d'étiquettes : fichier NRRD, NIfTI ou MetaImage ; chaque valeur devient une "
-                             "ligne de la table");
-    boutonCoupes->setToolTip("Dossier d'images, une coupe chacune dans l'ordre naturel des noms ; chaque niveau de "
-                             "gris devient une ligne de la table");
+    auto *boutonVolume = new QPushButton(tr("Volume…"));
+    auto *boutonCoupes = new QPushButton(tr("Coupes…"));
+    boutonVolume->setToolTip(tr("Volume d'étiquettes : fichier NRRD, NIfTI ou MetaImage ; chaque valeur devient une "
+                                "ligne de la table"));
+    boutonCoupes->setToolTip(tr("Dossier d'images, une coupe chacune dans l'ordre naturel des noms ; chaque "
+                                "niveau de gris devient une ligne de la table"));
     grille->addWidget(boutonCoupes, ligne, 2);
     grille->addWidget(boutonVolume, ligne, 3);
     connect(boutonVolume, &QPushButton::clicked, this, &Interface::selectVolume);
@@ -247,8 +247,8 @@ void Interface::creerSuiviEcriture()
     auto *ligne = new QHBoxLayout;
     ligne->setContentsMargins(0, 0, 0, 0);
     barreEcriture = new QProgressBar;
-    barreEcriture->setFormat("%p %");
-    boutonAnnuler = new QPushButton("Annuler");
+    barreEcriture->setFormat(tr("%p %"));
+    boutonAnnuler = new QPushButton(tr("Annuler"));
     ligne->addWidget(barreEcriture);
     ligne->addWidget(boutonAnnuler);
     suiviEcriture->setLayout(ligne);

@@ -51,19 +51,15 @@ void Interface::selectPlan(QLineEdit *fichier, ImagePlan *info, QLineEdit *champ
     choix->setChecked(true);
     // What the picture brought, and what left the table with the picture it replaced.
     const int nombre = int(niveauxPlans.duPlan(planDe(info)).size());
-    QString message = QString("%1 : %2, %3 × %4, %5 niveau%6")
+    QString message = tr("%1 : %2, %3 × %4, %n niveaux", nullptr, nombre)
                           .arg(info == infoXY ? "XY" : info == infoYZ ? "YZ" : "XZ",
                                extrait(QFileInfo(chemin).fileName()))
                           .arg(image.width())
-                          .arg(image.height())
-                          .arg(nombre)
-                          .arg(nombre > 1 ? "x" : "");
+                          .arg(image.height());
     const auto retirees = std::count_if(avant.begin(), avant.end(), [this](int g) { return !niveauxGris.contains(g); });
     if (retirees > 0)
-        message += QString(" ; %1 niveau%2 de l'image remplacée retiré%3 du tableau (leurs choix reviendront avec eux)")
-                       .arg(retirees)
-                       .arg(retirees > 1 ? "x" : "")
-                       .arg(retirees > 1 ? "s" : "");
+        message += tr(" ; %n niveaux de l'image remplacée retirés du tableau (leurs choix reviendront avec eux)",
+                      nullptr, int(retirees));
     if (!noteFond.isEmpty())
         message += " ; " + noteFond;
     etat->setText(message);
@@ -74,7 +70,7 @@ QString Interface::chargementPlan(ImagePlan *info, const QImage &image, QLineEdi
 {
     info->montrer(image);
     QLabel *legende = info == infoXY ? tailleImageXY : info == infoYZ ? tailleImageYZ : tailleImageXZ;
-    legende->setText(QString("%1 × %2 pixels").arg(image.width()).arg(image.height()));
+    legende->setText(tr("%1 × %2 pixels").arg(image.width()).arg(image.height()));
     analyseNiveauxGris(image, planDe(info));
     champLargeur->setText(QString::number(image.width(), 10));
     champHauteur->setText(QString::number(image.height(), 10));

@@ -64,18 +64,18 @@ void Interface::placerScanner(QGridLayout *grilleConfig)
     const int ligne = grilleConfig->rowCount();
     choisirSerie = [](QWidget *parent, const QStringList &series) {
         bool ok = false;
-        const QString choix = QInputDialog::getItem(parent, "Séries CT", "Série :", series, 0, false, &ok);
+        const QString choix = QInputDialog::getItem(parent, tr("Séries CT"), tr("Série :"), series, 0, false, &ok);
         return ok ? int(series.indexOf(choix)) : -1;
     };
     choixScanner = new QCheckBox;
     choixScanner->setEnabled(false);
-    choixScanner->setToolTip("Cochée : le fantôme vient de la série CT, à la place des plans");
-    fichierScanner = new QLineEdit("série CT");
+    choixScanner->setToolTip(tr("Cochée : le fantôme vient de la série CT, à la place des plans"));
+    fichierScanner = new QLineEdit(tr("série CT"));
     auto *ligneScanner = new QHBoxLayout;
     ligneScanner->addWidget(choixScanner);
     ligneScanner->addWidget(fichierScanner);
-    auto *boutonScanner = new QPushButton("Scanner…");
-    boutonScanner->setToolTip("Choisit un dossier de fichiers DICOM et y lit une série CT");
+    auto *boutonScanner = new QPushButton(tr("Scanner…"));
+    boutonScanner->setToolTip(tr("Choisit un dossier de fichiers DICOM et y lit une série CT"));
     grilleConfig->addLayout(ligneScanner, ligne, 0, 1, 3);
     grilleConfig->addWidget(boutonScanner, ligne, 3);
     for (int a = 0; a < 3; ++a) {
@@ -85,7 +85,7 @@ void Interface::placerScanner(QGridLayout *grilleConfig)
         suivreSaisieNombre(boiteMax[a]);
         grilleConfig->addWidget(boiteMax[a], ligne + 1, a);
     }
-    grilleConfig->addWidget(new QLabel("Jusqu'à (cm)"), ligne + 1, 3);
+    grilleConfig->addWidget(new QLabel(tr("Jusqu'à (cm)")), ligne + 1, 3);
     for (QLineEdit *champ : {origineX, origineY, origineZ, boiteMax[0], boiteMax[1], boiteMax[2], tailleX, tailleY,
                              tailleZ})
         connect(champ, &QLineEdit::textChanged, this, &Interface::suiviCadre);
@@ -100,14 +100,14 @@ void Interface::placerRampe(QGridLayout *grilleMateriaux)
     auto *grilleRampe = new QGridLayout;
     grilleRampe->setContentsMargins(0, 0, 0, 0);
     rampeMin = new QLineEdit("-1024");
-    rampeMin->setToolTip("Borne basse, en HU, de la première ligne");
+    rampeMin->setToolTip(tr("Borne basse, en HU, de la première ligne"));
     auto *ligneMin = new QHBoxLayout;
-    ligneMin->addWidget(new QLabel("Borne min (HU)"));
+    ligneMin->addWidget(new QLabel(tr("Borne min (HU)")));
     ligneMin->addWidget(rampeMin);
     ligneMin->addStretch();
     grilleRampe->addLayout(ligneMin, 0, 0);
     tableRampe = new QTableWidget(0, 4);
-    tableRampe->setHorizontalHeaderLabels({"Nom", "HU max", "Densité min", "Densité max"});
+    tableRampe->setHorizontalHeaderLabels({tr("Nom"), tr("HU max"), tr("Densité min"), tr("Densité max")});
     // Every column in view, "Densité max" included: room for a name of the
     // usual catalogues and each number's header; a longer name scrolls.
     QHeaderView *entete = tableRampe->horizontalHeader();
@@ -121,10 +121,10 @@ void Interface::placerRampe(QGridLayout *grilleMateriaux)
                                 + tableRampe->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     grilleRampe->addWidget(tableRampe, 1, 0);
     auto *boutons = new QGridLayout;
-    auto *ajouter = bouton("Ajouter", "Ajoute une ligne sous la ligne choisie", boutons, 0);
-    auto *retirer = bouton("Retirer", "Retire la ligne choisie", boutons, 1);
-    auto *charger = bouton("Charger la rampe…", "Lit une rampe (fichier texte) dans le tableau", boutons, 2);
-    auto *enregistrer = bouton("Enregistrer la rampe…", "Écrit le tableau dans une rampe", boutons, 3);
+    auto *ajouter = bouton(tr("Ajouter"), tr("Ajoute une ligne sous la ligne choisie"), boutons, 0);
+    auto *retirer = bouton(tr("Retirer"), tr("Retire la ligne choisie"), boutons, 1);
+    auto *charger = bouton(tr("Charger la rampe…"), tr("Lit une rampe (fichier texte) dans le tableau"), boutons, 2);
+    auto *enregistrer = bouton(tr("Enregistrer la rampe…"), tr("Écrit le tableau dans une rampe"), boutons, 3);
     grilleRampe->addLayout(boutons, 2, 0);
     panneauRampe->setLayout(grilleRampe);
     panneauRampe->hide();
@@ -143,7 +143,7 @@ void Interface::placerRampe(QGridLayout *grilleMateriaux)
 
 void Interface::selectScanner()
 {
-    const QString dossier = choisirDossier(this, "Dossier de la série CT", ".");
+    const QString dossier = choisirDossier(this, tr("Dossier de la série CT"), ".");
     if (dossier.isEmpty())
         return;
     QList<SerieCT> series;
@@ -156,11 +156,10 @@ void Interface::selectScanner()
     if (series.size() > 1) {
         QStringList textes;
         for (const SerieCT &s : series)
-            textes << QString("%1 (n° %2) : %3 coupes, pixels de %4 × %5 mm, pas selon z de %6 à %7 mm, "
-                              "inclinaison %8°, « %9 » (%10)")
-                          .arg(s.description.isEmpty() ? "sans description" : extrait(s.description),
+            textes << tr("%1 (n° %2) : %n coupes, pixels de %3 × %4 mm, pas selon z de %5 à %6 mm, "
+                         "inclinaison %7°, « %8 » (%9)", nullptr, s.coupes)
+                          .arg(s.description.isEmpty() ? tr("sans description") : extrait(s.description),
                                s.numero.isEmpty() ? "?" : extrait(s.numero))
-                          .arg(s.coupes)
                           .arg(nombre(s.espacement[0]), nombre(s.espacement[1]), nombre(s.pasMin), nombre(s.pasMax),
                                nombre(s.inclinaison), s.fichier, extrait(s.uid));
         choix = choisirSerie(this, textes);
@@ -197,14 +196,14 @@ void Interface::selectScanner()
     } else {
         choixScanner->setChecked(true); // makes it the source
     }
-    descriptionScanner = QString("Série CT « %1 » : %2 coupes, %3 × %4 × %5 voxels, HU de %6 à %7%8")
+    descriptionScanner = tr("Série CT « %1 » : %n coupes, %2 × %3 × %4 voxels, HU de %5 à %6%7", nullptr,
+                            series[choix].coupes)
                              .arg(extrait(series[choix].description))
-                             .arg(series[choix].coupes)
                              .arg(ct->axes[0].compte)
                              .arg(ct->axes[1].compte)
                              .arg(ct->axes[2].compte)
                              .arg(nombre(ct->huMin), nombre(ct->huMax), imagesEcartees(series[choix]))
-                         + (ct->notes.isEmpty() ? QString() : "\nNote : " + ct->notes.join("\nNote : "));
+                         + (ct->notes.isEmpty() ? QString() : "\n" + tr("Note : ") + ct->notes.join("\n" + tr("Note : ")));
     etat->setText(descriptionScanner);
 }
 
@@ -230,7 +229,7 @@ void Interface::montrerScanner()
     niveauxGris.clear();
     const VolumeCT &ct = *scanner;
     infoXY->montrer(coupeAxialeCT(ct, ct.axes[2].compte / 2));
-    tailleImageXY->setText(QString("Coupe du milieu, z = %1 : %2 × %3 voxels, niveau %4 HU, largeur %5 HU")
+    tailleImageXY->setText(tr("Coupe du milieu, z = %1 : %2 × %3 voxels, niveau %4 HU, largeur %5 HU")
                                .arg(ct.axes[2].compte / 2)
                                .arg(ct.axes[0].compte)
                                .arg(ct.axes[1].compte)
@@ -274,7 +273,7 @@ bool Interface::lectureRampe(Rampe &rampe)
 
 void Interface::chargementRampe()
 {
-    const QString chemin = choisirFichier(this, "Charger une rampe", ".", "Rampes (*.txt);;Tous les fichiers (*)");
+    const QString chemin = choisirFichier(this, tr("Charger une rampe"), ".", tr("Rampes (*.txt);;Tous les fichiers (*)"));
     if (chemin.isEmpty())
         return;
     Rampe rampe;
@@ -284,7 +283,7 @@ void Interface::chargementRampe()
         return;
     }
     remplissageRampe(rampe);
-    etat->setText(QString("Rampe « %1 » : %2 lignes").arg(extrait(chemin)).arg(rampe.paliers.size()));
+    etat->setText(tr("Rampe « %1 » : %n lignes", nullptr, int(rampe.paliers.size())).arg(extrait(chemin)));
 }
 
 void Interface::enregistrementRampe()
@@ -293,11 +292,12 @@ void Interface::enregistrementRampe()
     if (!lectureRampe(rampe))
         return;
     const QString chemin =
-        choisirFichierEnregistrement(this, "Enregistrer la rampe", "rampe.txt", "Rampes (*.txt);;Tous les fichiers (*)");
+        choisirFichierEnregistrement(this, tr("Enregistrer la rampe"), "rampe.txt",
+                                     tr("Rampes (*.txt);;Tous les fichiers (*)"));
     if (chemin.isEmpty())
         return;
     QString erreur;
-    etat->setText(enregistrerRampe(chemin, rampe, &erreur) ? QString("Rampe écrite dans « %1 »").arg(extrait(chemin))
+    etat->setText(enregistrerRampe(chemin, rampe, &erreur) ? tr("Rampe écrite dans « %1 »").arg(extrait(chemin))
                                                            : erreur);
 }
 
@@ -308,11 +308,12 @@ bool Interface::lectureCadre(Boite &boite, std::array<double, 3> &tailles, QStri
                                   tailleX, tailleY, tailleZ};
     double *valeurs[9] = {&boite.bas[0], &boite.haut[0], &boite.bas[1], &boite.haut[1], &boite.bas[2],
                           &boite.haut[2], &tailles[0], &tailles[1], &tailles[2]};
-    const char *noms[9] = {"Origine X", "Jusqu'à X", "Origine Y", "Jusqu'à Y", "Origine Z", "Jusqu'à Z",
-                           "Taille X", "Taille Y", "Taille Z"};
+    const char *noms[9] = {QT_TR_NOOP("Origine X"), QT_TR_NOOP("Jusqu'à X"), QT_TR_NOOP("Origine Y"),
+                           QT_TR_NOOP("Jusqu'à Y"), QT_TR_NOOP("Origine Z"), QT_TR_NOOP("Jusqu'à Z"),
+                           QT_TR_NOOP("Taille X"),  QT_TR_NOOP("Taille Y"),  QT_TR_NOOP("Taille Z")};
     for (int i = 0; i < 9; ++i)
         if (!lireReelVirgule(texteNombre(champs[i]), *valeurs[i])) {
-            *refus = QString("%1 : « %2 » n'est pas un nombre.").arg(noms[i], extrait(champs[i]->text()));
+            *refus = tr("%1 : « %2 » n'est pas un nombre.").arg(tr(noms[i]), extrait(champs[i]->text()));
             return false;
         }
     return true;
@@ -378,6 +379,6 @@ bool Interface::constructionScanner(const QString &nomFich)
     if (!ecritureEgsphant(grille, geometrie, nomFich))
         return false;
     for (const QString &note : notes)
-        etat->setText(etat->text() + "\nNote : " + note);
+        etat->setText(etat->text() + "\n" + tr("Note : ") + note);
     return true;
 }

@@ -78,7 +78,7 @@ void Interface::basculeSource(SourceFantome cochee, bool coche, QCheckBox *autre
 QString Interface::retourAuxPlans() const
 {
     const int n = int(niveauxGris.size());
-    return QString("Plans : retour aux images, %1 niveau%2 au tableau").arg(n).arg(n > 1 ? "x" : "");
+    return tr("Plans : retour aux images, %n niveaux au tableau", nullptr, n);
 }
 
 // The levels of the table and the XY group's picture, from the source in use.

@@ -39,9 +39,10 @@ protected:
         if (evenement->type() != QEvent::Close || arret)
             return false;
         const auto reponse = QMessageBox::question(
-            fenetre, "Écriture en cours",
-            "Un fantôme est en cours d'écriture. L'arrêter et fermer la fenêtre ? Le fichier ne sera pas "
-            "écrit ; un fichier du même nom déjà là restera tel quel.",
+            fenetre, QCoreApplication::translate("window", "Écriture en cours"),
+            QCoreApplication::translate("window",
+                                        "Un fantôme est en cours d'écriture. L'arrêter et fermer la fenêtre ? Le "
+                                        "fichier ne sera pas écrit ; un fichier du même nom déjà là restera tel quel."),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (reponse == QMessageBox::Yes) {
             arret = true;

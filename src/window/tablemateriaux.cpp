@@ -123,7 +123,7 @@ TableMateriaux::TableMateriaux(Session &session, const QList<Milieu> &milieux, Q
       groupeFond(new QButtonGroup(this)), filtreMolette(new MoletteAuTableau(table))
 {
     table->setObjectName("tableMateriaux");
-    table->setHorizontalHeaderLabels({"Gris lvl", "Nom", "Densite", "Fond"});
+    table->setHorizontalHeaderLabels({tr("Gris lvl"), tr("Nom"), tr("Densite"), tr("Fond")});
     // Rows as high as their boxes, at least eight of them in view, and the
     // name column taking the width that the others leave.
     const int hauteurLigne = QComboBox().sizeHint().height() + 2;
@@ -137,13 +137,13 @@ TableMateriaux::TableMateriaux(Session &session, const QList<Milieu> &milieux, Q
     grille->setContentsMargins(0, 0, 0, 0);
     grille->addWidget(table, 0, 0);
     auto *boutons = new QHBoxLayout;
-    auto *boutonCharger = new QPushButton("Charger une table…");
-    auto *boutonEnregistrer = new QPushButton("Enregistrer la table…");
-    auto *boutonCompleter = new QPushButton("Compléter");
-    boutonCharger->setToolTip("Lit une table NIVEAUX NOM [DENSITE] (fichier texte) et l'applique aux lignes");
-    boutonEnregistrer->setToolTip("Écrit les choix des lignes dans une table, à recharger pour d'autres images");
-    boutonCompleter->setToolTip("Donne à chaque ligne non choisie le milieu et la densité du niveau choisi le "
-                                "plus proche (à égalité, le plus foncé)");
+    auto *boutonCharger = new QPushButton(tr("Charger une table…"));
+    auto *boutonEnregistrer = new QPushButton(tr("Enregistrer la table…"));
+    auto *boutonCompleter = new QPushButton(tr("Compléter"));
+    boutonCharger->setToolTip(tr("Lit une table NIVEAUX NOM [DENSITE] (fichier texte) et l'applique aux lignes"));
+    boutonEnregistrer->setToolTip(tr("Écrit les choix des lignes dans une table, à recharger pour d'autres images"));
+    boutonCompleter->setToolTip(tr("Donne à chaque ligne non choisie le milieu et la densité du niveau choisi "
+                                   "le plus proche (à égalité, le plus foncé)"));
     boutons->addWidget(boutonCharger);
     boutons->addWidget(boutonEnregistrer);
     boutons->addWidget(boutonCompleter);
@@ -153,7 +153,7 @@ TableMateriaux::TableMateriaux(Session &session, const QList<Milieu> &milieux, Q
     // No file to ask for while there is no row to write.
     connect(boutonEnregistrer, &QPushButton::clicked, this, [this] {
         if (lignesTable.isEmpty())
-            emit message("Aucune ligne à enregistrer : choisir d'abord une image");
+            emit message(tr("Aucune ligne à enregistrer : choisir d'abord une image"));
         else
             emit enregistrementDemande();
     });
@@ -185,10 +185,11 @@ QString TableMateriaux::remplir(const QVector<int> &suivants, int fond, const st
 {
     QString note;
     if (fond >= 0 && !suivants.contains(fond) && !suivants.isEmpty()) {
-        note = QString("le fond passe au niveau %1 : le niveau %2 n'est plus dans %3")
+        note = (session.source() == SourceFantome::Volume
+                    ? tr("le fond passe au niveau %1 : le niveau %2 n'est plus dans le volume")
+                    : tr("le fond passe au niveau %1 : le niveau %2 n'est plus dans les images"))
                    .arg(suivants.first())
-                   .arg(fond)
-                   .arg(session.source() == SourceFantome::Volume ? "le volume" : "les images");
+                   .arg(fond);
         fond = -1;
     }
     niveaux = suivants;
@@ -215,7 +216,7 @@ void TableMateriaux::ajouterLigne(int i, int g, int fond, QRgb couleur)
     auto *gris = new QLabel(QString::number(g));
     gris->setPixmap(echantillon(couleur));
     gris->setAlignment(Qt::AlignCenter);
-    gris->setToolTip(QString(session.source() == SourceFantome::Volume ? "Valeur %1 du volume" : "Niveau de gris %1")
+    gris->setToolTip((session.source() == SourceFantome::Volume ? tr("Valeur %1 du volume") : tr("Niveau de gris %1"))
                          .arg(g));
     table->setCellWidget(i, 0, gris);
 
@@ -233,7 +234,7 @@ void TableMateriaux::ajouterLigne(int i, int g, int fond, QRgb couleur)
 
     // The background mark, centred in its cell.
     auto *choixFond = new QRadioButton;
-    choixFond->setToolTip("Le milieu de cette ligne remplit les voxels qui n'en reçoivent aucun");
+    choixFond->setToolTip(tr("Le milieu de cette ligne remplit les voxels qui n'en reçoivent aucun"));
     groupeFond->addButton(choixFond);
     choixFond->setChecked(fond >= 0 ? g == fond : i == 0);
     auto *cellule = new QWidget;
@@ -304,9 +305,9 @@ void TableMateriaux::completer()
         if (session.choix().choisi(ligne.niveauGris))
             choisis.insert(ligne.niveauGris, {ligne.comboNom->currentText(), ligne.comboDensite->currentText()});
     if (choisis.isEmpty()) {
-        emit message(lignesTable.isEmpty() ? "Compléter : aucune ligne ; choisir d'abord une image"
-                                             : "Compléter : aucun niveau choisi à prendre pour modèle ; choisir "
-                                               "d'abord le milieu de quelques niveaux");
+        emit message(lignesTable.isEmpty() ? tr("Compléter : aucune ligne ; choisir d'abord une image")
+                                           : tr("Compléter : aucun niveau choisi à prendre pour modèle ; choisir "
+                                                "d'abord le milieu de quelques niveaux"));
         return;
     }
     const QMap<int, ChoixNiveau> completes = completerChoix(niveaux, choisis);
@@ -316,11 +317,9 @@ void TableMateriaux::completer()
         poserChoix(ligne.comboNom, ligne.comboDensite, milieux, completes.value(ligne.niveauGris));
         session.choix().marquerChoisi(ligne.niveauGris);
     }
-    emit message(completes.isEmpty() ? QString("Compléter : chaque niveau a déjà son milieu")
-                                      : QString("Compléter : %1 niveau%2 réglé%3 sur le niveau choisi le plus proche")
-                                            .arg(completes.size())
-                                            .arg(completes.size() > 1 ? "x" : "")
-                                            .arg(completes.size() > 1 ? "s" : ""));
+    emit message(completes.isEmpty() ? tr("Compléter : chaque niveau a déjà son milieu")
+                                     : tr("Compléter : %n niveaux réglés sur le niveau choisi le plus proche",
+                                          nullptr, int(completes.size())));
 }
 
 void TableMateriaux::charger(const QString &chemin)
@@ -344,18 +343,15 @@ void TableMateriaux::charger(const QString &chemin)
         if (ligne.niveauGris == lue.fond)
             ligne.choixFond->setChecked(true);
     }
-    QString texte = QString("Table « %1 » chargée").arg(extrait(QFileInfo(chemin).absoluteFilePath()));
+    QString texte = tr("Table « %1 » chargée").arg(extrait(QFileInfo(chemin).absoluteFilePath()));
     if (lignesTable.isEmpty())
-        texte += " ; aucune image choisie : elle réglera les niveaux des images à venir";
+        texte += tr(" ; aucune image choisie : elle réglera les niveaux des images à venir");
     else
-        texte += QString(" : %1 niveau%2 réglé%3")
-                       .arg(regles.size())
-                       .arg(regles.size() > 1 ? "x" : "")
-                       .arg(regles.size() > 1 ? "s" : "");
+        texte += tr(" : %n niveaux réglés", nullptr, int(regles.size()));
     if (!sansEntree.isEmpty())
-        texte += QString(" ; sans entrée dans la table : %1").arg(listeNiveaux(sansEntree));
+        texte += tr(" ; sans entrée dans la table : %1").arg(listeNiveaux(sansEntree));
     if (lue.fond >= 0 && !lignesTable.isEmpty() && !niveaux.contains(lue.fond))
-        texte += QString(" ; fond %1 absent des images, ignoré").arg(lue.fond);
+        texte += tr(" ; fond %1 absent des images, ignoré").arg(lue.fond);
     emit message(texte);
 }
 
@@ -377,8 +373,6 @@ void TableMateriaux::enregistrer(QString chemin)
         emit message(erreur);
         return;
     }
-    emit message(QString("Table enregistrée dans « %1 » : %2 niveau%3")
-                      .arg(extrait(QFileInfo(chemin).absoluteFilePath()))
-                      .arg(lignes.size())
-                      .arg(lignes.size() > 1 ? "x" : ""));
+    emit message(tr("Table enregistrée dans « %1 » : %n niveaux", nullptr, int(lignes.size()))
+                     .arg(extrait(QFileInfo(chemin).absoluteFilePath())));
 }

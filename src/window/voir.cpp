@@ -17,8 +17,8 @@ void Interface::voirFantome()
         chemin = dernierFantome;
     else {
         etat->setText(champ.isEmpty()
-                          ? QString("Aucun fantôme à voir : le nom du fichier de sortie est vide.")
-                          : QString("Aucun fantôme à voir : « %1 » n'existe pas ; le bouton « Egsphant » l'écrit.")
+                          ? tr("Aucun fantôme à voir : le nom du fichier de sortie est vide.")
+                          : tr("Aucun fantôme à voir : « %1 » n'existe pas ; le bouton « Egsphant » l'écrit.")
                                 .arg(extrait(champ)));
         return;
     }

@@ -53,15 +53,15 @@ QString texteExact(double valeur)
 QString description(const Volume &volume, const QString &chemin, bool fichier)
 {
     const int n = int(volume.valeurs.size());
-    QString texte = QString("%1 : %2, %3 × %4 × %5, %6 valeur%7")
-                        .arg(fichier ? "Volume" : "Coupes", extrait(QFileInfo(chemin).fileName()))
+    QString texte = QCoreApplication::translate("window", "%1 : %2, %3 × %4 × %5, %n valeurs", nullptr, n)
+                        .arg(fichier ? QCoreApplication::translate("window", "Volume")
+                                     : QCoreApplication::translate("window", "Coupes"),
+                             extrait(QFileInfo(chemin).fileName()))
                         .arg(volume.comptes[0])
                         .arg(volume.comptes[1])
-                        .arg(volume.comptes[2])
-                        .arg(n)
-                        .arg(n > 1 ? "s" : "");
+                        .arg(volume.comptes[2]);
     if (!volume.geometrieConnue)
-        texte += " ; taille et origine : celles des champs";
+        texte += QCoreApplication::translate("window", " ; taille et origine : celles des champs");
     return texte;
 }
 
@@ -151,7 +151,7 @@ void Interface::montrerVolume()
 {
     niveauxGris = volume->valeurs;
     infoXY->montrer(coupeMilieu(*volume, couleursVolume));
-    tailleImageXY->setText(QString("Coupe du milieu, z = %1 : %2 × %3 voxels")
+    tailleImageXY->setText(tr("Coupe du milieu, z = %1 : %2 × %3 voxels")
                                .arg(volume->comptes[2] / 2)
                                .arg(volume->comptes[0])
                                .arg(volume->comptes[1]));
