@@ -182,9 +182,9 @@ private slots:
         QCOMPARE(fenetre.niveauxGris, QVector<int>({255, 128, 0}));
         choisirMilieu(fenetre, 1, 1); // 128: EAU, number 2
         choisirMilieu(fenetre, 2, 2); // 0: OS, number 3
-        fenetre.choixXY->setChecked(xy);
-        fenetre.choixXZ->setChecked(xz);
-        fenetre.choixYZ->setChecked(yz);
+        cocheNommee(fenetre, "choixXY")->setChecked(xy);
+        cocheNommee(fenetre, "choixXZ")->setChecked(xz);
+        cocheNommee(fenetre, "choixYZ")->setChecked(yz);
         const QString sortie = dossier.filePath("fantome.egsphant");
         fenetre.fichierEgsphant->setText(sortie);
         fenetre.evalue();
@@ -321,7 +321,7 @@ private slots:
         QTemporaryDir dossier;
         Interface fenetre;
         const QString sortie = fenetreXY(fenetre, dossier, {{200, 0}});
-        const QString image = fenetre.fichierXY->text();
+        const QString image = champNomme(fenetre, "fichierXY")->text();
         QFile ancien(sortie);
         QVERIFY(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6);
         ancien.close();
@@ -343,7 +343,7 @@ private slots:
         if (cas == "sortie")
             fenetre.fichierEgsphant->clear();
         if (cas == "aucune")
-            fenetre.choixXY->setChecked(false);
+            cocheNommee(fenetre, "choixXY")->setChecked(false);
         if (cas == "tube") {
             QCOMPARE(mkfifo(QFile::encodeName(dossier.filePath("tube")).constData(), 0600), 0);
             fenetre.fichierEgsphant->setText(dossier.filePath("tube"));

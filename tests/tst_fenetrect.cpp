@@ -78,8 +78,8 @@ private slots:
         QVERIFY2(proposees[1].contains(" : 5 coupes, pixels de 2 × 2.5 mm, pas selon z de 4 à 4 mm, inclinaison 0°, « ")
                      && proposees[1].endsWith(QString(" » (%1)").arg(uid)), qPrintable(proposees[1]));
         QVERIFY(f.choixScanner->isChecked());
-        QVERIFY(!f.choixXY->isEnabled() && !f.infoYZ->parentWidget()->isEnabled());
-        QCOMPARE(f.infoXY->pixmap().isNull(), false);
+        QVERIFY(!cocheNommee(f, "choixXY")->isEnabled() && !imageNommee(f, "infoYZ")->parentWidget()->isEnabled());
+        QCOMPARE(imageNommee(f, "infoXY")->pixmap().isNull(), false);
         QVERIFY(!tableMateriaux(f)->isVisibleTo(&f));
         QCOMPARE(f.tableRampe->rowCount(), 4);
         QCOMPARE(f.tableRampe->item(2, 0)->text(), QString("ICRUTISSUE521ICRU"));
@@ -119,7 +119,7 @@ private slots:
 
         // Unticked: the planes come back as they were.
         f.choixScanner->setChecked(false);
-        QVERIFY(f.choixXY->isEnabled() && f.infoYZ->parentWidget()->isEnabled());
+        QVERIFY(cocheNommee(f, "choixXY")->isEnabled() && imageNommee(f, "infoYZ")->parentWidget()->isEnabled());
         QVERIFY(tableMateriaux(f)->isVisibleTo(&f));
         QCOMPARE(f.tailleX->text(), QString("1.0"));
         QCOMPARE(f.origineX->text(), QString("-15.0"));
@@ -191,7 +191,7 @@ private slots:
             champs[saisies[i]]->clear();
             QTest::keyClicks(champs[saisies[i]], saisies[i + 1]);
         }
-        const QImage vue = f.infoXY->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage vue = imageNommee(f, "infoXY")->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
         QRect trace;
         for (int y = 0; y < vue.height(); ++y)
             for (int x = 0; x < vue.width(); ++x)

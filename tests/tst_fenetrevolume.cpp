@@ -39,7 +39,7 @@ QStringList vue(const Interface &f, bool avecVolume = true)
     for (const LigneTable &l : lignesTable(f))
         textes << QString("%1 %2 %3 %4").arg(l.niveauGris).arg(l.comboNom->currentText(), l.comboDensite->currentText())
                       .arg(l.choixFond->isChecked());
-    return textes << QString::number(f.infoXY->montree().width());
+    return textes << QString::number(imageNommee(f, "infoXY")->montree().width());
 }
 
 // The colour of a row's swatch, at its centre.
@@ -102,12 +102,12 @@ private slots:
         w.cliquer("Volume…", d("tete.seg.nrrd"));
         QCOMPARE(w.f.etat->text(), QString("Volume : tete.seg.nrrd, 4 × 3 × 2, 3 valeurs"));
         QCOMPARE(w.f.niveauxGris, QVector<int>({300, 7, 0}));
-        QVERIFY(w.f.choixVolume->isChecked() && !w.f.choixXY->isChecked() && !w.f.choixXY->isEnabled());
-        QVERIFY(!w.f.choixYZ->parentWidget()->isEnabled() && !w.f.choixXZ->parentWidget()->isEnabled());
+        QVERIFY(w.f.choixVolume->isChecked() && !cocheNommee(w.f, "choixXY")->isChecked() && !cocheNommee(w.f, "choixXY")->isEnabled());
+        QVERIFY(!cocheNommee(w.f, "choixYZ")->parentWidget()->isEnabled() && !cocheNommee(w.f, "choixXZ")->parentWidget()->isEnabled());
         QCOMPARE(vue(w.f).mid(5, 9), QStringList({"0.2", "0.3", "0.5", "0.9", "-2.15", "2.75", "4 (grisé)",
                                                   "3 (grisé)", "2 (grisé)"}));
         // The middle slice, z = 1, each voxel in its row's swatch colour.
-        const QImage coupe = w.f.infoXY->montree();
+        const QImage coupe = imageNommee(w.f, "infoXY")->montree();
         QCOMPARE(coupe.size(), QSize(4, 3));
         for (int y = 0; y < 3; ++y)
             for (int x = 0; x < 4; ++x)

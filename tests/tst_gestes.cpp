@@ -110,7 +110,7 @@ private slots:
         w.lancer(&Interface::selectYZ, d("yz88.bmp"));
         QCOMPARE(w.f.niveauxGris, QVector<int>({255, 88, 0}));
         ligne(w.f, 88)->choixFond->click();
-        w.f.choixYZ->setChecked(false);
+        cocheNommee(w.f, "choixYZ")->setChecked(false);
         w.f.champDimZ->setText("1");
         construire(w, "fond.egsphant");
         QCOMPARE(w.f.etat->text(), QString("Fond : le niveau de gris 88 n'est dans aucune image cochée ; marquer le "
@@ -167,7 +167,7 @@ private slots:
             w->lancer(&Interface::selectMat, d("cat.pegs4dat"));
             w->lancer(&Interface::selectXY, d("bords.bmp"));
             w->lancer(&Interface::selectYZ, d("yz250.bmp"));
-            w->f.choixYZ->setChecked(false);
+            cocheNommee(w->f, "choixYZ")->setChecked(false);
             w->f.champDimZ->setText("1");
             taper(ligne(w->f, 250)->comboNom, "PLOMB");
             taper(ligne(w->f, 250)->comboDensite, "11.35");
@@ -220,10 +220,10 @@ private slots:
         QTest::qWait(20);
         QCOMPARE(bouton(w.f, "Egsphant")->mapTo(&w.f, QPoint()), place); // no button moves
 
-        const int avant = w.f.infoXY->pixmap().width();
+        const int avant = imageNommee(w.f, "infoXY")->pixmap().width();
         QVERIFY(avant >= 204);
         w.f.resize(w.f.size() + QSize(300, 300));
-        QTRY_VERIFY(w.f.infoXY->pixmap().width() > avant + 100);
+        QTRY_VERIFY(imageNommee(w.f, "infoXY")->pixmap().width() > avant + 100);
     }
 
     // Dialogs and fields: Qt's buttons in French, ".txt" added to a table's

@@ -30,10 +30,10 @@ struct PlanFenetre
 PlanFenetre plan(Interface &f, const QString &nom)
 {
     if (nom == "XY")
-        return {f.fichierXY, f.infoXY, f.choixXY, &Interface::selectXY};
+        return {champNomme(f, "fichierXY"), imageNommee(f, "infoXY"), cocheNommee(f, "choixXY"), &Interface::selectXY};
     if (nom == "YZ")
-        return {f.fichierYZ, f.infoYZ, f.choixYZ, &Interface::selectYZ};
-    return {f.fichierXZ, f.infoXZ, f.choixXZ, &Interface::selectXZ};
+        return {champNomme(f, "fichierYZ"), imageNommee(f, "infoYZ"), cocheNommee(f, "choixYZ"), &Interface::selectYZ};
+    return {champNomme(f, "fichierXZ"), imageNommee(f, "infoXZ"), cocheNommee(f, "choixXZ"), &Interface::selectXZ};
 }
 
 QStringList champsDim(const Interface &f)
@@ -118,7 +118,7 @@ private:
             return false;
         repondre(f, chemin);
         (f.*plan(f, nomPlan).slot)();
-        return f.fichierXY->text() == chemin || f.fichierYZ->text() == chemin || f.fichierXZ->text() == chemin;
+        return champNomme(f, "fichierXY")->text() == chemin || champNomme(f, "fichierYZ")->text() == chemin || champNomme(f, "fichierXZ")->text() == chemin;
     }
 
     static QList<Milieu> catalogue()
@@ -185,7 +185,7 @@ private slots:
                 for (QPoint coin : {QPoint(0, 0), QPoint(facteur - 1, facteur - 1)})
                     QCOMPARE(vue.pixel(2 + x * facteur + coin.x(), 2 + y * facteur + coin.y()),
                              image.pixel(x, y) | 0xff000000u);
-        const QLabel *legende = p.info == f.infoXY ? f.tailleImageXY : p.info == f.infoYZ ? f.tailleImageYZ : f.tailleImageXZ;
+        const QLabel *legende = p.info == imageNommee(f, "infoXY") ? etiquetteNommee(f, "tailleImageXY") : p.info == imageNommee(f, "infoYZ") ? etiquetteNommee(f, "tailleImageYZ") : etiquetteNommee(f, "tailleImageXZ");
         QCOMPARE(legende->text(), QString("%1 × %2 pixels").arg(image.width()).arg(image.height()));
         QCOMPARE(f.niveauxGris, niveaux);
         QCOMPARE(tableMateriaux(f)->rowCount(), niveaux.size());
@@ -213,7 +213,7 @@ private slots:
         QCOMPARE(tableMateriaux(f)->rowCount(), union_.size());
 
         // The same picture again, on another plane: nothing new.
-        repondre(f, f.fichierXY->text());
+        repondre(f, champNomme(f, "fichierXY")->text());
         f.selectXZ();
         QCOMPARE(f.niveauxGris, union_);
 
@@ -261,11 +261,11 @@ private slots:
         QFETCH(QSize, image);
         QFETCH(QSize, vue);
         Interface f;
-        const QSize boite = f.infoXZ->size();
+        const QSize boite = imageNommee(f, "infoXZ")->size();
         QVERIFY(choisirImage(f, "XZ", uni(image.width(), image.height())));
-        QCOMPARE(f.infoXZ->pixmap().size(), vue + QSize(4, 4));
-        QCOMPARE(f.infoXZ->size(), boite);
-        QCOMPARE(f.infoXZ->size(), QSize(204, 204));
+        QCOMPARE(imageNommee(f, "infoXZ")->pixmap().size(), vue + QSize(4, 4));
+        QCOMPARE(imageNommee(f, "infoXZ")->size(), boite);
+        QCOMPARE(imageNommee(f, "infoXZ")->size(), QSize(204, 204));
     }
 
     void champPartage()
@@ -384,12 +384,12 @@ private slots:
         QTest::keyClick(boite(f, 2, 1), Qt::Key_Down);
         QTest::keyClick(boite(f, 2, 1), Qt::Key_Down);
         QCOMPARE(boite(f, 2, 2)->currentText(), QString("1.06"));
-        f.choixYZ->setChecked(false);
+        cocheNommee(f, "choixYZ")->setChecked(false);
         f.etat->setText("avant");
 
-        const QStringList chemins{f.fichierXY->text(), f.fichierYZ->text(), f.fichierXZ->text()};
+        const QStringList chemins{champNomme(f, "fichierXY")->text(), champNomme(f, "fichierYZ")->text(), champNomme(f, "fichierXZ")->text()};
         const QStringList champs = champsDim(f);
-        const QImage imageXY = f.infoXY->pixmap().toImage();
+        const QImage imageXY = imageNommee(f, "infoXY")->pixmap().toImage();
         const QVector<int> niveaux = f.niveauxGris;
         const QList<LigneTable> lignes = lignesTable(f);
 
@@ -398,11 +398,11 @@ private slots:
         f.selectYZ();
         f.selectXZ();
 
-        QCOMPARE(QStringList({f.fichierXY->text(), f.fichierYZ->text(), f.fichierXZ->text()}), chemins);
+        QCOMPARE(QStringList({champNomme(f, "fichierXY")->text(), champNomme(f, "fichierYZ")->text(), champNomme(f, "fichierXZ")->text()}), chemins);
         QCOMPARE(champsDim(f), champs);
-        QCOMPARE(f.infoXY->pixmap().toImage(), imageXY);
-        QCOMPARE(f.infoXZ->text(), QString("XZ"));
-        QVERIFY(f.infoXZ->pixmap().isNull());
+        QCOMPARE(imageNommee(f, "infoXY")->pixmap().toImage(), imageXY);
+        QCOMPARE(imageNommee(f, "infoXZ")->text(), QString("XZ"));
+        QVERIFY(imageNommee(f, "infoXZ")->pixmap().isNull());
         QCOMPARE(f.niveauxGris, niveaux);
         QCOMPARE(tableMateriaux(f)->rowCount(), 4);
         QCOMPARE(lignesTable(f).size(), lignes.size());
@@ -412,9 +412,9 @@ private slots:
         }
         QCOMPARE(boite(f, 2, 1)->currentText(), QString("ICRUTISSUE"));
         QCOMPARE(boite(f, 2, 2)->currentText(), QString("1.06"));
-        QVERIFY(f.choixXY->isChecked());
-        QVERIFY(!f.choixYZ->isChecked());
-        QVERIFY(!f.choixXZ->isChecked());
+        QVERIFY(cocheNommee(f, "choixXY")->isChecked());
+        QVERIFY(!cocheNommee(f, "choixYZ")->isChecked());
+        QVERIFY(!cocheNommee(f, "choixXZ")->isChecked());
         if (reponse.isEmpty()) {
             QCOMPARE(f.etat->text(), QString("avant"));
         } else {
@@ -493,19 +493,19 @@ private slots:
         QVERIFY(choisirImage(f, "XY", uni(100, 80)));
         QVERIFY(choisirImage(f, "XZ", uni(100, 30)));
         QVERIFY(choisirImage(f, "YZ", uni(55, 44)));
-        f.choixYZ->setChecked(false);
+        cocheNommee(f, "choixYZ")->setChecked(false);
         QVERIFY(f.validationImage());
         QCOMPARE(f.etat->text(), QString("Image compatible : 100 80 30"));
         QCOMPARE(QVector<int>({f.dimX, f.dimY, f.dimZ}), QVector<int>({100, 80, 30}));
 
-        f.choixYZ->setChecked(true);
+        cocheNommee(f, "choixYZ")->setChecked(true);
         QVERIFY(!f.validationImage());
         QCOMPARE(f.etat->text(), QString("Image incompatible : YZ fait 55 × 44 pixels, 80 × 30 attendus"));
         QCOMPARE(QVector<int>({f.dimX, f.dimY, f.dimZ}), QVector<int>({100, 80, 30}));
 
         // A ticked plane whose file no longer loads counts as absent.
-        f.choixYZ->setChecked(false);
-        f.fichierXY->setText(dossier.filePath("disparu.bmp"));
+        cocheNommee(f, "choixYZ")->setChecked(false);
+        champNomme(f, "fichierXY")->setText(dossier.filePath("disparu.bmp"));
         QVERIFY(!f.validationImage());
         QCOMPARE(f.etat->text(), " badY Image incompatible : XY : Image introuvable : \"" + dossier.filePath("disparu.bmp")
                                      + "\" ; aucune image cochée ne donne l'axe Y");
@@ -555,9 +555,9 @@ private slots:
         QVERIFY2(filtres[1].startsWith("Toutes les images lisibles (") && filtres[1].contains("*.png")
                      && filtres[1].contains("*.jpg"),
                  qPrintable(filtres[1]));
-        QCOMPARE(QFileInfo(f.fichierXY->text()).canonicalFilePath(), QFileInfo(chemin).canonicalFilePath());
+        QCOMPARE(QFileInfo(champNomme(f, "fichierXY")->text()).canonicalFilePath(), QFileInfo(chemin).canonicalFilePath());
         QCOMPARE(f.niveauxGris, QVector<int>({40, 20}));
-        QVERIFY(f.choixXY->isChecked());
+        QVERIFY(cocheNommee(f, "choixXY")->isChecked());
     }
 };
 

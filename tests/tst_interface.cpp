@@ -53,13 +53,13 @@ private slots:
         QCOMPARE(fenetre.etat->text(), QString(" .... "));
         for (QLineEdit *champ : {fenetre.champDimX, fenetre.champDimY, fenetre.champDimZ})
             QCOMPARE(champ->text(), QString("0"));
-        for (QCheckBox *choix : {fenetre.choixXY, fenetre.choixYZ, fenetre.choixXZ}) {
+        for (QCheckBox *choix : {cocheNommee(fenetre, "choixXY"), cocheNommee(fenetre, "choixYZ"), cocheNommee(fenetre, "choixXZ")}) {
             QVERIFY(!choix->isChecked());
             QVERIFY(choix->text().isEmpty());
         }
-        QCOMPARE(fenetre.infoXY->text(), QString("XY"));
-        QCOMPARE(fenetre.infoYZ->text(), QString("YZ"));
-        QCOMPARE(fenetre.infoXZ->text(), QString("XZ"));
+        QCOMPARE(imageNommee(fenetre, "infoXY")->text(), QString("XY"));
+        QCOMPARE(imageNommee(fenetre, "infoYZ")->text(), QString("YZ"));
+        QCOMPARE(imageNommee(fenetre, "infoXZ")->text(), QString("XZ"));
         QCOMPARE(tableMateriaux(fenetre)->rowCount(), 0);
         QCOMPARE(tableMateriaux(fenetre)->columnCount(), 4);
         QStringList entetes;
@@ -67,9 +67,9 @@ private slots:
             entetes << tableMateriaux(fenetre)->horizontalHeaderItem(c)->text();
         QCOMPARE(entetes, QStringList({"Gris lvl", "Nom", "Densite", "Fond"}));
         QCOMPARE(fenetre.fichierPegs->text(), QString("Fichier pegs4dat"));
-        QCOMPARE(fenetre.fichierXY->text(), QString("plan XY"));
-        QCOMPARE(fenetre.fichierYZ->text(), QString("plan YZ"));
-        QCOMPARE(fenetre.fichierXZ->text(), QString("plan XZ"));
+        QCOMPARE(champNomme(fenetre, "fichierXY")->text(), QString("plan XY"));
+        QCOMPARE(champNomme(fenetre, "fichierYZ")->text(), QString("plan YZ"));
+        QCOMPARE(champNomme(fenetre, "fichierXZ")->text(), QString("plan XZ"));
         QCOMPARE(fenetre.fichierEgsphant->text(), QString("test.egsphant"));
         QCOMPARE(fenetre.tailleX->text() + fenetre.tailleY->text() + fenetre.tailleZ->text(), QString("1.01.01.0"));
         QCOMPARE(fenetre.origineX->text(), QString("-15.0"));
@@ -112,8 +112,8 @@ private slots:
         QFETCH(QVector<int>, attendu);
         Interface fenetre;
         const QMap<QString, QWidget *> champs{
-            {"fichierPegs", fenetre.fichierPegs}, {"fichierXY", fenetre.fichierXY},
-            {"fichierXZ", fenetre.fichierXZ}, {"fichierYZ", fenetre.fichierYZ},
+            {"fichierPegs", fenetre.fichierPegs}, {"fichierXY", champNomme(fenetre, "fichierXY")},
+            {"fichierXZ", champNomme(fenetre, "fichierXZ")}, {"fichierYZ", champNomme(fenetre, "fichierYZ")},
             {"fichierEgsphant", fenetre.fichierEgsphant}, {"tailleX", fenetre.tailleX},
             {"tailleY", fenetre.tailleY}, {"tailleZ", fenetre.tailleZ},
             {"origineX", fenetre.origineX}, {"origineY", fenetre.origineY},
@@ -216,10 +216,10 @@ private slots:
         QCOMPARE(position(grille, groupe(fenetre, "Materiaux")), QVector<int>({2, 2, 2, 1}));
         QCOMPARE(position(groupe(fenetre, "Materiaux")->layout(), panneauTable(fenetre)), QVector<int>({0, 0, 1, 1}));
         const QVector<QPair<QString, QPair<QCheckBox *, QLabel *>>> plans{
-            {"Plan XY", {fenetre.choixXY, fenetre.infoXY}},
-            {"Plan YZ", {fenetre.choixYZ, fenetre.infoYZ}},
-            {"Plan XZ", {fenetre.choixXZ, fenetre.infoXZ}}};
-        const QList<QLabel *> tailles{fenetre.tailleImageXY, fenetre.tailleImageYZ, fenetre.tailleImageXZ};
+            {"Plan XY", {cocheNommee(fenetre, "choixXY"), imageNommee(fenetre, "infoXY")}},
+            {"Plan YZ", {cocheNommee(fenetre, "choixYZ"), imageNommee(fenetre, "infoYZ")}},
+            {"Plan XZ", {cocheNommee(fenetre, "choixXZ"), imageNommee(fenetre, "infoXZ")}}};
+        const QList<QLabel *> tailles{etiquetteNommee(fenetre, "tailleImageXY"), etiquetteNommee(fenetre, "tailleImageYZ"), etiquetteNommee(fenetre, "tailleImageXZ")};
         for (int p = 0; p < 3; ++p) {
             QLayout *l = groupe(fenetre, plans[p].first)->layout();
             QCOMPARE(position(l, plans[p].second.first), QVector<int>({0, 0, 1, 1}));
@@ -251,11 +251,11 @@ private slots:
         QCOMPARE(fenetre.qt_metacast(nullptr), nullptr);
 
         // Invoked with no place for the result: the slot runs and its result is dropped.
-        fenetre.choixXY->setChecked(true);
+        cocheNommee(fenetre, "choixXY")->setChecked(true);
         fenetre.etat->clear();
         QVERIFY(QMetaObject::invokeMethod(&fenetre, "validationImage"));
         QVERIFY(fenetre.etat->text().contains("Image incompatible"));
-        fenetre.choixXY->setChecked(false);
+        cocheNommee(fenetre, "choixXY")->setChecked(false);
         fenetre.etat->clear();
         const QString sortie = QDir(QDir::tempPath()).filePath("tst_interface_metaobjet.egsphant");
         QVERIFY(QMetaObject::invokeMethod(&fenetre, "constructionEgsphant", Q_ARG(QString, sortie)));

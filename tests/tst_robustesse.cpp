@@ -425,11 +425,11 @@ private slots:
 
         Interface f;
         f.choisirFichier = [chemin](QWidget *, const QString &, const QString &, const QString &) { return chemin; };
-        const QString avant = f.fichierXY->text();
+        const QString avant = champNomme(f, "fichierXY")->text();
         f.selectXY();
         QCOMPARE(f.etat->text(), erreur);
-        QCOMPARE(f.fichierXY->text(), avant);
-        QVERIFY(!f.choixXY->isChecked());
+        QCOMPARE(champNomme(f, "fichierXY")->text(), avant);
+        QVERIFY(!cocheNommee(f, "choixXY")->isChecked());
     }
 
     // 7. Typed text is echoed on one line, control characters escaped.

@@ -86,7 +86,7 @@ private:
             p.vu = true;
             p.etat = f.etat->text();
             p.champsBloques = !f.fichierEgsphant->isEnabled() && !f.champDimZ->isEnabled() && !f.tailleX->isEnabled()
-                              && !f.choixXY->isEnabled() && !tableMateriaux(f)->isEnabled()
+                              && !cocheNommee(f, "choixXY")->isEnabled() && !tableMateriaux(f)->isEnabled()
                               && !bouton(f, "Egsphant")->isEnabled() && !bouton(f, "XY")->isEnabled();
             bouton(f, "Egsphant")->click();
             f.evalue();

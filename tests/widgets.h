@@ -3,10 +3,45 @@
 #ifndef QUARVEL_TESTS_WIDGETS_H
 #define QUARVEL_TESTS_WIDGETS_H
 
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 
+#include "window/imageplan.h"
 #include "window/interface.h"
 #include "window/tablemateriaux.h"
+
+// The window's widget of that name; a test that names a widget the window
+// lacks stops there, rather than crash further on.
+template <typename W>
+W *nomme(const QWidget &f, const char *nom)
+{
+    W *widget = f.findChild<W *>(QString::fromLatin1(nom));
+    if (!widget)
+        qFatal("aucun widget « %s » dans la fenêtre", nom);
+    return widget;
+}
+
+inline QLineEdit *champNomme(const QWidget &f, const char *nom)
+{
+    return nomme<QLineEdit>(f, nom);
+}
+
+inline QCheckBox *cocheNommee(const QWidget &f, const char *nom)
+{
+    return nomme<QCheckBox>(f, nom);
+}
+
+inline ImagePlan *imageNommee(const QWidget &f, const char *nom)
+{
+    return nomme<ImagePlan>(f, nom);
+}
+
+inline QLabel *etiquetteNommee(const QWidget &f, const char *nom)
+{
+    return nomme<QLabel>(f, nom);
+}
 
 inline TableMateriaux *panneauTable(const Interface &f)
 {

@@ -255,6 +255,13 @@
     </message>
 </context>
 <context>
+    <name>GroupePlan</name>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 pixels</translation>
+    </message>
+</context>
+<context>
     <name>Interface</name>
     <message>
         <source>Image compatible : </source>
@@ -457,10 +464,6 @@
             <numerusform>; %n level of the replaced image removed from the table (its choice will come back with it)</numerusform>
             <numerusform>; %n levels of the replaced image removed from the table (their choices will come back with them)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1 × %2 pixels</source>
-        <translation>%1 × %2 pixels</translation>
     </message>
     <message>
         <source>Séries CT</source>

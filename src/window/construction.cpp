@@ -21,6 +21,7 @@
 #include "egsphant/reel.h"
 #include "phantom/verifications.h"
 #include "window/champnombre.h"
+#include "window/groupeplan.h"
 #include "window/interface.h"
 #include "window/suivi.h"
 
@@ -95,7 +96,8 @@ bool Interface::constructionEgsphant(QString nomFich)
 // The builder that the ticked planes call for.
 bool Interface::remplissagePlansCoches(Grille &grille)
 {
-    switch (choixConstructeur(choixXY->isChecked(), choixXZ->isChecked(), choixYZ->isChecked())) {
+    switch (choixConstructeur(planXY->choix()->isChecked(), planXZ->choix()->isChecked(),
+                              planYZ->choix()->isChecked())) {
     case Constructeur::PlanXY: return remplissagePlanXY(grille);
     case Constructeur::PlanXZ: return remplissagePlanXZ(grille);
     case Constructeur::PlanYZ: return remplissagePlanYZ(grille);
@@ -138,17 +140,17 @@ bool Interface::rechercheMateriau(int niveauGris, int &index)
 
 bool Interface::remplissagePlanXY(Grille &grille)
 {
-    return remplissagePlan(grille, fichierXY, PlanImage::XY);
+    return remplissagePlan(grille, planXY->fichier(), PlanImage::XY);
 }
 
 bool Interface::remplissagePlanXZ(Grille &grille)
 {
-    return remplissagePlan(grille, fichierXZ, PlanImage::XZ);
+    return remplissagePlan(grille, planXZ->fichier(), PlanImage::XZ);
 }
 
 bool Interface::remplissagePlanYZ(Grille &grille)
 {
-    return remplissagePlan(grille, fichierYZ, PlanImage::YZ);
+    return remplissagePlan(grille, planYZ->fichier(), PlanImage::YZ);
 }
 
 bool Interface::remplissagePlan(Grille &grille, QLineEdit *fichier, PlanImage plan)
@@ -172,12 +174,12 @@ bool Interface::remplissagePlans(Grille &grille)
 {
     if (!validationImage() || !initialisationGrille(grille))
         return false;
-    const QLineEdit *fichierA = planA(choixXZ->isChecked()) == PlanImage::XZ ? fichierXZ : fichierYZ;
-    const QLineEdit *fichierB = planB(choixYZ->isChecked()) == PlanImage::YZ ? fichierYZ : fichierXZ;
+    const GroupePlan *groupeA = planA(planXZ->choix()->isChecked()) == PlanImage::XZ ? planXZ : planYZ;
+    const GroupePlan *groupeB = planB(planYZ->choix()->isChecked()) == PlanImage::YZ ? planYZ : planXZ;
     QString erreur;
-    const QImage imageXY = chargerImage(fichierXY->text(), &erreur);
-    const QImage imageA = imageXY.isNull() ? QImage() : chargerImage(fichierA->text(), &erreur);
-    const QImage imageB = imageA.isNull() ? QImage() : chargerImage(fichierB->text(), &erreur);
+    const QImage imageXY = chargerImage(planXY->fichier()->text(), &erreur);
+    const QImage imageA = imageXY.isNull() ? QImage() : chargerImage(groupeA->fichier()->text(), &erreur);
+    const QImage imageB = imageA.isNull() ? QImage() : chargerImage(groupeB->fichier()->text(), &erreur);
     if (imageB.isNull()) {
         etat->setText(erreur);
         return false;

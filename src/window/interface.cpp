@@ -13,7 +13,7 @@
 #include <QScrollArea>
 
 #include "window/champnombre.h"
-#include "window/imageplan.h"
+#include "window/groupeplan.h"
 #include "window/tablemateriaux.h"
 
 namespace {
@@ -55,9 +55,9 @@ Interface::Interface(QWidget *parent)
 {
     dimX = dimY = dimZ = 0;
     QWidget *zoneEtat = creerZoneEtat();
-    QGroupBox *groupeXY = creerGroupePlan(tr("Plan XY"), "XY", infoXY, choixXY, tailleImageXY);
-    QGroupBox *groupeYZ = creerGroupePlan(tr("Plan YZ"), "YZ", infoYZ, choixYZ, tailleImageYZ);
-    QGroupBox *groupeXZ = creerGroupePlan(tr("Plan XZ"), "XZ", infoXZ, choixXZ, tailleImageXZ);
+    planXY = new GroupePlan(tr("Plan XY"), tr("plan XY"), "XY");
+    planYZ = new GroupePlan(tr("Plan YZ"), tr("plan YZ"), "YZ");
+    planXZ = new GroupePlan(tr("Plan XZ"), tr("plan XZ"), "XZ");
     QGroupBox *groupeConfig = creerGroupeConfiguration();
     QGroupBox *groupeMateriaux = creerGroupeMateriaux();
     creerSuiviEcriture();
@@ -69,9 +69,9 @@ Interface::Interface(QWidget *parent)
     grilleFenetre->addWidget(zoneEtat, 0, 0, 1, 3);
     grilleFenetre->addWidget(suiviEcriture, 1, 0, 1, 3);
     grilleFenetre->addWidget(groupeConfig, 2, 0);
-    grilleFenetre->addWidget(groupeXY, 2, 1);
-    grilleFenetre->addWidget(groupeXZ, 3, 1);
-    grilleFenetre->addWidget(groupeYZ, 3, 0);
+    grilleFenetre->addWidget(planXY, 2, 1);
+    grilleFenetre->addWidget(planXZ, 3, 1);
+    grilleFenetre->addWidget(planYZ, 3, 0);
     grilleFenetre->addWidget(groupeMateriaux, 2, 2, 2, 1);
     for (int i : {0, 1}) {
         grilleFenetre->setColumnStretch(i, 1);
@@ -84,25 +84,6 @@ Interface::Interface(QWidget *parent)
 Interface::~Interface()
 {
     delete milieux;
-}
-
-// A plane group: its check box above the picture, which takes the room
-// the window gives, and the picture's size in pixels below.
-QGroupBox *Interface::creerGroupePlan(const QString &titre, const QString &nom, ImagePlan *&info,
-                                      QCheckBox *&choix, QLabel *&taille)
-{
-    info = new ImagePlan(nom);
-    choix = new QCheckBox;
-    taille = new QLabel;
-    auto *groupe = new QGroupBox(titre);
-    auto *grille = new QGridLayout;
-    grille->addWidget(choix, 0, 0);
-    grille->addWidget(info, 1, 0);
-    grille->addWidget(taille, 2, 0);
-    grille->setRowStretch(1, 1);
-    taille->setAlignment(Qt::AlignCenter);
-    groupe->setLayout(grille);
-    return groupe;
 }
 
 // The status line, in an area of four lines that scrolls when the notes
@@ -140,26 +121,28 @@ QGroupBox *Interface::creerGroupeConfiguration()
 void Interface::placerFichiers(QGridLayout *grille)
 {
     fichierPegs = new QLineEdit(tr("Fichier pegs4dat"));
-    fichierXY = new QLineEdit(tr("plan XY"));
-    fichierXZ = new QLineEdit(tr("plan XZ"));
-    fichierYZ = new QLineEdit(tr("plan YZ"));
     fichierEgsphant = new QLineEdit("test.egsphant");
-    const QList<QPair<QLineEdit *, QString>> lignes{
-        {fichierPegs, "Pegs4dat"}, {fichierXY, "XY"}, {fichierXZ, "XZ"}, {fichierYZ, "YZ"}, {fichierEgsphant, "Egsphant"}};
-    QList<QPushButton *> boutons;
+    fichierPegs->setObjectName("fichierPegs");
+    fichierEgsphant->setObjectName("fichierEgsphant");
+    auto *boutonPegs = new QPushButton("Pegs4dat");
+    auto *boutonEgsphant = new QPushButton("Egsphant");
+    const QList<QPair<QLineEdit *, QPushButton *>> lignes{{fichierPegs, boutonPegs},
+                                                          {planXY->fichier(), planXY->bouton()},
+                                                          {planXZ->fichier(), planXZ->bouton()},
+                                                          {planYZ->fichier(), planYZ->bouton()},
+                                                          {fichierEgsphant, boutonEgsphant}};
     for (int r = 0; r < lignes.size(); ++r) {
         suivreChemin(lignes[r].first);
         grille->addWidget(lignes[r].first, r, 0, 1, 3);
-        boutons << new QPushButton(lignes[r].second);
-        grille->addWidget(boutons.last(), r, 3);
+        grille->addWidget(lignes[r].second, r, 3);
     }
     auto *boutonVoir = new QPushButton(tr("Voir"));
     grille->addWidget(boutonVoir, 5, 3);
-    connect(boutons[0], SIGNAL(clicked()), this, SLOT(selectMat()));
-    connect(boutons[1], SIGNAL(clicked()), this, SLOT(selectXY()));
-    connect(boutons[2], SIGNAL(clicked()), this, SLOT(selectXZ()));
-    connect(boutons[3], SIGNAL(clicked()), this, SLOT(selectYZ()));
-    connect(boutons[4], SIGNAL(clicked()), this, SLOT(evalue()));
+    connect(boutonPegs, SIGNAL(clicked()), this, SLOT(selectMat()));
+    connect(planXY->bouton(), SIGNAL(clicked()), this, SLOT(selectXY()));
+    connect(planXZ->bouton(), SIGNAL(clicked()), this, SLOT(selectXZ()));
+    connect(planYZ->bouton(), SIGNAL(clicked()), this, SLOT(selectYZ()));
+    connect(boutonEgsphant, SIGNAL(clicked()), this, SLOT(evalue()));
     connect(boutonVoir, &QPushButton::clicked, this, &Interface::voirFantome);
 }
 

@@ -19,7 +19,6 @@
 #include "model/materiau.h"
 #include "session/niveauxplans.h"
 #include "session/session.h"
-#include "window/imageplan.h"
 
 class QCheckBox;
 class QComboBox;
@@ -32,6 +31,7 @@ class QProgressBar;
 class QPushButton;
 class QTableWidget;
 class TableMateriaux;
+class GroupePlan;
 struct Boite;
 struct FantomeEcrit;
 struct Geometrie;
@@ -70,17 +70,11 @@ public slots:
 
 public:
     // Read and written directly by the operations of every subsystem.
-    QLineEdit *fichierXY;
-    QLineEdit *fichierYZ;
-    QLineEdit *fichierXZ;
     QLineEdit *fichierPegs;
     QLineEdit *fichierEgsphant;
     QLineEdit *tailleX, *tailleY, *tailleZ;
     QLineEdit *origineX, *origineY, *origineZ;
-    ImagePlan *infoXZ, *infoXY, *infoYZ;
-    QLabel *tailleImageXY, *tailleImageYZ, *tailleImageXZ; // "W × H pixels" under each picture
     QLabel *etat;
-    QCheckBox *choixXY, *choixXZ, *choixYZ;
     QLineEdit *champDimX, *champDimY, *champDimZ;
     int dimX, dimY, dimZ;
     QVector<int> niveauxGris;
@@ -95,8 +89,6 @@ public:
 
 private:
     // The constructor's parts, one per group of the window.
-    QGroupBox *creerGroupePlan(const QString &titre, const QString &nom, ImagePlan *&info, QCheckBox *&choix,
-                               QLabel *&taille);
     QWidget *creerZoneEtat();
     QGroupBox *creerGroupeConfiguration();
     void placerFichiers(QGridLayout *grille);
@@ -106,11 +98,11 @@ private:
     void creerSuiviEcriture();
 
     // Plane images, grey-level inventory, table rows, image check.
-    void selectPlan(QLineEdit *fichier, ImagePlan *info, QLineEdit *champLargeur,
-                    QLineEdit *champHauteur, QCheckBox *choix);
-    QString chargementPlan(ImagePlan *info, const QImage &image, QLineEdit *champLargeur, QLineEdit *champHauteur);
+    GroupePlan *planXY, *planYZ, *planXZ;
+    void selectPlan(GroupePlan *groupe, QLineEdit *champLargeur, QLineEdit *champHauteur);
+    QString chargementPlan(GroupePlan *groupe, const QImage &image, QLineEdit *champLargeur, QLineEdit *champHauteur);
     void analyseNiveauxGris(const QImage &image, PlanImage plan);
-    PlanImage planDe(const QLabel *info) const;
+    PlanImage planDe(const GroupePlan *groupe) const;
     // The levels of the picture chosen in each group: the table's rows are
     // their union, so a replaced picture takes its levels away.
     NiveauxPlans niveauxPlans;
@@ -189,8 +181,6 @@ private:
     QList<QLineEdit *> champsNombres() const;
     QMap<SourceFantome, QStringList> textesSources;
     bool planesCoches[3] = {false, false, false}; // XY, YZ, XZ as the planes left them
-    QImage imagePlanXY;                            // the XY picture while the XY group shows another source
-    QString legendePlanXY;
     void basculeSource(SourceFantome cochee, bool coche, QCheckBox *autre, const QString &description);
     QString retourAuxPlans() const;
 

@@ -25,6 +25,7 @@
 #include "scanner/serie.h"
 #include "scanner/volumect.h"
 #include "session/constructionct.h"
+#include "window/groupeplan.h"
 #include "window/imageplan.h"
 #include "window/champnombre.h"
 #include "window/interface.h"
@@ -228,13 +229,13 @@ void Interface::montrerScanner()
 {
     niveauxGris.clear();
     const VolumeCT &ct = *scanner;
-    infoXY->montrer(coupeAxialeCT(ct, ct.axes[2].compte / 2));
-    tailleImageXY->setText(tr("Coupe du milieu, z = %1 : %2 × %3 voxels, niveau %4 HU, largeur %5 HU")
-                               .arg(ct.axes[2].compte / 2)
-                               .arg(ct.axes[0].compte)
-                               .arg(ct.axes[1].compte)
-                               .arg(niveauFenetreCT)
-                               .arg(largeurFenetreCT));
+    planXY->preter(coupeAxialeCT(ct, ct.axes[2].compte / 2),
+                   tr("Coupe du milieu, z = %1 : %2 × %3 voxels, niveau %4 HU, largeur %5 HU")
+                       .arg(ct.axes[2].compte / 2)
+                       .arg(ct.axes[0].compte)
+                       .arg(ct.axes[1].compte)
+                       .arg(niveauFenetreCT)
+                       .arg(largeurFenetreCT));
     suiviCadre();
     Rampe rampe;
     if (tableRampe->rowCount() == 0 && rampeParDefaut(*milieux, rampe, nullptr))
@@ -330,14 +331,14 @@ void Interface::suiviCadre()
     QString refus;
     AxeCadre cadre[3];
     if (!lectureCadre(boite, tailles, &refus) || !cadrer(scanner->axes, boite, tailles, cadre).isEmpty()) {
-        infoXY->montrerCadre(QRect());
+        planXY->image()->montrerCadre(QRect());
         return;
     }
     QLineEdit *comptes[3] = {champDimX, champDimY, champDimZ};
     for (int a = 0; a < 3; ++a)
         comptes[a]->setText(QString::number(cadre[a].compte));
-    infoXY->montrerCadre(QRect(cadre[0].premier, cadre[1].premier, cadre[0].fin - cadre[0].premier,
-                               cadre[1].fin - cadre[1].premier));
+    planXY->image()->montrerCadre(QRect(cadre[0].premier, cadre[1].premier, cadre[0].fin - cadre[0].premier,
+                                        cadre[1].fin - cadre[1].premier));
 }
 
 // The box and the sizes as the fields hold them; sizes equal to the CT's

@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 
 #include "window/champnombre.h"
+#include "window/groupeplan.h"
 #include "window/interface.h"
 #include "window/tablemateriaux.h"
 
@@ -26,13 +27,10 @@ void Interface::changerSource(SourceFantome nouvelle)
     for (QLineEdit *champ : champs)
         textes << texteNombre(champ);
     textesSources[session.source()] = textes;
-    QCheckBox *choixPlans[3] = {choixXY, choixYZ, choixXZ};
-    if (session.source() == SourceFantome::Plans) {
+    QCheckBox *choixPlans[3] = {planXY->choix(), planYZ->choix(), planXZ->choix()};
+    if (session.source() == SourceFantome::Plans)
         for (int p = 0; p < 3; ++p)
             planesCoches[p] = choixPlans[p]->isChecked();
-        imagePlanXY = infoXY->montree();
-        legendePlanXY = tailleImageXY->text();
-    }
 
     session.changerSource(nouvelle);
     montrerRampe(nouvelle == SourceFantome::Scanner);
@@ -48,9 +46,8 @@ void Interface::changerSource(SourceFantome nouvelle)
         choixPlans[p]->setChecked(plans && planesCoches[p]);
         choixPlans[p]->setEnabled(plans);
     }
-    for (QCheckBox *choix : {choixYZ, choixXZ})
-        if (auto *groupe = qobject_cast<QGroupBox *>(choix->parentWidget()))
-            groupe->setEnabled(plans);
+    for (GroupePlan *groupe : {planYZ, planXZ})
+        groupe->setEnabled(plans);
     montrerSource();
     // The "Fond" the source left, else the loaded table's, else the first row.
     int fond = session.choix().fond();
@@ -94,6 +91,5 @@ void Interface::montrerSource()
 void Interface::montrerPlans()
 {
     niveauxGris = niveauxPlans.tous();
-    infoXY->montrer(imagePlanXY);
-    tailleImageXY->setText(legendePlanXY);
+    planXY->reprendre();
 }

@@ -15,6 +15,7 @@
 #include "phantom/construction.h"
 #include "volume/volume.h"
 #include "window/champnombre.h"
+#include "window/groupeplan.h"
 #include "window/interface.h"
 
 namespace {
@@ -150,11 +151,10 @@ void Interface::volumeCoche(bool coche)
 void Interface::montrerVolume()
 {
     niveauxGris = volume->valeurs;
-    infoXY->montrer(coupeMilieu(*volume, couleursVolume));
-    tailleImageXY->setText(tr("Coupe du milieu, z = %1 : %2 × %3 voxels")
-                               .arg(volume->comptes[2] / 2)
-                               .arg(volume->comptes[0])
-                               .arg(volume->comptes[1]));
+    planXY->preter(coupeMilieu(*volume, couleursVolume), tr("Coupe du milieu, z = %1 : %2 × %3 voxels")
+                                                             .arg(volume->comptes[2] / 2)
+                                                             .arg(volume->comptes[0])
+                                                             .arg(volume->comptes[1]));
 }
 
 // The batch command's grid for the same volume and records; the counts are
