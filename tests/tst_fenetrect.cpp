@@ -81,8 +81,8 @@ private slots:
         QVERIFY(!cocheNommee(f, "choixXY")->isEnabled() && !imageNommee(f, "infoYZ")->parentWidget()->isEnabled());
         QCOMPARE(imageNommee(f, "infoXY")->pixmap().isNull(), false);
         QVERIFY(!tableMateriaux(f)->isVisibleTo(&f));
-        QCOMPARE(f.tableRampe->rowCount(), 4);
-        QCOMPARE(f.tableRampe->item(2, 0)->text(), QString("ICRUTISSUE521ICRU"));
+        QCOMPARE(tableNommee(f, "tableRampe")->rowCount(), 4);
+        QCOMPARE(tableNommee(f, "tableRampe")->item(2, 0)->text(), QString("ICRUTISSUE521ICRU"));
         QCOMPARE(f.origineX->text(), QString("-1.2"));
         QCOMPARE(f.boiteMax[2]->text(), QString("11.8"));
         QCOMPARE(f.tailleY->text(), QString("0.25"));
@@ -132,11 +132,11 @@ private slots:
         f.choisirDossier = [this](QWidget *, const QString &, const QString &) { return serie; };
         f.choisirSerie = [](QWidget *, const QStringList &) { return 0; };
         f.selectScanner();
-        QCOMPARE(f.tableRampe->rowCount(), 0);
+        QCOMPARE(tableNommee(f, "tableRampe")->rowCount(), 0);
         f.fichierPegs->setText(d("essai.pegs4dat"));
         f.analyseFichierPegs();
-        QCOMPARE(f.tableRampe->rowCount(), 4);
-        QCOMPARE(f.tableRampe->item(3, 0)->text(), QString("ICRPBONE521ICRU"));
+        QCOMPARE(tableNommee(f, "tableRampe")->rowCount(), 4);
+        QCOMPARE(tableNommee(f, "tableRampe")->item(3, 0)->text(), QString("ICRPBONE521ICRU"));
     }
 
     // One source at a time: a folder of slices takes the CT's place, the CT
@@ -153,11 +153,11 @@ private slots:
         f.choisirDossier = [coupes](QWidget *, const QString &, const QString &) { return coupes; };
         f.selectCoupes();
         QVERIFY(f.choixVolume->isChecked() && !f.choixScanner->isChecked());
-        QVERIFY(tableMateriaux(f)->isVisibleTo(&f) && !f.tableRampe->isVisibleTo(&f));
+        QVERIFY(tableMateriaux(f)->isVisibleTo(&f) && !tableNommee(f, "tableRampe")->isVisibleTo(&f));
         QCOMPARE(tableMateriaux(f)->rowCount(), 1);
         f.choixScanner->setChecked(true);
         QVERIFY(!f.choixVolume->isChecked());
-        QVERIFY(!tableMateriaux(f)->isVisibleTo(&f) && f.tableRampe->isVisibleTo(&f));
+        QVERIFY(!tableMateriaux(f)->isVisibleTo(&f) && tableNommee(f, "tableRampe")->isVisibleTo(&f));
         QCOMPARE(f.champDimZ->text(), QString("5"));
     }
 
@@ -242,10 +242,10 @@ private slots:
         for (QPushButton *b : f.findChildren<QPushButton *>())
             if (b->isVisible())
                 QVERIFY2(f.rect().contains(QRect(b->mapTo(&f, QPoint()), b->size())), qPrintable(b->text()));
-        QCOMPARE(f.tableRampe->isVisible(), ct);
+        QCOMPARE(tableNommee(f, "tableRampe")->isVisible(), ct);
         for (int c = 0; ct && c < 4; ++c)
-            QVERIFY(f.tableRampe->columnViewportPosition(c) + f.tableRampe->columnWidth(c)
-                    <= f.tableRampe->viewport()->width());
+            QVERIFY(tableNommee(f, "tableRampe")->columnViewportPosition(c) + tableNommee(f, "tableRampe")->columnWidth(c)
+                    <= tableNommee(f, "tableRampe")->viewport()->width());
     }
 
     // The ramp table read with the file's rules, saved and loaded back; a
@@ -254,16 +254,16 @@ private slots:
     {
         Interface f;
         ouvrir(f);
-        f.tableRampe->item(1, 1)->setText("-960");
+        tableNommee(f, "tableRampe")->item(1, 1)->setText("-960");
         f.fichierEgsphant->setText(d("refus.egsphant"));
         f.evalue();
         QCOMPARE(f.etat->text(), QString("Rampe, ligne 2 du tableau : HU_MAX -960 ne dépasse pas celui de la ligne "
                                          "précédente (-950) ; les HU_MAX doivent croître strictement"));
         QVERIFY(!QFile::exists(d("refus.egsphant")));
-        f.tableRampe->item(1, 1)->setText("-700");
-        f.tableRampe->setCurrentCell(3, 0);
-        f.tableRampe->removeRow(3);
-        f.rampeMin->setText("-1000,5");
+        tableNommee(f, "tableRampe")->item(1, 1)->setText("-700");
+        tableNommee(f, "tableRampe")->setCurrentCell(3, 0);
+        tableNommee(f, "tableRampe")->removeRow(3);
+        champNomme(f, "rampeMin")->setText("-1000,5");
         f.choisirFichierEnregistrement = [this](QWidget *, const QString &, const QString &, const QString &) {
             return d("rampe.txt");
         };
@@ -283,9 +283,9 @@ private slots:
         for (QPushButton *b : g.findChildren<QPushButton *>())
             if (b->text() == "Charger la rampe…")
                 b->click();
-        QCOMPARE(g.tableRampe->rowCount(), 3);
-        QCOMPARE(g.rampeMin->text(), QString("-1000.5"));
-        QCOMPARE(g.tableRampe->item(1, 1)->text(), QString("-700"));
+        QCOMPARE(tableNommee(g, "tableRampe")->rowCount(), 3);
+        QCOMPARE(champNomme(g, "rampeMin")->text(), QString("-1000.5"));
+        QCOMPARE(tableNommee(g, "tableRampe")->item(1, 1)->text(), QString("-700"));
     }
 };
 

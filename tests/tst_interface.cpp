@@ -206,8 +206,8 @@ private slots:
         QVERIFY(zoneEtat && zoneEtat->widget() == fenetre.etat);
         QCOMPARE(position(grille, zoneEtat), QVector<int>({0, 0, 1, 3}));
         // Under the status line, the progress of a long write, hidden until one runs.
-        QCOMPARE(position(grille, fenetre.suiviEcriture), QVector<int>({1, 0, 1, 3}));
-        QVERIFY(fenetre.suiviEcriture->isHidden());
+        QCOMPARE(position(grille, nomme<QWidget>(fenetre, "suiviEcriture")), QVector<int>({1, 0, 1, 3}));
+        QVERIFY(nomme<QWidget>(fenetre, "suiviEcriture")->isHidden());
         QCOMPARE(position(grille, groupe(fenetre, "Configuration")), QVector<int>({2, 0, 1, 1}));
         QCOMPARE(position(grille, groupe(fenetre, "Plan XY")), QVector<int>({2, 1, 1, 1}));
         QCOMPARE(position(grille, groupe(fenetre, "Plan YZ")), QVector<int>({3, 0, 1, 1}));

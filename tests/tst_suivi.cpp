@@ -81,7 +81,7 @@ private:
         QTimer minuterie;
         minuterie.setInterval(1);
         QObject::connect(&minuterie, &QTimer::timeout, [&] {
-            if (f.suiviEcriture->isHidden() || p.vu)
+            if (nomme<QWidget>(f, "suiviEcriture")->isHidden() || p.vu)
                 return;
             p.vu = true;
             p.etat = f.etat->text();
@@ -96,7 +96,7 @@ private:
             p.secondeRefusee = !resultat;
             p.etatApres = f.etat->text();
             if (fin == Fin::Annuler)
-                f.boutonAnnuler->click();
+                nomme<QPushButton>(f, "boutonAnnuler")->click();
             else if (fin == Fin::Echap)
                 QTest::keyClick(&f, Qt::Key_Escape);
             if (fin != Fin::FermerOui && fin != Fin::FermerNon)
@@ -116,7 +116,7 @@ private:
 
     void apresConstruction(Interface &f)
     {
-        QVERIFY(f.suiviEcriture->isHidden());
+        QVERIFY(nomme<QWidget>(f, "suiviEcriture")->isHidden());
         QVERIFY(!f.constructionEnCours);
         for (QGroupBox *g : f.findChildren<QGroupBox *>())
             QVERIFY(g->isEnabled());
@@ -179,7 +179,7 @@ private slots:
         QVERIFY2(f.etat->text().startsWith(QString("Fantôme écrit dans « %1 » : 2 milieux, 512 × 512 × 120 voxels")
                                                .arg(d("fenetre.egsphant.gz"))),
                  qPrintable(f.etat->text()));
-        QCOMPARE(f.barreEcriture->value(), f.barreEcriture->maximum());
+        QCOMPARE(nomme<QProgressBar>(f, "barreEcriture")->value(), nomme<QProgressBar>(f, "barreEcriture")->maximum());
         apresConstruction(f);
 
         std::ostringstream sortie, erreurs;

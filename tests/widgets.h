@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTableWidget>
 
 #include "window/imageplan.h"
@@ -36,6 +38,11 @@ inline QCheckBox *cocheNommee(const QWidget &f, const char *nom)
 inline ImagePlan *imageNommee(const QWidget &f, const char *nom)
 {
     return nomme<ImagePlan>(f, nom);
+}
+
+inline QTableWidget *tableNommee(const QWidget &f, const char *nom)
+{
+    return nomme<QTableWidget>(f, nom);
 }
 
 inline QLabel *etiquetteNommee(const QWidget &f, const char *nom)

@@ -439,18 +439,6 @@
         <source>Dossier d&apos;images, une coupe chacune dans l&apos;ordre naturel des noms ; chaque niveau de gris devient une ligne de la table</source>
         <translation>Folder of images, one slice each in the natural order of their names; each grey level becomes a row of the table</translation>
     </message>
-    <message>
-        <source>Nom</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>%p %</source>
-        <translation>%p%</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
-    </message>
     <message numerus="yes">
         <source>%1 : %2, %3 × %4, %n niveaux</source>
         <translation>
@@ -494,58 +482,6 @@
         <translation>Up to (cm)</translation>
     </message>
     <message>
-        <source>Borne basse, en HU, de la première ligne</source>
-        <translation>Lower bound of the first row, in HU</translation>
-    </message>
-    <message>
-        <source>Borne min (HU)</source>
-        <translation>Lower bound (HU)</translation>
-    </message>
-    <message>
-        <source>HU max</source>
-        <translation>Max HU</translation>
-    </message>
-    <message>
-        <source>Densité min</source>
-        <translation>Min density</translation>
-    </message>
-    <message>
-        <source>Densité max</source>
-        <translation>Max density</translation>
-    </message>
-    <message>
-        <source>Ajouter</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>Ajoute une ligne sous la ligne choisie</source>
-        <translation>Adds a row below the selected row</translation>
-    </message>
-    <message>
-        <source>Retirer</source>
-        <translation>Remove</translation>
-    </message>
-    <message>
-        <source>Retire la ligne choisie</source>
-        <translation>Removes the selected row</translation>
-    </message>
-    <message>
-        <source>Charger la rampe…</source>
-        <translation>Load ramp…</translation>
-    </message>
-    <message>
-        <source>Lit une rampe (fichier texte) dans le tableau</source>
-        <translation>Reads a ramp (text file) into the table</translation>
-    </message>
-    <message>
-        <source>Enregistrer la rampe…</source>
-        <translation>Save ramp…</translation>
-    </message>
-    <message>
-        <source>Écrit le tableau dans une rampe</source>
-        <translation>Writes the table to a ramp file</translation>
-    </message>
-    <message>
         <source>Dossier de la série CT</source>
         <translation>Folder of the CT series</translation>
     </message>
@@ -583,20 +519,9 @@
         <source>Rampes (*.txt);;Tous les fichiers (*)</source>
         <translation>Ramps (*.txt);;All files (*)</translation>
     </message>
-    <message numerus="yes">
-        <source>Rampe « %1 » : %n lignes</source>
-        <translation>
-            <numerusform>Ramp &quot;%1&quot;: %n row</numerusform>
-            <numerusform>Ramp &quot;%1&quot;: %n rows</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Enregistrer la rampe</source>
         <translation>Save the ramp</translation>
-    </message>
-    <message>
-        <source>Rampe écrite dans « %1 »</source>
-        <translation>Ramp written to &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Origine X</source>
@@ -713,6 +638,87 @@
     <message>
         <source>Profils</source>
         <translation>Profiles</translation>
+    </message>
+</context>
+<context>
+    <name>PanneauRampe</name>
+    <message>
+        <source>Borne basse, en HU, de la première ligne</source>
+        <translation>Lower bound of the first row, in HU</translation>
+    </message>
+    <message>
+        <source>Borne min (HU)</source>
+        <translation>Lower bound (HU)</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>HU max</source>
+        <translation>Max HU</translation>
+    </message>
+    <message>
+        <source>Densité min</source>
+        <translation>Min density</translation>
+    </message>
+    <message>
+        <source>Densité max</source>
+        <translation>Max density</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Ajoute une ligne sous la ligne choisie</source>
+        <translation>Adds a row below the selected row</translation>
+    </message>
+    <message>
+        <source>Retirer</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Retire la ligne choisie</source>
+        <translation>Removes the selected row</translation>
+    </message>
+    <message>
+        <source>Charger la rampe…</source>
+        <translation>Load ramp…</translation>
+    </message>
+    <message>
+        <source>Lit une rampe (fichier texte) dans le tableau</source>
+        <translation>Reads a ramp (text file) into the table</translation>
+    </message>
+    <message>
+        <source>Enregistrer la rampe…</source>
+        <translation>Save ramp…</translation>
+    </message>
+    <message>
+        <source>Écrit le tableau dans une rampe</source>
+        <translation>Writes the table to a ramp file</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rampe « %1 » : %n lignes</source>
+        <translation>
+            <numerusform>Ramp &quot;%1&quot;: %n row</numerusform>
+            <numerusform>Ramp &quot;%1&quot;: %n rows</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rampe écrite dans « %1 »</source>
+        <translation>Ramp written to &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>SuiviEcriture</name>
+    <message>
+        <source>%p %</source>
+        <translation>%p%</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

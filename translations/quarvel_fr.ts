@@ -42,17 +42,20 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>Rampe « %1 » : %n lignes</source>
-        <translation>
-            <numerusform>Rampe « %1 » : %n ligne</numerusform>
-            <numerusform>Rampe « %1 » : %n lignes</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Plans : retour aux images, %n niveaux au tableau</source>
         <translation>
             <numerusform>Plans : retour aux images, %n niveau au tableau</numerusform>
             <numerusform>Plans : retour aux images, %n niveaux au tableau</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PanneauRampe</name>
+    <message numerus="yes">
+        <source>Rampe « %1 » : %n lignes</source>
+        <translation>
+            <numerusform>Rampe « %1 » : %n ligne</numerusform>
+            <numerusform>Rampe « %1 » : %n lignes</numerusform>
         </translation>
     </message>
 </context>

@@ -244,7 +244,7 @@ bool Interface::ecritureEgsphant(const Grille &grille, const Geometrie &geometri
         etat->setText(QString("Écriture de « %1 » (%2)…")
                           .arg(extrait(QFileInfo(nomFich).absoluteFilePath()),
                                QLocale(QLocale::French).formattedDataSize(taille, 1, QLocale::DataSizeSIFormat)));
-        ecrit = ecrireEnSuivant(this, suiviEcriture, barreEcriture, boutonAnnuler, taille, ecrire, &annulee);
+        ecrit = suiviEcriture->ecrire(this, taille, ecrire, &annulee);
     } else {
         ecrit = ecrire({});
     }

@@ -8,12 +8,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
 
 #include "window/champnombre.h"
 #include "window/groupeplan.h"
+#include "window/panneaurampe.h"
+#include "window/suivi.h"
 #include "window/tablemateriaux.h"
 
 namespace {
@@ -60,7 +61,7 @@ Interface::Interface(QWidget *parent)
     planXZ = new GroupePlan(tr("Plan XZ"), tr("plan XZ"), "XZ");
     QGroupBox *groupeConfig = creerGroupeConfiguration();
     QGroupBox *groupeMateriaux = creerGroupeMateriaux();
-    creerSuiviEcriture();
+    suiviEcriture = new SuiviEcriture;
 
     // The material table runs down the right of the pictures, the whole
     // height of the window: three 200-pixel pictures and eight rows or more
@@ -215,27 +216,18 @@ QGroupBox *Interface::creerGroupeMateriaux()
     auto *grille = new QGridLayout;
     tableMateriaux = new TableMateriaux(session, *milieux);
     grille->addWidget(tableMateriaux, 0, 0);
-    placerRampe(grille);
+    // The ramp of a CT stands in the same place, shown instead of the table.
+    panneauRampe = new PanneauRampe;
+    panneauRampe->hide();
+    grille->addWidget(panneauRampe, 0, 0);
     groupe->setLayout(grille);
+    connect(panneauRampe, &PanneauRampe::message, etat, &QLabel::setText);
+    connect(panneauRampe, &PanneauRampe::chargementDemande, this, &Interface::chargementRampe);
+    connect(panneauRampe, &PanneauRampe::enregistrementDemande, this, &Interface::enregistrementRampe);
     connect(tableMateriaux, &TableMateriaux::message, etat, &QLabel::setText);
     connect(tableMateriaux, &TableMateriaux::chargementDemande, this, &Interface::chargementTableGris);
     connect(tableMateriaux, &TableMateriaux::enregistrementDemande, this, &Interface::enregistrementTableGris);
     return groupe;
-}
-
-// Under the status line while a long write runs: its progress and the button that stops it.
-void Interface::creerSuiviEcriture()
-{
-    suiviEcriture = new QWidget;
-    auto *ligne = new QHBoxLayout;
-    ligne->setContentsMargins(0, 0, 0, 0);
-    barreEcriture = new QProgressBar;
-    barreEcriture->setFormat(tr("%p %"));
-    boutonAnnuler = new QPushButton(tr("Annuler"));
-    ligne->addWidget(barreEcriture);
-    ligne->addWidget(boutonAnnuler);
-    suiviEcriture->setLayout(ligne);
-    suiviEcriture->hide();
 }
 
 QString Interface::choisir(const QString &filtre)

@@ -31,6 +31,8 @@ class QProgressBar;
 class QPushButton;
 class QTableWidget;
 class TableMateriaux;
+class SuiviEcriture;
+class PanneauRampe;
 class GroupePlan;
 struct Boite;
 struct FantomeEcrit;
@@ -80,11 +82,6 @@ public:
     QVector<int> niveauxGris;
     QList<Materiau> materiaux;
     QList<Milieu> *milieux;
-    // Under the status line while a long write runs: its progress and the
-    // button that stops it.
-    QWidget *suiviEcriture;
-    QProgressBar *barreEcriture;
-    QPushButton *boutonAnnuler;
     bool constructionEnCours = false; // a build runs: no second one, no field changes it
 
 private:
@@ -95,7 +92,7 @@ private:
     void placerNombres(QGridLayout *grille);
     void placerCompagnons(QGridLayout *grille);
     QGroupBox *creerGroupeMateriaux();
-    void creerSuiviEcriture();
+    SuiviEcriture *suiviEcriture; // under the status line while a long write runs
 
     // Plane images, grey-level inventory, table rows, image check.
     GroupePlan *planXY, *planYZ, *planXZ;
@@ -193,18 +190,13 @@ public:
     QLineEdit *fichierScanner;
     QCheckBox *choixScanner;
     QLineEdit *boiteMax[3]; // the box's far corner; the origin fields hold its near one
-    QLineEdit *rampeMin;
-    QTableWidget *tableRampe;
     std::shared_ptr<const VolumeCT> scanner;
     // The "Scanner…" button: a plain member, the window's slots being those it always had.
     void selectScanner();
 
 private:
     void placerScanner(QGridLayout *grille);
-    void placerRampe(QGridLayout *grille);
     void basculeScanner(bool actif);
-    void remplissageRampe(const Rampe &rampe);
-    bool lectureRampe(Rampe &rampe);
     bool lectureCadre(Boite &boite, std::array<double, 3> &tailles, QString *refus);
     void suiviCadre();
     void chargementRampe();
@@ -213,7 +205,7 @@ private:
     void montrerScanner();
     void montrerRampe(bool rampe);
     QString descriptionScanner; // the status line of the CT read last, for its return
-    QWidget *panneauRampe = nullptr;
+    PanneauRampe *panneauRampe;
 };
 
 #endif

@@ -29,6 +29,7 @@
 #include "window/imageplan.h"
 #include "window/champnombre.h"
 #include "window/interface.h"
+#include "window/panneaurampe.h"
 #include "window/tablemateriaux.h"
 
 namespace {
@@ -43,16 +44,6 @@ QString nombre(double v)
 QString texteExact(double valeur)
 {
     return QString::number(valeur, 'g', QLocale::FloatingPointShortest);
-}
-
-// A button in cell k of a two-column grid: the ramp's four buttons in two
-// rows leave the ramp panel no wider than the material table's.
-QPushButton *bouton(const QString &texte, const QString &aide, QGridLayout *grille, int k)
-{
-    auto *b = new QPushButton(texte);
-    b->setToolTip(aide);
-    grille->addWidget(b, k / 2, k % 2);
-    return b;
 }
 
 } // namespace
@@ -92,54 +83,6 @@ void Interface::placerScanner(QGridLayout *grilleConfig)
         connect(champ, &QLineEdit::textChanged, this, &Interface::suiviCadre);
     connect(boutonScanner, &QPushButton::clicked, this, &Interface::selectScanner);
     connect(choixScanner, &QCheckBox::toggled, this, &Interface::basculeScanner);
-}
-
-// The ramp table, where the material table and its buttons stand, shown instead of them for a CT.
-void Interface::placerRampe(QGridLayout *grilleMateriaux)
-{
-    panneauRampe = new QWidget;
-    auto *grilleRampe = new QGridLayout;
-    grilleRampe->setContentsMargins(0, 0, 0, 0);
-    rampeMin = new QLineEdit("-1024");
-    rampeMin->setToolTip(tr("Borne basse, en HU, de la première ligne"));
-    auto *ligneMin = new QHBoxLayout;
-    ligneMin->addWidget(new QLabel(tr("Borne min (HU)")));
-    ligneMin->addWidget(rampeMin);
-    ligneMin->addStretch();
-    grilleRampe->addLayout(ligneMin, 0, 0);
-    tableRampe = new QTableWidget(0, 4);
-    tableRampe->setHorizontalHeaderLabels({tr("Nom"), tr("HU max"), tr("Densité min"), tr("Densité max")});
-    // Every column in view, "Densité max" included: room for a name of the
-    // usual catalogues and each number's header; a longer name scrolls.
-    QHeaderView *entete = tableRampe->horizontalHeader();
-    entete->setSectionResizeMode(QHeaderView::ResizeToContents);
-    entete->setSectionResizeMode(0, QHeaderView::Stretch);
-    int largeur = tableRampe->fontMetrics().horizontalAdvance("ICRUTISSUE521ICRU") + 24;
-    for (int c = 1; c < 4; ++c)
-        largeur += entete->sectionSizeHint(c);
-    tableRampe->setMinimumWidth(largeur + tableRampe->verticalHeader()->sizeHint().width()
-                                + 2 * tableRampe->frameWidth()
-                                + tableRampe->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    grilleRampe->addWidget(tableRampe, 1, 0);
-    auto *boutons = new QGridLayout;
-    auto *ajouter = bouton(tr("Ajouter"), tr("Ajoute une ligne sous la ligne choisie"), boutons, 0);
-    auto *retirer = bouton(tr("Retirer"), tr("Retire la ligne choisie"), boutons, 1);
-    auto *charger = bouton(tr("Charger la rampe…"), tr("Lit une rampe (fichier texte) dans le tableau"), boutons, 2);
-    auto *enregistrer = bouton(tr("Enregistrer la rampe…"), tr("Écrit le tableau dans une rampe"), boutons, 3);
-    grilleRampe->addLayout(boutons, 2, 0);
-    panneauRampe->setLayout(grilleRampe);
-    panneauRampe->hide();
-    grilleMateriaux->addWidget(panneauRampe, 0, 0);
-    connect(ajouter, &QPushButton::clicked, this, [this] {
-        const int ligne = tableRampe->currentRow() + 1;
-        tableRampe->insertRow(ligne > 0 ? ligne : tableRampe->rowCount());
-    });
-    connect(retirer, &QPushButton::clicked, this, [this] {
-        if (tableRampe->currentRow() >= 0)
-            tableRampe->removeRow(tableRampe->currentRow());
-    });
-    connect(charger, &QPushButton::clicked, this, &Interface::chargementRampe);
-    connect(enregistrer, &QPushButton::clicked, this, &Interface::enregistrementRampe);
 }
 
 void Interface::selectScanner()
@@ -238,68 +181,23 @@ void Interface::montrerScanner()
                        .arg(largeurFenetreCT));
     suiviCadre();
     Rampe rampe;
-    if (tableRampe->rowCount() == 0 && rampeParDefaut(*milieux, rampe, nullptr))
-        remplissageRampe(rampe);
-}
-
-void Interface::remplissageRampe(const Rampe &rampe)
-{
-    rampeMin->setText(nombre(rampe.huMin));
-    tableRampe->setRowCount(int(rampe.paliers.size()));
-    for (int i = 0; i < rampe.paliers.size(); ++i) {
-        const PalierRampe &p = rampe.paliers[i];
-        const QString cellules[4] = {p.nom, QString::number(p.huMax, 'g', QLocale::FloatingPointShortest),
-                                     QString::number(p.densiteMin, 'g', QLocale::FloatingPointShortest),
-                                     QString::number(p.densiteMax, 'g', QLocale::FloatingPointShortest)};
-        for (int c = 0; c < 4; ++c)
-            tableRampe->setItem(i, c, new QTableWidgetItem(cellules[c]));
-    }
-}
-
-bool Interface::lectureRampe(Rampe &rampe)
-{
-    QList<QStringList> lignes;
-    for (int i = 0; i < tableRampe->rowCount(); ++i) {
-        QStringList cellules;
-        for (int c = 0; c < 4; ++c)
-            cellules << (tableRampe->item(i, c) ? tableRampe->item(i, c)->text() : QString());
-        lignes << cellules;
-    }
-    QString erreur;
-    if (rampeDuTableau(rampeMin->text(), lignes, rampe, &erreur))
-        return true;
-    etat->setText(erreur);
-    return false;
+    if (panneauRampe->vide() && rampeParDefaut(*milieux, rampe, nullptr))
+        panneauRampe->montrer(rampe);
 }
 
 void Interface::chargementRampe()
 {
     const QString chemin = choisirFichier(this, tr("Charger une rampe"), ".", tr("Rampes (*.txt);;Tous les fichiers (*)"));
-    if (chemin.isEmpty())
-        return;
-    Rampe rampe;
-    QString erreur;
-    if (!chargerRampe(chemin, rampe, &erreur)) {
-        etat->setText(erreur);
-        return;
-    }
-    remplissageRampe(rampe);
-    etat->setText(tr("Rampe « %1 » : %n lignes", nullptr, int(rampe.paliers.size())).arg(extrait(chemin)));
+    if (!chemin.isEmpty())
+        panneauRampe->charger(chemin);
 }
 
 void Interface::enregistrementRampe()
 {
-    Rampe rampe;
-    if (!lectureRampe(rampe))
-        return;
-    const QString chemin =
-        choisirFichierEnregistrement(this, tr("Enregistrer la rampe"), "rampe.txt",
-                                     tr("Rampes (*.txt);;Tous les fichiers (*)"));
-    if (chemin.isEmpty())
-        return;
-    QString erreur;
-    etat->setText(enregistrerRampe(chemin, rampe, &erreur) ? tr("Rampe écrite dans « %1 »").arg(extrait(chemin))
-                                                           : erreur);
+    const QString chemin = choisirFichierEnregistrement(this, tr("Enregistrer la rampe"), "rampe.txt",
+                                                        tr("Rampes (*.txt);;Tous les fichiers (*)"));
+    if (!chemin.isEmpty())
+        panneauRampe->enregistrer(chemin);
 }
 
 // The box and the sizes as the fields hold them, or why not in refus.
@@ -346,8 +244,10 @@ void Interface::suiviCadre()
 bool Interface::constructionScanner(const QString &nomFich)
 {
     Rampe rampe;
-    if (!lectureRampe(rampe))
+    if (QString erreur; !panneauRampe->lire(rampe, &erreur)) {
+        etat->setText(erreur);
         return false;
+    }
     if (const QString refus = materiauxCT(rampe, *milieux, materiaux); !refus.isEmpty()) {
         etat->setText(refus);
         return false;
