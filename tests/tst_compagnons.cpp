@@ -442,8 +442,8 @@ private slots:
             lignesTable(f).at(k).comboNom->setCurrentIndex(k);
             emit lignesTable(f).at(k).comboNom->activated(k);
         }
-        f.champDimZ->setText("1");
-        f.fichierEgsphant->setText(d(ecrit));
+        champNomme(f, "champDimZ")->setText("1");
+        champNomme(f, "fichierEgsphant")->setText(d(ecrit));
         if (!ecrit.isEmpty())
             f.evalue();
         QTimer repondre; // gone with the row, answered or not

@@ -93,8 +93,8 @@ QString fenetreXY(Interface &fenetre, const QTemporaryDir &dossier, const Pixels
 {
     catalogue(fenetre);
     choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", pixels));
-    fenetre.champDimZ->setText("1");
-    fenetre.fichierEgsphant->setText(dossier.filePath(nom));
+    champNomme(fenetre, "champDimZ")->setText("1");
+    champNomme(fenetre, "fichierEgsphant")->setText(dossier.filePath(nom));
     return dossier.filePath(nom);
 }
 
@@ -132,18 +132,18 @@ private slots:
         const QString image = ecrireImage(dossier, "plan.bmp", {{200, 0, 200}, {0, 0, 200}});
         if (plan == "XY") {
             choisir(fenetre, &Interface::selectXY, image);
-            fenetre.champDimZ->setText(compte);
+            champNomme(fenetre, "champDimZ")->setText(compte);
         } else if (plan == "XZ") {
             choisir(fenetre, &Interface::selectXZ, image);
-            fenetre.champDimY->setText(compte);
+            champNomme(fenetre, "champDimY")->setText(compte);
         } else {
             choisir(fenetre, &Interface::selectYZ, image);
-            fenetre.champDimX->setText(compte);
+            champNomme(fenetre, "champDimX")->setText(compte);
         }
         choisirMilieu(fenetre, 0, 1);
         choisirMilieu(fenetre, 1, 2);
         const QString sortie = dossier.filePath("fantome.egsphant");
-        fenetre.fichierEgsphant->setText(sortie);
+        champNomme(fenetre, "fichierEgsphant")->setText(sortie);
         CaptureSortie capture;
         fenetre.evalue();
         QCOMPARE(QString::fromStdString(capture.texte()), "EAU\nOS\n" + trace);
@@ -186,7 +186,7 @@ private slots:
         cocheNommee(fenetre, "choixXZ")->setChecked(xz);
         cocheNommee(fenetre, "choixYZ")->setChecked(yz);
         const QString sortie = dossier.filePath("fantome.egsphant");
-        fenetre.fichierEgsphant->setText(sortie);
+        champNomme(fenetre, "fichierEgsphant")->setText(sortie);
         fenetre.evalue();
 
         const Pixels &a = xz ? pixelsXZ : pixelsYZ;
@@ -216,7 +216,7 @@ private slots:
         Interface fenetre;
         const QString image = ecrireImage(dossier, "xy.bmp", {{10, 20, 30}});
         choisir(fenetre, &Interface::selectXY, image);
-        fenetre.champDimZ->setText("1");
+        champNomme(fenetre, "champDimZ")->setText("1");
         fenetre.materiaux << Materiau(20, "A", 1.0) << Materiau(30, "B", 2.0) << Materiau(20, "C", 3.0);
         const QString sortie = dossier.filePath("fantome.egsphant");
         QVERIFY(QMetaObject::invokeMethod(&fenetre, "constructionEgsphant", Q_ARG(QString, sortie)));
@@ -279,7 +279,7 @@ private slots:
                  QList<QByteArray>({"2", "OS", "AIR", "1.85000 0.00120000 "}));
 
         choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy2.bmp", {{200, 100}}));
-        fenetre.champDimZ->setText("1");
+        champNomme(fenetre, "champDimZ")->setText("1");
         fenetre.evalue();
         // The replaced picture's level 0 left the table; 200 kept its choice,
         // the new level took the catalogue's first medium.
@@ -327,26 +327,26 @@ private slots:
         ancien.close();
 
         if (cas.startsWith('z'))
-            fenetre.champDimZ->setText(cas.mid(1));
+            champNomme(fenetre, "champDimZ")->setText(cas.mid(1));
         if (cas == "enorme") {
-            fenetre.champDimX->setText("2000000000");
-            fenetre.champDimY->setText("2000000000");
-            fenetre.champDimZ->setText("2000000000");
+            champNomme(fenetre, "champDimX")->setText("2000000000");
+            champNomme(fenetre, "champDimY")->setText("2000000000");
+            champNomme(fenetre, "champDimZ")->setText("2000000000");
         }
         if (cas == "incompatibles") {
             choisir(fenetre, &Interface::selectYZ, ecrireImage(dossier, "yz.bmp", {{0, 0, 0}}));
         }
         if (cas == "taille")
-            fenetre.tailleY->setText("1,2,3");
+            champNomme(fenetre, "tailleY")->setText("1,2,3");
         if (cas == "origine")
-            fenetre.origineZ->clear();
+            champNomme(fenetre, "origineZ")->clear();
         if (cas == "sortie")
-            fenetre.fichierEgsphant->clear();
+            champNomme(fenetre, "fichierEgsphant")->clear();
         if (cas == "aucune")
             cocheNommee(fenetre, "choixXY")->setChecked(false);
         if (cas == "tube") {
             QCOMPARE(mkfifo(QFile::encodeName(dossier.filePath("tube")).constData(), 0600), 0);
-            fenetre.fichierEgsphant->setText(dossier.filePath("tube"));
+            champNomme(fenetre, "fichierEgsphant")->setText(dossier.filePath("tube"));
         }
         if (cas == "disparue")
             QVERIFY(QFile::remove(image));
@@ -356,7 +356,7 @@ private slots:
             for (int g = 0; g < 62; ++g)
                 niveaux << 4 * g;
             choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "62.bmp", {niveaux}));
-            fenetre.champDimZ->setText("1");
+            champNomme(fenetre, "champDimZ")->setText("1");
             for (int i = 0; i < tableMateriaux(fenetre)->rowCount(); ++i)
                 lignesTable(fenetre).at(i).comboNom->setEditText(QString("M%1").arg(i));
         }
@@ -415,7 +415,7 @@ private slots:
         choisirMilieu(fenetre, 1, 1); // 128: EAU
         choisirMilieu(fenetre, 2, 2); // 0: OS
         const QString sortie = dossier.filePath("fantome.egsphant");
-        fenetre.fichierEgsphant->setText(sortie);
+        champNomme(fenetre, "fichierEgsphant")->setText(sortie);
 
         QTest::mouseClick(lignesTable(fenetre).at(2).choixFond, Qt::LeftButton);
         QVERIFY(lignesTable(fenetre).at(2).choixFond->isChecked());
@@ -445,14 +445,14 @@ private slots:
         QTemporaryDir dossier;
         Interface fenetre;
         choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", {{200, 0}}));
-        fenetre.champDimZ->setText("1");
+        champNomme(fenetre, "champDimZ")->setText("1");
         QFile pegs(dossier.filePath("cat.pegs4dat"));
         QVERIFY(pegs.open(QIODevice::WriteOnly));
         pegs.write(" MEDIUM=EAU ,STERNCID=EAU\n COMP,RHO= 1.0E+00,NE= 2\n");
         pegs.close();
         choisir(fenetre, &Interface::selectMat, pegs.fileName());
         const QString sortie = dossier.filePath("fantome.egsphant");
-        fenetre.fichierEgsphant->setText(sortie);
+        champNomme(fenetre, "fichierEgsphant")->setText(sortie);
         fenetre.evalue();
         // The catalogue reached the rows when it was read.
         QVERIFY2(QFileInfo::exists(sortie), qPrintable(fenetre.etat->text()));
@@ -480,8 +480,8 @@ private slots:
         for (int essai = 0; essai < 2; ++essai) {
             Interface fenetre;
             const QString sortie = fenetreXY(fenetre, dossier, {{200, 0}}, QString("f%1.egsphant").arg(essai));
-            fenetre.tailleY->setText(essai ? tailleAvecPoint : taille);
-            fenetre.origineZ->setText(essai ? origineAvecPoint : origine);
+            champNomme(fenetre, "tailleY")->setText(essai ? tailleAvecPoint : taille);
+            champNomme(fenetre, "origineZ")->setText(essai ? origineAvecPoint : origine);
             fenetre.evalue();
             QVERIFY2(ditEcrit(fenetre, sortie, "1 milieu, 2 × 1 × 1 voxels"), qPrintable(fenetre.etat->text()));
             fichiers[essai] = lire(sortie);
@@ -495,7 +495,7 @@ private slots:
         QTemporaryDir dossier;
         Interface fenetre;
         const QString sortie = fenetreXY(fenetre, dossier, {{200, 0}});
-        fenetre.champDimZ->setText("130");
+        champNomme(fenetre, "champDimZ")->setText("130");
         fenetre.evalue();
         QVERIFY2(ditEcrit(fenetre, sortie, "1 milieu, 2 × 1 × 130 voxels"), qPrintable(fenetre.etat->text()));
         // After the note on the levels nobody chose a medium for.
@@ -511,8 +511,8 @@ private slots:
         const QString sortie = fenetreXY(fenetre, dossier, {{0, 200}});
         choisirMilieu(fenetre, 0, 1);
         choisirMilieu(fenetre, 1, 2);
-        fenetre.champDimX->setText("3");
-        fenetre.champDimY->setText("2");
+        champNomme(fenetre, "champDimX")->setText("3");
+        champNomme(fenetre, "champDimY")->setText("2");
         fenetre.evalue();
         QCOMPARE(carteMilieux(sortie), QList<QByteArray>({"211", "111", ""}));
     }
@@ -528,13 +528,13 @@ private slots:
         Interface fenetre;
         choisir(fenetre, &Interface::selectMat, pegs);
         choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", {{255, 0}, {128, 255}}));
-        fenetre.champDimZ->setText("2");
-        fenetre.tailleZ->setText("0.5");
+        champNomme(fenetre, "champDimZ")->setText("2");
+        champNomme(fenetre, "tailleZ")->setText("0.5");
         choisirMilieu(fenetre, 0, 1);  // 255: AIR521ICRU
         choisirMilieu(fenetre, 1, 11); // 128: H2O521ICRU
         choisirMilieu(fenetre, 2, 13); // 0: ICRPBONE521ICRU
         const QString sortie = dossier.filePath("patient.egsphant");
-        fenetre.fichierEgsphant->setText(sortie);
+        champNomme(fenetre, "fichierEgsphant")->setText(sortie);
         fenetre.evalue();
         const QByteArray attendu = "3\n"
                                    "AIR521ICRU              \n"

@@ -43,7 +43,7 @@ private:
     // A window with the catalogue read and the folder chosen; the second series asked for.
     void ouvrir(Interface &f, QStringList *proposees = nullptr)
     {
-        f.fichierPegs->setText(d("essai.pegs4dat"));
+        champNomme(f, "fichierPegs")->setText(d("essai.pegs4dat"));
         f.analyseFichierPegs();
         f.choisirDossier = [this](QWidget *, const QString &, const QString &) { return serie; };
         f.choisirSerie = [proposees](QWidget *, const QStringList &series) {
@@ -77,18 +77,18 @@ private slots:
         // The same facts as --list-series: spacing, steps, tilt, first file.
         QVERIFY2(proposees[1].contains(" : 5 coupes, pixels de 2 × 2.5 mm, pas selon z de 4 à 4 mm, inclinaison 0°, « ")
                      && proposees[1].endsWith(QString(" » (%1)").arg(uid)), qPrintable(proposees[1]));
-        QVERIFY(f.choixScanner->isChecked());
+        QVERIFY(cocheNommee(f, "choixScanner")->isChecked());
         QVERIFY(!cocheNommee(f, "choixXY")->isEnabled() && !imageNommee(f, "infoYZ")->parentWidget()->isEnabled());
         QCOMPARE(imageNommee(f, "infoXY")->pixmap().isNull(), false);
         QVERIFY(!tableMateriaux(f)->isVisibleTo(&f));
         QCOMPARE(tableNommee(f, "tableRampe")->rowCount(), 4);
         QCOMPARE(tableNommee(f, "tableRampe")->item(2, 0)->text(), QString("ICRUTISSUE521ICRU"));
-        QCOMPARE(f.origineX->text(), QString("-1.2"));
-        QCOMPARE(f.boiteMax[2]->text(), QString("11.8"));
-        QCOMPARE(f.tailleY->text(), QString("0.25"));
+        QCOMPARE(champNomme(f, "origineX")->text(), QString("-1.2"));
+        QCOMPARE(champNomme(f, "boiteMax2")->text(), QString("11.8"));
+        QCOMPARE(champNomme(f, "tailleY")->text(), QString("0.25"));
 
         const QString pegs = d("essai.pegs4dat");
-        f.fichierEgsphant->setText(d("fenetre.egsphant"));
+        champNomme(f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
         f.evalue();
         QVERIFY2(f.etat->text().startsWith("Fantôme écrit"), qPrintable(f.etat->text()));
         Resultat r = lancer({"--ct", serie, "--series", uid, "--pegs", pegs, "-o", d("lot.egsphant"), "--egspp", d("lot")});
@@ -105,24 +105,24 @@ private slots:
         QVERIFY2(f.etat->text().startsWith("Géométrie egs++ écrite"), qPrintable(f.etat->text()));
         QCOMPARE(lire(d("fenetre.ramp")), lire(d("lot.ramp")));
 
-        f.origineX->setText("-0,5");
-        f.boiteMax[0]->setText("0.5");
-        f.tailleX->setText("0.4");
-        f.tailleZ->setText("0.8");
+        champNomme(f, "origineX")->setText("-0,5");
+        champNomme(f, "boiteMax0")->setText("0.5");
+        champNomme(f, "tailleX")->setText("0.4");
+        champNomme(f, "tailleZ")->setText("0.8");
         f.evalue();
         r = lancer({"--ct", serie, "--series", uid, "--pegs", pegs, "--crop", "-0.5,0.5,-1.25,1.25,9.8,11.8", "--size",
                     "0.4,0.25,0.8", "-o", d("lot.egsphant")});
         QCOMPARE(r.statut, 0);
         QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
         QVERIFY(lire(d("fenetre.egsphant")).contains("\n   3   10    2\n"));
-        QCOMPARE(f.champDimX->text(), QString("3"));
+        QCOMPARE(champNomme(f, "champDimX")->text(), QString("3"));
 
         // Unticked: the planes come back as they were.
-        f.choixScanner->setChecked(false);
+        cocheNommee(f, "choixScanner")->setChecked(false);
         QVERIFY(cocheNommee(f, "choixXY")->isEnabled() && imageNommee(f, "infoYZ")->parentWidget()->isEnabled());
         QVERIFY(tableMateriaux(f)->isVisibleTo(&f));
-        QCOMPARE(f.tailleX->text(), QString("1.0"));
-        QCOMPARE(f.origineX->text(), QString("-15.0"));
+        QCOMPARE(champNomme(f, "tailleX")->text(), QString("1.0"));
+        QCOMPARE(champNomme(f, "origineX")->text(), QString("-15.0"));
     }
 
     // A catalogue read after the CT fills the empty ramp table with the default ramp.
@@ -133,7 +133,7 @@ private slots:
         f.choisirSerie = [](QWidget *, const QStringList &) { return 0; };
         f.selectScanner();
         QCOMPARE(tableNommee(f, "tableRampe")->rowCount(), 0);
-        f.fichierPegs->setText(d("essai.pegs4dat"));
+        champNomme(f, "fichierPegs")->setText(d("essai.pegs4dat"));
         f.analyseFichierPegs();
         QCOMPARE(tableNommee(f, "tableRampe")->rowCount(), 4);
         QCOMPARE(tableNommee(f, "tableRampe")->item(3, 0)->text(), QString("ICRPBONE521ICRU"));
@@ -152,13 +152,13 @@ private slots:
         QVERIFY(coupe.save(coupes + "/c1.png") && coupe.save(coupes + "/c2.png"));
         f.choisirDossier = [coupes](QWidget *, const QString &, const QString &) { return coupes; };
         f.selectCoupes();
-        QVERIFY(f.choixVolume->isChecked() && !f.choixScanner->isChecked());
+        QVERIFY(cocheNommee(f, "choixVolume")->isChecked() && !cocheNommee(f, "choixScanner")->isChecked());
         QVERIFY(tableMateriaux(f)->isVisibleTo(&f) && !tableNommee(f, "tableRampe")->isVisibleTo(&f));
         QCOMPARE(tableMateriaux(f)->rowCount(), 1);
-        f.choixScanner->setChecked(true);
-        QVERIFY(!f.choixVolume->isChecked());
+        cocheNommee(f, "choixScanner")->setChecked(true);
+        QVERIFY(!cocheNommee(f, "choixVolume")->isChecked());
         QVERIFY(!tableMateriaux(f)->isVisibleTo(&f) && tableNommee(f, "tableRampe")->isVisibleTo(&f));
-        QCOMPARE(f.champDimZ->text(), QString("5"));
+        QCOMPARE(champNomme(f, "champDimZ")->text(), QString("5"));
     }
 
     // Three 512-pixel pictures, then slices or the CT in their place: the
@@ -184,9 +184,9 @@ private slots:
         QFETCH(QString, attendu);
         Interface f;
         ouvrir(f);
-        const QHash<QString, QLineEdit *> champs{{"origineX", f.origineX}, {"origineY", f.origineY},
-                                                 {"boiteMax1", f.boiteMax[1]}, {"tailleX", f.tailleX},
-                                                 {"tailleY", f.tailleY}, {"tailleZ", f.tailleZ}};
+        const QHash<QString, QLineEdit *> champs{{"origineX", champNomme(f, "origineX")}, {"origineY", champNomme(f, "origineY")},
+                                                 {"boiteMax1", champNomme(f, "boiteMax1")}, {"tailleX", champNomme(f, "tailleX")},
+                                                 {"tailleY", champNomme(f, "tailleY")}, {"tailleZ", champNomme(f, "tailleZ")}};
         for (int i = 0; i + 1 < saisies.size(); i += 2) {
             champs[saisies[i]]->clear();
             QTest::keyClicks(champs[saisies[i]], saisies[i + 1]);
@@ -203,7 +203,7 @@ private slots:
                                              : QStringList{voxel(trace.left()), voxel(trace.right() + 1),
                                                            voxel(trace.top()), voxel(trace.bottom() + 1)}
                                                    .join(' ');
-        QCOMPARE(QString("%1 %2 %3 ; %4").arg(f.champDimX->text(), f.champDimY->text(), f.champDimZ->text(), boite),
+        QCOMPARE(QString("%1 %2 %3 ; %4").arg(champNomme(f, "champDimX")->text(), champNomme(f, "champDimY")->text(), champNomme(f, "champDimZ")->text(), boite),
                  attendu);
     }
 
@@ -228,7 +228,7 @@ private slots:
         f.selectYZ();
         f.selectXZ();
         if (ct) {
-            f.choixScanner->setChecked(true);
+            cocheNommee(f, "choixScanner")->setChecked(true);
         } else {
             f.choisirDossier = [this](QWidget *, const QString &, const QString &) { return d("grandes"); };
             f.selectCoupes();
@@ -255,7 +255,7 @@ private slots:
         Interface f;
         ouvrir(f);
         tableNommee(f, "tableRampe")->item(1, 1)->setText("-960");
-        f.fichierEgsphant->setText(d("refus.egsphant"));
+        champNomme(f, "fichierEgsphant")->setText(d("refus.egsphant"));
         f.evalue();
         QCOMPARE(f.etat->text(), QString("Rampe, ligne 2 du tableau : HU_MAX -960 ne dépasse pas celui de la ligne "
                                          "précédente (-950) ; les HU_MAX doivent croître strictement"));

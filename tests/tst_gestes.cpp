@@ -69,7 +69,7 @@ private:
 
     void construire(Fenetre &w, const QString &sortie)
     {
-        w.f.fichierEgsphant->setText(d(sortie));
+        champNomme(w.f, "fichierEgsphant")->setText(d(sortie));
         w.f.evalue();
     }
 
@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(w.f.niveauxGris, QVector<int>({255, 88, 0}));
         ligne(w.f, 88)->choixFond->click();
         cocheNommee(w.f, "choixYZ")->setChecked(false);
-        w.f.champDimZ->setText("1");
+        champNomme(w.f, "champDimZ")->setText("1");
         construire(w, "fond.egsphant");
         QCOMPARE(w.f.etat->text(), QString("Fond : le niveau de gris 88 n'est dans aucune image cochée ; marquer le "
                                            "fond sur une ligne des images cochées, ou cocher l'image qui le contient"));
@@ -144,7 +144,7 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(densite, "activated", Q_ARG(int, 0)));
         QCOMPARE(ligne(w.f, 0)->comboNom->currentText().trimmed(), QString("OS"));
 
-        w.f.champDimZ->setText("1");
+        champNomme(w.f, "champDimZ")->setText("1");
         QByteArray fichiers[2];
         for (const QString texte : {"1,92", "1.92"}) {
             taper(densite, texte);
@@ -168,7 +168,7 @@ private slots:
             w->lancer(&Interface::selectXY, d("bords.bmp"));
             w->lancer(&Interface::selectYZ, d("yz250.bmp"));
             cocheNommee(w->f, "choixYZ")->setChecked(false);
-            w->f.champDimZ->setText("1");
+            champNomme(w->f, "champDimZ")->setText("1");
             taper(ligne(w->f, 250)->comboNom, "PLOMB");
             taper(ligne(w->f, 250)->comboDensite, "11.35");
         }
@@ -242,7 +242,7 @@ private slots:
         QVERIFY(QFileInfo::exists(d("choix.txt")));
         QVERIFY(!QFileInfo::exists(d("choix")));
 
-        w.f.champDimZ->setText("abc");
+        champNomme(w.f, "champDimZ")->setText("abc");
         construire(w, "comptes.egsphant");
         QCOMPARE(w.f.etat->text(), QString("Nombre de voxels invalide : « abc » en Z (chaque compte doit être un entier "
                                            "positif, au plus 2147483647)."));

@@ -38,7 +38,7 @@ PlanFenetre plan(Interface &f, const QString &nom)
 
 QStringList champsDim(const Interface &f)
 {
-    return {f.champDimX->text(), f.champDimY->text(), f.champDimZ->text()};
+    return {champNomme(f, "champDimX")->text(), champNomme(f, "champDimY")->text(), champNomme(f, "champDimZ")->text()};
 }
 
 QStringList articles(const QComboBox *box)
@@ -472,7 +472,7 @@ private slots:
 
         Interface f;
         f.dimX = f.dimY = f.dimZ = 7;
-        f.champDimX->setText("a");
+        champNomme(f, "champDimX")->setText("a");
         const QVector<QPair<QSize, PlanFenetre>> plans{{xy, plan(f, "XY")}, {xz, plan(f, "XZ")}, {yz, plan(f, "YZ")}};
         for (const auto &[s, p] : plans) {
             if (s.isValid()) {

@@ -51,7 +51,7 @@ private slots:
         Interface fenetre;
         QCOMPARE(fenetre.windowTitle(), QString("Quarvel Toolkit"));
         QCOMPARE(fenetre.etat->text(), QString(" .... "));
-        for (QLineEdit *champ : {fenetre.champDimX, fenetre.champDimY, fenetre.champDimZ})
+        for (QLineEdit *champ : {champNomme(fenetre, "champDimX"), champNomme(fenetre, "champDimY"), champNomme(fenetre, "champDimZ")})
             QCOMPARE(champ->text(), QString("0"));
         for (QCheckBox *choix : {cocheNommee(fenetre, "choixXY"), cocheNommee(fenetre, "choixYZ"), cocheNommee(fenetre, "choixXZ")}) {
             QVERIFY(!choix->isChecked());
@@ -66,15 +66,15 @@ private slots:
         for (int c = 0; c < 4; ++c)
             entetes << tableMateriaux(fenetre)->horizontalHeaderItem(c)->text();
         QCOMPARE(entetes, QStringList({"Gris lvl", "Nom", "Densite", "Fond"}));
-        QCOMPARE(fenetre.fichierPegs->text(), QString("Fichier pegs4dat"));
+        QCOMPARE(champNomme(fenetre, "fichierPegs")->text(), QString("Fichier pegs4dat"));
         QCOMPARE(champNomme(fenetre, "fichierXY")->text(), QString("plan XY"));
         QCOMPARE(champNomme(fenetre, "fichierYZ")->text(), QString("plan YZ"));
         QCOMPARE(champNomme(fenetre, "fichierXZ")->text(), QString("plan XZ"));
-        QCOMPARE(fenetre.fichierEgsphant->text(), QString("test.egsphant"));
-        QCOMPARE(fenetre.tailleX->text() + fenetre.tailleY->text() + fenetre.tailleZ->text(), QString("1.01.01.0"));
-        QCOMPARE(fenetre.origineX->text(), QString("-15.0"));
-        QCOMPARE(fenetre.origineY->text(), QString("-15.0"));
-        QCOMPARE(fenetre.origineZ->text(), QString("0.0"));
+        QCOMPARE(champNomme(fenetre, "fichierEgsphant")->text(), QString("test.egsphant"));
+        QCOMPARE(champNomme(fenetre, "tailleX")->text() + champNomme(fenetre, "tailleY")->text() + champNomme(fenetre, "tailleZ")->text(), QString("1.01.01.0"));
+        QCOMPARE(champNomme(fenetre, "origineX")->text(), QString("-15.0"));
+        QCOMPARE(champNomme(fenetre, "origineY")->text(), QString("-15.0"));
+        QCOMPARE(champNomme(fenetre, "origineZ")->text(), QString("0.0"));
         QCOMPARE(fenetre.dimX + fenetre.dimY + fenetre.dimZ, 0);
         QVERIFY(fenetre.niveauxGris.isEmpty() && fenetre.materiaux.isEmpty());
         QVERIFY(fenetre.milieux && fenetre.milieux->isEmpty());
@@ -112,13 +112,13 @@ private slots:
         QFETCH(QVector<int>, attendu);
         Interface fenetre;
         const QMap<QString, QWidget *> champs{
-            {"fichierPegs", fenetre.fichierPegs}, {"fichierXY", champNomme(fenetre, "fichierXY")},
+            {"fichierPegs", champNomme(fenetre, "fichierPegs")}, {"fichierXY", champNomme(fenetre, "fichierXY")},
             {"fichierXZ", champNomme(fenetre, "fichierXZ")}, {"fichierYZ", champNomme(fenetre, "fichierYZ")},
-            {"fichierEgsphant", fenetre.fichierEgsphant}, {"tailleX", fenetre.tailleX},
-            {"tailleY", fenetre.tailleY}, {"tailleZ", fenetre.tailleZ},
-            {"origineX", fenetre.origineX}, {"origineY", fenetre.origineY},
-            {"origineZ", fenetre.origineZ}, {"champDimX", fenetre.champDimX},
-            {"champDimY", fenetre.champDimY}, {"champDimZ", fenetre.champDimZ}};
+            {"fichierEgsphant", champNomme(fenetre, "fichierEgsphant")}, {"tailleX", champNomme(fenetre, "tailleX")},
+            {"tailleY", champNomme(fenetre, "tailleY")}, {"tailleZ", champNomme(fenetre, "tailleZ")},
+            {"origineX", champNomme(fenetre, "origineX")}, {"origineY", champNomme(fenetre, "origineY")},
+            {"origineZ", champNomme(fenetre, "origineZ")}, {"champDimX", champNomme(fenetre, "champDimX")},
+            {"champDimY", champNomme(fenetre, "champDimY")}, {"champDimZ", champNomme(fenetre, "champDimZ")}};
         QWidget *widget = champs.value(nom, bouton(fenetre, nom));
         QVERIFY(widget);
         QCOMPARE(position(groupe(fenetre, "Configuration")->layout(), widget), attendu);
@@ -166,8 +166,8 @@ private slots:
         fenetre.selectYZ();
         fenetre.selectXZ();
         QCOMPARE(tableMateriaux(fenetre)->rowCount(), 12);
-        fenetre.origineX->setText("-150.25");
-        fenetre.fichierPegs->setText(dossier.filePath("catalogue/521icru.pegs4dat"));
+        champNomme(fenetre, "origineX")->setText("-150.25");
+        champNomme(fenetre, "fichierPegs")->setText(dossier.filePath("catalogue/521icru.pegs4dat"));
 
         const QSize taille = fenetre.sizeHint();
         QVERIFY2(taille.width() <= 1280 && taille.height() <= 800,

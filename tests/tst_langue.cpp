@@ -229,7 +229,7 @@ private slots:
         QVERIFY2(boutonVoir, qPrintable(voir));
         f.lancer(&Interface::selectXY, dossier.filePath("xy.bmp"));
         QCOMPARE(f.f.etat->text(), plan);
-        f.f.fichierEgsphant->clear();
+        champNomme(f.f, "fichierEgsphant")->clear();
         boutonVoir->click();
         QCOMPARE(f.f.etat->text(), refus);
         QVERIFY2(f.f.sizeHint().width() <= 1280, qPrintable(QString::number(f.f.sizeHint().width())));

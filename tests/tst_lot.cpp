@@ -558,13 +558,13 @@ private slots:
                 ligne.choixFond->click();
         }
         if (!comptes.isEmpty()) {
-            f.champDimX->setText(comptes[0]);
-            f.champDimY->setText(comptes[1]);
-            f.champDimZ->setText(comptes[2]);
+            champNomme(f, "champDimX")->setText(comptes[0]);
+            champNomme(f, "champDimY")->setText(comptes[1]);
+            champNomme(f, "champDimZ")->setText(comptes[2]);
         }
-        f.tailleX->setText("0.2");
-        f.origineZ->setText("-2.5");
-        f.fichierEgsphant->setText(d("fenetre.egsphant"));
+        champNomme(f, "tailleX")->setText("0.2");
+        champNomme(f, "origineZ")->setText("-2.5");
+        champNomme(f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
         f.evalue();
         QVERIFY2(QFileInfo::exists(d("fenetre.egsphant")), qPrintable(f.etat->text()));
 

@@ -259,7 +259,7 @@ private slots:
         CaptureCout sortie;
         fenetre.selectMat();
         QCOMPARE(filtres, QStringList{"Images (*.pegs4dat)"});
-        QCOMPARE(fenetre.fichierPegs->text(), chemin);
+        QCOMPARE(champNomme(fenetre, "fichierPegs")->text(), chemin);
         QCOMPARE(noms(*fenetre.milieux), QStringList({"EAU  ", "OS"}));
         QCOMPARE(densites(*fenetre.milieux), QList<double>({1.5, 1.85}));
         QCOMPARE(fenetre.etat->text(), QString("2 milieux lus dans \"%1\"").arg(chemin));
@@ -275,7 +275,7 @@ private slots:
     void selectMatAnnule()
     {
         Interface fenetre;
-        fenetre.fichierPegs->setText("ancien.pegs4dat");
+        champNomme(fenetre, "fichierPegs")->setText("ancien.pegs4dat");
         fenetre.milieux->append(Milieu{"DEJA", 3.0});
         fenetre.etat->setText("avant");
         int appels = 0;
@@ -286,7 +286,7 @@ private slots:
         CaptureCout sortie;
         fenetre.selectMat();
         QCOMPARE(appels, 1);
-        QCOMPARE(fenetre.fichierPegs->text(), QString("ancien.pegs4dat"));
+        QCOMPARE(champNomme(fenetre, "fichierPegs")->text(), QString("ancien.pegs4dat"));
         QCOMPARE(noms(*fenetre.milieux), QStringList{"DEJA"});
         QCOMPARE(fenetre.etat->text(), QString("avant"));
         QVERIFY(sortie.texte().isEmpty());
@@ -320,12 +320,12 @@ private slots:
 
         Interface fenetre;
         fenetre.milieux->append(Milieu{"DEJA", 3.0});
-        fenetre.fichierPegs->setText(chemin);
+        champNomme(fenetre, "fichierPegs")->setText(chemin);
         CaptureCout sortie;
         fenetre.analyseFichierPegs();
         QCOMPARE(noms(*fenetre.milieux), nomsAttendus);
         QCOMPARE(fenetre.etat->text(), modele.arg(chemin));
-        QCOMPARE(fenetre.fichierPegs->text(), chemin);
+        QCOMPARE(champNomme(fenetre, "fichierPegs")->text(), chemin);
         QCOMPARE(tableMateriaux(fenetre)->rowCount(), 0);
     }
 
@@ -364,7 +364,7 @@ private slots:
         const QString chemin = donnees.filePath(fichier);
 
         Interface fenetre;
-        fenetre.fichierPegs->setText(chemin);
+        champNomme(fenetre, "fichierPegs")->setText(chemin);
         CaptureCout sortie;
         fenetre.analyseFichierPegs();
         const QList<Milieu> &milieux = *fenetre.milieux;

@@ -161,8 +161,8 @@ private slots:
         *f.milieux << Milieu{"AIR", 0.0012};
         f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("xy.bmp"); };
         f.selectXY();
-        f.champDimZ->setText("1");
-        f.fichierEgsphant->setText(sortie);
+        champNomme(f, "champDimZ")->setText("1");
+        champNomme(f, "fichierEgsphant")->setText(sortie);
         QCOMPARE(tableMateriaux(f)->rowCount(), 2);
         lignesTable(f).at(1).comboNom->setCurrentText(nom);
         f.evalue();
@@ -198,16 +198,16 @@ private slots:
         Interface f;
         f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("xy.bmp"); };
         f.selectXY();
-        f.champDimZ->setText("1");
+        champNomme(f, "champDimZ")->setText("1");
         for (int i = 0; i < 2; ++i) {
             lignesTable(f).at(i).comboNom->setCurrentText(i ? "EAU" : "AIR");
             lignesTable(f).at(i).comboDensite->setCurrentText(i ? "1" : "0.0012");
         }
         const QStringList valeurs = (taille + "," + origine).split(',');
-        const QList<QLineEdit *> champs = {f.tailleX, f.tailleY, f.tailleZ, f.origineX, f.origineY, f.origineZ};
+        const QList<QLineEdit *> champs = {champNomme(f, "tailleX"), champNomme(f, "tailleY"), champNomme(f, "tailleZ"), champNomme(f, "origineX"), champNomme(f, "origineY"), champNomme(f, "origineZ")};
         for (int i = 0; i < 6; ++i)
             champs[i]->setText(valeurs[i]);
-        f.fichierEgsphant->setText(sortie);
+        champNomme(f, "fichierEgsphant")->setText(sortie);
         f.evalue();
         QCOMPARE(f.etat->text(), message);
         QCOMPARE(lire(sortie), QByteArray("ABSENT"));
@@ -462,7 +462,7 @@ private slots:
         QVERIFY(!r.erreurs.contains('\r') && !r.erreurs.contains('\x1b'));
 
         Interface f;
-        f.tailleX->setText("1\n2");
+        champNomme(f, "tailleX")->setText("1\n2");
         f.materiaux << Materiau(0, "A", 1.0);
         QVERIFY(!f.constructionEgsphant(d("ligne.egsphant")));
         QCOMPARE(f.etat->text(), QString("Taille X : « 1\\n2 » n'est pas un nombre."));

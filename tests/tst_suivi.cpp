@@ -65,8 +65,8 @@ private:
         lignesTable(f).at(0).comboDensite->setCurrentText("0.0012048");
         lignesTable(f).at(1).comboNom->setCurrentText("OS");
         lignesTable(f).at(1).comboDensite->setCurrentText("1.85");
-        f.champDimZ->setText(dimZ);
-        f.fichierEgsphant->setText(sortie);
+        champNomme(f, "champDimZ")->setText(dimZ);
+        champNomme(f, "fichierEgsphant")->setText(sortie);
     }
 
     // What the timer does last: nothing, click "Annuler", press Escape, or
@@ -85,7 +85,7 @@ private:
                 return;
             p.vu = true;
             p.etat = f.etat->text();
-            p.champsBloques = !f.fichierEgsphant->isEnabled() && !f.champDimZ->isEnabled() && !f.tailleX->isEnabled()
+            p.champsBloques = !champNomme(f, "fichierEgsphant")->isEnabled() && !champNomme(f, "champDimZ")->isEnabled() && !champNomme(f, "tailleX")->isEnabled()
                               && !cocheNommee(f, "choixXY")->isEnabled() && !tableMateriaux(f)->isEnabled()
                               && !bouton(f, "Egsphant")->isEnabled() && !bouton(f, "XY")->isEnabled();
             bouton(f, "Egsphant")->click();

@@ -17,6 +17,7 @@
 #include "batch/lot.h"
 #include "media/tablegris.h"
 #include "window/interface.h"
+#include "widgets.h"
 #include "fenetre.h"
 #include "outils.h"
 
@@ -195,8 +196,8 @@ private slots:
         taper(l->comboNom, "Gel");
         QCOMPARE(choix(w.f, 100), QString("Gel/"));
         QCOMPARE(ligne(w.f, 200)->comboNom->count(), 3); // nothing inserted anywhere
-        w.f.fichierEgsphant->setText(d("tape.egsphant"));
-        w.f.champDimZ->setText("1");
+        champNomme(w.f, "fichierEgsphant")->setText(d("tape.egsphant"));
+        champNomme(w.f, "champDimZ")->setText("1");
         w.f.evalue();
         QCOMPARE(w.f.etat->text(), QString("Niveau de gris 100 : densité «  » invalide"));
         QVERIFY(!QFileInfo::exists(d("tape.egsphant")));
@@ -227,7 +228,7 @@ private slots:
         QCOMPARE(lire(d("aller.txt")), QByteArray("# Table de niveaux de gris : NIVEAUX NOM [DENSITE] par ligne, puis fond NIVEAU\n"
                                                   "255 AIR521ICRU\n200 H2O521ICRU\n128 AIR521ICRU\n"
                                                   "100 ICRPBONE521ICRU 1.92\n30 Gel 1.07\n0 AIR521ICRU\nfond 0\n"));
-        a.f.fichierEgsphant->setText(d("aller.egsphant"));
+        champNomme(a.f, "fichierEgsphant")->setText(d("aller.egsphant"));
         a.f.evalue();
 
         Fenetre b;
@@ -238,7 +239,7 @@ private slots:
         QCOMPARE(b.f.etat->text(), "Table « " + d("aller.txt") + " » chargée : 6 niveaux réglés");
         b.cliquer("Enregistrer la table…", d("retour.txt"));
         QCOMPARE(lire(d("retour.txt")), lire(d("aller.txt")));
-        b.f.fichierEgsphant->setText(d("retour.egsphant"));
+        champNomme(b.f, "fichierEgsphant")->setText(d("retour.egsphant"));
         b.f.evalue();
         QVERIFY2(QFileInfo::exists(d("retour.egsphant")), qPrintable(b.f.etat->text()));
         QCOMPARE(lire(d("retour.egsphant")), lire(d("aller.egsphant")));
@@ -258,8 +259,8 @@ private slots:
         QCOMPARE(choix(w.f, 255), QString("H2O521ICRU   /1"));
         QCOMPARE(choix(w.f, 100), QString("Gel/1.07"));
         QVERIFY(ligne(w.f, 30)->choixFond->isChecked());
-        w.f.champDimZ->setText("2");
-        w.f.fichierEgsphant->setText(d("fenetre.egsphant"));
+        champNomme(w.f, "champDimZ")->setText("2");
+        champNomme(w.f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
         w.f.evalue();
         QVERIFY2(QFileInfo::exists(d("fenetre.egsphant")), qPrintable(w.f.etat->text()));
 

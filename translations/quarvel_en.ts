@@ -344,10 +344,6 @@
         <translation>Quarvel Toolkit</translation>
     </message>
     <message>
-        <source>Configuration</source>
-        <translation>Configuration</translation>
-    </message>
-    <message>
         <source>Materiaux</source>
         <translation>Media</translation>
     </message>
@@ -368,10 +364,6 @@
         <translation>egs++ geometry: %1</translation>
     </message>
     <message>
-        <source>Fichier pegs4dat</source>
-        <translation>PEGS4 data file</translation>
-    </message>
-    <message>
         <source>plan XY</source>
         <translation>XY plane</translation>
     </message>
@@ -382,62 +374,6 @@
     <message>
         <source>plan YZ</source>
         <translation>YZ plane</translation>
-    </message>
-    <message>
-        <source>Voir</source>
-        <translation>View</translation>
-    </message>
-    <message>
-        <source>Taille (cm)</source>
-        <translation>Size (cm)</translation>
-    </message>
-    <message>
-        <source>Origine (cm)</source>
-        <translation>Origin (cm)</translation>
-    </message>
-    <message>
-        <source>Voxels</source>
-        <translation>Voxels</translation>
-    </message>
-    <message>
-        <source>Entrée DOSXYZnrc…</source>
-        <translation>DOSXYZnrc input…</translation>
-    </message>
-    <message>
-        <source>Géométrie egs++…</source>
-        <translation>egs++ geometry…</translation>
-    </message>
-    <message>
-        <source>Écrit l&apos;entrée DOSXYZnrc du dernier fantôme écrit, prête à lancer</source>
-        <translation>Writes the DOSXYZnrc input of the last phantom written, ready to run</translation>
-    </message>
-    <message>
-        <source>Écrit la géométrie egs++ du dernier fantôme écrit et sa rampe de densités</source>
-        <translation>Writes the egs++ geometry of the last phantom written and its density ramp</translation>
-    </message>
-    <message>
-        <source>Cochée : le fantôme vient du volume, à la place des plans</source>
-        <translation>Ticked: the phantom comes from the volume instead of the planes</translation>
-    </message>
-    <message>
-        <source>volume</source>
-        <translation>volume</translation>
-    </message>
-    <message>
-        <source>Volume…</source>
-        <translation>Volume…</translation>
-    </message>
-    <message>
-        <source>Coupes…</source>
-        <translation>Slices…</translation>
-    </message>
-    <message>
-        <source>Volume d&apos;étiquettes : fichier NRRD, NIfTI ou MetaImage ; chaque valeur devient une ligne de la table</source>
-        <translation>Label volume: NRRD, NIfTI or MetaImage file; each value becomes a row of the table</translation>
-    </message>
-    <message>
-        <source>Dossier d&apos;images, une coupe chacune dans l&apos;ordre naturel des noms ; chaque niveau de gris devient une ligne de la table</source>
-        <translation>Folder of images, one slice each in the natural order of their names; each grey level becomes a row of the table</translation>
     </message>
     <message numerus="yes">
         <source>%1 : %2, %3 × %4, %n niveaux</source>
@@ -460,26 +396,6 @@
     <message>
         <source>Série :</source>
         <translation>Series:</translation>
-    </message>
-    <message>
-        <source>Cochée : le fantôme vient de la série CT, à la place des plans</source>
-        <translation>Ticked: the phantom comes from the CT series instead of the planes</translation>
-    </message>
-    <message>
-        <source>série CT</source>
-        <translation>CT series</translation>
-    </message>
-    <message>
-        <source>Scanner…</source>
-        <translation>CT…</translation>
-    </message>
-    <message>
-        <source>Choisit un dossier de fichiers DICOM et y lit une série CT</source>
-        <translation>Chooses a folder of DICOM files and reads a CT series from it</translation>
-    </message>
-    <message>
-        <source>Jusqu&apos;à (cm)</source>
-        <translation>Up to (cm)</translation>
     </message>
     <message>
         <source>Dossier de la série CT</source>
@@ -581,6 +497,93 @@
     <message>
         <source>Coupe du milieu, z = %1 : %2 × %3 voxels</source>
         <translation>Middle slice, z = %1: %2 × %3 voxels</translation>
+    </message>
+</context>
+<context>
+    <name>PanneauConfiguration</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Fichier pegs4dat</source>
+        <translation>PEGS4 data file</translation>
+    </message>
+    <message>
+        <source>Voir</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Taille (cm)</source>
+        <translation>Size (cm)</translation>
+    </message>
+    <message>
+        <source>Origine (cm)</source>
+        <translation>Origin (cm)</translation>
+    </message>
+    <message>
+        <source>Voxels</source>
+        <translation>Voxels</translation>
+    </message>
+    <message>
+        <source>Entrée DOSXYZnrc…</source>
+        <translation>DOSXYZnrc input…</translation>
+    </message>
+    <message>
+        <source>Géométrie egs++…</source>
+        <translation>egs++ geometry…</translation>
+    </message>
+    <message>
+        <source>Écrit l&apos;entrée DOSXYZnrc du dernier fantôme écrit, prête à lancer</source>
+        <translation>Writes the DOSXYZnrc input of the last phantom written, ready to run</translation>
+    </message>
+    <message>
+        <source>Écrit la géométrie egs++ du dernier fantôme écrit et sa rampe de densités</source>
+        <translation>Writes the egs++ geometry of the last phantom written and its density ramp</translation>
+    </message>
+    <message>
+        <source>Cochée : le fantôme vient du volume, à la place des plans</source>
+        <translation>Ticked: the phantom comes from the volume instead of the planes</translation>
+    </message>
+    <message>
+        <source>volume</source>
+        <translation>volume</translation>
+    </message>
+    <message>
+        <source>Volume…</source>
+        <translation>Volume…</translation>
+    </message>
+    <message>
+        <source>Coupes…</source>
+        <translation>Slices…</translation>
+    </message>
+    <message>
+        <source>Volume d&apos;étiquettes : fichier NRRD, NIfTI ou MetaImage ; chaque valeur devient une ligne de la table</source>
+        <translation>Label volume: NRRD, NIfTI or MetaImage file; each value becomes a row of the table</translation>
+    </message>
+    <message>
+        <source>Dossier d&apos;images, une coupe chacune dans l&apos;ordre naturel des noms ; chaque niveau de gris devient une ligne de la table</source>
+        <translation>Folder of images, one slice each in the natural order of their names; each grey level becomes a row of the table</translation>
+    </message>
+    <message>
+        <source>Cochée : le fantôme vient de la série CT, à la place des plans</source>
+        <translation>Ticked: the phantom comes from the CT series instead of the planes</translation>
+    </message>
+    <message>
+        <source>série CT</source>
+        <translation>CT series</translation>
+    </message>
+    <message>
+        <source>Scanner…</source>
+        <translation>CT…</translation>
+    </message>
+    <message>
+        <source>Choisit un dossier de fichiers DICOM et y lit une série CT</source>
+        <translation>Chooses a folder of DICOM files and reads a CT series from it</translation>
+    </message>
+    <message>
+        <source>Jusqu&apos;à (cm)</source>
+        <translation>Up to (cm)</translation>
     </message>
 </context>
 <context>

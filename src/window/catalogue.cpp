@@ -1,4 +1,5 @@
 // The window's media catalogue: choosing the PEGS4 file and reading it.
+#include "window/configuration.h"
 #include "window/interface.h"
 #include "window/tablemateriaux.h"
 
@@ -12,15 +13,19 @@
 void Interface::selectMat()
 {
     const QString chemin = choisir(tr("Images (*.pegs4dat)"));
-    if (chemin.isEmpty())
-        return;
-    fichierPegs->setText(chemin);
+    if (!chemin.isEmpty())
+        lireCatalogue(chemin);
+}
+
+void Interface::lireCatalogue(const QString &chemin)
+{
+    configuration->fichierPegs()->setText(chemin);
     analyseFichierPegs();
 }
 
 void Interface::analyseFichierPegs()
 {
-    const QString chemin = fichierPegs->text();
+    const QString chemin = configuration->fichierPegs()->text();
     const qsizetype avant = milieux->size();
     QString erreur;
     if (!lireFichierPegs(chemin, *milieux, std::cout, &erreur)) {

@@ -12,6 +12,7 @@
 
 #include "media/materiaux.h"
 #include "model/nombre.h"
+#include "window/configuration.h"
 #include "window/interface.h"
 #include "window/tablemateriaux.h"
 
@@ -22,7 +23,7 @@ void Interface::evalue()
         return;
     // A CT takes its media from the ramp table, not from these rows.
     if (session.source() == SourceFantome::Scanner) {
-        constructionEgsphant(fichierEgsphant->text());
+        constructionEgsphant(configuration->fichierEgsphant()->text());
         return;
     }
     // The records follow the table's rows as they stand, whatever was chosen
@@ -60,5 +61,5 @@ void Interface::evalue()
     placerFond(choix, fond);
     materiaux = choix;
     etat->setText(resumeMateriaux(materiaux));
-    constructionEgsphant(fichierEgsphant->text());
+    constructionEgsphant(configuration->fichierEgsphant()->text());
 }

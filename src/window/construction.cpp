@@ -22,6 +22,7 @@
 #include "phantom/verifications.h"
 #include "window/champnombre.h"
 #include "window/groupeplan.h"
+#include "window/configuration.h"
 #include "window/interface.h"
 #include "window/suivi.h"
 
@@ -192,7 +193,7 @@ bool Interface::remplissagePlans(Grille &grille)
 // a file with the wrong geometry and no word of it.
 bool Interface::lectureGeometrie(Geometrie &geometrie)
 {
-    const QLineEdit *champs[6] = {tailleX, tailleY, tailleZ, origineX, origineY, origineZ};
+    const QLineEdit *champs[6] = {configuration->taille(0), configuration->taille(1), configuration->taille(2), configuration->origine(0), configuration->origine(1), configuration->origine(2)};
     const char *noms[6] = {"Taille X", "Taille Y", "Taille Z", "Origine X", "Origine Y", "Origine Z"};
     double *valeurs[6] = {&geometrie.taille[0], &geometrie.taille[1], &geometrie.taille[2],
                           &geometrie.origine[0], &geometrie.origine[1], &geometrie.origine[2]};
@@ -212,7 +213,7 @@ bool Interface::lectureGeometrie(Geometrie &geometrie)
 // would be reported as a count of 0 that nobody typed.
 bool Interface::lectureComptes()
 {
-    const QLineEdit *champs[3] = {champDimX, champDimY, champDimZ};
+    const QLineEdit *champs[3] = {configuration->compte(0), configuration->compte(1), configuration->compte(2)};
     int *comptes[3] = {&dimX, &dimY, &dimZ};
     for (int i = 0; i < 3; ++i) {
         bool entier = false;

@@ -31,6 +31,7 @@ class QProgressBar;
 class QPushButton;
 class QTableWidget;
 class TableMateriaux;
+class PanneauConfiguration;
 class SuiviEcriture;
 class PanneauRampe;
 class GroupePlan;
@@ -60,6 +61,9 @@ public:
     // Asks the user for a file to write, likewise (QFileDialog::getSaveFileName).
     Chooser choisirFichierEnregistrement;
 
+    // The catalogue given on the command line, as if chosen with "Pegs4dat".
+    void lireCatalogue(const QString &chemin);
+
 public slots:
     void selectXY();
     void selectYZ();
@@ -71,13 +75,7 @@ public slots:
     void analyseFichierPegs();
 
 public:
-    // Read and written directly by the operations of every subsystem.
-    QLineEdit *fichierPegs;
-    QLineEdit *fichierEgsphant;
-    QLineEdit *tailleX, *tailleY, *tailleZ;
-    QLineEdit *origineX, *origineY, *origineZ;
     QLabel *etat;
-    QLineEdit *champDimX, *champDimY, *champDimZ;
     int dimX, dimY, dimZ;
     QVector<int> niveauxGris;
     QList<Materiau> materiaux;
@@ -87,10 +85,8 @@ public:
 private:
     // The constructor's parts, one per group of the window.
     QWidget *creerZoneEtat();
-    QGroupBox *creerGroupeConfiguration();
-    void placerFichiers(QGridLayout *grille);
-    void placerNombres(QGridLayout *grille);
-    void placerCompagnons(QGridLayout *grille);
+    PanneauConfiguration *configuration;
+    void relierConfiguration();
     QGroupBox *creerGroupeMateriaux();
     SuiviEcriture *suiviEcriture; // under the status line while a long write runs
 
@@ -149,13 +145,10 @@ public:
     // the tick that makes it the source.
     using ChoixDossier = std::function<QString(QWidget *, const QString &, const QString &)>;
     ChoixDossier choisirDossier; // QFileDialog::getExistingDirectory; tests replace it
-    QLineEdit *fichierVolume;
-    QCheckBox *choixVolume;
     void selectVolume();
     void selectCoupes();
 
 private:
-    void placerVolume(QGridLayout *grille);
     void volumeCoche(bool coche);
     void chargementVolume(const QString &chemin, bool fichier);
     void montrerVolume();
@@ -175,7 +168,6 @@ private:
     void changerSource(SourceFantome nouvelle);
     void montrerSource();
     void montrerPlans();
-    QList<QLineEdit *> champsNombres() const;
     QMap<SourceFantome, QStringList> textesSources;
     bool planesCoches[3] = {false, false, false}; // XY, YZ, XZ as the planes left them
     void basculeSource(SourceFantome cochee, bool coche, QCheckBox *autre, const QString &description);
@@ -187,15 +179,11 @@ public:
     // table, and the series read.
     // Which of several series (their descriptions): its index, -1 when cancelled.
     std::function<int(QWidget *, const QStringList &)> choisirSerie;
-    QLineEdit *fichierScanner;
-    QCheckBox *choixScanner;
-    QLineEdit *boiteMax[3]; // the box's far corner; the origin fields hold its near one
     std::shared_ptr<const VolumeCT> scanner;
     // The "Scanner…" button: a plain member, the window's slots being those it always had.
     void selectScanner();
 
 private:
-    void placerScanner(QGridLayout *grille);
     void basculeScanner(bool actif);
     bool lectureCadre(Boite &boite, std::array<double, 3> &tailles, QString *refus);
     void suiviCadre();

@@ -10,21 +10,22 @@
 #include "images/chargement.h"
 #include "model/ligne.h"
 #include "window/groupeplan.h"
+#include "window/configuration.h"
 #include "window/interface.h"
 
 void Interface::selectXY()
 {
-    selectPlan(planXY, champDimX, champDimY);
+    selectPlan(planXY, configuration->compte(0), configuration->compte(1));
 }
 
 void Interface::selectYZ()
 {
-    selectPlan(planYZ, champDimY, champDimZ);
+    selectPlan(planYZ, configuration->compte(1), configuration->compte(2));
 }
 
 void Interface::selectXZ()
 {
-    selectPlan(planXZ, champDimX, champDimZ);
+    selectPlan(planXZ, configuration->compte(0), configuration->compte(2));
 }
 
 void Interface::selectPlan(GroupePlan *groupe, QLineEdit *champLargeur, QLineEdit *champHauteur)
@@ -42,8 +43,8 @@ void Interface::selectPlan(GroupePlan *groupe, QLineEdit *champLargeur, QLineEdi
     }
     // A plane's picture chosen: the planes are the source again, as if the
     // volume's or the CT's box had been unticked first.
-    choixVolume->setChecked(false);
-    choixScanner->setChecked(false);
+    configuration->choixVolume()->setChecked(false);
+    configuration->choixScanner()->setChecked(false);
     groupe->fichier()->setText(chemin);
     const QVector<int> avant = niveauxGris;
     const QString noteFond = chargementPlan(groupe, image, champLargeur, champHauteur);

@@ -28,6 +28,7 @@
 #include "window/groupeplan.h"
 #include "window/imageplan.h"
 #include "window/champnombre.h"
+#include "window/configuration.h"
 #include "window/interface.h"
 #include "window/panneaurampe.h"
 #include "window/tablemateriaux.h"
@@ -47,43 +48,6 @@ QString texteExact(double valeur)
 }
 
 } // namespace
-
-// Under the volume's row, the folder, its tick and "Scanner…"; under them,
-// the box's far corner. Its near corner is the
-// origin: for a CT the origin fields say where the box starts.
-void Interface::placerScanner(QGridLayout *grilleConfig)
-{
-    const int ligne = grilleConfig->rowCount();
-    choisirSerie = [](QWidget *parent, const QStringList &series) {
-        bool ok = false;
-        const QString choix = QInputDialog::getItem(parent, tr("Séries CT"), tr("Série :"), series, 0, false, &ok);
-        return ok ? int(series.indexOf(choix)) : -1;
-    };
-    choixScanner = new QCheckBox;
-    choixScanner->setEnabled(false);
-    choixScanner->setToolTip(tr("Cochée : le fantôme vient de la série CT, à la place des plans"));
-    fichierScanner = new QLineEdit(tr("série CT"));
-    auto *ligneScanner = new QHBoxLayout;
-    ligneScanner->addWidget(choixScanner);
-    ligneScanner->addWidget(fichierScanner);
-    auto *boutonScanner = new QPushButton(tr("Scanner…"));
-    boutonScanner->setToolTip(tr("Choisit un dossier de fichiers DICOM et y lit une série CT"));
-    grilleConfig->addLayout(ligneScanner, ligne, 0, 1, 3);
-    grilleConfig->addWidget(boutonScanner, ligne, 3);
-    for (int a = 0; a < 3; ++a) {
-        boiteMax[a] = new QLineEdit;
-        boiteMax[a]->setMaximumWidth(tailleX->maximumWidth());
-        boiteMax[a]->setEnabled(false);
-        suivreSaisieNombre(boiteMax[a]);
-        grilleConfig->addWidget(boiteMax[a], ligne + 1, a);
-    }
-    grilleConfig->addWidget(new QLabel(tr("Jusqu'à (cm)")), ligne + 1, 3);
-    for (QLineEdit *champ : {origineX, origineY, origineZ, boiteMax[0], boiteMax[1], boiteMax[2], tailleX, tailleY,
-                             tailleZ})
-        connect(champ, &QLineEdit::textChanged, this, &Interface::suiviCadre);
-    connect(boutonScanner, &QPushButton::clicked, this, &Interface::selectScanner);
-    connect(choixScanner, &QCheckBox::toggled, this, &Interface::basculeScanner);
-}
 
 void Interface::selectScanner()
 {
@@ -119,26 +83,26 @@ void Interface::selectScanner()
         return;
     }
     scanner = ct;
-    fichierScanner->setText(dossier);
+    configuration->fichierScanner()->setText(dossier);
     // Its fields: the CT's voxel sizes, its first boundaries and counts, its extent as the box.
     QStringList textes;
     for (int a = 0; a < 3; ++a) {
         textes << texteExact(ct->axes[a].taille);
-        montrerNombre(boiteMax[a], texteExact(ct->axes[a].origine + ct->axes[a].compte * ct->axes[a].taille));
+        montrerNombre(configuration->jusqua(a), texteExact(ct->axes[a].origine + ct->axes[a].compte * ct->axes[a].taille));
     }
     for (int a = 0; a < 3; ++a)
         textes << texteExact(ct->axes[a].origine);
     for (int a = 0; a < 3; ++a)
         textes << QString::number(ct->axes[a].compte);
     textesSources[SourceFantome::Scanner] = textes;
-    choixScanner->setEnabled(true);
+    configuration->choixScanner()->setEnabled(true);
     if (session.source() == SourceFantome::Scanner) {
-        const QList<QLineEdit *> champs = champsNombres();
+        const QList<QLineEdit *> champs = configuration->champsNombres();
         for (int i = 0; i < champs.size(); ++i)
             montrerNombre(champs[i], textes[i]);
         montrerScanner();
     } else {
-        choixScanner->setChecked(true); // makes it the source
+        configuration->choixScanner()->setChecked(true); // makes it the source
     }
     descriptionScanner = tr("Série CT « %1 » : %n coupes, %2 × %3 × %4 voxels, HU de %5 à %6%7", nullptr,
                             series[choix].coupes)
@@ -154,7 +118,7 @@ void Interface::selectScanner()
 // The tick: the CT read last in place of the planes, or the planes back.
 void Interface::basculeScanner(bool actif)
 {
-    basculeSource(SourceFantome::Scanner, actif, choixVolume, descriptionScanner);
+    basculeSource(SourceFantome::Scanner, actif, configuration->choixVolume(), descriptionScanner);
 }
 
 // The ramp table in place of the material table, and the box's fields, for a CT.
@@ -162,8 +126,8 @@ void Interface::montrerRampe(bool rampe)
 {
     tableMateriaux->setVisible(!rampe);
     panneauRampe->setVisible(rampe);
-    for (QLineEdit *champ : boiteMax)
-        champ->setEnabled(rampe);
+    for (int a = 0; a < 3; ++a)
+        configuration->jusqua(a)->setEnabled(rampe);
 }
 
 // No grey levels: the ramp gives the media. The XY group shows the middle
@@ -203,8 +167,8 @@ void Interface::enregistrementRampe()
 // The box and the sizes as the fields hold them, or why not in refus.
 bool Interface::lectureCadre(Boite &boite, std::array<double, 3> &tailles, QString *refus)
 {
-    const QLineEdit *champs[9] = {origineX, boiteMax[0], origineY, boiteMax[1], origineZ, boiteMax[2],
-                                  tailleX, tailleY, tailleZ};
+    const QLineEdit *champs[9] = {configuration->origine(0), configuration->jusqua(0), configuration->origine(1), configuration->jusqua(1), configuration->origine(2), configuration->jusqua(2),
+                                  configuration->taille(0), configuration->taille(1), configuration->taille(2)};
     double *valeurs[9] = {&boite.bas[0], &boite.haut[0], &boite.bas[1], &boite.haut[1], &boite.bas[2],
                           &boite.haut[2], &tailles[0], &tailles[1], &tailles[2]};
     const char *noms[9] = {QT_TR_NOOP("Origine X"), QT_TR_NOOP("Jusqu'à X"), QT_TR_NOOP("Origine Y"),
@@ -232,7 +196,7 @@ void Interface::suiviCadre()
         planXY->image()->montrerCadre(QRect());
         return;
     }
-    QLineEdit *comptes[3] = {champDimX, champDimY, champDimZ};
+    QLineEdit *comptes[3] = {configuration->compte(0), configuration->compte(1), configuration->compte(2)};
     for (int a = 0; a < 3; ++a)
         comptes[a]->setText(QString::number(cadre[a].compte));
     planXY->image()->montrerCadre(QRect(cadre[0].premier, cadre[1].premier, cadre[0].fin - cadre[0].premier,
@@ -272,7 +236,7 @@ bool Interface::constructionScanner(const QString &nomFich)
         etat->setText(erreur);
         return false;
     }
-    QLineEdit *origines[3] = {origineX, origineY, origineZ}, *comptes[3] = {champDimX, champDimY, champDimZ};
+    QLineEdit *origines[3] = {configuration->origine(0), configuration->origine(1), configuration->origine(2)}, *comptes[3] = {configuration->compte(0), configuration->compte(1), configuration->compte(2)};
     for (int a = 0; a < 3; ++a) {
         montrerNombre(origines[a], texteExact(cadre[a].origine));
         comptes[a]->setText(QString::number(cadre[a].compte));

@@ -8,20 +8,16 @@
 #include <QSignalBlocker>
 
 #include "window/champnombre.h"
+#include "window/configuration.h"
 #include "window/groupeplan.h"
 #include "window/interface.h"
 #include "window/tablemateriaux.h"
-
-QList<QLineEdit *> Interface::champsNombres() const
-{
-    return {tailleX, tailleY, tailleZ, origineX, origineY, origineZ, champDimX, champDimY, champDimZ};
-}
 
 void Interface::changerSource(SourceFantome nouvelle)
 {
     if (nouvelle == session.source())
         return;
-    const QList<QLineEdit *> champs = champsNombres();
+    const QList<QLineEdit *> champs = configuration->champsNombres();
     session.choix().retenirFond(tableMateriaux->fondRetenu(niveauxGris)); // the rows' choices are kept with it
     QStringList textes;
     for (QLineEdit *champ : champs)
@@ -38,7 +34,7 @@ void Interface::changerSource(SourceFantome nouvelle)
     for (int i = 0; i < champs.size() && textesSources.contains(nouvelle); ++i)
         montrerNombre(champs[i], textesSources[nouvelle][i]);
     // Another source gives its own counts, greyed: they are not the user's to change.
-    for (QLineEdit *champ : {champDimX, champDimY, champDimZ})
+    for (QLineEdit *champ : {configuration->compte(0), configuration->compte(1), configuration->compte(2)})
         champ->setEnabled(plans);
     // The planes keep their pictures, greyed; the XY group lends its picture
     // to the other source, in colour, and only its tick is greyed.
