@@ -1,6 +1,11 @@
 // The window with a CT series: its folder and series chosen, the ramp table,
 // the box and sizes, the middle slice, and the same file as quarvel-phantom.
 #include <QCheckBox>
+#include <QComboBox>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSlider>
+#include <QWheelEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,12 +15,14 @@
 #include <QtTest>
 
 #include "images/apercu.h"
+#include "scanner/apercuct.h"
 #include "scanner/rampe.h"
 #include "scanner/volumect.h"
 #include "window/interface.h"
 #include "widgets.h"
 #include "outils.h"
 #include "seriect.h"
+#include "structuresrt.h"
 
 namespace {
 
@@ -27,6 +34,57 @@ SerieEssai cylindreEssai(const std::string &uid, int coupes)
     s.prefixe = QString::fromStdString(uid).right(1);
     s.hu = [s](int c, int r, int) { return cylindre(s.premier[0] + c * s.pas[0], s.premier[1] + r * s.pas[1]); };
     return s;
+}
+
+// A body on every slice, a rod over the bone insert on two of them, the
+// couch below the body; no edge through a voxel centre.
+StructuresEssai jeuFenetre()
+{
+    StructuresEssai jeu;
+    RegionEssai corps{1, "BODY", "EXTERNAL", "0\\255\\0", {}};
+    RegionEssai tige{2, "TIGE OS", "ORGAN", "255\\0\\0", {}};
+    RegionEssai table{3, "TABLE", "SUPPORT", "", {}};
+    for (double z : {100.0, 104.0, 108.0, 112.0, 116.0}) {
+        corps.contours.push_back(rectangle(-9.5, 9.5, -8.5, 8.5, z));
+        table.contours.push_back(rectangle(-12, 12, 8.9, 12.5, z));
+    }
+    for (double z : {104.0, 108.0})
+        tige.contours.push_back(rectangle(0.5, 7.5, -3.3, 3.3, z));
+    jeu.regions = {corps, tige, table};
+    return jeu;
+}
+
+// One row of the structures table as the test fills it: region, medium,
+// density as typed, outside or not.
+struct ChoixFenetre
+{
+    int ligne;
+    QString milieu, densite;
+    bool exterieur = false;
+};
+
+QTableWidget *tableStructures(Interface &f)
+{
+    return f.findChild<QTableWidget *>("tableStructures");
+}
+
+void remplirStructures(Interface &f, const QList<ChoixFenetre> &choix)
+{
+    QTableWidget *t = tableStructures(f);
+    for (const ChoixFenetre &c : choix) {
+        t->item(c.ligne, 1)->setCheckState(Qt::Checked);
+        qobject_cast<QComboBox *>(t->cellWidget(c.ligne, 2))->setEditText(c.milieu);
+        t->item(c.ligne, 3)->setText(c.densite);
+        if (c.exterieur)
+            t->item(c.ligne, 4)->setCheckState(Qt::Checked);
+    }
+}
+
+void cliquer(Interface &f, const QString &texte)
+{
+    for (QPushButton *b : f.findChildren<QPushButton *>())
+        if (b->text() == texte)
+            b->click();
 }
 
 } // namespace
@@ -123,6 +181,164 @@ private slots:
         QVERIFY(tableMateriaux(f)->isVisibleTo(&f));
         QCOMPARE(champNomme(f, "tailleX")->text(), QString("1.0"));
         QCOMPARE(champNomme(f, "origineX")->text(), QString("-15.0"));
+    }
+
+    // A structure set chosen: the table's choices give the batch command's
+    // file, byte for byte, and its summary of each structure's voxels.
+    void structures_data()
+    {
+        QTest::addColumn<QList<ChoixFenetre>>("choix");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("tailles");
+        const QList<ChoixFenetre> dehorsEtCt = {{0, "AIR521ICRU", "", true}, {1, "ICRPBONE521ICRU", "ct"}};
+        const QStringList dehorsEtCtLot = {"--outside", "BODY=AIR521ICRU", "--structure", "TIGE OS=ICRPBONE521ICRU:ct"};
+        QTest::newRow("extérieur, densité du scanner") << dehorsEtCt << dehorsEtCtLot << QStringList();
+        QTest::newRow("voxels plus gros") << dehorsEtCt << dehorsEtCtLot << QStringList{"0.4", "0.5", "0.8"};
+        // The later row wins where they overlap, as the later option does.
+        QTest::newRow("virgule, deux régions")
+            << QList<ChoixFenetre>{{2, "ICRUTISSUE521ICRU", "1,05", true}, {0, "LUNG521ICRU", " ct "},
+                                   {1, "PLASTIQUE", "2.5"}}
+            << QStringList{"--outside", "TABLE=ICRUTISSUE521ICRU:1.05", "--structure", "BODY=LUNG521ICRU:ct",
+                           "--structure", "TIGE OS=PLASTIQUE:2.5"}
+            << QStringList();
+    }
+    void structures()
+    {
+        QFETCH(QList<ChoixFenetre>, choix);
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, tailles);
+        QVERIFY(ecrireFichier(d("rs.dcm"), octetsStructures(jeuFenetre())));
+        Interface f;
+        ouvrir(f);
+        f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("rs.dcm"); };
+        cliquer(f, "Structures…");
+        QCOMPARE(f.etat->text(), QString("Structures « %1 » : 3 régions").arg(d("rs.dcm")));
+        QCOMPARE(tableStructures(f)->rowCount(), 3);
+        QCOMPARE(tableStructures(f)->item(1, 1)->text(), QString("TIGE OS"));
+        QCOMPARE(tableStructures(f)->item(0, 0)->background().color(), QColor(0, 255, 0));
+        remplirStructures(f, choix);
+        QStringList cadre;
+        if (!tailles.isEmpty()) {
+            QLineEdit *champs[3] = {champNomme(f, "tailleX"), champNomme(f, "tailleY"), champNomme(f, "tailleZ")};
+            for (int a = 0; a < 3; ++a)
+                champs[a]->setText(tailles[a]);
+            cadre = QStringList{"--size", tailles.join(',')};
+        }
+        champNomme(f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
+        f.evalue();
+        QVERIFY2(f.etat->text().startsWith("Fantôme écrit"), qPrintable(f.etat->text()));
+        const Resultat r = lancer(QStringList{"--ct", serie, "--series", uid, "--pegs", d("essai.pegs4dat"),
+                                              "--structures", d("rs.dcm"), "-o", d("lot.egsphant")}
+                                  + options + cadre);
+        QCOMPARE(r.statut, 0);
+        QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
+        const QString resume = QRegularExpression("structures : [^\n]*").match(r.sortie).captured();
+        QVERIFY2(resume.contains(" voxels") && f.etat->text().contains(resume), qPrintable(f.etat->text()));
+    }
+
+    // The table's choices saved in a table file and loaded in another
+    // window; a faulty file, a medium unknown, a set of another frame of
+    // reference refused in the status line, one line, nothing written.
+    void choixStructures()
+    {
+        QVERIFY(ecrireFichier(d("rs.dcm"), octetsStructures(jeuFenetre())));
+        Interface f;
+        ouvrir(f);
+        f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("rs.dcm"); };
+        cliquer(f, "Structures…");
+        remplirStructures(f, {{0, "AIR521ICRU", "", true}, {1, "ICRPBONE521ICRU", "1,9"}});
+        // Ticking another outside clears the first.
+        tableStructures(f)->item(2, 4)->setCheckState(Qt::Checked);
+        QCOMPARE(tableStructures(f)->item(0, 4)->checkState(), Qt::Unchecked);
+        tableStructures(f)->item(0, 4)->setCheckState(Qt::Checked);
+        f.choisirFichierEnregistrement = [this](QWidget *, const QString &, const QString &, const QString &) {
+            return d("choix.txt");
+        };
+        cliquer(f, "Enregistrer les choix…");
+        QCOMPARE(f.etat->text(), QString("Choix des structures écrits dans « %1 »").arg(d("choix.txt")));
+        const QByteArray texte = lire(d("choix.txt"));
+        QVERIFY2(texte.endsWith("\nexterieur AIR521ICRU - BODY\ninterieur ICRPBONE521ICRU 1.9 TIGE OS\n"), texte);
+
+        Interface g;
+        ouvrir(g);
+        g.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("rs.dcm"); };
+        cliquer(g, "Structures…");
+        g.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("choix.txt"); };
+        cliquer(g, "Charger les choix…");
+        QTableWidget *t = tableStructures(g);
+        QCOMPARE(t->item(0, 4)->checkState(), Qt::Checked);
+        QCOMPARE(t->item(1, 1)->checkState(), Qt::Checked);
+        QCOMPARE(t->item(2, 1)->checkState(), Qt::Unchecked);
+        QCOMPARE(qobject_cast<QComboBox *>(t->cellWidget(1, 2))->currentText(), QString("ICRPBONE521ICRU"));
+        QCOMPARE(t->item(1, 3)->text(), QString("1.9"));
+
+        QVERIFY(ecrireFichier(d("faux.txt"), texte + "interieur AIR521ICRU ct PAS LA\n"));
+        g.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("faux.txt"); };
+        cliquer(g, "Charger les choix…");
+        QCOMPARE(g.etat->text(), QString("Choix des structures « %1 » : ligne 7 : aucune région « PAS LA »").arg(d("faux.txt")));
+        qobject_cast<QComboBox *>(t->cellWidget(1, 2))->setEditText("INCONNU");
+        t->item(1, 3)->setText("");
+        champNomme(g, "fichierEgsphant")->setText(d("refus.egsphant"));
+        g.evalue();
+        QCOMPARE(g.etat->text(), QString("Structure « TIGE OS=INCONNU » : aucun milieu « INCONNU » dans le catalogue"));
+        QVERIFY(!QFile::exists(d("refus.egsphant")));
+
+        StructuresEssai ailleurs = jeuFenetre();
+        ailleurs.referentiel = "1.2.3.4";
+        QVERIFY(ecrireFichier(d("ailleurs.dcm"), octetsStructures(ailleurs)));
+        g.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("ailleurs.dcm"); };
+        cliquer(g, "Structures…");
+        QCOMPARE(g.etat->text(), QString("Structures « %1 » : (3006,0010) FrameOfReferenceUID « 1.2.3.4 », la série est "
+                                         "dans « 1.2.826.0.1.3680043.2.1125.22.7 »").arg(d("ailleurs.dcm")));
+    }
+
+    // The slider and the wheel step through the slices; the box (on the
+    // slices it takes) and the regions' contours follow the slice shown, in its pixels.
+    void coupeSuivie()
+    {
+        QVERIFY(ecrireFichier(d("rs.dcm"), octetsStructures(jeuFenetre())));
+        Interface f;
+        ouvrir(f);
+        QCOMPARE(nomme<QSlider>(f, "curseurCoupe")->value(), 2);
+        QCOMPARE(etiquetteNommee(f, "tailleImageXY")->text(), QString("Coupe 3/5, z = 10.8 cm : 12 × 10, niveau 40 HU, largeur 400 HU"));
+        f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("rs.dcm"); };
+        cliquer(f, "Structures…");
+        auto formes = [&f] {
+            QStringList t;
+            for (const TraceImage &trace : imageNommee(f, "infoXY")->contoursMontres()) {
+                const QRectF b = trace.points.boundingRect();
+                t << QString("%1 %2,%3 %4,%5").arg(trace.couleur.name()).arg(b.left()).arg(b.top()).arg(b.right()).arg(b.bottom());
+            }
+            return t.join(" ; ");
+        };
+        // In pixels from the CT's first boundary (-12, -12.5 mm) at 2 × 2.5 mm: the body, the rod, the couch.
+        QCOMPARE(formes(), QString("#00ff00 1.25,1.6 10.75,8.4 ; #ff0000 6.25,3.68 9.75,6.32 ; #00ffff 0,8.56 12,10"));
+        champNomme(f, "tailleX")->setText("0.4");
+        auto molette = [&f](int angle) {
+            QWheelEvent cran(QPointF(20, 20), QPointF(20, 20), QPoint(), QPoint(0, angle), Qt::NoButton,
+                             Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(imageNommee(f, "infoXY"), &cran);
+        };
+        molette(-120);
+        QCOMPARE(nomme<QSlider>(f, "curseurCoupe")->value(), 1);
+        QVERIFY(etiquetteNommee(f, "tailleImageXY")->text().startsWith("Coupe 2/5, z = 10.4 cm :"));
+        QCOMPARE(formes(), QString("#00ff00 1.25,1.6 10.75,8.4 ; #ff0000 6.25,3.68 9.75,6.32 ; #00ffff 0,8.56 12,10"));
+        QCOMPARE(imageNommee(f, "infoXY")->cadreMontre(), QRect(0, 0, 12, 10));
+        nomme<QSlider>(f, "curseurCoupe")->setValue(4);
+        QVERIFY(etiquetteNommee(f, "tailleImageXY")->text().startsWith("Coupe 5/5, z = 11.6 cm :"));
+        QCOMPARE(formes(), QString("#00ff00 1.25,1.6 10.75,8.4 ; #00ffff 0,8.56 12,10"));
+        QCOMPARE(imageNommee(f, "infoXY")->cadreMontre(), QRect(0, 0, 12, 10));
+        QCOMPARE(imageNommee(f, "infoXY")->montree(), coupeAxialeCT(*f.scanner, 4));
+        // A box ending at 10.6 cm takes the first two slices: drawn on those only.
+        champNomme(f, "boiteMax2")->setText("10.6");
+        QCOMPARE(champNomme(f, "champDimZ")->text(), QString("2"));
+        QCOMPARE(imageNommee(f, "infoXY")->cadreMontre(), QRect());
+        nomme<QSlider>(f, "curseurCoupe")->setValue(1);
+        QCOMPARE(imageNommee(f, "infoXY")->cadreMontre(), QRect(0, 0, 12, 10));
+        nomme<QSlider>(f, "curseurCoupe")->setValue(4);
+        // The wheel stops at the last slice.
+        molette(240);
+        QCOMPARE(nomme<QSlider>(f, "curseurCoupe")->value(), 4);
     }
 
     // A catalogue read after the CT fills the empty ramp table with the default ramp.
@@ -229,6 +445,16 @@ private slots:
         f.selectXZ();
         if (ct) {
             cocheNommee(f, "choixScanner")->setChecked(true);
+            // A set of many regions: its table scrolls inside its panel.
+            StructuresEssai jeu = jeuFenetre();
+            for (int k = 4; k <= 20; ++k)
+                jeu.regions.push_back(RegionEssai{k, "ORGANE " + std::to_string(k), "ORGAN", "0\\0\\255", {}});
+            QVERIFY(ecrireFichier(d("nombreuses.dcm"), octetsStructures(jeu)));
+            f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) {
+                return d("nombreuses.dcm");
+            };
+            cliquer(f, "Structures…");
+            QCOMPARE(tableStructures(f)->rowCount(), 20);
         } else {
             f.choisirDossier = [this](QWidget *, const QString &, const QString &) { return d("grandes"); };
             f.selectCoupes();
@@ -246,6 +472,8 @@ private slots:
         for (int c = 0; ct && c < 4; ++c)
             QVERIFY(tableNommee(f, "tableRampe")->columnViewportPosition(c) + tableNommee(f, "tableRampe")->columnWidth(c)
                     <= tableNommee(f, "tableRampe")->viewport()->width());
+        QCOMPARE(tableStructures(f)->isVisible(), ct);
+        QCOMPARE(tableStructures(f)->verticalScrollBar()->isVisible(), ct);
     }
 
     // The ramp table read with the file's rules, saved and loaded back; a

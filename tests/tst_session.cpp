@@ -135,7 +135,7 @@ private slots:
                            rampe, &erreur),
                  qPrintable(erreur));
         QList<Materiau> materiaux;
-        QCOMPARE(materiauxCT(rampe, {{"WATER", 1.0}}, materiaux), QString());
+        QCOMPARE(materiauxCT(rampe, {{"WATER", 1.0}}, StructuresCT(), materiaux), QString());
         QCOMPARE(materiaux.size(), 4);
         VolumeCT ct;
         ct.axes[0] = {4, 0.5, -1};
@@ -147,7 +147,7 @@ private slots:
         AxeCadre cadre[3];
         QStringList notesVues;
         const QString refus =
-            construireGrilleCT(ct, boite, tailles, rampe, "ct.egsphant", grille, geometrie, cadre, &notesVues);
+            construireGrilleCT(ct, boite, tailles, rampe, StructuresCT(), "ct.egsphant", grille, geometrie, cadre, &notesVues);
         if (!refus.isEmpty()) {
             QVERIFY2(refus.startsWith(attendu), qPrintable(refus));
             QCOMPARE(grille.nombreVoxels(), 0);

@@ -13,6 +13,7 @@
 
 #include "batch/lot.h"
 #include "structures/structures.h"
+#include "structures/table.h"
 #include "outils.h"
 #include "seriect.h"
 #include "structuresrt.h"
@@ -436,6 +437,11 @@ private slots:
             << QStringList() << demesure << 1
             << "Structures « @ » : élément (3006,0050) de 2147483632 octets : le fichier, ou la séquence qui le tient, "
                "s'arrête avant";
+        // The slices' walk's checks serve here too, in their words.
+        QByteArray vr = juste;
+        vr.replace(QByteArray("\x06\x30\x26\x00LO", 6), QByteArray("\x06\x30\x26\x00lo", 6));
+        QTest::newRow("VR illisible") << QStringList() << vr << 1
+                                      << "Structures « @ » : élément (3006,0026) : type (VR) illisible";
         QTest::newRow("fichier coupé") << QStringList() << juste.left(juste.size() - 30) << 1
                                        << QString("Structures « @ » : fichier coupé : il s'arrête après %1 octets")
                                               .arg(juste.size() - 30);
@@ -493,6 +499,58 @@ private slots:
         // --list-structures reads the file alike.
         if (choix.isEmpty())
             QCOMPARE(lancer({"--structures", rs, "--list-structures"}).erreurs, r.erreurs);
+    }
+
+    // The window's table file: read onto the set's rows, it gives the
+    // options the batch command reads, and is written back byte for byte;
+    // a faulty line refused with its number, the rows left as they were.
+    void tableChoix_data()
+    {
+        QTest::addColumn<QByteArray>("texte");
+        QTest::addColumn<QString>("attendu"); // the options, or the refusal
+        QTest::newRow("extérieur et densités")
+            << QByteArray("# choix\ninterieur TITANE ct PROTHESE\n\nexterieur AIR - BODY\ninterieur EAU 1.05 ANNEAU\n")
+            << "--outside BODY=AIR | --structure ANNEAU=EAU:1.05 | --structure PROTHESE=TITANE:ct";
+        QTest::newRow("aucune") << QByteArray("# rien de pris\n") << "";
+        QTest::newRow("région inconnue") << QByteArray("interieur EAU - FOIE\n") << "ligne 1 : aucune région « FOIE »";
+        QTest::newRow("deux extérieurs")
+            << QByteArray("exterieur AIR - BODY\nexterieur AIR - TABLE\n") << "ligne 2 : un seul extérieur, déjà « BODY »";
+        QTest::newRow("région deux fois")
+            << QByteArray("interieur EAU - TABLE\ninterieur AIR 1 TABLE\n") << "ligne 2 : région « TABLE » déjà nommée";
+        QTest::newRow("densité") << QByteArray("interieur EAU 1,5 TABLE\n")
+                                 << "ligne 1 : densité « 1,5 » : un nombre avec un point, « ct » ou « - »";
+        QTest::newRow("mot inconnu") << QByteArray("dedans EAU 1 TABLE\n")
+                                     << "ligne 1 : une ligne s'écrit interieur|exterieur MILIEU DENSITE NOM (DENSITE : "
+                                        "un nombre, « ct » ou « - »)";
+    }
+    void tableChoix()
+    {
+        QFETCH(QByteArray, texte);
+        QFETCH(QString, attendu);
+        JeuStructures jeu;
+        QString erreur;
+        QVERIFY2(lireStructures(ecrireJeu("table.dcm", jeuEssai()), jeu, &erreur), qPrintable(erreur));
+        TableStructures table{QList<LigneStructure>(jeu.regions.size()), 2};
+        const TableStructures avant = table;
+        if (!lireTableStructures(texte, jeu, table, &erreur)) {
+            QCOMPARE(erreur, attendu);
+            QCOMPARE(table.exterieur, avant.exterieur);
+            return;
+        }
+        const DemandeStructures demande = demandeDuTableau("rs.dcm", jeu, table);
+        QStringList options;
+        if (demande.exterieur)
+            options << "--outside " + *demande.exterieur;
+        for (const QString &c : demande.interieurs)
+            options << "--structure " + c;
+        QCOMPARE(options.join(" | "), attendu);
+        // Written, read again, written: the same choices, the same bytes.
+        TableStructures relue;
+        QVERIFY(lireTableStructures(texteTableStructures(jeu, table), jeu, relue, &erreur));
+        QCOMPARE(texteTableStructures(jeu, relue), texteTableStructures(jeu, table));
+        QList<ChoixStructure> choix;
+        QCOMPARE(lireChoixStructures(demande, jeu, {{"AIR", 0.0012}, {"EAU", 1.0}, {"TITANE", 4.54}}, choix), QString());
+        QCOMPARE(choix.size(), options.size());
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QSlider>
 #include <QPushButton>
 #include <QTableWidget>
 

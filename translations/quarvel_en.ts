@@ -424,10 +424,6 @@
         <translation>Note: </translation>
     </message>
     <message>
-        <source>Coupe du milieu, z = %1 : %2 × %3 voxels, niveau %4 HU, largeur %5 HU</source>
-        <translation>Middle slice, z = %1: %2 × %3 voxels, level %4 HU, width %5 HU</translation>
-    </message>
-    <message>
         <source>Charger une rampe</source>
         <translation>Load a ramp</translation>
     </message>
@@ -497,6 +493,14 @@
     <message>
         <source>Coupe du milieu, z = %1 : %2 × %3 voxels</source>
         <translation>Middle slice, z = %1: %2 × %3 voxels</translation>
+    </message>
+    <message>
+        <source>La coupe CT montrée ; la molette sur l&apos;image la change aussi</source>
+        <translation>The CT slice shown; the wheel over the picture changes it too</translation>
+    </message>
+    <message>
+        <source>Coupe %1/%2, z = %3 cm : %4 × %5, niveau %6 HU, largeur %7 HU</source>
+        <translation>Slice %1/%2, z = %3 cm: %4 × %5, level %6 HU, width %7 HU</translation>
     </message>
 </context>
 <context>
@@ -711,6 +715,100 @@
     <message>
         <source>Rampe écrite dans « %1 »</source>
         <translation>Ramp written to &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>PanneauStructures</name>
+    <message>
+        <source>Structures</source>
+        <translation>Structures</translation>
+    </message>
+    <message>
+        <source>Structures…</source>
+        <translation>Structures…</translation>
+    </message>
+    <message>
+        <source>Lit un RT Structure Set : ses régions peuvent donner leur milieu aux voxels</source>
+        <translation>Reads an RT Structure Set: its regions can give the voxels their medium</translation>
+    </message>
+    <message>
+        <source>Région</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Milieu</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Densité</source>
+        <translation>Density</translation>
+    </message>
+    <message>
+        <source>Extérieur</source>
+        <translation>Outside</translation>
+    </message>
+    <message>
+        <source>Vide : celle du catalogue ; « ct » : celle de la rampe ; ou un nombre (g/cm³)</source>
+        <translation>Empty: the catalogue&apos;s; &quot;ct&quot;: the ramp&apos;s; or a number (g/cm³)</translation>
+    </message>
+    <message>
+        <source>Une seule région : son milieu va à tout ce qui est hors d&apos;elle (la table, l&apos;air)</source>
+        <translation>One region only: its medium goes to everything outside it (the couch, the air)</translation>
+    </message>
+    <message>
+        <source>Charger les choix…</source>
+        <translation>Load choices…</translation>
+    </message>
+    <message>
+        <source>Lit un fichier de choix : les régions qu&apos;il nomme, leur milieu et leur densité</source>
+        <translation>Reads a choices file: the regions it names, their medium and density</translation>
+    </message>
+    <message>
+        <source>Enregistrer les choix…</source>
+        <translation>Save choices…</translation>
+    </message>
+    <message>
+        <source>Écrit les régions prises, leur milieu et leur densité dans un fichier</source>
+        <translation>Writes the regions used, their medium and density to a file</translation>
+    </message>
+    <message>
+        <source>Choisir un RT Structure Set</source>
+        <translation>Choose an RT Structure Set</translation>
+    </message>
+    <message>
+        <source>DICOM (*.dcm);;Tous les fichiers (*)</source>
+        <translation>DICOM (*.dcm);;All files (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Structures « %1 » : %n régions</source>
+        <translation>
+            <numerusform>Structures &quot;%1&quot;: %n region</numerusform>
+            <numerusform>Structures &quot;%1&quot;: %n regions</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Charger des choix de structures</source>
+        <translation>Load structure choices</translation>
+    </message>
+    <message>
+        <source>Choix de structures (*.txt);;Tous les fichiers (*)</source>
+        <translation>Structure choices (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Choix des structures « %1 » lus</source>
+        <translation>Structure choices &quot;%1&quot; read</translation>
+    </message>
+    <message>
+        <source>Enregistrer les choix de structures</source>
+        <translation>Save structure choices</translation>
+    </message>
+    <message>
+        <source>Choix des structures écrits dans « %1 »</source>
+        <translation>Structure choices written to &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Cochée : la région donne son milieu</source>
+        <translation>Ticked: the region gives its medium</translation>
     </message>
 </context>
 <context>
@@ -1232,10 +1330,6 @@ Examples:
     <message>
         <source>trois valeurs SX,SY,SZ (cm)</source>
         <translation>three values SX,SY,SZ (cm)</translation>
-    </message>
-    <message>
-        <source>Structures « %1 » : série à statif incliné, rééchantillonnée hors des plans de ses contours</source>
-        <translation>Structures &quot;%1&quot;: series with a tilted gantry, resampled off the planes of its contours</translation>
     </message>
     <message>
         <source>HU lus de %1 à %2%3</source>
@@ -2259,6 +2353,13 @@ Examples:
     </message>
 </context>
 <context>
+    <name>session</name>
+    <message>
+        <source>Structures « %1 » : série à statif incliné, rééchantillonnée hors des plans de ses contours</source>
+        <translation>Structures &quot;%1&quot;: series with a tilted gantry, resampled off the planes of its contours</translation>
+    </message>
+</context>
+<context>
     <name>streams</name>
     <message>
         <source>fichier compressé tronqué</source>
@@ -2446,6 +2547,46 @@ Examples:
     <message>
         <source>Structures « %1 » : %2</source>
         <translation>Structure set &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>une ligne s&apos;écrit interieur|exterieur MILIEU DENSITE NOM (DENSITE : un nombre, « ct » ou « - »)</source>
+        <translation>a line reads interieur|exterieur MEDIUM DENSITY NAME (DENSITY: a number, &quot;ct&quot; or &quot;-&quot;)</translation>
+    </message>
+    <message>
+        <source>densité « %1 » : un nombre avec un point, « ct » ou « - »</source>
+        <translation>density &quot;%1&quot;: a number with a full stop, &quot;ct&quot; or &quot;-&quot;</translation>
+    </message>
+    <message>
+        <source>aucune région « %1 »</source>
+        <translation>no region &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>région « %1 » déjà nommée</source>
+        <translation>region &quot;%1&quot; already named</translation>
+    </message>
+    <message>
+        <source>un seul extérieur, déjà « %1 »</source>
+        <translation>one outside only, already &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Extérieur</source>
+        <translation>Outside</translation>
+    </message>
+    <message>
+        <source>Structure</source>
+        <translation>Structure</translation>
+    </message>
+    <message>
+        <source>un choix de structures</source>
+        <translation>a structure choices file</translation>
+    </message>
+    <message>
+        <source>Choix des structures « %1 » : %2</source>
+        <translation>Structure choices &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Choix des structures « %1 » non écrit : %2</source>
+        <translation>Structure choices &quot;%1&quot; not written: %2</translation>
     </message>
 </context>
 <context>

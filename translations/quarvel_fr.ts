@@ -60,6 +60,16 @@
     </message>
 </context>
 <context>
+    <name>PanneauStructures</name>
+    <message numerus="yes">
+        <source>Structures « %1 » : %n régions</source>
+        <translation>
+            <numerusform>Structures « %1 » : %n région</numerusform>
+            <numerusform>Structures « %1 » : %n régions</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TableMateriaux</name>
     <message numerus="yes">
         <source>Compléter : %n niveaux réglés sur le niveau choisi le plus proche</source>

@@ -64,36 +64,6 @@ QString nombreHU(double v)
     return QString::number(v, 'g', 6);
 }
 
-// A tilted series is resampled onto straight slices, off the planes its
-// contours were drawn on.
-bool serieInclinee(const VolumeCT &ct)
-{
-    return ct.inclinaison != 0.0;
-}
-
-// The CT's slab boundaries along z (cm), where the contours' planes must lie.
-std::vector<double> bornesZ(const VolumeCT &ct)
-{
-    std::vector<double> bornes;
-    for (int k = 0; k <= ct.axes[2].compte; ++k)
-        bornes.push_back(ct.axes[2].borne(k));
-    return bornes;
-}
-
-// The structure set and the choices, read before the series.
-std::optional<QString> lireStructuresCT(const DemandeStructures &demande, const QList<Milieu> &catalogue,
-                                        JeuStructures &jeu, QList<ChoixStructure> &choix)
-{
-    if (demande.fichier.isEmpty())
-        return std::nullopt;
-    QString erreur;
-    if (!lireStructures(demande.fichier, jeu, &erreur))
-        return erreur;
-    if (const QString refus = lireChoixStructures(demande, jeu, catalogue, choix); !refus.isEmpty())
-        return refus;
-    return std::nullopt;
-}
-
 } // namespace
 
 std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catalogue, QList<Materiau> &materiaux,
@@ -109,15 +79,10 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
     QString erreur;
     if (demande.rampe ? !chargerRampe(*demande.rampe, rampe, &erreur) : !rampeParDefaut(catalogue, rampe, &erreur))
         return erreur;
-    materiaux = materiauxRampe(rampe, catalogue);
-    JeuStructures jeu;
-    QList<ChoixStructure> choix;
-    if (auto refus = lireStructuresCT(demande.structures, catalogue, jeu, choix))
+    StructuresCT structures;
+    if (const QString refus = lireStructuresCT(demande.structures, catalogue, structures); !refus.isEmpty())
         return refus;
-    const int premierStructure = int(materiaux.size());
-    ajouterMateriauxStructures(choix, materiaux);
-    numeroterMateriaux(materiaux);
-    if (const QString refus = refusMateriaux(materiaux); !refus.isEmpty())
+    if (const QString refus = materiauxCT(rampe, catalogue, structures, materiaux); !refus.isEmpty())
         return refus;
 
     VolumeCT ct;
@@ -126,27 +91,18 @@ std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catal
         return erreur;
     if (notes)
         *notes = ct.notes;
-    if (!demande.structures.fichier.isEmpty()) {
-        if (serieInclinee(ct))
-            return QCoreApplication::translate("batch", "Structures « %1 » : série à statif incliné, rééchantillonnée hors des plans de ses contours")
-                .arg(extrait(demande.structures.fichier));
-        if (const QString refus = refusReferentiel(demande.structures, jeu, choix, lue.referentiel); !refus.isEmpty())
-            return refus;
-    }
+    if (const QString refus = refusStructuresCT(structures, ct, lue.referentiel); !refus.isEmpty())
+        return refus;
     if (plageHU)
         *plageHU = QCoreApplication::translate("batch", "HU lus de %1 à %2%3").arg(nombreHU(ct.huMin), nombreHU(ct.huMax), imagesEcartees(lue));
-    const std::vector<double> tranches = bornesZ(ct);
     AxeCadre cadre[3];
-    if (const QString refus =
-            construireGrilleCT(std::move(ct), boite, tailles, rampe, demande.fichier, grille, geometrie, cadre,
-                               notes);
+    QString resume;
+    if (const QString refus = construireGrilleCT(std::move(ct), boite, tailles, rampe, structures, demande.fichier,
+                                                 grille, geometrie, cadre, notes, &resume);
         !refus.isEmpty())
         return refus;
-    if (!choix.isEmpty()) {
-        const std::vector<qint64> voxels = appliquerStructures(jeu, choix, tranches, geometrie, premierStructure, grille);
-        if (plageHU)
-            *plageHU += ", " + resumeStructures(jeu, choix, voxels);
-    }
+    if (plageHU && !resume.isEmpty())
+        *plageHU += ", " + resume;
     return std::nullopt;
 }
 

@@ -36,19 +36,12 @@ const char *nomConnu(quint32 tag)
     return nullptr;
 }
 
-constexpr quint32 tagPixels = etiquette(0x7fe0, 0x0010), tagArticle = etiquette(0xfffe, 0xe000),
-                  tagFinArticle = etiquette(0xfffe, 0xe00d), tagFinSequence = etiquette(0xfffe, 0xe0dd);
-constexpr quint32 indefinie = 0xffffffffu;
-// Deeper nesting than any scanner writes; it bounds the walk's recursion.
-constexpr int profondeurMax = 32;
+constexpr quint32 tagPixels = etiquette(0x7fe0, 0x0010);
 
-bool vrLongue(const char vr[2])
+// Only the data set's own elements that the series read.
+bool gardee(quint32 tag, int profondeur)
 {
-    static const char *const longues[] = {"OB", "OD", "OF", "OL", "OV", "OW", "SQ", "SV", "UC", "UN", "UR", "UT", "UV"};
-    for (const char *l : longues)
-        if (vr[0] == l[0] && vr[1] == l[1])
-            return true;
-    return false;
+    return profondeur == 0 && nomConnu(tag);
 }
 
 bool lettre(uchar c)
@@ -56,190 +49,18 @@ bool lettre(uchar c)
     return c >= 'A' && c <= 'Z';
 }
 
-// One walk of a file's bytes; the first fault found stops it.
-class Parcours
+// The elements kept by a walk into the header: values as stored, and where the pixels lie.
+void retenir(const ArticleDicom &lu, EnteteDicom &entete)
 {
-public:
-    Parcours(const uchar *octets, qint64 taille, EnteteDicom &entete)
-        : octets(octets), taille(taille), entete(entete)
-    {
+    for (const ElementDicom &e : lu.elements) {
+        if (e.tag != tagPixels)
+            entete.valeurs.insert(e.tag, e.valeur.toByteArray());
+        else if (e.encapsule)
+            entete.encapsule = true;
+        else
+            entete.octetsPixels = e.longueur;
     }
-
-    QString raison;
-
-    // The meta-header's elements (group 0002, explicit little endian) from pos.
-    bool metaEntete(qint64 &pos)
-    {
-        while (taille - pos >= 4 && qFromLittleEndian<quint16>(octets + pos) == 0x0002)
-            if (!element(pos, taille, 0, true, false))
-                return false;
-        return true;
-    }
-
-    // The elements of [pos, fin), up to an item's end mark when fin is
-    // open (-1).
-    bool jeu(qint64 &pos, qint64 fin, int niveau, bool explicite, bool grand)
-    {
-        if (niveau > profondeurMax)
-            return echec(QCoreApplication::translate("scanner", "séquences imbriquées à plus de 32 niveaux"));
-        const qint64 borne = fin < 0 ? taille : fin;
-        while (pos < borne) {
-            if (fin < 0 && lireTag(pos, grand) == tagFinArticle)
-                return marque(pos);
-            if (!element(pos, borne, niveau, explicite, grand))
-                return false;
-        }
-        if (fin < 0)
-            return echec(
-                QCoreApplication::translate("scanner", "article de séquence sans fin avant la fin du fichier"));
-        return true;
-    }
-
-private:
-    bool echec(const QString &pourquoi)
-    {
-        raison = pourquoi;
-        return false;
-    }
-
-    bool reste(qint64 pos, qint64 n, qint64 borne) const { return pos >= 0 && n >= 0 && borne - pos >= n; }
-
-    // The tag at pos, or 0 when fewer than 4 bytes are left.
-    quint32 lireTag(qint64 pos, bool grand) const
-    {
-        if (!reste(pos, 4, taille))
-            return 0;
-        return grand ? quint32(qFromBigEndian<quint16>(octets + pos)) << 16 | qFromBigEndian<quint16>(octets + pos + 2)
-                     : quint32(qFromLittleEndian<quint16>(octets + pos)) << 16 |
-                           qFromLittleEndian<quint16>(octets + pos + 2);
-    }
-
-    quint32 lire32(qint64 pos, bool grand) const
-    {
-        return grand ? qFromBigEndian<quint32>(octets + pos) : qFromLittleEndian<quint32>(octets + pos);
-    }
-
-    // An item's or a sequence's end mark: its tag and a length of 0.
-    bool marque(qint64 &pos)
-    {
-        if (!reste(pos, 8, taille))
-            return echec(QCoreApplication::translate("scanner", "fin de séquence coupée par la fin du fichier"));
-        pos += 8;
-        return true;
-    }
-
-    bool element(qint64 &pos, qint64 borne, int niveau, bool explicite, bool grand)
-    {
-        if (!reste(pos, 8, borne))
-            return echec(QCoreApplication::translate("scanner", "élément coupé à l'octet %1").arg(pos));
-        const quint32 tag = lireTag(pos, grand);
-        const QString nom = nomEtiquette(tag);
-        char vr[2] = {0, 0};
-        quint32 longueur;
-        if (explicite && tag >> 16 != 0xfffe) {
-            if (!lettre(octets[pos + 4]) || !lettre(octets[pos + 5]))
-                return echec(QCoreApplication::translate("scanner", "élément %1 : type (VR) illisible").arg(nom));
-            vr[0] = char(octets[pos + 4]);
-            vr[1] = char(octets[pos + 5]);
-            if (vrLongue(vr)) {
-                if (!reste(pos, 12, borne))
-                    return echec(QCoreApplication::translate("scanner", "élément %1 coupé").arg(nom));
-                longueur = lire32(pos + 8, grand);
-                pos += 12;
-            } else {
-                longueur = grand ? qFromBigEndian<quint16>(octets + pos + 6) : qFromLittleEndian<quint16>(octets + pos + 6);
-                pos += 8;
-            }
-        } else {
-            longueur = lire32(pos + 4, grand);
-            pos += 8;
-        }
-        if (tag >> 16 == 0xfffe)
-            return echec(QCoreApplication::translate("scanner", "marque de séquence %1 hors d'une séquence").arg(nom));
-        if (longueur == indefinie) {
-            if (tag == tagPixels && niveau == 0 && explicite) {
-                entete.encapsule = true;
-                return fragments(pos, grand);
-            }
-            if (explicite && vr[0] && !(vr[0] == 'S' && vr[1] == 'Q') && !(vr[0] == 'U' && vr[1] == 'N'))
-                return echec(QCoreApplication::translate("scanner", "élément %1 de longueur indéfinie").arg(nom));
-            // UN of undefined length holds implicit little endian.
-            const bool dedans = explicite && !(vr[0] == 'U' && vr[1] == 'N');
-            return sequence(pos, -1, niveau, dedans, grand && dedans);
-        }
-        if (!reste(pos, longueur, borne))
-            return echec(QCoreApplication::translate("scanner", "élément %1 coupé : %2 octets annoncés, %3 restent")
-                             .arg(nom)
-                             .arg(longueur)
-                             .arg(borne - pos));
-        const qint64 fin = pos + longueur;
-        if (niveau == 0) {
-            if (tag == tagPixels)
-                entete.octetsPixels = longueur;
-            else if (nomConnu(tag))
-                entete.valeurs.insert(tag, QByteArray(reinterpret_cast<const char *>(octets + pos), int(longueur)));
-        }
-        // A sequence of known length, or an implicit element that opens with an item: its items are walked too.
-        const bool sq = vr[0] == 'S' && vr[1] == 'Q';
-        if (sq || (!explicite && longueur >= 8 && lireTag(pos, grand) == tagArticle))
-            return sequence(pos, fin, niveau, explicite, grand);
-        pos = fin;
-        return true;
-    }
-
-    // Items up to fin, or up to the sequence's end mark when fin is -1.
-    bool sequence(qint64 &pos, qint64 fin, int niveau, bool explicite, bool grand)
-    {
-        const qint64 borne = fin < 0 ? taille : fin;
-        while (pos < borne) {
-            const quint32 tag = lireTag(pos, grand);
-            if (fin < 0 && tag == tagFinSequence)
-                return marque(pos);
-            if (tag != tagArticle || !reste(pos, 8, borne))
-                return echec(QCoreApplication::translate("scanner", "séquence mal formée : article attendu"));
-            const quint32 longueur = lire32(pos + 4, grand);
-            pos += 8;
-            if (longueur == indefinie) {
-                if (!jeu(pos, -1, niveau + 1, explicite, grand))
-                    return false;
-                continue;
-            }
-            if (!reste(pos, longueur, borne))
-                return echec(
-                    QCoreApplication::translate("scanner", "article de séquence coupé : %1 octets annoncés, %2 restent")
-                        .arg(longueur)
-                        .arg(borne - pos));
-            if (!jeu(pos, pos + longueur, niveau + 1, explicite, grand))
-                return false;
-        }
-        if (fin < 0)
-            return echec(QCoreApplication::translate("scanner", "séquence sans fin avant la fin du fichier"));
-        return true;
-    }
-
-    // Compressed pixels: fragments of known length up to the end mark.
-    bool fragments(qint64 &pos, bool grand)
-    {
-        for (;;) {
-            const quint32 tag = lireTag(pos, grand);
-            if (tag == tagFinSequence)
-                return marque(pos);
-            if (tag != tagArticle || !reste(pos, 8, taille))
-                return echec(QCoreApplication::translate("scanner", "fragments de %1 coupés ou mal formés")
-                                 .arg(nomEtiquette(tagPixels)));
-            const quint32 longueur = lire32(pos + 4, grand);
-            pos += 8;
-            if (longueur == indefinie || !reste(pos, longueur, taille))
-                return echec(
-                    QCoreApplication::translate("scanner", "fragment de %1 coupé").arg(nomEtiquette(tagPixels)));
-            pos += longueur;
-        }
-    }
-
-    const uchar *octets;
-    qint64 taille;
-    EnteteDicom &entete;
-};
+}
 
 // Where the data set starts without a meta-header: a tag of group 0008
 // (little endian), explicit when a VR's two letters follow it.
@@ -258,6 +79,45 @@ QString nomEtiquette(quint32 tag)
     const QString numero = QString("(%1,%2)").arg(tag >> 16, 4, 16, QChar('0')).arg(tag & 0xffff, 4, 16, QChar('0'));
     const char *nom = nomConnu(tag);
     return nom ? numero.toUpper() + " " + nom : numero.toUpper();
+}
+
+QString texteFaute(const FauteDicom &f)
+{
+    const QString nom = nomEtiquette(f.tag);
+    switch (f.genre) {
+    case FauteDicom::EnteteCoupe:
+        return QCoreApplication::translate("scanner", "élément coupé à l'octet %1").arg(f.position);
+    case FauteDicom::EnteteLongueCoupe: return QCoreApplication::translate("scanner", "élément %1 coupé").arg(nom);
+    case FauteDicom::VrIllisible:
+        return QCoreApplication::translate("scanner", "élément %1 : type (VR) illisible").arg(nom);
+    case FauteDicom::MarqueHorsSequence:
+        return QCoreApplication::translate("scanner", "marque de séquence %1 hors d'une séquence").arg(nom);
+    case FauteDicom::LongueurIndefinie:
+        return QCoreApplication::translate("scanner", "élément %1 de longueur indéfinie").arg(nom);
+    case FauteDicom::ElementCoupe:
+        return QCoreApplication::translate("scanner", "élément %1 coupé : %2 octets annoncés, %3 restent")
+            .arg(nom)
+            .arg(f.annonce)
+            .arg(f.reste);
+    case FauteDicom::ArticleAttendu:
+        return QCoreApplication::translate("scanner", "séquence mal formée : article attendu");
+    case FauteDicom::ArticleCoupe:
+        return QCoreApplication::translate("scanner", "article de séquence coupé : %1 octets annoncés, %2 restent")
+            .arg(f.annonce)
+            .arg(f.reste);
+    case FauteDicom::FinCoupee:
+        return QCoreApplication::translate("scanner", "fin de séquence coupée par la fin du fichier");
+    case FauteDicom::SequenceSansFin:
+        return QCoreApplication::translate("scanner", "séquence sans fin avant la fin du fichier");
+    case FauteDicom::ArticleSansFin:
+        return QCoreApplication::translate("scanner", "article de séquence sans fin avant la fin du fichier");
+    case FauteDicom::Fragments:
+        return QCoreApplication::translate("scanner", "fragments de %1 coupés ou mal formés").arg(nom);
+    case FauteDicom::FragmentCoupe: return QCoreApplication::translate("scanner", "fragment de %1 coupé").arg(nom);
+    case FauteDicom::TropProfond:
+        return QCoreApplication::translate("scanner", "séquences imbriquées à plus de 32 niveaux");
+    }
+    return QString();
 }
 
 QString EnteteDicom::texte(quint32 tag) const
@@ -289,15 +149,20 @@ LectureDicom lireEnteteDicom(const QString &chemin, EnteteDicom &entete, QString
     const uchar *octets = taille > 0 ? fichier.map(0, taille) : nullptr;
     if (!octets)
         return LectureDicom::PasDicom;
-    Parcours parcours(octets, taille, entete);
+    const QByteArrayView vue(reinterpret_cast<const char *>(octets), taille);
+    ReglesDicom regles;
+    regles.garde = gardee;
     qint64 pos = 0;
     bool explicite = true, grand = false;
-    if (taille >= 132 && QByteArray::fromRawData(reinterpret_cast<const char *>(octets + 128), 4) == "DICM") {
+    if (taille >= 132 && vue.sliced(128, 4) == QByteArrayView("DICM")) {
         pos = 132;
-        if (!parcours.metaEntete(pos)) {
-            *raison = parcours.raison;
+        regles.groupeSeul = 0x0002;
+        ArticleDicom meta;
+        if (const auto faute = parcourirDicom(vue, pos, taille, regles, meta)) {
+            *raison = texteFaute(*faute);
             return LectureDicom::Abimee;
         }
+        retenir(meta, entete);
         const QString syntaxe = entete.texte(etiquette(0x0002, 0x0010));
         if (syntaxe == "1.2.840.10008.1.2.1.99") {
             *raison = QCoreApplication::translate(
@@ -316,9 +181,14 @@ LectureDicom lireEnteteDicom(const QString &chemin, EnteteDicom &entete, QString
         return LectureDicom::PasDicom;
     }
     entete.grandBoutiste = grand;
-    if (!parcours.jeu(pos, taille, 0, explicite, grand)) {
-        *raison = parcours.raison;
+    regles.groupeSeul = -1;
+    regles.explicite = explicite;
+    regles.grandBoutiste = grand;
+    ArticleDicom lu;
+    if (const auto faute = parcourirDicom(vue, pos, taille, regles, lu)) {
+        *raison = texteFaute(*faute);
         return LectureDicom::Abimee;
     }
+    retenir(lu, entete);
     return LectureDicom::Lue;
 }

@@ -5,14 +5,13 @@
 #include <QHash>
 #include <QString>
 
-// A DICOM tag as one number: group in the high 16 bits, element in the low.
-constexpr quint32 etiquette(quint16 groupe, quint16 element)
-{
-    return quint32(groupe) << 16 | element;
-}
+#include "scanner/parcoursdicom.h"
 
 // "(0028,0030) PixelSpacing": how a refusal names a tag.
 QString nomEtiquette(quint32 tag);
+
+// The slices' words for a fault of a file's structure, in French.
+QString texteFaute(const FauteDicom &faute);
 
 // What a DICOM file's header says, as far as the series need it: the
 // top-level elements of nomEtiquette's list, as stored, and where the
@@ -32,9 +31,9 @@ struct EnteteDicom
 
 enum class LectureDicom { Lue, PasDicom, Abimee };
 
-// Walks the whole file, every element and every item of every sequence,
-// trusting no length it claims, so that the DICOM library only ever sees a
-// file whose structure holds. PasDicom: not a DICOM file at all. Abimee,
+// Walks the whole file (scanner/parcoursdicom.h), every element and every
+// item of every sequence, trusting no length it claims, so that the DICOM
+// library only ever sees a file whose structure holds. PasDicom: not a DICOM file at all. Abimee,
 // with *raison (French, naming the element): an element or item that runs
 // past its end, a transfer syntax the walk cannot follow. A file is never
 // read past its size.

@@ -16,30 +16,6 @@ namespace {
 // origin + k × size round differently.
 constexpr double ecartZ = 1e-7;
 
-// The plane of region whose contours hold phantom slice z, or null: the
-// plane nearest the voxel centre's z (the lower of two as near), when it
-// lies within a CT slab that holds the centre, that is when no slab
-// boundary lies between them. A centre on a boundary, as a phantom voxel of
-// two CT slices has, is held by both slabs it closes.
-const PlanContours *planPour(const RegionRT &region, const std::vector<double> &bornesZ, double z)
-{
-    const auto &plans = region.plans;
-    if (plans.empty() || bornesZ.size() < 2 || z < bornesZ.front() - ecartZ || z > bornesZ.back() + ecartZ)
-        return nullptr;
-    const auto apres = std::lower_bound(plans.begin(), plans.end(), z,
-                                        [](const PlanContours &p, double v) { return p.z < v; });
-    const PlanContours *plan = nullptr;
-    if (apres == plans.end())
-        plan = &plans.back();
-    else if (apres == plans.begin())
-        plan = &*apres;
-    else
-        plan = z - (apres - 1)->z <= apres->z - z + ecartZ ? &*(apres - 1) : &*apres;
-    const double bas = std::min(z, plan->z) + ecartZ, haut = std::max(z, plan->z) - ecartZ;
-    const auto borne = std::upper_bound(bornesZ.begin(), bornesZ.end(), bas);
-    return borne != bornesZ.end() && *borne < haut ? nullptr : plan;
-}
-
 // Gives record the voxels of slice z inside the runs, or outside them.
 void poser(Grille &grille, int z, const Remplissage *remplissage, bool exterieur, quint8 record)
 {
@@ -111,6 +87,25 @@ void poserDensites(Grille &grille, const std::array<std::optional<double>, 256> 
 
 } // namespace
 
+const PlanContours *planContours(const RegionRT &region, const std::vector<double> &bornesZ, double z)
+{
+    const auto &plans = region.plans;
+    if (plans.empty() || bornesZ.size() < 2 || z < bornesZ.front() - ecartZ || z > bornesZ.back() + ecartZ)
+        return nullptr;
+    const auto apres = std::lower_bound(plans.begin(), plans.end(), z,
+                                        [](const PlanContours &p, double v) { return p.z < v; });
+    const PlanContours *plan = nullptr;
+    if (apres == plans.end())
+        plan = &plans.back();
+    else if (apres == plans.begin())
+        plan = &*apres;
+    else
+        plan = z - (apres - 1)->z <= apres->z - z + ecartZ ? &*(apres - 1) : &*apres;
+    const double bas = std::min(z, plan->z) + ecartZ, haut = std::max(z, plan->z) - ecartZ;
+    const auto borne = std::upper_bound(bornesZ.begin(), bornesZ.end(), bas);
+    return borne != bornesZ.end() && *borne < haut ? nullptr : plan;
+}
+
 std::vector<qint64> appliquerStructures(const JeuStructures &jeu, const QList<ChoixStructure> &choix,
                                         const std::vector<double> &bornesZ, const Geometrie &geometrie, int premier,
                                         Grille &grille)
@@ -128,7 +123,7 @@ std::vector<qint64> appliquerStructures(const JeuStructures &jeu, const QList<Ch
         const PlanContours *trace = nullptr;
         for (int z = 0; z < grille.dimZ; ++z) {
             const double centre = geometrie.origine[2] + (z + 0.5) * geometrie.taille[2];
-            const PlanContours *plan = planPour(jeu.regions[c.region], bornesZ, centre);
+            const PlanContours *plan = planContours(jeu.regions[c.region], bornesZ, centre);
             if (plan && plan != trace)
                 remplissage.tracer(*plan);
             trace = plan ? plan : trace;

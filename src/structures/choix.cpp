@@ -86,17 +86,18 @@ QString lireChoix(const QString &option, const QString &texte, const JeuStructur
 QString lireChoixStructures(const DemandeStructures &demande, const JeuStructures &jeu, const QList<Milieu> &catalogue,
                             QList<ChoixStructure> &choix)
 {
-    QList<std::pair<QString, QString>> options;
+    QList<std::pair<bool, QString>> options;
     if (demande.exterieur)
-        options << std::pair{QString("--outside"), *demande.exterieur};
+        options << std::pair{true, *demande.exterieur};
     for (const QString &texte : demande.interieurs)
-        options << std::pair{QString("--structure"), texte};
+        options << std::pair{false, texte};
     QList<ChoixStructure> lus;
-    for (const auto &[option, texte] : options) {
+    for (const auto &[exterieur, texte] : options) {
         ChoixStructure c;
-        if (const QString refus = lireChoix(option, texte, jeu, catalogue, c); !refus.isEmpty())
+        const QString &mot = exterieur ? demande.motExterieur : demande.motInterieur;
+        if (const QString refus = lireChoix(mot, texte, jeu, catalogue, c); !refus.isEmpty())
             return refus;
-        c.exterieur = option == "--outside";
+        c.exterieur = exterieur;
         lus << c;
     }
     choix = lus;

@@ -32,7 +32,7 @@ const quint32 tagClasse = etiquette(0x0008, 0x0016), tagSyntaxe = etiquette(0x00
               tagPoints = etiquette(0x3006, 0x0050), tagObservations = etiquette(0x3006, 0x0080),
               tagRegionReferencee = etiquette(0x3006, 0x0084), tagType = etiquette(0x3006, 0x00A4);
 
-bool garde(quint32 tag)
+bool garde(quint32 tag, int)
 {
     for (quint32 t : {tagClasse, tagSyntaxe, tagReferentiels, tagReferentiel, tagRegions, tagNumero,
                       tagReferentielRegion, tagNom, tagCouleur, tagContoursRegions, tagContours, tagGeometrie,

@@ -62,6 +62,9 @@ struct DemandeStructures
     QString fichier; // empty: no structures
     std::optional<QString> exterieur;
     QStringList interieurs;
+    // What the refusals call each kind of choice: the options, or the window's words.
+    QString motExterieur = "--outside";
+    QString motInterieur = "--structure";
 };
 
 // One choice once read: the region, its medium (the catalogue's spelling
@@ -105,6 +108,13 @@ void ajouterMateriauxStructures(const QList<ChoixStructure> &choix, QList<Materi
 std::vector<qint64> appliquerStructures(const JeuStructures &jeu, const QList<ChoixStructure> &choix,
                                         const std::vector<double> &bornesZ, const Geometrie &geometrie, int premier,
                                         Grille &grille);
+
+// The plane of region whose contours hold a phantom voxel centred at z
+// (cm), or null: the plane nearest z (the lower of two as near), when it
+// lies within a CT slab that holds the centre, that is when no boundary of
+// bornesZ lies between them. A centre on a boundary, as a phantom voxel of
+// two CT slices has, is held by both slabs it closes.
+const PlanContours *planContours(const RegionRT &region, const std::vector<double> &bornesZ, double z);
 
 // « structures : extérieur de « BODY » AIR 1234 voxels, ... » for the summary.
 QString resumeStructures(const JeuStructures &jeu, const QList<ChoixStructure> &choix,

@@ -34,7 +34,7 @@ void champNombre(QLineEdit *champ)
 } // namespace
 
 PanneauConfiguration::PanneauConfiguration(GroupePlan *planXY, GroupePlan *planXZ, GroupePlan *planYZ,
-                                           QWidget *parent)
+                                           QWidget *boutonStructures, QWidget *parent)
     : QGroupBox(tr("Configuration"), parent)
 {
     auto *grille = new QGridLayout;
@@ -42,7 +42,7 @@ PanneauConfiguration::PanneauConfiguration(GroupePlan *planXY, GroupePlan *planX
     placerNombres(grille);
     placerCompagnons(grille);
     placerVolume(grille);
-    placerScanner(grille);
+    placerScanner(grille, boutonStructures);
     setLayout(grille);
 }
 
@@ -142,10 +142,10 @@ void PanneauConfiguration::placerVolume(QGridLayout *grille)
     connect(cocheVolume, &QCheckBox::toggled, this, &PanneauConfiguration::volumeCoche);
 }
 
-// Under the volume's row, the folder, its tick and "Scanner…"; under them,
+// Under the volume's row, the folder, its tick, "Structures…" and "Scanner…"; under them,
 // the box's far corner. Its near corner is the
 // origin: for a CT the origin fields say where the box starts.
-void PanneauConfiguration::placerScanner(QGridLayout *grille)
+void PanneauConfiguration::placerScanner(QGridLayout *grille, QWidget *boutonStructures)
 {
     const int ligne = grille->rowCount();
     cocheScanner = new QCheckBox;
@@ -157,6 +157,7 @@ void PanneauConfiguration::placerScanner(QGridLayout *grille)
     auto *ligneScanner = new QHBoxLayout;
     ligneScanner->addWidget(cocheScanner);
     ligneScanner->addWidget(scanner);
+    ligneScanner->addWidget(boutonStructures);
     auto *boutonScanner = new QPushButton(tr("Scanner…"));
     boutonScanner->setToolTip(tr("Choisit un dossier de fichiers DICOM et y lit une série CT"));
     grille->addLayout(ligneScanner, ligne, 0, 1, 3);

@@ -18,8 +18,10 @@ class PanneauConfiguration : public QGroupBox
     Q_OBJECT
 
 public:
-    // The plane groups lend their path fields and buttons, in rows XY, XZ, YZ.
-    PanneauConfiguration(GroupePlan *planXY, GroupePlan *planXZ, GroupePlan *planYZ, QWidget *parent = nullptr);
+    // The plane groups lend their path fields and buttons, in rows XY, XZ,
+    // YZ; the structures panel its "Structures…", at the end of the CT's path.
+    PanneauConfiguration(GroupePlan *planXY, GroupePlan *planXZ, GroupePlan *planYZ, QWidget *boutonStructures,
+                         QWidget *parent = nullptr);
 
     // By axis, 0 to 2 for X to Z.
     QLineEdit *taille(int axe) const { return tailles[axe]; }
@@ -55,7 +57,7 @@ private:
     void placerNombres(QGridLayout *grille);
     void placerCompagnons(QGridLayout *grille);
     void placerVolume(QGridLayout *grille);
-    void placerScanner(QGridLayout *grille);
+    void placerScanner(QGridLayout *grille, QWidget *boutonStructures);
 
     QLineEdit *pegs, *egsphant;
     QLineEdit *tailles[3], *origines[3], *comptes[3], *boiteMax[3];

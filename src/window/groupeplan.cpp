@@ -26,6 +26,12 @@ GroupePlan::GroupePlan(const QString &titre, const QString &vide, const QString 
     setLayout(grille);
 }
 
+void GroupePlan::placerSous(QWidget *widget)
+{
+    auto *grille = static_cast<QGridLayout *>(layout());
+    grille->addWidget(widget, grille->rowCount(), 0);
+}
+
 void GroupePlan::montrer(const QImage &image)
 {
     propre = image;

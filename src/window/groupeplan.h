@@ -30,6 +30,9 @@ public:
     void preter(const QImage &image, const QString &legende);
     void reprendre();
 
+    // Under the picture's size, a widget of the source that lends its picture.
+    void placerSous(QWidget *widget);
+
     QCheckBox *choix() const { return coche; }
     ImagePlan *image() const { return info; }
     QLabel *legende() const { return taille; }

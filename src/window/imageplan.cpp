@@ -1,6 +1,7 @@
 #include "window/imageplan.h"
 
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "images/apercu.h"
@@ -24,6 +25,7 @@ void ImagePlan::montrer(const QImage &nouvelle)
 {
     image = nouvelle;
     cadre = QRect();
+    contours.clear();
     if (image.isNull())
         setText(nom);
     ajuster();
@@ -32,6 +34,12 @@ void ImagePlan::montrer(const QImage &nouvelle)
 void ImagePlan::montrerCadre(const QRect &pixels)
 {
     cadre = pixels;
+    ajuster();
+}
+
+void ImagePlan::montrerContours(const QList<TraceImage> &traces)
+{
+    contours = traces;
     ajuster();
 }
 
@@ -51,19 +59,41 @@ void ImagePlan::resizeEvent(QResizeEvent *evenement)
     ajuster();
 }
 
+void ImagePlan::wheelEvent(QWheelEvent *evenement)
+{
+    if (image.isNull()) {
+        QLabel::wheelEvent(evenement);
+        return;
+    }
+    angle += evenement->angleDelta().y();
+    const int crans = angle / QWheelEvent::DefaultDeltasPerStep;
+    angle -= crans * QWheelEvent::DefaultDeltasPerStep;
+    if (crans != 0)
+        emit molette(crans);
+    evenement->accept();
+}
+
 void ImagePlan::ajuster()
 {
     if (image.isNull())
         return;
     const int cote = std::min(width(), height()) - 2 * cadreApercu;
     QPixmap apercu = apercuPlan(image, std::max(cote, coteApercu));
-    if (!cadre.isNull()) {
+    if (!cadre.isNull() || !contours.isEmpty()) {
         // Drawn at the preview's scale, so that a reduced picture keeps its line.
         const double facteur = double(apercu.width() - 2 * cadreApercu) / image.width();
         QPainter peintre(&apercu);
-        peintre.setPen(QPen(QColor(255, 200, 0), 2));
-        peintre.drawRect(QRectF(cadreApercu + cadre.x() * facteur, cadreApercu + cadre.y() * facteur,
-                                cadre.width() * facteur - 1, cadre.height() * facteur - 1));
+        peintre.setRenderHint(QPainter::Antialiasing);
+        const QTransform versApercu = QTransform::fromTranslate(cadreApercu, cadreApercu).scale(facteur, facteur);
+        for (const TraceImage &trace : contours) {
+            peintre.setPen(QPen(trace.couleur, 1.5));
+            peintre.drawPolygon(versApercu.map(trace.points));
+        }
+        if (!cadre.isNull()) {
+            peintre.setPen(QPen(QColor(255, 200, 0), 2));
+            peintre.drawRect(QRectF(cadreApercu + cadre.x() * facteur, cadreApercu + cadre.y() * facteur,
+                                    cadre.width() * facteur - 1, cadre.height() * facteur - 1));
+        }
     }
     setPixmap(apercu);
 }

@@ -15,6 +15,7 @@
 #include "window/configuration.h"
 #include "window/groupeplan.h"
 #include "window/panneaurampe.h"
+#include "window/structures.h"
 #include "window/suivi.h"
 #include "window/tablemateriaux.h"
 
@@ -43,8 +44,10 @@ Interface::Interface(QWidget *parent)
     planXY = new GroupePlan(tr("Plan XY"), tr("plan XY"), "XY");
     planYZ = new GroupePlan(tr("Plan YZ"), tr("plan YZ"), "YZ");
     planXZ = new GroupePlan(tr("Plan XZ"), tr("plan XZ"), "XZ");
-    configuration = new PanneauConfiguration(planXY, planXZ, planYZ);
+    panneauStructures = new PanneauStructures(choisirFichier, choisirFichierEnregistrement, milieux);
+    configuration = new PanneauConfiguration(planXY, planXZ, planYZ, panneauStructures->boutonChoisir());
     relierConfiguration();
+    placerCoupe();
     QGroupBox *groupeMateriaux = creerGroupeMateriaux();
     suiviEcriture = new SuiviEcriture;
 
@@ -74,7 +77,7 @@ Interface::~Interface()
 
 // The status line, in an area of four lines that scrolls when the notes
 // are longer: whatever it says, no button moves under the pointer.
-// The configuration's buttons and ticks, each to the operation it asks for.
+// The configuration's and the structures' buttons and ticks, each to the operation it asks for.
 void Interface::relierConfiguration()
 {
     connect(configuration, &PanneauConfiguration::pegsDemande, this, &Interface::selectMat);
@@ -91,6 +94,8 @@ void Interface::relierConfiguration()
     connect(configuration, &PanneauConfiguration::scannerDemande, this, &Interface::selectScanner);
     connect(configuration, &PanneauConfiguration::scannerCoche, this, &Interface::basculeScanner);
     connect(configuration, &PanneauConfiguration::cadreModifie, this, &Interface::suiviCadre);
+    connect(panneauStructures, &PanneauStructures::message, this, [this](const QString &texte) { etat->setText(texte); });
+    connect(panneauStructures, &PanneauStructures::jeuChange, this, &Interface::montrerCoupe);
 }
 
 QWidget *Interface::creerZoneEtat()
@@ -117,6 +122,7 @@ QGroupBox *Interface::creerGroupeMateriaux()
     grille->addWidget(tableMateriaux, 0, 0);
     // The ramp of a CT stands in the same place, shown instead of the table.
     panneauRampe = new PanneauRampe;
+    panneauRampe->placerSous(panneauStructures);
     panneauRampe->hide();
     grille->addWidget(panneauRampe, 0, 0);
     groupe->setLayout(grille);

@@ -28,6 +28,8 @@ class QImage;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
+class QSlider;
+class PanneauStructures;
 class QPushButton;
 class QTableWidget;
 class TableMateriaux;
@@ -184,6 +186,9 @@ public:
     void selectScanner();
 
 private:
+    PanneauStructures *panneauStructures; // the RT Structure Set and the media its regions give
+    QSlider *curseurCoupe;                 // the CT slice shown, under the XY picture
+    void placerCoupe();
     void basculeScanner(bool actif);
     bool lectureCadre(Boite &boite, std::array<double, 3> &tailles, QString *refus);
     void suiviCadre();
@@ -191,6 +196,7 @@ private:
     void enregistrementRampe();
     bool constructionScanner(const QString &nomFich);
     void montrerScanner();
+    void montrerCoupe();
     void montrerRampe(bool rampe);
     QString descriptionScanner; // the status line of the CT read last, for its return
     PanneauRampe *panneauRampe;

@@ -83,6 +83,12 @@ PanneauRampe::PanneauRampe(QWidget *parent)
     });
 }
 
+void PanneauRampe::placerSous(QWidget *widget)
+{
+    auto *grille = static_cast<QGridLayout *>(layout());
+    grille->addWidget(widget, grille->rowCount(), 0);
+}
+
 void PanneauRampe::montrer(const Rampe &rampe)
 {
     borneMin->setText(QString::number(rampe.huMin, 'g', 6));

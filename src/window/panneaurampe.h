@@ -21,6 +21,8 @@ public:
     // The ramp as the rows hold it, or why not in *erreur.
     bool lire(Rampe &rampe, QString *erreur) const;
     bool vide() const;
+    // Under the buttons, what goes with the ramp for a CT: its structures.
+    void placerSous(QWidget *widget);
 
     // The buttons' work, once the file is known.
     void charger(const QString &chemin);

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
 #include <QStyle>
 #include <QTableWidget>
 
@@ -29,6 +31,7 @@
 #include "window/imageplan.h"
 #include "window/champnombre.h"
 #include "window/configuration.h"
+#include "window/structures.h"
 #include "window/interface.h"
 #include "window/panneaurampe.h"
 #include "window/tablemateriaux.h"
@@ -48,6 +51,21 @@ QString texteExact(double valeur)
 }
 
 } // namespace
+
+// The slice shown, stepped under the XY picture or by the wheel over it.
+void Interface::placerCoupe()
+{
+    curseurCoupe = new QSlider(Qt::Horizontal);
+    curseurCoupe->setObjectName("curseurCoupe");
+    curseurCoupe->setToolTip(tr("La coupe CT montrée ; la molette sur l'image la change aussi"));
+    curseurCoupe->hide();
+    planXY->placerSous(curseurCoupe);
+    connect(curseurCoupe, &QSlider::valueChanged, this, &Interface::montrerCoupe);
+    connect(planXY->image(), &ImagePlan::molette, this, [this](int crans) {
+        if (!curseurCoupe->isHidden())
+            curseurCoupe->setValue(curseurCoupe->value() + crans);
+    });
+}
 
 void Interface::selectScanner()
 {
@@ -83,6 +101,7 @@ void Interface::selectScanner()
         return;
     }
     scanner = ct;
+    panneauStructures->poserSur(series[choix].referentiel);
     configuration->fichierScanner()->setText(dossier);
     // Its fields: the CT's voxel sizes, its first boundaries and counts, its extent as the box.
     QStringList textes;
@@ -128,25 +147,43 @@ void Interface::montrerRampe(bool rampe)
     panneauRampe->setVisible(rampe);
     for (int a = 0; a < 3; ++a)
         configuration->jusqua(a)->setEnabled(rampe);
+    curseurCoupe->setVisible(rampe && scanner);
 }
 
 // No grey levels: the ramp gives the media. The XY group shows the middle
-// axial slice through the usual CT window.
+// axial slice through the usual CT window, the slider there to step through the others.
 void Interface::montrerScanner()
 {
     niveauxGris.clear();
-    const VolumeCT &ct = *scanner;
-    planXY->preter(coupeAxialeCT(ct, ct.axes[2].compte / 2),
-                   tr("Coupe du milieu, z = %1 : %2 × %3 voxels, niveau %4 HU, largeur %5 HU")
-                       .arg(ct.axes[2].compte / 2)
-                       .arg(ct.axes[0].compte)
-                       .arg(ct.axes[1].compte)
-                       .arg(niveauFenetreCT)
-                       .arg(largeurFenetreCT));
-    suiviCadre();
+    {
+        const QSignalBlocker bloque(curseurCoupe);
+        curseurCoupe->setRange(0, scanner->axes[2].compte - 1);
+        curseurCoupe->setValue(scanner->axes[2].compte / 2);
+    }
+    curseurCoupe->show();
+    montrerCoupe();
     Rampe rampe;
     if (panneauRampe->vide() && rampeParDefaut(*milieux, rampe, nullptr))
         panneauRampe->montrer(rampe);
+}
+
+// The slice the slider gives, with the box and the regions' contours over it.
+void Interface::montrerCoupe()
+{
+    if (!scanner || session.source() != SourceFantome::Scanner)
+        return;
+    const VolumeCT &ct = *scanner;
+    const int z = curseurCoupe->value();
+    planXY->preter(coupeAxialeCT(ct, z), tr("Coupe %1/%2, z = %3 cm : %4 × %5, niveau %6 HU, largeur %7 HU")
+                                             .arg(z + 1)
+                                             .arg(ct.axes[2].compte)
+                                             .arg(nombre((ct.axes[2].borne(z) + ct.axes[2].borne(z + 1)) / 2))
+                                             .arg(ct.axes[0].compte)
+                                             .arg(ct.axes[1].compte)
+                                             .arg(niveauFenetreCT)
+                                             .arg(largeurFenetreCT));
+    planXY->image()->montrerContours(panneauStructures->contours(ct, z));
+    suiviCadre();
 }
 
 void Interface::chargementRampe()
@@ -183,7 +220,7 @@ bool Interface::lectureCadre(Boite &boite, std::array<double, 3> &tailles, QStri
 }
 
 // As the box's fields are typed, the box over the CT slice and the counts
-// the build will give; a box not yet readable draws none.
+// the build will give; a box not yet readable, or not over this slice, draws none.
 void Interface::suiviCadre()
 {
     if (!scanner || session.source() != SourceFantome::Scanner)
@@ -199,8 +236,12 @@ void Interface::suiviCadre()
     QLineEdit *comptes[3] = {configuration->compte(0), configuration->compte(1), configuration->compte(2)};
     for (int a = 0; a < 3; ++a)
         comptes[a]->setText(QString::number(cadre[a].compte));
-    planXY->image()->montrerCadre(QRect(cadre[0].premier, cadre[1].premier, cadre[0].fin - cadre[0].premier,
-                                        cadre[1].fin - cadre[1].premier));
+    // Drawn on the slices the box takes, so that stepping through shows where it ends.
+    const int z = curseurCoupe->value();
+    planXY->image()->montrerCadre(z >= cadre[2].premier && z < cadre[2].fin
+                                      ? QRect(cadre[0].premier, cadre[1].premier, cadre[0].fin - cadre[0].premier,
+                                              cadre[1].fin - cadre[1].premier)
+                                      : QRect());
 }
 
 // The box and the sizes as the fields hold them; sizes equal to the CT's
@@ -212,7 +253,12 @@ bool Interface::constructionScanner(const QString &nomFich)
         etat->setText(erreur);
         return false;
     }
-    if (const QString refus = materiauxCT(rampe, *milieux, materiaux); !refus.isEmpty()) {
+    StructuresCT structures;
+    if (const QString refus = panneauStructures->structures(*scanner, structures); !refus.isEmpty()) {
+        etat->setText(refus);
+        return false;
+    }
+    if (const QString refus = materiauxCT(rampe, *milieux, structures, materiaux); !refus.isEmpty()) {
         etat->setText(refus);
         return false;
     }
@@ -230,8 +276,9 @@ bool Interface::constructionScanner(const QString &nomFich)
     Geometrie geometrie;
     Grille grille;
     QStringList notes;
+    QString resume;
     if (const QString erreur =
-            construireGrilleCT(*scanner, boite, tailles, rampe, nomFich, grille, geometrie, cadre, &notes);
+            construireGrilleCT(*scanner, boite, tailles, rampe, structures, nomFich, grille, geometrie, cadre, &notes, &resume);
         !erreur.isEmpty()) {
         etat->setText(erreur);
         return false;
@@ -243,6 +290,8 @@ bool Interface::constructionScanner(const QString &nomFich)
     }
     if (!ecritureEgsphant(grille, geometrie, nomFich))
         return false;
+    if (!resume.isEmpty())
+        etat->setText(etat->text() + "\n" + resume);
     for (const QString &note : notes)
         etat->setText(etat->text() + "\n" + tr("Note : ") + note);
     return true;
