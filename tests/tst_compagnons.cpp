@@ -463,7 +463,7 @@ private slots:
             if (b->text() == texte)
                 b->click();
         if (arguments.size() == 1) {
-            QCOMPARE(f.etat->text(), arguments[0]);
+            QCOMPARE(etatDe(f)->text(), arguments[0]);
             for (const QString &fichier : fichiers)
                 QVERIFY(!QFileInfo::exists(d(fichier)));
             return;
@@ -480,7 +480,7 @@ private slots:
                                               "-o", "fenetre.egsphant"} + arguments);
         QDir::setCurrent(ancien);
         QCOMPARE(r.statut, 0);
-        QCOMPARE(r.sortie.section('\n', -2, -2), f.etat->text());
+        QCOMPARE(r.sortie.section('\n', -2, -2), etatDe(f)->text());
         for (int k = 0; k < fichiers.size(); ++k)
             QCOMPARE(octets[k], lire(d(fichiers[k])));
     }

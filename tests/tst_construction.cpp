@@ -76,7 +76,7 @@ private:
 // The status line says that sortie was written, with its media and counts, then its size.
 bool ditEcrit(const Interface &fenetre, const QString &sortie, const QString &contenu)
 {
-    const QString premiere = fenetre.etat->text().section('\n', 0, 0);
+    const QString premiere = etatDe(fenetre)->text().section('\n', 0, 0);
     return premiere.startsWith(QString("Fantôme écrit dans « %1 » : %2, ").arg(sortie, contenu))
            && QRegularExpression(", [0-9,]+ (octets|ko|Mo|Go)$").match(premiere).hasMatch();
 }
@@ -147,7 +147,7 @@ private slots:
         CaptureSortie capture;
         fenetre.evalue();
         QCOMPARE(QString::fromStdString(capture.texte()), "EAU\nOS\n" + trace);
-        QVERIFY2(ditEcrit(fenetre, sortie, "2 milieux"), qPrintable(fenetre.etat->text()));
+        QVERIFY2(ditEcrit(fenetre, sortie, "2 milieux"), qPrintable(etatDe(fenetre)->text()));
         QCOMPARE(carteMilieux(sortie), carte);
     }
 
@@ -205,7 +205,7 @@ private slots:
             attendu << QByteArray();
         }
         QCOMPARE(carteMilieux(sortie), attendu);
-        QVERIFY2(ditEcrit(fenetre, sortie, "3 milieux, 3 × 3 × 3 voxels"), qPrintable(fenetre.etat->text()));
+        QVERIFY2(ditEcrit(fenetre, sortie, "3 milieux, 3 × 3 × 3 voxels"), qPrintable(etatDe(fenetre)->text()));
         QCOMPARE(fenetre.dimX * 100 + fenetre.dimY * 10 + fenetre.dimZ, 333);
     }
 
@@ -238,7 +238,7 @@ private slots:
             CaptureSortie capture;
             fenetre.evalue();
             QCOMPARE(capture.texte(), std::string("  EAU\nOS\n"));
-            QCOMPARE(fenetre.etat->text(), QString("Niveau de gris 0 : densité « abc » invalide"));
+            QCOMPARE(etatDe(fenetre)->text(), QString("Niveau de gris 0 : densité « abc » invalide"));
             QVERIFY(!QFileInfo::exists(sortie));
         }
         lignesTable(fenetre).at(1).comboDensite->setEditText(" 1.5e0");
@@ -250,9 +250,9 @@ private slots:
         QCOMPARE(fenetre.materiaux[0].nom, QString("  EAU"));
         QCOMPARE(fenetre.materiaux[0].densite, 0.25);
         QCOMPARE(fenetre.materiaux[1].densite, 1.5);
-        QVERIFY2(ditEcrit(fenetre, sortie, "2 milieux, 2 × 1 × 1 voxels"), qPrintable(fenetre.etat->text()));
+        QVERIFY2(ditEcrit(fenetre, sortie, "2 milieux, 2 × 1 × 1 voxels"), qPrintable(etatDe(fenetre)->text()));
         // The leading blanks are kept in the file and noted as a reader's limit.
-        QCOMPARE(fenetre.etat->text().section('\n', 1),
+        QCOMPARE(etatDe(fenetre)->text().section('\n', 1),
                  QString("Attention : le milieu «   EAU » commence par un blanc ; egs++ et egs_brachy lisent les noms "
                          "comme des mots et le perdent (ôter le blanc, ici et dans le fichier PEGS4)"));
         QCOMPARE(lire(sortie).split('\n').mid(0, 4),
@@ -368,7 +368,7 @@ private slots:
             QVERIFY(QMetaObject::invokeMethod(&fenetre, "constructionEgsphant", Q_ARG(QString, sortie)));
         else
             fenetre.evalue();
-        QVERIFY2(fenetre.etat->text().contains(motif), qPrintable(fenetre.etat->text()));
+        QVERIFY2(etatDe(fenetre)->text().contains(motif), qPrintable(etatDe(fenetre)->text()));
         QCOMPARE(lire(sortie), QByteArray("ancien"));
         QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).filter("egsphant"),
                  QStringList({"fantome.egsphant"}));
@@ -380,7 +380,7 @@ private slots:
         Interface fenetre;
         const QString sortie = fenetreXY(fenetre, dossier, {{200, 0}}, "absent/fantome.egsphant");
         fenetre.evalue();
-        QVERIFY2(fenetre.etat->text().contains(sortie), qPrintable(fenetre.etat->text()));
+        QVERIFY2(etatDe(fenetre)->text().contains(sortie), qPrintable(etatDe(fenetre)->text()));
         QVERIFY(!QFileInfo::exists(dossier.filePath("absent")));
     }
 
@@ -455,7 +455,7 @@ private slots:
         champNomme(fenetre, "fichierEgsphant")->setText(sortie);
         fenetre.evalue();
         // The catalogue reached the rows when it was read.
-        QVERIFY2(QFileInfo::exists(sortie), qPrintable(fenetre.etat->text()));
+        QVERIFY2(QFileInfo::exists(sortie), qPrintable(etatDe(fenetre)->text()));
         QCOMPARE(lire(sortie).split('\n').mid(0, 3), QList<QByteArray>({"1", "EAU ", "1.00000 "}));
     }
 
@@ -483,7 +483,7 @@ private slots:
             champNomme(fenetre, "tailleY")->setText(essai ? tailleAvecPoint : taille);
             champNomme(fenetre, "origineZ")->setText(essai ? origineAvecPoint : origine);
             fenetre.evalue();
-            QVERIFY2(ditEcrit(fenetre, sortie, "1 milieu, 2 × 1 × 1 voxels"), qPrintable(fenetre.etat->text()));
+            QVERIFY2(ditEcrit(fenetre, sortie, "1 milieu, 2 × 1 × 1 voxels"), qPrintable(etatDe(fenetre)->text()));
             fichiers[essai] = lire(sortie);
         }
         QCOMPARE(fichiers[0], fichiers[1]);
@@ -497,9 +497,9 @@ private slots:
         const QString sortie = fenetreXY(fenetre, dossier, {{200, 0}});
         champNomme(fenetre, "champDimZ")->setText("130");
         fenetre.evalue();
-        QVERIFY2(ditEcrit(fenetre, sortie, "1 milieu, 2 × 1 × 130 voxels"), qPrintable(fenetre.etat->text()));
+        QVERIFY2(ditEcrit(fenetre, sortie, "1 milieu, 2 × 1 × 130 voxels"), qPrintable(etatDe(fenetre)->text()));
         // After the note on the levels nobody chose a medium for.
-        QCOMPARE(fenetre.etat->text().section('\n', 2),
+        QCOMPARE(etatDe(fenetre)->text().section('\n', 2),
                  QString("Attention : 130 voxels en Z ; DOSXYZnrc n'en accepte que 128 sans recompilation ($KMAX)"));
     }
 

@@ -81,10 +81,10 @@ class TestEnregistrements : public QObject
         } else if (geste == "egsphant") {
             champNomme(w.f, "fichierEgsphant")->setText(d(mots[1]));
             w.f.evalue();
-            return w.f.etat->text().replace(dossier.path(), "…") + ""
+            return etatDe(w.f)->text().replace(dossier.path(), "…") + ""
                     " | " + empreinte(d(mots[1]));
         }
-        return w.f.etat->text().replace(dossier.path(), "…");
+        return etatDe(w.f)->text().replace(dossier.path(), "…");
     }
 
 private slots:

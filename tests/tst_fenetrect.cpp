@@ -148,7 +148,7 @@ private slots:
         const QString pegs = d("essai.pegs4dat");
         champNomme(f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
         f.evalue();
-        QVERIFY2(f.etat->text().startsWith("Fantôme écrit"), qPrintable(f.etat->text()));
+        QVERIFY2(etatDe(f)->text().startsWith("Fantôme écrit"), qPrintable(etatDe(f)->text()));
         Resultat r = lancer({"--ct", serie, "--series", uid, "--pegs", pegs, "-o", d("lot.egsphant"), "--egspp", d("lot")});
         QCOMPARE(r.statut, 0);
         QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
@@ -160,7 +160,7 @@ private slots:
         for (QPushButton *b : f.findChildren<QPushButton *>())
             if (b->text() == "Géométrie egs++…")
                 b->click();
-        QVERIFY2(f.etat->text().startsWith("Géométrie egs++ écrite"), qPrintable(f.etat->text()));
+        QVERIFY2(etatDe(f)->text().startsWith("Géométrie egs++ écrite"), qPrintable(etatDe(f)->text()));
         QCOMPARE(lire(d("fenetre.ramp")), lire(d("lot.ramp")));
 
         champNomme(f, "origineX")->setText("-0,5");
@@ -212,7 +212,7 @@ private slots:
         ouvrir(f);
         f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("rs.dcm"); };
         cliquer(f, "Structures…");
-        QCOMPARE(f.etat->text(), QString("Structures « %1 » : 3 régions").arg(d("rs.dcm")));
+        QCOMPARE(etatDe(f)->text(), QString("Structures « %1 » : 3 régions").arg(d("rs.dcm")));
         QCOMPARE(tableStructures(f)->rowCount(), 3);
         QCOMPARE(tableStructures(f)->item(1, 1)->text(), QString("TIGE OS"));
         QCOMPARE(tableStructures(f)->item(0, 0)->background().color(), QColor(0, 255, 0));
@@ -226,14 +226,14 @@ private slots:
         }
         champNomme(f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
         f.evalue();
-        QVERIFY2(f.etat->text().startsWith("Fantôme écrit"), qPrintable(f.etat->text()));
+        QVERIFY2(etatDe(f)->text().startsWith("Fantôme écrit"), qPrintable(etatDe(f)->text()));
         const Resultat r = lancer(QStringList{"--ct", serie, "--series", uid, "--pegs", d("essai.pegs4dat"),
                                               "--structures", d("rs.dcm"), "-o", d("lot.egsphant")}
                                   + options + cadre);
         QCOMPARE(r.statut, 0);
         QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
         const QString resume = QRegularExpression("structures : [^\n]*").match(r.sortie).captured();
-        QVERIFY2(resume.contains(" voxels") && f.etat->text().contains(resume), qPrintable(f.etat->text()));
+        QVERIFY2(resume.contains(" voxels") && etatDe(f)->text().contains(resume), qPrintable(etatDe(f)->text()));
     }
 
     // The table's choices saved in a table file and loaded in another
@@ -255,7 +255,7 @@ private slots:
             return d("choix.txt");
         };
         cliquer(f, "Enregistrer les choix…");
-        QCOMPARE(f.etat->text(), QString("Choix des structures écrits dans « %1 »").arg(d("choix.txt")));
+        QCOMPARE(etatDe(f)->text(), QString("Choix des structures écrits dans « %1 »").arg(d("choix.txt")));
         const QByteArray texte = lire(d("choix.txt"));
         QVERIFY2(texte.endsWith("\nexterieur AIR521ICRU - BODY\ninterieur ICRPBONE521ICRU 1.9 TIGE OS\n"), texte);
 
@@ -275,12 +275,12 @@ private slots:
         QVERIFY(ecrireFichier(d("faux.txt"), texte + "interieur AIR521ICRU ct PAS LA\n"));
         g.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("faux.txt"); };
         cliquer(g, "Charger les choix…");
-        QCOMPARE(g.etat->text(), QString("Choix des structures « %1 » : ligne 7 : aucune région « PAS LA »").arg(d("faux.txt")));
+        QCOMPARE(etatDe(g)->text(), QString("Choix des structures « %1 » : ligne 7 : aucune région « PAS LA »").arg(d("faux.txt")));
         qobject_cast<QComboBox *>(t->cellWidget(1, 2))->setEditText("INCONNU");
         t->item(1, 3)->setText("");
         champNomme(g, "fichierEgsphant")->setText(d("refus.egsphant"));
         g.evalue();
-        QCOMPARE(g.etat->text(), QString("Structure « TIGE OS=INCONNU » : aucun milieu « INCONNU » dans le catalogue"));
+        QCOMPARE(etatDe(g)->text(), QString("Structure « TIGE OS=INCONNU » : aucun milieu « INCONNU » dans le catalogue"));
         QVERIFY(!QFile::exists(d("refus.egsphant")));
 
         StructuresEssai ailleurs = jeuFenetre();
@@ -288,7 +288,7 @@ private slots:
         QVERIFY(ecrireFichier(d("ailleurs.dcm"), octetsStructures(ailleurs)));
         g.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("ailleurs.dcm"); };
         cliquer(g, "Structures…");
-        QCOMPARE(g.etat->text(), QString("Structures « %1 » : (3006,0010) FrameOfReferenceUID « 1.2.3.4 », la série est "
+        QCOMPARE(etatDe(g)->text(), QString("Structures « %1 » : (3006,0010) FrameOfReferenceUID « 1.2.3.4 », la série est "
                                          "dans « 1.2.826.0.1.3680043.2.1125.22.7 »").arg(d("ailleurs.dcm")));
     }
 
@@ -485,7 +485,7 @@ private slots:
         tableNommee(f, "tableRampe")->item(1, 1)->setText("-960");
         champNomme(f, "fichierEgsphant")->setText(d("refus.egsphant"));
         f.evalue();
-        QCOMPARE(f.etat->text(), QString("Rampe, ligne 2 du tableau : HU_MAX -960 ne dépasse pas celui de la ligne "
+        QCOMPARE(etatDe(f)->text(), QString("Rampe, ligne 2 du tableau : HU_MAX -960 ne dépasse pas celui de la ligne "
                                          "précédente (-950) ; les HU_MAX doivent croître strictement"));
         QVERIFY(!QFile::exists(d("refus.egsphant")));
         tableNommee(f, "tableRampe")->item(1, 1)->setText("-700");

@@ -63,7 +63,7 @@ class TestFenetreVolume : public QObject
     {
         champNomme(w.f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
         w.f.evalue();
-        QVERIFY2(QFileInfo::exists(d("fenetre.egsphant")), qPrintable(w.f.etat->text()));
+        QVERIFY2(QFileInfo::exists(d("fenetre.egsphant")), qPrintable(etatDe(w.f)->text()));
         const Resultat r = lancer(QStringList{"--pegs", d("cat.pegs4dat"), "-o", d("lot.egsphant")} + arguments);
         QVERIFY2(r.statut == 0, qPrintable(r.erreurs));
         QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
@@ -100,7 +100,7 @@ private slots:
         champNomme(w.f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
         const QStringList plans = vue(w.f, false);
         w.cliquer("Volume…", d("tete.seg.nrrd"));
-        QCOMPARE(w.f.etat->text(), QString("Volume : tete.seg.nrrd, 4 × 3 × 2, 3 valeurs"));
+        QCOMPARE(etatDe(w.f)->text(), QString("Volume : tete.seg.nrrd, 4 × 3 × 2, 3 valeurs"));
         QCOMPARE(w.f.niveauxGris, QVector<int>({300, 7, 0}));
         QVERIFY(cocheNommee(w.f, "choixVolume")->isChecked() && !cocheNommee(w.f, "choixXY")->isChecked() && !cocheNommee(w.f, "choixXY")->isEnabled());
         QVERIFY(!cocheNommee(w.f, "choixYZ")->parentWidget()->isEnabled() && !cocheNommee(w.f, "choixXZ")->parentWidget()->isEnabled());
@@ -155,7 +155,7 @@ private slots:
         Fenetre w;
         w.lancer(&Interface::selectMat, d("cat.pegs4dat"));
         w.cliquer("Coupes…", d("coupes"));
-        QCOMPARE(w.f.etat->text(), QString("Coupes : coupes, 4 × 3 × 2, 3 valeurs ; taille et origine : celles des champs"));
+        QCOMPARE(etatDe(w.f)->text(), QString("Coupes : coupes, 4 × 3 × 2, 3 valeurs ; taille et origine : celles des champs"));
         QCOMPARE(w.f.niveauxGris, QVector<int>({150, 3, 0}));
         QCOMPARE(echantillon(w.f, 150), qRgb(150, 150, 150));
         QCOMPARE(champNomme(w.f, "tailleX")->text() + champNomme(w.f, "origineX")->text(), QString("1.0-15.0"));
@@ -172,11 +172,11 @@ private slots:
                 w.cliquer("Volume…", d("tete.seg.nrrd"));
             const QStringList attendue = vue(w.f);
             w.cliquer("Volume…", d("texte.nrrd"));
-            QCOMPARE(w.f.etat->text(), "Volume « " + d("texte.nrrd") + " » : format non reconnu : NRRD, NIfTI ou "
+            QCOMPARE(etatDe(w.f)->text(), "Volume « " + d("texte.nrrd") + " » : format non reconnu : NRRD, NIfTI ou "
                                                                       "MetaImage attendu");
             QCOMPARE(vue(w.f), attendue);
             w.cliquer("Coupes…", d("vide"));
-            QCOMPARE(w.f.etat->text(), "Dossier « " + d("vide") + " » : aucune image");
+            QCOMPARE(etatDe(w.f)->text(), "Dossier « " + d("vide") + " » : aucune image");
             QCOMPARE(vue(w.f), attendue);
         }
     }

@@ -99,7 +99,7 @@ private slots:
         w.lancer(&Interface::selectXY, d("deux.bmp"));
         QCOMPARE(w.f.niveauxGris, QVector<int>({255, 0}));
         QVERIFY(ligne(w.f, 255)->choixFond->isChecked());
-        QCOMPARE(w.f.etat->text(), "XY : deux.bmp, 4 × 2, 2 niveaux ; 2 niveaux de l'image remplacée retirés du "
+        QCOMPARE(etatDe(w.f)->text(), "XY : deux.bmp, 4 × 2, 2 niveaux ; 2 niveaux de l'image remplacée retirés du "
                                    "tableau (leurs choix reviendront avec eux) ; le fond passe au niveau 255 : le "
                                    "niveau 88 n'est plus dans les images");
         w.lancer(&Interface::selectXY, d("quatre.bmp"));
@@ -113,7 +113,7 @@ private slots:
         cocheNommee(w.f, "choixYZ")->setChecked(false);
         champNomme(w.f, "champDimZ")->setText("1");
         construire(w, "fond.egsphant");
-        QCOMPARE(w.f.etat->text(), QString("Fond : le niveau de gris 88 n'est dans aucune image cochée ; marquer le "
+        QCOMPARE(etatDe(w.f)->text(), QString("Fond : le niveau de gris 88 n'est dans aucune image cochée ; marquer le "
                                            "fond sur une ligne des images cochées, ou cocher l'image qui le contient"));
         QVERIFY(!QFileInfo::exists(d("fond.egsphant")));
     }
@@ -176,16 +176,16 @@ private slots:
         choisirMilieu(a.f, 128, "EAU");
         choisirMilieu(a.f, 0, "AIR");
         construire(a, "defauts.egsphant");
-        QCOMPARE(a.f.etat->text().split('\n').mid(1, 2),
+        QCOMPARE(etatDe(a.f)->text().split('\n').mid(1, 2),
                  QStringList({"Attention : 4 niveaux de gris laissés sans choix au premier milieu du catalogue, AG : "
                               "200, 130, 64, 60",
                               "Attention : milieu sans aucun voxel dans le fichier : PLOMB"}));
 
         bouton(a.f, "Compléter")->click();
-        QCOMPARE(a.f.etat->text(), QString("Compléter : 4 niveaux réglés sur le niveau choisi le plus proche"));
+        QCOMPARE(etatDe(a.f)->text(), QString("Compléter : 4 niveaux réglés sur le niveau choisi le plus proche"));
         construire(a, "complete.egsphant");
-        QVERIFY2(!a.f.etat->text().contains("sans choix") && !a.f.etat->text().contains("sans aucun voxel"),
-                 qPrintable(a.f.etat->text()));
+        QVERIFY2(!etatDe(a.f)->text().contains("sans choix") && !etatDe(a.f)->text().contains("sans aucun voxel"),
+                 qPrintable(etatDe(a.f)->text()));
 
         // By hand: 200 nearer 250, 130 nearer 128, 64 halfway between 0 and 128 (the lower wins), 60 nearer 0.
         const QMap<int, QString> parLaMain{{255, "OS"}, {130, "EAU"}, {128, "EAU"}, {64, "AIR"}, {60, "AIR"}, {0, "AIR"}};
@@ -194,7 +194,7 @@ private slots:
         taper(ligne(b.f, 200)->comboNom, "PLOMB");
         taper(ligne(b.f, 200)->comboDensite, "11.35");
         construire(b, "main.egsphant");
-        QVERIFY2(QFileInfo::exists(d("main.egsphant")), qPrintable(b.f.etat->text()));
+        QVERIFY2(QFileInfo::exists(d("main.egsphant")), qPrintable(etatDe(b.f)->text()));
         QCOMPARE(lire(d("complete.egsphant")), lire(d("main.egsphant")));
     }
 
@@ -214,9 +214,9 @@ private slots:
         QVERIFY(!table->horizontalScrollBar()->isVisible());
 
         w.lancer(&Interface::selectXY, d("quatre.bmp"));
-        QCOMPARE(w.f.etat->text(), QString("XY : quatre.bmp, 4 × 2, 4 niveaux"));
+        QCOMPARE(etatDe(w.f)->text(), QString("XY : quatre.bmp, 4 × 2, 4 niveaux"));
         const QPoint place = bouton(w.f, "Egsphant")->mapTo(&w.f, QPoint());
-        w.f.etat->setText(QStringList(12, "Attention : une note parmi d'autres").join('\n'));
+        etatDe(w.f)->setText(QStringList(12, "Attention : une note parmi d'autres").join('\n'));
         QTest::qWait(20);
         QCOMPARE(bouton(w.f, "Egsphant")->mapTo(&w.f, QPoint()), place); // no button moves
 
@@ -244,7 +244,7 @@ private slots:
 
         champNomme(w.f, "champDimZ")->setText("abc");
         construire(w, "comptes.egsphant");
-        QCOMPARE(w.f.etat->text(), QString("Nombre de voxels invalide : « abc » en Z (chaque compte doit être un entier "
+        QCOMPARE(etatDe(w.f)->text(), QString("Nombre de voxels invalide : « abc » en Z (chaque compte doit être un entier "
                                            "positif, au plus 2147483647)."));
         // Digit groups aside, whatever blank the French locale puts between them.
         const QString memoire = refusComptes(100000, 100000, 100000).remove(QRegularExpression("(?<=\\d)\\s(?=\\d)",

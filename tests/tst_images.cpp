@@ -385,7 +385,7 @@ private slots:
         QTest::keyClick(boite(f, 2, 1), Qt::Key_Down);
         QCOMPARE(boite(f, 2, 2)->currentText(), QString("1.06"));
         cocheNommee(f, "choixYZ")->setChecked(false);
-        f.etat->setText("avant");
+        etatDe(f)->setText("avant");
 
         const QStringList chemins{champNomme(f, "fichierXY")->text(), champNomme(f, "fichierYZ")->text(), champNomme(f, "fichierXZ")->text()};
         const QStringList champs = champsDim(f);
@@ -416,12 +416,12 @@ private slots:
         QVERIFY(!cocheNommee(f, "choixYZ")->isChecked());
         QVERIFY(!cocheNommee(f, "choixXZ")->isChecked());
         if (reponse.isEmpty()) {
-            QCOMPARE(f.etat->text(), QString("avant"));
+            QCOMPARE(etatDe(f)->text(), QString("avant"));
         } else {
             QString message;
             QVERIFY(chargerImage(reponse, &message).isNull());
-            QCOMPARE(f.etat->text(), message);
-            QVERIFY(f.etat->text().contains(reponse));
+            QCOMPARE(etatDe(f)->text(), message);
+            QVERIFY(etatDe(f)->text().contains(reponse));
         }
     }
 
@@ -482,7 +482,7 @@ private slots:
             }
         }
         QCOMPARE(f.validationImage(), !dims.isEmpty());
-        QCOMPARE(f.etat->text(), message);
+        QCOMPARE(etatDe(f)->text(), message);
         QCOMPARE(QVector<int>({f.dimX, f.dimY, f.dimZ}), (dims.isEmpty() ? QVector<int>({7, 7, 7}) : dims));
         QCOMPARE(champsDim(f), QStringList({"a", "0", "0"}));
     }
@@ -495,19 +495,19 @@ private slots:
         QVERIFY(choisirImage(f, "YZ", uni(55, 44)));
         cocheNommee(f, "choixYZ")->setChecked(false);
         QVERIFY(f.validationImage());
-        QCOMPARE(f.etat->text(), QString("Image compatible : 100 80 30"));
+        QCOMPARE(etatDe(f)->text(), QString("Image compatible : 100 80 30"));
         QCOMPARE(QVector<int>({f.dimX, f.dimY, f.dimZ}), QVector<int>({100, 80, 30}));
 
         cocheNommee(f, "choixYZ")->setChecked(true);
         QVERIFY(!f.validationImage());
-        QCOMPARE(f.etat->text(), QString("Image incompatible : YZ fait 55 × 44 pixels, 80 × 30 attendus"));
+        QCOMPARE(etatDe(f)->text(), QString("Image incompatible : YZ fait 55 × 44 pixels, 80 × 30 attendus"));
         QCOMPARE(QVector<int>({f.dimX, f.dimY, f.dimZ}), QVector<int>({100, 80, 30}));
 
         // A ticked plane whose file no longer loads counts as absent.
         cocheNommee(f, "choixYZ")->setChecked(false);
         champNomme(f, "fichierXY")->setText(dossier.filePath("disparu.bmp"));
         QVERIFY(!f.validationImage());
-        QCOMPARE(f.etat->text(), " badY Image incompatible : XY : Image introuvable : \"" + dossier.filePath("disparu.bmp")
+        QCOMPARE(etatDe(f)->text(), " badY Image incompatible : XY : Image introuvable : \"" + dossier.filePath("disparu.bmp")
                                      + "\" ; aucune image cochée ne donne l'axe Y");
     }
 

@@ -50,7 +50,7 @@ private slots:
     {
         Interface fenetre;
         QCOMPARE(fenetre.windowTitle(), QString("Quarvel Toolkit"));
-        QCOMPARE(fenetre.etat->text(), QString(" .... "));
+        QCOMPARE(etatDe(fenetre)->text(), QString(" .... "));
         for (QLineEdit *champ : {champNomme(fenetre, "champDimX"), champNomme(fenetre, "champDimY"), champNomme(fenetre, "champDimZ")})
             QCOMPARE(champ->text(), QString("0"));
         for (QCheckBox *choix : {cocheNommee(fenetre, "choixXY"), cocheNommee(fenetre, "choixYZ"), cocheNommee(fenetre, "choixXZ")}) {
@@ -202,8 +202,8 @@ private slots:
         Interface fenetre;
         QLayout *grille = fenetre.layout();
         // The status line scrolls in an area of fixed height.
-        auto *zoneEtat = qobject_cast<QScrollArea *>(fenetre.etat->parentWidget()->parentWidget());
-        QVERIFY(zoneEtat && zoneEtat->widget() == fenetre.etat);
+        auto *zoneEtat = qobject_cast<QScrollArea *>(etatDe(fenetre)->parentWidget()->parentWidget());
+        QVERIFY(zoneEtat && zoneEtat->widget() == etatDe(fenetre));
         QCOMPARE(position(grille, zoneEtat), QVector<int>({0, 0, 1, 3}));
         // Under the status line, the progress of a long write, hidden until one runs.
         QCOMPARE(position(grille, nomme<QWidget>(fenetre, "suiviEcriture")), QVector<int>({1, 0, 1, 3}));
@@ -252,14 +252,14 @@ private slots:
 
         // Invoked with no place for the result: the slot runs and its result is dropped.
         cocheNommee(fenetre, "choixXY")->setChecked(true);
-        fenetre.etat->clear();
+        etatDe(fenetre)->clear();
         QVERIFY(QMetaObject::invokeMethod(&fenetre, "validationImage"));
-        QVERIFY(fenetre.etat->text().contains("Image incompatible"));
+        QVERIFY(etatDe(fenetre)->text().contains("Image incompatible"));
         cocheNommee(fenetre, "choixXY")->setChecked(false);
-        fenetre.etat->clear();
+        etatDe(fenetre)->clear();
         const QString sortie = QDir(QDir::tempPath()).filePath("tst_interface_metaobjet.egsphant");
         QVERIFY(QMetaObject::invokeMethod(&fenetre, "constructionEgsphant", Q_ARG(QString, sortie)));
-        QVERIFY(!fenetre.etat->text().isEmpty());
+        QVERIFY(!etatDe(fenetre)->text().isEmpty());
         QVERIFY(!QFile::exists(sortie));
     }
 
@@ -283,9 +283,9 @@ private slots:
                          && filtres[i].contains(" *.png "),
                      qPrintable(filtres[i]));
         QCOMPARE(filtres[3], QString("Images (*.pegs4dat)"));
-        fenetre.etat->clear();
+        etatDe(fenetre)->clear();
         bouton(fenetre, "Egsphant")->click();
-        QVERIFY(!fenetre.etat->text().isEmpty());
+        QVERIFY(!etatDe(fenetre)->text().isEmpty());
     }
 
     void niveauGris_data()

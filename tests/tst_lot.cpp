@@ -566,7 +566,7 @@ private slots:
         champNomme(f, "origineZ")->setText("-2.5");
         champNomme(f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
         f.evalue();
-        QVERIFY2(QFileInfo::exists(d("fenetre.egsphant")), qPrintable(f.etat->text()));
+        QVERIFY2(QFileInfo::exists(d("fenetre.egsphant")), qPrintable(etatDe(f)->text()));
 
         QStringList args = {"--pegs", pegs, "--medium", "100=ICRPBONE521ICRU", "--medium", "30=Gel :1.07",
                             "--size", "0.2,1.0,1.0", "--origin", "-15.0,-15.0,-2.5", "-o", d("lot.egsphant")};
@@ -582,7 +582,7 @@ private slots:
                                       "AG521ICRU : 255\n")
                      && r.erreurs.contains("\nAttention : le milieu « Gel » n'est pas dans le fichier PEGS4 chargé"),
                  qPrintable(r.erreurs));
-        QCOMPARE(r.erreurs, f.etat->text().section('\n', 1) + '\n');
+        QCOMPARE(r.erreurs, etatDe(f)->text().section('\n', 1) + '\n');
         QCOMPARE(r.statut, 0);
         const QByteArray fichier = lire(d("lot.egsphant"));
         // The catalogue's name with its blanks, the typed one as typed.

@@ -166,8 +166,8 @@ private slots:
         QCOMPARE(tableMateriaux(f)->rowCount(), 2);
         lignesTable(f).at(1).comboNom->setCurrentText(nom);
         f.evalue();
-        QVERIFY2(f.etat->text().startsWith(message), qPrintable(f.etat->text()));
-        QVERIFY(!f.etat->text().contains('\n'));
+        QVERIFY2(etatDe(f)->text().startsWith(message), qPrintable(etatDe(f)->text()));
+        QVERIFY(!etatDe(f)->text().contains('\n'));
         QCOMPARE(lire(sortie), QByteArray("ANCIEN"));
     }
 
@@ -209,7 +209,7 @@ private slots:
             champs[i]->setText(valeurs[i]);
         champNomme(f, "fichierEgsphant")->setText(sortie);
         f.evalue();
-        QCOMPARE(f.etat->text(), message);
+        QCOMPARE(etatDe(f)->text(), message);
         QCOMPARE(lire(sortie), QByteArray("ABSENT"));
     }
 
@@ -427,7 +427,7 @@ private slots:
         f.choisirFichier = [chemin](QWidget *, const QString &, const QString &, const QString &) { return chemin; };
         const QString avant = champNomme(f, "fichierXY")->text();
         f.selectXY();
-        QCOMPARE(f.etat->text(), erreur);
+        QCOMPARE(etatDe(f)->text(), erreur);
         QCOMPARE(champNomme(f, "fichierXY")->text(), avant);
         QVERIFY(!cocheNommee(f, "choixXY")->isChecked());
     }
@@ -465,7 +465,7 @@ private slots:
         champNomme(f, "tailleX")->setText("1\n2");
         f.materiaux << Materiau(0, "A", 1.0);
         QVERIFY(!f.constructionEgsphant(d("ligne.egsphant")));
-        QCOMPARE(f.etat->text(), QString("Taille X : « 1\\n2 » n'est pas un nombre."));
+        QCOMPARE(etatDe(f)->text(), QString("Taille X : « 1\\n2 » n'est pas un nombre."));
     }
 
     // 8. A long name or path is echoed cut to 80 characters, « … » in its middle.

@@ -84,7 +84,7 @@ private:
             if (nomme<QWidget>(f, "suiviEcriture")->isHidden() || p.vu)
                 return;
             p.vu = true;
-            p.etat = f.etat->text();
+            p.etat = etatDe(f)->text();
             p.champsBloques = !champNomme(f, "fichierEgsphant")->isEnabled() && !champNomme(f, "champDimZ")->isEnabled() && !champNomme(f, "tailleX")->isEnabled()
                               && !cocheNommee(f, "choixXY")->isEnabled() && !tableMateriaux(f)->isEnabled()
                               && !bouton(f, "Egsphant")->isEnabled() && !bouton(f, "XY")->isEnabled();
@@ -94,7 +94,7 @@ private:
             QMetaObject::invokeMethod(&f, "constructionEgsphant", Qt::DirectConnection, Q_RETURN_ARG(bool, resultat),
                                       Q_ARG(QString, d("seconde.egsphant")));
             p.secondeRefusee = !resultat;
-            p.etatApres = f.etat->text();
+            p.etatApres = etatDe(f)->text();
             if (fin == Fin::Annuler)
                 nomme<QPushButton>(f, "boutonAnnuler")->click();
             else if (fin == Fin::Echap)
@@ -159,7 +159,7 @@ private slots:
         QVERIFY(p.champsBloques);
         QVERIFY(p.secondeRefusee);
         QCOMPARE(p.etatApres, p.etat);
-        QCOMPARE(f.etat->text(), QString("Écriture annulée"));
+        QCOMPARE(etatDe(f)->text(), QString("Écriture annulée"));
         QCOMPARE(lire(d("long.egsphant")), QByteArray("ANCIEN"));
         QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"long.egsphant", "xy.bmp"}));
         apresConstruction(f);
@@ -176,9 +176,9 @@ private slots:
         QVERIFY(p.champsBloques);
         QVERIFY(p.secondeRefusee);
         QCOMPARE(p.etatApres, p.etat);
-        QVERIFY2(f.etat->text().startsWith(QString("Fantôme écrit dans « %1 » : 2 milieux, 512 × 512 × 120 voxels")
+        QVERIFY2(etatDe(f)->text().startsWith(QString("Fantôme écrit dans « %1 » : 2 milieux, 512 × 512 × 120 voxels")
                                                .arg(d("fenetre.egsphant.gz"))),
-                 qPrintable(f.etat->text()));
+                 qPrintable(etatDe(f)->text()));
         QCOMPARE(nomme<QProgressBar>(f, "barreEcriture")->value(), nomme<QProgressBar>(f, "barreEcriture")->maximum());
         apresConstruction(f);
 
@@ -242,7 +242,7 @@ private slots:
         preparer(f, "2", d("court.egsphant"));
         const Pendant p = construire(f, Fin::Annuler);
         QVERIFY(!p.vu);
-        QVERIFY2(f.etat->text().startsWith("Fantôme écrit dans"), qPrintable(f.etat->text()));
+        QVERIFY2(etatDe(f)->text().startsWith("Fantôme écrit dans"), qPrintable(etatDe(f)->text()));
         QVERIFY(QFileInfo(d("court.egsphant")).size() > 512 * 512 * 2);
         apresConstruction(f);
     }

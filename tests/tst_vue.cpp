@@ -298,13 +298,13 @@ private slots:
 
         champNomme(fenetre, "fichierEgsphant")->setText(dossier.filePath("absent.egsphant"));
         voir->click();
-        QVERIFY2(fenetre.etat->text().startsWith("Aucun fantôme à voir"), qPrintable(fenetre.etat->text()));
+        QVERIFY2(etatDe(fenetre)->text().startsWith("Aucun fantôme à voir"), qPrintable(etatDe(fenetre)->text()));
         QVERIFY(!fenetre.findChild<FenetreVue *>());
 
         const QString casse = ecrire(dossier, "casse.egsphant", texteFantome.left(60));
         champNomme(fenetre, "fichierEgsphant")->setText(casse);
         voir->click();
-        QVERIFY2(fenetre.etat->text().contains("ligne "), qPrintable(fenetre.etat->text()));
+        QVERIFY2(etatDe(fenetre)->text().contains("ligne "), qPrintable(etatDe(fenetre)->text()));
         QVERIFY(!fenetre.findChild<FenetreVue *>());
 
         const QString chemin = ecrire(dossier, "petit.egsphant", texteFantome);
@@ -335,7 +335,7 @@ private slots:
         champNomme(fenetre, "champDimZ")->setText("2");
         champNomme(fenetre, "fichierEgsphant")->setText(dossier.filePath("ecrit.egsphant"));
         fenetre.evalue();
-        QVERIFY2(QFile::exists(dossier.filePath("ecrit.egsphant")), qPrintable(fenetre.etat->text()));
+        QVERIFY2(QFile::exists(dossier.filePath("ecrit.egsphant")), qPrintable(etatDe(fenetre)->text()));
         champNomme(fenetre, "fichierEgsphant")->setText(dossier.filePath("autre.egsphant"));
         for (QPushButton *bouton : fenetre.findChildren<QPushButton *>())
             if (bouton->text() == "Voir")

@@ -41,6 +41,12 @@ inline ImagePlan *imageNommee(const QWidget &f, const char *nom)
     return nomme<ImagePlan>(f, nom);
 }
 
+// The window's status line.
+inline QLabel *etatDe(const Interface &f)
+{
+    return nomme<QLabel>(f, "etat");
+}
+
 inline QTableWidget *tableNommee(const QWidget &f, const char *nom)
 {
     return nomme<QTableWidget>(f, nom);

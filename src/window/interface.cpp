@@ -101,6 +101,7 @@ void Interface::relierConfiguration()
 QWidget *Interface::creerZoneEtat()
 {
     etat = new QLabel(" .... ");
+    etat->setObjectName("etat");
     // Long paths and notes wrap rather than widen the window; the user may copy them.
     etat->setWordWrap(true);
     etat->setTextInteractionFlags(Qt::TextSelectableByMouse);

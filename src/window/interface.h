@@ -77,7 +77,6 @@ public slots:
     void analyseFichierPegs();
 
 public:
-    QLabel *etat;
     int dimX, dimY, dimZ;
     QVector<int> niveauxGris;
     QList<Materiau> materiaux;
@@ -85,6 +84,7 @@ public:
     bool constructionEnCours = false; // a build runs: no second one, no field changes it
 
 private:
+    QLabel *etat; // the status line
     // The constructor's parts, one per group of the window.
     QWidget *creerZoneEtat();
     PanneauConfiguration *configuration;
