@@ -275,12 +275,14 @@ private slots:
         QVERIFY(ecrireFichier(d("faux.txt"), texte + "interieur AIR521ICRU ct PAS LA\n"));
         g.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("faux.txt"); };
         cliquer(g, "Charger les choix…");
-        QCOMPARE(etatDe(g)->text(), QString("Choix des structures « %1 » : ligne 7 : aucune région « PAS LA »").arg(d("faux.txt")));
+        QCOMPARE(etatDe(g)->text(),
+                 QString("Choix des structures « %1 » : ligne 7 : aucune région « PAS LA »").arg(d("faux.txt")));
         qobject_cast<QComboBox *>(t->cellWidget(1, 2))->setEditText("INCONNU");
         t->item(1, 3)->setText("");
         champNomme(g, "fichierEgsphant")->setText(d("refus.egsphant"));
         g.evalue();
-        QCOMPARE(etatDe(g)->text(), QString("Structure « TIGE OS=INCONNU » : aucun milieu « INCONNU » dans le catalogue"));
+        QCOMPARE(etatDe(g)->text(),
+                 QString("Structure « TIGE OS=INCONNU » : aucun milieu « INCONNU » dans le catalogue"));
         QVERIFY(!QFile::exists(d("refus.egsphant")));
 
         StructuresEssai ailleurs = jeuFenetre();
@@ -288,8 +290,10 @@ private slots:
         QVERIFY(ecrireFichier(d("ailleurs.dcm"), octetsStructures(ailleurs)));
         g.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("ailleurs.dcm"); };
         cliquer(g, "Structures…");
-        QCOMPARE(etatDe(g)->text(), QString("Structures « %1 » : (3006,0010) FrameOfReferenceUID « 1.2.3.4 », la série est "
-                                         "dans « 1.2.826.0.1.3680043.2.1125.22.7 »").arg(d("ailleurs.dcm")));
+        QCOMPARE(etatDe(g)->text(),
+                 QString("Structures « %1 » : (3006,0010) FrameOfReferenceUID « 1.2.3.4 », la série est "
+                         "dans « 1.2.826.0.1.3680043.2.1125.22.7 »")
+                         .arg(d("ailleurs.dcm")));
     }
 
     // The slider and the wheel step through the slices; the box (on the
@@ -300,7 +304,8 @@ private slots:
         Interface f;
         ouvrir(f);
         QCOMPARE(nomme<QSlider>(f, "curseurCoupe")->value(), 2);
-        QCOMPARE(etiquetteNommee(f, "tailleImageXY")->text(), QString("Coupe 3/5, z = 10.8 cm : 12 × 10, niveau 40 HU, largeur 400 HU"));
+        QCOMPARE(etiquetteNommee(f, "tailleImageXY")->text(),
+                 QString("Coupe 3/5, z = 10.8 cm : 12 × 10, niveau 40 HU, largeur 400 HU"));
         f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("rs.dcm"); };
         cliquer(f, "Structures…");
         auto formes = [&f] {
@@ -400,9 +405,10 @@ private slots:
         QFETCH(QString, attendu);
         Interface f;
         ouvrir(f);
-        const QHash<QString, QLineEdit *> champs{{"origineX", champNomme(f, "origineX")}, {"origineY", champNomme(f, "origineY")},
-                                                 {"boiteMax1", champNomme(f, "boiteMax1")}, {"tailleX", champNomme(f, "tailleX")},
-                                                 {"tailleY", champNomme(f, "tailleY")}, {"tailleZ", champNomme(f, "tailleZ")}};
+        const QHash<QString, QLineEdit *> champs{
+                {"origineX", champNomme(f, "origineX")},   {"origineY", champNomme(f, "origineY")},
+                {"boiteMax1", champNomme(f, "boiteMax1")}, {"tailleX", champNomme(f, "tailleX")},
+                {"tailleY", champNomme(f, "tailleY")},     {"tailleZ", champNomme(f, "tailleZ")}};
         for (int i = 0; i + 1 < saisies.size(); i += 2) {
             champs[saisies[i]]->clear();
             QTest::keyClicks(champs[saisies[i]], saisies[i + 1]);
@@ -419,7 +425,9 @@ private slots:
                                              : QStringList{voxel(trace.left()), voxel(trace.right() + 1),
                                                            voxel(trace.top()), voxel(trace.bottom() + 1)}
                                                    .join(' ');
-        QCOMPARE(QString("%1 %2 %3 ; %4").arg(champNomme(f, "champDimX")->text(), champNomme(f, "champDimY")->text(), champNomme(f, "champDimZ")->text(), boite),
+        QCOMPARE(QString("%1 %2 %3 ; %4")
+                         .arg(champNomme(f, "champDimX")->text(), champNomme(f, "champDimY")->text(),
+                              champNomme(f, "champDimZ")->text(), boite),
                  attendu);
     }
 
@@ -470,7 +478,8 @@ private slots:
                 QVERIFY2(f.rect().contains(QRect(b->mapTo(&f, QPoint()), b->size())), qPrintable(b->text()));
         QCOMPARE(tableNommee(f, "tableRampe")->isVisible(), ct);
         for (int c = 0; ct && c < 4; ++c)
-            QVERIFY(tableNommee(f, "tableRampe")->columnViewportPosition(c) + tableNommee(f, "tableRampe")->columnWidth(c)
+            QVERIFY(tableNommee(f, "tableRampe")->columnViewportPosition(c)
+                            + tableNommee(f, "tableRampe")->columnWidth(c)
                     <= tableNommee(f, "tableRampe")->viewport()->width());
         QCOMPARE(tableStructures(f)->isVisible(), ct);
         QCOMPARE(tableStructures(f)->verticalScrollBar()->isVisible(), ct);

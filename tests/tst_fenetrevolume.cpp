@@ -102,8 +102,10 @@ private slots:
         w.cliquer("Volume…", d("tete.seg.nrrd"));
         QCOMPARE(etatDe(w.f)->text(), QString("Volume : tete.seg.nrrd, 4 × 3 × 2, 3 valeurs"));
         QCOMPARE(w.f.niveauxGris, QVector<int>({300, 7, 0}));
-        QVERIFY(cocheNommee(w.f, "choixVolume")->isChecked() && !cocheNommee(w.f, "choixXY")->isChecked() && !cocheNommee(w.f, "choixXY")->isEnabled());
-        QVERIFY(!cocheNommee(w.f, "choixYZ")->parentWidget()->isEnabled() && !cocheNommee(w.f, "choixXZ")->parentWidget()->isEnabled());
+        QVERIFY(cocheNommee(w.f, "choixVolume")->isChecked() && !cocheNommee(w.f, "choixXY")->isChecked()
+                && !cocheNommee(w.f, "choixXY")->isEnabled());
+        QVERIFY(!cocheNommee(w.f, "choixYZ")->parentWidget()->isEnabled()
+                && !cocheNommee(w.f, "choixXZ")->parentWidget()->isEnabled());
         QCOMPARE(vue(w.f).mid(5, 9), QStringList({"0.2", "0.3", "0.5", "0.9", "-2.15", "2.75", "4 (grisé)",
                                                   "3 (grisé)", "2 (grisé)"}));
         // The middle slice, z = 1, each voxel in its row's swatch colour.
@@ -133,7 +135,9 @@ private slots:
         Fenetre w;
         w.lancer(&Interface::selectMat, d("cat.pegs4dat"));
         w.cliquer("Volume…", d("fin.nrrd"));
-        const QList<QLineEdit *> champs{champNomme(w.f, "tailleX"), champNomme(w.f, "tailleY"), champNomme(w.f, "tailleZ"), champNomme(w.f, "origineX"), champNomme(w.f, "origineY"), champNomme(w.f, "origineZ")};
+        const QList<QLineEdit *> champs{champNomme(w.f, "tailleX"),  champNomme(w.f, "tailleY"),
+                                        champNomme(w.f, "tailleZ"),  champNomme(w.f, "origineX"),
+                                        champNomme(w.f, "origineY"), champNomme(w.f, "origineZ")};
         for (QLineEdit *champ : champs) {
             const QString chiffres = champ->text().section('e', 0, 0).remove(QRegularExpression("[-.]")).remove(
                 QRegularExpression("^0+"));
@@ -155,7 +159,8 @@ private slots:
         Fenetre w;
         w.lancer(&Interface::selectMat, d("cat.pegs4dat"));
         w.cliquer("Coupes…", d("coupes"));
-        QCOMPARE(etatDe(w.f)->text(), QString("Coupes : coupes, 4 × 3 × 2, 3 valeurs ; taille et origine : celles des champs"));
+        QCOMPARE(etatDe(w.f)->text(),
+                 QString("Coupes : coupes, 4 × 3 × 2, 3 valeurs ; taille et origine : celles des champs"));
         QCOMPARE(w.f.niveauxGris, QVector<int>({150, 3, 0}));
         QCOMPARE(echantillon(w.f, 150), qRgb(150, 150, 150));
         QCOMPARE(champNomme(w.f, "tailleX")->text() + champNomme(w.f, "origineX")->text(), QString("1.0-15.0"));

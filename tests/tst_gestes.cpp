@@ -244,8 +244,9 @@ private slots:
 
         champNomme(w.f, "champDimZ")->setText("abc");
         construire(w, "comptes.egsphant");
-        QCOMPARE(etatDe(w.f)->text(), QString("Nombre de voxels invalide : « abc » en Z (chaque compte doit être un entier "
-                                           "positif, au plus 2147483647)."));
+        QCOMPARE(etatDe(w.f)->text(),
+                 QString("Nombre de voxels invalide : « abc » en Z (chaque compte doit être un entier "
+                         "positif, au plus 2147483647)."));
         // Digit groups aside, whatever blank the French locale puts between them.
         const QString memoire = refusComptes(100000, 100000, 100000).remove(QRegularExpression("(?<=\\d)\\s(?=\\d)",
             QRegularExpression::UseUnicodePropertiesOption));

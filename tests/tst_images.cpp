@@ -118,7 +118,8 @@ private:
             return false;
         repondre(f, chemin);
         (f.*plan(f, nomPlan).slot)();
-        return champNomme(f, "fichierXY")->text() == chemin || champNomme(f, "fichierYZ")->text() == chemin || champNomme(f, "fichierXZ")->text() == chemin;
+        return champNomme(f, "fichierXY")->text() == chemin || champNomme(f, "fichierYZ")->text() == chemin
+               || champNomme(f, "fichierXZ")->text() == chemin;
     }
 
     static QList<Milieu> catalogue()
@@ -185,7 +186,9 @@ private slots:
                 for (QPoint coin : {QPoint(0, 0), QPoint(facteur - 1, facteur - 1)})
                     QCOMPARE(vue.pixel(2 + x * facteur + coin.x(), 2 + y * facteur + coin.y()),
                              image.pixel(x, y) | 0xff000000u);
-        const QLabel *legende = p.info == imageNommee(f, "infoXY") ? etiquetteNommee(f, "tailleImageXY") : p.info == imageNommee(f, "infoYZ") ? etiquetteNommee(f, "tailleImageYZ") : etiquetteNommee(f, "tailleImageXZ");
+        const QLabel *legende = p.info == imageNommee(f, "infoXY")   ? etiquetteNommee(f, "tailleImageXY")
+                                : p.info == imageNommee(f, "infoYZ") ? etiquetteNommee(f, "tailleImageYZ")
+                                                                     : etiquetteNommee(f, "tailleImageXZ");
         QCOMPARE(legende->text(), QString("%1 × %2 pixels").arg(image.width()).arg(image.height()));
         QCOMPARE(f.niveauxGris, niveaux);
         QCOMPARE(tableMateriaux(f)->rowCount(), niveaux.size());
@@ -387,7 +390,8 @@ private slots:
         cocheNommee(f, "choixYZ")->setChecked(false);
         etatDe(f)->setText("avant");
 
-        const QStringList chemins{champNomme(f, "fichierXY")->text(), champNomme(f, "fichierYZ")->text(), champNomme(f, "fichierXZ")->text()};
+        const QStringList chemins{champNomme(f, "fichierXY")->text(), champNomme(f, "fichierYZ")->text(),
+                                  champNomme(f, "fichierXZ")->text()};
         const QStringList champs = champsDim(f);
         const QImage imageXY = imageNommee(f, "infoXY")->pixmap().toImage();
         const QVector<int> niveaux = f.niveauxGris;
@@ -398,7 +402,9 @@ private slots:
         f.selectYZ();
         f.selectXZ();
 
-        QCOMPARE(QStringList({champNomme(f, "fichierXY")->text(), champNomme(f, "fichierYZ")->text(), champNomme(f, "fichierXZ")->text()}), chemins);
+        QCOMPARE(QStringList({champNomme(f, "fichierXY")->text(), champNomme(f, "fichierYZ")->text(),
+                              champNomme(f, "fichierXZ")->text()}),
+                 chemins);
         QCOMPARE(champsDim(f), champs);
         QCOMPARE(imageNommee(f, "infoXY")->pixmap().toImage(), imageXY);
         QCOMPARE(imageNommee(f, "infoXZ")->text(), QString("XZ"));
@@ -507,8 +513,9 @@ private slots:
         cocheNommee(f, "choixYZ")->setChecked(false);
         champNomme(f, "fichierXY")->setText(dossier.filePath("disparu.bmp"));
         QVERIFY(!f.validationImage());
-        QCOMPARE(etatDe(f)->text(), " badY Image incompatible : XY : Image introuvable : \"" + dossier.filePath("disparu.bmp")
-                                     + "\" ; aucune image cochée ne donne l'axe Y");
+        QCOMPARE(etatDe(f)->text(), " badY Image incompatible : XY : Image introuvable : \""
+                                            + dossier.filePath("disparu.bmp")
+                                            + "\" ; aucune image cochée ne donne l'axe Y");
     }
 
     void dialogueReel()
@@ -555,7 +562,8 @@ private slots:
         QVERIFY2(filtres[1].startsWith("Toutes les images lisibles (") && filtres[1].contains("*.png")
                      && filtres[1].contains("*.jpg"),
                  qPrintable(filtres[1]));
-        QCOMPARE(QFileInfo(champNomme(f, "fichierXY")->text()).canonicalFilePath(), QFileInfo(chemin).canonicalFilePath());
+        QCOMPARE(QFileInfo(champNomme(f, "fichierXY")->text()).canonicalFilePath(),
+                 QFileInfo(chemin).canonicalFilePath());
         QCOMPARE(f.niveauxGris, QVector<int>({40, 20}));
         QVERIFY(cocheNommee(f, "choixXY")->isChecked());
     }

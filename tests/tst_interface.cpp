@@ -51,9 +51,11 @@ private slots:
         Interface fenetre;
         QCOMPARE(fenetre.windowTitle(), QString("Quarvel Toolkit"));
         QCOMPARE(etatDe(fenetre)->text(), QString(" .... "));
-        for (QLineEdit *champ : {champNomme(fenetre, "champDimX"), champNomme(fenetre, "champDimY"), champNomme(fenetre, "champDimZ")})
+        for (QLineEdit *champ :
+             {champNomme(fenetre, "champDimX"), champNomme(fenetre, "champDimY"), champNomme(fenetre, "champDimZ")})
             QCOMPARE(champ->text(), QString("0"));
-        for (QCheckBox *choix : {cocheNommee(fenetre, "choixXY"), cocheNommee(fenetre, "choixYZ"), cocheNommee(fenetre, "choixXZ")}) {
+        for (QCheckBox *choix :
+             {cocheNommee(fenetre, "choixXY"), cocheNommee(fenetre, "choixYZ"), cocheNommee(fenetre, "choixXZ")}) {
             QVERIFY(!choix->isChecked());
             QVERIFY(choix->text().isEmpty());
         }
@@ -71,7 +73,9 @@ private slots:
         QCOMPARE(champNomme(fenetre, "fichierYZ")->text(), QString("plan YZ"));
         QCOMPARE(champNomme(fenetre, "fichierXZ")->text(), QString("plan XZ"));
         QCOMPARE(champNomme(fenetre, "fichierEgsphant")->text(), QString("test.egsphant"));
-        QCOMPARE(champNomme(fenetre, "tailleX")->text() + champNomme(fenetre, "tailleY")->text() + champNomme(fenetre, "tailleZ")->text(), QString("1.01.01.0"));
+        QCOMPARE(champNomme(fenetre, "tailleX")->text() + champNomme(fenetre, "tailleY")->text()
+                         + champNomme(fenetre, "tailleZ")->text(),
+                 QString("1.01.01.0"));
         QCOMPARE(champNomme(fenetre, "origineX")->text(), QString("-15.0"));
         QCOMPARE(champNomme(fenetre, "origineY")->text(), QString("-15.0"));
         QCOMPARE(champNomme(fenetre, "origineZ")->text(), QString("0.0"));
@@ -219,7 +223,9 @@ private slots:
             {"Plan XY", {cocheNommee(fenetre, "choixXY"), imageNommee(fenetre, "infoXY")}},
             {"Plan YZ", {cocheNommee(fenetre, "choixYZ"), imageNommee(fenetre, "infoYZ")}},
             {"Plan XZ", {cocheNommee(fenetre, "choixXZ"), imageNommee(fenetre, "infoXZ")}}};
-        const QList<QLabel *> tailles{etiquetteNommee(fenetre, "tailleImageXY"), etiquetteNommee(fenetre, "tailleImageYZ"), etiquetteNommee(fenetre, "tailleImageXZ")};
+        const QList<QLabel *> tailles{etiquetteNommee(fenetre, "tailleImageXY"),
+                                      etiquetteNommee(fenetre, "tailleImageYZ"),
+                                      etiquetteNommee(fenetre, "tailleImageXZ")};
         for (int p = 0; p < 3; ++p) {
             QLayout *l = groupe(fenetre, plans[p].first)->layout();
             QCOMPARE(position(l, plans[p].second.first), QVector<int>({0, 0, 1, 1}));

@@ -204,7 +204,9 @@ private slots:
             lignesTable(f).at(i).comboDensite->setCurrentText(i ? "1" : "0.0012");
         }
         const QStringList valeurs = (taille + "," + origine).split(',');
-        const QList<QLineEdit *> champs = {champNomme(f, "tailleX"), champNomme(f, "tailleY"), champNomme(f, "tailleZ"), champNomme(f, "origineX"), champNomme(f, "origineY"), champNomme(f, "origineZ")};
+        const QList<QLineEdit *> champs = {champNomme(f, "tailleX"),  champNomme(f, "tailleY"),
+                                           champNomme(f, "tailleZ"),  champNomme(f, "origineX"),
+                                           champNomme(f, "origineY"), champNomme(f, "origineZ")};
         for (int i = 0; i < 6; ++i)
             champs[i]->setText(valeurs[i]);
         champNomme(f, "fichierEgsphant")->setText(sortie);

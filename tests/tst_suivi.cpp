@@ -85,9 +85,10 @@ private:
                 return;
             p.vu = true;
             p.etat = etatDe(f)->text();
-            p.champsBloques = !champNomme(f, "fichierEgsphant")->isEnabled() && !champNomme(f, "champDimZ")->isEnabled() && !champNomme(f, "tailleX")->isEnabled()
-                              && !cocheNommee(f, "choixXY")->isEnabled() && !tableMateriaux(f)->isEnabled()
-                              && !bouton(f, "Egsphant")->isEnabled() && !bouton(f, "XY")->isEnabled();
+            p.champsBloques = !champNomme(f, "fichierEgsphant")->isEnabled() && !champNomme(f, "champDimZ")->isEnabled()
+                              && !champNomme(f, "tailleX")->isEnabled() && !cocheNommee(f, "choixXY")->isEnabled()
+                              && !tableMateriaux(f)->isEnabled() && !bouton(f, "Egsphant")->isEnabled()
+                              && !bouton(f, "XY")->isEnabled();
             bouton(f, "Egsphant")->click();
             f.evalue();
             bool resultat = true;

@@ -287,12 +287,14 @@ private slots:
         Fenetre w;
         w.lancer(&Interface::selectMat, d("cat.pegs4dat"));
         w.cliquer("Charger une table…", d("avant.txt"));
-        QVERIFY(etatDe(w.f)->text().endsWith("chargée ; aucune image choisie : elle réglera les niveaux des images à venir"));
+        QVERIFY(etatDe(w.f)->text().endsWith(
+                "chargée ; aucune image choisie : elle réglera les niveaux des images à venir"));
         w.lancer(&Interface::selectXY, d("xy.bmp"));
         QCOMPARE(choix(w.f, 30), QString("Gel/1.07"));
         QVERIFY(ligne(w.f, 100)->choixFond->isChecked());
         w.cliquer("Charger une table…", d("mauvaise.txt"));
-        QCOMPARE(etatDe(w.f)->text(), "Table « " + d("mauvaise.txt") + " » : lignes 1 et 2 : les niveaux se recouvrent (30)");
+        QCOMPARE(etatDe(w.f)->text(),
+                 "Table « " + d("mauvaise.txt") + " » : lignes 1 et 2 : les niveaux se recouvrent (30)");
         QCOMPARE(choix(w.f, 30), QString("Gel/1.07"));
         QCOMPARE(choix(w.f, 0), QString("AIR521ICRU      /0.00120479"));
 
@@ -300,8 +302,9 @@ private slots:
         taper(ligne(w.f, 200)->comboNom, "Gel froid");
         taper(ligne(w.f, 200)->comboDensite, "1");
         w.cliquer("Enregistrer la table…", d("refusee.txt"));
-        QCOMPARE(etatDe(w.f)->text(), QString("Niveau de gris 200 : le nom « Gel froid » compte plusieurs mots ; une table "
-                                           "n'en garde qu'un"));
+        QCOMPARE(etatDe(w.f)->text(),
+                 QString("Niveau de gris 200 : le nom « Gel froid » compte plusieurs mots ; une table "
+                         "n'en garde qu'un"));
         QVERIFY(!QFileInfo::exists(d("refusee.txt")));
         taper(ligne(w.f, 200)->comboNom, "Gel");
         w.cliquer("Enregistrer la table…", d("absent/table.txt"));

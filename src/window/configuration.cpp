@@ -48,7 +48,8 @@ PanneauConfiguration::PanneauConfiguration(GroupePlan *planXY, GroupePlan *planX
 
 QList<QLineEdit *> PanneauConfiguration::champsNombres() const
 {
-    return {tailles[0], tailles[1], tailles[2], origines[0], origines[1], origines[2], comptes[0], comptes[1], comptes[2]};
+    return {tailles[0], tailles[1], tailles[2], origines[0], origines[1], origines[2],
+            comptes[0], comptes[1], comptes[2]};
 }
 
 // Rows 0 to 4: each path field and, at its end, the button that fills or uses it; "Voir" under "Egsphant".

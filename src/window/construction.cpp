@@ -193,7 +193,8 @@ bool Interface::remplissagePlans(Grille &grille)
 // a file with the wrong geometry and no word of it.
 bool Interface::lectureGeometrie(Geometrie &geometrie)
 {
-    const QLineEdit *champs[6] = {configuration->taille(0), configuration->taille(1), configuration->taille(2), configuration->origine(0), configuration->origine(1), configuration->origine(2)};
+    const QLineEdit *champs[6] = {configuration->taille(0),  configuration->taille(1),  configuration->taille(2),
+                                  configuration->origine(0), configuration->origine(1), configuration->origine(2)};
     const char *noms[6] = {"Taille X", "Taille Y", "Taille Z", "Origine X", "Origine Y", "Origine Z"};
     double *valeurs[6] = {&geometrie.taille[0], &geometrie.taille[1], &geometrie.taille[2],
                           &geometrie.origine[0], &geometrie.origine[1], &geometrie.origine[2]};

@@ -94,7 +94,8 @@ void Interface::relierConfiguration()
     connect(configuration, &PanneauConfiguration::scannerDemande, this, &Interface::selectScanner);
     connect(configuration, &PanneauConfiguration::scannerCoche, this, &Interface::basculeScanner);
     connect(configuration, &PanneauConfiguration::cadreModifie, this, &Interface::suiviCadre);
-    connect(panneauStructures, &PanneauStructures::message, this, [this](const QString &texte) { etat->setText(texte); });
+    connect(panneauStructures, &PanneauStructures::message, this,
+            [this](const QString &texte) { etat->setText(texte); });
     connect(panneauStructures, &PanneauStructures::jeuChange, this, &Interface::montrerCoupe);
 }
 

@@ -107,7 +107,8 @@ void Interface::selectScanner()
     QStringList textes;
     for (int a = 0; a < 3; ++a) {
         textes << texteExact(ct->axes[a].taille);
-        montrerNombre(configuration->jusqua(a), texteExact(ct->axes[a].origine + ct->axes[a].compte * ct->axes[a].taille));
+        montrerNombre(configuration->jusqua(a),
+                      texteExact(ct->axes[a].origine + ct->axes[a].compte * ct->axes[a].taille));
     }
     for (int a = 0; a < 3; ++a)
         textes << texteExact(ct->axes[a].origine);
@@ -204,8 +205,9 @@ void Interface::enregistrementRampe()
 // The box and the sizes as the fields hold them, or why not in refus.
 bool Interface::lectureCadre(Boite &boite, std::array<double, 3> &tailles, QString *refus)
 {
-    const QLineEdit *champs[9] = {configuration->origine(0), configuration->jusqua(0), configuration->origine(1), configuration->jusqua(1), configuration->origine(2), configuration->jusqua(2),
-                                  configuration->taille(0), configuration->taille(1), configuration->taille(2)};
+    const QLineEdit *champs[9] = {configuration->origine(0), configuration->jusqua(0),  configuration->origine(1),
+                                  configuration->jusqua(1),  configuration->origine(2), configuration->jusqua(2),
+                                  configuration->taille(0),  configuration->taille(1),  configuration->taille(2)};
     double *valeurs[9] = {&boite.bas[0], &boite.haut[0], &boite.bas[1], &boite.haut[1], &boite.bas[2],
                           &boite.haut[2], &tailles[0], &tailles[1], &tailles[2]};
     const char *noms[9] = {QT_TR_NOOP("Origine X"), QT_TR_NOOP("Jusqu'à X"), QT_TR_NOOP("Origine Y"),
@@ -283,7 +285,8 @@ bool Interface::constructionScanner(const QString &nomFich)
         etat->setText(erreur);
         return false;
     }
-    QLineEdit *origines[3] = {configuration->origine(0), configuration->origine(1), configuration->origine(2)}, *comptes[3] = {configuration->compte(0), configuration->compte(1), configuration->compte(2)};
+    QLineEdit *origines[3] = {configuration->origine(0), configuration->origine(1), configuration->origine(2)},
+              *comptes[3] = {configuration->compte(0), configuration->compte(1), configuration->compte(2)};
     for (int a = 0; a < 3; ++a) {
         montrerNombre(origines[a], texteExact(cadre[a].origine));
         comptes[a]->setText(QString::number(cadre[a].compte));
