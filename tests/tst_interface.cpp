@@ -201,6 +201,50 @@ private slots:
         QCOMPARE(table->columnViewportPosition(3) + table->columnWidth(3), table->viewport()->width());
     }
 
+    // The names the tests reach the widgets by: each one widget of its
+    // kind, in the group the user sees it in.
+    void nomsDesWidgets_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("classe");
+        QTest::addColumn<QString>("groupe");
+        for (const QString plan : {"XY", "YZ", "XZ"}) {
+            QTest::newRow(qPrintable("choix" + plan)) << "choix" + plan << "QCheckBox" << "Plan " + plan;
+            QTest::newRow(qPrintable("info" + plan)) << "info" + plan << "ImagePlan" << "Plan " + plan;
+            QTest::newRow(qPrintable("tailleImage" + plan)) << "tailleImage" + plan << "QLabel" << "Plan " + plan;
+            QTest::newRow(qPrintable("fichier" + plan)) << "fichier" + plan << "QLineEdit" << "Configuration";
+        }
+        for (const QString axe : {"X", "Y", "Z"})
+            for (const QString champ : {"taille", "origine", "champDim"})
+                QTest::newRow(qPrintable(champ + axe)) << champ + axe << "QLineEdit" << "Configuration";
+        for (const QString champ : {"fichierPegs", "fichierEgsphant", "fichierVolume", "fichierScanner", "boiteMax0",
+                                    "boiteMax1", "boiteMax2"})
+            QTest::newRow(qPrintable(champ)) << champ << "QLineEdit" << "Configuration";
+        QTest::newRow("choixVolume") << "choixVolume" << "QCheckBox" << "Configuration";
+        QTest::newRow("choixScanner") << "choixScanner" << "QCheckBox" << "Configuration";
+        QTest::newRow("tableMateriaux") << "tableMateriaux" << "QTableWidget" << "Materiaux";
+        QTest::newRow("tableRampe") << "tableRampe" << "QTableWidget" << "Materiaux";
+        QTest::newRow("rampeMin") << "rampeMin" << "QLineEdit" << "Materiaux";
+        QTest::newRow("curseurCoupe") << "curseurCoupe" << "QSlider" << "Plan XY";
+        QTest::newRow("etat") << "etat" << "QLabel" << "";
+        QTest::newRow("suiviEcriture") << "suiviEcriture" << "SuiviEcriture" << "";
+    }
+
+    void nomsDesWidgets()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QString, classe);
+        QFETCH(QString, groupe);
+        Interface fenetre;
+        const QList<QWidget *> trouves = fenetre.findChildren<QWidget *>(nom);
+        QCOMPARE(trouves.size(), 1);
+        QCOMPARE(QString(trouves[0]->metaObject()->className()), classe);
+        QGroupBox *englobant = nullptr;
+        for (QWidget *w = trouves[0]->parentWidget(); w && !englobant; w = w->parentWidget())
+            englobant = qobject_cast<QGroupBox *>(w);
+        QCOMPARE(englobant ? englobant->title() : QString(), groupe);
+    }
+
     void groupesDeLaFenetre()
     {
         Interface fenetre;
