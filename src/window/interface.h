@@ -45,9 +45,11 @@ struct Volume;
 struct Rampe;
 struct VolumeCT;
 
-// The one window: its widgets and all the working data of a session. The
-// work itself is in plain functions beside it (images/, media/, phantom/);
-// the member operations bind those functions to the widgets.
+// The one window, composed of its panels: the three plane groups, the
+// configuration, the material table, the ramp and structures, the write's
+// follow-up and the status line. The work itself is in plain functions and
+// in the session (images/, media/, phantom/, session/); the member
+// operations hand it over and let the panels show the result.
 class Interface : public QWidget
 {
     Q_OBJECT
@@ -143,8 +145,8 @@ private:
 
 public:
     // A label volume in place of the planes (window/volume.cpp): a 3-D file
-    // ("Volume…") or a folder of slice pictures ("Coupes…"), its path, and
-    // the tick that makes it the source.
+    // ("Volume…") or a folder of slice pictures ("Coupes…"); its path and
+    // the tick that makes it the source are the configuration's.
     using ChoixDossier = std::function<QString(QWidget *, const QString &, const QString &)>;
     ChoixDossier choisirDossier; // QFileDialog::getExistingDirectory; tests replace it
     void selectVolume();
@@ -176,9 +178,9 @@ private:
     QString retourAuxPlans() const;
 
 public:
-    // A CT series in place of the planes (window/scanner.cpp): its folder and
-    // tick, the box's fields, the ramp table that replaces the material
-    // table, and the series read.
+    // A CT series in place of the planes (window/scanner.cpp): the series
+    // read, its slice in the XY group and the box over it. Its folder, tick
+    // and box are the configuration's; its ramp, the ramp panel's.
     // Which of several series (their descriptions): its index, -1 when cancelled.
     std::function<int(QWidget *, const QStringList &)> choisirSerie;
     std::shared_ptr<const VolumeCT> scanner;
