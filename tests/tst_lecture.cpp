@@ -379,19 +379,22 @@ private slots:
         for (int i = 0; i < mots.size(); ++i)
             texte += mots[i] + (i % 10 == 9 ? '\n' : ' ');
         texte += QByteArray(80, ' '); // room for the last 64 bytes read at once
-        std::vector<float> lus(size_t(mots.size()));
-        const char *p = texte.constData();
-        qint64 lignes = 0;
-        const qint64 pris = reelsFixes(p, texte.constData() + texte.size(), lus.data(), mots.size(), lignes,
-                                       [](double) { return true; });
-        QCOMPARE(pris, qint64(mots.size()));
-        QCOMPARE(lignes, qint64((mots.size() - 1) / 10)); // not the last word's
-        for (int i = 0; i < mots.size(); ++i) {
-            double attendu = 0;
-            std::from_chars(mots[i].constData(), mots[i].constData() + mots[i].size(), attendu);
-            if (lus[size_t(i)] != float(attendu))
-                QFAIL(qPrintable(QString("%1 : %2 lu, %3 attendu").arg(mots[i]).arg(lus[size_t(i)], 0, 'g', 9)
-                                     .arg(float(attendu), 0, 'g', 9)));
+        // Each way: 64 bytes at a time, then stretches with SSSE3, then with AVX2.
+        for (int registres = 0; registres <= 2; ++registres) {
+            std::vector<float> lus(size_t(mots.size()));
+            const char *p = texte.constData();
+            qint64 lignes = 0;
+            const qint64 pris =
+                reelsFixes(p, texte.constData() + texte.size(), lus.data(), mots.size(), lignes, registres);
+            QCOMPARE(pris, qint64(mots.size()));
+            QCOMPARE(lignes, qint64((mots.size() - 1) / 10)); // not the last word's
+            for (int i = 0; i < mots.size(); ++i) {
+                double attendu = 0;
+                std::from_chars(mots[i].constData(), mots[i].constData() + mots[i].size(), attendu);
+                if (lus[size_t(i)] != float(attendu))
+                    QFAIL(qPrintable(QString("%1 : %2 lu, %3 attendu").arg(mots[i]).arg(lus[size_t(i)], 0, 'g', 9)
+                                         .arg(float(attendu), 0, 'g', 9)));
+            }
         }
     }
 
@@ -411,11 +414,91 @@ private slots:
         float lus[3] = {};
         const char *p = texte.constData();
         qint64 lignes = 0;
-        QCOMPARE(reelsFixes(p, texte.constData() + texte.size(), lus, 3, lignes, [](double) { return true; }),
+        QCOMPARE(reelsFixes(p, texte.constData() + texte.size(), lus, 3, lignes),
                  qint64(2));
         QCOMPARE(p - texte.constData(), qint64(9));
         QCOMPARE(lignes, qint64(1));
         QCOMPARE(lus[1], 2.25f);
+    }
+
+    // Long runs of the form, as the reader takes them 2 KB at a time: a word
+    // of another form wherever it falls, at the start, inside a stretch,
+    // across the end of one, or just after, stops the reading at its first
+    // byte with the lines before it counted; words of the form at its
+    // limits are all taken, each the float of the library's double.
+    void densitesParLots_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("mots");
+        QTest::addColumn<int>("arret"); // the index of the word not taken; -1 for none
+        char texte[longueurReelMax];
+        QList<QByteArray> ecrits;
+        for (int i = 0; i < 1500; ++i)
+            ecrits << QByteArray(texte, formatReel(std::pow(10.0, std::sin(i * 0.7) * 3), texte));
+        // The index of the word that goes over byte 2048 of their text.
+        int aCheval = 0;
+        for (qint64 octets = 0; octets + ecrits[aCheval].size() < 2048; ++aCheval)
+            octets += ecrits[aCheval].size() + 1;
+        const QList<QPair<const char *, int>> places = {{"au début", 0},
+                                                        {"dans un lot", 100},
+                                                        {"dernier entier d'un lot", aCheval - 1},
+                                                        {"à cheval sur deux lots", aCheval},
+                                                        {"premier du lot suivant", aCheval + 1},
+                                                        {"loin", 1400}};
+        for (const char *mot : {"1.5e3", "-1.5", "+1.5", ".5", "15", "1..5", "1.0x", "12345678.5",
+                                "1.12345678901234567", "1,5", "1.0\x01"})
+            for (const auto &[ou, i] : places) {
+                QList<QByteArray> mots = ecrits;
+                mots[i] = mot;
+                QTest::addRow("%s %s", QByteArray(mot).toPercentEncoding().constData(), ou) << mots << i;
+            }
+        // The form's limits: sixteen bytes, a point last, zeros in front, the most decimals.
+        const QList<QPair<const char *, QByteArray>> limites = {{"seize octets", "1234567.12345678"},
+                                                                 {"point final", "1234567."},
+                                                                 {"zéros en tête", "0000000.00000123"},
+                                                                 {"quatorze décimales", "0.12345678901234"},
+                                                                 {"un chiffre", "7.5"}};
+        for (const auto &[nom, mot] : limites) {
+            QList<QByteArray> mots = ecrits;
+            for (int i = 0; i < mots.size(); i += 3)
+                mots[i] = mot;
+            QTest::newRow(nom) << mots << -1;
+        }
+    }
+
+    void densitesParLots()
+    {
+        QFETCH(QList<QByteArray>, mots);
+        QFETCH(int, arret);
+        QByteArray texte;
+        qint64 placeArret = 0, lignesAvant = 0;
+        for (int i = 0; i < mots.size(); ++i) {
+            if (i == arret) {
+                placeArret = texte.size();
+                lignesAvant = texte.count('\n');
+            }
+            texte += mots[i] + (i % 37 == 36 ? '\n' : ' ');
+        }
+        texte += QByteArray(80, ' ');
+        for (int registres = 0; registres <= 2; ++registres) {
+            std::vector<float> lus(size_t(mots.size()));
+            const char *p = texte.constData();
+            qint64 lignes = 0;
+            const qint64 pris =
+                reelsFixes(p, texte.constData() + texte.size(), lus.data(), mots.size(), lignes, registres);
+            if (arret < 0) {
+                QCOMPARE(pris, qint64(mots.size()));
+            } else {
+                QCOMPARE(pris, qint64(arret));
+                QCOMPARE(p - texte.constData(), placeArret);
+                QCOMPARE(lignes, lignesAvant);
+            }
+            for (qint64 i = 0; i < pris; ++i) {
+                double attendu = 0;
+                std::from_chars(mots[i].constData(), mots[i].constData() + mots[i].size(), attendu);
+                if (lus[size_t(i)] != float(attendu))
+                    QFAIL(qPrintable(QString("%1 : %2 lu").arg(mots[i]).arg(lus[size_t(i)], 0, 'g', 9)));
+            }
+        }
     }
 
     // A density per voxel in mixed forms, through the whole reader: the
@@ -491,21 +574,36 @@ private slots:
     }
 
     // Texts that seldom repeat are read as floats from early on: a broken
-    // one far in is refused with its line and voxel all the same.
+    // one far in is refused with its line and voxel all the same, in either
+    // half of a block read on two threads.
+    void densiteCasseeLoin_data()
+    {
+        QTest::addColumn<int>("voxel");
+        QTest::addColumn<QByteArray>("mot");
+        QTest::newRow("seconde moitié") << 60000 << QByteArray("1.0x");
+        QTest::newRow("première moitié") << 20000 << QByteArray("1..5");
+        QTest::newRow("de la longueur des autres") << 40191 << QByteArray("1.4000x");
+        QTest::newRow("dernier voxel") << 69999 << QByteArray("1.0.");
+    }
+
     void densiteCasseeLoin()
     {
+        QFETCH(int, voxel);
+        QFETCH(QByteArray, mot);
         const int n = 70000;
         QByteArray texte = "1\nEAU\n1.0\n" + QByteArray::number(n) + " 1 1\n";
         for (int x = 0; x <= n; ++x)
             texte += QByteArray::number(x) + ' ';
         texte += "\n0 1\n0 1\n" + QByteArray(n, '1') + "\n\n";
         for (int x = 0; x < n; ++x)
-            texte += x == 60000 ? QByteArray("1.0x ") : QByteArray::number(1.0 + x * 1e-5, 'f', 5) + ' ';
+            texte += x == voxel ? mot + ' ' : QByteArray::number(1.0 + x * 1e-5, 'f', 5) + ' ';
         QTemporaryDir dossier;
         Fantome f;
         QString erreur;
         QVERIFY(!lireEgsphant(ecrireTexte(dossier, "casse", texte), f, &erreur));
-        QCOMPARE(erreur, QString("ligne 10 : « 1.0x » n'est pas un nombre (densité du voxel (60001, 1, 1))"));
+        QCOMPARE(erreur, QString("ligne 10 : « %1 » n'est pas un nombre (densité du voxel (%2, 1, 1))")
+                             .arg(QString::fromLatin1(mot))
+                             .arg(voxel + 1));
     }
 
     void refus_data()

@@ -320,7 +320,7 @@ private:
                 echec(cite(mot) + " n'est pas un nombre (" + quoi(k) + ")");
             valeurs[debut + k] = float(d);
         };
-        lireReels<true>(l, valeurs + debut, f.nombreVoxels() - debut, [](double) { return true; }, attentif, quoi);
+        lireReels<true>(l, valeurs + debut, f.nombreVoxels() - debut, ToutReel(), attentif, quoi);
     }
 
     QString nomVoxel(qint64 v) const { return ::nomVoxel(v, f.dim); }

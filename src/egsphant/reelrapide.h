@@ -5,10 +5,6 @@
 
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 // Blanks between numbers, as a table: one load a byte.
 struct TableBlancs
 {
@@ -56,32 +52,6 @@ inline bool huitChiffres(const char *p, quint64 &valeur)
 inline constexpr double puissancesDix[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-#if defined(__SSE2__)
-// Which of the 64 bytes at p are of each class, a bit a byte.
-struct ClassesOctets
-{
-    quint64 blancs = 0, chiffres = 0, points = 0, lignes = 0;
-
-    explicit ClassesOctets(const char *p)
-    {
-        for (int i = 0; i < 4; ++i) {
-            const __m128i o = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 16 * i));
-            const auto bits = [](__m128i m) { return quint64(quint16(_mm_movemask_epi8(m))); };
-            // The blanks of blanc(): the space, and tab to carriage return.
-            const __m128i blanc = _mm_or_si128(
-                _mm_cmpeq_epi8(o, _mm_set1_epi8(' ')),
-                _mm_and_si128(_mm_cmpgt_epi8(o, _mm_set1_epi8('\t' - 1)), _mm_cmplt_epi8(o, _mm_set1_epi8('\r' + 1))));
-            const __m128i chiffre =
-                _mm_and_si128(_mm_cmpgt_epi8(o, _mm_set1_epi8('0' - 1)), _mm_cmplt_epi8(o, _mm_set1_epi8('9' + 1)));
-            blancs |= bits(blanc) << (16 * i);
-            chiffres |= bits(chiffre) << (16 * i);
-            points |= bits(_mm_cmpeq_epi8(o, _mm_set1_epi8('.'))) << (16 * i);
-            lignes |= bits(_mm_cmpeq_epi8(o, _mm_set1_epi8('\n'))) << (16 * i);
-        }
-    }
-};
-#endif
-
 // m / 10^d, m below 2^53, d at most 14, to the float of the double nearest
 // it: a product by the inverse, within two units of the last place of that
 // double, then the division itself only within 16 units of the middle of
@@ -97,90 +67,16 @@ inline double valeurFixe(quint64 m, int d)
     return ecart >= -16 && ecart <= 16 ? double(m) / puissancesDix[d] : v;
 }
 
-// The k low bits, k from 0 to 64.
-inline quint64 basDe(int k)
-{
-    return k >= 64 ? ~quint64(0) : (quint64(1) << k) - 1;
-}
-
 // Reads from p, at a word or a blank, the reals of the one form this
 // project writes densities in, a value per voxel ("1.02345", "0.00163700"):
 // one to seven digits, a point, more digits, fifteen in all at most; up to
-// max of them, into sortie. The text goes 64 bytes at a time: blanks, digits and points found
-// for all at once, the words then taken from those bits, so that finding
-// the next word does not wait on the last one's digits. The digits become
-// an integer by a few products, then a real by valeurFixe: the float the
-// library's double gives. Stops before a word of another form or
-// not valide, and where fewer than 80 bytes are left before fin; p and
-// lignes move past what was taken. Returns the count taken.
-template <typename Valide>
-qint64 reelsFixes(const char *&p, const char *fin, float *sortie, qint64 max, qint64 &lignes, Valide valide)
-{
-    qint64 pris = 0;
-#if defined(__SSE2__)
-    static constexpr quint64 entiers[9] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
-    while (fin - p >= 80 && pris < max) {
-        const ClassesOctets c(p);
-        quint64 debuts = ~c.blancs & ((c.blancs << 1) | 1); // p follows a blank
-        quint64 fins = c.blancs & ~((c.blancs << 1) | 1);
-        const quint64 autres = ~(c.chiffres | c.points);
-        int avance = 64; // past the last whole word, or to the first not taken
-        bool arret = false;
-        for (; debuts != 0; debuts &= debuts - 1, fins &= fins - 1) {
-            const int debut = __builtin_ctzll(debuts);
-            if (fins == 0) {
-                avance = debut; // a word that goes on past these 64 bytes
-                break;
-            }
-            const int n = __builtin_ctzll(fins) - debut;
-            const quint64 point = (c.points >> debut) & basDe(n);
-            const int place = point == 0 ? 0 : __builtin_ctzll(point), decimales = n - 1 - place;
-            if (((autres >> debut) & basDe(n)) != 0 || place == 0 || (point & (point - 1)) != 0 || place > 7
-                || n > 16) {
-                avance = debut;
-                arret = true;
-                break;
-            }
-            // The first eight digits without the point: the bytes before it
-            // from the word at the start, those after from the word one
-            // byte on; the rest, at most seven, from the tenth byte. Each
-            // group to the top of its word, zeros shifted in below it.
-            const char *mot = p + debut;
-            const quint64 avant = basDe(8 * place);
-            const quint64 tete = (huitOctets(mot) & avant) | (huitOctets(mot + 1) & ~avant);
-            const int nombreChiffres = n - 1;
-            const quint64 m = nombreChiffres <= 8
-                                  ? valeurHuitChiffres(tete << (8 * (8 - nombreChiffres)))
-                                  : valeurHuitChiffres(tete) * entiers[nombreChiffres - 8]
-                                        + valeurHuitChiffres(huitOctets(mot + 9) << (8 * (16 - nombreChiffres)));
-            const double v = valeurFixe(m, decimales);
-            if (!valide(v)) {
-                avance = debut;
-                arret = true;
-                break;
-            }
-            sortie[pris++] = float(v);
-            if (pris == max) {
-                avance = debut + n;
-                arret = true;
-                break;
-            }
-        }
-        lignes += __builtin_popcountll(c.lignes & basDe(avance));
-        p += avance;
-        if (arret || avance == 0)
-            break;
-    }
-#else
-    Q_UNUSED(p);
-    Q_UNUSED(fin);
-    Q_UNUSED(sortie);
-    Q_UNUSED(max);
-    Q_UNUSED(lignes);
-    Q_UNUSED(valide);
-#endif
-    return pris;
-}
+// max of them, into sortie, each the float of the library's double. Stops
+// before a word of another form, and where fewer than 80 bytes are left
+// before fin; p and lignes move past what was taken. Returns the count taken.
+qint64 reelsFixes(const char *&p, const char *fin, float *sortie, qint64 max, qint64 &lignes);
+// The same with registers no wider than registres allows (0: 64 bytes at a
+// time only, 1: SSSE3, 2: AVX2) and the processor has: each way tested.
+qint64 reelsFixes(const char *&p, const char *fin, float *sortie, qint64 max, qint64 &lignes, int registres);
 
 // Reads at p a real of the plain forms EGSnrc's codes write (digits, a
 // point, an exponent with E or D), ending at fin or at a blank, without a

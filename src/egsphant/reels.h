@@ -6,11 +6,13 @@
 // take handed to the careful way of the reader, which words the refusal.
 
 #include <QCoreApplication>
+#include <QSemaphore>
 #include <QString>
+#include <QThreadPool>
 
 #include <algorithm>
-#include <future>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "egsphant/reelrapide.h"
@@ -24,19 +26,26 @@ struct Morceau
     const char *fin = nullptr;
 };
 
+// Any real will do: the values of the fixed form are taken unchecked.
+struct ToutReel
+{
+    bool operator()(double) const { return true; }
+};
+
 // The values of [p, bout), bout a blank or the text's end, up to max of
 // them; stops before the first word that is not a number or not valide.
 // fixe: the words are mostly in the one form of this project's densities,
-// worth reading many at a time; when a try takes none, the next few words
-// go the general way before another.
+// worth reading many at a time, and any value will do; when a try takes
+// none, the next few words go the general way before another.
 template <bool fixe, typename Valide>
 Morceau analyserMorceau(const char *p, const char *bout, float *sortie, qint64 max, Valide valide)
 {
+    static_assert(!fixe || std::is_same_v<Valide, ToutReel>, "the fixed form takes any value");
     Morceau m;
     int attente = 0; // words to read the general way before trying the fixed form again
     while (m.valeurs < max) {
         if (fixe && --attente < 0) {
-            const qint64 fixes = reelsFixes(p, bout, sortie + m.valeurs, max - m.valeurs, m.lignes, valide);
+            const qint64 fixes = reelsFixes(p, bout, sortie + m.valeurs, max - m.valeurs, m.lignes);
             m.valeurs += fixes;
             if (m.valeurs == max)
                 break;
@@ -72,12 +81,27 @@ Morceau analyserMorceau(const char *p, const char *bout, float *sortie, qint64 m
 // Below this, a second thread costs more than it saves.
 constexpr qint64 morceauParallele = 1 << 18;
 
+// What the second half of each block keeps from block to block: its thread,
+// started once for the whole read (one a block cost a fresh stack each
+// time), and the room for its values (fresh pages each time would cost more
+// than the parse).
+struct SecondeMoitie
+{
+    QThreadPool fil;
+    std::vector<float> valeurs;
+
+    SecondeMoitie()
+    {
+        fil.setMaxThreadCount(1);
+        fil.setExpiryTimeout(-1);
+    }
+};
+
 // The quick way over [l.p, bout), in two halves when it is long and the
-// values cannot run out within it, the second half's values into seconde
-// (kept from block to block: fresh pages each time would cost more than
-// the parse); l.p and l.ligne move past what was taken.
+// values cannot run out within it, the second half's on the second thread
+// into its own room; l.p and l.ligne move past what was taken.
 template <bool fixe, typename Valide>
-qint64 analyserBloc(Lecteur &l, const char *bout, float *sortie, qint64 max, Valide valide, std::vector<float> &seconde)
+qint64 analyserBloc(Lecteur &l, const char *bout, float *sortie, qint64 max, Valide valide, SecondeMoitie &moitie)
 {
     const auto avancer = [&l](const Morceau &m) {
         l.p = m.fin;
@@ -91,12 +115,16 @@ qint64 analyserBloc(Lecteur &l, const char *bout, float *sortie, qint64 max, Val
         avancer(m);
         return m.valeurs;
     }
+    std::vector<float> &seconde = moitie.valeurs;
     seconde.resize(std::max(seconde.size(), size_t((bout - milieu) / 2 + 1)));
-    auto tache = std::async(std::launch::async, [&] {
-        return analyserMorceau<fixe>(milieu, bout, seconde.data(), qint64(seconde.size()), valide);
+    Morceau second;
+    QSemaphore fait;
+    moitie.fil.start([&] {
+        second = analyserMorceau<fixe>(milieu, bout, seconde.data(), qint64(seconde.size()), valide);
+        fait.release();
     });
     const Morceau premier = analyserMorceau<fixe>(l.p, milieu, sortie, max, valide);
-    const Morceau second = tache.get();
+    fait.acquire();
     avancer(premier);
     if (premier.fin != milieu)
         return premier.valeurs; // the first half stopped at a word of its own
@@ -111,7 +139,7 @@ qint64 analyserBloc(Lecteur &l, const char *bout, float *sortie, qint64 max, Val
 template <bool fixe = false, typename Valide, typename Attentif, typename Manque>
 void lireReels(Lecteur &l, float *sortie, qint64 n, Valide valide, Attentif attentif, Manque manque)
 {
-    std::vector<float> seconde;
+    SecondeMoitie moitie;
     for (qint64 v = 0; v < n;) {
         if (!l.sauterBlancs())
             l.echec(QCoreApplication::translate("egsphant", "fin du fichier ; attendu : %1").arg(manque(v)));
@@ -120,7 +148,7 @@ void lireReels(Lecteur &l, float *sortie, qint64 n, Valide valide, Attentif atte
         if (!l.epuise)
             while (bout > l.p && !blanc(bout[-1]))
                 --bout;
-        qint64 pris = bout > l.p ? analyserBloc<fixe>(l, bout, sortie + v, n - v, valide, seconde) : 0;
+        qint64 pris = bout > l.p ? analyserBloc<fixe>(l, bout, sortie + v, n - v, valide, moitie) : 0;
         if (pris == 0) {
             attentif(v);
             pris = 1;
