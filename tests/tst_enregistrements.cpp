@@ -66,16 +66,16 @@ class TestEnregistrements : public QObject
             emit l->comboNom->activated(k);
             return l->comboNom->currentText().trimmed() + " " + l->comboDensite->currentText();
         } else if (geste == "comptes") {
-            w.f.champDimX->setText(mots[1]);
-            w.f.champDimY->setText(mots[2]);
-            w.f.champDimZ->setText(mots[3]);
+            champNomme(w.f, "champDimX")->setText(mots[1]);
+            champNomme(w.f, "champDimY")->setText(mots[2]);
+            champNomme(w.f, "champDimZ")->setText(mots[3]);
         } else if (geste == "egsphant") {
-            w.f.fichierEgsphant->setText(d(mots[1]));
+            champNomme(w.f, "fichierEgsphant")->setText(d(mots[1]));
             w.f.evalue();
-            return w.f.etat->text().replace(dossier.path(), "…") + ""
+            return etatDe(w.f)->text().replace(dossier.path(), "…") + ""
                     " | " + empreinte(d(mots[1]));
         }
-        return w.f.etat->text().replace(dossier.path(), "…");
+        return etatDe(w.f)->text().replace(dossier.path(), "…");
     }
 
 private slots:

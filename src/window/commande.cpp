@@ -13,7 +13,9 @@
 #include "media/materiaux.h"
 #include "model/nombre.h"
 #include "session/construction.h"
+#include "window/configuration.h"
 #include "window/interface.h"
+#include "window/tablemateriaux.h"
 
 void Interface::evalue()
 {
@@ -22,15 +24,15 @@ void Interface::evalue()
         return;
     // A CT takes its media from the ramp table, not from these rows.
     if (session.source() == SourceFantome::Scanner) {
-        constructionEgsphant(fichierEgsphant->text());
+        constructionEgsphant(configuration->fichierEgsphant()->text());
         return;
     }
     // The records follow the table's rows as they stand, whatever was chosen
     // before, so the same choices number the media as the batch command does.
     QList<LigneNiveau> lignes;
     int fond = -1;
-    for (int i = 0; i < tableMateriaux->rowCount(); ++i) {
-        const LigneTable &ligne = lignesTable->at(i);
+    for (int i = 0; i < tableMateriaux->lignes().size(); ++i) {
+        const LigneTable &ligne = tableMateriaux->lignes().at(i);
         const int niveau = niveauxGris.at(i);
         const QString nom = ligne.comboNom->currentText();
         const QByteArray trace = nom.toLatin1() + '\n';
@@ -52,5 +54,5 @@ void Interface::evalue()
     }
     materiaux = choix;
     etat->setText(resumeMateriaux(materiaux));
-    constructionEgsphant(fichierEgsphant->text());
+    constructionEgsphant(configuration->fichierEgsphant()->text());
 }

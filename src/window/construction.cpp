@@ -21,6 +21,8 @@
 #include "session/constructionplans.h"
 #include "session/saisie.h"
 #include "window/champnombre.h"
+#include "window/groupeplan.h"
+#include "window/configuration.h"
 #include "window/interface.h"
 #include "window/suivi.h"
 
@@ -94,10 +96,12 @@ bool Interface::constructionEgsphant(QString nomFich)
 // The builder that the ticked planes call for, the ticks handed to the session first.
 bool Interface::remplissagePlansCoches(Grille &grille)
 {
-    session.cocherPlan(PlanImage::XY, choixXY->isChecked());
-    session.cocherPlan(PlanImage::XZ, choixXZ->isChecked());
-    session.cocherPlan(PlanImage::YZ, choixYZ->isChecked());
-    switch (choixConstructeur(choixXY->isChecked(), choixXZ->isChecked(), choixYZ->isChecked())) {
+    session.cocherPlan(PlanImage::XY, planXY->choix()->isChecked());
+    session.cocherPlan(PlanImage::XZ, planXZ->choix()->isChecked());
+    session.cocherPlan(PlanImage::YZ, planYZ->choix()->isChecked());
+    const PlanSession &xy = session.plan(PlanImage::XY), &xz = session.plan(PlanImage::XZ),
+                      &yz = session.plan(PlanImage::YZ);
+    switch (choixConstructeur(xy.coche, xz.coche, yz.coche)) {
     case Constructeur::PlanXY: return remplissagePlanXY(grille);
     case Constructeur::PlanXZ: return remplissagePlanXZ(grille);
     case Constructeur::PlanYZ: return remplissagePlanYZ(grille);
@@ -182,7 +186,8 @@ bool Interface::remplissagePlans(Grille &grille)
 bool Interface::lectureGeometrie(Geometrie &geometrie)
 {
     QStringList textes;
-    for (const QLineEdit *champ : {tailleX, tailleY, tailleZ, origineX, origineY, origineZ})
+    for (const QLineEdit *champ : {configuration->taille(0), configuration->taille(1), configuration->taille(2),
+                                   configuration->origine(0), configuration->origine(1), configuration->origine(2)})
         textes << texteNombre(champ);
     const QString refus = lireGeometrieSaisie(textes, geometrie);
     if (!refus.isEmpty())
@@ -194,7 +199,9 @@ bool Interface::lectureComptes()
 {
     GeometrieSource nombres = session.geometrie();
     const QString refus =
-        lireComptesSaisis({champDimX->text(), champDimY->text(), champDimZ->text()}, nombres.comptes);
+        lireComptesSaisis({configuration->compte(0)->text(), configuration->compte(1)->text(),
+                           configuration->compte(2)->text()},
+                          nombres.comptes);
     if (!refus.isEmpty()) {
         etat->setText(refus);
         return false;
@@ -221,7 +228,7 @@ bool Interface::ecritureEgsphant(const Grille &grille, const Geometrie &geometri
         etat->setText(tr("Écriture de « %1 » (%2)…")
                           .arg(extrait(QFileInfo(nomFich).absoluteFilePath()),
                                QLocale(QLocale::French).formattedDataSize(taille, 1, QLocale::DataSizeSIFormat)));
-        ecrit = ecrireEnSuivant(this, suiviEcriture, barreEcriture, boutonAnnuler, taille, ecrire, &annulee);
+        ecrit = suiviEcriture->ecrire(this, taille, ecrire, &annulee);
     } else {
         ecrit = ecrire({});
     }

@@ -15,6 +15,8 @@
 #include "session/constructionvolume.h"
 #include "volume/volume.h"
 #include "window/champnombre.h"
+#include "window/groupeplan.h"
+#include "window/configuration.h"
 #include "window/interface.h"
 
 namespace {
@@ -108,11 +110,11 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
     couleursVolume = fichier ? couleursEtiquettes(lu->valeurs) : QHash<int, QRgb>();
     for (int v : lu->valeurs) // a folder's values are the pictures' grey levels
         couleursVolume.insert(v, couleursVolume.value(v, qRgb(v, v, v)));
-    fichierVolume->setText(chemin);
+    configuration->fichierVolume()->setText(chemin);
 
     // Its fields: the file's sizes and origin (a folder has none: the fields
     // keep theirs), and its own counts.
-    const QList<QLineEdit *> champs = champsNombres();
+    const QList<QLineEdit *> champs = configuration->champsNombres();
     QStringList textes;
     for (QLineEdit *champ : champs)
         textes << texteNombre(champ);
@@ -126,14 +128,14 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
     textesSources[SourceFantome::Volume] = textes;
 
     QString note;
-    choixVolume->setEnabled(true);
+    configuration->choixVolume()->setEnabled(true);
     if (session.source() == SourceFantome::Volume) {
         for (int i = 0; i < champs.size(); ++i)
             montrerNombre(champs[i], textes[i]);
         montrerVolume();
         note = constructionTable();
     } else {
-        choixVolume->setChecked(true); // makes it the source
+        configuration->choixVolume()->setChecked(true); // makes it the source
     }
     QString message = description(*lu, chemin, fichier);
     if (!note.isEmpty())
@@ -144,18 +146,17 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
 // The tick: the volume read last in place of the planes, or the planes back.
 void Interface::volumeCoche(bool coche)
 {
-    basculeSource(SourceFantome::Volume, coche, choixScanner,
-                  coche ? description(*volume, fichierVolume->text(), volumeFichier) : QString());
+    basculeSource(SourceFantome::Volume, coche, configuration->choixScanner(),
+                  coche ? description(*volume, configuration->fichierVolume()->text(), volumeFichier) : QString());
 }
 
 void Interface::montrerVolume()
 {
     niveauxGris = volume->valeurs;
-    infoXY->montrer(coupeMilieu(*volume, couleursVolume));
-    tailleImageXY->setText(tr("Coupe du milieu, z = %1 : %2 × %3 voxels")
-                               .arg(volume->comptes[2] / 2)
-                               .arg(volume->comptes[0])
-                               .arg(volume->comptes[1]));
+    planXY->preter(coupeMilieu(*volume, couleursVolume), tr("Coupe du milieu, z = %1 : %2 × %3 voxels")
+                                                             .arg(volume->comptes[2] / 2)
+                                                             .arg(volume->comptes[0])
+                                                             .arg(volume->comptes[1]));
 }
 
 // The session's grid for the volume and the records; the counts are the
