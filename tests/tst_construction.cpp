@@ -83,7 +83,7 @@ bool ditEcrit(const Interface &fenetre, const QString &sortie, const QString &co
 
 void catalogue(Interface &fenetre)
 {
-    *fenetre.milieux << Milieu{"AIR", 0.0012} << Milieu{"EAU", 1.0} << Milieu{"OS", 1.85};
+    fenetre.sessionEnCours().catalogue() << Milieu{"AIR", 0.0012} << Milieu{"EAU", 1.0} << Milieu{"OS", 1.85};
 }
 
 // A window with the test catalogue, one XY picture chosen, one slice, and
@@ -179,7 +179,7 @@ private slots:
         choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", pixelsXY));
         choisir(fenetre, &Interface::selectXZ, ecrireImage(dossier, "xz.bmp", pixelsXZ));
         choisir(fenetre, &Interface::selectYZ, ecrireImage(dossier, "yz.bmp", pixelsYZ));
-        QCOMPARE(fenetre.niveauxGris, QVector<int>({255, 128, 0}));
+        QCOMPARE(fenetre.sessionEnCours().niveaux(), QVector<int>({255, 128, 0}));
         choisirMilieu(fenetre, 1, 1); // 128: EAU, number 2
         choisirMilieu(fenetre, 2, 2); // 0: OS, number 3
         cocheNommee(fenetre, "choixXY")->setChecked(xy);
@@ -206,7 +206,7 @@ private slots:
         }
         QCOMPARE(carteMilieux(sortie), attendu);
         QVERIFY2(ditEcrit(fenetre, sortie, "3 milieux, 3 × 3 × 3 voxels"), qPrintable(etatDe(fenetre)->text()));
-        QCOMPARE(fenetre.dimX * 100 + fenetre.dimY * 10 + fenetre.dimZ, 333);
+        QCOMPARE(fenetre.sessionEnCours().dimensions(), (std::array<int, 3>{3, 3, 3}));
     }
 
     // Records set by hand: a level with no record and a level recorded twice.
@@ -217,11 +217,11 @@ private slots:
         const QString image = ecrireImage(dossier, "xy.bmp", {{10, 20, 30}});
         choisir(fenetre, &Interface::selectXY, image);
         champNomme(fenetre, "champDimZ")->setText("1");
-        fenetre.materiaux << Materiau(20, "A", 1.0) << Materiau(30, "B", 2.0) << Materiau(20, "C", 3.0);
+        fenetre.sessionEnCours().materiaux() << Materiau(20, "A", 1.0) << Materiau(30, "B", 2.0) << Materiau(20, "C", 3.0);
         const QString sortie = dossier.filePath("fantome.egsphant");
         QVERIFY(QMetaObject::invokeMethod(&fenetre, "constructionEgsphant", Q_ARG(QString, sortie)));
         QCOMPARE(carteMilieux(sortie), QList<QByteArray>({"112", ""}));
-        QCOMPARE(fenetre.materiaux[2].numero, 3);
+        QCOMPARE(fenetre.sessionEnCours().materiaux()[2].numero, 3);
     }
 
     void commandeEgsphant()
@@ -245,11 +245,11 @@ private slots:
         CaptureSortie capture;
         fenetre.evalue();
         QCOMPARE(capture.texte(), std::string("  EAU\nOS\n2 1 1\n"));
-        QCOMPARE(fenetre.materiaux.size(), 2);
-        QCOMPARE(fenetre.materiaux[0].niveauGris, 200);
-        QCOMPARE(fenetre.materiaux[0].nom, QString("  EAU"));
-        QCOMPARE(fenetre.materiaux[0].densite, 0.25);
-        QCOMPARE(fenetre.materiaux[1].densite, 1.5);
+        QCOMPARE(fenetre.sessionEnCours().materiaux().size(), 2);
+        QCOMPARE(fenetre.sessionEnCours().materiaux()[0].niveauGris, 200);
+        QCOMPARE(fenetre.sessionEnCours().materiaux()[0].nom, QString("  EAU"));
+        QCOMPARE(fenetre.sessionEnCours().materiaux()[0].densite, 0.25);
+        QCOMPARE(fenetre.sessionEnCours().materiaux()[1].densite, 1.5);
         QVERIFY2(ditEcrit(fenetre, sortie, "2 milieux, 2 × 1 × 1 voxels"), qPrintable(etatDe(fenetre)->text()));
         // The leading blanks are kept in the file and noted as a reader's limit.
         QCOMPARE(etatDe(fenetre)->text().section('\n', 1),
@@ -273,8 +273,8 @@ private slots:
 
         choisirMilieu(fenetre, 0, 2);
         fenetre.evalue();
-        QCOMPARE(fenetre.materiaux.size(), 2);
-        QCOMPARE(fenetre.materiaux[0].nom + fenetre.materiaux[1].nom, QString("OSAIR"));
+        QCOMPARE(fenetre.sessionEnCours().materiaux().size(), 2);
+        QCOMPARE(fenetre.sessionEnCours().materiaux()[0].nom + fenetre.sessionEnCours().materiaux()[1].nom, QString("OSAIR"));
         QCOMPARE(lire(sortie).split('\n').mid(0, 4),
                  QList<QByteArray>({"2", "OS", "AIR", "1.85000 0.00120000 "}));
 
@@ -283,10 +283,10 @@ private slots:
         fenetre.evalue();
         // The replaced picture's level 0 left the table; 200 kept its choice,
         // the new level took the catalogue's first medium.
-        QCOMPARE(fenetre.niveauxGris, QVector<int>({200, 100}));
-        QCOMPARE(fenetre.materiaux.size(), 2);
-        QCOMPARE(fenetre.materiaux[1].niveauGris, 100);
-        QCOMPARE(fenetre.materiaux[1].nom, QString("AIR"));
+        QCOMPARE(fenetre.sessionEnCours().niveaux(), QVector<int>({200, 100}));
+        QCOMPARE(fenetre.sessionEnCours().materiaux().size(), 2);
+        QCOMPARE(fenetre.sessionEnCours().materiaux()[1].niveauGris, 100);
+        QCOMPARE(fenetre.sessionEnCours().materiaux()[1].nom, QString("AIR"));
         QCOMPARE(lire(sortie).split('\n').mid(0, 4),
                  QList<QByteArray>({"2", "OS", "AIR", "1.85000 0.00120000 "}));
     }

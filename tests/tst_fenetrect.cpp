@@ -333,7 +333,7 @@ private slots:
         QVERIFY(etiquetteNommee(f, "tailleImageXY")->text().startsWith("Coupe 5/5, z = 11.6 cm :"));
         QCOMPARE(formes(), QString("#00ff00 1.25,1.6 10.75,8.4 ; #00ffff 0,8.56 12,10"));
         QCOMPARE(imageNommee(f, "infoXY")->cadreMontre(), QRect(0, 0, 12, 10));
-        QCOMPARE(imageNommee(f, "infoXY")->montree(), coupeAxialeCT(*f.scanner, 4));
+        QCOMPARE(imageNommee(f, "infoXY")->montree(), coupeAxialeCT(*f.sessionEnCours().scanner(), 4));
         // A box ending at 10.6 cm takes the first two slices: drawn on those only.
         champNomme(f, "boiteMax2")->setText("10.6");
         QCOMPARE(champNomme(f, "champDimZ")->text(), QString("2"));
@@ -419,7 +419,7 @@ private slots:
             for (int x = 0; x < vue.width(); ++x)
                 if (vue.pixel(x, y) == qRgb(255, 200, 0))
                     trace |= QRect(x, y, 1, 1);
-        const double pixels = double(vue.width() - 2 * cadreApercu) / f.scanner->axes[0].compte;
+        const double pixels = double(vue.width() - 2 * cadreApercu) / f.sessionEnCours().scanner()->axes[0].compte;
         auto voxel = [&](int p) { return QString::number(qRound((p - cadreApercu) / pixels)); };
         const QString boite = trace.isNull() ? QString("sans boîte")
                                              : QStringList{voxel(trace.left()), voxel(trace.right() + 1),

@@ -45,7 +45,7 @@ QStringList vue(const Interface &f, bool avecVolume = true)
 // The colour of a row's swatch, at its centre.
 QRgb echantillon(const Interface &f, int niveau)
 {
-    const int i = int(f.niveauxGris.indexOf(niveau));
+    const int i = int(f.sessionEnCours().niveaux().indexOf(niveau));
     return static_cast<QLabel *>(tableMateriaux(f)->cellWidget(i, 0))->pixmap().toImage().pixel(10, 10);
 }
 
@@ -101,7 +101,7 @@ private slots:
         const QStringList plans = vue(w.f, false);
         w.cliquer("Volume…", d("tete.seg.nrrd"));
         QCOMPARE(etatDe(w.f)->text(), QString("Volume : tete.seg.nrrd, 4 × 3 × 2, 3 valeurs"));
-        QCOMPARE(w.f.niveauxGris, QVector<int>({300, 7, 0}));
+        QCOMPARE(w.f.sessionEnCours().niveaux(), QVector<int>({300, 7, 0}));
         QVERIFY(cocheNommee(w.f, "choixVolume")->isChecked() && !cocheNommee(w.f, "choixXY")->isChecked()
                 && !cocheNommee(w.f, "choixXY")->isEnabled());
         QVERIFY(!cocheNommee(w.f, "choixYZ")->parentWidget()->isEnabled()
@@ -161,7 +161,7 @@ private slots:
         w.cliquer("Coupes…", d("coupes"));
         QCOMPARE(etatDe(w.f)->text(),
                  QString("Coupes : coupes, 4 × 3 × 2, 3 valeurs ; taille et origine : celles des champs"));
-        QCOMPARE(w.f.niveauxGris, QVector<int>({150, 3, 0}));
+        QCOMPARE(w.f.sessionEnCours().niveaux(), QVector<int>({150, 3, 0}));
         QCOMPARE(echantillon(w.f, 150), qRgb(150, 150, 150));
         QCOMPARE(champNomme(w.f, "tailleX")->text() + champNomme(w.f, "origineX")->text(), QString("1.0-15.0"));
         memeFichier(w, {"--volume", d("coupes")});

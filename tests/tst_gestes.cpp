@@ -97,7 +97,7 @@ private slots:
         choisirMilieu(w.f, 200, "EAU");
         ligne(w.f, 88)->choixFond->click();
         w.lancer(&Interface::selectXY, d("deux.bmp"));
-        QCOMPARE(w.f.niveauxGris, QVector<int>({255, 0}));
+        QCOMPARE(w.f.sessionEnCours().niveaux(), QVector<int>({255, 0}));
         QVERIFY(ligne(w.f, 255)->choixFond->isChecked());
         QCOMPARE(etatDe(w.f)->text(), "XY : deux.bmp, 4 × 2, 2 niveaux ; 2 niveaux de l'image remplacée retirés du "
                                    "tableau (leurs choix reviendront avec eux) ; le fond passe au niveau 255 : le "
@@ -108,7 +108,7 @@ private slots:
         // 88 held by the YZ picture only; once YZ is unticked, a background on 88 fills nothing it shows.
         w.lancer(&Interface::selectXY, d("deux.bmp"));
         w.lancer(&Interface::selectYZ, d("yz88.bmp"));
-        QCOMPARE(w.f.niveauxGris, QVector<int>({255, 88, 0}));
+        QCOMPARE(w.f.sessionEnCours().niveaux(), QVector<int>({255, 88, 0}));
         ligne(w.f, 88)->choixFond->click();
         cocheNommee(w.f, "choixYZ")->setChecked(false);
         champNomme(w.f, "champDimZ")->setText("1");

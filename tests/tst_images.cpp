@@ -36,6 +36,13 @@ PlanFenetre plan(Interface &f, const QString &nom)
     return {champNomme(f, "fichierXZ"), imageNommee(f, "infoXZ"), cocheNommee(f, "choixXZ"), &Interface::selectXZ};
 }
 
+// The grid's counts the window settled last, X to Z.
+QVector<int> dimensions(const Interface &f)
+{
+    const std::array<int, 3> &n = f.sessionEnCours().dimensions();
+    return {n[0], n[1], n[2]};
+}
+
 QStringList champsDim(const Interface &f)
 {
     return {champNomme(f, "champDimX")->text(), champNomme(f, "champDimY")->text(), champNomme(f, "champDimZ")->text()};
@@ -190,7 +197,7 @@ private slots:
                                 : p.info == imageNommee(f, "infoYZ") ? etiquetteNommee(f, "tailleImageYZ")
                                                                      : etiquetteNommee(f, "tailleImageXZ");
         QCOMPARE(legende->text(), QString("%1 × %2 pixels").arg(image.width()).arg(image.height()));
-        QCOMPARE(f.niveauxGris, niveaux);
+        QCOMPARE(f.sessionEnCours().niveaux(), niveaux);
         QCOMPARE(tableMateriaux(f)->rowCount(), niveaux.size());
         for (int i = 0; i < niveaux.size(); ++i) {
             auto *echantillon = qobject_cast<QLabel *>(tableMateriaux(f)->cellWidget(i, 0));
@@ -203,7 +210,7 @@ private slots:
             QCOMPARE(vu.pixel(1, 6), qRgb(255, 255, 255));
             QCOMPARE(tableMateriaux(f)->verticalHeaderItem(i)->text(), QString::number(niveaux[i]));
         }
-        QCOMPARE(f.dimX + f.dimY + f.dimZ, 0);
+        QCOMPARE(dimensions(f), QVector<int>({0, 0, 0}));
     }
 
     void inventaireCumule()
@@ -212,17 +219,17 @@ private slots:
         QVERIFY(choisirImage(f, "XY", gris({0, 128, 255})));
         QVERIFY(choisirImage(f, "YZ", bande({qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)})));
         const QVector<int> union_{255, 128, 127, 87, 39, 0};
-        QCOMPARE(f.niveauxGris, union_);
+        QCOMPARE(f.sessionEnCours().niveaux(), union_);
         QCOMPARE(tableMateriaux(f)->rowCount(), union_.size());
 
         // The same picture again, on another plane: nothing new.
         repondre(f, champNomme(f, "fichierXY")->text());
         f.selectXZ();
-        QCOMPARE(f.niveauxGris, union_);
+        QCOMPARE(f.sessionEnCours().niveaux(), union_);
 
         // Replacing XY: its levels stay, for the XZ picture holds them too.
         QVERIFY(choisirImage(f, "XY", gris({60})));
-        QCOMPARE(f.niveauxGris, QVector<int>({255, 128, 127, 87, 60, 39, 0}));
+        QCOMPARE(f.sessionEnCours().niveaux(), QVector<int>({255, 128, 127, 87, 60, 39, 0}));
         QCOMPARE(tableMateriaux(f)->rowCount(), 7);
         QCOMPARE(lignesTable(f).size(), 7);
     }
@@ -243,7 +250,7 @@ private slots:
         Interface f;
         QVERIFY(choisirImage(f, nomPlan, uni(30, 20)));
         QCOMPARE(champsDim(f), champs);
-        QCOMPARE(f.dimX + f.dimY + f.dimZ, 0);
+        QCOMPARE(dimensions(f), QVector<int>({0, 0, 0}));
     }
 
     // Every picture fits the same 200-pixel box, its ratio kept, and the box never moves.
@@ -284,7 +291,7 @@ private slots:
     void lignesDuTableau()
     {
         Interface f;
-        *f.milieux = catalogue();
+        f.sessionEnCours().catalogue() = catalogue();
         QVERIFY(choisirImage(f, "XY", gris({0, 128, 255})));
         QCOMPARE(lignesTable(f).size(), 3);
         for (int i = 0; i < 3; ++i) {
@@ -305,7 +312,7 @@ private slots:
     void couplageNomDensite()
     {
         Interface f;
-        *f.milieux = catalogue();
+        f.sessionEnCours().catalogue() = catalogue();
         QVERIFY(choisirImage(f, "XY", gris({0, 255})));
 
         // Arrow key on a name box, as a user picks the next medium.
@@ -339,7 +346,7 @@ private slots:
         Interface f;
         QVERIFY(choisirImage(f, "XY", gris({0, 255})));
         QCOMPARE(boite(f, 0, 1)->count(), 0);
-        *f.milieux = catalogue();
+        f.sessionEnCours().catalogue() = catalogue();
         QCOMPARE(boite(f, 0, 1)->count(), 0);
         QCOMPARE(boite(f, 1, 2)->count(), 0);
         QVERIFY(choisirImage(f, "XZ", gris({0})));
@@ -381,7 +388,7 @@ private slots:
             QVERIFY(!QImage(reponse).isNull());
         }
         Interface f;
-        *f.milieux = catalogue();
+        f.sessionEnCours().catalogue() = catalogue();
         QVERIFY(choisirImage(f, "XY", gris({0, 128, 255})));
         QVERIFY(choisirImage(f, "YZ", uni(7, 5)));
         QTest::keyClick(boite(f, 2, 1), Qt::Key_Down);
@@ -394,7 +401,7 @@ private slots:
                                   champNomme(f, "fichierXZ")->text()};
         const QStringList champs = champsDim(f);
         const QImage imageXY = imageNommee(f, "infoXY")->pixmap().toImage();
-        const QVector<int> niveaux = f.niveauxGris;
+        const QVector<int> niveaux = f.sessionEnCours().niveaux();
         const QList<LigneTable> lignes = lignesTable(f);
 
         repondre(f, reponse);
@@ -409,7 +416,7 @@ private slots:
         QCOMPARE(imageNommee(f, "infoXY")->pixmap().toImage(), imageXY);
         QCOMPARE(imageNommee(f, "infoXZ")->text(), QString("XZ"));
         QVERIFY(imageNommee(f, "infoXZ")->pixmap().isNull());
-        QCOMPARE(f.niveauxGris, niveaux);
+        QCOMPARE(f.sessionEnCours().niveaux(), niveaux);
         QCOMPARE(tableMateriaux(f)->rowCount(), 4);
         QCOMPARE(lignesTable(f).size(), lignes.size());
         for (int i = 0; i < lignes.size(); ++i) {
@@ -477,7 +484,7 @@ private slots:
         QCOMPARE(verdict.compatible, !dims.isEmpty());
 
         Interface f;
-        f.dimX = f.dimY = f.dimZ = 7;
+        f.sessionEnCours().poserDimensions(7, 7, 7);
         champNomme(f, "champDimX")->setText("a");
         const QVector<QPair<QSize, PlanFenetre>> plans{{xy, plan(f, "XY")}, {xz, plan(f, "XZ")}, {yz, plan(f, "YZ")}};
         for (const auto &[s, p] : plans) {
@@ -489,7 +496,7 @@ private slots:
         }
         QCOMPARE(f.validationImage(), !dims.isEmpty());
         QCOMPARE(etatDe(f)->text(), message);
-        QCOMPARE(QVector<int>({f.dimX, f.dimY, f.dimZ}), (dims.isEmpty() ? QVector<int>({7, 7, 7}) : dims));
+        QCOMPARE(dimensions(f), (dims.isEmpty() ? QVector<int>({7, 7, 7}) : dims));
         QCOMPARE(champsDim(f), QStringList({"a", "0", "0"}));
     }
 
@@ -502,12 +509,12 @@ private slots:
         cocheNommee(f, "choixYZ")->setChecked(false);
         QVERIFY(f.validationImage());
         QCOMPARE(etatDe(f)->text(), QString("Image compatible : 100 80 30"));
-        QCOMPARE(QVector<int>({f.dimX, f.dimY, f.dimZ}), QVector<int>({100, 80, 30}));
+        QCOMPARE(dimensions(f), QVector<int>({100, 80, 30}));
 
         cocheNommee(f, "choixYZ")->setChecked(true);
         QVERIFY(!f.validationImage());
         QCOMPARE(etatDe(f)->text(), QString("Image incompatible : YZ fait 55 × 44 pixels, 80 × 30 attendus"));
-        QCOMPARE(QVector<int>({f.dimX, f.dimY, f.dimZ}), QVector<int>({100, 80, 30}));
+        QCOMPARE(dimensions(f), QVector<int>({100, 80, 30}));
 
         // A ticked plane whose file no longer loads counts as absent.
         cocheNommee(f, "choixYZ")->setChecked(false);
@@ -564,7 +571,7 @@ private slots:
                  qPrintable(filtres[1]));
         QCOMPARE(QFileInfo(champNomme(f, "fichierXY")->text()).canonicalFilePath(),
                  QFileInfo(chemin).canonicalFilePath());
-        QCOMPARE(f.niveauxGris, QVector<int>({40, 20}));
+        QCOMPARE(f.sessionEnCours().niveaux(), QVector<int>({40, 20}));
         QVERIFY(cocheNommee(f, "choixXY")->isChecked());
     }
 };

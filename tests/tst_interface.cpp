@@ -79,9 +79,9 @@ private slots:
         QCOMPARE(champNomme(fenetre, "origineX")->text(), QString("-15.0"));
         QCOMPARE(champNomme(fenetre, "origineY")->text(), QString("-15.0"));
         QCOMPARE(champNomme(fenetre, "origineZ")->text(), QString("0.0"));
-        QCOMPARE(fenetre.dimX + fenetre.dimY + fenetre.dimZ, 0);
-        QVERIFY(fenetre.niveauxGris.isEmpty() && fenetre.materiaux.isEmpty());
-        QVERIFY(fenetre.milieux && fenetre.milieux->isEmpty());
+        QCOMPARE(fenetre.sessionEnCours().dimensions(), (std::array<int, 3>{0, 0, 0}));
+        QVERIFY(fenetre.sessionEnCours().niveaux().isEmpty() && fenetre.sessionEnCours().materiaux().isEmpty());
+        QVERIFY(fenetre.sessionEnCours().catalogue().isEmpty());
         QVERIFY(lignesTable(fenetre).isEmpty());
     }
 
@@ -161,7 +161,7 @@ private slots:
         QVERIFY(xy.save(dossier.filePath("xy.bmp")) && plan.save(dossier.filePath("plan.bmp")));
         Interface fenetre;
         for (int k = 0; k < 41; ++k)
-            *fenetre.milieux << Milieu{QString("MILIEU%1ICRU").arg(k, 2, 10, QChar('0')).leftJustified(24), 1.0 + k / 7.0};
+            fenetre.sessionEnCours().catalogue() << Milieu{QString("MILIEU%1ICRU").arg(k, 2, 10, QChar('0')).leftJustified(24), 1.0 + k / 7.0};
         QStringList reponses{dossier.filePath("xy.bmp"), dossier.filePath("plan.bmp"), dossier.filePath("plan.bmp")};
         fenetre.choisirFichier = [&](QWidget *, const QString &, const QString &, const QString &) {
             return reponses.takeFirst();

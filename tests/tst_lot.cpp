@@ -545,16 +545,16 @@ private slots:
         // Level 100 picks a catalogue medium, level 30 gets a typed name and density.
         for (int i = 0; i < 3; ++i) {
             const LigneTable &ligne = lignesTable(f).at(i);
-            if (f.niveauxGris[i] == 100) {
+            if (f.sessionEnCours().niveaux()[i] == 100) {
                 const int k = ligne.comboNom->findText("ICRPBONE521ICRU", Qt::MatchStartsWith);
                 QVERIFY(k > 0);
                 ligne.comboNom->setCurrentIndex(k);
                 emit ligne.comboNom->activated(k);
-            } else if (f.niveauxGris[i] == 30) {
+            } else if (f.sessionEnCours().niveaux()[i] == 30) {
                 ligne.comboNom->setCurrentText("Gel ");
                 ligne.comboDensite->setCurrentText("1.07");
             }
-            if (f.niveauxGris[i] == fond)
+            if (f.sessionEnCours().niveaux()[i] == fond)
                 ligne.choixFond->click();
         }
         if (!comptes.isEmpty()) {

@@ -260,15 +260,15 @@ private slots:
         fenetre.selectMat();
         QCOMPARE(filtres, QStringList{"Images (*.pegs4dat)"});
         QCOMPARE(champNomme(fenetre, "fichierPegs")->text(), chemin);
-        QCOMPARE(noms(*fenetre.milieux), QStringList({"EAU  ", "OS"}));
-        QCOMPARE(densites(*fenetre.milieux), QList<double>({1.5, 1.85}));
+        QCOMPARE(noms(fenetre.sessionEnCours().catalogue()), QStringList({"EAU  ", "OS"}));
+        QCOMPARE(densites(fenetre.sessionEnCours().catalogue()), QList<double>({1.5, 1.85}));
         QCOMPARE(etatDe(fenetre)->text(), QString("2 milieux lus dans \"%1\"").arg(chemin));
         QCOMPARE(sortie.texte(), QByteArray("EAU    1.5E+00 -       :   1.5\nOS 1.85 -       :   1.85\n"));
         QCOMPARE(tableMateriaux(fenetre)->rowCount(), 0);
 
         // Choosing again appends.
         fenetre.selectMat();
-        QCOMPARE(fenetre.milieux->size(), 4);
+        QCOMPARE(fenetre.sessionEnCours().catalogue().size(), 4);
         QCOMPARE(etatDe(fenetre)->text(), QString("2 milieux lus dans \"%1\"").arg(chemin));
     }
 
@@ -276,7 +276,7 @@ private slots:
     {
         Interface fenetre;
         champNomme(fenetre, "fichierPegs")->setText("ancien.pegs4dat");
-        fenetre.milieux->append(Milieu{"DEJA", 3.0});
+        fenetre.sessionEnCours().catalogue().append(Milieu{"DEJA", 3.0});
         etatDe(fenetre)->setText("avant");
         int appels = 0;
         fenetre.choisirFichier = [&](QWidget *, const QString &, const QString &, const QString &) {
@@ -287,7 +287,7 @@ private slots:
         fenetre.selectMat();
         QCOMPARE(appels, 1);
         QCOMPARE(champNomme(fenetre, "fichierPegs")->text(), QString("ancien.pegs4dat"));
-        QCOMPARE(noms(*fenetre.milieux), QStringList{"DEJA"});
+        QCOMPARE(noms(fenetre.sessionEnCours().catalogue()), QStringList{"DEJA"});
         QCOMPARE(etatDe(fenetre)->text(), QString("avant"));
         QVERIFY(sortie.texte().isEmpty());
     }
@@ -319,11 +319,11 @@ private slots:
             QCOMPARE(ecrire(dossier, nom, contenu), chemin);
 
         Interface fenetre;
-        fenetre.milieux->append(Milieu{"DEJA", 3.0});
+        fenetre.sessionEnCours().catalogue().append(Milieu{"DEJA", 3.0});
         champNomme(fenetre, "fichierPegs")->setText(chemin);
         CaptureCout sortie;
         fenetre.analyseFichierPegs();
-        QCOMPARE(noms(*fenetre.milieux), nomsAttendus);
+        QCOMPARE(noms(fenetre.sessionEnCours().catalogue()), nomsAttendus);
         QCOMPARE(etatDe(fenetre)->text(), modele.arg(chemin));
         QCOMPARE(champNomme(fenetre, "fichierPegs")->text(), chemin);
         QCOMPARE(tableMateriaux(fenetre)->rowCount(), 0);
@@ -367,7 +367,7 @@ private slots:
         champNomme(fenetre, "fichierPegs")->setText(chemin);
         CaptureCout sortie;
         fenetre.analyseFichierPegs();
-        const QList<Milieu> &milieux = *fenetre.milieux;
+        const QList<Milieu> &milieux = fenetre.sessionEnCours().catalogue();
         QCOMPARE(milieux.size(), nombre);
         QCOMPARE(etatDe(fenetre)->text(), QString("%1 milieux lus dans \"%2\"").arg(nombre).arg(chemin));
         QCOMPARE(QStringList({milieux.first().nom, milieux.at(1).nom, milieux.last().nom}), nomsControles);

@@ -158,7 +158,7 @@ private slots:
         verifierRefus(arguments, message, sortie);
 
         Interface f;
-        *f.milieux << Milieu{"AIR", 0.0012};
+        f.sessionEnCours().catalogue() << Milieu{"AIR", 0.0012};
         f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("xy.bmp"); };
         f.selectXY();
         champNomme(f, "champDimZ")->setText("1");
@@ -465,7 +465,7 @@ private slots:
 
         Interface f;
         champNomme(f, "tailleX")->setText("1\n2");
-        f.materiaux << Materiau(0, "A", 1.0);
+        f.sessionEnCours().materiaux() << Materiau(0, "A", 1.0);
         QVERIFY(!f.constructionEgsphant(d("ligne.egsphant")));
         QCOMPARE(etatDe(f)->text(), QString("Taille X : « 1\\n2 » n'est pas un nombre."));
     }

@@ -60,7 +60,7 @@ private:
             return d("xy.bmp");
         };
         f.selectXY();
-        QCOMPARE(f.niveauxGris, QVector<int>({255, 30}));
+        QCOMPARE(f.sessionEnCours().niveaux(), QVector<int>({255, 30}));
         lignesTable(f).at(0).comboNom->setCurrentText("AIR");
         lignesTable(f).at(0).comboDensite->setCurrentText("0.0012048");
         lignesTable(f).at(1).comboNom->setCurrentText("OS");
@@ -118,7 +118,7 @@ private:
     void apresConstruction(Interface &f)
     {
         QVERIFY(nomme<QWidget>(f, "suiviEcriture")->isHidden());
-        QVERIFY(!f.constructionEnCours);
+        QVERIFY(!f.sessionEnCours().constructionEnCours());
         for (QGroupBox *g : f.findChildren<QGroupBox *>())
             QVERIFY(g->isEnabled());
         QVERIFY(bouton(f, "Egsphant")->isEnabled());

@@ -175,12 +175,12 @@ private slots:
         QCOMPARE(ligne(w.f, 30)->comboDensite->count(), 0); // no catalogue density for a name of the user's own
         QTest::keyClick(ligne(w.f, 100)->comboNom, Qt::Key_Down);
         w.lancer(&Interface::selectYZ, d("yz.bmp"));
-        QCOMPARE(w.f.niveauxGris, QVector<int>({255, 200, 128, 100, 30, 0}));
+        QCOMPARE(w.f.sessionEnCours().niveaux(), QVector<int>({255, 200, 128, 100, 30, 0}));
         const QStringList attendus{"AIR521ICRU      /0.00120479", "AIR521ICRU      /0.00120479",
                                    "AIR521ICRU      /0.00120479", "H2O521ICRU   /1", "Gel/1.07",
                                    "AIR521ICRU      /0.00120479"};
         for (int i = 0; i < 6; ++i)
-            QCOMPARE(choix(w.f, w.f.niveauxGris[i]), attendus[i]);
+            QCOMPARE(choix(w.f, w.f.sessionEnCours().niveaux()[i]), attendus[i]);
         QVERIFY(ligne(w.f, 0)->choixFond->isChecked());
     }
 

@@ -323,7 +323,7 @@ private slots:
     {
         QTemporaryDir dossier;
         Interface fenetre;
-        *fenetre.milieux << Milieu{"AIR", 0.0012} << Milieu{"EAU", 1.0};
+        fenetre.sessionEnCours().catalogue() << Milieu{"AIR", 0.0012} << Milieu{"EAU", 1.0};
         QImage image(3, 2, QImage::Format_RGB32);
         image.fill(qRgb(200, 200, 200));
         image.setPixel(1, 0, qRgb(0, 0, 0));

@@ -23,9 +23,10 @@ void Session::cocherPlan(PlanImage p, bool coche)
     emit planChange(p);
 }
 
-void Session::choisirVolume(std::shared_ptr<const Volume> volume, const QString &chemin, bool fichier)
+void Session::choisirVolume(std::shared_ptr<const Volume> volume, const QString &chemin, bool fichier,
+                            const QHash<int, QRgb> &couleurs)
 {
-    volumeLu = {std::move(volume), chemin, fichier};
+    volumeLu = {std::move(volume), chemin, fichier, couleurs};
     emit volumeChange();
 }
 

@@ -1,16 +1,23 @@
 #ifndef QUARVEL_SESSION_H
 #define QUARVEL_SESSION_H
 
+#include <QHash>
 #include <QImage>
+#include <QList>
 #include <QObject>
+#include <QRgb>
 #include <QString>
+#include <QVector>
+#include <array>
 #include <memory>
 
 #include "egsphant/egsphant.h"
+#include "model/materiau.h"
 #include "phantom/construction.h"
 #include "session/choix.h"
 
 struct Volume;
+struct VolumeCT;
 
 // Where the phantom's voxels come from: the three planes' pictures, or a
 // label volume or a CT series in their place.
@@ -31,6 +38,7 @@ struct VolumeSession
     std::shared_ptr<const Volume> volume;
     QString chemin;
     bool fichier = false;
+    QHash<int, QRgb> couleurs; // how each of its values looks, in the table and the slice
 };
 
 // A source's geometry as numbers: voxel sizes and origin (cm), and counts.
@@ -61,7 +69,32 @@ public:
 
     const VolumeSession &volume() const { return volumeLu; }
     // A null volume lets its memory go.
-    void choisirVolume(std::shared_ptr<const Volume> volume, const QString &chemin, bool fichier);
+    void choisirVolume(std::shared_ptr<const Volume> volume, const QString &chemin, bool fichier,
+                       const QHash<int, QRgb> &couleurs = {});
+
+    // The CT series read last; null before any.
+    const std::shared_ptr<const VolumeCT> &scanner() const { return serieCT; }
+    void choisirScanner(std::shared_ptr<const VolumeCT> ct) { serieCT = std::move(ct); }
+
+    // The media of the catalogue (PEGS4 files), shared by every source.
+    QList<Milieu> &catalogue() { return milieux; }
+    const QList<Milieu> &catalogue() const { return milieux; }
+
+    // The levels the table shows: those of the source in use.
+    const QVector<int> &niveaux() const { return niveauxMontres; }
+    void montrerNiveaux(const QVector<int> &niveaux) { niveauxMontres = niveaux; }
+
+    // The media records the table gave, for the build under way or the last one.
+    QList<Materiau> &materiaux() { return materiauxTable; }
+    const QList<Materiau> &materiaux() const { return materiauxTable; }
+
+    // The grid's counts, X to Z, as the last check of the pictures or the last build settled them.
+    const std::array<int, 3> &dimensions() const { return comptesGrille; }
+    void poserDimensions(int x, int y, int z) { comptesGrille = {x, y, z}; }
+
+    // A build runs: no second one, and no field changes it.
+    bool constructionEnCours() const { return enConstruction; }
+    void marquerConstruction(bool enCours) { enConstruction = enCours; }
 
     // The geometry of the source in use.
     const GeometrieSource &geometrie() const { return geometries[int(enCours)]; }
@@ -79,6 +112,12 @@ private:
     GeometrieSource geometries[3]; // likewise
     PlanSession plans[3];          // by PlanImage
     VolumeSession volumeLu;
+    std::shared_ptr<const VolumeCT> serieCT;
+    QList<Milieu> milieux;
+    QVector<int> niveauxMontres;
+    QList<Materiau> materiauxTable;
+    std::array<int, 3> comptesGrille = {0, 0, 0};
+    bool enConstruction = false;
 };
 
 #endif

@@ -26,13 +26,13 @@ void Interface::lireCatalogue(const QString &chemin)
 void Interface::analyseFichierPegs()
 {
     const QString chemin = configuration->fichierPegs()->text();
-    const qsizetype avant = milieux->size();
+    const qsizetype avant = session.catalogue().size();
     QString erreur;
-    if (!lireFichierPegs(chemin, *milieux, std::cout, &erreur)) {
+    if (!lireFichierPegs(chemin, session.catalogue(), std::cout, &erreur)) {
         etat->setText(erreur);
         return;
     }
-    const qsizetype lus = milieux->size() - avant;
+    const qsizetype lus = session.catalogue().size() - avant;
     // The rows offer the new media at once; what the user set stays set.
     if (!tableMateriaux->lignes().isEmpty())
         constructionTable();

@@ -20,7 +20,7 @@
 void Interface::evalue()
 {
     // The button is disabled during a build; a call made all the same is ignored.
-    if (constructionEnCours)
+    if (session.constructionEnCours())
         return;
     // A CT takes its media from the ramp table, not from these rows.
     if (session.source() == SourceFantome::Scanner) {
@@ -33,7 +33,7 @@ void Interface::evalue()
     int fond = -1;
     for (int i = 0; i < tableMateriaux->lignes().size(); ++i) {
         const LigneTable &ligne = tableMateriaux->lignes().at(i);
-        const int niveau = niveauxGris.at(i);
+        const int niveau = session.niveaux().at(i);
         const QString nom = ligne.comboNom->currentText();
         const QByteArray trace = nom.toLatin1() + '\n';
         std::cout.write(trace.constData(), trace.size());
@@ -52,7 +52,7 @@ void Interface::evalue()
         etat->setText(refus);
         return;
     }
-    materiaux = choix;
-    etat->setText(resumeMateriaux(materiaux));
+    session.materiaux() = choix;
+    etat->setText(resumeMateriaux(session.materiaux()));
     constructionEgsphant(configuration->fichierEgsphant()->text());
 }

@@ -40,9 +40,9 @@ struct CurseurOccupe
 class ConstructionEnCours
 {
 public:
-    explicit ConstructionEnCours(Interface &fenetre) : enCours(fenetre.constructionEnCours)
+    ConstructionEnCours(Interface &fenetre, Session &session) : session(session)
     {
-        enCours = true;
+        session.marquerConstruction(true);
         for (QGroupBox *groupe : fenetre.findChildren<QGroupBox *>(Qt::FindDirectChildrenOnly))
             if (groupe->isEnabled()) {
                 groupe->setEnabled(false);
@@ -53,11 +53,11 @@ public:
     {
         for (QGroupBox *groupe : groupes)
             groupe->setEnabled(true);
-        enCours = false;
+        session.marquerConstruction(false);
     }
 
 private:
-    bool &enCours;
+    Session &session;
     QList<QGroupBox *> groupes;
 };
 
@@ -68,15 +68,15 @@ constexpr qint64 texteSuivi = 200'000'000;
 
 bool Interface::constructionEgsphant(QString nomFich)
 {
-    if (constructionEnCours)
+    if (session.constructionEnCours())
         return false;
-    ConstructionEnCours enCours(*this);
+    ConstructionEnCours enCours(*this, session);
     CurseurOccupe curseur;
     nomSortie = nomFich;
     if (session.source() == SourceFantome::Scanner)
         return constructionScanner(nomFich);
     Grille grille;
-    if (const QString refus = verifierMateriaux(materiaux); !refus.isEmpty()) {
+    if (const QString refus = verifierMateriaux(session.materiaux()); !refus.isEmpty()) {
         etat->setText(refus);
         return false;
     }
@@ -115,7 +115,8 @@ bool Interface::initialisationGrille(Grille &grille)
     QString erreur;
     if (!verificationAvantGrille())
         return false;
-    if (!initialiserGrille(grille, dimX, dimY, dimZ, &erreur)) {
+    const std::array<int, 3> &n = session.dimensions();
+    if (!initialiserGrille(grille, n[0], n[1], n[2], &erreur)) {
         etat->setText(erreur);
         return false;
     }
@@ -129,21 +130,19 @@ bool Interface::verificationAvantGrille()
     qint64 comptes[3] = {0, 0, 0};
     QString erreur = comptesSource(session, comptes);
     if (erreur.isEmpty())
-        erreur = refusAvantGrille(nomSortie, materiaux, session.geometrie().geometrie, comptes);
+        erreur = refusAvantGrille(nomSortie, session.materiaux(), session.geometrie().geometrie, comptes);
     if (!erreur.isEmpty()) {
         etat->setText(erreur);
         return false;
     }
     // Typed counts past INT_MAX are refused as typed; pictures and volumes give ints.
-    dimX = int(comptes[0]);
-    dimY = int(comptes[1]);
-    dimZ = int(comptes[2]);
+    session.poserDimensions(int(comptes[0]), int(comptes[1]), int(comptes[2]));
     return true;
 }
 
 bool Interface::rechercheMateriau(int niveauGris, int &index)
 {
-    index = niveauGris >= 0 && niveauGris < 256 ? tableNiveaux(materiaux)[niveauGris] : -1;
+    index = niveauGris >= 0 && niveauGris < 256 ? tableNiveaux(session.materiaux())[niveauGris] : -1;
     return index >= 0;
 }
 
@@ -166,10 +165,11 @@ bool Interface::remplissagePlan(Grille &grille, PlanImage plan)
 {
     if (!lectureComptes())
         return false;
-    std::cout << dimX << " " << dimY << " " << dimZ << "\n";
+    const std::array<int, 3> &n = session.dimensions();
+    std::cout << n[0] << " " << n[1] << " " << n[2] << "\n";
     if (!initialisationGrille(grille))
         return false;
-    remplirPlan(session, plan, grille, materiaux);
+    remplirPlan(session, plan, grille, session.materiaux());
     return true;
 }
 
@@ -177,7 +177,7 @@ bool Interface::remplissagePlans(Grille &grille)
 {
     if (!initialisationGrille(grille))
         return false;
-    remplirIntersection(session, grille, materiaux);
+    remplirIntersection(session, grille, session.materiaux());
     return true;
 }
 
@@ -206,9 +206,7 @@ bool Interface::lectureComptes()
         etat->setText(refus);
         return false;
     }
-    dimX = int(nombres.comptes[0]);
-    dimY = int(nombres.comptes[1]);
-    dimZ = int(nombres.comptes[2]);
+    session.poserDimensions(int(nombres.comptes[0]), int(nombres.comptes[1]), int(nombres.comptes[2]));
     session.changerGeometrie(nombres);
     return true;
 }
@@ -217,12 +215,12 @@ bool Interface::ecritureEgsphant(const Grille &grille, const Geometrie &geometri
 {
     QString erreur;
     const auto ecrire = [&](const Progression &progression) {
-        return enregistrerEgsphant(nomFich, materiaux, grille, geometrie, &erreur, progression);
+        return enregistrerEgsphant(nomFich, session.materiaux(), grille, geometrie, &erreur, progression);
     };
     // The exact size costs a pass over the grid: only for grids that may reach the mark.
     qint64 taille = 0;
     if (grille.nombreVoxels() * (longueurReelMax + 2) > texteSuivi)
-        taille = tailleTexteEgsphant(materiaux, grille, geometrie);
+        taille = tailleTexteEgsphant(session.materiaux(), grille, geometrie);
     bool ecrit = false, annulee = false;
     if (taille > texteSuivi) {
         etat->setText(tr("Écriture de « %1 » (%2)…")
@@ -236,10 +234,10 @@ bool Interface::ecritureEgsphant(const Grille &grille, const Geometrie &geometri
         etat->setText(annulee ? tr("Écriture annulée") : erreur);
         return false;
     }
-    QStringList lignes{resumeEcritureTaille(nomFich, materiaux, grille.dimX, grille.dimY, grille.dimZ)};
-    lignes << notesFantome(session, nomFich, materiaux, *milieux, grille);
+    QStringList lignes{resumeEcritureTaille(nomFich, session.materiaux(), grille.dimX, grille.dimY, grille.dimZ)};
+    lignes << notesFantome(session, nomFich, session.materiaux(), session.catalogue(), grille);
     etat->setText(lignes.join('\n'));
     dernierFantome = QFileInfo(nomFich).absoluteFilePath();
-    fantomeEcrit = std::make_shared<const FantomeEcrit>(decrireFantome(nomFich, materiaux, grille, geometrie, *milieux));
+    fantomeEcrit = std::make_shared<const FantomeEcrit>(decrireFantome(nomFich, session.materiaux(), grille, geometrie, session.catalogue()));
     return true;
 }

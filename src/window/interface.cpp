@@ -29,7 +29,6 @@ Interface::Interface(QWidget *parent)
                                       const QString &filtre) {
         return QFileDialog::getSaveFileName(parent, titre, dossier, filtre);
     })
-    , milieux(new QList<Milieu>)
     , choisirDossier([](QWidget *parent, const QString &titre, const QString &dossier) {
         return QFileDialog::getExistingDirectory(parent, titre, dossier);
     })
@@ -39,12 +38,11 @@ Interface::Interface(QWidget *parent)
         return ok ? int(series.indexOf(choix)) : -1;
     })
 {
-    dimX = dimY = dimZ = 0;
     QWidget *zoneEtat = creerZoneEtat();
     planXY = new GroupePlan(tr("Plan XY"), tr("plan XY"), "XY");
     planYZ = new GroupePlan(tr("Plan YZ"), tr("plan YZ"), "YZ");
     planXZ = new GroupePlan(tr("Plan XZ"), tr("plan XZ"), "XZ");
-    panneauStructures = new PanneauStructures(choisirFichier, choisirFichierEnregistrement, milieux);
+    panneauStructures = new PanneauStructures(choisirFichier, choisirFichierEnregistrement, session.catalogue());
     configuration = new PanneauConfiguration(planXY, planXZ, planYZ, panneauStructures->boutonChoisir());
     relierConfiguration();
     placerCoupe();
@@ -70,10 +68,7 @@ Interface::Interface(QWidget *parent)
     setWindowTitle(tr("Quarvel Toolkit"));
 }
 
-Interface::~Interface()
-{
-    delete milieux;
-}
+Interface::~Interface() = default;
 
 // The status line, in an area of four lines that scrolls when the notes
 // are longer: whatever it says, no button moves under the pointer.
@@ -120,7 +115,7 @@ QGroupBox *Interface::creerGroupeMateriaux()
 {
     auto *groupe = new QGroupBox(tr("Materiaux"));
     auto *grille = new QGridLayout;
-    tableMateriaux = new TableMateriaux(session, *milieux);
+    tableMateriaux = new TableMateriaux(session, session.catalogue());
     grille->addWidget(tableMateriaux, 0, 0);
     // The ramp of a CT stands in the same place, shown instead of the table.
     panneauRampe = new PanneauRampe;

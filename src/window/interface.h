@@ -79,11 +79,9 @@ public slots:
     void analyseFichierPegs();
 
 public:
-    int dimX, dimY, dimZ;
-    QVector<int> niveauxGris;
-    QList<Materiau> materiaux;
-    QList<Milieu> *milieux;
-    bool constructionEnCours = false; // a build runs: no second one, no field changes it
+    // The session the window shows and edits: its sources, levels, catalogue and records.
+    Session &sessionEnCours() { return session; }
+    const Session &sessionEnCours() const { return session; }
 
 private:
     QLabel *etat; // the status line
@@ -157,9 +155,6 @@ private:
     void chargementVolume(const QString &chemin, bool fichier);
     void montrerVolume();
     bool remplissageVolume(Grille &grille);
-    std::shared_ptr<const Volume> volume;
-    bool volumeFichier = false;       // read from a 3-D file, not from a folder of pictures
-    QHash<int, QRgb> couleursVolume; // how each of its values looks, in the table and the slice
 
     // The source switch (window/source.cpp): the planes' groups, the fields
     // and the table follow the source in use. Each source keeps the texts of
@@ -183,7 +178,6 @@ public:
     // and box are the configuration's; its ramp, the ramp panel's.
     // Which of several series (their descriptions): its index, -1 when cancelled.
     std::function<int(QWidget *, const QStringList &)> choisirSerie;
-    std::shared_ptr<const VolumeCT> scanner;
     // The "Scanner…" button: a plain member, the window's slots being those it always had.
     void selectScanner();
 

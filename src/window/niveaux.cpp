@@ -9,13 +9,13 @@
 
 QString Interface::constructionTable()
 {
-    return tableMateriaux->reconstruire(niveauxGris, [this](int niveau) { return couleurNiveau(niveau); });
+    return tableMateriaux->reconstruire(session.niveaux(), [this](int niveau) { return couleurNiveau(niveau); });
 }
 
 // How a level looks in the source it comes from.
 QRgb Interface::couleurNiveau(int niveau) const
 {
-    return session.source() == SourceFantome::Volume ? couleursVolume.value(niveau) : niveauxPlans.couleur(niveau);
+    return session.source() == SourceFantome::Volume ? session.volume().couleurs.value(niveau) : niveauxPlans.couleur(niveau);
 }
 
 void Interface::chargementTableGris()

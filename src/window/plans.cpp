@@ -47,7 +47,7 @@ void Interface::selectPlan(GroupePlan *groupe, QLineEdit *champLargeur, QLineEdi
     configuration->choixScanner()->setChecked(false);
     groupe->fichier()->setText(chemin);
     session.choisirPlan(planDe(groupe), chemin, image);
-    const QVector<int> avant = niveauxGris;
+    const QVector<int> avant = session.niveaux();
     const QString noteFond = chargementPlan(groupe, image, champLargeur, champHauteur);
     groupe->choix()->setChecked(true);
     // What the picture brought, and what left the table with the picture it replaced.
@@ -57,7 +57,7 @@ void Interface::selectPlan(GroupePlan *groupe, QLineEdit *champLargeur, QLineEdi
                                extrait(QFileInfo(chemin).fileName()))
                           .arg(image.width())
                           .arg(image.height());
-    const auto retirees = std::count_if(avant.begin(), avant.end(), [this](int g) { return !niveauxGris.contains(g); });
+    const auto retirees = std::count_if(avant.begin(), avant.end(), [this](int g) { return !session.niveaux().contains(g); });
     if (retirees > 0)
         message += tr(" ; %n niveaux de l'image remplacée retirés du tableau (leurs choix reviendront avec eux)",
                       nullptr, int(retirees));
@@ -81,7 +81,7 @@ QString Interface::chargementPlan(GroupePlan *groupe, const QImage &image, QLine
 void Interface::analyseNiveauxGris(const QImage &image, PlanImage plan)
 {
     niveauxPlans.remplacer(plan, image);
-    niveauxGris = niveauxPlans.tous();
+    session.montrerNiveaux(niveauxPlans.tous());
 }
 
 PlanImage Interface::planDe(const GroupePlan *groupe) const
@@ -94,7 +94,7 @@ PlanImage Interface::planDe(const GroupePlan *groupe) const
 QVector<int> Interface::niveauxCoches() const
 {
     if (session.source() != SourceFantome::Plans)
-        return niveauxGris;
+        return session.niveaux();
     return niveauxPlans.coches(planXY->choix()->isChecked(), planYZ->choix()->isChecked(),
                                planXZ->choix()->isChecked());
 }

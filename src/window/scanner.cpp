@@ -100,7 +100,7 @@ void Interface::selectScanner()
         etat->setText(erreur);
         return;
     }
-    scanner = ct;
+    session.choisirScanner(ct);
     panneauStructures->poserSur(series[choix].referentiel);
     configuration->fichierScanner()->setText(dossier);
     // Its fields: the CT's voxel sizes, its first boundaries and counts, its extent as the box.
@@ -148,32 +148,32 @@ void Interface::montrerRampe(bool rampe)
     panneauRampe->setVisible(rampe);
     for (int a = 0; a < 3; ++a)
         configuration->jusqua(a)->setEnabled(rampe);
-    curseurCoupe->setVisible(rampe && scanner);
+    curseurCoupe->setVisible(rampe && session.scanner());
 }
 
 // No grey levels: the ramp gives the media. The XY group shows the middle
 // axial slice through the usual CT window, the slider there to step through the others.
 void Interface::montrerScanner()
 {
-    niveauxGris.clear();
+    session.montrerNiveaux({});
     {
         const QSignalBlocker bloque(curseurCoupe);
-        curseurCoupe->setRange(0, scanner->axes[2].compte - 1);
-        curseurCoupe->setValue(scanner->axes[2].compte / 2);
+        curseurCoupe->setRange(0, session.scanner()->axes[2].compte - 1);
+        curseurCoupe->setValue(session.scanner()->axes[2].compte / 2);
     }
     curseurCoupe->show();
     montrerCoupe();
     Rampe rampe;
-    if (panneauRampe->vide() && rampeParDefaut(*milieux, rampe, nullptr))
+    if (panneauRampe->vide() && rampeParDefaut(session.catalogue(), rampe, nullptr))
         panneauRampe->montrer(rampe);
 }
 
 // The slice the slider gives, with the box and the regions' contours over it.
 void Interface::montrerCoupe()
 {
-    if (!scanner || session.source() != SourceFantome::Scanner)
+    if (!session.scanner() || session.source() != SourceFantome::Scanner)
         return;
-    const VolumeCT &ct = *scanner;
+    const VolumeCT &ct = *session.scanner();
     const int z = curseurCoupe->value();
     planXY->preter(coupeAxialeCT(ct, z), tr("Coupe %1/%2, z = %3 cm : %4 × %5, niveau %6 HU, largeur %7 HU")
                                              .arg(z + 1)
@@ -225,13 +225,13 @@ bool Interface::lectureCadre(Boite &boite, std::array<double, 3> &tailles, QStri
 // the build will give; a box not yet readable, or not over this slice, draws none.
 void Interface::suiviCadre()
 {
-    if (!scanner || session.source() != SourceFantome::Scanner)
+    if (!session.scanner() || session.source() != SourceFantome::Scanner)
         return;
     Boite boite;
     std::array<double, 3> tailles;
     QString refus;
     AxeCadre cadre[3];
-    if (!lectureCadre(boite, tailles, &refus) || !cadrer(scanner->axes, boite, tailles, cadre).isEmpty()) {
+    if (!lectureCadre(boite, tailles, &refus) || !cadrer(session.scanner()->axes, boite, tailles, cadre).isEmpty()) {
         planXY->image()->montrerCadre(QRect());
         return;
     }
@@ -256,16 +256,16 @@ bool Interface::constructionScanner(const QString &nomFich)
         return false;
     }
     StructuresCT structures;
-    if (const QString refus = panneauStructures->structures(*scanner, structures); !refus.isEmpty()) {
+    if (const QString refus = panneauStructures->structures(*session.scanner(), structures); !refus.isEmpty()) {
         etat->setText(refus);
         return false;
     }
-    if (const QString refus = materiauxCT(rampe, *milieux, structures, materiaux); !refus.isEmpty()) {
+    if (const QString refus = materiauxCT(rampe, session.catalogue(), structures, session.materiaux()); !refus.isEmpty()) {
         etat->setText(refus);
         return false;
     }
     // The ramp chose every record's medium: none is a default.
-    for (const Materiau &m : materiaux)
+    for (const Materiau &m : session.materiaux())
         session.choix().marquerChoisi(m.niveauGris);
     Boite boite;
     std::array<double, 3> tailles;
@@ -280,7 +280,7 @@ bool Interface::constructionScanner(const QString &nomFich)
     QStringList notes;
     QString resume;
     if (const QString erreur =
-            construireGrilleCT(*scanner, boite, tailles, rampe, structures, nomFich, grille, geometrie, cadre, &notes, &resume);
+            construireGrilleCT(*session.scanner(), boite, tailles, rampe, structures, nomFich, grille, geometrie, cadre, &notes, &resume);
         !erreur.isEmpty()) {
         etat->setText(erreur);
         return false;

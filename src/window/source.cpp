@@ -18,7 +18,7 @@ void Interface::changerSource(SourceFantome nouvelle)
     if (nouvelle == session.source())
         return;
     const QList<QLineEdit *> champs = configuration->champsNombres();
-    session.choix().retenirFond(tableMateriaux->fondRetenu(niveauxGris)); // the rows' choices are kept with it
+    session.choix().retenirFond(tableMateriaux->fondRetenu(session.niveaux())); // the rows' choices are kept with it
     QStringList textes;
     for (QLineEdit *champ : champs)
         textes << texteNombre(champ);
@@ -47,9 +47,9 @@ void Interface::changerSource(SourceFantome nouvelle)
     montrerSource();
     // The "Fond" the source left, else the loaded table's, else the first row.
     int fond = session.choix().fond();
-    if (!niveauxGris.contains(fond))
-        fond = niveauxGris.contains(session.choix().fondTable()) ? session.choix().fondTable() : -1;
-    tableMateriaux->remplir(niveauxGris, fond, [this](int niveau) { return couleurNiveau(niveau); });
+    if (!session.niveaux().contains(fond))
+        fond = session.niveaux().contains(session.choix().fondTable()) ? session.choix().fondTable() : -1;
+    tableMateriaux->remplir(session.niveaux(), fond, [this](int niveau) { return couleurNiveau(niveau); });
 }
 
 // A source's box: ticked, that source in place of the planes or of the
@@ -70,7 +70,7 @@ void Interface::basculeSource(SourceFantome cochee, bool coche, QCheckBox *autre
 // What the status line says when the planes come back.
 QString Interface::retourAuxPlans() const
 {
-    const int n = int(niveauxGris.size());
+    const int n = int(session.niveaux().size());
     return tr("Plans : retour aux images, %n niveaux au tableau", nullptr, n);
 }
 
@@ -86,6 +86,6 @@ void Interface::montrerSource()
 
 void Interface::montrerPlans()
 {
-    niveauxGris = niveauxPlans.tous();
+    session.montrerNiveaux(niveauxPlans.tous());
     planXY->reprendre();
 }

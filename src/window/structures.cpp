@@ -32,7 +32,7 @@ QTableWidgetItem *caseACocher(bool cochee)
 } // namespace
 
 PanneauStructures::PanneauStructures(const Chooser &ouvrir, const Chooser &enregistrer,
-                                     const QList<Milieu> *const &catalogue)
+                                     const QList<Milieu> &catalogue)
     : QGroupBox(tr("Structures")), ouvrir(ouvrir), enregistrement(enregistrer), catalogue(catalogue)
 {
     bouton = new QPushButton(tr("Structures…"));
@@ -137,9 +137,8 @@ void PanneauStructures::remplir(const TableStructures &choix)
         milieu->setFocusPolicy(Qt::StrongFocus);
         milieu->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         milieu->setMinimumContentsLength(6);
-        if (catalogue)
-            for (const Milieu &m : *catalogue)
-                milieu->addItem(m.nom);
+        for (const Milieu &m : catalogue)
+            milieu->addItem(m.nom);
         milieu->setEditText(l.milieu);
         table->setCellWidget(k, Milieu_, milieu);
         table->setItem(k, Densite, new QTableWidgetItem(l.densite));
@@ -175,9 +174,7 @@ QString PanneauStructures::structures(const VolumeCT &ct, StructuresCT &structur
     if (fichier.isEmpty())
         return QString();
     StructuresCT lues{demandeDuTableau(fichier, jeu, lue()), jeu, {}};
-    if (const QString refus = lireChoixStructures(lues.demande, lues.jeu, catalogue ? *catalogue : QList<Milieu>(),
-                                                  lues.choix);
-        !refus.isEmpty())
+    if (const QString refus = lireChoixStructures(lues.demande, lues.jeu, catalogue, lues.choix); !refus.isEmpty())
         return refus;
     if (const QString refus = refusStructuresCT(lues, ct, referentiel); !refus.isEmpty())
         return refus;

@@ -28,7 +28,7 @@ public:
 
     // The window's file choosers and catalogue, read when used, so that the
     // window's tests and a catalogue read later serve here too.
-    PanneauStructures(const Chooser &ouvrir, const Chooser &enregistrer, const QList<Milieu> *const &catalogue);
+    PanneauStructures(const Chooser &ouvrir, const Chooser &enregistrer, const QList<Milieu> &catalogue);
 
     // "Structures…", for the window to place beside the CT's row.
     QPushButton *boutonChoisir() const { return bouton; }
@@ -55,7 +55,7 @@ private:
     void exterieurCoche(int ligne);
 
     const Chooser &ouvrir, &enregistrement;
-    const QList<Milieu> *const &catalogue;
+    const QList<Milieu> &catalogue;
     QPushButton *bouton;
     QPushButton *boutonsChoix[2]; // load and save: once a set is read
     QTableWidget *table;

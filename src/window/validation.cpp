@@ -31,9 +31,7 @@ bool Interface::validationImage()
 
     const VerdictImages verdict = verifierImages(xy, xz, yz, illisibles);
     if (verdict.compatible) {
-        dimX = verdict.x;
-        dimY = verdict.y;
-        dimZ = verdict.z;
+        session.poserDimensions(verdict.x, verdict.y, verdict.z);
     }
     etat->setText(verdict.message);
     return verdict.compatible;

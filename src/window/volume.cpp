@@ -104,12 +104,10 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
         etat->setText(erreur);
         return;
     }
-    volume = lu;
-    volumeFichier = fichier;
-    session.choisirVolume(lu, chemin, fichier);
-    couleursVolume = fichier ? couleursEtiquettes(lu->valeurs) : QHash<int, QRgb>();
+    QHash<int, QRgb> couleurs = fichier ? couleursEtiquettes(lu->valeurs) : QHash<int, QRgb>();
     for (int v : lu->valeurs) // a folder's values are the pictures' grey levels
-        couleursVolume.insert(v, couleursVolume.value(v, qRgb(v, v, v)));
+        couleurs.insert(v, couleurs.value(v, qRgb(v, v, v)));
+    session.choisirVolume(lu, chemin, fichier, couleurs);
     configuration->fichierVolume()->setText(chemin);
 
     // Its fields: the file's sizes and origin (a folder has none: the fields
@@ -147,16 +145,17 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
 void Interface::volumeCoche(bool coche)
 {
     basculeSource(SourceFantome::Volume, coche, configuration->choixScanner(),
-                  coche ? description(*volume, configuration->fichierVolume()->text(), volumeFichier) : QString());
+                  coche ? description(*session.volume().volume, session.volume().chemin, session.volume().fichier) : QString());
 }
 
 void Interface::montrerVolume()
 {
-    niveauxGris = volume->valeurs;
-    planXY->preter(coupeMilieu(*volume, couleursVolume), tr("Coupe du milieu, z = %1 : %2 × %3 voxels")
-                                                             .arg(volume->comptes[2] / 2)
-                                                             .arg(volume->comptes[0])
-                                                             .arg(volume->comptes[1]));
+    const VolumeSession &lu = session.volume();
+    session.montrerNiveaux(lu.volume->valeurs);
+    planXY->preter(coupeMilieu(*lu.volume, lu.couleurs), tr("Coupe du milieu, z = %1 : %2 × %3 voxels")
+                                                             .arg(lu.volume->comptes[2] / 2)
+                                                             .arg(lu.volume->comptes[0])
+                                                             .arg(lu.volume->comptes[1]));
 }
 
 // The session's grid for the volume and the records; the counts are the
@@ -165,7 +164,7 @@ bool Interface::remplissageVolume(Grille &grille)
 {
     if (!verificationAvantGrille())
         return false;
-    if (const QString erreur = remplirVolume(session, grille, materiaux); !erreur.isEmpty()) {
+    if (const QString erreur = remplirVolume(session, grille, session.materiaux()); !erreur.isEmpty()) {
         etat->setText(erreur);
         return false;
     }
