@@ -484,20 +484,18 @@ private slots:
         QCOMPARE(verdict.compatible, !dims.isEmpty());
 
         Interface f;
+        const QList<QPair<QSize, QString>> plans{{xy, "XY"}, {xz, "XZ"}, {yz, "YZ"}};
+        for (const auto &[s, p] : plans)
+            if (s.isValid())
+                QVERIFY(choisirImage(f, p, uni(s.width(), s.height())));
+        // The check settles the counts it finds, and no field.
         f.sessionEnCours().poserDimensions(7, 7, 7);
         champNomme(f, "champDimX")->setText("a");
-        const QVector<QPair<QSize, PlanFenetre>> plans{{xy, plan(f, "XY")}, {xz, plan(f, "XZ")}, {yz, plan(f, "YZ")}};
-        for (const auto &[s, p] : plans) {
-            if (s.isValid()) {
-                p.fichier->setText(ecrire(uni(s.width(), s.height())));
-                QVERIFY(!p.fichier->text().isEmpty());
-                p.choix->setChecked(true);
-            }
-        }
+        const QStringList champs = champsDim(f);
         QCOMPARE(f.validationImage(), !dims.isEmpty());
         QCOMPARE(etatDe(f)->text(), message);
         QCOMPARE(dimensions(f), (dims.isEmpty() ? QVector<int>({7, 7, 7}) : dims));
-        QCOMPARE(champsDim(f), QStringList({"a", "0", "0"}));
+        QCOMPARE(champsDim(f), champs);
     }
 
     void planIgnore()
@@ -516,13 +514,18 @@ private slots:
         QCOMPARE(etatDe(f)->text(), QString("Image incompatible : YZ fait 55 × 44 pixels, 80 × 30 attendus"));
         QCOMPARE(dimensions(f), QVector<int>({100, 80, 30}));
 
-        // A ticked plane whose file no longer loads counts as absent.
+        // The pictures loaded are judged, as the build takes them: a path typed since plays no part.
         cocheNommee(f, "choixYZ")->setChecked(false);
         champNomme(f, "fichierXY")->setText(dossier.filePath("disparu.bmp"));
-        QVERIFY(!f.validationImage());
-        QCOMPARE(etatDe(f)->text(), " badY Image incompatible : XY : Image introuvable : \""
-                                            + dossier.filePath("disparu.bmp")
-                                            + "\" ; aucune image cochée ne donne l'axe Y");
+        QVERIFY(f.validationImage());
+        QCOMPARE(etatDe(f)->text(), QString("Image compatible : 100 80 30"));
+
+        // A ticked plane with no picture gives no axis.
+        Interface g;
+        QVERIFY(choisirImage(g, "XY", uni(100, 80)));
+        cocheNommee(g, "choixXZ")->setChecked(true);
+        QVERIFY(!g.validationImage());
+        QCOMPARE(etatDe(g)->text(), QString(" badZ Image incompatible : aucune image cochée ne donne l'axe Z"));
     }
 
     void dialogueReel()

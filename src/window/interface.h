@@ -105,7 +105,6 @@ private:
     QString constructionTable();
     QRgb couleurNiveau(int niveau) const;
     TableMateriaux *tableMateriaux;
-    bool dimensionsImage(QString chemin, QVector<int> &taille);
     void chargementTableGris();
     void enregistrementTableGris();
 

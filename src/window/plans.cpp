@@ -98,12 +98,3 @@ QVector<int> Interface::niveauxCoches() const
     return niveauxPlans.coches(planXY->choix()->isChecked(), planYZ->choix()->isChecked(),
                                planXZ->choix()->isChecked());
 }
-
-bool Interface::dimensionsImage(QString chemin, QVector<int> &taille)
-{
-    const QImage image = chargerImage(chemin);
-    if (image.isNull())
-        return false;
-    taille = {image.width(), image.height()};
-    return true;
-}

@@ -1,38 +1,27 @@
 // The check of the ticked planes' sizes before a build.
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <optional>
 
-#include "images/chargement.h"
 #include "images/compatibilite.h"
 #include "window/groupeplan.h"
 #include "window/interface.h"
 
+// The pictures already loaded are judged, as the build takes them: a path
+// field edited since, or a file changed on disk, plays no part. An unticked
+// plane, or one with no picture, gives no axis.
 bool Interface::validationImage()
 {
-    // An unticked plane plays no part, whatever its path field holds.
-    QStringList illisibles;
-    auto taillePlan = [&](const char *plan, QCheckBox *choix, QLineEdit *fichier) -> std::optional<QSize> {
-        QVector<int> taille;
-        if (!choix->isChecked())
+    auto taillePlan = [this](PlanImage plan, const GroupePlan *groupe) -> std::optional<QSize> {
+        const QImage &image = session.plan(plan).image;
+        if (!groupe->choix()->isChecked() || image.isNull())
             return std::nullopt;
-        if (!dimensionsImage(fichier->text(), taille)) {
-            QString raison;
-            chargerImage(fichier->text(), &raison);
-            illisibles << QString("%1 : %2").arg(plan, raison);
-            return std::nullopt;
-        }
-        return QSize(taille[0], taille[1]);
+        return image.size();
     };
-    const std::optional<QSize> xy = taillePlan("XY", planXY->choix(), planXY->fichier());
-    const std::optional<QSize> xz = taillePlan("XZ", planXZ->choix(), planXZ->fichier());
-    const std::optional<QSize> yz = taillePlan("YZ", planYZ->choix(), planYZ->fichier());
-
-    const VerdictImages verdict = verifierImages(xy, xz, yz, illisibles);
-    if (verdict.compatible) {
+    const VerdictImages verdict = verifierImages(taillePlan(PlanImage::XY, planXY), taillePlan(PlanImage::XZ, planXZ),
+                                                 taillePlan(PlanImage::YZ, planYZ));
+    if (verdict.compatible)
         session.poserDimensions(verdict.x, verdict.y, verdict.z);
-    }
     etat->setText(verdict.message);
     return verdict.compatible;
 }
