@@ -1,11 +1,7 @@
 #include "egsphant/bilan.h"
 
-#include <QSemaphore>
-#include <QThreadPool>
-#include <QtAlgorithms>
-
-#include <algorithm>
 #include <cmath>
+#include <algorithm>
 #include <cstring>
 
 #include "egsphant/lecture.h"
@@ -80,79 +76,43 @@ void sommer(const Fantome &f, std::vector<BilanMilieu> &bilan, const Cle *cles, 
     }
 }
 
-// One row of a density per voxel, as a CT gives, which makes runs of one:
-// its lengths and masses per medium, summed voxel by voxel in a run; the
-// media met, as bits. A run of one medium sums in registers: going through
-// memory at each voxel waited on the store before.
-quint64 sommerRangee(const quint8 *m, const float *d, int n, const double *lx, double *longueur, double *masse,
-                     qint64 *voxels)
-{
-    quint64 presents = 0;
-    for (int debut = 0, x = 0; debut < n; debut = x) {
-        const int k = m[debut];
-        const bool vu = presents >> k & 1;
-        double l = vu ? longueur[k] : 0.0, s = vu ? masse[k] : 0.0;
-        for (x = debut; x < n && m[x] == k; ++x) {
-            l += lx[x];
-            s += double(d[x]) * lx[x];
-        }
-        voxels[k] += x - debut;
-        longueur[k] = l;
-        masse[k] = s;
-        presents |= quint64(1) << k;
-    }
-    return presents;
-}
-
-// Rows summed apart, each its own sums, then met in row order: a row's sums
-// are the same on any thread, so the rows of each stretch go half to a
-// second thread, kept for the whole walk, and the totals stay bit for bit.
+// A density per voxel, as a CT gives, makes runs of one: voxel by voxel,
+// each row's masses summed per medium before they meet the others. A run
+// of one medium sums in registers, in the same order: going through memory
+// at each voxel waited on the store before.
 void sommerVoxels(const Fantome &f, std::vector<BilanMilieu> &bilan, const float *densites)
 {
     const std::vector<double> lx = largeurs(f.bornes[0]), ly = largeurs(f.bornes[1]), lz = largeurs(f.bornes[2]);
-    const int n = f.dim[0], milieux = int(bilan.size());
-    const qint64 rangees = qint64(f.dim[1]) * f.dim[2];
-    // A stretch's sums within half a megabyte, whatever the media.
-    const qint64 etendue = std::max<qint64>(2, (qint64(1) << 15) / milieux);
-    std::vector<double> longueurs(size_t(etendue * milieux)), masses(longueurs.size());
-    std::vector<quint64> presents(static_cast<size_t>(etendue));
-    std::vector<qint64> voxels[2] = {std::vector<qint64>(size_t(milieux)), std::vector<qint64>(size_t(milieux))};
-    const auto sommer = [&](qint64 r0, qint64 debut, qint64 fin, int fil) {
-        for (qint64 r = debut; r < fin; ++r) {
-            const qint64 i = r - r0, ligne = r * n;
-            presents[size_t(i)] = sommerRangee(f.milieux.get() + ligne, densites + ligne, n, lx.data(),
-                                               &longueurs[size_t(i * milieux)], &masses[size_t(i * milieux)],
-                                               voxels[fil].data());
-        }
-    };
-    QThreadPool second;
-    second.setMaxThreadCount(1);
-    second.setExpiryTimeout(-1);
-    const bool deux = f.nombreVoxels() >= (qint64(1) << 20);
-    for (qint64 r0 = 0; r0 < rangees; r0 += etendue) {
-        const qint64 r1 = std::min(rangees, r0 + etendue), moitie = deux ? r0 + (r1 - r0) / 2 : r1;
-        QSemaphore fait;
-        if (deux)
-            second.start([&] {
-                sommer(r0, moitie, r1, 1);
-                fait.release();
-            });
-        sommer(r0, r0, moitie, 0);
-        if (deux)
-            fait.acquire();
-        for (qint64 r = r0; r < r1; ++r) {
-            const double section = ly[size_t(r % f.dim[1])] * lz[size_t(r / f.dim[1])];
-            const qint64 i = r - r0;
-            // A medium not in the row would add 0 to its sums: no change.
-            for (quint64 bits = presents[size_t(i)]; bits; bits &= bits - 1) {
-                const int m = int(qCountTrailingZeroBits(bits));
-                bilan[size_t(m)].volume += longueurs[size_t(i * milieux + m)] * section;
-                bilan[size_t(m)].masse += masses[size_t(i * milieux + m)] * section;
+    const quint8 *milieux = f.milieux.get();
+    const int n = f.dim[0];
+    std::vector<double> longueur(bilan.size()), masse(bilan.size());
+    std::vector<qint64> voxels(bilan.size());
+    for (int z = 0; z < f.dim[2]; ++z) {
+        for (int y = 0; y < f.dim[1]; ++y) {
+            const double section = ly[size_t(y)] * lz[size_t(z)];
+            const qint64 ligne = (qint64(z) * f.dim[1] + y) * n;
+            const quint8 *m = milieux + ligne;
+            const float *d = densites + ligne;
+            std::fill(longueur.begin(), longueur.end(), 0.0);
+            std::fill(masse.begin(), masse.end(), 0.0);
+            for (int debut = 0, x = 0; debut < n; debut = x) {
+                double l = longueur[m[debut]], s = masse[m[debut]];
+                for (x = debut; x < n && m[x] == m[debut]; ++x) {
+                    l += lx[size_t(x)];
+                    s += double(d[x]) * lx[size_t(x)];
+                }
+                voxels[m[debut]] += x - debut;
+                longueur[m[debut]] = l;
+                masse[m[debut]] = s;
+            }
+            for (size_t m = 0; m < bilan.size(); ++m) {
+                bilan[m].volume += longueur[m] * section;
+                bilan[m].masse += masse[m] * section;
             }
         }
     }
-    for (int m = 0; m < milieux; ++m)
-        bilan[size_t(m)].voxels = voxels[0][size_t(m)] + voxels[1][size_t(m)];
+    for (size_t m = 0; m < bilan.size(); ++m)
+        bilan[m].voxels = voxels[m];
 }
 
 } // namespace
