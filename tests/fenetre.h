@@ -10,11 +10,12 @@
 #include <QtTest>
 
 #include "window/interface.h"
+#include "widgets.h"
 
 // The row of a grey level, or nullptr.
 inline const LigneTable *ligne(const Interface &f, int niveau)
 {
-    for (const LigneTable &l : *f.lignesTable)
+    for (const LigneTable &l : lignesTable(f))
         if (l.niveauGris == niveau)
             return &l;
     return nullptr;

@@ -22,6 +22,7 @@
 #include "egsphant/reel.h"
 #include "window/compagnons.h"
 #include "window/interface.h"
+#include "widgets.h"
 #include "outils.h"
 
 namespace {
@@ -437,12 +438,12 @@ private slots:
         };
         f.selectMat();
         f.selectXY();
-        for (int k = 0; k < f.lignesTable->size(); ++k) {
-            f.lignesTable->at(k).comboNom->setCurrentIndex(k);
-            emit f.lignesTable->at(k).comboNom->activated(k);
+        for (int k = 0; k < lignesTable(f).size(); ++k) {
+            lignesTable(f).at(k).comboNom->setCurrentIndex(k);
+            emit lignesTable(f).at(k).comboNom->activated(k);
         }
-        f.champDimZ->setText("1");
-        f.fichierEgsphant->setText(d(ecrit));
+        champNomme(f, "champDimZ")->setText("1");
+        champNomme(f, "fichierEgsphant")->setText(d(ecrit));
         if (!ecrit.isEmpty())
             f.evalue();
         QTimer repondre; // gone with the row, answered or not
@@ -462,7 +463,7 @@ private slots:
             if (b->text() == texte)
                 b->click();
         if (arguments.size() == 1) {
-            QCOMPARE(f.etat->text(), arguments[0]);
+            QCOMPARE(etatDe(f)->text(), arguments[0]);
             for (const QString &fichier : fichiers)
                 QVERIFY(!QFileInfo::exists(d(fichier)));
             return;
@@ -479,7 +480,7 @@ private slots:
                                               "-o", "fenetre.egsphant"} + arguments);
         QDir::setCurrent(ancien);
         QCOMPARE(r.statut, 0);
-        QCOMPARE(r.sortie.section('\n', -2, -2), f.etat->text());
+        QCOMPARE(r.sortie.section('\n', -2, -2), etatDe(f)->text());
         for (int k = 0; k < fichiers.size(); ++k)
             QCOMPARE(octets[k], lire(d(fichiers[k])));
     }

@@ -14,6 +14,7 @@
 
 #include "model/niveaugris.h"
 #include "window/interface.h"
+#include "widgets.h"
 #include "outils.h"
 
 namespace {
@@ -42,7 +43,7 @@ void choisir(Interface &fenetre, void (Interface::*slot)(), const QString &chemi
 // Picks catalogue entry k in a row's name box as a user would; the density follows.
 void choisirMilieu(Interface &fenetre, int rangee, int k)
 {
-    QComboBox *nom = fenetre.lignesTable->at(rangee).comboNom;
+    QComboBox *nom = lignesTable(fenetre).at(rangee).comboNom;
     nom->setCurrentIndex(k);
     emit nom->activated(k);
 }
@@ -75,7 +76,7 @@ private:
 // The status line says that sortie was written, with its media and counts, then its size.
 bool ditEcrit(const Interface &fenetre, const QString &sortie, const QString &contenu)
 {
-    const QString premiere = fenetre.etat->text().section('\n', 0, 0);
+    const QString premiere = etatDe(fenetre)->text().section('\n', 0, 0);
     return premiere.startsWith(QString("Fantôme écrit dans « %1 » : %2, ").arg(sortie, contenu))
            && QRegularExpression(", [0-9,]+ (octets|ko|Mo|Go)$").match(premiere).hasMatch();
 }
@@ -92,8 +93,8 @@ QString fenetreXY(Interface &fenetre, const QTemporaryDir &dossier, const Pixels
 {
     catalogue(fenetre);
     choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", pixels));
-    fenetre.champDimZ->setText("1");
-    fenetre.fichierEgsphant->setText(dossier.filePath(nom));
+    champNomme(fenetre, "champDimZ")->setText("1");
+    champNomme(fenetre, "fichierEgsphant")->setText(dossier.filePath(nom));
     return dossier.filePath(nom);
 }
 
@@ -131,22 +132,22 @@ private slots:
         const QString image = ecrireImage(dossier, "plan.bmp", {{200, 0, 200}, {0, 0, 200}});
         if (plan == "XY") {
             choisir(fenetre, &Interface::selectXY, image);
-            fenetre.champDimZ->setText(compte);
+            champNomme(fenetre, "champDimZ")->setText(compte);
         } else if (plan == "XZ") {
             choisir(fenetre, &Interface::selectXZ, image);
-            fenetre.champDimY->setText(compte);
+            champNomme(fenetre, "champDimY")->setText(compte);
         } else {
             choisir(fenetre, &Interface::selectYZ, image);
-            fenetre.champDimX->setText(compte);
+            champNomme(fenetre, "champDimX")->setText(compte);
         }
         choisirMilieu(fenetre, 0, 1);
         choisirMilieu(fenetre, 1, 2);
         const QString sortie = dossier.filePath("fantome.egsphant");
-        fenetre.fichierEgsphant->setText(sortie);
+        champNomme(fenetre, "fichierEgsphant")->setText(sortie);
         CaptureSortie capture;
         fenetre.evalue();
         QCOMPARE(QString::fromStdString(capture.texte()), "EAU\nOS\n" + trace);
-        QVERIFY2(ditEcrit(fenetre, sortie, "2 milieux"), qPrintable(fenetre.etat->text()));
+        QVERIFY2(ditEcrit(fenetre, sortie, "2 milieux"), qPrintable(etatDe(fenetre)->text()));
         QCOMPARE(carteMilieux(sortie), carte);
     }
 
@@ -181,11 +182,11 @@ private slots:
         QCOMPARE(fenetre.niveauxGris, QVector<int>({255, 128, 0}));
         choisirMilieu(fenetre, 1, 1); // 128: EAU, number 2
         choisirMilieu(fenetre, 2, 2); // 0: OS, number 3
-        fenetre.choixXY->setChecked(xy);
-        fenetre.choixXZ->setChecked(xz);
-        fenetre.choixYZ->setChecked(yz);
+        cocheNommee(fenetre, "choixXY")->setChecked(xy);
+        cocheNommee(fenetre, "choixXZ")->setChecked(xz);
+        cocheNommee(fenetre, "choixYZ")->setChecked(yz);
         const QString sortie = dossier.filePath("fantome.egsphant");
-        fenetre.fichierEgsphant->setText(sortie);
+        champNomme(fenetre, "fichierEgsphant")->setText(sortie);
         fenetre.evalue();
 
         const Pixels &a = xz ? pixelsXZ : pixelsYZ;
@@ -204,7 +205,7 @@ private slots:
             attendu << QByteArray();
         }
         QCOMPARE(carteMilieux(sortie), attendu);
-        QVERIFY2(ditEcrit(fenetre, sortie, "3 milieux, 3 × 3 × 3 voxels"), qPrintable(fenetre.etat->text()));
+        QVERIFY2(ditEcrit(fenetre, sortie, "3 milieux, 3 × 3 × 3 voxels"), qPrintable(etatDe(fenetre)->text()));
         QCOMPARE(fenetre.dimX * 100 + fenetre.dimY * 10 + fenetre.dimZ, 333);
     }
 
@@ -215,7 +216,7 @@ private slots:
         Interface fenetre;
         const QString image = ecrireImage(dossier, "xy.bmp", {{10, 20, 30}});
         choisir(fenetre, &Interface::selectXY, image);
-        fenetre.champDimZ->setText("1");
+        champNomme(fenetre, "champDimZ")->setText("1");
         fenetre.materiaux << Materiau(20, "A", 1.0) << Materiau(30, "B", 2.0) << Materiau(20, "C", 3.0);
         const QString sortie = dossier.filePath("fantome.egsphant");
         QVERIFY(QMetaObject::invokeMethod(&fenetre, "constructionEgsphant", Q_ARG(QString, sortie)));
@@ -228,19 +229,19 @@ private slots:
         QTemporaryDir dossier;
         Interface fenetre;
         const QString sortie = fenetreXY(fenetre, dossier, {{200, 0}});
-        fenetre.lignesTable->at(0).comboNom->setEditText("  EAU");
-        fenetre.lignesTable->at(0).comboDensite->setEditText("2.5E-01");
-        fenetre.lignesTable->at(1).comboNom->setEditText("OS");
-        fenetre.lignesTable->at(1).comboDensite->setEditText("abc");
+        lignesTable(fenetre).at(0).comboNom->setEditText("  EAU");
+        lignesTable(fenetre).at(0).comboDensite->setEditText("2.5E-01");
+        lignesTable(fenetre).at(1).comboNom->setEditText("OS");
+        lignesTable(fenetre).at(1).comboDensite->setEditText("abc");
         {
             // A density that is not a number is refused, naming the level: no file.
             CaptureSortie capture;
             fenetre.evalue();
             QCOMPARE(capture.texte(), std::string("  EAU\nOS\n"));
-            QCOMPARE(fenetre.etat->text(), QString("Niveau de gris 0 : densité « abc » invalide"));
+            QCOMPARE(etatDe(fenetre)->text(), QString("Niveau de gris 0 : densité « abc » invalide"));
             QVERIFY(!QFileInfo::exists(sortie));
         }
-        fenetre.lignesTable->at(1).comboDensite->setEditText(" 1.5e0");
+        lignesTable(fenetre).at(1).comboDensite->setEditText(" 1.5e0");
         CaptureSortie capture;
         fenetre.evalue();
         QCOMPARE(capture.texte(), std::string("  EAU\nOS\n2 1 1\n"));
@@ -249,9 +250,9 @@ private slots:
         QCOMPARE(fenetre.materiaux[0].nom, QString("  EAU"));
         QCOMPARE(fenetre.materiaux[0].densite, 0.25);
         QCOMPARE(fenetre.materiaux[1].densite, 1.5);
-        QVERIFY2(ditEcrit(fenetre, sortie, "2 milieux, 2 × 1 × 1 voxels"), qPrintable(fenetre.etat->text()));
+        QVERIFY2(ditEcrit(fenetre, sortie, "2 milieux, 2 × 1 × 1 voxels"), qPrintable(etatDe(fenetre)->text()));
         // The leading blanks are kept in the file and noted as a reader's limit.
-        QCOMPARE(fenetre.etat->text().section('\n', 1),
+        QCOMPARE(etatDe(fenetre)->text().section('\n', 1),
                  QString("Attention : le milieu «   EAU » commence par un blanc ; egs++ et egs_brachy lisent les noms "
                          "comme des mots et le perdent (ôter le blanc, ici et dans le fichier PEGS4)"));
         QCOMPARE(lire(sortie).split('\n').mid(0, 4),
@@ -278,7 +279,7 @@ private slots:
                  QList<QByteArray>({"2", "OS", "AIR", "1.85000 0.00120000 "}));
 
         choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy2.bmp", {{200, 100}}));
-        fenetre.champDimZ->setText("1");
+        champNomme(fenetre, "champDimZ")->setText("1");
         fenetre.evalue();
         // The replaced picture's level 0 left the table; 200 kept its choice,
         // the new level took the catalogue's first medium.
@@ -301,7 +302,6 @@ private slots:
         QTest::newRow("compte negatif") << "z-3" << "invalide";
         QTest::newRow("grille trop grande") << "enorme" << "trop grande";
         QTest::newRow("images incompatibles") << "incompatibles" << "Image incompatible : YZ fait 3 × 1 pixels, 1 × 1 attendus";
-        QTest::newRow("image disparue") << "disparue" << "xy.bmp";
         QTest::newRow("62 noms distincts") << "62" << "Trop de milieux : 62, le fichier egsphant en accepte au plus 61.";
         QTest::newRow("nom vide") << "nom vide" << "Niveau de gris 0 : aucun milieu choisi";
         QTest::newRow("densité nulle") << "densité 0" << "Niveau de gris 200 : densité « 0 » invalide";
@@ -320,57 +320,80 @@ private slots:
         QTemporaryDir dossier;
         Interface fenetre;
         const QString sortie = fenetreXY(fenetre, dossier, {{200, 0}});
-        const QString image = fenetre.fichierXY->text();
         QFile ancien(sortie);
         QVERIFY(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6);
         ancien.close();
 
         if (cas.startsWith('z'))
-            fenetre.champDimZ->setText(cas.mid(1));
+            champNomme(fenetre, "champDimZ")->setText(cas.mid(1));
         if (cas == "enorme") {
-            fenetre.champDimX->setText("2000000000");
-            fenetre.champDimY->setText("2000000000");
-            fenetre.champDimZ->setText("2000000000");
+            champNomme(fenetre, "champDimX")->setText("2000000000");
+            champNomme(fenetre, "champDimY")->setText("2000000000");
+            champNomme(fenetre, "champDimZ")->setText("2000000000");
         }
         if (cas == "incompatibles") {
             choisir(fenetre, &Interface::selectYZ, ecrireImage(dossier, "yz.bmp", {{0, 0, 0}}));
         }
         if (cas == "taille")
-            fenetre.tailleY->setText("1,2,3");
+            champNomme(fenetre, "tailleY")->setText("1,2,3");
         if (cas == "origine")
-            fenetre.origineZ->clear();
+            champNomme(fenetre, "origineZ")->clear();
         if (cas == "sortie")
-            fenetre.fichierEgsphant->clear();
+            champNomme(fenetre, "fichierEgsphant")->clear();
         if (cas == "aucune")
-            fenetre.choixXY->setChecked(false);
+            cocheNommee(fenetre, "choixXY")->setChecked(false);
         if (cas == "tube") {
             QCOMPARE(mkfifo(QFile::encodeName(dossier.filePath("tube")).constData(), 0600), 0);
-            fenetre.fichierEgsphant->setText(dossier.filePath("tube"));
+            champNomme(fenetre, "fichierEgsphant")->setText(dossier.filePath("tube"));
         }
-        if (cas == "disparue")
-            QVERIFY(QFile::remove(image));
         if (cas == "62") {
             // Levels 0, 4, ..., 244, among them the picture's 0 and 200: 62 rows, each its own name.
             QVector<int> niveaux;
             for (int g = 0; g < 62; ++g)
                 niveaux << 4 * g;
             choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "62.bmp", {niveaux}));
-            fenetre.champDimZ->setText("1");
-            for (int i = 0; i < fenetre.tableMateriaux->rowCount(); ++i)
-                fenetre.lignesTable->at(i).comboNom->setEditText(QString("M%1").arg(i));
+            champNomme(fenetre, "champDimZ")->setText("1");
+            for (int i = 0; i < tableMateriaux(fenetre)->rowCount(); ++i)
+                lignesTable(fenetre).at(i).comboNom->setEditText(QString("M%1").arg(i));
         }
         if (cas == "nom vide")
-            fenetre.lignesTable->at(1).comboNom->setEditText("   ");
+            lignesTable(fenetre).at(1).comboNom->setEditText("   ");
         if (cas.startsWith("densité"))
-            fenetre.lignesTable->at(0).comboDensite->setEditText(cas == "densité 0" ? "0" : "");
+            lignesTable(fenetre).at(0).comboDensite->setEditText(cas == "densité 0" ? "0" : "");
         if (cas == "vide")
             QVERIFY(QMetaObject::invokeMethod(&fenetre, "constructionEgsphant", Q_ARG(QString, sortie)));
         else
             fenetre.evalue();
-        QVERIFY2(fenetre.etat->text().contains(motif), qPrintable(fenetre.etat->text()));
+        QVERIFY2(etatDe(fenetre)->text().contains(motif), qPrintable(etatDe(fenetre)->text()));
         QCOMPARE(lire(sortie), QByteArray("ancien"));
         QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).filter("egsphant"),
                  QStringList({"fantome.egsphant"}));
+    }
+
+    // The build uses the pictures as they were chosen: a file removed or
+    // changed since gives the phantom of the picture shown all the same.
+    void imagesDejaLues_data()
+    {
+        QTest::addColumn<bool>("remplacee"); // the file replaced by another picture, else removed
+        QTest::newRow("image disparue") << false;
+        QTest::newRow("image remplacée") << true;
+    }
+    void imagesDejaLues()
+    {
+        QFETCH(bool, remplacee);
+        QTemporaryDir dossier;
+        Interface fenetre;
+        const QString avant = fenetreXY(fenetre, dossier, {{200, 0}, {0, 200}}, "avant.egsphant");
+        const QString image = champNomme(fenetre, "fichierXY")->text();
+        fenetre.evalue();
+        QVERIFY(QFile::remove(image));
+        if (remplacee)
+            QVERIFY(!ecrireImage(dossier, "xy.bmp", {{0, 0}, {0, 0}}).isEmpty());
+        champNomme(fenetre, "fichierEgsphant")->setText(dossier.filePath("apres.egsphant"));
+        fenetre.evalue();
+        QVERIFY2(etatDe(fenetre)->text().startsWith("Fantôme écrit"), qPrintable(etatDe(fenetre)->text()));
+        QVERIFY(lire(avant).size() > 100);
+        QCOMPARE(lire(dossier.filePath("apres.egsphant")), lire(avant));
     }
 
     void dossierDeSortieAbsent()
@@ -379,7 +402,7 @@ private slots:
         Interface fenetre;
         const QString sortie = fenetreXY(fenetre, dossier, {{200, 0}}, "absent/fantome.egsphant");
         fenetre.evalue();
-        QVERIFY2(fenetre.etat->text().contains(sortie), qPrintable(fenetre.etat->text()));
+        QVERIFY2(etatDe(fenetre)->text().contains(sortie), qPrintable(etatDe(fenetre)->text()));
         QVERIFY(!QFileInfo::exists(dossier.filePath("absent")));
     }
 
@@ -409,16 +432,16 @@ private slots:
         const Pixels xz{{255, 128, 0}, {255, 255, 255}, {128, 0, 255}};
         choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", xy));
         choisir(fenetre, &Interface::selectXZ, ecrireImage(dossier, "xz.bmp", xz));
-        QCOMPARE(fenetre.tableMateriaux->horizontalHeaderItem(3)->text(), QString("Fond"));
-        QVERIFY(fenetre.lignesTable->at(0).choixFond->isChecked());
+        QCOMPARE(tableMateriaux(fenetre)->horizontalHeaderItem(3)->text(), QString("Fond"));
+        QVERIFY(lignesTable(fenetre).at(0).choixFond->isChecked());
         choisirMilieu(fenetre, 1, 1); // 128: EAU
         choisirMilieu(fenetre, 2, 2); // 0: OS
         const QString sortie = dossier.filePath("fantome.egsphant");
-        fenetre.fichierEgsphant->setText(sortie);
+        champNomme(fenetre, "fichierEgsphant")->setText(sortie);
 
-        QTest::mouseClick(fenetre.lignesTable->at(2).choixFond, Qt::LeftButton);
-        QVERIFY(fenetre.lignesTable->at(2).choixFond->isChecked());
-        QVERIFY(!fenetre.lignesTable->at(0).choixFond->isChecked());
+        QTest::mouseClick(lignesTable(fenetre).at(2).choixFond, Qt::LeftButton);
+        QVERIFY(lignesTable(fenetre).at(2).choixFond->isChecked());
+        QVERIFY(!lignesTable(fenetre).at(0).choixFond->isChecked());
         fenetre.evalue();
         // OS first, then AIR and EAU in row order; disagreeing voxels are OS.
         QCOMPARE(lire(sortie).split('\n').mid(0, 5),
@@ -444,17 +467,17 @@ private slots:
         QTemporaryDir dossier;
         Interface fenetre;
         choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", {{200, 0}}));
-        fenetre.champDimZ->setText("1");
+        champNomme(fenetre, "champDimZ")->setText("1");
         QFile pegs(dossier.filePath("cat.pegs4dat"));
         QVERIFY(pegs.open(QIODevice::WriteOnly));
         pegs.write(" MEDIUM=EAU ,STERNCID=EAU\n COMP,RHO= 1.0E+00,NE= 2\n");
         pegs.close();
         choisir(fenetre, &Interface::selectMat, pegs.fileName());
         const QString sortie = dossier.filePath("fantome.egsphant");
-        fenetre.fichierEgsphant->setText(sortie);
+        champNomme(fenetre, "fichierEgsphant")->setText(sortie);
         fenetre.evalue();
         // The catalogue reached the rows when it was read.
-        QVERIFY2(QFileInfo::exists(sortie), qPrintable(fenetre.etat->text()));
+        QVERIFY2(QFileInfo::exists(sortie), qPrintable(etatDe(fenetre)->text()));
         QCOMPARE(lire(sortie).split('\n').mid(0, 3), QList<QByteArray>({"1", "EAU ", "1.00000 "}));
     }
 
@@ -479,10 +502,10 @@ private slots:
         for (int essai = 0; essai < 2; ++essai) {
             Interface fenetre;
             const QString sortie = fenetreXY(fenetre, dossier, {{200, 0}}, QString("f%1.egsphant").arg(essai));
-            fenetre.tailleY->setText(essai ? tailleAvecPoint : taille);
-            fenetre.origineZ->setText(essai ? origineAvecPoint : origine);
+            champNomme(fenetre, "tailleY")->setText(essai ? tailleAvecPoint : taille);
+            champNomme(fenetre, "origineZ")->setText(essai ? origineAvecPoint : origine);
             fenetre.evalue();
-            QVERIFY2(ditEcrit(fenetre, sortie, "1 milieu, 2 × 1 × 1 voxels"), qPrintable(fenetre.etat->text()));
+            QVERIFY2(ditEcrit(fenetre, sortie, "1 milieu, 2 × 1 × 1 voxels"), qPrintable(etatDe(fenetre)->text()));
             fichiers[essai] = lire(sortie);
         }
         QCOMPARE(fichiers[0], fichiers[1]);
@@ -494,11 +517,11 @@ private slots:
         QTemporaryDir dossier;
         Interface fenetre;
         const QString sortie = fenetreXY(fenetre, dossier, {{200, 0}});
-        fenetre.champDimZ->setText("130");
+        champNomme(fenetre, "champDimZ")->setText("130");
         fenetre.evalue();
-        QVERIFY2(ditEcrit(fenetre, sortie, "1 milieu, 2 × 1 × 130 voxels"), qPrintable(fenetre.etat->text()));
+        QVERIFY2(ditEcrit(fenetre, sortie, "1 milieu, 2 × 1 × 130 voxels"), qPrintable(etatDe(fenetre)->text()));
         // After the note on the levels nobody chose a medium for.
-        QCOMPARE(fenetre.etat->text().section('\n', 2),
+        QCOMPARE(etatDe(fenetre)->text().section('\n', 2),
                  QString("Attention : 130 voxels en Z ; DOSXYZnrc n'en accepte que 128 sans recompilation ($KMAX)"));
     }
 
@@ -510,8 +533,8 @@ private slots:
         const QString sortie = fenetreXY(fenetre, dossier, {{0, 200}});
         choisirMilieu(fenetre, 0, 1);
         choisirMilieu(fenetre, 1, 2);
-        fenetre.champDimX->setText("3");
-        fenetre.champDimY->setText("2");
+        champNomme(fenetre, "champDimX")->setText("3");
+        champNomme(fenetre, "champDimY")->setText("2");
         fenetre.evalue();
         QCOMPARE(carteMilieux(sortie), QList<QByteArray>({"211", "111", ""}));
     }
@@ -527,13 +550,13 @@ private slots:
         Interface fenetre;
         choisir(fenetre, &Interface::selectMat, pegs);
         choisir(fenetre, &Interface::selectXY, ecrireImage(dossier, "xy.bmp", {{255, 0}, {128, 255}}));
-        fenetre.champDimZ->setText("2");
-        fenetre.tailleZ->setText("0.5");
+        champNomme(fenetre, "champDimZ")->setText("2");
+        champNomme(fenetre, "tailleZ")->setText("0.5");
         choisirMilieu(fenetre, 0, 1);  // 255: AIR521ICRU
         choisirMilieu(fenetre, 1, 11); // 128: H2O521ICRU
         choisirMilieu(fenetre, 2, 13); // 0: ICRPBONE521ICRU
         const QString sortie = dossier.filePath("patient.egsphant");
-        fenetre.fichierEgsphant->setText(sortie);
+        champNomme(fenetre, "fichierEgsphant")->setText(sortie);
         fenetre.evalue();
         const QByteArray attendu = "3\n"
                                    "AIR521ICRU              \n"

@@ -7,20 +7,11 @@
 
 #include "fenetre.h"
 #include "outils.h"
+#include "plansessai.h"
 #include "seriect.h"
 #include "volumeitk.h"
 
 namespace {
-
-// A picture of w × h pixels whose grey level is gris(column, row).
-bool ecrirePlan(const QString &chemin, int w, int h, const std::function<int(int, int)> &gris)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int r = 0; r < h; ++r)
-        for (int c = 0; c < w; ++c)
-            image.setPixel(c, r, qRgb(gris(c, r), gris(c, r), gris(c, r)));
-    return image.save(chemin);
-}
 
 // 5 × 4 × 3 labels 0 (around), 1 and 2, voxels of 2 mm.
 bool ecrireVolume(const QString &chemin)
@@ -75,16 +66,16 @@ class TestEnregistrements : public QObject
             emit l->comboNom->activated(k);
             return l->comboNom->currentText().trimmed() + " " + l->comboDensite->currentText();
         } else if (geste == "comptes") {
-            w.f.champDimX->setText(mots[1]);
-            w.f.champDimY->setText(mots[2]);
-            w.f.champDimZ->setText(mots[3]);
+            champNomme(w.f, "champDimX")->setText(mots[1]);
+            champNomme(w.f, "champDimY")->setText(mots[2]);
+            champNomme(w.f, "champDimZ")->setText(mots[3]);
         } else if (geste == "egsphant") {
-            w.f.fichierEgsphant->setText(d(mots[1]));
+            champNomme(w.f, "fichierEgsphant")->setText(d(mots[1]));
             w.f.evalue();
-            return w.f.etat->text().replace(dossier.path(), "…") + ""
+            return etatDe(w.f)->text().replace(dossier.path(), "…") + ""
                     " | " + empreinte(d(mots[1]));
         }
-        return w.f.etat->text().replace(dossier.path(), "…");
+        return etatDe(w.f)->text().replace(dossier.path(), "…");
     }
 
 private slots:

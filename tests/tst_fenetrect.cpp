@@ -19,6 +19,7 @@
 #include "scanner/rampe.h"
 #include "scanner/volumect.h"
 #include "window/interface.h"
+#include "widgets.h"
 #include "outils.h"
 #include "seriect.h"
 #include "structuresrt.h"
@@ -100,7 +101,7 @@ private:
     // A window with the catalogue read and the folder chosen; the second series asked for.
     void ouvrir(Interface &f, QStringList *proposees = nullptr)
     {
-        f.fichierPegs->setText(d("essai.pegs4dat"));
+        champNomme(f, "fichierPegs")->setText(d("essai.pegs4dat"));
         f.analyseFichierPegs();
         f.choisirDossier = [this](QWidget *, const QString &, const QString &) { return serie; };
         f.choisirSerie = [proposees](QWidget *, const QStringList &series) {
@@ -134,20 +135,20 @@ private slots:
         // The same facts as --list-series: spacing, steps, tilt, first file.
         QVERIFY2(proposees[1].contains(" : 5 coupes, pixels de 2 × 2.5 mm, pas selon z de 4 à 4 mm, inclinaison 0°, « ")
                      && proposees[1].endsWith(QString(" » (%1)").arg(uid)), qPrintable(proposees[1]));
-        QVERIFY(f.choixScanner->isChecked());
-        QVERIFY(!f.choixXY->isEnabled() && !f.infoYZ->parentWidget()->isEnabled());
-        QCOMPARE(f.infoXY->pixmap().isNull(), false);
-        QVERIFY(f.tableMateriaux->isHidden());
-        QCOMPARE(f.tableRampe->rowCount(), 4);
-        QCOMPARE(f.tableRampe->item(2, 0)->text(), QString("ICRUTISSUE521ICRU"));
-        QCOMPARE(f.origineX->text(), QString("-1.2"));
-        QCOMPARE(f.boiteMax[2]->text(), QString("11.8"));
-        QCOMPARE(f.tailleY->text(), QString("0.25"));
+        QVERIFY(cocheNommee(f, "choixScanner")->isChecked());
+        QVERIFY(!cocheNommee(f, "choixXY")->isEnabled() && !imageNommee(f, "infoYZ")->parentWidget()->isEnabled());
+        QCOMPARE(imageNommee(f, "infoXY")->pixmap().isNull(), false);
+        QVERIFY(!tableMateriaux(f)->isVisibleTo(&f));
+        QCOMPARE(tableNommee(f, "tableRampe")->rowCount(), 4);
+        QCOMPARE(tableNommee(f, "tableRampe")->item(2, 0)->text(), QString("ICRUTISSUE521ICRU"));
+        QCOMPARE(champNomme(f, "origineX")->text(), QString("-1.2"));
+        QCOMPARE(champNomme(f, "boiteMax2")->text(), QString("11.8"));
+        QCOMPARE(champNomme(f, "tailleY")->text(), QString("0.25"));
 
         const QString pegs = d("essai.pegs4dat");
-        f.fichierEgsphant->setText(d("fenetre.egsphant"));
+        champNomme(f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
         f.evalue();
-        QVERIFY2(f.etat->text().startsWith("Fantôme écrit"), qPrintable(f.etat->text()));
+        QVERIFY2(etatDe(f)->text().startsWith("Fantôme écrit"), qPrintable(etatDe(f)->text()));
         Resultat r = lancer({"--ct", serie, "--series", uid, "--pegs", pegs, "-o", d("lot.egsphant"), "--egspp", d("lot")});
         QCOMPARE(r.statut, 0);
         QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
@@ -159,27 +160,27 @@ private slots:
         for (QPushButton *b : f.findChildren<QPushButton *>())
             if (b->text() == "Géométrie egs++…")
                 b->click();
-        QVERIFY2(f.etat->text().startsWith("Géométrie egs++ écrite"), qPrintable(f.etat->text()));
+        QVERIFY2(etatDe(f)->text().startsWith("Géométrie egs++ écrite"), qPrintable(etatDe(f)->text()));
         QCOMPARE(lire(d("fenetre.ramp")), lire(d("lot.ramp")));
 
-        f.origineX->setText("-0,5");
-        f.boiteMax[0]->setText("0.5");
-        f.tailleX->setText("0.4");
-        f.tailleZ->setText("0.8");
+        champNomme(f, "origineX")->setText("-0,5");
+        champNomme(f, "boiteMax0")->setText("0.5");
+        champNomme(f, "tailleX")->setText("0.4");
+        champNomme(f, "tailleZ")->setText("0.8");
         f.evalue();
         r = lancer({"--ct", serie, "--series", uid, "--pegs", pegs, "--crop", "-0.5,0.5,-1.25,1.25,9.8,11.8", "--size",
                     "0.4,0.25,0.8", "-o", d("lot.egsphant")});
         QCOMPARE(r.statut, 0);
         QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
         QVERIFY(lire(d("fenetre.egsphant")).contains("\n   3   10    2\n"));
-        QCOMPARE(f.champDimX->text(), QString("3"));
+        QCOMPARE(champNomme(f, "champDimX")->text(), QString("3"));
 
         // Unticked: the planes come back as they were.
-        f.choixScanner->setChecked(false);
-        QVERIFY(f.choixXY->isEnabled() && f.infoYZ->parentWidget()->isEnabled());
-        QVERIFY(!f.tableMateriaux->isHidden());
-        QCOMPARE(f.tailleX->text(), QString("1.0"));
-        QCOMPARE(f.origineX->text(), QString("-15.0"));
+        cocheNommee(f, "choixScanner")->setChecked(false);
+        QVERIFY(cocheNommee(f, "choixXY")->isEnabled() && imageNommee(f, "infoYZ")->parentWidget()->isEnabled());
+        QVERIFY(tableMateriaux(f)->isVisibleTo(&f));
+        QCOMPARE(champNomme(f, "tailleX")->text(), QString("1.0"));
+        QCOMPARE(champNomme(f, "origineX")->text(), QString("-15.0"));
     }
 
     // A structure set chosen: the table's choices give the batch command's
@@ -211,28 +212,28 @@ private slots:
         ouvrir(f);
         f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("rs.dcm"); };
         cliquer(f, "Structures…");
-        QCOMPARE(f.etat->text(), QString("Structures « %1 » : 3 régions").arg(d("rs.dcm")));
+        QCOMPARE(etatDe(f)->text(), QString("Structures « %1 » : 3 régions").arg(d("rs.dcm")));
         QCOMPARE(tableStructures(f)->rowCount(), 3);
         QCOMPARE(tableStructures(f)->item(1, 1)->text(), QString("TIGE OS"));
         QCOMPARE(tableStructures(f)->item(0, 0)->background().color(), QColor(0, 255, 0));
         remplirStructures(f, choix);
         QStringList cadre;
         if (!tailles.isEmpty()) {
-            QLineEdit *champs[3] = {f.tailleX, f.tailleY, f.tailleZ};
+            QLineEdit *champs[3] = {champNomme(f, "tailleX"), champNomme(f, "tailleY"), champNomme(f, "tailleZ")};
             for (int a = 0; a < 3; ++a)
                 champs[a]->setText(tailles[a]);
             cadre = QStringList{"--size", tailles.join(',')};
         }
-        f.fichierEgsphant->setText(d("fenetre.egsphant"));
+        champNomme(f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
         f.evalue();
-        QVERIFY2(f.etat->text().startsWith("Fantôme écrit"), qPrintable(f.etat->text()));
+        QVERIFY2(etatDe(f)->text().startsWith("Fantôme écrit"), qPrintable(etatDe(f)->text()));
         const Resultat r = lancer(QStringList{"--ct", serie, "--series", uid, "--pegs", d("essai.pegs4dat"),
                                               "--structures", d("rs.dcm"), "-o", d("lot.egsphant")}
                                   + options + cadre);
         QCOMPARE(r.statut, 0);
         QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
         const QString resume = QRegularExpression("structures : [^\n]*").match(r.sortie).captured();
-        QVERIFY2(resume.contains(" voxels") && f.etat->text().contains(resume), qPrintable(f.etat->text()));
+        QVERIFY2(resume.contains(" voxels") && etatDe(f)->text().contains(resume), qPrintable(etatDe(f)->text()));
     }
 
     // The table's choices saved in a table file and loaded in another
@@ -254,7 +255,7 @@ private slots:
             return d("choix.txt");
         };
         cliquer(f, "Enregistrer les choix…");
-        QCOMPARE(f.etat->text(), QString("Choix des structures écrits dans « %1 »").arg(d("choix.txt")));
+        QCOMPARE(etatDe(f)->text(), QString("Choix des structures écrits dans « %1 »").arg(d("choix.txt")));
         const QByteArray texte = lire(d("choix.txt"));
         QVERIFY2(texte.endsWith("\nexterieur AIR521ICRU - BODY\ninterieur ICRPBONE521ICRU 1.9 TIGE OS\n"), texte);
 
@@ -274,12 +275,14 @@ private slots:
         QVERIFY(ecrireFichier(d("faux.txt"), texte + "interieur AIR521ICRU ct PAS LA\n"));
         g.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("faux.txt"); };
         cliquer(g, "Charger les choix…");
-        QCOMPARE(g.etat->text(), QString("Choix des structures « %1 » : ligne 7 : aucune région « PAS LA »").arg(d("faux.txt")));
+        QCOMPARE(etatDe(g)->text(),
+                 QString("Choix des structures « %1 » : ligne 7 : aucune région « PAS LA »").arg(d("faux.txt")));
         qobject_cast<QComboBox *>(t->cellWidget(1, 2))->setEditText("INCONNU");
         t->item(1, 3)->setText("");
-        g.fichierEgsphant->setText(d("refus.egsphant"));
+        champNomme(g, "fichierEgsphant")->setText(d("refus.egsphant"));
         g.evalue();
-        QCOMPARE(g.etat->text(), QString("Structure « TIGE OS=INCONNU » : aucun milieu « INCONNU » dans le catalogue"));
+        QCOMPARE(etatDe(g)->text(),
+                 QString("Structure « TIGE OS=INCONNU » : aucun milieu « INCONNU » dans le catalogue"));
         QVERIFY(!QFile::exists(d("refus.egsphant")));
 
         StructuresEssai ailleurs = jeuFenetre();
@@ -287,8 +290,10 @@ private slots:
         QVERIFY(ecrireFichier(d("ailleurs.dcm"), octetsStructures(ailleurs)));
         g.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("ailleurs.dcm"); };
         cliquer(g, "Structures…");
-        QCOMPARE(g.etat->text(), QString("Structures « %1 » : (3006,0010) FrameOfReferenceUID « 1.2.3.4 », la série est "
-                                         "dans « 1.2.826.0.1.3680043.2.1125.22.7 »").arg(d("ailleurs.dcm")));
+        QCOMPARE(etatDe(g)->text(),
+                 QString("Structures « %1 » : (3006,0010) FrameOfReferenceUID « 1.2.3.4 », la série est "
+                         "dans « 1.2.826.0.1.3680043.2.1125.22.7 »")
+                         .arg(d("ailleurs.dcm")));
     }
 
     // The slider and the wheel step through the slices; the box (on the
@@ -298,13 +303,14 @@ private slots:
         QVERIFY(ecrireFichier(d("rs.dcm"), octetsStructures(jeuFenetre())));
         Interface f;
         ouvrir(f);
-        QCOMPARE(f.curseurCoupe->value(), 2);
-        QCOMPARE(f.tailleImageXY->text(), QString("Coupe 3/5, z = 10.8 cm : 12 × 10, niveau 40 HU, largeur 400 HU"));
+        QCOMPARE(nomme<QSlider>(f, "curseurCoupe")->value(), 2);
+        QCOMPARE(etiquetteNommee(f, "tailleImageXY")->text(),
+                 QString("Coupe 3/5, z = 10.8 cm : 12 × 10, niveau 40 HU, largeur 400 HU"));
         f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("rs.dcm"); };
         cliquer(f, "Structures…");
         auto formes = [&f] {
             QStringList t;
-            for (const TraceImage &trace : f.infoXY->contoursMontres()) {
+            for (const TraceImage &trace : imageNommee(f, "infoXY")->contoursMontres()) {
                 const QRectF b = trace.points.boundingRect();
                 t << QString("%1 %2,%3 %4,%5").arg(trace.couleur.name()).arg(b.left()).arg(b.top()).arg(b.right()).arg(b.bottom());
             }
@@ -312,32 +318,32 @@ private slots:
         };
         // In pixels from the CT's first boundary (-12, -12.5 mm) at 2 × 2.5 mm: the body, the rod, the couch.
         QCOMPARE(formes(), QString("#00ff00 1.25,1.6 10.75,8.4 ; #ff0000 6.25,3.68 9.75,6.32 ; #00ffff 0,8.56 12,10"));
-        f.tailleX->setText("0.4");
+        champNomme(f, "tailleX")->setText("0.4");
         auto molette = [&f](int angle) {
             QWheelEvent cran(QPointF(20, 20), QPointF(20, 20), QPoint(), QPoint(0, angle), Qt::NoButton,
                              Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(f.infoXY, &cran);
+            QApplication::sendEvent(imageNommee(f, "infoXY"), &cran);
         };
         molette(-120);
-        QCOMPARE(f.curseurCoupe->value(), 1);
-        QVERIFY(f.tailleImageXY->text().startsWith("Coupe 2/5, z = 10.4 cm :"));
+        QCOMPARE(nomme<QSlider>(f, "curseurCoupe")->value(), 1);
+        QVERIFY(etiquetteNommee(f, "tailleImageXY")->text().startsWith("Coupe 2/5, z = 10.4 cm :"));
         QCOMPARE(formes(), QString("#00ff00 1.25,1.6 10.75,8.4 ; #ff0000 6.25,3.68 9.75,6.32 ; #00ffff 0,8.56 12,10"));
-        QCOMPARE(f.infoXY->cadreMontre(), QRect(0, 0, 12, 10));
-        f.curseurCoupe->setValue(4);
-        QVERIFY(f.tailleImageXY->text().startsWith("Coupe 5/5, z = 11.6 cm :"));
+        QCOMPARE(imageNommee(f, "infoXY")->cadreMontre(), QRect(0, 0, 12, 10));
+        nomme<QSlider>(f, "curseurCoupe")->setValue(4);
+        QVERIFY(etiquetteNommee(f, "tailleImageXY")->text().startsWith("Coupe 5/5, z = 11.6 cm :"));
         QCOMPARE(formes(), QString("#00ff00 1.25,1.6 10.75,8.4 ; #00ffff 0,8.56 12,10"));
-        QCOMPARE(f.infoXY->cadreMontre(), QRect(0, 0, 12, 10));
-        QCOMPARE(f.infoXY->montree(), coupeAxialeCT(*f.scanner, 4));
+        QCOMPARE(imageNommee(f, "infoXY")->cadreMontre(), QRect(0, 0, 12, 10));
+        QCOMPARE(imageNommee(f, "infoXY")->montree(), coupeAxialeCT(*f.scanner, 4));
         // A box ending at 10.6 cm takes the first two slices: drawn on those only.
-        f.boiteMax[2]->setText("10.6");
-        QCOMPARE(f.champDimZ->text(), QString("2"));
-        QCOMPARE(f.infoXY->cadreMontre(), QRect());
-        f.curseurCoupe->setValue(1);
-        QCOMPARE(f.infoXY->cadreMontre(), QRect(0, 0, 12, 10));
-        f.curseurCoupe->setValue(4);
+        champNomme(f, "boiteMax2")->setText("10.6");
+        QCOMPARE(champNomme(f, "champDimZ")->text(), QString("2"));
+        QCOMPARE(imageNommee(f, "infoXY")->cadreMontre(), QRect());
+        nomme<QSlider>(f, "curseurCoupe")->setValue(1);
+        QCOMPARE(imageNommee(f, "infoXY")->cadreMontre(), QRect(0, 0, 12, 10));
+        nomme<QSlider>(f, "curseurCoupe")->setValue(4);
         // The wheel stops at the last slice.
         molette(240);
-        QCOMPARE(f.curseurCoupe->value(), 4);
+        QCOMPARE(nomme<QSlider>(f, "curseurCoupe")->value(), 4);
     }
 
     // A catalogue read after the CT fills the empty ramp table with the default ramp.
@@ -347,11 +353,11 @@ private slots:
         f.choisirDossier = [this](QWidget *, const QString &, const QString &) { return serie; };
         f.choisirSerie = [](QWidget *, const QStringList &) { return 0; };
         f.selectScanner();
-        QCOMPARE(f.tableRampe->rowCount(), 0);
-        f.fichierPegs->setText(d("essai.pegs4dat"));
+        QCOMPARE(tableNommee(f, "tableRampe")->rowCount(), 0);
+        champNomme(f, "fichierPegs")->setText(d("essai.pegs4dat"));
         f.analyseFichierPegs();
-        QCOMPARE(f.tableRampe->rowCount(), 4);
-        QCOMPARE(f.tableRampe->item(3, 0)->text(), QString("ICRPBONE521ICRU"));
+        QCOMPARE(tableNommee(f, "tableRampe")->rowCount(), 4);
+        QCOMPARE(tableNommee(f, "tableRampe")->item(3, 0)->text(), QString("ICRPBONE521ICRU"));
     }
 
     // One source at a time: a folder of slices takes the CT's place, the CT
@@ -367,13 +373,13 @@ private slots:
         QVERIFY(coupe.save(coupes + "/c1.png") && coupe.save(coupes + "/c2.png"));
         f.choisirDossier = [coupes](QWidget *, const QString &, const QString &) { return coupes; };
         f.selectCoupes();
-        QVERIFY(f.choixVolume->isChecked() && !f.choixScanner->isChecked());
-        QVERIFY(f.tableMateriaux->isVisibleTo(&f) && !f.tableRampe->isVisibleTo(&f));
-        QCOMPARE(f.tableMateriaux->rowCount(), 1);
-        f.choixScanner->setChecked(true);
-        QVERIFY(!f.choixVolume->isChecked());
-        QVERIFY(!f.tableMateriaux->isVisibleTo(&f) && f.tableRampe->isVisibleTo(&f));
-        QCOMPARE(f.champDimZ->text(), QString("5"));
+        QVERIFY(cocheNommee(f, "choixVolume")->isChecked() && !cocheNommee(f, "choixScanner")->isChecked());
+        QVERIFY(tableMateriaux(f)->isVisibleTo(&f) && !tableNommee(f, "tableRampe")->isVisibleTo(&f));
+        QCOMPARE(tableMateriaux(f)->rowCount(), 1);
+        cocheNommee(f, "choixScanner")->setChecked(true);
+        QVERIFY(!cocheNommee(f, "choixVolume")->isChecked());
+        QVERIFY(!tableMateriaux(f)->isVisibleTo(&f) && tableNommee(f, "tableRampe")->isVisibleTo(&f));
+        QCOMPARE(champNomme(f, "champDimZ")->text(), QString("5"));
     }
 
     // Three 512-pixel pictures, then slices or the CT in their place: the
@@ -399,14 +405,15 @@ private slots:
         QFETCH(QString, attendu);
         Interface f;
         ouvrir(f);
-        const QHash<QString, QLineEdit *> champs{{"origineX", f.origineX}, {"origineY", f.origineY},
-                                                 {"boiteMax1", f.boiteMax[1]}, {"tailleX", f.tailleX},
-                                                 {"tailleY", f.tailleY}, {"tailleZ", f.tailleZ}};
+        const QHash<QString, QLineEdit *> champs{
+                {"origineX", champNomme(f, "origineX")},   {"origineY", champNomme(f, "origineY")},
+                {"boiteMax1", champNomme(f, "boiteMax1")}, {"tailleX", champNomme(f, "tailleX")},
+                {"tailleY", champNomme(f, "tailleY")},     {"tailleZ", champNomme(f, "tailleZ")}};
         for (int i = 0; i + 1 < saisies.size(); i += 2) {
             champs[saisies[i]]->clear();
             QTest::keyClicks(champs[saisies[i]], saisies[i + 1]);
         }
-        const QImage vue = f.infoXY->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage vue = imageNommee(f, "infoXY")->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
         QRect trace;
         for (int y = 0; y < vue.height(); ++y)
             for (int x = 0; x < vue.width(); ++x)
@@ -418,7 +425,9 @@ private slots:
                                              : QStringList{voxel(trace.left()), voxel(trace.right() + 1),
                                                            voxel(trace.top()), voxel(trace.bottom() + 1)}
                                                    .join(' ');
-        QCOMPARE(QString("%1 %2 %3 ; %4").arg(f.champDimX->text(), f.champDimY->text(), f.champDimZ->text(), boite),
+        QCOMPARE(QString("%1 %2 %3 ; %4")
+                         .arg(champNomme(f, "champDimX")->text(), champNomme(f, "champDimY")->text(),
+                              champNomme(f, "champDimZ")->text(), boite),
                  attendu);
     }
 
@@ -443,7 +452,7 @@ private slots:
         f.selectYZ();
         f.selectXZ();
         if (ct) {
-            f.choixScanner->setChecked(true);
+            cocheNommee(f, "choixScanner")->setChecked(true);
             // A set of many regions: its table scrolls inside its panel.
             StructuresEssai jeu = jeuFenetre();
             for (int k = 4; k <= 20; ++k)
@@ -467,10 +476,11 @@ private slots:
         for (QPushButton *b : f.findChildren<QPushButton *>())
             if (b->isVisible())
                 QVERIFY2(f.rect().contains(QRect(b->mapTo(&f, QPoint()), b->size())), qPrintable(b->text()));
-        QCOMPARE(f.tableRampe->isVisible(), ct);
+        QCOMPARE(tableNommee(f, "tableRampe")->isVisible(), ct);
         for (int c = 0; ct && c < 4; ++c)
-            QVERIFY(f.tableRampe->columnViewportPosition(c) + f.tableRampe->columnWidth(c)
-                    <= f.tableRampe->viewport()->width());
+            QVERIFY(tableNommee(f, "tableRampe")->columnViewportPosition(c)
+                            + tableNommee(f, "tableRampe")->columnWidth(c)
+                    <= tableNommee(f, "tableRampe")->viewport()->width());
         QCOMPARE(tableStructures(f)->isVisible(), ct);
         QCOMPARE(tableStructures(f)->verticalScrollBar()->isVisible(), ct);
     }
@@ -481,16 +491,16 @@ private slots:
     {
         Interface f;
         ouvrir(f);
-        f.tableRampe->item(1, 1)->setText("-960");
-        f.fichierEgsphant->setText(d("refus.egsphant"));
+        tableNommee(f, "tableRampe")->item(1, 1)->setText("-960");
+        champNomme(f, "fichierEgsphant")->setText(d("refus.egsphant"));
         f.evalue();
-        QCOMPARE(f.etat->text(), QString("Rampe, ligne 2 du tableau : HU_MAX -960 ne dépasse pas celui de la ligne "
+        QCOMPARE(etatDe(f)->text(), QString("Rampe, ligne 2 du tableau : HU_MAX -960 ne dépasse pas celui de la ligne "
                                          "précédente (-950) ; les HU_MAX doivent croître strictement"));
         QVERIFY(!QFile::exists(d("refus.egsphant")));
-        f.tableRampe->item(1, 1)->setText("-700");
-        f.tableRampe->setCurrentCell(3, 0);
-        f.tableRampe->removeRow(3);
-        f.rampeMin->setText("-1000,5");
+        tableNommee(f, "tableRampe")->item(1, 1)->setText("-700");
+        tableNommee(f, "tableRampe")->setCurrentCell(3, 0);
+        tableNommee(f, "tableRampe")->removeRow(3);
+        champNomme(f, "rampeMin")->setText("-1000,5");
         f.choisirFichierEnregistrement = [this](QWidget *, const QString &, const QString &, const QString &) {
             return d("rampe.txt");
         };
@@ -510,9 +520,9 @@ private slots:
         for (QPushButton *b : g.findChildren<QPushButton *>())
             if (b->text() == "Charger la rampe…")
                 b->click();
-        QCOMPARE(g.tableRampe->rowCount(), 3);
-        QCOMPARE(g.rampeMin->text(), QString("-1000.5"));
-        QCOMPARE(g.tableRampe->item(1, 1)->text(), QString("-700"));
+        QCOMPARE(tableNommee(g, "tableRampe")->rowCount(), 3);
+        QCOMPARE(champNomme(g, "rampeMin")->text(), QString("-1000.5"));
+        QCOMPARE(tableNommee(g, "tableRampe")->item(1, 1)->text(), QString("-700"));
     }
 };
 

@@ -31,22 +31,22 @@ QStringList vue(const Interface &f, bool avecVolume = true)
 {
     QStringList textes;
     for (QLineEdit *champ : f.findChildren<QLineEdit *>())
-        if ((avecVolume || champ != f.fichierVolume) && !f.tableMateriaux->isAncestorOf(champ))
+        if ((avecVolume || champ != champNomme(f, "fichierVolume")) && !tableMateriaux(f)->isAncestorOf(champ))
             textes << champ->text() + (champ->isEnabled() ? "" : " (grisé)");
     for (QCheckBox *choix : f.findChildren<QCheckBox *>())
-        if (avecVolume || choix != f.choixVolume)
+        if (avecVolume || choix != cocheNommee(f, "choixVolume"))
             textes << QString("%1 %2").arg(choix->isChecked()).arg(choix->isEnabled());
-    for (const LigneTable &l : *f.lignesTable)
+    for (const LigneTable &l : lignesTable(f))
         textes << QString("%1 %2 %3 %4").arg(l.niveauGris).arg(l.comboNom->currentText(), l.comboDensite->currentText())
                       .arg(l.choixFond->isChecked());
-    return textes << QString::number(f.infoXY->montree().width());
+    return textes << QString::number(imageNommee(f, "infoXY")->montree().width());
 }
 
 // The colour of a row's swatch, at its centre.
 QRgb echantillon(const Interface &f, int niveau)
 {
     const int i = int(f.niveauxGris.indexOf(niveau));
-    return static_cast<QLabel *>(f.tableMateriaux->cellWidget(i, 0))->pixmap().toImage().pixel(10, 10);
+    return static_cast<QLabel *>(tableMateriaux(f)->cellWidget(i, 0))->pixmap().toImage().pixel(10, 10);
 }
 
 } // namespace
@@ -61,9 +61,9 @@ class TestFenetreVolume : public QObject
     // Builds in the window, then with quarvel-phantom: the same bytes.
     void memeFichier(Fenetre &w, const QStringList &arguments)
     {
-        w.f.fichierEgsphant->setText(d("fenetre.egsphant"));
+        champNomme(w.f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
         w.f.evalue();
-        QVERIFY2(QFileInfo::exists(d("fenetre.egsphant")), qPrintable(w.f.etat->text()));
+        QVERIFY2(QFileInfo::exists(d("fenetre.egsphant")), qPrintable(etatDe(w.f)->text()));
         const Resultat r = lancer(QStringList{"--pegs", d("cat.pegs4dat"), "-o", d("lot.egsphant")} + arguments);
         QVERIFY2(r.statut == 0, qPrintable(r.erreurs));
         QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
@@ -96,18 +96,20 @@ private slots:
         Fenetre w;
         w.lancer(&Interface::selectMat, d("cat.pegs4dat"));
         w.lancer(&Interface::selectXY, d("coupes/c2.png"));
-        w.f.tailleX->setText("0.5");
-        w.f.fichierEgsphant->setText(d("fenetre.egsphant"));
+        champNomme(w.f, "tailleX")->setText("0.5");
+        champNomme(w.f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
         const QStringList plans = vue(w.f, false);
         w.cliquer("Volume…", d("tete.seg.nrrd"));
-        QCOMPARE(w.f.etat->text(), QString("Volume : tete.seg.nrrd, 4 × 3 × 2, 3 valeurs"));
+        QCOMPARE(etatDe(w.f)->text(), QString("Volume : tete.seg.nrrd, 4 × 3 × 2, 3 valeurs"));
         QCOMPARE(w.f.niveauxGris, QVector<int>({300, 7, 0}));
-        QVERIFY(w.f.choixVolume->isChecked() && !w.f.choixXY->isChecked() && !w.f.choixXY->isEnabled());
-        QVERIFY(!w.f.choixYZ->parentWidget()->isEnabled() && !w.f.choixXZ->parentWidget()->isEnabled());
+        QVERIFY(cocheNommee(w.f, "choixVolume")->isChecked() && !cocheNommee(w.f, "choixXY")->isChecked()
+                && !cocheNommee(w.f, "choixXY")->isEnabled());
+        QVERIFY(!cocheNommee(w.f, "choixYZ")->parentWidget()->isEnabled()
+                && !cocheNommee(w.f, "choixXZ")->parentWidget()->isEnabled());
         QCOMPARE(vue(w.f).mid(5, 9), QStringList({"0.2", "0.3", "0.5", "0.9", "-2.15", "2.75", "4 (grisé)",
                                                   "3 (grisé)", "2 (grisé)"}));
         // The middle slice, z = 1, each voxel in its row's swatch colour.
-        const QImage coupe = w.f.infoXY->montree();
+        const QImage coupe = imageNommee(w.f, "infoXY")->montree();
         QCOMPARE(coupe.size(), QSize(4, 3));
         for (int y = 0; y < 3; ++y)
             for (int x = 0; x < 4; ++x)
@@ -115,15 +117,15 @@ private slots:
 
         taper(ligne(w.f, 7)->comboNom, "EAU");
         ligne(w.f, 0)->choixFond->click();
-        w.f.tailleZ->setText("0.25"); // overrides the file, as --size does
+        champNomme(w.f, "tailleZ")->setText("0.25"); // overrides the file, as --size does
         memeFichier(w, {"--volume", d("tete.seg.nrrd"), "--medium", "7=EAU", "--background", "0", "--size",
                         "0.2,0.3,0.25"});
 
-        w.f.choixVolume->click();
+        cocheNommee(w.f, "choixVolume")->click();
         QCOMPARE(vue(w.f, false), plans);
-        w.f.choixVolume->click(); // the volume again, as the user left it
+        cocheNommee(w.f, "choixVolume")->click(); // the volume again, as the user left it
         QCOMPARE(ligne(w.f, 7)->comboNom->currentText().trimmed(), QString("EAU"));
-        QVERIFY(ligne(w.f, 0)->choixFond->isChecked() && w.f.tailleZ->text() == "0.25");
+        QVERIFY(ligne(w.f, 0)->choixFond->isChecked() && champNomme(w.f, "tailleZ")->text() == "0.25");
     }
 
     // Sizes and origin with more digits than a field can show: six at most,
@@ -133,7 +135,9 @@ private slots:
         Fenetre w;
         w.lancer(&Interface::selectMat, d("cat.pegs4dat"));
         w.cliquer("Volume…", d("fin.nrrd"));
-        const QList<QLineEdit *> champs{w.f.tailleX, w.f.tailleY, w.f.tailleZ, w.f.origineX, w.f.origineY, w.f.origineZ};
+        const QList<QLineEdit *> champs{champNomme(w.f, "tailleX"),  champNomme(w.f, "tailleY"),
+                                        champNomme(w.f, "tailleZ"),  champNomme(w.f, "origineX"),
+                                        champNomme(w.f, "origineY"), champNomme(w.f, "origineZ")};
         for (QLineEdit *champ : champs) {
             const QString chiffres = champ->text().section('e', 0, 0).remove(QRegularExpression("[-.]")).remove(
                 QRegularExpression("^0+"));
@@ -142,9 +146,9 @@ private slots:
         memeFichier(w, {"--volume", d("fin.nrrd")});
         const QByteArray exact = lire(d("fenetre.egsphant"));
         // The text shown, typed again: now the user's value, not the file's.
-        const QString montre = w.f.origineX->text();
-        w.f.origineX->clear();
-        QTest::keyClicks(w.f.origineX, montre);
+        const QString montre = champNomme(w.f, "origineX")->text();
+        champNomme(w.f, "origineX")->clear();
+        QTest::keyClicks(champNomme(w.f, "origineX"), montre);
         memeFichier(w, {"--volume", d("fin.nrrd"), "--origin", montre + ",1,3"});
         QVERIFY(lire(d("fenetre.egsphant")) != exact);
     }
@@ -155,10 +159,11 @@ private slots:
         Fenetre w;
         w.lancer(&Interface::selectMat, d("cat.pegs4dat"));
         w.cliquer("Coupes…", d("coupes"));
-        QCOMPARE(w.f.etat->text(), QString("Coupes : coupes, 4 × 3 × 2, 3 valeurs ; taille et origine : celles des champs"));
+        QCOMPARE(etatDe(w.f)->text(),
+                 QString("Coupes : coupes, 4 × 3 × 2, 3 valeurs ; taille et origine : celles des champs"));
         QCOMPARE(w.f.niveauxGris, QVector<int>({150, 3, 0}));
         QCOMPARE(echantillon(w.f, 150), qRgb(150, 150, 150));
-        QCOMPARE(w.f.tailleX->text() + w.f.origineX->text(), QString("1.0-15.0"));
+        QCOMPARE(champNomme(w.f, "tailleX")->text() + champNomme(w.f, "origineX")->text(), QString("1.0-15.0"));
         memeFichier(w, {"--volume", d("coupes")});
     }
 
@@ -172,11 +177,11 @@ private slots:
                 w.cliquer("Volume…", d("tete.seg.nrrd"));
             const QStringList attendue = vue(w.f);
             w.cliquer("Volume…", d("texte.nrrd"));
-            QCOMPARE(w.f.etat->text(), "Volume « " + d("texte.nrrd") + " » : format non reconnu : NRRD, NIfTI ou "
+            QCOMPARE(etatDe(w.f)->text(), "Volume « " + d("texte.nrrd") + " » : format non reconnu : NRRD, NIfTI ou "
                                                                       "MetaImage attendu");
             QCOMPARE(vue(w.f), attendue);
             w.cliquer("Coupes…", d("vide"));
-            QCOMPARE(w.f.etat->text(), "Dossier « " + d("vide") + " » : aucune image");
+            QCOMPARE(etatDe(w.f)->text(), "Dossier « " + d("vide") + " » : aucune image");
             QCOMPARE(vue(w.f), attendue);
         }
     }

@@ -69,7 +69,7 @@ private:
 
     void construire(Fenetre &w, const QString &sortie)
     {
-        w.f.fichierEgsphant->setText(d(sortie));
+        champNomme(w.f, "fichierEgsphant")->setText(d(sortie));
         w.f.evalue();
     }
 
@@ -99,7 +99,7 @@ private slots:
         w.lancer(&Interface::selectXY, d("deux.bmp"));
         QCOMPARE(w.f.niveauxGris, QVector<int>({255, 0}));
         QVERIFY(ligne(w.f, 255)->choixFond->isChecked());
-        QCOMPARE(w.f.etat->text(), "XY : deux.bmp, 4 × 2, 2 niveaux ; 2 niveaux de l'image remplacée retirés du "
+        QCOMPARE(etatDe(w.f)->text(), "XY : deux.bmp, 4 × 2, 2 niveaux ; 2 niveaux de l'image remplacée retirés du "
                                    "tableau (leurs choix reviendront avec eux) ; le fond passe au niveau 255 : le "
                                    "niveau 88 n'est plus dans les images");
         w.lancer(&Interface::selectXY, d("quatre.bmp"));
@@ -110,10 +110,10 @@ private slots:
         w.lancer(&Interface::selectYZ, d("yz88.bmp"));
         QCOMPARE(w.f.niveauxGris, QVector<int>({255, 88, 0}));
         ligne(w.f, 88)->choixFond->click();
-        w.f.choixYZ->setChecked(false);
-        w.f.champDimZ->setText("1");
+        cocheNommee(w.f, "choixYZ")->setChecked(false);
+        champNomme(w.f, "champDimZ")->setText("1");
         construire(w, "fond.egsphant");
-        QCOMPARE(w.f.etat->text(), QString("Fond : le niveau de gris 88 n'est dans aucune image cochée ; marquer le "
+        QCOMPARE(etatDe(w.f)->text(), QString("Fond : le niveau de gris 88 n'est dans aucune image cochée ; marquer le "
                                            "fond sur une ligne des images cochées, ou cocher l'image qui le contient"));
         QVERIFY(!QFileInfo::exists(d("fond.egsphant")));
     }
@@ -129,9 +129,9 @@ private slots:
         w.f.resize(w.f.sizeHint());
         w.f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.f));
-        QScrollBar *defilement = w.f.tableMateriaux->verticalScrollBar();
+        QScrollBar *defilement = tableMateriaux(w.f)->verticalScrollBar();
         QVERIFY(defilement->maximum() > 0);
-        QComboBox *nom = w.f.lignesTable->at(1).comboNom;
+        QComboBox *nom = lignesTable(w.f).at(1).comboNom;
         for (int pas = 0; pas < 10; ++pas)
             roulette(nom);
         QCOMPARE(nom->currentText().trimmed(), QString("AG"));
@@ -144,7 +144,7 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(densite, "activated", Q_ARG(int, 0)));
         QCOMPARE(ligne(w.f, 0)->comboNom->currentText().trimmed(), QString("OS"));
 
-        w.f.champDimZ->setText("1");
+        champNomme(w.f, "champDimZ")->setText("1");
         QByteArray fichiers[2];
         for (const QString texte : {"1,92", "1.92"}) {
             taper(densite, texte);
@@ -167,8 +167,8 @@ private slots:
             w->lancer(&Interface::selectMat, d("cat.pegs4dat"));
             w->lancer(&Interface::selectXY, d("bords.bmp"));
             w->lancer(&Interface::selectYZ, d("yz250.bmp"));
-            w->f.choixYZ->setChecked(false);
-            w->f.champDimZ->setText("1");
+            cocheNommee(w->f, "choixYZ")->setChecked(false);
+            champNomme(w->f, "champDimZ")->setText("1");
             taper(ligne(w->f, 250)->comboNom, "PLOMB");
             taper(ligne(w->f, 250)->comboDensite, "11.35");
         }
@@ -176,16 +176,16 @@ private slots:
         choisirMilieu(a.f, 128, "EAU");
         choisirMilieu(a.f, 0, "AIR");
         construire(a, "defauts.egsphant");
-        QCOMPARE(a.f.etat->text().split('\n').mid(1, 2),
+        QCOMPARE(etatDe(a.f)->text().split('\n').mid(1, 2),
                  QStringList({"Attention : 4 niveaux de gris laissés sans choix au premier milieu du catalogue, AG : "
                               "200, 130, 64, 60",
                               "Attention : milieu sans aucun voxel dans le fichier : PLOMB"}));
 
         bouton(a.f, "Compléter")->click();
-        QCOMPARE(a.f.etat->text(), QString("Compléter : 4 niveaux réglés sur le niveau choisi le plus proche"));
+        QCOMPARE(etatDe(a.f)->text(), QString("Compléter : 4 niveaux réglés sur le niveau choisi le plus proche"));
         construire(a, "complete.egsphant");
-        QVERIFY2(!a.f.etat->text().contains("sans choix") && !a.f.etat->text().contains("sans aucun voxel"),
-                 qPrintable(a.f.etat->text()));
+        QVERIFY2(!etatDe(a.f)->text().contains("sans choix") && !etatDe(a.f)->text().contains("sans aucun voxel"),
+                 qPrintable(etatDe(a.f)->text()));
 
         // By hand: 200 nearer 250, 130 nearer 128, 64 halfway between 0 and 128 (the lower wins), 60 nearer 0.
         const QMap<int, QString> parLaMain{{255, "OS"}, {130, "EAU"}, {128, "EAU"}, {64, "AIR"}, {60, "AIR"}, {0, "AIR"}};
@@ -194,7 +194,7 @@ private slots:
         taper(ligne(b.f, 200)->comboNom, "PLOMB");
         taper(ligne(b.f, 200)->comboDensite, "11.35");
         construire(b, "main.egsphant");
-        QVERIFY2(QFileInfo::exists(d("main.egsphant")), qPrintable(b.f.etat->text()));
+        QVERIFY2(QFileInfo::exists(d("main.egsphant")), qPrintable(etatDe(b.f)->text()));
         QCOMPARE(lire(d("complete.egsphant")), lire(d("main.egsphant")));
     }
 
@@ -206,7 +206,7 @@ private slots:
         w.f.resize(w.f.sizeHint());
         w.f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.f));
-        QTableWidget *table = w.f.tableMateriaux;
+        QTableWidget *table = tableMateriaux(w.f);
         for (int c = 0; c < table->columnCount(); ++c)
             QVERIFY2(table->columnWidth(c) >= table->horizontalHeader()->sectionSizeHint(c),
                      qPrintable(table->horizontalHeaderItem(c)->text()));
@@ -214,16 +214,16 @@ private slots:
         QVERIFY(!table->horizontalScrollBar()->isVisible());
 
         w.lancer(&Interface::selectXY, d("quatre.bmp"));
-        QCOMPARE(w.f.etat->text(), QString("XY : quatre.bmp, 4 × 2, 4 niveaux"));
+        QCOMPARE(etatDe(w.f)->text(), QString("XY : quatre.bmp, 4 × 2, 4 niveaux"));
         const QPoint place = bouton(w.f, "Egsphant")->mapTo(&w.f, QPoint());
-        w.f.etat->setText(QStringList(12, "Attention : une note parmi d'autres").join('\n'));
+        etatDe(w.f)->setText(QStringList(12, "Attention : une note parmi d'autres").join('\n'));
         QTest::qWait(20);
         QCOMPARE(bouton(w.f, "Egsphant")->mapTo(&w.f, QPoint()), place); // no button moves
 
-        const int avant = w.f.infoXY->pixmap().width();
+        const int avant = imageNommee(w.f, "infoXY")->pixmap().width();
         QVERIFY(avant >= 204);
         w.f.resize(w.f.size() + QSize(300, 300));
-        QTRY_VERIFY(w.f.infoXY->pixmap().width() > avant + 100);
+        QTRY_VERIFY(imageNommee(w.f, "infoXY")->pixmap().width() > avant + 100);
     }
 
     // Dialogs and fields: Qt's buttons in French, ".txt" added to a table's
@@ -242,10 +242,11 @@ private slots:
         QVERIFY(QFileInfo::exists(d("choix.txt")));
         QVERIFY(!QFileInfo::exists(d("choix")));
 
-        w.f.champDimZ->setText("abc");
+        champNomme(w.f, "champDimZ")->setText("abc");
         construire(w, "comptes.egsphant");
-        QCOMPARE(w.f.etat->text(), QString("Nombre de voxels invalide : « abc » en Z (chaque compte doit être un entier "
-                                           "positif, au plus 2147483647)."));
+        QCOMPARE(etatDe(w.f)->text(),
+                 QString("Nombre de voxels invalide : « abc » en Z (chaque compte doit être un entier "
+                         "positif, au plus 2147483647)."));
         // Digit groups aside, whatever blank the French locale puts between them.
         const QString memoire = refusComptes(100000, 100000, 100000).remove(QRegularExpression("(?<=\\d)\\s(?=\\d)",
             QRegularExpression::UseUnicodePropertiesOption));

@@ -15,6 +15,7 @@
 #include "images/compatibilite.h"
 #include "model/niveaugris.h"
 #include "window/interface.h"
+#include "widgets.h"
 
 namespace {
 
@@ -29,15 +30,15 @@ struct PlanFenetre
 PlanFenetre plan(Interface &f, const QString &nom)
 {
     if (nom == "XY")
-        return {f.fichierXY, f.infoXY, f.choixXY, &Interface::selectXY};
+        return {champNomme(f, "fichierXY"), imageNommee(f, "infoXY"), cocheNommee(f, "choixXY"), &Interface::selectXY};
     if (nom == "YZ")
-        return {f.fichierYZ, f.infoYZ, f.choixYZ, &Interface::selectYZ};
-    return {f.fichierXZ, f.infoXZ, f.choixXZ, &Interface::selectXZ};
+        return {champNomme(f, "fichierYZ"), imageNommee(f, "infoYZ"), cocheNommee(f, "choixYZ"), &Interface::selectYZ};
+    return {champNomme(f, "fichierXZ"), imageNommee(f, "infoXZ"), cocheNommee(f, "choixXZ"), &Interface::selectXZ};
 }
 
 QStringList champsDim(const Interface &f)
 {
-    return {f.champDimX->text(), f.champDimY->text(), f.champDimZ->text()};
+    return {champNomme(f, "champDimX")->text(), champNomme(f, "champDimY")->text(), champNomme(f, "champDimZ")->text()};
 }
 
 QStringList articles(const QComboBox *box)
@@ -117,7 +118,8 @@ private:
             return false;
         repondre(f, chemin);
         (f.*plan(f, nomPlan).slot)();
-        return f.fichierXY->text() == chemin || f.fichierYZ->text() == chemin || f.fichierXZ->text() == chemin;
+        return champNomme(f, "fichierXY")->text() == chemin || champNomme(f, "fichierYZ")->text() == chemin
+               || champNomme(f, "fichierXZ")->text() == chemin;
     }
 
     static QList<Milieu> catalogue()
@@ -127,7 +129,7 @@ private:
 
     static QComboBox *boite(Interface &f, int ligne, int colonne)
     {
-        return qobject_cast<QComboBox *>(f.tableMateriaux->cellWidget(ligne, colonne));
+        return qobject_cast<QComboBox *>(tableMateriaux(f)->cellWidget(ligne, colonne));
     }
 
 private slots:
@@ -184,12 +186,14 @@ private slots:
                 for (QPoint coin : {QPoint(0, 0), QPoint(facteur - 1, facteur - 1)})
                     QCOMPARE(vue.pixel(2 + x * facteur + coin.x(), 2 + y * facteur + coin.y()),
                              image.pixel(x, y) | 0xff000000u);
-        const QLabel *legende = p.info == f.infoXY ? f.tailleImageXY : p.info == f.infoYZ ? f.tailleImageYZ : f.tailleImageXZ;
+        const QLabel *legende = p.info == imageNommee(f, "infoXY")   ? etiquetteNommee(f, "tailleImageXY")
+                                : p.info == imageNommee(f, "infoYZ") ? etiquetteNommee(f, "tailleImageYZ")
+                                                                     : etiquetteNommee(f, "tailleImageXZ");
         QCOMPARE(legende->text(), QString("%1 × %2 pixels").arg(image.width()).arg(image.height()));
         QCOMPARE(f.niveauxGris, niveaux);
-        QCOMPARE(f.tableMateriaux->rowCount(), niveaux.size());
+        QCOMPARE(tableMateriaux(f)->rowCount(), niveaux.size());
         for (int i = 0; i < niveaux.size(); ++i) {
-            auto *echantillon = qobject_cast<QLabel *>(f.tableMateriaux->cellWidget(i, 0));
+            auto *echantillon = qobject_cast<QLabel *>(tableMateriaux(f)->cellWidget(i, 0));
             QVERIFY(echantillon);
             const QImage vu = echantillon->pixmap().toImage();
             QCOMPARE(vu.size(), QSize(20, 20));
@@ -197,7 +201,7 @@ private slots:
             QCOMPARE(vu.pixel(13, 6), couleurDe(image, niveaux[i]));
             QCOMPARE(vu.pixel(0, 6), qRgb(64, 64, 64));
             QCOMPARE(vu.pixel(1, 6), qRgb(255, 255, 255));
-            QCOMPARE(f.tableMateriaux->verticalHeaderItem(i)->text(), QString::number(niveaux[i]));
+            QCOMPARE(tableMateriaux(f)->verticalHeaderItem(i)->text(), QString::number(niveaux[i]));
         }
         QCOMPARE(f.dimX + f.dimY + f.dimZ, 0);
     }
@@ -209,18 +213,18 @@ private slots:
         QVERIFY(choisirImage(f, "YZ", bande({qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)})));
         const QVector<int> union_{255, 128, 127, 87, 39, 0};
         QCOMPARE(f.niveauxGris, union_);
-        QCOMPARE(f.tableMateriaux->rowCount(), union_.size());
+        QCOMPARE(tableMateriaux(f)->rowCount(), union_.size());
 
         // The same picture again, on another plane: nothing new.
-        repondre(f, f.fichierXY->text());
+        repondre(f, champNomme(f, "fichierXY")->text());
         f.selectXZ();
         QCOMPARE(f.niveauxGris, union_);
 
         // Replacing XY: its levels stay, for the XZ picture holds them too.
         QVERIFY(choisirImage(f, "XY", gris({60})));
         QCOMPARE(f.niveauxGris, QVector<int>({255, 128, 127, 87, 60, 39, 0}));
-        QCOMPARE(f.tableMateriaux->rowCount(), 7);
-        QCOMPARE(f.lignesTable->size(), 7);
+        QCOMPARE(tableMateriaux(f)->rowCount(), 7);
+        QCOMPARE(lignesTable(f).size(), 7);
     }
 
     void champsDeTaille_data()
@@ -260,11 +264,11 @@ private slots:
         QFETCH(QSize, image);
         QFETCH(QSize, vue);
         Interface f;
-        const QSize boite = f.infoXZ->size();
+        const QSize boite = imageNommee(f, "infoXZ")->size();
         QVERIFY(choisirImage(f, "XZ", uni(image.width(), image.height())));
-        QCOMPARE(f.infoXZ->pixmap().size(), vue + QSize(4, 4));
-        QCOMPARE(f.infoXZ->size(), boite);
-        QCOMPARE(f.infoXZ->size(), QSize(204, 204));
+        QCOMPARE(imageNommee(f, "infoXZ")->pixmap().size(), vue + QSize(4, 4));
+        QCOMPARE(imageNommee(f, "infoXZ")->size(), boite);
+        QCOMPARE(imageNommee(f, "infoXZ")->size(), QSize(204, 204));
     }
 
     void champPartage()
@@ -282,13 +286,13 @@ private slots:
         Interface f;
         *f.milieux = catalogue();
         QVERIFY(choisirImage(f, "XY", gris({0, 128, 255})));
-        QCOMPARE(f.lignesTable->size(), 3);
+        QCOMPARE(lignesTable(f).size(), 3);
         for (int i = 0; i < 3; ++i) {
             QComboBox *nom = boite(f, i, 1);
             QComboBox *densite = boite(f, i, 2);
             QVERIFY(nom && densite);
-            QCOMPARE(f.lignesTable->at(i).comboNom, nom);
-            QCOMPARE(f.lignesTable->at(i).comboDensite, densite);
+            QCOMPARE(lignesTable(f).at(i).comboNom, nom);
+            QCOMPARE(lignesTable(f).at(i).comboDensite, densite);
             QVERIFY(nom->isEditable() && densite->isEditable());
             QCOMPARE(articles(nom), QStringList({"AIR", "H2O  ", "ICRUTISSUE"}));
             // The density box offers the chosen medium's density, no other.
@@ -320,11 +324,11 @@ private slots:
 
         // A new picture adds a row on the first medium; the others keep what the user chose.
         QVERIFY(choisirImage(f, "YZ", gris({100})));
-        QCOMPARE(f.tableMateriaux->rowCount(), 3);
-        QCOMPARE(f.lignesTable->size(), 3);
+        QCOMPARE(tableMateriaux(f)->rowCount(), 3);
+        QCOMPARE(lignesTable(f).size(), 3);
         const QStringList noms{"H2O  ", "AIR", "ICRUTISSUE"}, densites{"1", "0.00120479", "1.06"};
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(f.lignesTable->at(i).comboNom, boite(f, i, 1));
+            QCOMPARE(lignesTable(f).at(i).comboNom, boite(f, i, 1));
             QCOMPARE(boite(f, i, 1)->currentText(), noms[i]);
             QCOMPARE(boite(f, i, 2)->currentText(), densites[i]);
         }
@@ -383,44 +387,47 @@ private slots:
         QTest::keyClick(boite(f, 2, 1), Qt::Key_Down);
         QTest::keyClick(boite(f, 2, 1), Qt::Key_Down);
         QCOMPARE(boite(f, 2, 2)->currentText(), QString("1.06"));
-        f.choixYZ->setChecked(false);
-        f.etat->setText("avant");
+        cocheNommee(f, "choixYZ")->setChecked(false);
+        etatDe(f)->setText("avant");
 
-        const QStringList chemins{f.fichierXY->text(), f.fichierYZ->text(), f.fichierXZ->text()};
+        const QStringList chemins{champNomme(f, "fichierXY")->text(), champNomme(f, "fichierYZ")->text(),
+                                  champNomme(f, "fichierXZ")->text()};
         const QStringList champs = champsDim(f);
-        const QImage imageXY = f.infoXY->pixmap().toImage();
+        const QImage imageXY = imageNommee(f, "infoXY")->pixmap().toImage();
         const QVector<int> niveaux = f.niveauxGris;
-        const QList<LigneTable> lignes = *f.lignesTable;
+        const QList<LigneTable> lignes = lignesTable(f);
 
         repondre(f, reponse);
         f.selectXY();
         f.selectYZ();
         f.selectXZ();
 
-        QCOMPARE(QStringList({f.fichierXY->text(), f.fichierYZ->text(), f.fichierXZ->text()}), chemins);
+        QCOMPARE(QStringList({champNomme(f, "fichierXY")->text(), champNomme(f, "fichierYZ")->text(),
+                              champNomme(f, "fichierXZ")->text()}),
+                 chemins);
         QCOMPARE(champsDim(f), champs);
-        QCOMPARE(f.infoXY->pixmap().toImage(), imageXY);
-        QCOMPARE(f.infoXZ->text(), QString("XZ"));
-        QVERIFY(f.infoXZ->pixmap().isNull());
+        QCOMPARE(imageNommee(f, "infoXY")->pixmap().toImage(), imageXY);
+        QCOMPARE(imageNommee(f, "infoXZ")->text(), QString("XZ"));
+        QVERIFY(imageNommee(f, "infoXZ")->pixmap().isNull());
         QCOMPARE(f.niveauxGris, niveaux);
-        QCOMPARE(f.tableMateriaux->rowCount(), 4);
-        QCOMPARE(f.lignesTable->size(), lignes.size());
+        QCOMPARE(tableMateriaux(f)->rowCount(), 4);
+        QCOMPARE(lignesTable(f).size(), lignes.size());
         for (int i = 0; i < lignes.size(); ++i) {
-            QCOMPARE(f.lignesTable->at(i).comboNom, lignes[i].comboNom);
+            QCOMPARE(lignesTable(f).at(i).comboNom, lignes[i].comboNom);
             QCOMPARE(boite(f, i, 1), lignes[i].comboNom);
         }
         QCOMPARE(boite(f, 2, 1)->currentText(), QString("ICRUTISSUE"));
         QCOMPARE(boite(f, 2, 2)->currentText(), QString("1.06"));
-        QVERIFY(f.choixXY->isChecked());
-        QVERIFY(!f.choixYZ->isChecked());
-        QVERIFY(!f.choixXZ->isChecked());
+        QVERIFY(cocheNommee(f, "choixXY")->isChecked());
+        QVERIFY(!cocheNommee(f, "choixYZ")->isChecked());
+        QVERIFY(!cocheNommee(f, "choixXZ")->isChecked());
         if (reponse.isEmpty()) {
-            QCOMPARE(f.etat->text(), QString("avant"));
+            QCOMPARE(etatDe(f)->text(), QString("avant"));
         } else {
             QString message;
             QVERIFY(chargerImage(reponse, &message).isNull());
-            QCOMPARE(f.etat->text(), message);
-            QVERIFY(f.etat->text().contains(reponse));
+            QCOMPARE(etatDe(f)->text(), message);
+            QVERIFY(etatDe(f)->text().contains(reponse));
         }
     }
 
@@ -471,7 +478,7 @@ private slots:
 
         Interface f;
         f.dimX = f.dimY = f.dimZ = 7;
-        f.champDimX->setText("a");
+        champNomme(f, "champDimX")->setText("a");
         const QVector<QPair<QSize, PlanFenetre>> plans{{xy, plan(f, "XY")}, {xz, plan(f, "XZ")}, {yz, plan(f, "YZ")}};
         for (const auto &[s, p] : plans) {
             if (s.isValid()) {
@@ -481,7 +488,7 @@ private slots:
             }
         }
         QCOMPARE(f.validationImage(), !dims.isEmpty());
-        QCOMPARE(f.etat->text(), message);
+        QCOMPARE(etatDe(f)->text(), message);
         QCOMPARE(QVector<int>({f.dimX, f.dimY, f.dimZ}), (dims.isEmpty() ? QVector<int>({7, 7, 7}) : dims));
         QCOMPARE(champsDim(f), QStringList({"a", "0", "0"}));
     }
@@ -492,22 +499,23 @@ private slots:
         QVERIFY(choisirImage(f, "XY", uni(100, 80)));
         QVERIFY(choisirImage(f, "XZ", uni(100, 30)));
         QVERIFY(choisirImage(f, "YZ", uni(55, 44)));
-        f.choixYZ->setChecked(false);
+        cocheNommee(f, "choixYZ")->setChecked(false);
         QVERIFY(f.validationImage());
-        QCOMPARE(f.etat->text(), QString("Image compatible : 100 80 30"));
+        QCOMPARE(etatDe(f)->text(), QString("Image compatible : 100 80 30"));
         QCOMPARE(QVector<int>({f.dimX, f.dimY, f.dimZ}), QVector<int>({100, 80, 30}));
 
-        f.choixYZ->setChecked(true);
+        cocheNommee(f, "choixYZ")->setChecked(true);
         QVERIFY(!f.validationImage());
-        QCOMPARE(f.etat->text(), QString("Image incompatible : YZ fait 55 × 44 pixels, 80 × 30 attendus"));
+        QCOMPARE(etatDe(f)->text(), QString("Image incompatible : YZ fait 55 × 44 pixels, 80 × 30 attendus"));
         QCOMPARE(QVector<int>({f.dimX, f.dimY, f.dimZ}), QVector<int>({100, 80, 30}));
 
         // A ticked plane whose file no longer loads counts as absent.
-        f.choixYZ->setChecked(false);
-        f.fichierXY->setText(dossier.filePath("disparu.bmp"));
+        cocheNommee(f, "choixYZ")->setChecked(false);
+        champNomme(f, "fichierXY")->setText(dossier.filePath("disparu.bmp"));
         QVERIFY(!f.validationImage());
-        QCOMPARE(f.etat->text(), " badY Image incompatible : XY : Image introuvable : \"" + dossier.filePath("disparu.bmp")
-                                     + "\" ; aucune image cochée ne donne l'axe Y");
+        QCOMPARE(etatDe(f)->text(), " badY Image incompatible : XY : Image introuvable : \""
+                                            + dossier.filePath("disparu.bmp")
+                                            + "\" ; aucune image cochée ne donne l'axe Y");
     }
 
     void dialogueReel()
@@ -554,9 +562,10 @@ private slots:
         QVERIFY2(filtres[1].startsWith("Toutes les images lisibles (") && filtres[1].contains("*.png")
                      && filtres[1].contains("*.jpg"),
                  qPrintable(filtres[1]));
-        QCOMPARE(QFileInfo(f.fichierXY->text()).canonicalFilePath(), QFileInfo(chemin).canonicalFilePath());
+        QCOMPARE(QFileInfo(champNomme(f, "fichierXY")->text()).canonicalFilePath(),
+                 QFileInfo(chemin).canonicalFilePath());
         QCOMPARE(f.niveauxGris, QVector<int>({40, 20}));
-        QVERIFY(f.choixXY->isChecked());
+        QVERIFY(cocheNommee(f, "choixXY")->isChecked());
     }
 };
 

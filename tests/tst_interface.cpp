@@ -14,6 +14,7 @@
 
 #include "model/niveaugris.h"
 #include "window/interface.h"
+#include "widgets.h"
 
 class TestInterface : public QObject
 {
@@ -49,36 +50,39 @@ private slots:
     {
         Interface fenetre;
         QCOMPARE(fenetre.windowTitle(), QString("Quarvel Toolkit"));
-        QCOMPARE(fenetre.etat->text(), QString(" .... "));
-        for (QLineEdit *champ : {fenetre.champDimX, fenetre.champDimY, fenetre.champDimZ})
+        QCOMPARE(etatDe(fenetre)->text(), QString(" .... "));
+        for (QLineEdit *champ :
+             {champNomme(fenetre, "champDimX"), champNomme(fenetre, "champDimY"), champNomme(fenetre, "champDimZ")})
             QCOMPARE(champ->text(), QString("0"));
-        for (QCheckBox *choix : {fenetre.choixXY, fenetre.choixYZ, fenetre.choixXZ}) {
+        for (QCheckBox *choix :
+             {cocheNommee(fenetre, "choixXY"), cocheNommee(fenetre, "choixYZ"), cocheNommee(fenetre, "choixXZ")}) {
             QVERIFY(!choix->isChecked());
             QVERIFY(choix->text().isEmpty());
         }
-        QCOMPARE(fenetre.infoXY->text(), QString("XY"));
-        QCOMPARE(fenetre.infoYZ->text(), QString("YZ"));
-        QCOMPARE(fenetre.infoXZ->text(), QString("XZ"));
-        QCOMPARE(fenetre.tableMateriaux->rowCount(), 0);
-        QCOMPARE(fenetre.tableMateriaux->columnCount(), 4);
+        QCOMPARE(imageNommee(fenetre, "infoXY")->text(), QString("XY"));
+        QCOMPARE(imageNommee(fenetre, "infoYZ")->text(), QString("YZ"));
+        QCOMPARE(imageNommee(fenetre, "infoXZ")->text(), QString("XZ"));
+        QCOMPARE(tableMateriaux(fenetre)->rowCount(), 0);
+        QCOMPARE(tableMateriaux(fenetre)->columnCount(), 4);
         QStringList entetes;
         for (int c = 0; c < 4; ++c)
-            entetes << fenetre.tableMateriaux->horizontalHeaderItem(c)->text();
+            entetes << tableMateriaux(fenetre)->horizontalHeaderItem(c)->text();
         QCOMPARE(entetes, QStringList({"Gris lvl", "Nom", "Densite", "Fond"}));
-        QCOMPARE(fenetre.entetes, entetes);
-        QCOMPARE(fenetre.fichierPegs->text(), QString("Fichier pegs4dat"));
-        QCOMPARE(fenetre.fichierXY->text(), QString("plan XY"));
-        QCOMPARE(fenetre.fichierYZ->text(), QString("plan YZ"));
-        QCOMPARE(fenetre.fichierXZ->text(), QString("plan XZ"));
-        QCOMPARE(fenetre.fichierEgsphant->text(), QString("test.egsphant"));
-        QCOMPARE(fenetre.tailleX->text() + fenetre.tailleY->text() + fenetre.tailleZ->text(), QString("1.01.01.0"));
-        QCOMPARE(fenetre.origineX->text(), QString("-15.0"));
-        QCOMPARE(fenetre.origineY->text(), QString("-15.0"));
-        QCOMPARE(fenetre.origineZ->text(), QString("0.0"));
+        QCOMPARE(champNomme(fenetre, "fichierPegs")->text(), QString("Fichier pegs4dat"));
+        QCOMPARE(champNomme(fenetre, "fichierXY")->text(), QString("plan XY"));
+        QCOMPARE(champNomme(fenetre, "fichierYZ")->text(), QString("plan YZ"));
+        QCOMPARE(champNomme(fenetre, "fichierXZ")->text(), QString("plan XZ"));
+        QCOMPARE(champNomme(fenetre, "fichierEgsphant")->text(), QString("test.egsphant"));
+        QCOMPARE(champNomme(fenetre, "tailleX")->text() + champNomme(fenetre, "tailleY")->text()
+                         + champNomme(fenetre, "tailleZ")->text(),
+                 QString("1.01.01.0"));
+        QCOMPARE(champNomme(fenetre, "origineX")->text(), QString("-15.0"));
+        QCOMPARE(champNomme(fenetre, "origineY")->text(), QString("-15.0"));
+        QCOMPARE(champNomme(fenetre, "origineZ")->text(), QString("0.0"));
         QCOMPARE(fenetre.dimX + fenetre.dimY + fenetre.dimZ, 0);
         QVERIFY(fenetre.niveauxGris.isEmpty() && fenetre.materiaux.isEmpty());
         QVERIFY(fenetre.milieux && fenetre.milieux->isEmpty());
-        QVERIFY(fenetre.lignesTable && fenetre.lignesTable->isEmpty());
+        QVERIFY(lignesTable(fenetre).isEmpty());
     }
 
     void disposition_data()
@@ -112,13 +116,13 @@ private slots:
         QFETCH(QVector<int>, attendu);
         Interface fenetre;
         const QMap<QString, QWidget *> champs{
-            {"fichierPegs", fenetre.fichierPegs}, {"fichierXY", fenetre.fichierXY},
-            {"fichierXZ", fenetre.fichierXZ}, {"fichierYZ", fenetre.fichierYZ},
-            {"fichierEgsphant", fenetre.fichierEgsphant}, {"tailleX", fenetre.tailleX},
-            {"tailleY", fenetre.tailleY}, {"tailleZ", fenetre.tailleZ},
-            {"origineX", fenetre.origineX}, {"origineY", fenetre.origineY},
-            {"origineZ", fenetre.origineZ}, {"champDimX", fenetre.champDimX},
-            {"champDimY", fenetre.champDimY}, {"champDimZ", fenetre.champDimZ}};
+            {"fichierPegs", champNomme(fenetre, "fichierPegs")}, {"fichierXY", champNomme(fenetre, "fichierXY")},
+            {"fichierXZ", champNomme(fenetre, "fichierXZ")}, {"fichierYZ", champNomme(fenetre, "fichierYZ")},
+            {"fichierEgsphant", champNomme(fenetre, "fichierEgsphant")}, {"tailleX", champNomme(fenetre, "tailleX")},
+            {"tailleY", champNomme(fenetre, "tailleY")}, {"tailleZ", champNomme(fenetre, "tailleZ")},
+            {"origineX", champNomme(fenetre, "origineX")}, {"origineY", champNomme(fenetre, "origineY")},
+            {"origineZ", champNomme(fenetre, "origineZ")}, {"champDimX", champNomme(fenetre, "champDimX")},
+            {"champDimY", champNomme(fenetre, "champDimY")}, {"champDimZ", champNomme(fenetre, "champDimZ")}};
         QWidget *widget = champs.value(nom, bouton(fenetre, nom));
         QVERIFY(widget);
         QCOMPARE(position(groupe(fenetre, "Configuration")->layout(), widget), attendu);
@@ -165,9 +169,9 @@ private slots:
         fenetre.selectXY();
         fenetre.selectYZ();
         fenetre.selectXZ();
-        QCOMPARE(fenetre.tableMateriaux->rowCount(), 12);
-        fenetre.origineX->setText("-150.25");
-        fenetre.fichierPegs->setText(dossier.filePath("catalogue/521icru.pegs4dat"));
+        QCOMPARE(tableMateriaux(fenetre)->rowCount(), 12);
+        champNomme(fenetre, "origineX")->setText("-150.25");
+        champNomme(fenetre, "fichierPegs")->setText(dossier.filePath("catalogue/521icru.pegs4dat"));
 
         const QSize taille = fenetre.sizeHint();
         QVERIFY2(taille.width() <= 1280 && taille.height() <= 800,
@@ -189,12 +193,56 @@ private slots:
                 QVERIFY2(besoin <= place, qPrintable(champ->text()));
             }
         }
-        QTableWidget *table = fenetre.tableMateriaux;
+        QTableWidget *table = tableMateriaux(fenetre);
         QVERIFY2(table->viewport()->height() >= 8 * table->rowHeight(0),
                  qPrintable(QString("%1 px for rows of %2").arg(table->viewport()->height()).arg(table->rowHeight(0))));
         const int nom = table->columnWidth(1);
-        QVERIFY(nom >= fenetre.lignesTable->at(0).comboNom->sizeHint().width());
+        QVERIFY(nom >= lignesTable(fenetre).at(0).comboNom->sizeHint().width());
         QCOMPARE(table->columnViewportPosition(3) + table->columnWidth(3), table->viewport()->width());
+    }
+
+    // The names the tests reach the widgets by: each one widget of its
+    // kind, in the group the user sees it in.
+    void nomsDesWidgets_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("classe");
+        QTest::addColumn<QString>("groupe");
+        for (const QString plan : {"XY", "YZ", "XZ"}) {
+            QTest::newRow(qPrintable("choix" + plan)) << "choix" + plan << "QCheckBox" << "Plan " + plan;
+            QTest::newRow(qPrintable("info" + plan)) << "info" + plan << "ImagePlan" << "Plan " + plan;
+            QTest::newRow(qPrintable("tailleImage" + plan)) << "tailleImage" + plan << "QLabel" << "Plan " + plan;
+            QTest::newRow(qPrintable("fichier" + plan)) << "fichier" + plan << "QLineEdit" << "Configuration";
+        }
+        for (const QString axe : {"X", "Y", "Z"})
+            for (const QString champ : {"taille", "origine", "champDim"})
+                QTest::newRow(qPrintable(champ + axe)) << champ + axe << "QLineEdit" << "Configuration";
+        for (const QString champ : {"fichierPegs", "fichierEgsphant", "fichierVolume", "fichierScanner", "boiteMax0",
+                                    "boiteMax1", "boiteMax2"})
+            QTest::newRow(qPrintable(champ)) << champ << "QLineEdit" << "Configuration";
+        QTest::newRow("choixVolume") << "choixVolume" << "QCheckBox" << "Configuration";
+        QTest::newRow("choixScanner") << "choixScanner" << "QCheckBox" << "Configuration";
+        QTest::newRow("tableMateriaux") << "tableMateriaux" << "QTableWidget" << "Materiaux";
+        QTest::newRow("tableRampe") << "tableRampe" << "QTableWidget" << "Materiaux";
+        QTest::newRow("rampeMin") << "rampeMin" << "QLineEdit" << "Materiaux";
+        QTest::newRow("curseurCoupe") << "curseurCoupe" << "QSlider" << "Plan XY";
+        QTest::newRow("etat") << "etat" << "QLabel" << "";
+        QTest::newRow("suiviEcriture") << "suiviEcriture" << "SuiviEcriture" << "";
+    }
+
+    void nomsDesWidgets()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QString, classe);
+        QFETCH(QString, groupe);
+        Interface fenetre;
+        const QList<QWidget *> trouves = fenetre.findChildren<QWidget *>(nom);
+        QCOMPARE(trouves.size(), 1);
+        QCOMPARE(QString(trouves[0]->metaObject()->className()), classe);
+        QGroupBox *englobant = nullptr;
+        for (QWidget *w = trouves[0]->parentWidget(); w && !englobant; w = w->parentWidget())
+            englobant = qobject_cast<QGroupBox *>(w);
+        QCOMPARE(englobant ? englobant->title() : QString(), groupe);
     }
 
     void groupesDeLaFenetre()
@@ -202,24 +250,26 @@ private slots:
         Interface fenetre;
         QLayout *grille = fenetre.layout();
         // The status line scrolls in an area of fixed height.
-        auto *zoneEtat = qobject_cast<QScrollArea *>(fenetre.etat->parentWidget()->parentWidget());
-        QVERIFY(zoneEtat && zoneEtat->widget() == fenetre.etat);
+        auto *zoneEtat = qobject_cast<QScrollArea *>(etatDe(fenetre)->parentWidget()->parentWidget());
+        QVERIFY(zoneEtat && zoneEtat->widget() == etatDe(fenetre));
         QCOMPARE(position(grille, zoneEtat), QVector<int>({0, 0, 1, 3}));
         // Under the status line, the progress of a long write, hidden until one runs.
-        QCOMPARE(position(grille, fenetre.suiviEcriture), QVector<int>({1, 0, 1, 3}));
-        QVERIFY(fenetre.suiviEcriture->isHidden());
+        QCOMPARE(position(grille, nomme<QWidget>(fenetre, "suiviEcriture")), QVector<int>({1, 0, 1, 3}));
+        QVERIFY(nomme<QWidget>(fenetre, "suiviEcriture")->isHidden());
         QCOMPARE(position(grille, groupe(fenetre, "Configuration")), QVector<int>({2, 0, 1, 1}));
         QCOMPARE(position(grille, groupe(fenetre, "Plan XY")), QVector<int>({2, 1, 1, 1}));
         QCOMPARE(position(grille, groupe(fenetre, "Plan YZ")), QVector<int>({3, 0, 1, 1}));
         QCOMPARE(position(grille, groupe(fenetre, "Plan XZ")), QVector<int>({3, 1, 1, 1}));
         // The table runs down the right of the pictures, so that the window fits a laptop's screen.
         QCOMPARE(position(grille, groupe(fenetre, "Materiaux")), QVector<int>({2, 2, 2, 1}));
-        QCOMPARE(position(groupe(fenetre, "Materiaux")->layout(), fenetre.tableMateriaux), QVector<int>({0, 0, 1, 1}));
+        QCOMPARE(position(groupe(fenetre, "Materiaux")->layout(), panneauTable(fenetre)), QVector<int>({0, 0, 1, 1}));
         const QVector<QPair<QString, QPair<QCheckBox *, QLabel *>>> plans{
-            {"Plan XY", {fenetre.choixXY, fenetre.infoXY}},
-            {"Plan YZ", {fenetre.choixYZ, fenetre.infoYZ}},
-            {"Plan XZ", {fenetre.choixXZ, fenetre.infoXZ}}};
-        const QList<QLabel *> tailles{fenetre.tailleImageXY, fenetre.tailleImageYZ, fenetre.tailleImageXZ};
+            {"Plan XY", {cocheNommee(fenetre, "choixXY"), imageNommee(fenetre, "infoXY")}},
+            {"Plan YZ", {cocheNommee(fenetre, "choixYZ"), imageNommee(fenetre, "infoYZ")}},
+            {"Plan XZ", {cocheNommee(fenetre, "choixXZ"), imageNommee(fenetre, "infoXZ")}}};
+        const QList<QLabel *> tailles{etiquetteNommee(fenetre, "tailleImageXY"),
+                                      etiquetteNommee(fenetre, "tailleImageYZ"),
+                                      etiquetteNommee(fenetre, "tailleImageXZ")};
         for (int p = 0; p < 3; ++p) {
             QLayout *l = groupe(fenetre, plans[p].first)->layout();
             QCOMPARE(position(l, plans[p].second.first), QVector<int>({0, 0, 1, 1}));
@@ -251,15 +301,15 @@ private slots:
         QCOMPARE(fenetre.qt_metacast(nullptr), nullptr);
 
         // Invoked with no place for the result: the slot runs and its result is dropped.
-        fenetre.choixXY->setChecked(true);
-        fenetre.etat->clear();
+        cocheNommee(fenetre, "choixXY")->setChecked(true);
+        etatDe(fenetre)->clear();
         QVERIFY(QMetaObject::invokeMethod(&fenetre, "validationImage"));
-        QVERIFY(fenetre.etat->text().contains("Image incompatible"));
-        fenetre.choixXY->setChecked(false);
-        fenetre.etat->clear();
+        QVERIFY(etatDe(fenetre)->text().contains("Image incompatible"));
+        cocheNommee(fenetre, "choixXY")->setChecked(false);
+        etatDe(fenetre)->clear();
         const QString sortie = QDir(QDir::tempPath()).filePath("tst_interface_metaobjet.egsphant");
         QVERIFY(QMetaObject::invokeMethod(&fenetre, "constructionEgsphant", Q_ARG(QString, sortie)));
-        QVERIFY(!fenetre.etat->text().isEmpty());
+        QVERIFY(!etatDe(fenetre)->text().isEmpty());
         QVERIFY(!QFile::exists(sortie));
     }
 
@@ -283,9 +333,9 @@ private slots:
                          && filtres[i].contains(" *.png "),
                      qPrintable(filtres[i]));
         QCOMPARE(filtres[3], QString("Images (*.pegs4dat)"));
-        fenetre.etat->clear();
+        etatDe(fenetre)->clear();
         bouton(fenetre, "Egsphant")->click();
-        QVERIFY(!fenetre.etat->text().isEmpty());
+        QVERIFY(!etatDe(fenetre)->text().isEmpty());
     }
 
     void niveauGris_data()

@@ -228,10 +228,10 @@ private slots:
         QPushButton *boutonVoir = bouton(f.f, voir);
         QVERIFY2(boutonVoir, qPrintable(voir));
         f.lancer(&Interface::selectXY, dossier.filePath("xy.bmp"));
-        QCOMPARE(f.f.etat->text(), plan);
-        f.f.fichierEgsphant->clear();
+        QCOMPARE(etatDe(f.f)->text(), plan);
+        champNomme(f.f, "fichierEgsphant")->clear();
         boutonVoir->click();
-        QCOMPARE(f.f.etat->text(), refus);
+        QCOMPARE(etatDe(f.f)->text(), refus);
         QVERIFY2(f.f.sizeHint().width() <= 1280, qPrintable(QString::number(f.f.sizeHint().width())));
         parler(environnement({}));
     }

@@ -16,6 +16,7 @@
 
 #include "batch/lot.h"
 #include "window/interface.h"
+#include "widgets.h"
 #include "outils.h"
 
 namespace {
@@ -540,10 +541,10 @@ private slots:
         f.selectMat();
         for (const QString &p : plans)
             (f.*(p == "XY" ? &Interface::selectXY : p == "YZ" ? &Interface::selectYZ : &Interface::selectXZ))();
-        QCOMPARE(f.tableMateriaux->rowCount(), 3);
+        QCOMPARE(tableMateriaux(f)->rowCount(), 3);
         // Level 100 picks a catalogue medium, level 30 gets a typed name and density.
         for (int i = 0; i < 3; ++i) {
-            const LigneTable &ligne = f.lignesTable->at(i);
+            const LigneTable &ligne = lignesTable(f).at(i);
             if (f.niveauxGris[i] == 100) {
                 const int k = ligne.comboNom->findText("ICRPBONE521ICRU", Qt::MatchStartsWith);
                 QVERIFY(k > 0);
@@ -557,15 +558,15 @@ private slots:
                 ligne.choixFond->click();
         }
         if (!comptes.isEmpty()) {
-            f.champDimX->setText(comptes[0]);
-            f.champDimY->setText(comptes[1]);
-            f.champDimZ->setText(comptes[2]);
+            champNomme(f, "champDimX")->setText(comptes[0]);
+            champNomme(f, "champDimY")->setText(comptes[1]);
+            champNomme(f, "champDimZ")->setText(comptes[2]);
         }
-        f.tailleX->setText("0.2");
-        f.origineZ->setText("-2.5");
-        f.fichierEgsphant->setText(d("fenetre.egsphant"));
+        champNomme(f, "tailleX")->setText("0.2");
+        champNomme(f, "origineZ")->setText("-2.5");
+        champNomme(f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
         f.evalue();
-        QVERIFY2(QFileInfo::exists(d("fenetre.egsphant")), qPrintable(f.etat->text()));
+        QVERIFY2(QFileInfo::exists(d("fenetre.egsphant")), qPrintable(etatDe(f)->text()));
 
         QStringList args = {"--pegs", pegs, "--medium", "100=ICRPBONE521ICRU", "--medium", "30=Gel :1.07",
                             "--size", "0.2,1.0,1.0", "--origin", "-15.0,-15.0,-2.5", "-o", d("lot.egsphant")};
@@ -581,7 +582,7 @@ private slots:
                                       "AG521ICRU : 255\n")
                      && r.erreurs.contains("\nAttention : le milieu « Gel » n'est pas dans le fichier PEGS4 chargé"),
                  qPrintable(r.erreurs));
-        QCOMPARE(r.erreurs, f.etat->text().section('\n', 1) + '\n');
+        QCOMPARE(r.erreurs, etatDe(f)->text().section('\n', 1) + '\n');
         QCOMPARE(r.statut, 0);
         const QByteArray fichier = lire(d("lot.egsphant"));
         // The catalogue's name with its blanks, the typed one as typed.

@@ -13,6 +13,7 @@
 
 #include "media/pegs.h"
 #include "window/interface.h"
+#include "widgets.h"
 
 namespace {
 
@@ -258,25 +259,25 @@ private slots:
         CaptureCout sortie;
         fenetre.selectMat();
         QCOMPARE(filtres, QStringList{"Images (*.pegs4dat)"});
-        QCOMPARE(fenetre.fichierPegs->text(), chemin);
+        QCOMPARE(champNomme(fenetre, "fichierPegs")->text(), chemin);
         QCOMPARE(noms(*fenetre.milieux), QStringList({"EAU  ", "OS"}));
         QCOMPARE(densites(*fenetre.milieux), QList<double>({1.5, 1.85}));
-        QCOMPARE(fenetre.etat->text(), QString("2 milieux lus dans \"%1\"").arg(chemin));
+        QCOMPARE(etatDe(fenetre)->text(), QString("2 milieux lus dans \"%1\"").arg(chemin));
         QCOMPARE(sortie.texte(), QByteArray("EAU    1.5E+00 -       :   1.5\nOS 1.85 -       :   1.85\n"));
-        QCOMPARE(fenetre.tableMateriaux->rowCount(), 0);
+        QCOMPARE(tableMateriaux(fenetre)->rowCount(), 0);
 
         // Choosing again appends.
         fenetre.selectMat();
         QCOMPARE(fenetre.milieux->size(), 4);
-        QCOMPARE(fenetre.etat->text(), QString("2 milieux lus dans \"%1\"").arg(chemin));
+        QCOMPARE(etatDe(fenetre)->text(), QString("2 milieux lus dans \"%1\"").arg(chemin));
     }
 
     void selectMatAnnule()
     {
         Interface fenetre;
-        fenetre.fichierPegs->setText("ancien.pegs4dat");
+        champNomme(fenetre, "fichierPegs")->setText("ancien.pegs4dat");
         fenetre.milieux->append(Milieu{"DEJA", 3.0});
-        fenetre.etat->setText("avant");
+        etatDe(fenetre)->setText("avant");
         int appels = 0;
         fenetre.choisirFichier = [&](QWidget *, const QString &, const QString &, const QString &) {
             ++appels;
@@ -285,9 +286,9 @@ private slots:
         CaptureCout sortie;
         fenetre.selectMat();
         QCOMPARE(appels, 1);
-        QCOMPARE(fenetre.fichierPegs->text(), QString("ancien.pegs4dat"));
+        QCOMPARE(champNomme(fenetre, "fichierPegs")->text(), QString("ancien.pegs4dat"));
         QCOMPARE(noms(*fenetre.milieux), QStringList{"DEJA"});
-        QCOMPARE(fenetre.etat->text(), QString("avant"));
+        QCOMPARE(etatDe(fenetre)->text(), QString("avant"));
         QVERIFY(sortie.texte().isEmpty());
     }
 
@@ -319,13 +320,13 @@ private slots:
 
         Interface fenetre;
         fenetre.milieux->append(Milieu{"DEJA", 3.0});
-        fenetre.fichierPegs->setText(chemin);
+        champNomme(fenetre, "fichierPegs")->setText(chemin);
         CaptureCout sortie;
         fenetre.analyseFichierPegs();
         QCOMPARE(noms(*fenetre.milieux), nomsAttendus);
-        QCOMPARE(fenetre.etat->text(), modele.arg(chemin));
-        QCOMPARE(fenetre.fichierPegs->text(), chemin);
-        QCOMPARE(fenetre.tableMateriaux->rowCount(), 0);
+        QCOMPARE(etatDe(fenetre)->text(), modele.arg(chemin));
+        QCOMPARE(champNomme(fenetre, "fichierPegs")->text(), chemin);
+        QCOMPARE(tableMateriaux(fenetre)->rowCount(), 0);
     }
 
     void fichiersReels_data()
@@ -363,12 +364,12 @@ private slots:
         const QString chemin = donnees.filePath(fichier);
 
         Interface fenetre;
-        fenetre.fichierPegs->setText(chemin);
+        champNomme(fenetre, "fichierPegs")->setText(chemin);
         CaptureCout sortie;
         fenetre.analyseFichierPegs();
         const QList<Milieu> &milieux = *fenetre.milieux;
         QCOMPARE(milieux.size(), nombre);
-        QCOMPARE(fenetre.etat->text(), QString("%1 milieux lus dans \"%2\"").arg(nombre).arg(chemin));
+        QCOMPARE(etatDe(fenetre)->text(), QString("%1 milieux lus dans \"%2\"").arg(nombre).arg(chemin));
         QCOMPARE(QStringList({milieux.first().nom, milieux.at(1).nom, milieux.last().nom}), nomsControles);
         QCOMPARE(QList<double>({milieux.first().densite, milieux.at(1).densite, milieux.last().densite}),
                  densitesControlees);

@@ -23,6 +23,7 @@
 #include "io/fichierentier.h"
 #include "model/ligne.h"
 #include "window/interface.h"
+#include "widgets.h"
 #include "outils.h"
 
 namespace {
@@ -160,13 +161,13 @@ private slots:
         *f.milieux << Milieu{"AIR", 0.0012};
         f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("xy.bmp"); };
         f.selectXY();
-        f.champDimZ->setText("1");
-        f.fichierEgsphant->setText(sortie);
-        QCOMPARE(f.tableMateriaux->rowCount(), 2);
-        f.lignesTable->at(1).comboNom->setCurrentText(nom);
+        champNomme(f, "champDimZ")->setText("1");
+        champNomme(f, "fichierEgsphant")->setText(sortie);
+        QCOMPARE(tableMateriaux(f)->rowCount(), 2);
+        lignesTable(f).at(1).comboNom->setCurrentText(nom);
         f.evalue();
-        QVERIFY2(f.etat->text().startsWith(message), qPrintable(f.etat->text()));
-        QVERIFY(!f.etat->text().contains('\n'));
+        QVERIFY2(etatDe(f)->text().startsWith(message), qPrintable(etatDe(f)->text()));
+        QVERIFY(!etatDe(f)->text().contains('\n'));
         QCOMPARE(lire(sortie), QByteArray("ANCIEN"));
     }
 
@@ -197,18 +198,20 @@ private slots:
         Interface f;
         f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("xy.bmp"); };
         f.selectXY();
-        f.champDimZ->setText("1");
+        champNomme(f, "champDimZ")->setText("1");
         for (int i = 0; i < 2; ++i) {
-            f.lignesTable->at(i).comboNom->setCurrentText(i ? "EAU" : "AIR");
-            f.lignesTable->at(i).comboDensite->setCurrentText(i ? "1" : "0.0012");
+            lignesTable(f).at(i).comboNom->setCurrentText(i ? "EAU" : "AIR");
+            lignesTable(f).at(i).comboDensite->setCurrentText(i ? "1" : "0.0012");
         }
         const QStringList valeurs = (taille + "," + origine).split(',');
-        const QList<QLineEdit *> champs = {f.tailleX, f.tailleY, f.tailleZ, f.origineX, f.origineY, f.origineZ};
+        const QList<QLineEdit *> champs = {champNomme(f, "tailleX"),  champNomme(f, "tailleY"),
+                                           champNomme(f, "tailleZ"),  champNomme(f, "origineX"),
+                                           champNomme(f, "origineY"), champNomme(f, "origineZ")};
         for (int i = 0; i < 6; ++i)
             champs[i]->setText(valeurs[i]);
-        f.fichierEgsphant->setText(sortie);
+        champNomme(f, "fichierEgsphant")->setText(sortie);
         f.evalue();
-        QCOMPARE(f.etat->text(), message);
+        QCOMPARE(etatDe(f)->text(), message);
         QCOMPARE(lire(sortie), QByteArray("ABSENT"));
     }
 
@@ -424,11 +427,11 @@ private slots:
 
         Interface f;
         f.choisirFichier = [chemin](QWidget *, const QString &, const QString &, const QString &) { return chemin; };
-        const QString avant = f.fichierXY->text();
+        const QString avant = champNomme(f, "fichierXY")->text();
         f.selectXY();
-        QCOMPARE(f.etat->text(), erreur);
-        QCOMPARE(f.fichierXY->text(), avant);
-        QVERIFY(!f.choixXY->isChecked());
+        QCOMPARE(etatDe(f)->text(), erreur);
+        QCOMPARE(champNomme(f, "fichierXY")->text(), avant);
+        QVERIFY(!cocheNommee(f, "choixXY")->isChecked());
     }
 
     // 7. Typed text is echoed on one line, control characters escaped.
@@ -461,10 +464,10 @@ private slots:
         QVERIFY(!r.erreurs.contains('\r') && !r.erreurs.contains('\x1b'));
 
         Interface f;
-        f.tailleX->setText("1\n2");
+        champNomme(f, "tailleX")->setText("1\n2");
         f.materiaux << Materiau(0, "A", 1.0);
         QVERIFY(!f.constructionEgsphant(d("ligne.egsphant")));
-        QCOMPARE(f.etat->text(), QString("Taille X : « 1\\n2 » n'est pas un nombre."));
+        QCOMPARE(etatDe(f)->text(), QString("Taille X : « 1\\n2 » n'est pas un nombre."));
     }
 
     // 8. A long name or path is echoed cut to 80 characters, « … » in its middle.

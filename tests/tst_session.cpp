@@ -1,24 +1,282 @@
-// The session without its window: each source keeps its own choices, a
-// switch says so once, the planes' levels follow their pictures, and the
-// CT's pipeline builds or refuses.
+// The session without its window: each source keeps its own choices and
+// numbers, a switch says so once, the planes' levels follow their pictures,
+// and the pipelines build what the batch command builds, or refuse alike.
+#include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "egsphant/egsphant.h"
 #include "scanner/rampe.h"
 #include "scanner/volumect.h"
+#include "session/construction.h"
 #include "session/constructionct.h"
 #include "session/niveauxplans.h"
+#include "session/saisie.h"
 #include "session/session.h"
+#include "volume/volume.h"
+
+#include "plansessai.h"
 
 using BoiteDemandee = std::optional<Boite>;
 using TaillesDemandees = std::optional<std::array<double, 3>>;
+
+namespace {
+
+// quarvel-phantom's status for a refusal that is not a misuse.
+constexpr int statutRefus = 1;
+
+// 5 × 4 × 3 labels 0 (x = 0), 1 and 2, in a raw NRRD of 2 mm voxels.
+bool ecrireVolume(const QString &chemin)
+{
+    QByteArray octets = "NRRD0004\ntype: uint8\ndimension: 3\nsizes: 5 4 3\nspacings: 2 2 2\nencoding: raw\n\n";
+    for (int z = 0; z < 3; ++z)
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 5; ++x)
+                octets += char(x == 0 ? 0 : 1 + (y + z) % 2);
+    QFile f(chemin);
+    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
+}
+
+QByteArray lireFichier(const QString &chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("ABSENT");
+}
+
+// "A,B,C" as three numbers, none when empty.
+template <typename T>
+bool troisNombres(const QString &texte, T valeurs[3])
+{
+    const QStringList parties = texte.split(',');
+    for (int i = 0; i < 3 && !texte.isEmpty(); ++i)
+        valeurs[i] = T(parties[i].toDouble());
+    return !texte.isEmpty();
+}
+
+} // namespace
 
 class TestSession : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir dossier;
+    QString d(const QString &nom) const { return dossier.filePath(nom); }
+
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(dossier.isValid());
+        QVERIFY(ecrirePlan(d("xy.bmp"), 6, 5, [](int c, int r) { return c == 0 || r == 0 ? 0 : c < 3 ? 80 : 160; }));
+        QVERIFY(ecrirePlan(d("yz.bmp"), 5, 4, [](int c, int) { return c == 0 ? 0 : 80; }));
+        QVERIFY(ecrirePlan(d("xz.bmp"), 6, 4, [](int c, int r) { return c == 0 ? 0 : r < 2 ? 80 : 160; }));
+        QVERIFY(ecrirePlan(d("large.bmp"), 7, 4, [](int c, int) { return c == 0 ? 0 : 80; }));
+        QVERIFY(ecrireVolume(d("tete.nrrd")));
+    }
+
+    // The same choices given to the session and to quarvel-phantom: the
+    // session's grid, written, is the batch command's file byte for byte,
+    // with the same notes; or both refuse with the same line.
+    void pipelinePlansVolume_data()
+    {
+        QTest::addColumn<QStringList>("plans");   // PLANE=PICTURE for each ticked plane, or volume=FILE
+        QTest::addColumn<QString>("comptes");     // --counts, or empty
+        QTest::addColumn<QString>("taille");      // --size, or empty
+        QTest::addColumn<QString>("origine");     // --origin, or empty
+        QTest::addColumn<QStringList>("milieux"); // one --medium per level
+        QTest::addColumn<int>("fond");            // --background, or -1
+        const QStringList niveaux3{"160=ICRPBONE:1.85", "80=LUNG:0.26", "0=AIR:0.0012048"};
+        QTest::newRow("XY seul") << QStringList{"xy=xy.bmp"} << "6,5,2" << "" << "" << niveaux3 << -1;
+        QTest::newRow("XZ seul, fond") << QStringList{"xz=xz.bmp"} << "6,3,4" << "0.5,0.25,2" << "1,-2,3" << niveaux3 << 80;
+        QTest::newRow("YZ seul") << QStringList{"yz=yz.bmp"} << "2,5,4" << "" << ""
+                                 << QStringList{"80=WATER:1", "0=AIR:0.0012048"} << -1;
+        QTest::newRow("trois plans") << QStringList{"xy=xy.bmp", "yz=yz.bmp", "xz=xz.bmp"} << "" << "" << "-5,-5,-5"
+                                     << QStringList{"160=ICRPBONE:1.85", "80=WATER:1", "0=AIR:0.0012048"} << 0;
+        QTest::newRow("XY et XZ") << QStringList{"xy=xy.bmp", "xz=xz.bmp"} << "" << "2,2,2" << "" << niveaux3 << -1;
+        QTest::newRow("XY et YZ") << QStringList{"xy=xy.bmp", "yz=yz.bmp"} << "" << "" << ""
+                                  << QStringList{"160=OS:1.85", "80=EAU:1", "0=EAU:1"} << 160;
+        QTest::newRow("plans en désaccord") << QStringList{"xy=xy.bmp", "yz=large.bmp"} << "" << "" << ""
+                                            << QStringList{"160=OS:1.85", "80=EAU:1", "0=AIR:0.0012"} << -1;
+        QTest::newRow("comptes nuls") << QStringList{"xy=xy.bmp"} << "6,5,0" << "" << "" << niveaux3 << -1;
+        QTest::newRow("taille nulle") << QStringList{"xy=xy.bmp"} << "6,5,1" << "0,1,1" << "" << niveaux3 << -1;
+        QTest::newRow("volume") << QStringList{"volume=tete.nrrd"} << "" << "" << ""
+                                << QStringList{"2=ICRPBONE:1.85", "1=WATER:1", "0=AIR:0.0012048"} << -1;
+        QTest::newRow("volume, sa géométrie remplacée")
+            << QStringList{"volume=tete.nrrd"} << "" << "0.1,0.2,0.3" << "4,5,6"
+            << QStringList{"2=BONE:1.85", "1=BONE:1.85", "0=AIR:0.0012048"} << 1;
+    }
+    void pipelinePlansVolume()
+    {
+        QFETCH(QStringList, plans);
+        QFETCH(QString, comptes);
+        QFETCH(QString, taille);
+        QFETCH(QString, origine);
+        QFETCH(QStringList, milieux);
+        QFETCH(int, fond);
+
+        // The batch command's file and lines.
+        QStringList arguments{"-o", d("lot.egsphant")};
+        for (const QString &plan : plans)
+            arguments << "--" + plan.section('=', 0, 0) << d(plan.section('=', 1));
+        for (const auto &[option, valeur] : {std::pair{"--counts", comptes}, {"--size", taille}, {"--origin", origine}})
+            if (!valeur.isEmpty())
+                arguments << option << valeur;
+        for (const QString &milieu : milieux)
+            arguments << "--medium" << milieu;
+        if (fond >= 0)
+            arguments << "--background" << QString::number(fond);
+        QFile::remove(d("lot.egsphant"));
+        QProcess lot;
+        lot.start(QUARVEL_PHANTOM, arguments);
+        QVERIFY(lot.waitForFinished(60000));
+        const QStringList lignesLot = QString::fromUtf8(lot.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+
+        // The session given the same choices.
+        Session session;
+        QVector<int> niveaux;
+        GeometrieSource nombres;
+        if (plans.first().startsWith("volume=")) {
+            auto volume = std::make_shared<Volume>();
+            QString erreur;
+            const QString chemin = d(plans.first().section('=', 1));
+            QVERIFY2(chargerVolume(chemin, *volume, &erreur), qPrintable(erreur));
+            session.changerSource(SourceFantome::Volume);
+            session.choisirVolume(volume, chemin, true);
+            niveaux = volume->valeurs;
+            for (int a = 0; a < 3 && volume->geometrieConnue; ++a) {
+                nombres.geometrie.taille[a] = volume->taille[a];
+                nombres.geometrie.origine[a] = volume->origine[a];
+            }
+        } else {
+            NiveauxPlans niveauxPlans;
+            for (const QString &plan : plans) {
+                const QString nom = plan.section('=', 0, 0), chemin = d(plan.section('=', 1));
+                const PlanImage p = nom == "xy" ? PlanImage::XY : nom == "xz" ? PlanImage::XZ : PlanImage::YZ;
+                const QImage image(chemin);
+                QVERIFY(!image.isNull());
+                session.choisirPlan(p, chemin, image);
+                session.cocherPlan(p, true);
+                niveauxPlans.remplacer(p, image);
+            }
+            niveaux = niveauxPlans.tous();
+        }
+        troisNombres(comptes, nombres.comptes);
+        troisNombres(taille, nombres.geometrie.taille);
+        troisNombres(origine, nombres.geometrie.origine);
+        session.changerGeometrie(nombres);
+        QList<LigneNiveau> lignes;
+        for (int niveau : niveaux)
+            for (const QString &milieu : milieux)
+                if (milieu.startsWith(QString::number(niveau) + "=")) {
+                    const QStringList nomDensite = milieu.section('=', 1).split(':');
+                    lignes << LigneNiveau{niveau, {nomDensite[0], nomDensite[1]}};
+                    session.choix().marquerChoisi(niveau);
+                }
+        QCOMPARE(lignes.size(), niveaux.size());
+        QList<Materiau> materiaux;
+        QCOMPARE(materiauxLignes(lignes, fond, materiaux), QString());
+        QCOMPARE(materiaux.first().niveauGris, fond >= 0 ? fond : niveaux.first());
+
+        Grille grille;
+        Geometrie geometrie;
+        const QString fichier = d("session.egsphant");
+        const QString refus = construireGrille(session, fichier, materiaux, grille, geometrie);
+        if (!refus.isEmpty()) {
+            QCOMPARE(lot.exitCode(), int(statutRefus));
+            QCOMPARE(lignesLot, QStringList{refus});
+            QCOMPARE(grille.nombreVoxels(), 0);
+            return;
+        }
+        QCOMPARE(lot.exitCode(), 0);
+        QString erreur;
+        QVERIFY2(enregistrerEgsphant(fichier, materiaux, grille, geometrie, &erreur), qPrintable(erreur));
+        QVERIFY(grille.nombreVoxels() > 0);
+        QCOMPARE(lireFichier(fichier), lireFichier(d("lot.egsphant")));
+        QCOMPARE(notesFantome(session, fichier, materiaux, {}, grille), lignesLot);
+    }
+
+    // The fields' numbers as typed: read whatever the locale, or refused
+    // naming the field and what it holds.
+    void saisies_data()
+    {
+        QTest::addColumn<QStringList>("geometrie"); // sizes then origin
+        QTest::addColumn<QStringList>("comptes");
+        QTest::addColumn<QString>("attendu");       // the numbers read, or the refusal
+        const QStringList geometrie{"0.5", "1,25", " 2 ", "-15", "-1e1", "0"};
+        QTest::newRow("lus") << geometrie << QStringList{"6", " 5", "2 "} << "0.5 1.25 2 -15 -10 0 ; 6 5 2";
+        QTest::newRow("taille vide") << QStringList{"1", " ", "1", "0", "0", "0"} << QStringList{"1", "1", "1"}
+                                     << "Taille Y : champ vide, un nombre est attendu.";
+        QTest::newRow("origine illisible") << QStringList{"1", "1", "1", "0", "0", "1,2,3"}
+                                           << QStringList{"1", "1", "1"}
+                                           << "Origine Z : « 1,2,3 » n'est pas un nombre.";
+        QTest::newRow("compte réel") << geometrie << QStringList{"6", "2.5", "1"}
+                                     << "Nombre de voxels invalide : « 2.5 » en Y (chaque compte doit être un "
+                                        "entier positif, au plus 2147483647).";
+        QTest::newRow("compte trop grand") << geometrie << QStringList{"6", "5", "2147483648"}
+                                           << "Nombre de voxels invalide : « 2147483648 » en Z (chaque compte doit "
+                                              "être un entier positif, au plus 2147483647).";
+    }
+    void saisies()
+    {
+        QFETCH(QStringList, geometrie);
+        QFETCH(QStringList, comptes);
+        QFETCH(QString, attendu);
+        Geometrie lue;
+        qint64 comptesLus[3] = {0, 0, 0};
+        QString refus = lireGeometrieSaisie(geometrie, lue);
+        if (refus.isEmpty())
+            refus = lireComptesSaisis(comptes, comptesLus);
+        if (!refus.isEmpty()) {
+            QCOMPARE(refus, attendu);
+            return;
+        }
+        QStringList vus;
+        for (double v : {lue.taille[0], lue.taille[1], lue.taille[2], lue.origine[0], lue.origine[1], lue.origine[2]})
+            vus << QString::number(v);
+        vus << ";";
+        for (qint64 n : comptesLus)
+            vus << QString::number(n);
+        QCOMPARE(vus.join(' '), attendu);
+    }
+
+    // Each source keeps its pictures, its volume and its numbers; a change
+    // is said once, naming what changed.
+    void sourcesEtNombres()
+    {
+        Session session;
+        QSignalSpy plans(&session, &Session::planChange), volumes(&session, &Session::volumeChange),
+            geometries(&session, &Session::geometrieChangee);
+        const QImage image(d("xy.bmp"));
+        session.choisirPlan(PlanImage::XZ, d("xy.bmp"), image);
+        session.cocherPlan(PlanImage::XZ, true);
+        session.cocherPlan(PlanImage::XZ, true);
+        GeometrieSource desPlans;
+        desPlans.geometrie.taille[2] = 0.5;
+        desPlans.comptes[2] = 7;
+        session.changerGeometrie(desPlans);
+
+        session.changerSource(SourceFantome::Volume);
+        QCOMPARE(session.geometrie().comptes[2], qint64(0));
+        QCOMPARE(session.geometrie().geometrie.taille[2], Geometrie().taille[2]);
+        GeometrieSource duVolume;
+        duVolume.geometrie.origine[0] = 3;
+        session.changerGeometrie(duVolume);
+        session.choisirVolume(std::make_shared<Volume>(), d("tete.nrrd"), true);
+        QCOMPARE(session.plan(PlanImage::XZ).image, image);
+
+        session.changerSource(SourceFantome::Plans);
+        QCOMPARE(session.geometrie().comptes[2], qint64(7));
+        QCOMPARE(session.geometrie().geometrie.taille[2], 0.5);
+        QCOMPARE(session.geometrie().geometrie.origine[0], Geometrie().origine[0]);
+        QVERIFY(session.plan(PlanImage::XZ).coche && !session.plan(PlanImage::XY).coche);
+        QCOMPARE(session.volume().chemin, d("tete.nrrd"));
+        QCOMPARE(plans.size(), 2);
+        QCOMPARE(plans[0][0].value<PlanImage>(), PlanImage::XZ);
+        QCOMPARE(volumes.size(), 1);
+        QCOMPARE(geometries.size(), 2);
+        QCOMPARE(geometries[1][0].value<SourceFantome>(), SourceFantome::Volume);
+    }
+
     // Whatever one source sets, loads or marks, another source never sees;
     // coming back finds it as it was left.
     void choixParSource_data()

@@ -18,6 +18,7 @@
 #include "batch/lot.h"
 #include "egsphant/egsphant.h"
 #include "window/interface.h"
+#include "widgets.h"
 #include "outils.h"
 
 namespace {
@@ -60,12 +61,12 @@ private:
         };
         f.selectXY();
         QCOMPARE(f.niveauxGris, QVector<int>({255, 30}));
-        f.lignesTable->at(0).comboNom->setCurrentText("AIR");
-        f.lignesTable->at(0).comboDensite->setCurrentText("0.0012048");
-        f.lignesTable->at(1).comboNom->setCurrentText("OS");
-        f.lignesTable->at(1).comboDensite->setCurrentText("1.85");
-        f.champDimZ->setText(dimZ);
-        f.fichierEgsphant->setText(sortie);
+        lignesTable(f).at(0).comboNom->setCurrentText("AIR");
+        lignesTable(f).at(0).comboDensite->setCurrentText("0.0012048");
+        lignesTable(f).at(1).comboNom->setCurrentText("OS");
+        lignesTable(f).at(1).comboDensite->setCurrentText("1.85");
+        champNomme(f, "champDimZ")->setText(dimZ);
+        champNomme(f, "fichierEgsphant")->setText(sortie);
     }
 
     // What the timer does last: nothing, click "Annuler", press Escape, or
@@ -80,22 +81,23 @@ private:
         QTimer minuterie;
         minuterie.setInterval(1);
         QObject::connect(&minuterie, &QTimer::timeout, [&] {
-            if (f.suiviEcriture->isHidden() || p.vu)
+            if (nomme<QWidget>(f, "suiviEcriture")->isHidden() || p.vu)
                 return;
             p.vu = true;
-            p.etat = f.etat->text();
-            p.champsBloques = !f.fichierEgsphant->isEnabled() && !f.champDimZ->isEnabled() && !f.tailleX->isEnabled()
-                              && !f.choixXY->isEnabled() && !f.tableMateriaux->isEnabled()
-                              && !bouton(f, "Egsphant")->isEnabled() && !bouton(f, "XY")->isEnabled();
+            p.etat = etatDe(f)->text();
+            p.champsBloques = !champNomme(f, "fichierEgsphant")->isEnabled() && !champNomme(f, "champDimZ")->isEnabled()
+                              && !champNomme(f, "tailleX")->isEnabled() && !cocheNommee(f, "choixXY")->isEnabled()
+                              && !tableMateriaux(f)->isEnabled() && !bouton(f, "Egsphant")->isEnabled()
+                              && !bouton(f, "XY")->isEnabled();
             bouton(f, "Egsphant")->click();
             f.evalue();
             bool resultat = true;
             QMetaObject::invokeMethod(&f, "constructionEgsphant", Qt::DirectConnection, Q_RETURN_ARG(bool, resultat),
                                       Q_ARG(QString, d("seconde.egsphant")));
             p.secondeRefusee = !resultat;
-            p.etatApres = f.etat->text();
+            p.etatApres = etatDe(f)->text();
             if (fin == Fin::Annuler)
-                f.boutonAnnuler->click();
+                nomme<QPushButton>(f, "boutonAnnuler")->click();
             else if (fin == Fin::Echap)
                 QTest::keyClick(&f, Qt::Key_Escape);
             if (fin != Fin::FermerOui && fin != Fin::FermerNon)
@@ -115,7 +117,7 @@ private:
 
     void apresConstruction(Interface &f)
     {
-        QVERIFY(f.suiviEcriture->isHidden());
+        QVERIFY(nomme<QWidget>(f, "suiviEcriture")->isHidden());
         QVERIFY(!f.constructionEnCours);
         for (QGroupBox *g : f.findChildren<QGroupBox *>())
             QVERIFY(g->isEnabled());
@@ -158,7 +160,7 @@ private slots:
         QVERIFY(p.champsBloques);
         QVERIFY(p.secondeRefusee);
         QCOMPARE(p.etatApres, p.etat);
-        QCOMPARE(f.etat->text(), QString("Écriture annulée"));
+        QCOMPARE(etatDe(f)->text(), QString("Écriture annulée"));
         QCOMPARE(lire(d("long.egsphant")), QByteArray("ANCIEN"));
         QCOMPARE(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"long.egsphant", "xy.bmp"}));
         apresConstruction(f);
@@ -175,10 +177,10 @@ private slots:
         QVERIFY(p.champsBloques);
         QVERIFY(p.secondeRefusee);
         QCOMPARE(p.etatApres, p.etat);
-        QVERIFY2(f.etat->text().startsWith(QString("Fantôme écrit dans « %1 » : 2 milieux, 512 × 512 × 120 voxels")
+        QVERIFY2(etatDe(f)->text().startsWith(QString("Fantôme écrit dans « %1 » : 2 milieux, 512 × 512 × 120 voxels")
                                                .arg(d("fenetre.egsphant.gz"))),
-                 qPrintable(f.etat->text()));
-        QCOMPARE(f.barreEcriture->value(), f.barreEcriture->maximum());
+                 qPrintable(etatDe(f)->text()));
+        QCOMPARE(nomme<QProgressBar>(f, "barreEcriture")->value(), nomme<QProgressBar>(f, "barreEcriture")->maximum());
         apresConstruction(f);
 
         std::ostringstream sortie, erreurs;
@@ -241,7 +243,7 @@ private slots:
         preparer(f, "2", d("court.egsphant"));
         const Pendant p = construire(f, Fin::Annuler);
         QVERIFY(!p.vu);
-        QVERIFY2(f.etat->text().startsWith("Fantôme écrit dans"), qPrintable(f.etat->text()));
+        QVERIFY2(etatDe(f)->text().startsWith("Fantôme écrit dans"), qPrintable(etatDe(f)->text()));
         QVERIFY(QFileInfo(d("court.egsphant")).size() > 512 * 512 * 2);
         apresConstruction(f);
     }

@@ -17,6 +17,7 @@
 #include "batch/lot.h"
 #include "media/tablegris.h"
 #include "window/interface.h"
+#include "widgets.h"
 #include "fenetre.h"
 #include "outils.h"
 
@@ -195,17 +196,17 @@ private slots:
         taper(l->comboNom, "Gel");
         QCOMPARE(choix(w.f, 100), QString("Gel/"));
         QCOMPARE(ligne(w.f, 200)->comboNom->count(), 3); // nothing inserted anywhere
-        w.f.fichierEgsphant->setText(d("tape.egsphant"));
-        w.f.champDimZ->setText("1");
+        champNomme(w.f, "fichierEgsphant")->setText(d("tape.egsphant"));
+        champNomme(w.f, "champDimZ")->setText("1");
         w.f.evalue();
-        QCOMPARE(w.f.etat->text(), QString("Niveau de gris 100 : densité «  » invalide"));
+        QCOMPARE(etatDe(w.f)->text(), QString("Niveau de gris 100 : densité «  » invalide"));
         QVERIFY(!QFileInfo::exists(d("tape.egsphant")));
         taper(l->comboDensite, "1.85");
         QCOMPARE(choix(w.f, 100), QString("Gel/1.85")); // a density that is also bone's keeps the name
         taper(l->comboNom, "Gel2");
         QCOMPARE(choix(w.f, 100), QString("Gel2/1.85")); // the user's own density stays
         w.f.evalue();
-        QVERIFY2(QFileInfo::exists(d("tape.egsphant")), qPrintable(w.f.etat->text()));
+        QVERIFY2(QFileInfo::exists(d("tape.egsphant")), qPrintable(etatDe(w.f)->text()));
     }
 
     // Window to file to a fresh window: the same table text back, the same phantom bytes.
@@ -223,11 +224,11 @@ private slots:
         taper(ligne(a.f, 30)->comboDensite, "1.07");
         ligne(a.f, 0)->choixFond->click();
         a.cliquer("Enregistrer la table…", d("aller.txt"));
-        QCOMPARE(a.f.etat->text(), "Table enregistrée dans « " + d("aller.txt") + " » : 6 niveaux");
+        QCOMPARE(etatDe(a.f)->text(), "Table enregistrée dans « " + d("aller.txt") + " » : 6 niveaux");
         QCOMPARE(lire(d("aller.txt")), QByteArray("# Table de niveaux de gris : NIVEAUX NOM [DENSITE] par ligne, puis fond NIVEAU\n"
                                                   "255 AIR521ICRU\n200 H2O521ICRU\n128 AIR521ICRU\n"
                                                   "100 ICRPBONE521ICRU 1.92\n30 Gel 1.07\n0 AIR521ICRU\nfond 0\n"));
-        a.f.fichierEgsphant->setText(d("aller.egsphant"));
+        champNomme(a.f, "fichierEgsphant")->setText(d("aller.egsphant"));
         a.f.evalue();
 
         Fenetre b;
@@ -235,12 +236,12 @@ private slots:
         b.lancer(&Interface::selectXY, d("xy.bmp"));
         b.lancer(&Interface::selectYZ, d("yz.bmp"));
         b.cliquer("Charger une table…", d("aller.txt"));
-        QCOMPARE(b.f.etat->text(), "Table « " + d("aller.txt") + " » chargée : 6 niveaux réglés");
+        QCOMPARE(etatDe(b.f)->text(), "Table « " + d("aller.txt") + " » chargée : 6 niveaux réglés");
         b.cliquer("Enregistrer la table…", d("retour.txt"));
         QCOMPARE(lire(d("retour.txt")), lire(d("aller.txt")));
-        b.f.fichierEgsphant->setText(d("retour.egsphant"));
+        champNomme(b.f, "fichierEgsphant")->setText(d("retour.egsphant"));
         b.f.evalue();
-        QVERIFY2(QFileInfo::exists(d("retour.egsphant")), qPrintable(b.f.etat->text()));
+        QVERIFY2(QFileInfo::exists(d("retour.egsphant")), qPrintable(etatDe(b.f)->text()));
         QCOMPARE(lire(d("retour.egsphant")), lire(d("aller.egsphant")));
     }
 
@@ -253,15 +254,15 @@ private slots:
         w.lancer(&Interface::selectXY, d("xy.bmp"));
         taper(ligne(w.f, 255)->comboNom, "H2O521ICRU"); // not in the table: kept
         w.cliquer("Charger une table…", d("commune.txt"));
-        QCOMPARE(w.f.etat->text(), "Table « " + d("commune.txt") + " » chargée : 3 niveaux réglés ; "
+        QCOMPARE(etatDe(w.f)->text(), "Table « " + d("commune.txt") + " » chargée : 3 niveaux réglés ; "
                                    "sans entrée dans la table : 255, 200");
         QCOMPARE(choix(w.f, 255), QString("H2O521ICRU   /1"));
         QCOMPARE(choix(w.f, 100), QString("Gel/1.07"));
         QVERIFY(ligne(w.f, 30)->choixFond->isChecked());
-        w.f.champDimZ->setText("2");
-        w.f.fichierEgsphant->setText(d("fenetre.egsphant"));
+        champNomme(w.f, "champDimZ")->setText("2");
+        champNomme(w.f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
         w.f.evalue();
-        QVERIFY2(QFileInfo::exists(d("fenetre.egsphant")), qPrintable(w.f.etat->text()));
+        QVERIFY2(QFileInfo::exists(d("fenetre.egsphant")), qPrintable(etatDe(w.f)->text()));
 
         std::ostringstream sortie, erreurs;
         const int statut = executerLot({"--pegs", d("cat.pegs4dat"), "--xy", d("xy.bmp"), "--counts", "5,2,2",
@@ -272,7 +273,7 @@ private slots:
         QVERIFY(QString::fromStdString(erreurs.str()).startsWith("Attention : le niveau de gris laissé sans choix au "
                                                                  "premier milieu du catalogue, AIR521ICRU : 200\n"
                                                                  "Attention : le milieu « Gel » n'est pas dans"));
-        QCOMPARE(QString::fromStdString(erreurs.str()), w.f.etat->text().section('\n', 1) + '\n');
+        QCOMPARE(QString::fromStdString(erreurs.str()), etatDe(w.f)->text().section('\n', 1) + '\n');
         QCOMPARE(statut, 0);
         QCOMPARE(lire(d("lot.egsphant")), lire(d("fenetre.egsphant")));
     }
@@ -286,12 +287,14 @@ private slots:
         Fenetre w;
         w.lancer(&Interface::selectMat, d("cat.pegs4dat"));
         w.cliquer("Charger une table…", d("avant.txt"));
-        QVERIFY(w.f.etat->text().endsWith("chargée ; aucune image choisie : elle réglera les niveaux des images à venir"));
+        QVERIFY(etatDe(w.f)->text().endsWith(
+                "chargée ; aucune image choisie : elle réglera les niveaux des images à venir"));
         w.lancer(&Interface::selectXY, d("xy.bmp"));
         QCOMPARE(choix(w.f, 30), QString("Gel/1.07"));
         QVERIFY(ligne(w.f, 100)->choixFond->isChecked());
         w.cliquer("Charger une table…", d("mauvaise.txt"));
-        QCOMPARE(w.f.etat->text(), "Table « " + d("mauvaise.txt") + " » : lignes 1 et 2 : les niveaux se recouvrent (30)");
+        QCOMPARE(etatDe(w.f)->text(),
+                 "Table « " + d("mauvaise.txt") + " » : lignes 1 et 2 : les niveaux se recouvrent (30)");
         QCOMPARE(choix(w.f, 30), QString("Gel/1.07"));
         QCOMPARE(choix(w.f, 0), QString("AIR521ICRU      /0.00120479"));
 
@@ -299,13 +302,14 @@ private slots:
         taper(ligne(w.f, 200)->comboNom, "Gel froid");
         taper(ligne(w.f, 200)->comboDensite, "1");
         w.cliquer("Enregistrer la table…", d("refusee.txt"));
-        QCOMPARE(w.f.etat->text(), QString("Niveau de gris 200 : le nom « Gel froid » compte plusieurs mots ; une table "
-                                           "n'en garde qu'un"));
+        QCOMPARE(etatDe(w.f)->text(),
+                 QString("Niveau de gris 200 : le nom « Gel froid » compte plusieurs mots ; une table "
+                         "n'en garde qu'un"));
         QVERIFY(!QFileInfo::exists(d("refusee.txt")));
         taper(ligne(w.f, 200)->comboNom, "Gel");
         w.cliquer("Enregistrer la table…", d("absent/table.txt"));
-        QVERIFY2(w.f.etat->text().startsWith("Table « " + d("absent/table.txt") + " » non écrite : "),
-                 qPrintable(w.f.etat->text()));
+        QVERIFY2(etatDe(w.f)->text().startsWith("Table « " + d("absent/table.txt") + " » non écrite : "),
+                 qPrintable(etatDe(w.f)->text()));
         QVERIFY(!QFileInfo::exists(d("absent")));
     }
 

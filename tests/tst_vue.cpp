@@ -17,6 +17,7 @@
 #include "viewer/couleurs.h"
 #include "viewer/fenetrevue.h"
 #include "window/interface.h"
+#include "widgets.h"
 
 namespace {
 
@@ -340,19 +341,19 @@ private slots:
             QVERIFY(!item || qobject_cast<QLabel *>(item->widget()));
         }
 
-        fenetre.fichierEgsphant->setText(dossier.filePath("absent.egsphant"));
+        champNomme(fenetre, "fichierEgsphant")->setText(dossier.filePath("absent.egsphant"));
         voir->click();
-        QVERIFY2(fenetre.etat->text().startsWith("Aucun fantôme à voir"), qPrintable(fenetre.etat->text()));
+        QVERIFY2(etatDe(fenetre)->text().startsWith("Aucun fantôme à voir"), qPrintable(etatDe(fenetre)->text()));
         QVERIFY(!fenetre.findChild<FenetreVue *>());
 
         const QString casse = ecrire(dossier, "casse.egsphant", texteFantome.left(60));
-        fenetre.fichierEgsphant->setText(casse);
+        champNomme(fenetre, "fichierEgsphant")->setText(casse);
         voir->click();
-        QVERIFY2(fenetre.etat->text().contains("ligne "), qPrintable(fenetre.etat->text()));
+        QVERIFY2(etatDe(fenetre)->text().contains("ligne "), qPrintable(etatDe(fenetre)->text()));
         QVERIFY(!fenetre.findChild<FenetreVue *>());
 
         const QString chemin = ecrire(dossier, "petit.egsphant", texteFantome);
-        fenetre.fichierEgsphant->setText(chemin);
+        champNomme(fenetre, "fichierEgsphant")->setText(chemin);
         voir->click();
         auto *vue = fenetre.findChild<FenetreVue *>();
         QVERIFY(vue && vue->isVisible() && vue->isWindow());
@@ -376,11 +377,11 @@ private slots:
             return dossier.filePath("xy.bmp");
         };
         fenetre.selectXY();
-        fenetre.champDimZ->setText("2");
-        fenetre.fichierEgsphant->setText(dossier.filePath("ecrit.egsphant"));
+        champNomme(fenetre, "champDimZ")->setText("2");
+        champNomme(fenetre, "fichierEgsphant")->setText(dossier.filePath("ecrit.egsphant"));
         fenetre.evalue();
-        QVERIFY2(QFile::exists(dossier.filePath("ecrit.egsphant")), qPrintable(fenetre.etat->text()));
-        fenetre.fichierEgsphant->setText(dossier.filePath("autre.egsphant"));
+        QVERIFY2(QFile::exists(dossier.filePath("ecrit.egsphant")), qPrintable(etatDe(fenetre)->text()));
+        champNomme(fenetre, "fichierEgsphant")->setText(dossier.filePath("autre.egsphant"));
         for (QPushButton *bouton : fenetre.findChildren<QPushButton *>())
             if (bouton->text() == "Voir")
                 bouton->click();

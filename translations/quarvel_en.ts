@@ -255,6 +255,13 @@
     </message>
 </context>
 <context>
+    <name>GroupePlan</name>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 pixels</translation>
+    </message>
+</context>
+<context>
     <name>Interface</name>
     <message>
         <source>Image compatible : </source>
@@ -337,10 +344,6 @@
         <translation>Quarvel Toolkit</translation>
     </message>
     <message>
-        <source>Configuration</source>
-        <translation>Configuration</translation>
-    </message>
-    <message>
         <source>Materiaux</source>
         <translation>Media</translation>
     </message>
@@ -361,10 +364,6 @@
         <translation>egs++ geometry: %1</translation>
     </message>
     <message>
-        <source>Fichier pegs4dat</source>
-        <translation>PEGS4 data file</translation>
-    </message>
-    <message>
         <source>plan XY</source>
         <translation>XY plane</translation>
     </message>
@@ -375,6 +374,152 @@
     <message>
         <source>plan YZ</source>
         <translation>YZ plane</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 : %2, %3 × %4, %n niveaux</source>
+        <translation>
+            <numerusform>%1: %2, %3 × %4, %n grey level</numerusform>
+            <numerusform>%1: %2, %3 × %4, %n grey levels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> ; %n niveaux de l&apos;image remplacée retirés du tableau (leurs choix reviendront avec eux)</source>
+        <translation>
+            <numerusform>; %n level of the replaced image removed from the table (its choice will come back with it)</numerusform>
+            <numerusform>; %n levels of the replaced image removed from the table (their choices will come back with them)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Séries CT</source>
+        <translation>CT series</translation>
+    </message>
+    <message>
+        <source>Série :</source>
+        <translation>Series:</translation>
+    </message>
+    <message>
+        <source>Dossier de la série CT</source>
+        <translation>Folder of the CT series</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (n° %2) : %n coupes, pixels de %3 × %4 mm, pas selon z de %5 à %6 mm, inclinaison %7°, « %8 » (%9)</source>
+        <translation>
+            <numerusform>%1 (no. %2): %n slice, pixels of %3 × %4 mm, z spacing %5 to %6 mm, tilt %7°, &quot;%8&quot; (%9)</numerusform>
+            <numerusform>%1 (no. %2): %n slices, pixels of %3 × %4 mm, z spacing %5 to %6 mm, tilt %7°, &quot;%8&quot; (%9)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>sans description</source>
+        <translation>no description</translation>
+    </message>
+    <message numerus="yes">
+        <source>Série CT « %1 » : %n coupes, %2 × %3 × %4 voxels, HU de %5 à %6%7</source>
+        <translation>
+            <numerusform>CT series &quot;%1&quot;: %n slice, %2 × %3 × %4 voxels, HU from %5 to %6%7</numerusform>
+            <numerusform>CT series &quot;%1&quot;: %n slices, %2 × %3 × %4 voxels, HU from %5 to %6%7</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Note : </source>
+        <translation>Note: </translation>
+    </message>
+    <message>
+        <source>Charger une rampe</source>
+        <translation>Load a ramp</translation>
+    </message>
+    <message>
+        <source>Rampes (*.txt);;Tous les fichiers (*)</source>
+        <translation>Ramps (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Enregistrer la rampe</source>
+        <translation>Save the ramp</translation>
+    </message>
+    <message>
+        <source>Origine X</source>
+        <translation>Origin X</translation>
+    </message>
+    <message>
+        <source>Jusqu&apos;à X</source>
+        <translation>Up to X</translation>
+    </message>
+    <message>
+        <source>Origine Y</source>
+        <translation>Origin Y</translation>
+    </message>
+    <message>
+        <source>Jusqu&apos;à Y</source>
+        <translation>Up to Y</translation>
+    </message>
+    <message>
+        <source>Origine Z</source>
+        <translation>Origin Z</translation>
+    </message>
+    <message>
+        <source>Jusqu&apos;à Z</source>
+        <translation>Up to Z</translation>
+    </message>
+    <message>
+        <source>Taille X</source>
+        <translation>Size X</translation>
+    </message>
+    <message>
+        <source>Taille Y</source>
+        <translation>Size Y</translation>
+    </message>
+    <message>
+        <source>Taille Z</source>
+        <translation>Size Z</translation>
+    </message>
+    <message>
+        <source>%1 : « %2 » n&apos;est pas un nombre.</source>
+        <translation>%1: &quot;%2&quot; is not a number.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Plans : retour aux images, %n niveaux au tableau</source>
+        <translation>
+            <numerusform>Planes: back to the images, %n level in the table</numerusform>
+            <numerusform>Planes: back to the images, %n levels in the table</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Aucun fantôme à voir : le nom du fichier de sortie est vide.</source>
+        <translation>No phantom to view: the output file name is empty.</translation>
+    </message>
+    <message>
+        <source>Aucun fantôme à voir : « %1 » n&apos;existe pas ; le bouton « Egsphant » l&apos;écrit.</source>
+        <translation>No phantom to view: &quot;%1&quot; does not exist; the &quot;Egsphant&quot; button writes it.</translation>
+    </message>
+    <message>
+        <source>Coupe du milieu, z = %1 : %2 × %3 voxels</source>
+        <translation>Middle slice, z = %1: %2 × %3 voxels</translation>
+    </message>
+    <message>
+        <source>La coupe CT montrée ; la molette sur l&apos;image la change aussi</source>
+        <translation>The CT slice shown; the wheel over the picture changes it too</translation>
+    </message>
+    <message>
+        <source>Coupe %1/%2, z = %3 cm : %4 × %5, niveau %6 HU, largeur %7 HU</source>
+        <translation>Slice %1/%2, z = %3 cm: %4 × %5, level %6 HU, width %7 HU</translation>
+    </message>
+    <message>
+        <source>Écriture de « %1 » (%2)…</source>
+        <translation>Writing &quot;%1&quot; (%2)…</translation>
+    </message>
+    <message>
+        <source>Écriture annulée</source>
+        <translation>Writing cancelled</translation>
+    </message>
+</context>
+<context>
+    <name>PanneauConfiguration</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Fichier pegs4dat</source>
+        <translation>PEGS4 data file</translation>
     </message>
     <message>
         <source>Voir</source>
@@ -433,80 +578,6 @@
         <translation>Folder of images, one slice each in the natural order of their names; each grey level becomes a row of the table</translation>
     </message>
     <message>
-        <source>Gris lvl</source>
-        <translation>Grey lvl</translation>
-    </message>
-    <message>
-        <source>Nom</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Densite</source>
-        <translation>Density</translation>
-    </message>
-    <message>
-        <source>Fond</source>
-        <translation>Background</translation>
-    </message>
-    <message>
-        <source>Charger une table…</source>
-        <translation>Load table…</translation>
-    </message>
-    <message>
-        <source>Enregistrer la table…</source>
-        <translation>Save table…</translation>
-    </message>
-    <message>
-        <source>Compléter</source>
-        <translation>Fill in</translation>
-    </message>
-    <message>
-        <source>Lit une table NIVEAUX NOM [DENSITE] (fichier texte) et l&apos;applique aux lignes</source>
-        <translation>Reads a LEVELS NAME [DENSITY] table (text file) and applies it to the rows</translation>
-    </message>
-    <message>
-        <source>Écrit les choix des lignes dans une table, à recharger pour d&apos;autres images</source>
-        <translation>Writes the rows&apos; choices to a table, to load again for other images</translation>
-    </message>
-    <message>
-        <source>Donne à chaque ligne non choisie le milieu et la densité du niveau choisi le plus proche (à égalité, le plus foncé)</source>
-        <translation>Gives each row not yet set the medium and density of the nearest level set (on a tie, the darker)</translation>
-    </message>
-    <message>
-        <source>%p %</source>
-        <translation>%p%</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 : %2, %3 × %4, %n niveaux</source>
-        <translation>
-            <numerusform>%1: %2, %3 × %4, %n grey level</numerusform>
-            <numerusform>%1: %2, %3 × %4, %n grey levels</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source> ; %n niveaux de l&apos;image remplacée retirés du tableau (leurs choix reviendront avec eux)</source>
-        <translation>
-            <numerusform>; %n level of the replaced image removed from the table (its choice will come back with it)</numerusform>
-            <numerusform>; %n levels of the replaced image removed from the table (their choices will come back with them)</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 × %2 pixels</source>
-        <translation>%1 × %2 pixels</translation>
-    </message>
-    <message>
-        <source>Séries CT</source>
-        <translation>CT series</translation>
-    </message>
-    <message>
-        <source>Série :</source>
-        <translation>Series:</translation>
-    </message>
-    <message>
         <source>Cochée : le fantôme vient de la série CT, à la place des plans</source>
         <translation>Ticked: the phantom comes from the CT series instead of the planes</translation>
     </message>
@@ -525,247 +596,6 @@
     <message>
         <source>Jusqu&apos;à (cm)</source>
         <translation>Up to (cm)</translation>
-    </message>
-    <message>
-        <source>Borne basse, en HU, de la première ligne</source>
-        <translation>Lower bound of the first row, in HU</translation>
-    </message>
-    <message>
-        <source>Borne min (HU)</source>
-        <translation>Lower bound (HU)</translation>
-    </message>
-    <message>
-        <source>HU max</source>
-        <translation>Max HU</translation>
-    </message>
-    <message>
-        <source>Densité min</source>
-        <translation>Min density</translation>
-    </message>
-    <message>
-        <source>Densité max</source>
-        <translation>Max density</translation>
-    </message>
-    <message>
-        <source>Ajouter</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>Ajoute une ligne sous la ligne choisie</source>
-        <translation>Adds a row below the selected row</translation>
-    </message>
-    <message>
-        <source>Retirer</source>
-        <translation>Remove</translation>
-    </message>
-    <message>
-        <source>Retire la ligne choisie</source>
-        <translation>Removes the selected row</translation>
-    </message>
-    <message>
-        <source>Charger la rampe…</source>
-        <translation>Load ramp…</translation>
-    </message>
-    <message>
-        <source>Lit une rampe (fichier texte) dans le tableau</source>
-        <translation>Reads a ramp (text file) into the table</translation>
-    </message>
-    <message>
-        <source>Enregistrer la rampe…</source>
-        <translation>Save ramp…</translation>
-    </message>
-    <message>
-        <source>Écrit le tableau dans une rampe</source>
-        <translation>Writes the table to a ramp file</translation>
-    </message>
-    <message>
-        <source>Dossier de la série CT</source>
-        <translation>Folder of the CT series</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 (n° %2) : %n coupes, pixels de %3 × %4 mm, pas selon z de %5 à %6 mm, inclinaison %7°, « %8 » (%9)</source>
-        <translation>
-            <numerusform>%1 (no. %2): %n slice, pixels of %3 × %4 mm, z spacing %5 to %6 mm, tilt %7°, &quot;%8&quot; (%9)</numerusform>
-            <numerusform>%1 (no. %2): %n slices, pixels of %3 × %4 mm, z spacing %5 to %6 mm, tilt %7°, &quot;%8&quot; (%9)</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>sans description</source>
-        <translation>no description</translation>
-    </message>
-    <message numerus="yes">
-        <source>Série CT « %1 » : %n coupes, %2 × %3 × %4 voxels, HU de %5 à %6%7</source>
-        <translation>
-            <numerusform>CT series &quot;%1&quot;: %n slice, %2 × %3 × %4 voxels, HU from %5 to %6%7</numerusform>
-            <numerusform>CT series &quot;%1&quot;: %n slices, %2 × %3 × %4 voxels, HU from %5 to %6%7</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Note : </source>
-        <translation>Note: </translation>
-    </message>
-    <message>
-        <source>Charger une rampe</source>
-        <translation>Load a ramp</translation>
-    </message>
-    <message>
-        <source>Rampes (*.txt);;Tous les fichiers (*)</source>
-        <translation>Ramps (*.txt);;All files (*)</translation>
-    </message>
-    <message numerus="yes">
-        <source>Rampe « %1 » : %n lignes</source>
-        <translation>
-            <numerusform>Ramp &quot;%1&quot;: %n row</numerusform>
-            <numerusform>Ramp &quot;%1&quot;: %n rows</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Enregistrer la rampe</source>
-        <translation>Save the ramp</translation>
-    </message>
-    <message>
-        <source>Rampe écrite dans « %1 »</source>
-        <translation>Ramp written to &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>Origine X</source>
-        <translation>Origin X</translation>
-    </message>
-    <message>
-        <source>Jusqu&apos;à X</source>
-        <translation>Up to X</translation>
-    </message>
-    <message>
-        <source>Origine Y</source>
-        <translation>Origin Y</translation>
-    </message>
-    <message>
-        <source>Jusqu&apos;à Y</source>
-        <translation>Up to Y</translation>
-    </message>
-    <message>
-        <source>Origine Z</source>
-        <translation>Origin Z</translation>
-    </message>
-    <message>
-        <source>Jusqu&apos;à Z</source>
-        <translation>Up to Z</translation>
-    </message>
-    <message>
-        <source>Taille X</source>
-        <translation>Size X</translation>
-    </message>
-    <message>
-        <source>Taille Y</source>
-        <translation>Size Y</translation>
-    </message>
-    <message>
-        <source>Taille Z</source>
-        <translation>Size Z</translation>
-    </message>
-    <message>
-        <source>%1 : « %2 » n&apos;est pas un nombre.</source>
-        <translation>%1: &quot;%2&quot; is not a number.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Plans : retour aux images, %n niveaux au tableau</source>
-        <translation>
-            <numerusform>Planes: back to the images, %n level in the table</numerusform>
-            <numerusform>Planes: back to the images, %n levels in the table</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>le fond passe au niveau %1 : le niveau %2 n&apos;est plus dans le volume</source>
-        <translation>the background moves to level %1: level %2 is no longer in the volume</translation>
-    </message>
-    <message>
-        <source>le fond passe au niveau %1 : le niveau %2 n&apos;est plus dans les images</source>
-        <translation>the background moves to level %1: level %2 is no longer in the images</translation>
-    </message>
-    <message>
-        <source>Valeur %1 du volume</source>
-        <translation>Volume value %1</translation>
-    </message>
-    <message>
-        <source>Niveau de gris %1</source>
-        <translation>Grey level %1</translation>
-    </message>
-    <message>
-        <source>Le milieu de cette ligne remplit les voxels qui n&apos;en reçoivent aucun</source>
-        <translation>This row&apos;s medium fills the voxels that get none</translation>
-    </message>
-    <message>
-        <source>Compléter : aucune ligne ; choisir d&apos;abord une image</source>
-        <translation>Fill in: no rows; choose an image first</translation>
-    </message>
-    <message>
-        <source>Compléter : aucun niveau choisi à prendre pour modèle ; choisir d&apos;abord le milieu de quelques niveaux</source>
-        <translation>Fill in: no level set to take as a model; set the medium of a few levels first</translation>
-    </message>
-    <message>
-        <source>Compléter : chaque niveau a déjà son milieu</source>
-        <translation>Fill in: every level already has its medium</translation>
-    </message>
-    <message numerus="yes">
-        <source>Compléter : %n niveaux réglés sur le niveau choisi le plus proche</source>
-        <translation>
-            <numerusform>Fill in: %n level set from the nearest level set</numerusform>
-            <numerusform>Fill in: %n levels set from the nearest level set</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Table « %1 » chargée</source>
-        <translation>Table &quot;%1&quot; loaded</translation>
-    </message>
-    <message>
-        <source> ; aucune image choisie : elle réglera les niveaux des images à venir</source>
-        <translation>; no image chosen: it will set the levels of the images to come</translation>
-    </message>
-    <message numerus="yes">
-        <source> : %n niveaux réglés</source>
-        <translation>
-            <numerusform>: %n level set</numerusform>
-            <numerusform>: %n levels set</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source> ; sans entrée dans la table : %1</source>
-        <translation>; no entry in the table: %1</translation>
-    </message>
-    <message>
-        <source> ; fond %1 absent des images, ignoré</source>
-        <translation>; background %1 not in the images, ignored</translation>
-    </message>
-    <message>
-        <source>Aucune ligne à enregistrer : choisir d&apos;abord une image</source>
-        <translation>No rows to save: choose an image first</translation>
-    </message>
-    <message numerus="yes">
-        <source>Table enregistrée dans « %1 » : %n niveaux</source>
-        <translation>
-            <numerusform>Table saved to &quot;%1&quot;: %n level</numerusform>
-            <numerusform>Table saved to &quot;%1&quot;: %n levels</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Aucun fantôme à voir : le nom du fichier de sortie est vide.</source>
-        <translation>No phantom to view: the output file name is empty.</translation>
-    </message>
-    <message>
-        <source>Aucun fantôme à voir : « %1 » n&apos;existe pas ; le bouton « Egsphant » l&apos;écrit.</source>
-        <translation>No phantom to view: &quot;%1&quot; does not exist; the &quot;Egsphant&quot; button writes it.</translation>
-    </message>
-    <message>
-        <source>Coupe du milieu, z = %1 : %2 × %3 voxels</source>
-        <translation>Middle slice, z = %1: %2 × %3 voxels</translation>
-    </message>
-    <message>
-        <source>La coupe CT montrée ; la molette sur l&apos;image la change aussi</source>
-        <translation>The CT slice shown; the wheel over the picture changes it too</translation>
-    </message>
-    <message>
-        <source>Coupe %1/%2, z = %3 cm : %4 × %5, niveau %6 HU, largeur %7 HU</source>
-        <translation>Slice %1/%2, z = %3 cm: %4 × %5, level %6 HU, width %7 HU</translation>
     </message>
 </context>
 <context>
@@ -823,6 +653,76 @@
     <message>
         <source>Profils</source>
         <translation>Profiles</translation>
+    </message>
+</context>
+<context>
+    <name>PanneauRampe</name>
+    <message>
+        <source>Borne basse, en HU, de la première ligne</source>
+        <translation>Lower bound of the first row, in HU</translation>
+    </message>
+    <message>
+        <source>Borne min (HU)</source>
+        <translation>Lower bound (HU)</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>HU max</source>
+        <translation>Max HU</translation>
+    </message>
+    <message>
+        <source>Densité min</source>
+        <translation>Min density</translation>
+    </message>
+    <message>
+        <source>Densité max</source>
+        <translation>Max density</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Ajoute une ligne sous la ligne choisie</source>
+        <translation>Adds a row below the selected row</translation>
+    </message>
+    <message>
+        <source>Retirer</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Retire la ligne choisie</source>
+        <translation>Removes the selected row</translation>
+    </message>
+    <message>
+        <source>Charger la rampe…</source>
+        <translation>Load ramp…</translation>
+    </message>
+    <message>
+        <source>Lit une rampe (fichier texte) dans le tableau</source>
+        <translation>Reads a ramp (text file) into the table</translation>
+    </message>
+    <message>
+        <source>Enregistrer la rampe…</source>
+        <translation>Save ramp…</translation>
+    </message>
+    <message>
+        <source>Écrit le tableau dans une rampe</source>
+        <translation>Writes the table to a ramp file</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rampe « %1 » : %n lignes</source>
+        <translation>
+            <numerusform>Ramp &quot;%1&quot;: %n row</numerusform>
+            <numerusform>Ramp &quot;%1&quot;: %n rows</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rampe écrite dans « %1 »</source>
+        <translation>Ramp written to &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -917,6 +817,133 @@
     <message>
         <source>Cochée : la région donne son milieu</source>
         <translation>Ticked: the region gives its medium</translation>
+    </message>
+</context>
+<context>
+    <name>SuiviEcriture</name>
+    <message>
+        <source>%p %</source>
+        <translation>%p%</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TableMateriaux</name>
+    <message>
+        <source>Gris lvl</source>
+        <translation>Grey lvl</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Densite</source>
+        <translation>Density</translation>
+    </message>
+    <message>
+        <source>Fond</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>Charger une table…</source>
+        <translation>Load table…</translation>
+    </message>
+    <message>
+        <source>Enregistrer la table…</source>
+        <translation>Save table…</translation>
+    </message>
+    <message>
+        <source>Compléter</source>
+        <translation>Fill in</translation>
+    </message>
+    <message>
+        <source>Lit une table NIVEAUX NOM [DENSITE] (fichier texte) et l&apos;applique aux lignes</source>
+        <translation>Reads a LEVELS NAME [DENSITY] table (text file) and applies it to the rows</translation>
+    </message>
+    <message>
+        <source>Écrit les choix des lignes dans une table, à recharger pour d&apos;autres images</source>
+        <translation>Writes the rows&apos; choices to a table, to load again for other images</translation>
+    </message>
+    <message>
+        <source>Donne à chaque ligne non choisie le milieu et la densité du niveau choisi le plus proche (à égalité, le plus foncé)</source>
+        <translation>Gives each row not yet set the medium and density of the nearest level set (on a tie, the darker)</translation>
+    </message>
+    <message>
+        <source>Aucune ligne à enregistrer : choisir d&apos;abord une image</source>
+        <translation>No rows to save: choose an image first</translation>
+    </message>
+    <message>
+        <source>le fond passe au niveau %1 : le niveau %2 n&apos;est plus dans le volume</source>
+        <translation>the background moves to level %1: level %2 is no longer in the volume</translation>
+    </message>
+    <message>
+        <source>le fond passe au niveau %1 : le niveau %2 n&apos;est plus dans les images</source>
+        <translation>the background moves to level %1: level %2 is no longer in the images</translation>
+    </message>
+    <message>
+        <source>Valeur %1 du volume</source>
+        <translation>Volume value %1</translation>
+    </message>
+    <message>
+        <source>Niveau de gris %1</source>
+        <translation>Grey level %1</translation>
+    </message>
+    <message>
+        <source>Le milieu de cette ligne remplit les voxels qui n&apos;en reçoivent aucun</source>
+        <translation>This row&apos;s medium fills the voxels that get none</translation>
+    </message>
+    <message>
+        <source>Compléter : aucune ligne ; choisir d&apos;abord une image</source>
+        <translation>Fill in: no rows; choose an image first</translation>
+    </message>
+    <message>
+        <source>Compléter : aucun niveau choisi à prendre pour modèle ; choisir d&apos;abord le milieu de quelques niveaux</source>
+        <translation>Fill in: no level set to take as a model; set the medium of a few levels first</translation>
+    </message>
+    <message>
+        <source>Compléter : chaque niveau a déjà son milieu</source>
+        <translation>Fill in: every level already has its medium</translation>
+    </message>
+    <message numerus="yes">
+        <source>Compléter : %n niveaux réglés sur le niveau choisi le plus proche</source>
+        <translation>
+            <numerusform>Fill in: %n level set from the nearest level set</numerusform>
+            <numerusform>Fill in: %n levels set from the nearest level set</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Table « %1 » chargée</source>
+        <translation>Table &quot;%1&quot; loaded</translation>
+    </message>
+    <message>
+        <source> ; aucune image choisie : elle réglera les niveaux des images à venir</source>
+        <translation>; no image chosen: it will set the levels of the images to come</translation>
+    </message>
+    <message numerus="yes">
+        <source> : %n niveaux réglés</source>
+        <translation>
+            <numerusform>: %n level set</numerusform>
+            <numerusform>: %n levels set</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> ; sans entrée dans la table : %1</source>
+        <translation>; no entry in the table: %1</translation>
+    </message>
+    <message>
+        <source> ; fond %1 absent des images, ignoré</source>
+        <translation>; background %1 not in the images, ignored</translation>
+    </message>
+    <message numerus="yes">
+        <source>Table enregistrée dans « %1 » : %n niveaux</source>
+        <translation>
+            <numerusform>Table saved to &quot;%1&quot;: %n level</numerusform>
+            <numerusform>Table saved to &quot;%1&quot;: %n levels</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2338,6 +2365,46 @@ Examples:
     <message>
         <source>Structures « %1 » : série à statif incliné, rééchantillonnée hors des plans de ses contours</source>
         <translation>Structures &quot;%1&quot;: series with a tilted gantry, resampled off the planes of its contours</translation>
+    </message>
+    <message>
+        <source>Fond : le niveau de gris %1 n&apos;est dans aucune image cochée ; marquer le fond sur une ligne des images cochées, ou cocher l&apos;image qui le contient</source>
+        <translation>Background: grey level %1 is in no ticked picture; mark the background on a row of the ticked pictures, or tick the picture that holds it</translation>
+    </message>
+    <message>
+        <source>Taille X</source>
+        <translation>Size X</translation>
+    </message>
+    <message>
+        <source>Taille Y</source>
+        <translation>Size Y</translation>
+    </message>
+    <message>
+        <source>Taille Z</source>
+        <translation>Size Z</translation>
+    </message>
+    <message>
+        <source>Origine X</source>
+        <translation>Origin X</translation>
+    </message>
+    <message>
+        <source>Origine Y</source>
+        <translation>Origin Y</translation>
+    </message>
+    <message>
+        <source>Origine Z</source>
+        <translation>Origin Z</translation>
+    </message>
+    <message>
+        <source>%1 : champ vide, un nombre est attendu.</source>
+        <translation>%1: empty field, a number is expected.</translation>
+    </message>
+    <message>
+        <source>%1 : « %2 » n&apos;est pas un nombre.</source>
+        <translation>%1: &quot;%2&quot; is not a number.</translation>
+    </message>
+    <message>
+        <source>Nombre de voxels invalide : « %1 » en %2 (chaque compte doit être un entier positif, au plus %3).</source>
+        <translation>Invalid number of voxels: &quot;%1&quot; along %2 (each count must be a positive integer, at most %3).</translation>
     </message>
 </context>
 <context>

@@ -42,19 +42,35 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>Rampe « %1 » : %n lignes</source>
-        <translation>
-            <numerusform>Rampe « %1 » : %n ligne</numerusform>
-            <numerusform>Rampe « %1 » : %n lignes</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Plans : retour aux images, %n niveaux au tableau</source>
         <translation>
             <numerusform>Plans : retour aux images, %n niveau au tableau</numerusform>
             <numerusform>Plans : retour aux images, %n niveaux au tableau</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>PanneauRampe</name>
+    <message numerus="yes">
+        <source>Rampe « %1 » : %n lignes</source>
+        <translation>
+            <numerusform>Rampe « %1 » : %n ligne</numerusform>
+            <numerusform>Rampe « %1 » : %n lignes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PanneauStructures</name>
+    <message numerus="yes">
+        <source>Structures « %1 » : %n régions</source>
+        <translation>
+            <numerusform>Structures « %1 » : %n région</numerusform>
+            <numerusform>Structures « %1 » : %n régions</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TableMateriaux</name>
     <message numerus="yes">
         <source>Compléter : %n niveaux réglés sur le niveau choisi le plus proche</source>
         <translation>
@@ -74,16 +90,6 @@
         <translation>
             <numerusform>Table enregistrée dans « %1 » : %n niveau</numerusform>
             <numerusform>Table enregistrée dans « %1 » : %n niveaux</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>PanneauStructures</name>
-    <message numerus="yes">
-        <source>Structures « %1 » : %n régions</source>
-        <translation>
-            <numerusform>Structures « %1 » : %n région</numerusform>
-            <numerusform>Structures « %1 » : %n régions</numerusform>
         </translation>
     </message>
 </context>

@@ -55,10 +55,8 @@ int main(int argc, char **argv)
         return application.exec();
     }
     Interface fenetre;
-    if (!ligne.fichier.isEmpty()) {
-        fenetre.fichierPegs->setText(ligne.fichier);
-        fenetre.analyseFichierPegs();
-    }
+    if (!ligne.fichier.isEmpty())
+        fenetre.lireCatalogue(ligne.fichier);
     fenetre.show();
     return application.exec();
 }

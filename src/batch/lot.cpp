@@ -1,16 +1,18 @@
-// The batch command: the window's build driven by options. Every rule comes
-// from the functions the window calls, so both give the same file.
+// The batch command: its options fill a session and run the session's
+// pipeline, the one the window runs, so both give the same file.
 #include "batch/lot.h"
 #include "batch/info.h"
 
 #include <QCoreApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QImage>
-#include <QSize>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <map>
+#include <memory>
 #include <new>
 #include <optional>
 #include <ostream>
@@ -20,7 +22,6 @@
 #include "companions/dosxyz.h"
 #include "companions/egspp.h"
 #include "images/chargement.h"
-#include "images/compatibilite.h"
 #include "images/inventaire.h"
 #include "media/materiaux.h"
 #include "media/pegs.h"
@@ -33,6 +34,8 @@
 #include "phantom/construction.h"
 #include "egsphant/egsphant.h"
 #include "phantom/verifications.h"
+#include "session/construction.h"
+#include "session/session.h"
 #include "volume/volume.h"
 
 namespace {
@@ -342,11 +345,11 @@ QString listeNiveaux(const QVector<int> &niveaux)
     return textes.join(", ");
 }
 
-// One record per grey level, in the table's order, as a first press of
-// "Egsphant" makes them.
+// One row per grey level, in the table's order, as the window's table
+// shows them before a first press of "Egsphant".
 std::optional<Refus> enregistrer(const QVector<int> &niveaux, const Source &source,
                                  const std::map<int, Affectation> &affectations, const QList<Milieu> &catalogue,
-                                 QList<Materiau> &materiaux)
+                                 QList<LigneNiveau> &lignes)
 {
     for (const auto &[niveau, affectation] : affectations)
         if (!niveaux.contains(niveau))
@@ -369,11 +372,7 @@ std::optional<Refus> enregistrer(const QVector<int> &niveaux, const Source &sour
                                  "ou --pegs FICHIER pour le premier milieu du catalogue")
                              .arg(niveau)};
         }
-        double densite = 0.0;
-        const QString refus = refusChoix(niveau, nom, densiteTexte, &densite);
-        if (!refus.isEmpty())
-            return Refus{refus};
-        enregistrerChoix(materiaux, niveau, nom, densite);
+        lignes << LigneNiveau{niveau, {nom, densiteTexte}};
     }
     return std::nullopt;
 }
@@ -394,13 +393,13 @@ void completerParTable(const Options &options, const TableGris &table, const QVe
 }
 
 // --background LEVEL: that level's record goes first and fills the voxels
-// that get no medium; without it, the table's fond line when the images hold that level.
+// that get no medium; without it, the table's fond line when the images hold
+// that level; -1 for none.
 std::optional<Refus> choisirFond(const Options &options, const TableGris &table, const QVector<int> &niveaux,
-                                 const Source &source, QList<Materiau> &materiaux)
+                                 const Source &source, int &fond)
 {
     if (!options.fond) {
-        if (niveaux.contains(table.fond))
-            placerFond(materiaux, table.fond);
+        fond = niveaux.contains(table.fond) ? table.fond : -1;
         return std::nullopt;
     }
     bool ok = false;
@@ -408,24 +407,14 @@ std::optional<Refus> choisirFond(const Options &options, const TableGris &table,
     if (!ok || !niveaux.contains(niveau))
         return Refus{QCoreApplication::translate("batch", "--background « %1 » : le fond doit être %2 (%3)")
                          .arg(extrait(*options.fond), QCoreApplication::translate("batch", source.niveaux), listeNiveaux(niveaux))};
-    placerFond(materiaux, niveau);
+    fond = niveau;
     return std::nullopt;
 }
 
 // With one plane and no --counts: what the window's count fields show once
-// the images are chosen. With several: the image check's counts.
-std::optional<Refus> comptesDesImages(const bool donnes[], int nombreDonnes, const QImage images[], qint64 comptes[3])
+// the image is chosen.
+std::optional<Refus> comptesDuPlan(const bool donnes[], const QImage images[], qint64 comptes[3])
 {
-    if (nombreDonnes > 1) {
-        auto taille = [&](Plan p) { return donnes[p] ? std::optional<QSize>(images[p].size()) : std::nullopt; };
-        const VerdictImages verdict = verifierImages(taille(XY), taille(XZ), taille(YZ));
-        if (!verdict.compatible)
-            return Refus{verdict.message};
-        comptes[0] = verdict.x;
-        comptes[1] = verdict.y;
-        comptes[2] = verdict.z;
-        return std::nullopt;
-    }
     // The axes along an image's width and height, plane by plane.
     const int axes[nombrePlans][2] = {{0, 1}, {1, 2}, {0, 2}};
     for (int p = 0; p < nombrePlans; ++p) {
@@ -439,26 +428,6 @@ std::optional<Refus> comptesDesImages(const bool donnes[], int nombreDonnes, con
             return Refus{QCoreApplication::translate("batch", "Une seule image ne donne pas le nombre de voxels selon %1 : "
                                  "donner les trois comptes avec --counts NX,NY,NZ")
                              .arg(QChar('X' + axe))};
-    return std::nullopt;
-}
-
-// Builds the grid from the given planes, as the window does for the same ticked boxes.
-std::optional<Refus> remplir(Grille &grille, const qint64 comptes[3], const bool donnes[], const QImage images[],
-                             const QList<Materiau> &materiaux)
-{
-    QString erreur;
-    if (!initialiserGrille(grille, int(comptes[0]), int(comptes[1]), int(comptes[2]), &erreur))
-        return Refus{erreur};
-    const TableNiveaux table = tableNiveaux(materiaux);
-    switch (choixConstructeur(donnes[XY], donnes[XZ], donnes[YZ])) {
-    case Constructeur::PlanXY: extruderPlan(grille, PlanImage::XY, images[XY], table); break;
-    case Constructeur::PlanXZ: extruderPlan(grille, PlanImage::XZ, images[XZ], table); break;
-    case Constructeur::PlanYZ: extruderPlan(grille, PlanImage::YZ, images[YZ], table); break;
-    case Constructeur::Plans:
-        intersecterPlans(grille, images[XY], images[planA(donnes[XZ]) == PlanImage::XZ ? XZ : YZ],
-                         images[planB(donnes[YZ]) == PlanImage::YZ ? YZ : XZ], table);
-        break;
-    }
     return std::nullopt;
 }
 
@@ -508,14 +477,23 @@ std::optional<Refus> lireImages(const Options &options, const bool donnes[], QIm
 }
 
 // The records of the levels found, in the table's order, as a first press
-// of "Egsphant" makes them, the background's first.
+// of "Egsphant" makes them, the background's first; the levels given a
+// medium are the session's choices, as the user's in the window.
 std::optional<Refus> faireMateriaux(const Options &options, Entrees &entrees, const QVector<int> &niveaux,
-                                    const Source &source, QList<Materiau> &materiaux)
+                                    const Source &source, Session &session, QList<Materiau> &materiaux)
 {
     completerParTable(options, entrees.table, niveaux, entrees.affectations);
-    if (auto refus = enregistrer(niveaux, source, entrees.affectations, entrees.catalogue, materiaux))
+    QList<LigneNiveau> lignes;
+    if (auto refus = enregistrer(niveaux, source, entrees.affectations, entrees.catalogue, lignes))
         return refus;
-    return choisirFond(options, entrees.table, niveaux, source, materiaux);
+    int fond = -1;
+    if (auto refus = choisirFond(options, entrees.table, niveaux, source, fond))
+        return refus;
+    for (const auto &affectation : entrees.affectations)
+        session.choix().marquerChoisi(affectation.first);
+    if (const QString refus = materiauxLignes(lignes, fond, materiaux); !refus.isEmpty())
+        return Refus{refus};
+    return std::nullopt;
 }
 
 std::optional<Refus> verifierComptes(const qint64 comptes[3])
@@ -541,19 +519,17 @@ std::optional<Refus> refusEgspp(const Options &options, const Entrees &entrees, 
     return Refus{QCoreApplication::translate("batch", "Géométrie egs++ : ") + refus};
 }
 
-// Everything refused before the grid is made; numbers the media.
-std::optional<Refus> verifierAvantGrille(const Options &options, const Entrees &entrees, const qint64 comptes[3],
-                                         QList<Materiau> &materiaux)
+// The session's grid, with what only the batch command refuses in its
+// place: the media are refused before the egs++ geometry, as they always were.
+std::optional<Refus> construireGrilleSession(const Options &options, const Entrees &entrees, const Session &session,
+                                             QList<Materiau> &materiaux, Grille &grille, Geometrie &geometrie)
 {
-    if (auto refus = verifierComptes(comptes))
-        return refus;
-    numeroterMateriaux(materiaux);
-    if (const QString refus = refusMateriaux(materiaux); !refus.isEmpty())
+    if (const QString refus = verifierMateriaux(materiaux); !refus.isEmpty())
         return Refus{refus};
     if (auto refus = refusEgspp(options, entrees, materiaux))
         return refus;
     const QString fichier = options.sortie.value_or(fichierParDefaut);
-    if (const QString refus = refusAvantGrille(fichier, materiaux, entrees.geometrie, comptes); !refus.isEmpty())
+    if (const QString refus = construireGrille(session, fichier, materiaux, grille, geometrie); !refus.isEmpty())
         return Refus{refus};
     return std::nullopt;
 }
@@ -561,10 +537,10 @@ std::optional<Refus> verifierAvantGrille(const Options &options, const Entrees &
 // Writes the grid, then the summary (and complement, when given) on sortie,
 // the notes on the choices and the readers' notes on erreurs.
 std::optional<Refus> ecrire(const QString &fichier, const QList<Materiau> &materiaux, const Grille &grille,
-                            const Entrees &entrees, std::ostream &sortie, std::ostream &erreurs, bool avancement,
+                            const Geometrie &geometrie, const Session &session, const QList<Milieu> &catalogue,
+                            std::ostream &sortie, std::ostream &erreurs, bool avancement,
                             const QString &complement = QString())
 {
-    const Geometrie &geometrie = entrees.geometrie;
     Progression progression;
     if (avancement)
         progression = avancementTerminal(erreurs, [&] { return tailleTexteEgsphant(materiaux, grille, geometrie); });
@@ -577,13 +553,9 @@ std::optional<Refus> ecrire(const QString &fichier, const QList<Materiau> &mater
         return Refus{erreur};
     const QString resume = resumeEcriture(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ);
     ecrireLigne(sortie, complement.isEmpty() ? resume : resume + ", " + complement);
-    // The window's notes on the same choices: levels given no medium, media with no voxel.
-    QSet<int> choisis;
-    for (const auto &affectation : entrees.affectations)
-        choisis.insert(affectation.first);
-    for (const QString &note : notesChoix(materiaux, choisis, entrees.catalogue, grille))
-        ecrireLigne(erreurs, note);
-    for (const QString &note : notesLecteurs(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ, entrees.catalogue))
+    // The window's notes on the same choices: levels given no medium, media
+    // with no voxel, the readers' limits.
+    for (const QString &note : notesFantome(session, fichier, materiaux, catalogue, grille))
         ecrireLigne(erreurs, note);
     return std::nullopt;
 }
@@ -645,16 +617,18 @@ std::optional<Refus> ecrireCompagnons(const Options &options, const ParametresDo
 // The phantom, then the files asked beside it (the phantom's densities are
 // gathered for them only when some are asked).
 std::optional<Refus> ecrireTout(const Options &options, const ParametresDosxyz &dosxyz, const QList<Materiau> &materiaux,
-                                const Grille &grille, const Entrees &entrees, std::ostream &sortie,
-                                std::ostream &erreurs, bool avancement, const QString &complement = QString())
+                                const Grille &grille, const Geometrie &geometrie, const Session &session,
+                                const QList<Milieu> &catalogue, std::ostream &sortie, std::ostream &erreurs,
+                                bool avancement, const QString &complement = QString())
 {
     const QString fichier = options.sortie.value_or(fichierParDefaut);
-    if (auto refus = ecrire(fichier, materiaux, grille, entrees, sortie, erreurs, avancement, complement))
+    if (auto refus = ecrire(fichier, materiaux, grille, geometrie, session, catalogue, sortie, erreurs, avancement,
+                            complement))
         return refus;
     if (!options.egsinp && !options.egspp)
         return std::nullopt;
-    return ecrireCompagnons(options, dosxyz, decrireFantome(fichier, materiaux, grille, entrees.geometrie, entrees.catalogue),
-                            sortie, erreurs);
+    return ecrireCompagnons(options, dosxyz, decrireFantome(fichier, materiaux, grille, geometrie, catalogue), sortie,
+                            erreurs);
 }
 
 // The build from a label volume: its values are the levels, its counts
@@ -667,27 +641,36 @@ std::optional<Refus> construireDepuisVolume(const Options &options, std::ostream
     ParametresDosxyz dosxyz;
     if (auto refus = lireChoix(options, entrees, dosxyz))
         return refus;
-    Volume volume;
+    auto volume = std::make_shared<Volume>();
     QString erreur;
-    if (!chargerVolume(*options.volume, volume, &erreur))
+    if (!chargerVolume(*options.volume, *volume, &erreur))
         return Refus{erreur};
-    for (int axe = 0; axe < 3 && volume.geometrieConnue; ++axe) {
-        if (!options.taille)
-            entrees.geometrie.taille[axe] = volume.taille[axe];
-        if (!options.origine)
-            entrees.geometrie.origine[axe] = volume.origine[axe];
+    GeometrieSource nombres{entrees.geometrie};
+    for (int axe = 0; axe < 3; ++axe) {
+        if (volume->geometrieConnue && !options.taille)
+            nombres.geometrie.taille[axe] = volume->taille[axe];
+        if (volume->geometrieConnue && !options.origine)
+            nombres.geometrie.origine[axe] = volume->origine[axe];
+        nombres.comptes[axe] = volume->comptes[axe];
     }
+    Session session;
+    session.changerSource(SourceFantome::Volume);
+    session.choisirVolume(volume, *options.volume, !QFileInfo(*options.volume).isDir());
+    session.changerGeometrie(nombres);
     QList<Materiau> materiaux;
-    if (auto refus = faireMateriaux(options, entrees, volume.valeurs, sourceVolume, materiaux))
+    if (auto refus = faireMateriaux(options, entrees, volume->valeurs, sourceVolume, session, materiaux))
         return refus;
-    const qint64 comptes[3] = {volume.comptes[0], volume.comptes[1], volume.comptes[2]};
-    if (auto refus = verifierAvantGrille(options, entrees, comptes, materiaux))
+    if (auto refus = verifierComptes(nombres.comptes))
         return refus;
     Grille grille;
-    if (!construireVolume(grille, volume, materiaux, &erreur))
-        return Refus{erreur};
-    volume = Volume(); // its voxels are in the grid: the writing gets their memory back
-    return ecrireTout(options, dosxyz, materiaux, grille, entrees, sortie, erreurs, avancement);
+    Geometrie geometrie;
+    if (auto refus = construireGrilleSession(options, entrees, session, materiaux, grille, geometrie))
+        return refus;
+    // Its voxels are in the grid: the writing gets their memory back.
+    volume.reset();
+    session.choisirVolume(nullptr, QString(), false);
+    return ecrireTout(options, dosxyz, materiaux, grille, geometrie, session, entrees.catalogue, sortie, erreurs,
+                      avancement);
 }
 
 // The options of the planes' build that a CT replaces, the first one given.
@@ -731,9 +714,12 @@ std::optional<Refus> construireCT(const Options &options, std::ostream &sortie, 
     if (auto refus = refusEgspp(options, entrees, materiaux))
         return refus;
     // The ramp chose every record's medium: none is a default.
+    Session session;
+    session.changerSource(SourceFantome::Scanner);
     for (const Materiau &m : materiaux)
-        entrees.affectations[m.niveauGris] = Affectation{};
-    if (auto refus = ecrireTout(options, dosxyz, materiaux, grille, entrees, sortie, erreurs, avancement, plageHU))
+        session.choix().marquerChoisi(m.niveauGris);
+    if (auto refus = ecrireTout(options, dosxyz, materiaux, grille, entrees.geometrie, session, entrees.catalogue,
+                                sortie, erreurs, avancement, plageHU))
         return refus;
     for (const QString &note : notes)
         ecrireLigne(erreurs, QCoreApplication::translate("batch", "Note : ") + note);
@@ -832,19 +818,32 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
     QVector<int> niveaux;
     if (auto refus = lireImages(options, donnes, images, niveaux))
         return refus;
+    Session session;
+    const PlanImage plans[nombrePlans] = {PlanImage::XY, PlanImage::YZ, PlanImage::XZ};
+    for (int p = 0; p < nombrePlans; ++p) {
+        session.choisirPlan(plans[p], options.images[p].value_or(QString()), images[p]);
+        session.cocherPlan(plans[p], donnes[p]);
+    }
     QList<Materiau> materiaux;
-    if (auto refus = faireMateriaux(options, entrees, niveaux, sourceImages, materiaux))
+    if (auto refus = faireMateriaux(options, entrees, niveaux, sourceImages, session, materiaux))
         return refus;
-    qint64 *comptes = entrees.comptes;
-    if (!options.comptes)
-        if (auto refus = comptesDesImages(donnes, nombreDonnes, images, comptes))
+    // With several planes, the session takes the counts the pictures agree on.
+    GeometrieSource nombres{entrees.geometrie};
+    std::copy(entrees.comptes, entrees.comptes + 3, nombres.comptes);
+    if (nombreDonnes == 1) {
+        if (!options.comptes)
+            if (auto refus = comptesDuPlan(donnes, images, nombres.comptes))
+                return refus;
+        if (auto refus = verifierComptes(nombres.comptes))
             return refus;
-    if (auto refus = verifierAvantGrille(options, entrees, comptes, materiaux))
-        return refus;
+    }
+    session.changerGeometrie(nombres);
     Grille grille;
-    if (auto refus = remplir(grille, comptes, donnes, images, materiaux))
+    Geometrie geometrie;
+    if (auto refus = construireGrilleSession(options, entrees, session, materiaux, grille, geometrie))
         return refus;
-    return ecrireTout(options, dosxyz, materiaux, grille, entrees, sortie, erreurs, avancement);
+    return ecrireTout(options, dosxyz, materiaux, grille, geometrie, session, entrees.catalogue, sortie, erreurs,
+                      avancement);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 // The window's media catalogue: choosing the PEGS4 file and reading it.
+#include "window/configuration.h"
 #include "window/interface.h"
+#include "window/tablemateriaux.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,15 +13,19 @@
 void Interface::selectMat()
 {
     const QString chemin = choisir(tr("Images (*.pegs4dat)"));
-    if (chemin.isEmpty())
-        return;
-    fichierPegs->setText(chemin);
+    if (!chemin.isEmpty())
+        lireCatalogue(chemin);
+}
+
+void Interface::lireCatalogue(const QString &chemin)
+{
+    configuration->fichierPegs()->setText(chemin);
     analyseFichierPegs();
 }
 
 void Interface::analyseFichierPegs()
 {
-    const QString chemin = fichierPegs->text();
+    const QString chemin = configuration->fichierPegs()->text();
     const qsizetype avant = milieux->size();
     QString erreur;
     if (!lireFichierPegs(chemin, *milieux, std::cout, &erreur)) {
@@ -28,7 +34,7 @@ void Interface::analyseFichierPegs()
     }
     const qsizetype lus = milieux->size() - avant;
     // The rows offer the new media at once; what the user set stays set.
-    if (!lignesTable->isEmpty())
+    if (!tableMateriaux->lignes().isEmpty())
         constructionTable();
     // A CT shown with an empty ramp table gets the default ramp of this catalogue.
     if (session.source() == SourceFantome::Scanner)

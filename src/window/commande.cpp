@@ -12,7 +12,10 @@
 
 #include "media/materiaux.h"
 #include "model/nombre.h"
+#include "session/construction.h"
+#include "window/configuration.h"
 #include "window/interface.h"
+#include "window/tablemateriaux.h"
 
 void Interface::evalue()
 {
@@ -21,43 +24,35 @@ void Interface::evalue()
         return;
     // A CT takes its media from the ramp table, not from these rows.
     if (session.source() == SourceFantome::Scanner) {
-        constructionEgsphant(fichierEgsphant->text());
+        constructionEgsphant(configuration->fichierEgsphant()->text());
         return;
     }
     // The records follow the table's rows as they stand, whatever was chosen
     // before, so the same choices number the media as the batch command does.
-    QList<Materiau> choix;
-    QString refus;
+    QList<LigneNiveau> lignes;
     int fond = -1;
-    for (int i = 0; i < tableMateriaux->rowCount(); ++i) {
-        const LigneTable &ligne = lignesTable->at(i);
+    for (int i = 0; i < tableMateriaux->lignes().size(); ++i) {
+        const LigneTable &ligne = tableMateriaux->lignes().at(i);
         const int niveau = niveauxGris.at(i);
         const QString nom = ligne.comboNom->currentText();
         const QByteArray trace = nom.toLatin1() + '\n';
         std::cout.write(trace.constData(), trace.size());
-        double densite = 0.0;
         // "1,92" is 1.92, as in the size fields; any other text is refused as typed.
-        const QString texteDensite = avecPointDecimal(ligne.comboDensite->currentText());
-        const QString refusLigne = refusChoix(niveau, nom, texteDensite, &densite);
-        if (refus.isEmpty())
-            refus = refusLigne;
-        enregistrerChoix(choix, niveau, nom, densite);
+        lignes << LigneNiveau{niveau, {nom, avecPointDecimal(ligne.comboDensite->currentText())}};
         if (fond < 0 && ligne.choixFond && ligne.choixFond->isChecked())
             fond = niveau;
     }
+    QList<Materiau> choix;
+    QString refus = materiauxLignes(lignes, fond, choix);
     // Rows follow the pictures chosen, ticked or not; the background must be
     // a level that the ticked ones hold, or it would fill the phantom unseen.
-    const QVector<int> coches = niveauxCoches();
-    if (refus.isEmpty() && fond >= 0 && !coches.isEmpty() && !coches.contains(fond))
-        refus = QString("Fond : le niveau de gris %1 n'est dans aucune image cochée ; marquer le fond sur une "
-                        "ligne des images cochées, ou cocher l'image qui le contient")
-                    .arg(fond);
+    if (refus.isEmpty())
+        refus = refusFond(fond, niveauxCoches());
     if (!refus.isEmpty()) {
         etat->setText(refus);
         return;
     }
-    placerFond(choix, fond);
     materiaux = choix;
     etat->setText(resumeMateriaux(materiaux));
-    constructionEgsphant(fichierEgsphant->text());
+    constructionEgsphant(configuration->fichierEgsphant()->text());
 }

@@ -1,5 +1,5 @@
-// The window's side of the build: reads the widgets, runs the shared
-// builders and writer, and reports in the status line.
+// The window's side of the build: hands the ticks and the numbers typed to
+// the session, runs its pipeline step by step, and reports in the status line.
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
@@ -8,19 +8,21 @@
 #include <QLineEdit>
 #include <QLocale>
 
-#include <climits>
 #include <iostream>
 
-#include "images/chargement.h"
 #include "model/ligne.h"
-#include "model/nombre.h"
 #include "companions/fantomeecrit.h"
 #include "phantom/compterendu.h"
 #include "phantom/construction.h"
 #include "egsphant/egsphant.h"
 #include "egsphant/reel.h"
 #include "phantom/verifications.h"
+#include "session/construction.h"
+#include "session/constructionplans.h"
+#include "session/saisie.h"
 #include "window/champnombre.h"
+#include "window/groupeplan.h"
+#include "window/configuration.h"
 #include "window/interface.h"
 #include "window/suivi.h"
 
@@ -74,28 +76,32 @@ bool Interface::constructionEgsphant(QString nomFich)
     if (session.source() == SourceFantome::Scanner)
         return constructionScanner(nomFich);
     Grille grille;
-    numeroterMateriaux(materiaux);
-    const QString refus = refusMateriaux(materiaux);
-    if (!refus.isEmpty()) {
+    if (const QString refus = verifierMateriaux(materiaux); !refus.isEmpty()) {
         etat->setText(refus);
         return false;
     }
-    Geometrie geometrie;
-    if (!lectureGeometrie(geometrie))
+    GeometrieSource nombres = session.geometrie();
+    if (!lectureGeometrie(nombres.geometrie))
         return false;
+    session.changerGeometrie(nombres);
     bool construite = false;
     switch (session.source()) {
     case SourceFantome::Plans: construite = remplissagePlansCoches(grille); break;
     case SourceFantome::Volume: construite = remplissageVolume(grille); break;
     case SourceFantome::Scanner: break; // its own build, above
     }
-    return construite && ecritureEgsphant(grille, geometrie, nomFich);
+    return construite && ecritureEgsphant(grille, session.geometrie().geometrie, nomFich);
 }
 
-// The builder that the ticked planes call for.
+// The builder that the ticked planes call for, the ticks handed to the session first.
 bool Interface::remplissagePlansCoches(Grille &grille)
 {
-    switch (choixConstructeur(choixXY->isChecked(), choixXZ->isChecked(), choixYZ->isChecked())) {
+    session.cocherPlan(PlanImage::XY, planXY->choix()->isChecked());
+    session.cocherPlan(PlanImage::XZ, planXZ->choix()->isChecked());
+    session.cocherPlan(PlanImage::YZ, planYZ->choix()->isChecked());
+    const PlanSession &xy = session.plan(PlanImage::XY), &xz = session.plan(PlanImage::XZ),
+                      &yz = session.plan(PlanImage::YZ);
+    switch (choixConstructeur(xy.coche, xz.coche, yz.coche)) {
     case Constructeur::PlanXY: return remplissagePlanXY(grille);
     case Constructeur::PlanXZ: return remplissagePlanXZ(grille);
     case Constructeur::PlanYZ: return remplissagePlanYZ(grille);
@@ -116,18 +122,23 @@ bool Interface::initialisationGrille(Grille &grille)
     return true;
 }
 
-// Everything that would make the file unsound or unwritable is refused
-// before the grid takes any memory.
+// The session's counts for its source, and everything that would make the
+// file unsound or unwritable, refused before the grid takes any memory.
 bool Interface::verificationAvantGrille()
 {
-    Geometrie geometrie;
-    if (!lectureGeometrie(geometrie))
-        return false;
-    const qint64 comptes[3] = {dimX, dimY, dimZ};
-    const QString erreur = refusAvantGrille(nomSortie, materiaux, geometrie, comptes);
-    if (!erreur.isEmpty())
+    qint64 comptes[3] = {0, 0, 0};
+    QString erreur = comptesSource(session, comptes);
+    if (erreur.isEmpty())
+        erreur = refusAvantGrille(nomSortie, materiaux, session.geometrie().geometrie, comptes);
+    if (!erreur.isEmpty()) {
         etat->setText(erreur);
-    return erreur.isEmpty();
+        return false;
+    }
+    // Typed counts past INT_MAX are refused as typed; pictures and volumes give ints.
+    dimX = int(comptes[0]);
+    dimY = int(comptes[1]);
+    dimZ = int(comptes[2]);
+    return true;
 }
 
 bool Interface::rechercheMateriau(int niveauGris, int &index)
@@ -138,92 +149,67 @@ bool Interface::rechercheMateriau(int niveauGris, int &index)
 
 bool Interface::remplissagePlanXY(Grille &grille)
 {
-    return remplissagePlan(grille, fichierXY, PlanImage::XY);
+    return remplissagePlan(grille, PlanImage::XY);
 }
 
 bool Interface::remplissagePlanXZ(Grille &grille)
 {
-    return remplissagePlan(grille, fichierXZ, PlanImage::XZ);
+    return remplissagePlan(grille, PlanImage::XZ);
 }
 
 bool Interface::remplissagePlanYZ(Grille &grille)
 {
-    return remplissagePlan(grille, fichierYZ, PlanImage::YZ);
+    return remplissagePlan(grille, PlanImage::YZ);
 }
 
-bool Interface::remplissagePlan(Grille &grille, QLineEdit *fichier, PlanImage plan)
+bool Interface::remplissagePlan(Grille &grille, PlanImage plan)
 {
     if (!lectureComptes())
         return false;
     std::cout << dimX << " " << dimY << " " << dimZ << "\n";
     if (!initialisationGrille(grille))
         return false;
-    QString erreur;
-    const QImage image = chargerImage(fichier->text(), &erreur);
-    if (image.isNull()) {
-        etat->setText(erreur);
-        return false;
-    }
-    extruderPlan(grille, plan, image, tableNiveaux(materiaux));
+    remplirPlan(session, plan, grille, materiaux);
     return true;
 }
 
 bool Interface::remplissagePlans(Grille &grille)
 {
-    if (!validationImage() || !initialisationGrille(grille))
+    if (!initialisationGrille(grille))
         return false;
-    const QLineEdit *fichierA = planA(choixXZ->isChecked()) == PlanImage::XZ ? fichierXZ : fichierYZ;
-    const QLineEdit *fichierB = planB(choixYZ->isChecked()) == PlanImage::YZ ? fichierYZ : fichierXZ;
-    QString erreur;
-    const QImage imageXY = chargerImage(fichierXY->text(), &erreur);
-    const QImage imageA = imageXY.isNull() ? QImage() : chargerImage(fichierA->text(), &erreur);
-    const QImage imageB = imageA.isNull() ? QImage() : chargerImage(fichierB->text(), &erreur);
-    if (imageB.isNull()) {
-        etat->setText(erreur);
-        return false;
-    }
-    intersecterPlans(grille, imageXY, imageA, imageB, tableNiveaux(materiaux));
+    remplirIntersection(session, grille, materiaux);
     return true;
 }
 
-// A size or origin that is not a number is refused: read as 0 it would give
-// a file with the wrong geometry and no word of it.
+// The fields' numbers as typed, into the session; a text that is no number
+// is refused in the status line.
 bool Interface::lectureGeometrie(Geometrie &geometrie)
 {
-    const QLineEdit *champs[6] = {tailleX, tailleY, tailleZ, origineX, origineY, origineZ};
-    const char *noms[6] = {"Taille X", "Taille Y", "Taille Z", "Origine X", "Origine Y", "Origine Z"};
-    double *valeurs[6] = {&geometrie.taille[0], &geometrie.taille[1], &geometrie.taille[2],
-                          &geometrie.origine[0], &geometrie.origine[1], &geometrie.origine[2]};
-    for (int i = 0; i < 6; ++i) {
-        if (!lireReelVirgule(texteNombre(champs[i]), *valeurs[i])) {
-            const QString texte = champs[i]->text();
-            etat->setText(texte.trimmed().isEmpty()
-                              ? QString("%1 : champ vide, un nombre est attendu.").arg(noms[i])
-                              : QString("%1 : « %2 » n'est pas un nombre.").arg(noms[i], extrait(texte)));
-            return false;
-        }
-    }
-    return true;
+    QStringList textes;
+    for (const QLineEdit *champ : {configuration->taille(0), configuration->taille(1), configuration->taille(2),
+                                   configuration->origine(0), configuration->origine(1), configuration->origine(2)})
+        textes << texteNombre(champ);
+    const QString refus = lireGeometrieSaisie(textes, geometrie);
+    if (!refus.isEmpty())
+        etat->setText(refus);
+    return refus.isEmpty();
 }
 
-// A count that is not a whole number is refused as typed: read as 0 it
-// would be reported as a count of 0 that nobody typed.
 bool Interface::lectureComptes()
 {
-    const QLineEdit *champs[3] = {champDimX, champDimY, champDimZ};
-    int *comptes[3] = {&dimX, &dimY, &dimZ};
-    for (int i = 0; i < 3; ++i) {
-        bool entier = false;
-        const qint64 valeur = champs[i]->text().trimmed().toLongLong(&entier, 10);
-        if (!entier || valeur > INT_MAX) {
-            etat->setText(QString("Nombre de voxels invalide : « %1 » en %2 (chaque compte doit être un entier "
-                                  "positif, au plus %3).")
-                              .arg(extrait(champs[i]->text()), QChar('X' + i))
-                              .arg(INT_MAX));
-            return false;
-        }
-        *comptes[i] = int(valeur);
+    GeometrieSource nombres = session.geometrie();
+    const QString refus =
+        lireComptesSaisis({configuration->compte(0)->text(), configuration->compte(1)->text(),
+                           configuration->compte(2)->text()},
+                          nombres.comptes);
+    if (!refus.isEmpty()) {
+        etat->setText(refus);
+        return false;
     }
+    dimX = int(nombres.comptes[0]);
+    dimY = int(nombres.comptes[1]);
+    dimZ = int(nombres.comptes[2]);
+    session.changerGeometrie(nombres);
     return true;
 }
 
@@ -239,20 +225,19 @@ bool Interface::ecritureEgsphant(const Grille &grille, const Geometrie &geometri
         taille = tailleTexteEgsphant(materiaux, grille, geometrie);
     bool ecrit = false, annulee = false;
     if (taille > texteSuivi) {
-        etat->setText(QString("Écriture de « %1 » (%2)…")
+        etat->setText(tr("Écriture de « %1 » (%2)…")
                           .arg(extrait(QFileInfo(nomFich).absoluteFilePath()),
                                QLocale(QLocale::French).formattedDataSize(taille, 1, QLocale::DataSizeSIFormat)));
-        ecrit = ecrireEnSuivant(this, suiviEcriture, barreEcriture, boutonAnnuler, taille, ecrire, &annulee);
+        ecrit = suiviEcriture->ecrire(this, taille, ecrire, &annulee);
     } else {
         ecrit = ecrire({});
     }
     if (!ecrit) {
-        etat->setText(annulee ? QString("Écriture annulée") : erreur);
+        etat->setText(annulee ? tr("Écriture annulée") : erreur);
         return false;
     }
     QStringList lignes{resumeEcritureTaille(nomFich, materiaux, grille.dimX, grille.dimY, grille.dimZ)};
-    lignes << notesChoix(materiaux, session.choix().niveauxChoisis(), *milieux, grille);
-    lignes << notesLecteurs(nomFich, materiaux, grille.dimX, grille.dimY, grille.dimZ, *milieux);
+    lignes << notesFantome(session, nomFich, materiaux, *milieux, grille);
     etat->setText(lignes.join('\n'));
     dernierFantome = QFileInfo(nomFich).absoluteFilePath();
     fantomeEcrit = std::make_shared<const FantomeEcrit>(decrireFantome(nomFich, materiaux, grille, geometrie, *milieux));

@@ -1,46 +1,24 @@
 #include "window/interface.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QStyle>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTableWidget>
 
-#include "window/champnombre.h"
-#include "window/imageplan.h"
+#include "window/configuration.h"
+#include "window/groupeplan.h"
+#include "window/panneaurampe.h"
+#include "window/structures.h"
+#include "window/suivi.h"
+#include "window/tablemateriaux.h"
 
-namespace {
-
-// A path field shows the end of its path, the file's name; the whole path is its tooltip.
-void suivreChemin(QLineEdit *champ)
-{
-    champ->setToolTip(champ->text());
-    QObject::connect(champ, &QLineEdit::textChanged, champ, [champ](const QString &texte) {
-        champ->setToolTip(texte);
-        if (!champ->hasFocus())
-            champ->setCursorPosition(int(texte.size()));
-    });
-}
-
-// A number field wide enough for its whole value ("-15.000", "1024") and no wider.
-void champNombre(QLineEdit *champ)
-{
-    const QFontMetrics mesure(champ->font());
-    champ->setMaximumWidth(mesure.horizontalAdvance("-00000.000") + 16);
-    suivreSaisieNombre(champ);
-}
-
-} // namespace
 
 Interface::Interface(QWidget *parent)
     : QWidget(parent, Qt::WindowFlags())
@@ -52,19 +30,26 @@ Interface::Interface(QWidget *parent)
         return QFileDialog::getSaveFileName(parent, titre, dossier, filtre);
     })
     , milieux(new QList<Milieu>)
-    , lignesTable(new QList<LigneTable>)
     , choisirDossier([](QWidget *parent, const QString &titre, const QString &dossier) {
         return QFileDialog::getExistingDirectory(parent, titre, dossier);
     })
+    , choisirSerie([](QWidget *parent, const QStringList &series) {
+        bool ok = false;
+        const QString choix = QInputDialog::getItem(parent, tr("Séries CT"), tr("Série :"), series, 0, false, &ok);
+        return ok ? int(series.indexOf(choix)) : -1;
+    })
 {
     dimX = dimY = dimZ = 0;
-    QGroupBox *groupeXY = creerGroupePlan(tr("Plan XY"), "XY", infoXY, choixXY, tailleImageXY);
-    QGroupBox *groupeYZ = creerGroupePlan(tr("Plan YZ"), "YZ", infoYZ, choixYZ, tailleImageYZ);
-    QGroupBox *groupeXZ = creerGroupePlan(tr("Plan XZ"), "XZ", infoXZ, choixXZ, tailleImageXZ);
-    QGroupBox *groupeConfig = creerGroupeConfiguration();
-    QGroupBox *groupeMateriaux = creerGroupeMateriaux();
     QWidget *zoneEtat = creerZoneEtat();
-    creerSuiviEcriture();
+    planXY = new GroupePlan(tr("Plan XY"), tr("plan XY"), "XY");
+    planYZ = new GroupePlan(tr("Plan YZ"), tr("plan YZ"), "YZ");
+    planXZ = new GroupePlan(tr("Plan XZ"), tr("plan XZ"), "XZ");
+    panneauStructures = new PanneauStructures(choisirFichier, choisirFichierEnregistrement, milieux);
+    configuration = new PanneauConfiguration(planXY, planXZ, planYZ, panneauStructures->boutonChoisir());
+    relierConfiguration();
+    placerCoupe();
+    QGroupBox *groupeMateriaux = creerGroupeMateriaux();
+    suiviEcriture = new SuiviEcriture;
 
     // The material table runs down the right of the pictures, the whole
     // height of the window: three 200-pixel pictures and eight rows or more
@@ -72,10 +57,10 @@ Interface::Interface(QWidget *parent)
     auto *grilleFenetre = new QGridLayout;
     grilleFenetre->addWidget(zoneEtat, 0, 0, 1, 3);
     grilleFenetre->addWidget(suiviEcriture, 1, 0, 1, 3);
-    grilleFenetre->addWidget(groupeConfig, 2, 0);
-    grilleFenetre->addWidget(groupeXY, 2, 1);
-    grilleFenetre->addWidget(groupeXZ, 3, 1);
-    grilleFenetre->addWidget(groupeYZ, 3, 0);
+    grilleFenetre->addWidget(configuration, 2, 0);
+    grilleFenetre->addWidget(planXY, 2, 1);
+    grilleFenetre->addWidget(planXZ, 3, 1);
+    grilleFenetre->addWidget(planYZ, 3, 0);
     grilleFenetre->addWidget(groupeMateriaux, 2, 2, 2, 1);
     for (int i : {0, 1}) {
         grilleFenetre->setColumnStretch(i, 1);
@@ -88,33 +73,36 @@ Interface::Interface(QWidget *parent)
 Interface::~Interface()
 {
     delete milieux;
-    delete lignesTable;
-}
-
-// A plane group: its check box above the picture, which takes the room
-// the window gives, and the picture's size in pixels below.
-QGroupBox *Interface::creerGroupePlan(const QString &titre, const QString &nom, ImagePlan *&info,
-                                      QCheckBox *&choix, QLabel *&taille)
-{
-    info = new ImagePlan(nom);
-    choix = new QCheckBox;
-    taille = new QLabel;
-    auto *groupe = new QGroupBox(titre);
-    auto *grille = new QGridLayout;
-    grille->addWidget(choix, 0, 0);
-    grille->addWidget(info, 1, 0);
-    grille->addWidget(taille, 2, 0);
-    grille->setRowStretch(1, 1);
-    taille->setAlignment(Qt::AlignCenter);
-    groupe->setLayout(grille);
-    return groupe;
 }
 
 // The status line, in an area of four lines that scrolls when the notes
 // are longer: whatever it says, no button moves under the pointer.
+// The configuration's and the structures' buttons and ticks, each to the operation it asks for.
+void Interface::relierConfiguration()
+{
+    connect(configuration, &PanneauConfiguration::pegsDemande, this, &Interface::selectMat);
+    connect(planXY->bouton(), &QPushButton::clicked, this, &Interface::selectXY);
+    connect(planXZ->bouton(), &QPushButton::clicked, this, &Interface::selectXZ);
+    connect(planYZ->bouton(), &QPushButton::clicked, this, &Interface::selectYZ);
+    connect(configuration, &PanneauConfiguration::egsphantDemande, this, &Interface::evalue);
+    connect(configuration, &PanneauConfiguration::voirDemande, this, &Interface::voirFantome);
+    connect(configuration, &PanneauConfiguration::dosxyzDemande, this, &Interface::entreeDosxyz);
+    connect(configuration, &PanneauConfiguration::egsppDemande, this, &Interface::geometrieEgspp);
+    connect(configuration, &PanneauConfiguration::volumeDemande, this, &Interface::selectVolume);
+    connect(configuration, &PanneauConfiguration::coupesDemande, this, &Interface::selectCoupes);
+    connect(configuration, &PanneauConfiguration::volumeCoche, this, &Interface::volumeCoche);
+    connect(configuration, &PanneauConfiguration::scannerDemande, this, &Interface::selectScanner);
+    connect(configuration, &PanneauConfiguration::scannerCoche, this, &Interface::basculeScanner);
+    connect(configuration, &PanneauConfiguration::cadreModifie, this, &Interface::suiviCadre);
+    connect(panneauStructures, &PanneauStructures::message, this,
+            [this](const QString &texte) { etat->setText(texte); });
+    connect(panneauStructures, &PanneauStructures::jeuChange, this, &Interface::montrerCoupe);
+}
+
 QWidget *Interface::creerZoneEtat()
 {
     etat = new QLabel(" .... ");
+    etat->setObjectName("etat");
     // Long paths and notes wrap rather than widen the window; the user may copy them.
     etat->setWordWrap(true);
     etat->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -128,162 +116,25 @@ QWidget *Interface::creerZoneEtat()
     return zone;
 }
 
-QGroupBox *Interface::creerGroupeConfiguration()
-{
-    auto *groupe = new QGroupBox(tr("Configuration"));
-    auto *grille = new QGridLayout;
-    placerFichiers(grille);
-    placerNombres(grille);
-    placerCompagnons(grille);
-    placerVolume(grille);
-    placerScanner(grille);
-    groupe->setLayout(grille);
-    return groupe;
-}
-
-// Rows 0 to 4: each path field and, at its end, the button that fills or uses it; "Voir" under "Egsphant".
-void Interface::placerFichiers(QGridLayout *grille)
-{
-    fichierPegs = new QLineEdit(tr("Fichier pegs4dat"));
-    fichierXY = new QLineEdit(tr("plan XY"));
-    fichierXZ = new QLineEdit(tr("plan XZ"));
-    fichierYZ = new QLineEdit(tr("plan YZ"));
-    fichierEgsphant = new QLineEdit("test.egsphant");
-    const QList<QPair<QLineEdit *, QString>> lignes{
-        {fichierPegs, "Pegs4dat"}, {fichierXY, "XY"}, {fichierXZ, "XZ"}, {fichierYZ, "YZ"}, {fichierEgsphant, "Egsphant"}};
-    QList<QPushButton *> boutons;
-    for (int r = 0; r < lignes.size(); ++r) {
-        suivreChemin(lignes[r].first);
-        grille->addWidget(lignes[r].first, r, 0, 1, 3);
-        boutons << new QPushButton(lignes[r].second);
-        grille->addWidget(boutons.last(), r, 3);
-    }
-    auto *boutonVoir = new QPushButton(tr("Voir"));
-    grille->addWidget(boutonVoir, 5, 3);
-    connect(boutons[0], SIGNAL(clicked()), this, SLOT(selectMat()));
-    connect(boutons[1], SIGNAL(clicked()), this, SLOT(selectXY()));
-    connect(boutons[2], SIGNAL(clicked()), this, SLOT(selectXZ()));
-    connect(boutons[3], SIGNAL(clicked()), this, SLOT(selectYZ()));
-    connect(boutons[4], SIGNAL(clicked()), this, SLOT(evalue()));
-    connect(boutonVoir, &QPushButton::clicked, this, &Interface::voirFantome);
-}
-
-// Rows 5 to 8: the axes over the columns, then sizes, origin and counts, each row captioned at its end.
-void Interface::placerNombres(QGridLayout *grille)
-{
-    const char *axes[3] = {"X", "Y", "Z"};
-    for (int c = 0; c < 3; ++c)
-        grille->addWidget(new QLabel(axes[c]), 5, c, Qt::AlignCenter);
-    const QStringList legendes{tr("Taille (cm)"), tr("Origine (cm)"), tr("Voxels")};
-    const QStringList textes[3] = {{"1.0", "1.0", "1.0"}, {"-15.0", "-15.0", "0.0"},
-                                   {QString::number(dimX, 10), QString::number(dimY, 10), QString::number(dimZ, 10)}};
-    QLineEdit **champs[3][3] = {{&tailleX, &tailleY, &tailleZ},
-                                {&origineX, &origineY, &origineZ},
-                                {&champDimX, &champDimY, &champDimZ}};
-    for (int r = 0; r < 3; ++r) {
-        for (int c = 0; c < 3; ++c) {
-            *champs[r][c] = new QLineEdit(textes[r][c]);
-            champNombre(*champs[r][c]);
-            grille->addWidget(*champs[r][c], 6 + r, c);
-        }
-        grille->addWidget(new QLabel(legendes[r]), 6 + r, 3);
-    }
-}
-
-// Row 9: the files that go with the phantom written last.
-void Interface::placerCompagnons(QGridLayout *grille)
-{
-    auto *boutonDosxyz = new QPushButton(tr("Entrée DOSXYZnrc…"));
-    auto *boutonEgspp = new QPushButton(tr("Géométrie egs++…"));
-    boutonDosxyz->setToolTip(tr("Écrit l'entrée DOSXYZnrc du dernier fantôme écrit, prête à lancer"));
-    boutonEgspp->setToolTip(tr("Écrit la géométrie egs++ du dernier fantôme écrit et sa rampe de densités"));
-    grille->addWidget(boutonDosxyz, 9, 0, 1, 2);
-    grille->addWidget(boutonEgspp, 9, 2, 1, 2);
-    connect(boutonDosxyz, &QPushButton::clicked, this, &Interface::entreeDosxyz);
-    connect(boutonEgspp, &QPushButton::clicked, this, &Interface::geometrieEgspp);
-}
-
-// Below the rows in use: a label volume in place of the planes, its tick
-// (given once a volume is read) and its path, then "Coupes…" (a folder) and
-// "Volume…" (a file) at the end of the row.
-void Interface::placerVolume(QGridLayout *grille)
-{
-    const int ligne = grille->rowCount();
-    choixVolume = new QCheckBox;
-    choixVolume->setEnabled(false);
-    choixVolume->setToolTip(tr("Cochée : le fantôme vient du volume, à la place des plans"));
-    fichierVolume = new QLineEdit(tr("volume"));
-    suivreChemin(fichierVolume);
-    auto *cheminVolume = new QHBoxLayout;
-    cheminVolume->addWidget(choixVolume);
-    cheminVolume->addWidget(fichierVolume);
-    grille->addLayout(cheminVolume, ligne, 0, 1, 2);
-    auto *boutonVolume = new QPushButton(tr("Volume…"));
-    auto *boutonCoupes = new QPushButton(tr("Coupes…"));
-    boutonVolume->setToolTip(tr("Volume d'étiquettes : fichier NRRD, NIfTI ou MetaImage ; chaque valeur devient une "
-                                "ligne de la table"));
-    boutonCoupes->setToolTip(tr("Dossier d'images, une coupe chacune dans l'ordre naturel des noms ; chaque "
-                                "niveau de gris devient une ligne de la table"));
-    grille->addWidget(boutonCoupes, ligne, 2);
-    grille->addWidget(boutonVolume, ligne, 3);
-    connect(boutonVolume, &QPushButton::clicked, this, &Interface::selectVolume);
-    connect(boutonCoupes, &QPushButton::clicked, this, &Interface::selectCoupes);
-    connect(choixVolume, &QCheckBox::toggled, this, &Interface::volumeCoche);
-}
-
 QGroupBox *Interface::creerGroupeMateriaux()
 {
     auto *groupe = new QGroupBox(tr("Materiaux"));
     auto *grille = new QGridLayout;
-    tableMateriaux = new QTableWidget(0, 4);
-    entetes << tr("Gris lvl") << tr("Nom") << tr("Densite") << tr("Fond");
-    groupeFond = new QButtonGroup(this);
-    tableMateriaux->setHorizontalHeaderLabels(entetes);
-    // Rows as high as their boxes, at least eight of them in view, and the
-    // name column taking the width that the others leave.
-    const int hauteurLigne = QComboBox().sizeHint().height() + 2;
-    tableMateriaux->verticalHeader()->setDefaultSectionSize(hauteurLigne);
-    tableMateriaux->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tableMateriaux->setMinimumHeight(tableMateriaux->horizontalHeader()->sizeHint().height() + 8 * hauteurLigne
-                                     + 2 * tableMateriaux->frameWidth()
-                                     + tableMateriaux->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    tableMateriaux->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    ajusterLargeurTable();
+    tableMateriaux = new TableMateriaux(session, *milieux);
     grille->addWidget(tableMateriaux, 0, 0);
-    auto *boutons = new QHBoxLayout;
-    auto *boutonCharger = new QPushButton(tr("Charger une table…"));
-    auto *boutonEnregistrer = new QPushButton(tr("Enregistrer la table…"));
-    auto *boutonCompleter = new QPushButton(tr("Compléter"));
-    boutonCharger->setToolTip(tr("Lit une table NIVEAUX NOM [DENSITE] (fichier texte) et l'applique aux lignes"));
-    boutonEnregistrer->setToolTip(tr("Écrit les choix des lignes dans une table, à recharger pour d'autres images"));
-    boutonCompleter->setToolTip(tr("Donne à chaque ligne non choisie le milieu et la densité du niveau choisi "
-                                   "le plus proche (à égalité, le plus foncé)"));
-    boutons->addWidget(boutonCharger);
-    boutons->addWidget(boutonEnregistrer);
-    boutons->addWidget(boutonCompleter);
-    boutons->addStretch();
-    grille->addLayout(boutons, 1, 0);
-    placerRampe(grille);
+    // The ramp of a CT stands in the same place, shown instead of the table.
+    panneauRampe = new PanneauRampe;
+    panneauRampe->placerSous(panneauStructures);
+    panneauRampe->hide();
+    grille->addWidget(panneauRampe, 0, 0);
     groupe->setLayout(grille);
-    connect(boutonCharger, &QPushButton::clicked, this, &Interface::chargementTableGris);
-    connect(boutonEnregistrer, &QPushButton::clicked, this, &Interface::enregistrementTableGris);
-    connect(boutonCompleter, &QPushButton::clicked, this, &Interface::completerLignes);
+    connect(panneauRampe, &PanneauRampe::message, etat, &QLabel::setText);
+    connect(panneauRampe, &PanneauRampe::chargementDemande, this, &Interface::chargementRampe);
+    connect(panneauRampe, &PanneauRampe::enregistrementDemande, this, &Interface::enregistrementRampe);
+    connect(tableMateriaux, &TableMateriaux::message, etat, &QLabel::setText);
+    connect(tableMateriaux, &TableMateriaux::chargementDemande, this, &Interface::chargementTableGris);
+    connect(tableMateriaux, &TableMateriaux::enregistrementDemande, this, &Interface::enregistrementTableGris);
     return groupe;
-}
-
-// Under the status line while a long write runs: its progress and the button that stops it.
-void Interface::creerSuiviEcriture()
-{
-    suiviEcriture = new QWidget;
-    auto *ligne = new QHBoxLayout;
-    ligne->setContentsMargins(0, 0, 0, 0);
-    barreEcriture = new QProgressBar;
-    barreEcriture->setFormat(tr("%p %"));
-    boutonAnnuler = new QPushButton(tr("Annuler"));
-    ligne->addWidget(barreEcriture);
-    ligne->addWidget(boutonAnnuler);
-    suiviEcriture->setLayout(ligne);
-    suiviEcriture->hide();
 }
 
 QString Interface::choisir(const QString &filtre)

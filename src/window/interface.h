@@ -19,10 +19,7 @@
 #include "model/materiau.h"
 #include "session/niveauxplans.h"
 #include "session/session.h"
-#include "window/imageplan.h"
-#include "window/lignetable.h"
 
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
@@ -35,6 +32,11 @@ class QSlider;
 class PanneauStructures;
 class QPushButton;
 class QTableWidget;
+class TableMateriaux;
+class PanneauConfiguration;
+class SuiviEcriture;
+class PanneauRampe;
+class GroupePlan;
 struct Boite;
 struct FantomeEcrit;
 struct Geometrie;
@@ -43,9 +45,11 @@ struct Volume;
 struct Rampe;
 struct VolumeCT;
 
-// The one window: its widgets and all the working data of a session. The
-// work itself is in plain functions beside it (images/, media/, phantom/);
-// the member operations bind those functions to the widgets.
+// The one window, composed of its panels: the three plane groups, the
+// configuration, the material table, the ramp and structures, the write's
+// follow-up and the status line. The work itself is in plain functions and
+// in the session (images/, media/, phantom/, session/); the member
+// operations hand it over and let the panels show the result.
 class Interface : public QWidget
 {
     Q_OBJECT
@@ -61,6 +65,9 @@ public:
     // Asks the user for a file to write, likewise (QFileDialog::getSaveFileName).
     Chooser choisirFichierEnregistrement;
 
+    // The catalogue given on the command line, as if chosen with "Pegs4dat".
+    void lireCatalogue(const QString &chemin);
+
 public slots:
     void selectXY();
     void selectYZ();
@@ -72,66 +79,37 @@ public slots:
     void analyseFichierPegs();
 
 public:
-    // Read and written directly by the operations of every subsystem.
-    QLineEdit *fichierXY;
-    QLineEdit *fichierYZ;
-    QLineEdit *fichierXZ;
-    QLineEdit *fichierPegs;
-    QLineEdit *fichierEgsphant;
-    QLineEdit *tailleX, *tailleY, *tailleZ;
-    QLineEdit *origineX, *origineY, *origineZ;
-    ImagePlan *infoXZ, *infoXY, *infoYZ;
-    QLabel *tailleImageXY, *tailleImageYZ, *tailleImageXZ; // "W × H pixels" under each picture
-    QLabel *etat;
-    QCheckBox *choixXY, *choixXZ, *choixYZ;
-    QLineEdit *champDimX, *champDimY, *champDimZ;
     int dimX, dimY, dimZ;
     QVector<int> niveauxGris;
-    QTableWidget *tableMateriaux;
     QList<Materiau> materiaux;
     QList<Milieu> *milieux;
-    QList<LigneTable> *lignesTable;
-    QStringList entetes;
-    QButtonGroup *groupeFond; // the table's "Fond" marks, one checked at a time
-    // Under the status line while a long write runs: its progress and the
-    // button that stops it.
-    QWidget *suiviEcriture;
-    QProgressBar *barreEcriture;
-    QPushButton *boutonAnnuler;
     bool constructionEnCours = false; // a build runs: no second one, no field changes it
 
 private:
+    QLabel *etat; // the status line
     // The constructor's parts, one per group of the window.
-    QGroupBox *creerGroupePlan(const QString &titre, const QString &nom, ImagePlan *&info, QCheckBox *&choix,
-                               QLabel *&taille);
     QWidget *creerZoneEtat();
-    QGroupBox *creerGroupeConfiguration();
-    void placerFichiers(QGridLayout *grille);
-    void placerNombres(QGridLayout *grille);
-    void placerCompagnons(QGridLayout *grille);
+    PanneauConfiguration *configuration;
+    void relierConfiguration();
     QGroupBox *creerGroupeMateriaux();
-    void creerSuiviEcriture();
+    SuiviEcriture *suiviEcriture; // under the status line while a long write runs
 
     // Plane images, grey-level inventory, table rows, image check.
-    void selectPlan(QLineEdit *fichier, ImagePlan *info, QLineEdit *champLargeur,
-                    QLineEdit *champHauteur, QCheckBox *choix);
-    QString chargementPlan(ImagePlan *info, const QImage &image, QLineEdit *champLargeur, QLineEdit *champHauteur);
+    GroupePlan *planXY, *planYZ, *planXZ;
+    void selectPlan(GroupePlan *groupe, QLineEdit *champLargeur, QLineEdit *champHauteur);
+    QString chargementPlan(GroupePlan *groupe, const QImage &image, QLineEdit *champLargeur, QLineEdit *champHauteur);
     void analyseNiveauxGris(const QImage &image, PlanImage plan);
-    PlanImage planDe(const QLabel *info) const;
+    PlanImage planDe(const GroupePlan *groupe) const;
     // The levels of the picture chosen in each group: the table's rows are
     // their union, so a replaced picture takes its levels away.
     NiveauxPlans niveauxPlans;
     QVector<int> niveauxCoches() const;
     QString constructionTable();
-    int fondRetenu();
-    void ajouterLigne(int i, int niveau, int fond);
-    void ajusterLargeurTable();
-    void nomChoisi(int niveau, QComboBox *nom, QComboBox *densite, int k);
-    void completerLignes();
+    QRgb couleurNiveau(int niveau) const;
+    TableMateriaux *tableMateriaux;
     bool dimensionsImage(QString chemin, QVector<int> &taille);
     void chargementTableGris();
     void enregistrementTableGris();
-    void nomSaisi(int niveau, QComboBox *nom, QComboBox *densite);
 
     // Grid construction and output.
     bool initialisationGrille(Grille &grille);
@@ -142,13 +120,12 @@ private:
     bool remplissagePlanYZ(Grille &grille);
     bool remplissagePlans(Grille &grille);
     bool remplissagePlansCoches(Grille &grille);
-    bool remplissagePlan(Grille &grille, QLineEdit *fichier, PlanImage plan);
+    bool remplissagePlan(Grille &grille, PlanImage plan);
     bool ecritureEgsphant(const Grille &grille, const Geometrie &geometrie, QString nomFich);
     bool lectureGeometrie(Geometrie &geometrie);
     bool lectureComptes();
 
     QString choisir(const QString &filtre);
-    QObject *filtreMolette = nullptr; // sends the wheel over the table's boxes to the table
 
     // "Voir": the viewer on the file the output field names, or else on the
     // phantom written last; one viewer window, reused.
@@ -168,17 +145,14 @@ private:
 
 public:
     // A label volume in place of the planes (window/volume.cpp): a 3-D file
-    // ("Volume…") or a folder of slice pictures ("Coupes…"), its path, and
-    // the tick that makes it the source.
+    // ("Volume…") or a folder of slice pictures ("Coupes…"); its path and
+    // the tick that makes it the source are the configuration's.
     using ChoixDossier = std::function<QString(QWidget *, const QString &, const QString &)>;
     ChoixDossier choisirDossier; // QFileDialog::getExistingDirectory; tests replace it
-    QLineEdit *fichierVolume;
-    QCheckBox *choixVolume;
     void selectVolume();
     void selectCoupes();
 
 private:
-    void placerVolume(QGridLayout *grille);
     void volumeCoche(bool coche);
     void chargementVolume(const QString &chemin, bool fichier);
     void montrerVolume();
@@ -198,38 +172,26 @@ private:
     void changerSource(SourceFantome nouvelle);
     void montrerSource();
     void montrerPlans();
-    QList<QLineEdit *> champsNombres() const;
     QMap<SourceFantome, QStringList> textesSources;
     bool planesCoches[3] = {false, false, false}; // XY, YZ, XZ as the planes left them
-    QImage imagePlanXY;                            // the XY picture while the XY group shows another source
-    QString legendePlanXY;
-    QString remplirTable(int fond);
     void basculeSource(SourceFantome cochee, bool coche, QCheckBox *autre, const QString &description);
     QString retourAuxPlans() const;
 
 public:
-    // A CT series in place of the planes (window/scanner.cpp): its folder and
-    // tick, the box's fields, the ramp table that replaces the material
-    // table, and the series read.
+    // A CT series in place of the planes (window/scanner.cpp): the series
+    // read, its slice in the XY group and the box over it. Its folder, tick
+    // and box are the configuration's; its ramp, the ramp panel's.
     // Which of several series (their descriptions): its index, -1 when cancelled.
     std::function<int(QWidget *, const QStringList &)> choisirSerie;
-    QLineEdit *fichierScanner;
-    QCheckBox *choixScanner;
-    QLineEdit *boiteMax[3]; // the box's far corner; the origin fields hold its near one
-    QLineEdit *rampeMin;
-    QTableWidget *tableRampe;
     std::shared_ptr<const VolumeCT> scanner;
-    PanneauStructures *panneauStructures; // the RT Structure Set and the media its regions give
-    QSlider *curseurCoupe;                 // the CT slice shown, under the XY picture
     // The "Scanner…" button: a plain member, the window's slots being those it always had.
     void selectScanner();
 
 private:
-    void placerScanner(QGridLayout *grille);
-    void placerRampe(QGridLayout *grille);
+    PanneauStructures *panneauStructures; // the RT Structure Set and the media its regions give
+    QSlider *curseurCoupe;                 // the CT slice shown, under the XY picture
+    void placerCoupe();
     void basculeScanner(bool actif);
-    void remplissageRampe(const Rampe &rampe);
-    bool lectureRampe(Rampe &rampe);
     bool lectureCadre(Boite &boite, std::array<double, 3> &tailles, QString *refus);
     void suiviCadre();
     void chargementRampe();
@@ -239,8 +201,7 @@ private:
     void montrerCoupe();
     void montrerRampe(bool rampe);
     QString descriptionScanner; // the status line of the CT read last, for its return
-    QWidget *panneauRampe = nullptr;
-    QList<QWidget *> widgetsNiveaux; // the material table and its buttons, hidden for a CT
+    PanneauRampe *panneauRampe;
 };
 
 #endif

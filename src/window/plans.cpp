@@ -9,26 +9,26 @@
 
 #include "images/chargement.h"
 #include "model/ligne.h"
-#include "window/imageplan.h"
+#include "window/groupeplan.h"
+#include "window/configuration.h"
 #include "window/interface.h"
 
 void Interface::selectXY()
 {
-    selectPlan(fichierXY, infoXY, champDimX, champDimY, choixXY);
+    selectPlan(planXY, configuration->compte(0), configuration->compte(1));
 }
 
 void Interface::selectYZ()
 {
-    selectPlan(fichierYZ, infoYZ, champDimY, champDimZ, choixYZ);
+    selectPlan(planYZ, configuration->compte(1), configuration->compte(2));
 }
 
 void Interface::selectXZ()
 {
-    selectPlan(fichierXZ, infoXZ, champDimX, champDimZ, choixXZ);
+    selectPlan(planXZ, configuration->compte(0), configuration->compte(2));
 }
 
-void Interface::selectPlan(QLineEdit *fichier, ImagePlan *info, QLineEdit *champLargeur,
-                           QLineEdit *champHauteur, QCheckBox *choix)
+void Interface::selectPlan(GroupePlan *groupe, QLineEdit *champLargeur, QLineEdit *champHauteur)
 {
     const QString chemin = choisir(tr("Images (*.bmp)") + ";;" + filtreImagesLisibles());
     if (chemin.isEmpty())
@@ -43,16 +43,17 @@ void Interface::selectPlan(QLineEdit *fichier, ImagePlan *info, QLineEdit *champ
     }
     // A plane's picture chosen: the planes are the source again, as if the
     // volume's or the CT's box had been unticked first.
-    choixVolume->setChecked(false);
-    choixScanner->setChecked(false);
-    fichier->setText(chemin);
+    configuration->choixVolume()->setChecked(false);
+    configuration->choixScanner()->setChecked(false);
+    groupe->fichier()->setText(chemin);
+    session.choisirPlan(planDe(groupe), chemin, image);
     const QVector<int> avant = niveauxGris;
-    const QString noteFond = chargementPlan(info, image, champLargeur, champHauteur);
-    choix->setChecked(true);
+    const QString noteFond = chargementPlan(groupe, image, champLargeur, champHauteur);
+    groupe->choix()->setChecked(true);
     // What the picture brought, and what left the table with the picture it replaced.
-    const int nombre = int(niveauxPlans.duPlan(planDe(info)).size());
+    const int nombre = int(niveauxPlans.duPlan(planDe(groupe)).size());
     QString message = tr("%1 : %2, %3 × %4, %n niveaux", nullptr, nombre)
-                          .arg(info == infoXY ? "XY" : info == infoYZ ? "YZ" : "XZ",
+                          .arg(groupe == planXY ? "XY" : groupe == planYZ ? "YZ" : "XZ",
                                extrait(QFileInfo(chemin).fileName()))
                           .arg(image.width())
                           .arg(image.height());
@@ -65,13 +66,11 @@ void Interface::selectPlan(QLineEdit *fichier, ImagePlan *info, QLineEdit *champ
     etat->setText(message);
 }
 
-QString Interface::chargementPlan(ImagePlan *info, const QImage &image, QLineEdit *champLargeur,
+QString Interface::chargementPlan(GroupePlan *groupe, const QImage &image, QLineEdit *champLargeur,
                                   QLineEdit *champHauteur)
 {
-    info->montrer(image);
-    QLabel *legende = info == infoXY ? tailleImageXY : info == infoYZ ? tailleImageYZ : tailleImageXZ;
-    legende->setText(tr("%1 × %2 pixels").arg(image.width()).arg(image.height()));
-    analyseNiveauxGris(image, planDe(info));
+    groupe->montrer(image);
+    analyseNiveauxGris(image, planDe(groupe));
     champLargeur->setText(QString::number(image.width(), 10));
     champHauteur->setText(QString::number(image.height(), 10));
     return constructionTable();
@@ -85,9 +84,9 @@ void Interface::analyseNiveauxGris(const QImage &image, PlanImage plan)
     niveauxGris = niveauxPlans.tous();
 }
 
-PlanImage Interface::planDe(const QLabel *info) const
+PlanImage Interface::planDe(const GroupePlan *groupe) const
 {
-    return info == infoXY ? PlanImage::XY : info == infoYZ ? PlanImage::YZ : PlanImage::XZ;
+    return groupe == planXY ? PlanImage::XY : groupe == planYZ ? PlanImage::YZ : PlanImage::XZ;
 }
 
 // The levels of the ticked planes' pictures, as they were chosen; another
@@ -96,7 +95,8 @@ QVector<int> Interface::niveauxCoches() const
 {
     if (session.source() != SourceFantome::Plans)
         return niveauxGris;
-    return niveauxPlans.coches(choixXY->isChecked(), choixYZ->isChecked(), choixXZ->isChecked());
+    return niveauxPlans.coches(planXY->choix()->isChecked(), planYZ->choix()->isChecked(),
+                               planXZ->choix()->isChecked());
 }
 
 bool Interface::dimensionsImage(QString chemin, QVector<int> &taille)

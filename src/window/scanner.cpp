@@ -27,10 +27,14 @@
 #include "scanner/serie.h"
 #include "scanner/volumect.h"
 #include "session/constructionct.h"
+#include "window/groupeplan.h"
 #include "window/imageplan.h"
 #include "window/champnombre.h"
+#include "window/configuration.h"
 #include "window/structures.h"
 #include "window/interface.h"
+#include "window/panneaurampe.h"
+#include "window/tablemateriaux.h"
 
 namespace {
 
@@ -46,122 +50,21 @@ QString texteExact(double valeur)
     return QString::number(valeur, 'g', QLocale::FloatingPointShortest);
 }
 
-// A button in cell k of a two-column grid: the ramp's four buttons in two
-// rows leave the ramp panel no wider than the material table's.
-QPushButton *bouton(const QString &texte, const QString &aide, QGridLayout *grille, int k)
-{
-    auto *b = new QPushButton(texte);
-    b->setToolTip(aide);
-    grille->addWidget(b, k / 2, k % 2);
-    return b;
-}
-
 } // namespace
 
-// Under the volume's row, the folder, its tick and "Scanner…"; under them,
-// the box's far corner. Its near corner is the
-// origin: for a CT the origin fields say where the box starts.
-void Interface::placerScanner(QGridLayout *grilleConfig)
+// The slice shown, stepped under the XY picture or by the wheel over it.
+void Interface::placerCoupe()
 {
-    const int ligne = grilleConfig->rowCount();
-    choisirSerie = [](QWidget *parent, const QStringList &series) {
-        bool ok = false;
-        const QString choix = QInputDialog::getItem(parent, tr("Séries CT"), tr("Série :"), series, 0, false, &ok);
-        return ok ? int(series.indexOf(choix)) : -1;
-    };
-    choixScanner = new QCheckBox;
-    choixScanner->setEnabled(false);
-    choixScanner->setToolTip(tr("Cochée : le fantôme vient de la série CT, à la place des plans"));
-    fichierScanner = new QLineEdit(tr("série CT"));
-    auto *ligneScanner = new QHBoxLayout;
-    ligneScanner->addWidget(choixScanner);
-    ligneScanner->addWidget(fichierScanner);
-    auto *boutonScanner = new QPushButton(tr("Scanner…"));
-    boutonScanner->setToolTip(tr("Choisit un dossier de fichiers DICOM et y lit une série CT"));
-    panneauStructures = new PanneauStructures(choisirFichier, choisirFichierEnregistrement, milieux);
-    ligneScanner->addWidget(panneauStructures->boutonChoisir());
-    grilleConfig->addLayout(ligneScanner, ligne, 0, 1, 3);
-    grilleConfig->addWidget(boutonScanner, ligne, 3);
-    for (int a = 0; a < 3; ++a) {
-        boiteMax[a] = new QLineEdit;
-        boiteMax[a]->setMaximumWidth(tailleX->maximumWidth());
-        boiteMax[a]->setEnabled(false);
-        suivreSaisieNombre(boiteMax[a]);
-        grilleConfig->addWidget(boiteMax[a], ligne + 1, a);
-    }
-    grilleConfig->addWidget(new QLabel(tr("Jusqu'à (cm)")), ligne + 1, 3);
-    for (QLineEdit *champ : {origineX, origineY, origineZ, boiteMax[0], boiteMax[1], boiteMax[2], tailleX, tailleY,
-                             tailleZ})
-        connect(champ, &QLineEdit::textChanged, this, &Interface::suiviCadre);
-    connect(boutonScanner, &QPushButton::clicked, this, &Interface::selectScanner);
-    connect(panneauStructures, &PanneauStructures::message, this, [this](const QString &texte) { etat->setText(texte); });
-    connect(panneauStructures, &PanneauStructures::jeuChange, this, &Interface::montrerCoupe);
-    // The slice shown, stepped under the XY picture or by the wheel over it.
     curseurCoupe = new QSlider(Qt::Horizontal);
+    curseurCoupe->setObjectName("curseurCoupe");
     curseurCoupe->setToolTip(tr("La coupe CT montrée ; la molette sur l'image la change aussi"));
     curseurCoupe->hide();
-    if (auto *groupe = qobject_cast<QGridLayout *>(infoXY->parentWidget()->layout()))
-        groupe->addWidget(curseurCoupe, groupe->rowCount(), 0);
+    planXY->placerSous(curseurCoupe);
     connect(curseurCoupe, &QSlider::valueChanged, this, &Interface::montrerCoupe);
-    connect(infoXY, &ImagePlan::molette, this, [this](int crans) {
+    connect(planXY->image(), &ImagePlan::molette, this, [this](int crans) {
         if (!curseurCoupe->isHidden())
             curseurCoupe->setValue(curseurCoupe->value() + crans);
     });
-    connect(choixScanner, &QCheckBox::toggled, this, &Interface::basculeScanner);
-}
-
-// The ramp table, where the material table and its buttons stand, shown instead of them for a CT.
-void Interface::placerRampe(QGridLayout *grilleMateriaux)
-{
-    panneauRampe = new QWidget;
-    auto *grilleRampe = new QGridLayout;
-    grilleRampe->setContentsMargins(0, 0, 0, 0);
-    rampeMin = new QLineEdit("-1024");
-    rampeMin->setToolTip(tr("Borne basse, en HU, de la première ligne"));
-    auto *ligneMin = new QHBoxLayout;
-    ligneMin->addWidget(new QLabel(tr("Borne min (HU)")));
-    ligneMin->addWidget(rampeMin);
-    ligneMin->addStretch();
-    grilleRampe->addLayout(ligneMin, 0, 0);
-    tableRampe = new QTableWidget(0, 4);
-    tableRampe->setHorizontalHeaderLabels({tr("Nom"), tr("HU max"), tr("Densité min"), tr("Densité max")});
-    // Every column in view, "Densité max" included: room for a name of the
-    // usual catalogues and each number's header; a longer name scrolls.
-    QHeaderView *entete = tableRampe->horizontalHeader();
-    entete->setSectionResizeMode(QHeaderView::ResizeToContents);
-    entete->setSectionResizeMode(0, QHeaderView::Stretch);
-    int largeur = tableRampe->fontMetrics().horizontalAdvance("ICRUTISSUE521ICRU") + 24;
-    for (int c = 1; c < 4; ++c)
-        largeur += entete->sectionSizeHint(c);
-    tableRampe->setMinimumWidth(largeur + tableRampe->verticalHeader()->sizeHint().width()
-                                + 2 * tableRampe->frameWidth()
-                                + tableRampe->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    grilleRampe->addWidget(tableRampe, 1, 0);
-    auto *boutons = new QGridLayout;
-    auto *ajouter = bouton(tr("Ajouter"), tr("Ajoute une ligne sous la ligne choisie"), boutons, 0);
-    auto *retirer = bouton(tr("Retirer"), tr("Retire la ligne choisie"), boutons, 1);
-    auto *charger = bouton(tr("Charger la rampe…"), tr("Lit une rampe (fichier texte) dans le tableau"), boutons, 2);
-    auto *enregistrer = bouton(tr("Enregistrer la rampe…"), tr("Écrit le tableau dans une rampe"), boutons, 3);
-    grilleRampe->addLayout(boutons, 2, 0);
-    grilleRampe->addWidget(panneauStructures, 3, 0);
-    panneauRampe->setLayout(grilleRampe);
-    panneauRampe->hide();
-    widgetsNiveaux << tableMateriaux;
-    if (QLayoutItem *item = grilleMateriaux->itemAtPosition(1, 0); item && item->layout())
-        for (int i = 0; i < item->layout()->count(); ++i)
-            if (QWidget *w = item->layout()->itemAt(i)->widget())
-                widgetsNiveaux << w;
-    grilleMateriaux->addWidget(panneauRampe, 0, 0, 2, 1);
-    connect(ajouter, &QPushButton::clicked, this, [this] {
-        const int ligne = tableRampe->currentRow() + 1;
-        tableRampe->insertRow(ligne > 0 ? ligne : tableRampe->rowCount());
-    });
-    connect(retirer, &QPushButton::clicked, this, [this] {
-        if (tableRampe->currentRow() >= 0)
-            tableRampe->removeRow(tableRampe->currentRow());
-    });
-    connect(charger, &QPushButton::clicked, this, &Interface::chargementRampe);
-    connect(enregistrer, &QPushButton::clicked, this, &Interface::enregistrementRampe);
 }
 
 void Interface::selectScanner()
@@ -199,26 +102,27 @@ void Interface::selectScanner()
     }
     scanner = ct;
     panneauStructures->poserSur(series[choix].referentiel);
-    fichierScanner->setText(dossier);
+    configuration->fichierScanner()->setText(dossier);
     // Its fields: the CT's voxel sizes, its first boundaries and counts, its extent as the box.
     QStringList textes;
     for (int a = 0; a < 3; ++a) {
         textes << texteExact(ct->axes[a].taille);
-        montrerNombre(boiteMax[a], texteExact(ct->axes[a].origine + ct->axes[a].compte * ct->axes[a].taille));
+        montrerNombre(configuration->jusqua(a),
+                      texteExact(ct->axes[a].origine + ct->axes[a].compte * ct->axes[a].taille));
     }
     for (int a = 0; a < 3; ++a)
         textes << texteExact(ct->axes[a].origine);
     for (int a = 0; a < 3; ++a)
         textes << QString::number(ct->axes[a].compte);
     textesSources[SourceFantome::Scanner] = textes;
-    choixScanner->setEnabled(true);
+    configuration->choixScanner()->setEnabled(true);
     if (session.source() == SourceFantome::Scanner) {
-        const QList<QLineEdit *> champs = champsNombres();
+        const QList<QLineEdit *> champs = configuration->champsNombres();
         for (int i = 0; i < champs.size(); ++i)
             montrerNombre(champs[i], textes[i]);
         montrerScanner();
     } else {
-        choixScanner->setChecked(true); // makes it the source
+        configuration->choixScanner()->setChecked(true); // makes it the source
     }
     descriptionScanner = tr("Série CT « %1 » : %n coupes, %2 × %3 × %4 voxels, HU de %5 à %6%7", nullptr,
                             series[choix].coupes)
@@ -234,17 +138,16 @@ void Interface::selectScanner()
 // The tick: the CT read last in place of the planes, or the planes back.
 void Interface::basculeScanner(bool actif)
 {
-    basculeSource(SourceFantome::Scanner, actif, choixVolume, descriptionScanner);
+    basculeSource(SourceFantome::Scanner, actif, configuration->choixVolume(), descriptionScanner);
 }
 
 // The ramp table in place of the material table, and the box's fields, for a CT.
 void Interface::montrerRampe(bool rampe)
 {
-    for (QWidget *w : widgetsNiveaux)
-        w->setVisible(!rampe);
+    tableMateriaux->setVisible(!rampe);
     panneauRampe->setVisible(rampe);
-    for (QLineEdit *champ : boiteMax)
-        champ->setEnabled(rampe);
+    for (int a = 0; a < 3; ++a)
+        configuration->jusqua(a)->setEnabled(rampe);
     curseurCoupe->setVisible(rampe && scanner);
 }
 
@@ -261,8 +164,8 @@ void Interface::montrerScanner()
     curseurCoupe->show();
     montrerCoupe();
     Rampe rampe;
-    if (tableRampe->rowCount() == 0 && rampeParDefaut(*milieux, rampe, nullptr))
-        remplissageRampe(rampe);
+    if (panneauRampe->vide() && rampeParDefaut(*milieux, rampe, nullptr))
+        panneauRampe->montrer(rampe);
 }
 
 // The slice the slider gives, with the box and the regions' contours over it.
@@ -272,84 +175,39 @@ void Interface::montrerCoupe()
         return;
     const VolumeCT &ct = *scanner;
     const int z = curseurCoupe->value();
-    infoXY->montrer(coupeAxialeCT(ct, z));
-    infoXY->montrerContours(panneauStructures->contours(ct, z));
-    tailleImageXY->setText(tr("Coupe %1/%2, z = %3 cm : %4 × %5, niveau %6 HU, largeur %7 HU")
-                               .arg(z + 1)
-                               .arg(ct.axes[2].compte)
-                               .arg(nombre((ct.axes[2].borne(z) + ct.axes[2].borne(z + 1)) / 2))
-                               .arg(ct.axes[0].compte)
-                               .arg(ct.axes[1].compte)
-                               .arg(niveauFenetreCT)
-                               .arg(largeurFenetreCT));
+    planXY->preter(coupeAxialeCT(ct, z), tr("Coupe %1/%2, z = %3 cm : %4 × %5, niveau %6 HU, largeur %7 HU")
+                                             .arg(z + 1)
+                                             .arg(ct.axes[2].compte)
+                                             .arg(nombre((ct.axes[2].borne(z) + ct.axes[2].borne(z + 1)) / 2))
+                                             .arg(ct.axes[0].compte)
+                                             .arg(ct.axes[1].compte)
+                                             .arg(niveauFenetreCT)
+                                             .arg(largeurFenetreCT));
+    planXY->image()->montrerContours(panneauStructures->contours(ct, z));
     suiviCadre();
-}
-
-void Interface::remplissageRampe(const Rampe &rampe)
-{
-    rampeMin->setText(nombre(rampe.huMin));
-    tableRampe->setRowCount(int(rampe.paliers.size()));
-    for (int i = 0; i < rampe.paliers.size(); ++i) {
-        const PalierRampe &p = rampe.paliers[i];
-        const QString cellules[4] = {p.nom, QString::number(p.huMax, 'g', QLocale::FloatingPointShortest),
-                                     QString::number(p.densiteMin, 'g', QLocale::FloatingPointShortest),
-                                     QString::number(p.densiteMax, 'g', QLocale::FloatingPointShortest)};
-        for (int c = 0; c < 4; ++c)
-            tableRampe->setItem(i, c, new QTableWidgetItem(cellules[c]));
-    }
-}
-
-bool Interface::lectureRampe(Rampe &rampe)
-{
-    QList<QStringList> lignes;
-    for (int i = 0; i < tableRampe->rowCount(); ++i) {
-        QStringList cellules;
-        for (int c = 0; c < 4; ++c)
-            cellules << (tableRampe->item(i, c) ? tableRampe->item(i, c)->text() : QString());
-        lignes << cellules;
-    }
-    QString erreur;
-    if (rampeDuTableau(rampeMin->text(), lignes, rampe, &erreur))
-        return true;
-    etat->setText(erreur);
-    return false;
 }
 
 void Interface::chargementRampe()
 {
     const QString chemin = choisirFichier(this, tr("Charger une rampe"), ".", tr("Rampes (*.txt);;Tous les fichiers (*)"));
-    if (chemin.isEmpty())
-        return;
-    Rampe rampe;
-    QString erreur;
-    if (!chargerRampe(chemin, rampe, &erreur)) {
-        etat->setText(erreur);
-        return;
-    }
-    remplissageRampe(rampe);
-    etat->setText(tr("Rampe « %1 » : %n lignes", nullptr, int(rampe.paliers.size())).arg(extrait(chemin)));
+    if (!chemin.isEmpty())
+        panneauRampe->charger(chemin);
 }
 
 void Interface::enregistrementRampe()
 {
-    Rampe rampe;
-    if (!lectureRampe(rampe))
-        return;
-    const QString chemin =
-        choisirFichierEnregistrement(this, tr("Enregistrer la rampe"), "rampe.txt",
-                                     tr("Rampes (*.txt);;Tous les fichiers (*)"));
-    if (chemin.isEmpty())
-        return;
-    QString erreur;
-    etat->setText(enregistrerRampe(chemin, rampe, &erreur) ? tr("Rampe écrite dans « %1 »").arg(extrait(chemin))
-                                                           : erreur);
+    const QString chemin = choisirFichierEnregistrement(this, tr("Enregistrer la rampe"), "rampe.txt",
+                                                        tr("Rampes (*.txt);;Tous les fichiers (*)"));
+    if (!chemin.isEmpty())
+        panneauRampe->enregistrer(chemin);
 }
 
 // The box and the sizes as the fields hold them, or why not in refus.
 bool Interface::lectureCadre(Boite &boite, std::array<double, 3> &tailles, QString *refus)
 {
-    const QLineEdit *champs[9] = {origineX, boiteMax[0], origineY, boiteMax[1], origineZ, boiteMax[2],
-                                  tailleX, tailleY, tailleZ};
+    const QLineEdit *champs[9] = {configuration->origine(0), configuration->jusqua(0),  configuration->origine(1),
+                                  configuration->jusqua(1),  configuration->origine(2), configuration->jusqua(2),
+                                  configuration->taille(0),  configuration->taille(1),  configuration->taille(2)};
     double *valeurs[9] = {&boite.bas[0], &boite.haut[0], &boite.bas[1], &boite.haut[1], &boite.bas[2],
                           &boite.haut[2], &tailles[0], &tailles[1], &tailles[2]};
     const char *noms[9] = {QT_TR_NOOP("Origine X"), QT_TR_NOOP("Jusqu'à X"), QT_TR_NOOP("Origine Y"),
@@ -374,18 +232,18 @@ void Interface::suiviCadre()
     QString refus;
     AxeCadre cadre[3];
     if (!lectureCadre(boite, tailles, &refus) || !cadrer(scanner->axes, boite, tailles, cadre).isEmpty()) {
-        infoXY->montrerCadre(QRect());
+        planXY->image()->montrerCadre(QRect());
         return;
     }
-    QLineEdit *comptes[3] = {champDimX, champDimY, champDimZ};
+    QLineEdit *comptes[3] = {configuration->compte(0), configuration->compte(1), configuration->compte(2)};
     for (int a = 0; a < 3; ++a)
         comptes[a]->setText(QString::number(cadre[a].compte));
     // Drawn on the slices the box takes, so that stepping through shows where it ends.
     const int z = curseurCoupe->value();
-    infoXY->montrerCadre(z >= cadre[2].premier && z < cadre[2].fin
-                             ? QRect(cadre[0].premier, cadre[1].premier, cadre[0].fin - cadre[0].premier,
-                                     cadre[1].fin - cadre[1].premier)
-                             : QRect());
+    planXY->image()->montrerCadre(z >= cadre[2].premier && z < cadre[2].fin
+                                      ? QRect(cadre[0].premier, cadre[1].premier, cadre[0].fin - cadre[0].premier,
+                                              cadre[1].fin - cadre[1].premier)
+                                      : QRect());
 }
 
 // The box and the sizes as the fields hold them; sizes equal to the CT's
@@ -393,8 +251,10 @@ void Interface::suiviCadre()
 bool Interface::constructionScanner(const QString &nomFich)
 {
     Rampe rampe;
-    if (!lectureRampe(rampe))
+    if (QString erreur; !panneauRampe->lire(rampe, &erreur)) {
+        etat->setText(erreur);
         return false;
+    }
     StructuresCT structures;
     if (const QString refus = panneauStructures->structures(*scanner, structures); !refus.isEmpty()) {
         etat->setText(refus);
@@ -425,7 +285,8 @@ bool Interface::constructionScanner(const QString &nomFich)
         etat->setText(erreur);
         return false;
     }
-    QLineEdit *origines[3] = {origineX, origineY, origineZ}, *comptes[3] = {champDimX, champDimY, champDimZ};
+    QLineEdit *origines[3] = {configuration->origine(0), configuration->origine(1), configuration->origine(2)},
+              *comptes[3] = {configuration->compte(0), configuration->compte(1), configuration->compte(2)};
     for (int a = 0; a < 3; ++a) {
         montrerNombre(origines[a], texteExact(cadre[a].origine));
         comptes[a]->setText(QString::number(cadre[a].compte));

@@ -8,30 +8,25 @@
 #include <QSignalBlocker>
 
 #include "window/champnombre.h"
+#include "window/configuration.h"
+#include "window/groupeplan.h"
 #include "window/interface.h"
-
-QList<QLineEdit *> Interface::champsNombres() const
-{
-    return {tailleX, tailleY, tailleZ, origineX, origineY, origineZ, champDimX, champDimY, champDimZ};
-}
+#include "window/tablemateriaux.h"
 
 void Interface::changerSource(SourceFantome nouvelle)
 {
     if (nouvelle == session.source())
         return;
-    const QList<QLineEdit *> champs = champsNombres();
-    session.choix().retenirFond(fondRetenu()); // the rows' choices are kept with it
+    const QList<QLineEdit *> champs = configuration->champsNombres();
+    session.choix().retenirFond(tableMateriaux->fondRetenu(niveauxGris)); // the rows' choices are kept with it
     QStringList textes;
     for (QLineEdit *champ : champs)
         textes << texteNombre(champ);
     textesSources[session.source()] = textes;
-    QCheckBox *choixPlans[3] = {choixXY, choixYZ, choixXZ};
-    if (session.source() == SourceFantome::Plans) {
+    QCheckBox *choixPlans[3] = {planXY->choix(), planYZ->choix(), planXZ->choix()};
+    if (session.source() == SourceFantome::Plans)
         for (int p = 0; p < 3; ++p)
             planesCoches[p] = choixPlans[p]->isChecked();
-        imagePlanXY = infoXY->montree();
-        legendePlanXY = tailleImageXY->text();
-    }
 
     session.changerSource(nouvelle);
     montrerRampe(nouvelle == SourceFantome::Scanner);
@@ -39,7 +34,7 @@ void Interface::changerSource(SourceFantome nouvelle)
     for (int i = 0; i < champs.size() && textesSources.contains(nouvelle); ++i)
         montrerNombre(champs[i], textesSources[nouvelle][i]);
     // Another source gives its own counts, greyed: they are not the user's to change.
-    for (QLineEdit *champ : {champDimX, champDimY, champDimZ})
+    for (QLineEdit *champ : {configuration->compte(0), configuration->compte(1), configuration->compte(2)})
         champ->setEnabled(plans);
     // The planes keep their pictures, greyed; the XY group lends its picture
     // to the other source, in colour, and only its tick is greyed.
@@ -47,15 +42,14 @@ void Interface::changerSource(SourceFantome nouvelle)
         choixPlans[p]->setChecked(plans && planesCoches[p]);
         choixPlans[p]->setEnabled(plans);
     }
-    for (QCheckBox *choix : {choixYZ, choixXZ})
-        if (auto *groupe = qobject_cast<QGroupBox *>(choix->parentWidget()))
-            groupe->setEnabled(plans);
+    for (GroupePlan *groupe : {planYZ, planXZ})
+        groupe->setEnabled(plans);
     montrerSource();
     // The "Fond" the source left, else the loaded table's, else the first row.
     int fond = session.choix().fond();
     if (!niveauxGris.contains(fond))
         fond = niveauxGris.contains(session.choix().fondTable()) ? session.choix().fondTable() : -1;
-    remplirTable(fond);
+    tableMateriaux->remplir(niveauxGris, fond, [this](int niveau) { return couleurNiveau(niveau); });
 }
 
 // A source's box: ticked, that source in place of the planes or of the
@@ -93,6 +87,5 @@ void Interface::montrerSource()
 void Interface::montrerPlans()
 {
     niveauxGris = niveauxPlans.tous();
-    infoXY->montrer(imagePlanXY);
-    tailleImageXY->setText(legendePlanXY);
+    planXY->reprendre();
 }

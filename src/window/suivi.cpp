@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -63,8 +64,22 @@ constexpr int intervalleMs = 100;
 
 } // namespace
 
-bool ecrireEnSuivant(QWidget *fenetre, QWidget *suivi, QProgressBar *barre, QPushButton *annuler, qint64 total,
-                     const std::function<bool(const Progression &)> &ecrire, bool *annulee)
+SuiviEcriture::SuiviEcriture(QWidget *parent) : QWidget(parent), barre(new QProgressBar), annuler(new QPushButton)
+{
+    setObjectName("suiviEcriture");
+    barre->setObjectName("barreEcriture");
+    annuler->setObjectName("boutonAnnuler");
+    auto *ligne = new QHBoxLayout(this);
+    ligne->setContentsMargins(0, 0, 0, 0);
+    barre->setFormat(tr("%p %"));
+    annuler->setText(tr("Annuler"));
+    ligne->addWidget(barre);
+    ligne->addWidget(annuler);
+    hide();
+}
+
+bool SuiviEcriture::ecrire(QWidget *fenetre, qint64 total, const std::function<bool(const Progression &)> &ecrire,
+                           bool *annulee)
 {
     std::atomic<qint64> fait{0};
     std::atomic<bool> arret{false};
@@ -78,7 +93,7 @@ bool ecrireEnSuivant(QWidget *fenetre, QWidget *suivi, QProgressBar *barre, QPus
     barre->setRange(0, pas);
     barre->setValue(0);
     annuler->setEnabled(true);
-    suivi->show();
+    show();
     const QMetaObject::Connection clic = QObject::connect(annuler, &QPushButton::clicked, [&] {
         arret = true;
         annuler->setEnabled(false);
@@ -119,7 +134,7 @@ bool ecrireEnSuivant(QWidget *fenetre, QWidget *suivi, QProgressBar *barre, QPus
 
     fenetre->removeEventFilter(&filtre);
     QObject::disconnect(clic);
-    suivi->hide();
+    hide();
     QApplication::restoreOverrideCursor();
     // A stop asked after the last block changes nothing: the file is whole.
     *annulee = arret && !ecrit;

@@ -6,6 +6,7 @@
 
 #include "images/chargement.h"
 #include "images/compatibilite.h"
+#include "window/groupeplan.h"
 #include "window/interface.h"
 
 bool Interface::validationImage()
@@ -24,9 +25,9 @@ bool Interface::validationImage()
         }
         return QSize(taille[0], taille[1]);
     };
-    const std::optional<QSize> xy = taillePlan("XY", choixXY, fichierXY);
-    const std::optional<QSize> xz = taillePlan("XZ", choixXZ, fichierXZ);
-    const std::optional<QSize> yz = taillePlan("YZ", choixYZ, fichierYZ);
+    const std::optional<QSize> xy = taillePlan("XY", planXY->choix(), planXY->fichier());
+    const std::optional<QSize> xz = taillePlan("XZ", planXZ->choix(), planXZ->fichier());
+    const std::optional<QSize> yz = taillePlan("YZ", planYZ->choix(), planYZ->fichier());
 
     const VerdictImages verdict = verifierImages(xy, xz, yz, illisibles);
     if (verdict.compatible) {

@@ -4,12 +4,13 @@
 #include <QLineEdit>
 
 #include "viewer/fenetrevue.h"
+#include "window/configuration.h"
 #include "window/interface.h"
 #include "model/ligne.h"
 
 void Interface::voirFantome()
 {
-    const QString champ = fichierEgsphant->text();
+    const QString champ = configuration->fichierEgsphant()->text();
     QString chemin;
     if (!champ.isEmpty() && QFileInfo(champ).isFile())
         chemin = champ;

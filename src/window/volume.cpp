@@ -1,6 +1,6 @@
 // The window's side of a label volume: choosing the file or the folder,
 // its fields, its values in the table, its middle slice in the XY group,
-// and the grid built by the batch command's function.
+// and the grid built by the session's pipeline.
 #include <QApplication>
 #include <QCheckBox>
 #include <QColor>
@@ -12,9 +12,11 @@
 #include <iterator>
 
 #include "model/ligne.h"
-#include "phantom/construction.h"
+#include "session/constructionvolume.h"
 #include "volume/volume.h"
 #include "window/champnombre.h"
+#include "window/groupeplan.h"
+#include "window/configuration.h"
 #include "window/interface.h"
 
 namespace {
@@ -104,14 +106,15 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
     }
     volume = lu;
     volumeFichier = fichier;
+    session.choisirVolume(lu, chemin, fichier);
     couleursVolume = fichier ? couleursEtiquettes(lu->valeurs) : QHash<int, QRgb>();
     for (int v : lu->valeurs) // a folder's values are the pictures' grey levels
         couleursVolume.insert(v, couleursVolume.value(v, qRgb(v, v, v)));
-    fichierVolume->setText(chemin);
+    configuration->fichierVolume()->setText(chemin);
 
     // Its fields: the file's sizes and origin (a folder has none: the fields
     // keep theirs), and its own counts.
-    const QList<QLineEdit *> champs = champsNombres();
+    const QList<QLineEdit *> champs = configuration->champsNombres();
     QStringList textes;
     for (QLineEdit *champ : champs)
         textes << texteNombre(champ);
@@ -125,14 +128,14 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
     textesSources[SourceFantome::Volume] = textes;
 
     QString note;
-    choixVolume->setEnabled(true);
+    configuration->choixVolume()->setEnabled(true);
     if (session.source() == SourceFantome::Volume) {
         for (int i = 0; i < champs.size(); ++i)
             montrerNombre(champs[i], textes[i]);
         montrerVolume();
         note = constructionTable();
     } else {
-        choixVolume->setChecked(true); // makes it the source
+        configuration->choixVolume()->setChecked(true); // makes it the source
     }
     QString message = description(*lu, chemin, fichier);
     if (!note.isEmpty())
@@ -143,31 +146,26 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
 // The tick: the volume read last in place of the planes, or the planes back.
 void Interface::volumeCoche(bool coche)
 {
-    basculeSource(SourceFantome::Volume, coche, choixScanner,
-                  coche ? description(*volume, fichierVolume->text(), volumeFichier) : QString());
+    basculeSource(SourceFantome::Volume, coche, configuration->choixScanner(),
+                  coche ? description(*volume, configuration->fichierVolume()->text(), volumeFichier) : QString());
 }
 
 void Interface::montrerVolume()
 {
     niveauxGris = volume->valeurs;
-    infoXY->montrer(coupeMilieu(*volume, couleursVolume));
-    tailleImageXY->setText(tr("Coupe du milieu, z = %1 : %2 × %3 voxels")
-                               .arg(volume->comptes[2] / 2)
-                               .arg(volume->comptes[0])
-                               .arg(volume->comptes[1]));
+    planXY->preter(coupeMilieu(*volume, couleursVolume), tr("Coupe du milieu, z = %1 : %2 × %3 voxels")
+                                                             .arg(volume->comptes[2] / 2)
+                                                             .arg(volume->comptes[0])
+                                                             .arg(volume->comptes[1]));
 }
 
-// The batch command's grid for the same volume and records; the counts are
-// the volume's, whatever the fields show.
+// The session's grid for the volume and the records; the counts are the
+// volume's, whatever the fields show.
 bool Interface::remplissageVolume(Grille &grille)
 {
-    dimX = volume->comptes[0];
-    dimY = volume->comptes[1];
-    dimZ = volume->comptes[2];
-    QString erreur;
     if (!verificationAvantGrille())
         return false;
-    if (!construireVolume(grille, *volume, materiaux, &erreur)) {
+    if (const QString erreur = remplirVolume(session, grille, materiaux); !erreur.isEmpty()) {
         etat->setText(erreur);
         return false;
     }

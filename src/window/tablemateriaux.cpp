@@ -1,15 +1,19 @@
 // The material table: one row per grey level of the inventory. The user's
 // choices outlive a rebuild, and tables of choices are loaded and saved.
+#include "window/tablemateriaux.h"
+
 #include <QAbstractScrollArea>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QRadioButton>
@@ -21,8 +25,8 @@
 #include "media/completer.h"
 #include "model/densite.h"
 #include "model/nombre.h"
-#include "window/interface.h"
 #include "model/ligne.h"
+#include "session/session.h"
 
 namespace {
 
@@ -114,12 +118,52 @@ QPair<QComboBox *, QComboBox *> boitesLigne(const QList<Milieu> &milieux, QObjec
 
 } // namespace
 
-// Keeps the rows' choices by level and gives the level of the row marked
-// "Fond", or the loaded table's when no row is marked; -1 for none.
-int Interface::fondRetenu()
+TableMateriaux::TableMateriaux(Session &session, const QList<Milieu> &milieux, QWidget *parent)
+    : QWidget(parent), session(session), milieux(milieux), table(new QTableWidget(0, 4)),
+      groupeFond(new QButtonGroup(this)), filtreMolette(new MoletteAuTableau(table))
+{
+    table->setObjectName("tableMateriaux");
+    table->setHorizontalHeaderLabels({tr("Gris lvl"), tr("Nom"), tr("Densite"), tr("Fond")});
+    // Rows as high as their boxes, at least eight of them in view, and the
+    // name column taking the width that the others leave.
+    const int hauteurLigne = QComboBox().sizeHint().height() + 2;
+    table->verticalHeader()->setDefaultSectionSize(hauteurLigne);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->setMinimumHeight(table->horizontalHeader()->sizeHint().height() + 8 * hauteurLigne
+                            + 2 * table->frameWidth() + table->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    ajusterLargeur();
+    auto *grille = new QGridLayout(this);
+    grille->setContentsMargins(0, 0, 0, 0);
+    grille->addWidget(table, 0, 0);
+    auto *boutons = new QHBoxLayout;
+    auto *boutonCharger = new QPushButton(tr("Charger une table…"));
+    auto *boutonEnregistrer = new QPushButton(tr("Enregistrer la table…"));
+    auto *boutonCompleter = new QPushButton(tr("Compléter"));
+    boutonCharger->setToolTip(tr("Lit une table NIVEAUX NOM [DENSITE] (fichier texte) et l'applique aux lignes"));
+    boutonEnregistrer->setToolTip(tr("Écrit les choix des lignes dans une table, à recharger pour d'autres images"));
+    boutonCompleter->setToolTip(tr("Donne à chaque ligne non choisie le milieu et la densité du niveau choisi "
+                                   "le plus proche (à égalité, le plus foncé)"));
+    boutons->addWidget(boutonCharger);
+    boutons->addWidget(boutonEnregistrer);
+    boutons->addWidget(boutonCompleter);
+    boutons->addStretch();
+    grille->addLayout(boutons, 1, 0);
+    connect(boutonCharger, &QPushButton::clicked, this, &TableMateriaux::chargementDemande);
+    // No file to ask for while there is no row to write.
+    connect(boutonEnregistrer, &QPushButton::clicked, this, [this] {
+        if (lignesTable.isEmpty())
+            emit message(tr("Aucune ligne à enregistrer : choisir d'abord une image"));
+        else
+            emit enregistrementDemande();
+    });
+    connect(boutonCompleter, &QPushButton::clicked, this, &TableMateriaux::completer);
+}
+
+int TableMateriaux::fondRetenu(const QVector<int> &suivants)
 {
     int fond = -1;
-    for (const LigneTable &ligne : *lignesTable) {
+    for (const LigneTable &ligne : lignesTable) {
         const ChoixNiveau choix{ligne.comboNom->currentText(), ligne.comboDensite->currentText()};
         // A row still blank waits for a catalogue: nothing of the user's to keep.
         if (!choix.nom.trimmed().isEmpty())
@@ -127,66 +171,64 @@ int Interface::fondRetenu()
         if (ligne.choixFond->isChecked())
             fond = ligne.niveauGris;
     }
-    if (fond < 0 && niveauxGris.contains(session.choix().fondTable()))
+    if (fond < 0 && suivants.contains(session.choix().fondTable()))
         fond = session.choix().fondTable();
     return fond;
 }
 
-QString Interface::constructionTable()
+QString TableMateriaux::reconstruire(const QVector<int> &suivants, const std::function<QRgb(int)> &couleur)
 {
-    return remplirTable(fondRetenu());
+    return remplir(suivants, fondRetenu(suivants), couleur);
 }
 
-// The rows of niveauxGris, "Fond" on level fond; a note when fond has gone.
-QString Interface::remplirTable(int fond)
+QString TableMateriaux::remplir(const QVector<int> &suivants, int fond, const std::function<QRgb(int)> &couleur)
 {
     QString note;
-    if (fond >= 0 && !niveauxGris.contains(fond) && !niveauxGris.isEmpty()) {
+    if (fond >= 0 && !suivants.contains(fond) && !suivants.isEmpty()) {
         note = (session.source() == SourceFantome::Volume
                     ? tr("le fond passe au niveau %1 : le niveau %2 n'est plus dans le volume")
                     : tr("le fond passe au niveau %1 : le niveau %2 n'est plus dans les images"))
-                   .arg(niveauxGris.first())
+                   .arg(suivants.first())
                    .arg(fond);
         fond = -1;
     }
-    while (tableMateriaux->rowCount() > 0)
-        tableMateriaux->removeRow(0);
-    lignesTable->clear();
+    niveaux = suivants;
+    while (table->rowCount() > 0)
+        table->removeRow(0);
+    lignesTable.clear();
     QStringList etiquettes;
-    for (int i = 0; i < niveauxGris.size(); ++i) {
-        ajouterLigne(i, niveauxGris[i], fond);
-        etiquettes << QString::number(niveauxGris[i]);
+    for (int i = 0; i < niveaux.size(); ++i) {
+        ajouterLigne(i, niveaux[i], fond, couleur(niveaux[i]));
+        etiquettes << QString::number(niveaux[i]);
     }
     // The level of each row, which messages and table files name.
-    tableMateriaux->setVerticalHeaderLabels(etiquettes);
-    ajusterLargeurTable();
+    table->setVerticalHeaderLabels(etiquettes);
+    ajusterLargeur();
     return note;
 }
 
 // Row i, for grey level g: its swatch, its two boxes on the level's last
 // choice (else the loaded table's, else the catalogue's first medium), and
 // its "Fond" mark, set on the row of level fond or on the first row.
-void Interface::ajouterLigne(int i, int g, int fond)
+void TableMateriaux::ajouterLigne(int i, int g, int fond, QRgb couleur)
 {
-    tableMateriaux->insertRow(i);
-    const bool valeur = session.source() == SourceFantome::Volume;
+    table->insertRow(i);
     auto *gris = new QLabel(QString::number(g));
-    gris->setPixmap(echantillon(valeur ? couleursVolume.value(g) : niveauxPlans.couleur(g)));
+    gris->setPixmap(echantillon(couleur));
     gris->setAlignment(Qt::AlignCenter);
-    gris->setToolTip((valeur ? tr("Valeur %1 du volume") : tr("Niveau de gris %1")).arg(g));
-    tableMateriaux->setCellWidget(i, 0, gris);
+    gris->setToolTip((session.source() == SourceFantome::Volume ? tr("Valeur %1 du volume") : tr("Niveau de gris %1"))
+                         .arg(g));
+    table->setCellWidget(i, 0, gris);
 
-    if (!filtreMolette)
-        filtreMolette = new MoletteAuTableau(tableMateriaux);
-    const auto [nom, densite] = boitesLigne(*milieux, filtreMolette);
+    const auto [nom, densite] = boitesLigne(milieux, filtreMolette);
     if (const auto retenu = session.choix().retenu(g)) {
-        poserChoix(nom, densite, *milieux, *retenu);
+        poserChoix(nom, densite, milieux, *retenu);
     } else if (const auto choix = session.choix().choixTable(g)) {
-        poserChoix(nom, densite, *milieux, *choix);
+        poserChoix(nom, densite, milieux, *choix);
         session.choix().marquerChoisi(g);
     }
-    tableMateriaux->setCellWidget(i, 1, nom);
-    tableMateriaux->setCellWidget(i, 2, densite);
+    table->setCellWidget(i, 1, nom);
+    table->setCellWidget(i, 2, densite);
     connect(nom, &QComboBox::activated, this, [=](int k) { nomChoisi(g, nom, densite, k); });
     connect(nom->lineEdit(), &QLineEdit::editingFinished, this, [=] { nomSaisi(g, nom, densite); });
 
@@ -199,42 +241,42 @@ void Interface::ajouterLigne(int i, int g, int fond)
     auto *centre = new QHBoxLayout(cellule);
     centre->setContentsMargins(0, 0, 0, 0);
     centre->addWidget(choixFond, 0, Qt::AlignCenter);
-    tableMateriaux->setCellWidget(i, 3, cellule);
+    table->setCellWidget(i, 3, cellule);
 
-    lignesTable->append(LigneTable{nom, densite, choixFond, g});
+    lignesTable.append(LigneTable{nom, densite, choixFond, g});
 }
 
 // Catalogue names carry trailing blanks: the columns take the width of the
 // names, or an edit box scrolled to its end shows only the tail of each;
 // the table is wide enough for all of them and for its headers, so that
 // neither is cut and no scroll bar runs across.
-void Interface::ajusterLargeurTable()
+void TableMateriaux::ajusterLargeur()
 {
-    tableMateriaux->resizeColumnsToContents();
-    int largeur = tableMateriaux->verticalHeader()->sizeHint().width() + 2 * tableMateriaux->frameWidth()
-                  + tableMateriaux->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    QHeaderView *entete = tableMateriaux->horizontalHeader();
+    table->resizeColumnsToContents();
+    int largeur = table->verticalHeader()->sizeHint().width() + 2 * table->frameWidth()
+                  + table->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QHeaderView *entete = table->horizontalHeader();
     int noms = entete->sectionSizeHint(1);
-    for (const LigneTable &ligne : *lignesTable)
+    for (const LigneTable &ligne : lignesTable)
         noms = std::max(noms, ligne.comboNom->sizeHint().width());
-    for (int c = 0; c < tableMateriaux->columnCount(); ++c)
-        largeur += c == 1 ? noms : std::max(tableMateriaux->columnWidth(c), entete->sectionSizeHint(c));
-    tableMateriaux->setMinimumWidth(largeur);
+    for (int c = 0; c < table->columnCount(); ++c)
+        largeur += c == 1 ? noms : std::max(table->columnWidth(c), entete->sectionSizeHint(c));
+    table->setMinimumWidth(largeur);
 }
 
 // A name picked in the list: that medium, with its catalogue density.
-void Interface::nomChoisi(int niveau, QComboBox *nom, QComboBox *densite, int k)
+void TableMateriaux::nomChoisi(int niveau, QComboBox *nom, QComboBox *densite, int k)
 {
-    if (k < 0 || k >= milieux->size() || nom->itemText(k) != milieux->at(k).nom)
+    if (k < 0 || k >= milieux.size() || nom->itemText(k) != milieux.at(k).nom)
         return;
-    offrirDensite(densite, &milieux->at(k));
+    offrirDensite(densite, &milieux.at(k));
     session.choix().marquerChoisi(niveau);
 }
 
 // A name typed by the user: a catalogue medium's name (blanks and case aside)
 // becomes that medium, density included; any other name leaves the density
 // to the user, and a catalogue density still shown would only mislead.
-void Interface::nomSaisi(int niveau, QComboBox *nom, QComboBox *densite)
+void TableMateriaux::nomSaisi(int niveau, QComboBox *nom, QComboBox *densite)
 {
     QLineEdit *saisie = nom->lineEdit();
     if (!saisie->isModified())
@@ -242,8 +284,8 @@ void Interface::nomSaisi(int niveau, QComboBox *nom, QComboBox *densite)
     saisie->setModified(false);
     session.choix().marquerChoisi(niveau);
     const QString texte = nom->currentText();
-    if (const Milieu *milieu = trouverMilieu(*milieux, texte)) {
-        nom->setCurrentIndex(int(milieu - milieux->constData()));
+    if (const Milieu *milieu = trouverMilieu(milieux, texte)) {
+        nom->setCurrentIndex(int(milieu - milieux.constData()));
         offrirDensite(densite, milieu);
         return;
     }
@@ -256,93 +298,81 @@ void Interface::nomSaisi(int niveau, QComboBox *nom, QComboBox *densite)
 
 // "Compléter": every row the user has not set takes the medium and density
 // of the nearest level that the user has set.
-void Interface::completerLignes()
+void TableMateriaux::completer()
 {
     QMap<int, ChoixNiveau> choisis;
-    for (const LigneTable &ligne : *lignesTable)
+    for (const LigneTable &ligne : lignesTable)
         if (session.choix().choisi(ligne.niveauGris))
             choisis.insert(ligne.niveauGris, {ligne.comboNom->currentText(), ligne.comboDensite->currentText()});
     if (choisis.isEmpty()) {
-        etat->setText(lignesTable->isEmpty() ? tr("Compléter : aucune ligne ; choisir d'abord une image")
-                                             : tr("Compléter : aucun niveau choisi à prendre pour modèle ; choisir "
-                                                  "d'abord le milieu de quelques niveaux"));
+        emit message(lignesTable.isEmpty() ? tr("Compléter : aucune ligne ; choisir d'abord une image")
+                                           : tr("Compléter : aucun niveau choisi à prendre pour modèle ; choisir "
+                                                "d'abord le milieu de quelques niveaux"));
         return;
     }
-    const QMap<int, ChoixNiveau> completes = completerChoix(niveauxGris, choisis);
-    for (const LigneTable &ligne : *lignesTable) {
+    const QMap<int, ChoixNiveau> completes = completerChoix(niveaux, choisis);
+    for (const LigneTable &ligne : lignesTable) {
         if (!completes.contains(ligne.niveauGris))
             continue;
-        poserChoix(ligne.comboNom, ligne.comboDensite, *milieux, completes.value(ligne.niveauGris));
+        poserChoix(ligne.comboNom, ligne.comboDensite, milieux, completes.value(ligne.niveauGris));
         session.choix().marquerChoisi(ligne.niveauGris);
     }
-    etat->setText(completes.isEmpty() ? tr("Compléter : chaque niveau a déjà son milieu")
-                                      : tr("Compléter : %n niveaux réglés sur le niveau choisi le plus proche",
-                                           nullptr, int(completes.size())));
+    emit message(completes.isEmpty() ? tr("Compléter : chaque niveau a déjà son milieu")
+                                     : tr("Compléter : %n niveaux réglés sur le niveau choisi le plus proche",
+                                          nullptr, int(completes.size())));
 }
 
-void Interface::chargementTableGris()
+void TableMateriaux::charger(const QString &chemin)
 {
-    const QString chemin = choisirFichier(this, tr("Charger une table"), ".",
-                                          tr("Tables de niveaux de gris (*.txt);;Tous les fichiers (*)"));
-    if (chemin.isEmpty())
-        return;
-    TableGris table;
+    TableGris lue;
     QString erreur;
-    if (!chargerTableGris(chemin, *milieux, table, &erreur)) {
-        etat->setText(erreur);
+    if (!chargerTableGris(chemin, milieux, lue, &erreur)) {
+        emit message(erreur);
         return;
     }
-    session.choix().chargerTable(table);
+    session.choix().chargerTable(lue);
     QList<int> regles, sansEntree;
-    for (const LigneTable &ligne : *lignesTable) {
-        if (const auto &choix = table.choix[size_t(ligne.niveauGris)]) {
-            poserChoix(ligne.comboNom, ligne.comboDensite, *milieux, *choix);
+    for (const LigneTable &ligne : lignesTable) {
+        if (const auto &choix = lue.choix[size_t(ligne.niveauGris)]) {
+            poserChoix(ligne.comboNom, ligne.comboDensite, milieux, *choix);
             session.choix().marquerChoisi(ligne.niveauGris);
             regles << ligne.niveauGris;
         } else {
             sansEntree << ligne.niveauGris;
         }
-        if (ligne.niveauGris == table.fond)
+        if (ligne.niveauGris == lue.fond)
             ligne.choixFond->setChecked(true);
     }
-    QString message = tr("Table « %1 » chargée").arg(extrait(QFileInfo(chemin).absoluteFilePath()));
-    if (lignesTable->isEmpty())
-        message += tr(" ; aucune image choisie : elle réglera les niveaux des images à venir");
+    QString texte = tr("Table « %1 » chargée").arg(extrait(QFileInfo(chemin).absoluteFilePath()));
+    if (lignesTable.isEmpty())
+        texte += tr(" ; aucune image choisie : elle réglera les niveaux des images à venir");
     else
-        message += tr(" : %n niveaux réglés", nullptr, int(regles.size()));
+        texte += tr(" : %n niveaux réglés", nullptr, int(regles.size()));
     if (!sansEntree.isEmpty())
-        message += tr(" ; sans entrée dans la table : %1").arg(listeNiveaux(sansEntree));
-    if (table.fond >= 0 && !lignesTable->isEmpty() && !niveauxGris.contains(table.fond))
-        message += tr(" ; fond %1 absent des images, ignoré").arg(table.fond);
-    etat->setText(message);
+        texte += tr(" ; sans entrée dans la table : %1").arg(listeNiveaux(sansEntree));
+    if (lue.fond >= 0 && !lignesTable.isEmpty() && !niveaux.contains(lue.fond))
+        texte += tr(" ; fond %1 absent des images, ignoré").arg(lue.fond);
+    emit message(texte);
 }
 
-void Interface::enregistrementTableGris()
+void TableMateriaux::enregistrer(QString chemin)
 {
-    if (lignesTable->isEmpty()) {
-        etat->setText(tr("Aucune ligne à enregistrer : choisir d'abord une image"));
-        return;
-    }
-    QString chemin = choisirFichierEnregistrement(
-        this, tr("Enregistrer la table"), ".", tr("Tables de niveaux de gris (*.txt);;Tous les fichiers (*)"));
-    if (chemin.isEmpty())
-        return;
     // A name given without a suffix is a table like the others, found again by the dialog's filter.
     if (QFileInfo(chemin).suffix().isEmpty())
         chemin += ".txt";
     QList<LigneNiveau> lignes;
     int fond = -1;
-    for (const LigneTable &ligne : *lignesTable) {
+    for (const LigneTable &ligne : lignesTable) {
         lignes << LigneNiveau{ligne.niveauGris,
                               {ligne.comboNom->currentText(), avecPointDecimal(ligne.comboDensite->currentText())}};
         if (fond < 0 && ligne.choixFond->isChecked())
             fond = ligne.niveauGris;
     }
     QString erreur;
-    if (!enregistrerTableGris(chemin, lignes, fond, *milieux, &erreur)) {
-        etat->setText(erreur);
+    if (!enregistrerTableGris(chemin, lignes, fond, milieux, &erreur)) {
+        emit message(erreur);
         return;
     }
-    etat->setText(tr("Table enregistrée dans « %1 » : %n niveaux", nullptr, int(lignes.size()))
-                      .arg(extrait(QFileInfo(chemin).absoluteFilePath())));
+    emit message(tr("Table enregistrée dans « %1 » : %n niveaux", nullptr, int(lignes.size()))
+                     .arg(extrait(QFileInfo(chemin).absoluteFilePath())));
 }
