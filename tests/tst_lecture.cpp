@@ -421,6 +421,35 @@ private slots:
         QCOMPARE(lus[1], 2.25f);
     }
 
+    // Words counted between any of the six blanks, across the 64-byte steps.
+    void mots_data()
+    {
+        QTest::addColumn<QByteArray>("texte");
+        QByteArray long_;
+        for (int i = 0; i < 300; ++i)
+            long_ += QByteArray(i % 7 + 1, 'a' + char(i % 26)) + QByteArray(1 + i % 3, " \n\r\t\f\v"[i % 6]);
+        QTest::newRow("vide") << QByteArray();
+        QTest::newRow("blancs seuls") << QByteArray(" \n\r\t\f\v").repeated(20);
+        QTest::newRow("un mot sans blanc") << QByteArray(150, '7');
+        QTest::newRow("mot à cheval sur 64 octets") << QByteArray(62, ' ') + "1.25 " + QByteArray(70, ' ') + "3";
+        QTest::newRow("blanc au 64e octet") << QByteArray(63, 'x') + ' ' + QByteArray(64, 'y') + '\n';
+        QTest::newRow("octets hauts et de contrôle") << QByteArray("\x80\xff \x08\x0e\x1f!").repeated(30);
+        QTest::newRow("blancs mêlés") << long_;
+    }
+
+    void mots()
+    {
+        QFETCH(QByteArray, texte);
+        // simplified() knows the same six blanks. From a few starts, so
+        // that the 64-byte steps fall elsewhere; a byte at a time, then AVX2.
+        for (int debut = 0; debut <= std::min<int>(3, int(texte.size())); ++debut) {
+            const QByteArray simple = texte.mid(debut).simplified();
+            const qint64 attendus = simple.isEmpty() ? 0 : simple.count(' ') + 1;
+            for (int registres : {0, 2})
+                QCOMPARE(compterMots(texte.constData() + debut, texte.constData() + texte.size(), registres), attendus);
+        }
+    }
+
     // Long runs of the form, as the reader takes them 2 KB at a time: a word
     // of another form wherever it falls, at the start, inside a stretch,
     // across the end of one, or just after, stops the reading at its first
@@ -571,6 +600,45 @@ private slots:
             QCOMPARE(bilan[m].volume, 2.5 * colonnes[m]);
             QCOMPARE(bilan[m].masse, 2.5 * sommes[m]);
         }
+    }
+
+    // A density per voxel read in two halves on two threads, the second's
+    // values placed after the first's words counted: each voxel its own
+    // value whatever the blanks between them, where the halves meet too.
+    void densitesParMoities_data()
+    {
+        QTest::addColumn<int>("blancs");
+        QTest::newRow("un espace") << 0;
+        QTest::newRow("séries d'espaces et lignes vides") << 1;
+        QTest::newRow("tabulations et CRLF") << 2;
+    }
+
+    void densitesParMoities()
+    {
+        QFETCH(int, blancs);
+        // Blocks whose values cannot run out within them: more than one of text.
+        const int cote = 1000, n = cote * cote * 3 / 2;
+        QByteArray texte = "1\nEAU\n1.0\n1000 1500 1\n";
+        for (int a = 0; a < 2; ++a) {
+            for (int i = 0; i <= cote * (a + 2) / 2; ++i)
+                texte += QByteArray::number(i) + ' ';
+            texte += '\n';
+        }
+        texte += "0 1\n" + (QByteArray(cote, '1') + '\n').repeated(n / cote) + '\n';
+        for (int x = 0; x < n; ++x) {
+            texte += QByteArray::number(1.0 + x * 1e-6, 'f', 6);
+            texte += blancs == 0 ? QByteArray(" ")
+                   : blancs == 1 ? QByteArray(1 + x % 5, ' ') + (x % 7 == 6 ? "\n\n" : "")
+                                 : QByteArray(x % 3 == 2 ? "\r\n" : "\t");
+        }
+        QTemporaryDir dossier;
+        Fantome f;
+        QString erreur;
+        QVERIFY2(lireEgsphant(ecrireTexte(dossier, "moities", texte), f, &erreur), qPrintable(erreur));
+        QVERIFY(f.densitesDirectes);
+        for (int x = 0; x < n; ++x)
+            if (f.densite(x) != float(1.0 + x * 1e-6))
+                QFAIL(qPrintable(QString("voxel %1 : %2 lu").arg(x + 1).arg(f.densite(x), 0, 'g', 9)));
     }
 
     // Texts that seldom repeat are read as floats from early on: a broken

@@ -123,6 +123,51 @@ private slots:
         QCOMPARE(fenetre.legende->item(1, 3)->background().color().rgb(), couleurMilieu("EAU"));
     }
 
+    // The density scale is the open phantom's, found when the density
+    // colours are asked, before or after it opens, and after another phantom.
+    void echelleDensites_data()
+    {
+        QTest::addColumn<bool>("densiteAvant");
+        QTest::addColumn<bool>("parVoxel");
+        QTest::newRow("densités choisies avant, une par voxel") << true << true;
+        QTest::newRow("densités choisies après, une par voxel") << false << true;
+        QTest::newRow("densités choisies avant, quelques-unes") << true << false;
+    }
+
+    void echelleDensites()
+    {
+        QFETCH(bool, densiteAvant);
+        QFETCH(bool, parVoxel);
+        // 64 × 64 × 2 voxels, each its own density from 0.5 to about 1.32
+        // when parVoxel: the reader keeps them as floats.
+        QByteArray texte = "1\nEAU\n1.0\n64 64 2\n";
+        for (const int compte : {64, 64, 2}) {
+            for (int i = 0; i <= compte; ++i)
+                texte += QByteArray::number(i) + ' ';
+            texte += '\n';
+        }
+        texte += ((QByteArray(64, '1') + '\n').repeated(64) + '\n').repeated(2);
+        for (int v = 0; v < 2 * 64 * 64; ++v)
+            texte += parVoxel ? QByteArray::number(0.5 + v * 1e-4, 'f', 4) + ' ' : QByteArray(v % 2 ? "0.75 " : "1.5 ");
+        QTemporaryDir dossier;
+        FenetreVue fenetre;
+        montrer(fenetre);
+        QVERIFY(fenetre.ouvrir(ecrire(dossier, "petit.egsphant", texteFantome)));
+        fenetre.choixColoration->setCurrentIndex(densiteAvant ? 1 : 0);
+        const QString autre = ecrire(dossier, "autre.egsphant", texte);
+        Fantome lu;
+        QVERIFY(lireEgsphant(autre, lu, nullptr));
+        QCOMPARE(lu.densitesDirectes, parVoxel);
+        QVERIFY(fenetre.ouvrir(autre));
+        fenetre.choixColoration->setCurrentIndex(1);
+        QCOMPARE(fenetre.echelleMin->text(), QString(parVoxel ? "0.5" : "0.75"));
+        QCOMPARE(fenetre.echelleMax->text(), QString(parVoxel ? "1.3191" : "1.5"));
+        // The first voxel (the least dense, or the densest) at its end of the scale.
+        VueCoupe *xy = fenetre.vues[0];
+        fenetre.curseurs[0]->setValue(0);
+        QCOMPARE(pixel(xy, xy->rectangleVoxel(0, 0).center()), couleurDensite(parVoxel ? 0.0 : 1.0));
+    }
+
     // A medium keeps its colour whatever its place among the media of a file.
     void memeNomMemeCouleur()
     {

@@ -78,6 +78,12 @@ qint64 reelsFixes(const char *&p, const char *fin, float *sortie, qint64 max, qi
 // time only, 1: SSSE3, 2: AVX2) and the processor has: each way tested.
 qint64 reelsFixes(const char *&p, const char *fin, float *sortie, qint64 max, qint64 &lignes, int registres);
 
+// The words of [p, fin): the runs of bytes between blanks.
+qint64 compterMots(const char *p, const char *fin);
+// The same with registers no wider than registres allows (0: a byte at a
+// time, 2: AVX2) and the processor has: each way tested.
+qint64 compterMots(const char *p, const char *fin, int registres);
+
 // Reads at p a real of the plain forms EGSnrc's codes write (digits, a
 // point, an exponent with E or D), ending at fin or at a blank, without a
 // library call: the text's digits as an integer, divided by an exact power

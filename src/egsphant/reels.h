@@ -10,10 +10,8 @@
 #include <QString>
 #include <QThreadPool>
 
-#include <algorithm>
 #include <string_view>
 #include <type_traits>
-#include <vector>
 
 #include "egsphant/reelrapide.h"
 #include "egsphant/texte.h"
@@ -81,14 +79,11 @@ Morceau analyserMorceau(const char *p, const char *bout, float *sortie, qint64 m
 // Below this, a second thread costs more than it saves.
 constexpr qint64 morceauParallele = 1 << 18;
 
-// What the second half of each block keeps from block to block: its thread,
-// started once for the whole read (one a block cost a fresh stack each
-// time), and the room for its values (fresh pages each time would cost more
-// than the parse).
+// The thread of the second half of each block, started once for the whole
+// read: one a block cost a fresh stack each time.
 struct SecondeMoitie
 {
     QThreadPool fil;
-    std::vector<float> valeurs;
 
     SecondeMoitie()
     {
@@ -98,8 +93,10 @@ struct SecondeMoitie
 };
 
 // The quick way over [l.p, bout), in two halves when it is long and the
-// values cannot run out within it, the second half's on the second thread
-// into its own room; l.p and l.ligne move past what was taken.
+// values cannot run out within it, the second half's on the second thread;
+// l.p and l.ligne move past what was taken. The first half's words, counted
+// first, place the second half's values straight after theirs: nothing is
+// copied after, and the fresh pages of the values are met on both threads.
 template <bool fixe, typename Valide>
 qint64 analyserBloc(Lecteur &l, const char *bout, float *sortie, qint64 max, Valide valide, SecondeMoitie &moitie)
 {
@@ -110,25 +107,24 @@ qint64 analyserBloc(Lecteur &l, const char *bout, float *sortie, qint64 max, Val
     const char *milieu = l.p + (bout - l.p) / 2;
     while (milieu < bout && !blanc(*milieu))
         ++milieu;
-    if (bout - l.p < morceauParallele || max <= (bout - l.p) / 2 + 1 || milieu == bout) {
+    const bool seul = bout - l.p < morceauParallele || max <= (bout - l.p) / 2 + 1 || milieu == bout;
+    const qint64 mots = seul ? 0 : compterMots(l.p, milieu);
+    if (seul || mots >= max) {
         const Morceau m = analyserMorceau<fixe>(l.p, bout, sortie, max, valide);
         avancer(m);
         return m.valeurs;
     }
-    std::vector<float> &seconde = moitie.valeurs;
-    seconde.resize(std::max(seconde.size(), size_t((bout - milieu) / 2 + 1)));
     Morceau second;
     QSemaphore fait;
     moitie.fil.start([&] {
-        second = analyserMorceau<fixe>(milieu, bout, seconde.data(), qint64(seconde.size()), valide);
+        second = analyserMorceau<fixe>(milieu, bout, sortie + mots, max - mots, valide);
         fait.release();
     });
     const Morceau premier = analyserMorceau<fixe>(l.p, milieu, sortie, max, valide);
     fait.acquire();
     avancer(premier);
-    if (premier.fin != milieu)
+    if (premier.fin != milieu || premier.valeurs != mots)
         return premier.valeurs; // the first half stopped at a word of its own
-    std::copy(seconde.begin(), seconde.begin() + second.valeurs, sortie + premier.valeurs);
     avancer(second);
     return premier.valeurs + second.valeurs;
 }

@@ -268,16 +268,7 @@ bool FenetreVue::lireEnSuivant(const QString &nom, const std::function<bool(cons
 void FenetreVue::afficher()
 {
     const Fantome &f = *fantome;
-    if (f.densitesDirectes) {
-        const float *valeurs = static_cast<const float *>(f.densitesVoxels.get());
-        std::tie(densiteMin, densiteMax) = extremes(valeurs, f.nombreVoxels());
-    } else {
-        const auto [mn, mx] = std::minmax_element(f.valeursDensite.begin(), f.valeursDensite.end());
-        densiteMin = *mn;
-        densiteMax = *mx;
-    }
-    echelleMin->setText(nombre(densiteMin));
-    echelleMax->setText(nombre(densiteMax));
+    extremesConnus = false;
     for (VueCoupe *vue : vues)
         vue->montrer(fantome.get());
     // Each slice placed once all views hold the phantom, so each marks it.
@@ -330,13 +321,37 @@ void FenetreVue::remplirLegende()
                              + legende->verticalScrollBar()->sizeHint().width());
 }
 
+// The density range, found when the densities' colours are first asked:
+// with a density per voxel it is a walk through the whole phantom, which an
+// opening in the media's colours need not wait for.
+void FenetreVue::connaitreExtremes()
+{
+    if (extremesConnus)
+        return;
+    const Fantome &f = *fantome;
+    if (f.densitesDirectes) {
+        const float *valeurs = static_cast<const float *>(f.densitesVoxels.get());
+        std::tie(densiteMin, densiteMax) = extremes(valeurs, f.nombreVoxels());
+    } else {
+        const auto [mn, mx] = std::minmax_element(f.valeursDensite.begin(), f.valeursDensite.end());
+        densiteMin = *mn;
+        densiteMax = *mx;
+    }
+    echelleMin->setText(nombre(densiteMin));
+    echelleMax->setText(nombre(densiteMax));
+    extremesConnus = true;
+}
+
 void FenetreVue::appliquerColoration()
 {
     const Coloration c = choixColoration->currentIndex() == 1 ? Coloration::Densite : Coloration::Milieux;
     cote->setCurrentIndex(c == Coloration::Densite ? 1 : 0);
-    if (fantome)
-        for (VueCoupe *vue : vues)
-            vue->colorer(c, densiteMin, densiteMax);
+    if (!fantome)
+        return;
+    if (c == Coloration::Densite)
+        connaitreExtremes();
+    for (VueCoupe *vue : vues)
+        vue->colorer(c, densiteMin, densiteMax);
 }
 
 void FenetreVue::deplacer(int i, int position)

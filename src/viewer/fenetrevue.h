@@ -97,6 +97,7 @@ private:
     void allerAuVoxel(const std::array<int, 3> &voxel);
     void decrireVoxel(const std::array<int, 3> &voxel);
     void appliquerColoration();
+    void connaitreExtremes();
 
     std::unique_ptr<Fantome> fantome;
     QString chemin;
@@ -106,6 +107,7 @@ private:
     double reference = 1.0;
     std::vector<double> niveaux{95, 80, 50, 20, 10};
     double densiteMin = 0, densiteMax = 0;
+    bool extremesConnus = false; // densiteMin and densiteMax are the phantom's
     int vueActive = 0;
     QStackedWidget *cote;
 };
