@@ -104,6 +104,8 @@ private slots:
         QCOMPARE(w.f.sessionEnCours().niveaux(), QVector<int>({300, 7, 0}));
         QVERIFY(cocheNommee(w.f, "choixVolume")->isChecked() && !cocheNommee(w.f, "choixXY")->isChecked()
                 && !cocheNommee(w.f, "choixXY")->isEnabled());
+        // The box unticked by the switch; the session keeps the planes' own tick for their return.
+        QVERIFY(w.f.sessionEnCours().plan(PlanImage::XY).coche && !w.f.sessionEnCours().plan(PlanImage::YZ).coche);
         QVERIFY(!cocheNommee(w.f, "choixYZ")->parentWidget()->isEnabled()
                 && !cocheNommee(w.f, "choixXZ")->parentWidget()->isEnabled());
         QCOMPARE(vue(w.f).mid(5, 9), QStringList({"0.2", "0.3", "0.5", "0.9", "-2.15", "2.75", "4 (grisé)",

@@ -93,12 +93,9 @@ bool Interface::constructionEgsphant(QString nomFich)
     return construite && ecritureEgsphant(grille, session.geometrie().geometrie, nomFich);
 }
 
-// The builder that the ticked planes call for, the ticks handed to the session first.
+// The builder that the session's ticked planes call for.
 bool Interface::remplissagePlansCoches(Grille &grille)
 {
-    session.cocherPlan(PlanImage::XY, planXY->choix()->isChecked());
-    session.cocherPlan(PlanImage::XZ, planXZ->choix()->isChecked());
-    session.cocherPlan(PlanImage::YZ, planYZ->choix()->isChecked());
     const PlanSession &xy = session.plan(PlanImage::XY), &xz = session.plan(PlanImage::XZ),
                       &yz = session.plan(PlanImage::YZ);
     switch (choixConstructeur(xy.coche, xz.coche, yz.coche)) {

@@ -79,6 +79,13 @@ void Interface::relierConfiguration()
     connect(planXY->bouton(), &QPushButton::clicked, this, &Interface::selectXY);
     connect(planXZ->bouton(), &QPushButton::clicked, this, &Interface::selectXZ);
     connect(planYZ->bouton(), &QPushButton::clicked, this, &Interface::selectYZ);
+    // A plane's tick is the session's while the planes are the source: another
+    // source unticks the boxes, and the session keeps the ticks for their return.
+    for (GroupePlan *groupe : {planXY, planYZ, planXZ})
+        connect(groupe->choix(), &QCheckBox::toggled, this, [this, groupe](bool coche) {
+            if (session.source() == SourceFantome::Plans)
+                session.cocherPlan(planDe(groupe), coche);
+        });
     connect(configuration, &PanneauConfiguration::egsphantDemande, this, &Interface::evalue);
     connect(configuration, &PanneauConfiguration::voirDemande, this, &Interface::voirFantome);
     connect(configuration, &PanneauConfiguration::dosxyzDemande, this, &Interface::entreeDosxyz);

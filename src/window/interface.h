@@ -167,7 +167,6 @@ private:
     void montrerSource();
     void montrerPlans();
     QMap<SourceFantome, QStringList> textesSources;
-    bool planesCoches[3] = {false, false, false}; // XY, YZ, XZ as the planes left them
     void basculeSource(SourceFantome cochee, bool coche, QCheckBox *autre, const QString &description);
     QString retourAuxPlans() const;
 

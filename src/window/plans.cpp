@@ -95,6 +95,6 @@ QVector<int> Interface::niveauxCoches() const
 {
     if (session.source() != SourceFantome::Plans)
         return session.niveaux();
-    return niveauxPlans.coches(planXY->choix()->isChecked(), planYZ->choix()->isChecked(),
-                               planXZ->choix()->isChecked());
+    return niveauxPlans.coches(session.plan(PlanImage::XY).coche, session.plan(PlanImage::YZ).coche,
+                               session.plan(PlanImage::XZ).coche);
 }

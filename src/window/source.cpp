@@ -23,10 +23,6 @@ void Interface::changerSource(SourceFantome nouvelle)
     for (QLineEdit *champ : champs)
         textes << texteNombre(champ);
     textesSources[session.source()] = textes;
-    QCheckBox *choixPlans[3] = {planXY->choix(), planYZ->choix(), planXZ->choix()};
-    if (session.source() == SourceFantome::Plans)
-        for (int p = 0; p < 3; ++p)
-            planesCoches[p] = choixPlans[p]->isChecked();
 
     session.changerSource(nouvelle);
     montrerRampe(nouvelle == SourceFantome::Scanner);
@@ -38,9 +34,9 @@ void Interface::changerSource(SourceFantome nouvelle)
         champ->setEnabled(plans);
     // The planes keep their pictures, greyed; the XY group lends its picture
     // to the other source, in colour, and only its tick is greyed.
-    for (int p = 0; p < 3; ++p) {
-        choixPlans[p]->setChecked(plans && planesCoches[p]);
-        choixPlans[p]->setEnabled(plans);
+    for (GroupePlan *groupe : {planXY, planYZ, planXZ}) {
+        groupe->choix()->setChecked(plans && session.plan(planDe(groupe)).coche);
+        groupe->choix()->setEnabled(plans);
     }
     for (GroupePlan *groupe : {planYZ, planXZ})
         groupe->setEnabled(plans);
