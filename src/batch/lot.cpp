@@ -645,7 +645,8 @@ std::optional<Refus> construireDepuisVolume(const Options &options, std::ostream
     QString erreur;
     if (!chargerVolume(*options.volume, *volume, &erreur))
         return Refus{erreur};
-    GeometrieSource nombres{entrees.geometrie};
+    GeometrieSource nombres;
+    nombres.geometrie = entrees.geometrie;
     for (int axe = 0; axe < 3; ++axe) {
         if (volume->geometrieConnue && !options.taille)
             nombres.geometrie.taille[axe] = volume->taille[axe];
@@ -828,7 +829,8 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
     if (auto refus = faireMateriaux(options, entrees, niveaux, sourceImages, session, materiaux))
         return refus;
     // With several planes, the session takes the counts the pictures agree on.
-    GeometrieSource nombres{entrees.geometrie};
+    GeometrieSource nombres;
+    nombres.geometrie = entrees.geometrie;
     std::copy(entrees.comptes, entrees.comptes + 3, nombres.comptes);
     if (nombreDonnes == 1) {
         if (!options.comptes)

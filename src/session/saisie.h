@@ -5,6 +5,7 @@
 #include <QStringList>
 
 struct Geometrie;
+struct GeometrieSource;
 
 // The geometry's numbers as the user typed them, read whatever the locale
 // (a decimal comma taken for a point). A text that is no number is refused,
@@ -16,5 +17,15 @@ QString lireGeometrieSaisie(const QStringList &textes, Geometrie &geometrie);
 
 // Counts along X, Y, Z: whole numbers, at most INT_MAX.
 QString lireComptesSaisis(const QStringList &textes, qint64 comptes[3]);
+
+// One field of each: champ 0 to 5 for sizes then origin, axe 0 to 2; the
+// refusal, or empty when the number was read. A refused text leaves the number as it was.
+QString lireReelSaisi(int champ, const QString &texte, double &valeur);
+QString lireCompteSaisi(int axe, const QString &texte, qint64 &compte);
+
+// The refusal of the first text that a source's sizes and origin, or its
+// counts, kept as no number; empty when there is none.
+QString refusGeometrie(const GeometrieSource &geometrie);
+QString refusComptes(const GeometrieSource &geometrie);
 
 #endif

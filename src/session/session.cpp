@@ -1,5 +1,7 @@
 #include "session/session.h"
 
+#include "session/saisie.h"
+
 void Session::changerSource(SourceFantome nouvelle)
 {
     if (nouvelle == enCours)
@@ -32,6 +34,21 @@ void Session::choisirVolume(std::shared_ptr<const Volume> volume, const QString 
 
 void Session::changerGeometrie(const GeometrieSource &geometrie)
 {
-    geometries[int(enCours)] = geometrie;
-    emit geometrieChangee(enCours);
+    changerGeometrie(enCours, geometrie);
+}
+
+void Session::changerGeometrie(SourceFantome source, const GeometrieSource &geometrie)
+{
+    geometries[int(source)] = geometrie;
+    emit geometrieChangee(source);
+}
+
+void Session::saisirNombre(int champ, const QString &texte)
+{
+    GeometrieSource &nombres = geometries[int(enCours)];
+    Geometrie &g = nombres.geometrie;
+    double *reels[6] = {&g.taille[0], &g.taille[1], &g.taille[2], &g.origine[0], &g.origine[1], &g.origine[2]};
+    const QString refus = champ < 6 ? lireReelSaisi(champ, texte, *reels[champ])
+                                    : lireCompteSaisi(champ - 6, texte, nombres.comptes[champ - 6]);
+    nombres.refuses[champ] = refus.isEmpty() ? std::nullopt : std::optional<QString>(texte);
 }

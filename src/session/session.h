@@ -10,6 +10,7 @@
 #include <QVector>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "egsphant/egsphant.h"
 #include "model/materiau.h"
@@ -42,10 +43,13 @@ struct VolumeSession
 };
 
 // A source's geometry as numbers: voxel sizes and origin (cm), and counts.
+// A text typed that is no number stays beside its field's number, as
+// typed, until the build refuses it: the field shows it again on return.
 struct GeometrieSource
 {
     Geometrie geometrie;
     qint64 comptes[3] = {0, 0, 0};
+    std::optional<QString> refuses[9]; // sizes, origin, counts, X to Z each
 };
 
 // What a session is, without its widgets: the sources, the source in use,
@@ -99,6 +103,12 @@ public:
     // The geometry of the source in use.
     const GeometrieSource &geometrie() const { return geometries[int(enCours)]; }
     void changerGeometrie(const GeometrieSource &geometrie);
+    // A source's own, as read with its volume or its CT.
+    void changerGeometrie(SourceFantome source, const GeometrieSource &geometrie);
+    const GeometrieSource &geometrie(SourceFantome source) const { return geometries[int(source)]; }
+    // A field's text as typed, for the source in use: sizes, origin, counts, X to Z
+    // each. No signal: the field typed already shows it.
+    void saisirNombre(int champ, const QString &texte);
 
 signals:
     void sourceChangee(SourceFantome source);

@@ -1,6 +1,7 @@
 #include "window/champnombre.h"
 
 #include <QLineEdit>
+#include <QLocale>
 #include <QVariant>
 
 #include "model/nombre.h"
@@ -26,6 +27,11 @@ QString texteCourt(const QString &texte)
 
 } // namespace
 
+QString texteExact(double valeur)
+{
+    return QString::number(valeur, 'g', QLocale::FloatingPointShortest);
+}
+
 void suivreSaisieNombre(QLineEdit *champ)
 {
     QObject::connect(champ, &QLineEdit::textEdited, champ, [champ] { champ->setProperty(proprieteExacte, QVariant()); });
@@ -33,10 +39,11 @@ void suivreSaisieNombre(QLineEdit *champ)
 
 void montrerNombre(QLineEdit *champ, const QString &texteExact)
 {
+    // Set before the text, so that whoever follows the text reads the exact one.
     const QString court = texteCourt(texteExact);
-    champ->setText(court);
     champ->setProperty(proprieteExacte, court == texteExact ? QVariant() : QVariant(texteExact));
     champ->setProperty(proprieteMontree, court);
+    champ->setText(court);
 }
 
 QString texteNombre(const QLineEdit *champ)

@@ -6,7 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
+#include "egsphant/reel.h"
+#include "session/saisie.h"
+#include "session/session.h"
 #include "window/champnombre.h"
 #include "window/groupeplan.h"
 
@@ -29,6 +33,14 @@ void champNombre(QLineEdit *champ)
     const QFontMetrics mesure(champ->font());
     champ->setMaximumWidth(mesure.horizontalAdvance("-00000.000") + 16);
     suivreSaisieNombre(champ);
+}
+
+// A size or an origin as the fields start: a whole number as "1.0", "-15.0".
+QString texteReel(double valeur)
+{
+    const QString texte = texteExact(valeur);
+    const bool entier = std::all_of(texte.begin(), texte.end(), [](QChar c) { return c.isDigit() || c == '-'; });
+    return entier ? texte + ".0" : texte;
 }
 
 } // namespace
@@ -177,4 +189,50 @@ void PanneauConfiguration::placerScanner(QGridLayout *grille, QWidget *boutonStr
             connect(champ, &QLineEdit::textChanged, this, &PanneauConfiguration::cadreModifie);
     connect(boutonScanner, &QPushButton::clicked, this, &PanneauConfiguration::scannerDemande);
     connect(cocheScanner, &QCheckBox::toggled, this, &PanneauConfiguration::scannerCoche);
+}
+
+void PanneauConfiguration::suivre(Session &suivie)
+{
+    session = &suivie;
+    const QList<QLineEdit *> champs = champsNombres();
+    for (int i = 0; i < champs.size(); ++i)
+        connect(champs[i], &QLineEdit::textChanged, this, [this, i, champ = champs[i]] {
+            if (!enAffichage)
+                session->saisirNombre(i, texteNombre(champ));
+        });
+    connect(session, &Session::sourceChangee, this, &PanneauConfiguration::montrerGeometrie);
+    connect(session, &Session::geometrieChangee, this, [this](SourceFantome source) {
+        if (source == session->source())
+            montrerGeometrie();
+    });
+}
+
+// The source in use's numbers, exact behind the fields; a text refused, as
+// typed. A field that already says its number ("1.0" for 1) is left as it is.
+void PanneauConfiguration::montrerGeometrie()
+{
+    if (enAffichage)
+        return;
+    enAffichage = true;
+    const GeometrieSource &nombres = session->geometrie();
+    const QList<QLineEdit *> champs = champsNombres();
+    for (int i = 0; i < champs.size(); ++i) {
+        const QString texte = texteNombre(champs[i]);
+        if (nombres.refuses[i]) {
+            if (texte != *nombres.refuses[i])
+                montrerNombre(champs[i], *nombres.refuses[i]);
+            continue;
+        }
+        if (i >= 6) {
+            qint64 compte = -1;
+            if (!lireCompteSaisi(i - 6, texte, compte).isEmpty() || compte != nombres.comptes[i - 6])
+                montrerNombre(champs[i], QString::number(nombres.comptes[i - 6]));
+            continue;
+        }
+        const double reel = i < 3 ? nombres.geometrie.taille[i] : nombres.geometrie.origine[i - 3];
+        double lu = 0.0;
+        if (!lireReelSaisi(i, texte, lu).isEmpty() || lu != reel)
+            montrerNombre(champs[i], texteReel(reel));
+    }
+    enAffichage = false;
 }

@@ -5,6 +5,7 @@
 #include <QList>
 
 class GroupePlan;
+class Session;
 class QCheckBox;
 class QGridLayout;
 class QLineEdit;
@@ -30,6 +31,10 @@ public:
     QLineEdit *jusqua(int axe) const { return boiteMax[axe]; } // the CT box's far corner
     // Sizes, origins and counts, X to Z each.
     QList<QLineEdit *> champsNombres() const;
+
+    // From now on, what is typed in the sizes, origin and counts goes into the
+    // session's geometry of the source in use, and they show its numbers.
+    void suivre(Session &session);
 
     QLineEdit *fichierPegs() const { return pegs; }
     QLineEdit *fichierEgsphant() const { return egsphant; }
@@ -58,6 +63,10 @@ private:
     void placerCompagnons(QGridLayout *grille);
     void placerVolume(QGridLayout *grille);
     void placerScanner(QGridLayout *grille, QWidget *boutonStructures);
+    void montrerGeometrie();
+
+    Session *session = nullptr;
+    bool enAffichage = false; // the fields show the session's numbers: nothing typed
 
     QLineEdit *pegs, *egsphant;
     QLineEdit *tailles[3], *origines[3], *comptes[3], *boiteMax[3];

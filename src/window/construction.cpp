@@ -80,17 +80,16 @@ bool Interface::constructionEgsphant(QString nomFich)
         etat->setText(refus);
         return false;
     }
-    GeometrieSource nombres = session.geometrie();
-    if (!lectureGeometrie(nombres.geometrie))
+    Geometrie geometrie;
+    if (!lectureGeometrie(geometrie))
         return false;
-    session.changerGeometrie(nombres);
     bool construite = false;
     switch (session.source()) {
     case SourceFantome::Plans: construite = remplissagePlansCoches(grille); break;
     case SourceFantome::Volume: construite = remplissageVolume(grille); break;
     case SourceFantome::Scanner: break; // its own build, above
     }
-    return construite && ecritureEgsphant(grille, session.geometrie().geometrie, nomFich);
+    return construite && ecritureEgsphant(grille, geometrie, nomFich);
 }
 
 // The builder that the session's ticked planes call for.
@@ -178,33 +177,26 @@ bool Interface::remplissagePlans(Grille &grille)
     return true;
 }
 
-// The fields' numbers as typed, into the session; a text that is no number
+// The session's numbers for the source in use; a text that is no number
 // is refused in the status line.
 bool Interface::lectureGeometrie(Geometrie &geometrie)
 {
-    QStringList textes;
-    for (const QLineEdit *champ : {configuration->taille(0), configuration->taille(1), configuration->taille(2),
-                                   configuration->origine(0), configuration->origine(1), configuration->origine(2)})
-        textes << texteNombre(champ);
-    const QString refus = lireGeometrieSaisie(textes, geometrie);
+    const QString refus = refusGeometrie(session.geometrie());
     if (!refus.isEmpty())
         etat->setText(refus);
+    geometrie = session.geometrie().geometrie;
     return refus.isEmpty();
 }
 
 bool Interface::lectureComptes()
 {
-    GeometrieSource nombres = session.geometrie();
-    const QString refus =
-        lireComptesSaisis({configuration->compte(0)->text(), configuration->compte(1)->text(),
-                           configuration->compte(2)->text()},
-                          nombres.comptes);
+    const QString refus = refusComptes(session.geometrie());
     if (!refus.isEmpty()) {
         etat->setText(refus);
         return false;
     }
-    session.poserDimensions(int(nombres.comptes[0]), int(nombres.comptes[1]), int(nombres.comptes[2]));
-    session.changerGeometrie(nombres);
+    const qint64 *n = session.geometrie().comptes;
+    session.poserDimensions(int(n[0]), int(n[1]), int(n[2]));
     return true;
 }
 

@@ -75,6 +75,7 @@ Interface::~Interface() = default;
 // The configuration's and the structures' buttons and ticks, each to the operation it asks for.
 void Interface::relierConfiguration()
 {
+    configuration->suivre(session);
     connect(configuration, &PanneauConfiguration::pegsDemande, this, &Interface::selectMat);
     connect(planXY->bouton(), &QPushButton::clicked, this, &Interface::selectXY);
     connect(planXZ->bouton(), &QPushButton::clicked, this, &Interface::selectXZ);

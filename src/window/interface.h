@@ -4,7 +4,6 @@
 #include <QHash>
 #include <QImage>
 #include <QList>
-#include <QMap>
 #include <QPointer>
 #include <QSet>
 #include <QRgb>
@@ -166,7 +165,6 @@ private:
     void changerSource(SourceFantome nouvelle);
     void montrerSource();
     void montrerPlans();
-    QMap<SourceFantome, QStringList> textesSources;
     void basculeSource(SourceFantome cochee, bool coche, QCheckBox *autre, const QString &description);
     QString retourAuxPlans() const;
 

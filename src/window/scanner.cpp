@@ -43,13 +43,6 @@ QString nombre(double v)
     return QString::number(v, 'g', 6);
 }
 
-// A value as a field shows it: the shortest text that reads back as the same
-// number, so that an untouched field builds the batch command's file.
-QString texteExact(double valeur)
-{
-    return QString::number(valeur, 'g', QLocale::FloatingPointShortest);
-}
-
 } // namespace
 
 // The slice shown, stepped under the XY picture or by the wheel over it.
@@ -103,23 +96,18 @@ void Interface::selectScanner()
     session.choisirScanner(ct);
     panneauStructures->poserSur(series[choix].referentiel);
     configuration->fichierScanner()->setText(dossier);
-    // Its fields: the CT's voxel sizes, its first boundaries and counts, its extent as the box.
-    QStringList textes;
+    // Its geometry: the CT's voxel sizes, its first boundaries and counts; its extent as the box.
+    GeometrieSource nombres;
     for (int a = 0; a < 3; ++a) {
-        textes << texteExact(ct->axes[a].taille);
+        nombres.geometrie.taille[a] = ct->axes[a].taille;
+        nombres.geometrie.origine[a] = ct->axes[a].origine;
+        nombres.comptes[a] = ct->axes[a].compte;
         montrerNombre(configuration->jusqua(a),
                       texteExact(ct->axes[a].origine + ct->axes[a].compte * ct->axes[a].taille));
     }
-    for (int a = 0; a < 3; ++a)
-        textes << texteExact(ct->axes[a].origine);
-    for (int a = 0; a < 3; ++a)
-        textes << QString::number(ct->axes[a].compte);
-    textesSources[SourceFantome::Scanner] = textes;
+    session.changerGeometrie(SourceFantome::Scanner, nombres);
     configuration->choixScanner()->setEnabled(true);
     if (session.source() == SourceFantome::Scanner) {
-        const QList<QLineEdit *> champs = configuration->champsNombres();
-        for (int i = 0; i < champs.size(); ++i)
-            montrerNombre(champs[i], textes[i]);
         montrerScanner();
     } else {
         configuration->choixScanner()->setChecked(true); // makes it the source

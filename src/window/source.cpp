@@ -1,5 +1,5 @@
 // The source switch: the planes' pictures, or a volume in their place.
-// Leaving a source keeps its fields, its ticks, its choices and its "Fond" for its
+// Leaving a source keeps its numbers (in the session), its ticks, its choices and its "Fond" for its
 // return; the table, the XY group and the count fields follow the source in use.
 #include <QCheckBox>
 #include <QGroupBox>
@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "window/champnombre.h"
 #include "window/configuration.h"
 #include "window/groupeplan.h"
 #include "window/interface.h"
@@ -17,18 +16,10 @@ void Interface::changerSource(SourceFantome nouvelle)
 {
     if (nouvelle == session.source())
         return;
-    const QList<QLineEdit *> champs = configuration->champsNombres();
     session.choix().retenirFond(tableMateriaux->fondRetenu(session.niveaux())); // the rows' choices are kept with it
-    QStringList textes;
-    for (QLineEdit *champ : champs)
-        textes << texteNombre(champ);
-    textesSources[session.source()] = textes;
-
-    session.changerSource(nouvelle);
+    session.changerSource(nouvelle); // the configuration shows its numbers
     montrerRampe(nouvelle == SourceFantome::Scanner);
     const bool plans = nouvelle == SourceFantome::Plans;
-    for (int i = 0; i < champs.size() && textesSources.contains(nouvelle); ++i)
-        montrerNombre(champs[i], textesSources[nouvelle][i]);
     // Another source gives its own counts, greyed: they are not the user's to change.
     for (QLineEdit *champ : {configuration->compte(0), configuration->compte(1), configuration->compte(2)})
         champ->setEnabled(plans);

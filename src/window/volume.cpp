@@ -44,13 +44,6 @@ QHash<int, QRgb> couleursEtiquettes(const QVector<int> &valeurs)
     return couleurs;
 }
 
-// A value as a field shows it: the shortest text that reads back as the same
-// number, so that an untouched field builds the batch command's file.
-QString texteExact(double valeur)
-{
-    return QString::number(valeur, 'g', QLocale::FloatingPointShortest);
-}
-
 // What was read, for the status line: « Volume : tete.nrrd, 256 × 256 × 120, 5 valeurs ».
 QString description(const Volume &volume, const QString &chemin, bool fichier)
 {
@@ -110,26 +103,23 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
     session.choisirVolume(lu, chemin, fichier, couleurs);
     configuration->fichierVolume()->setText(chemin);
 
-    // Its fields: the file's sizes and origin (a folder has none: the fields
-    // keep theirs), and its own counts.
-    const QList<QLineEdit *> champs = configuration->champsNombres();
-    QStringList textes;
-    for (QLineEdit *champ : champs)
-        textes << texteNombre(champ);
+    // Its geometry: the file's sizes and origin (a folder has none: it takes
+    // those of the source in use), and its own counts.
+    GeometrieSource nombres = session.geometrie();
     for (int a = 0; a < 3; ++a) {
         if (lu->geometrieConnue) {
-            textes[a] = texteExact(lu->taille[a]);
-            textes[3 + a] = texteExact(lu->origine[a]);
+            nombres.geometrie.taille[a] = lu->taille[a];
+            nombres.geometrie.origine[a] = lu->origine[a];
+            nombres.refuses[a] = nombres.refuses[3 + a] = std::nullopt;
         }
-        textes[6 + a] = QString::number(lu->comptes[a]);
+        nombres.comptes[a] = lu->comptes[a];
+        nombres.refuses[6 + a] = std::nullopt;
     }
-    textesSources[SourceFantome::Volume] = textes;
+    session.changerGeometrie(SourceFantome::Volume, nombres);
 
     QString note;
     configuration->choixVolume()->setEnabled(true);
     if (session.source() == SourceFantome::Volume) {
-        for (int i = 0; i < champs.size(); ++i)
-            montrerNombre(champs[i], textes[i]);
         montrerVolume();
         note = constructionTable();
     } else {
