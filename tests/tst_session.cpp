@@ -277,6 +277,58 @@ private slots:
         QCOMPARE(geometries[1][0].value<SourceFantome>(), SourceFantome::Volume);
     }
 
+    // A field typed for one source: its number, or its refused text, comes
+    // back with that source, untouched by what another source typed in the
+    // same field; a refused text keeps its number as it was.
+    void saisiesParSource_data()
+    {
+        QTest::addColumn<int>("champ"); // sizes, origin, counts, X to Z each
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("attendu"); // the source's numbers, then the build's refusal
+        QTest::newRow("taille") << 1 << "0,25" << "1 0.25 1 -15 -15 0 ; 0 0 0 ; ";
+        QTest::newRow("origine") << 5 << "-3.5" << "1 1 1 -15 -15 -3.5 ; 0 0 0 ; ";
+        QTest::newRow("compte") << 7 << " 12" << "1 1 1 -15 -15 0 ; 0 12 0 ; ";
+        QTest::newRow("lettre") << 0 << "a" << "1 1 1 -15 -15 0 ; 0 0 0 ; Taille X : « a » n'est pas un nombre.";
+        QTest::newRow("vide") << 4 << "" << "1 1 1 -15 -15 0 ; 0 0 0 ; Origine Y : champ vide, un nombre est attendu.";
+        QTest::newRow("compte trop grand")
+            << 8 << "2147483648"
+            << "1 1 1 -15 -15 0 ; 0 0 0 ; Nombre de voxels invalide : « 2147483648 » en Z (chaque compte doit être un "
+               "entier positif, au plus 2147483647).";
+    }
+    void saisiesParSource()
+    {
+        QFETCH(int, champ);
+        QFETCH(QString, texte);
+        QFETCH(QString, attendu);
+        const auto vus = [](const GeometrieSource &g) {
+            QStringList nombres;
+            for (double v : {g.geometrie.taille[0], g.geometrie.taille[1], g.geometrie.taille[2],
+                             g.geometrie.origine[0], g.geometrie.origine[1], g.geometrie.origine[2]})
+                nombres << QString::number(v);
+            nombres << ";";
+            for (qint64 n : g.comptes)
+                nombres << QString::number(n);
+            nombres << ";" << refusGeometrie(g) + refusComptes(g);
+            return nombres.join(' ');
+        };
+        Session session;
+        QSignalSpy geometries(&session, &Session::geometrieChangee);
+        session.saisirNombre(champ, texte);
+        session.changerSource(SourceFantome::Volume);
+        QCOMPARE(vus(session.geometrie()), vus(GeometrieSource()));
+        session.saisirNombre(champ, "7");
+        session.changerSource(SourceFantome::Plans);
+        QCOMPARE(vus(session.geometrie()), attendu);
+        QCOMPARE(session.geometrie().refuses[champ].value_or("nombre"),
+                 attendu.endsWith("; ") ? QString("nombre") : texte);
+        QCOMPARE(session.geometrie(SourceFantome::Volume).refuses[champ], std::nullopt);
+        QVERIFY(vus(session.geometrie(SourceFantome::Volume)) != vus(GeometrieSource())); // its own 7 kept
+        // A new number typed replaces the refused text.
+        session.saisirNombre(champ, "2");
+        QCOMPARE(session.geometrie().refuses[champ], std::nullopt);
+        QCOMPARE(geometries.size(), 0); // the field typed already shows it
+    }
+
     // Whatever one source sets, loads or marks, another source never sees;
     // coming back finds it as it was left.
     void choixParSource_data()
