@@ -128,6 +128,17 @@ private slots:
         cocheNommee(w.f, "choixVolume")->click(); // the volume again, as the user left it
         QCOMPARE(ligne(w.f, 7)->comboNom->currentText().trimmed(), QString("EAU"));
         QVERIFY(ligne(w.f, 0)->choixFond->isChecked() && champNomme(w.f, "tailleZ")->text() == "0.25");
+
+        // A text that is no number comes back with its source, and the build refuses it as typed.
+        champNomme(w.f, "origineY")->setText("a");
+        cocheNommee(w.f, "choixVolume")->click();
+        QCOMPARE(champNomme(w.f, "origineY")->text(), QString("-15.0")); // the planes' own
+        cocheNommee(w.f, "choixVolume")->click();
+        QCOMPARE(champNomme(w.f, "origineY")->text(), QString("a"));
+        QFile::remove(d("fenetre.egsphant"));
+        w.f.evalue();
+        QCOMPARE(etatDe(w.f)->text(), QString("Origine Y : « a » n'est pas un nombre."));
+        QVERIFY(!QFile::exists(d("fenetre.egsphant")));
     }
 
     // Sizes and origin with more digits than a field can show: six at most,
