@@ -87,6 +87,15 @@ bool ecrireStructures(const QString &fichier)
     return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size();
 }
 
+// The series of argv[2] and the ramp of argv[3]; the reason on stderr when either is unreadable.
+bool lireSerieEtRampe(char **argv, VolumeCT &ct, Rampe &rampe, QString &erreur)
+{
+    if (lireSerieCT(argv[2], QString(), ct, &erreur) && chargerRampe(argv[3], rampe, &erreur))
+        return true;
+    std::fprintf(stderr, "%s\n", qPrintable(erreur));
+    return false;
+}
+
 } // namespace
 
 int etapes(char **argv, const char *tailles)
@@ -96,10 +105,8 @@ int etapes(char **argv, const char *tailles)
     VolumeCT ct;
     Rampe rampe;
     QString erreur;
-    if (!lireSerieCT(argv[2], QString(), ct, &erreur) || !chargerRampe(argv[3], rampe, &erreur)) {
-        std::fprintf(stderr, "%s\n", qPrintable(erreur));
+    if (!lireSerieEtRampe(argv, ct, rampe, erreur))
         return 1;
-    }
     const double lecture = t.nsecsElapsed() / 1e9;
     std::optional<std::array<double, 3>> t3;
     if (tailles)
@@ -125,10 +132,8 @@ int tempsStructures(char **argv)
     VolumeCT ct;
     Rampe rampe;
     QString erreur;
-    if (!lireSerieCT(argv[2], QString(), ct, &erreur) || !chargerRampe(argv[3], rampe, &erreur)) {
-        std::fprintf(stderr, "%s\n", qPrintable(erreur));
+    if (!lireSerieEtRampe(argv, ct, rampe, erreur))
         return 1;
-    }
     std::vector<double> bornes;
     for (int k = 0; k <= ct.axes[2].compte; ++k)
         bornes.push_back(ct.axes[2].origine + k * ct.axes[2].taille);
