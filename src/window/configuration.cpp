@@ -98,12 +98,11 @@ void PanneauConfiguration::placerNombres(QGridLayout *grille)
     for (int c = 0; c < 3; ++c)
         grille->addWidget(new QLabel(axes[c]), 5, c, Qt::AlignCenter);
     const QStringList legendes{tr("Taille (cm)"), tr("Origine (cm)"), tr("Voxels")};
-    const QStringList textes[3] = {{"1.0", "1.0", "1.0"}, {"-15.0", "-15.0", "0.0"}, {"0", "0", "0"}};
     const QString noms[3] = {"taille", "origine", "champDim"};
     QLineEdit **champs[3] = {tailles, origines, comptes};
     for (int r = 0; r < 3; ++r) {
         for (int c = 0; c < 3; ++c) {
-            champs[r][c] = new QLineEdit(textes[r][c]);
+            champs[r][c] = new QLineEdit; // filled from the session, by suivre()
             champs[r][c]->setObjectName(noms[r] + axes[c]);
             champNombre(champs[r][c]);
             grille->addWidget(champs[r][c], 6 + r, c);
@@ -205,6 +204,8 @@ void PanneauConfiguration::suivre(Session &suivie)
         if (source == session->source())
             montrerGeometrie();
     });
+    // The fields start from the session's numbers: one copy of the defaults.
+    montrerGeometrie();
 }
 
 // The source in use's numbers, exact behind the fields; a text refused, as
