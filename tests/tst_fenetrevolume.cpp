@@ -155,6 +155,8 @@ private slots:
             const QString chiffres = champ->text().section('e', 0, 0).remove(QRegularExpression("[-.]")).remove(
                 QRegularExpression("^0+"));
             QVERIFY2(chiffres.size() <= 6, qPrintable(champ->text()));
+            // A number wider than its field is read from its first digit, not its last.
+            QCOMPARE(champ->cursorPosition(), 0);
         }
         memeFichier(w, {"--volume", d("fin.nrrd")});
         const QByteArray exact = lire(d("fenetre.egsphant"));

@@ -44,6 +44,8 @@ void montrerNombre(QLineEdit *champ, const QString &texteExact)
     champ->setProperty(proprieteExacte, court == texteExact ? QVariant() : QVariant(texteExact));
     champ->setProperty(proprieteMontree, court);
     champ->setText(court);
+    // A narrow field shows a number's start, not its end: ".0976563" would read as another value.
+    champ->setCursorPosition(0);
 }
 
 QString texteNombre(const QLineEdit *champ)
