@@ -431,6 +431,60 @@ private slots:
                  attendu);
     }
 
+    // The box typed, then the planes and the CT again: the fields come back
+    // as the user left them (six digits at most, the exact number behind,
+    // a refused text as typed), and "Egsphant" writes quarvel-phantom's file
+    // of that box, or refuses the first text that is no number.
+    void cadreParSource_data()
+    {
+        QTest::addColumn<QStringList>("saisies"); // field, text
+        QTest::addColumn<QString>("montre");      // the fields typed, as shown on return
+        QTest::addColumn<QString>("attendu");     // --crop of the same box, or the refusal
+        QTest::newRow("jusqu'à X") << QStringList{"boiteMax0", "0,5"} << "0.5" << "-1.2,0.5,-1.25,1.25,9.8,11.8";
+        QTest::newRow("plus de six chiffres")
+            << QStringList{"boiteMax1", "1.23456789", "origineY", "-1.0987654321"} << "1.23457 -1.09877"
+            << "-1.2,1.2,-1.0987654321,1.23456789,9.8,11.8";
+        QTest::newRow("jusqu'à Z refusé") << QStringList{"boiteMax2", "abc"} << "abc"
+                                          << "Jusqu'à Z : « abc » n'est pas un nombre.";
+        QTest::newRow("X avant Y") << QStringList{"origineY", "q", "boiteMax0", "z"} << "q z"
+                                   << "Jusqu'à X : « z » n'est pas un nombre.";
+    }
+    void cadreParSource()
+    {
+        QFETCH(QStringList, saisies);
+        QFETCH(QString, montre);
+        QFETCH(QString, attendu);
+        Interface f;
+        ouvrir(f);
+        for (int i = 0; i + 1 < saisies.size(); i += 2) {
+            champNomme(f, qPrintable(saisies[i]))->clear();
+            QTest::keyClicks(champNomme(f, qPrintable(saisies[i])), saisies[i + 1]);
+        }
+        cocheNommee(f, "choixScanner")->setChecked(false);
+        QVERIFY(!champNomme(f, "boiteMax0")->isEnabled() && champNomme(f, "boiteMax0")->text().isEmpty());
+        QCOMPARE(champNomme(f, "origineY")->text(), QString("-15.0"));
+        cocheNommee(f, "choixScanner")->setChecked(true);
+        QStringList vus;
+        for (int i = 0; i + 1 < saisies.size(); i += 2)
+            vus << champNomme(f, qPrintable(saisies[i]))->text();
+        QCOMPARE(vus.join(' '), montre);
+        QVERIFY(champNomme(f, "boiteMax0")->isEnabled());
+
+        QFile::remove(d("fenetre.egsphant"));
+        champNomme(f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
+        f.evalue();
+        if (!attendu.startsWith('-')) {
+            QCOMPARE(etatDe(f)->text(), attendu);
+            QVERIFY(!QFile::exists(d("fenetre.egsphant")));
+            return;
+        }
+        QVERIFY2(etatDe(f)->text().startsWith("Fantôme écrit"), qPrintable(etatDe(f)->text()));
+        const Resultat r = lancer({"--ct", serie, "--series", uid, "--pegs", d("essai.pegs4dat"), "--crop", attendu,
+                                   "-o", d("lot.egsphant")});
+        QCOMPARE(r.statut, 0);
+        QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
+    }
+
     void tientDansLEcran_data()
     {
         QTest::addColumn<bool>("ct");

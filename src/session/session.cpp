@@ -47,8 +47,10 @@ void Session::saisirNombre(int champ, const QString &texte)
 {
     GeometrieSource &nombres = geometries[int(enCours)];
     Geometrie &g = nombres.geometrie;
-    double *reels[6] = {&g.taille[0], &g.taille[1], &g.taille[2], &g.origine[0], &g.origine[1], &g.origine[2]};
-    const QString refus = champ < 6 ? lireReelSaisi(champ, texte, *reels[champ])
-                                    : lireCompteSaisi(champ - 6, texte, nombres.comptes[champ - 6]);
+    double *reels[12] = {&g.taille[0],       &g.taille[1],       &g.taille[2],       &g.origine[0],
+                         &g.origine[1],      &g.origine[2],      nullptr,            nullptr,
+                         nullptr,            &nombres.jusqua[0], &nombres.jusqua[1], &nombres.jusqua[2]};
+    const QString refus = reels[champ] ? lireReelSaisi(champ, texte, *reels[champ])
+                                       : lireCompteSaisi(champ - 6, texte, nombres.comptes[champ - 6]);
     nombres.refuses[champ] = refus.isEmpty() ? std::nullopt : std::optional<QString>(texte);
 }

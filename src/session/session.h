@@ -42,14 +42,16 @@ struct VolumeSession
     QHash<int, QRgb> couleurs; // how each of its values looks, in the table and the slice
 };
 
-// A source's geometry as numbers: voxel sizes and origin (cm), and counts.
-// A text typed that is no number stays beside its field's number, as
-// typed, until the build refuses it: the field shows it again on return.
+// A source's geometry as numbers: voxel sizes and origin (cm), counts, and
+// a CT's box, from the origin to its far corner (cm). A text typed that is
+// no number stays beside its field's number, as typed, until the build
+// refuses it: the field shows it again on return.
 struct GeometrieSource
 {
     Geometrie geometrie;
     qint64 comptes[3] = {0, 0, 0};
-    std::optional<QString> refuses[9]; // sizes, origin, counts, X to Z each
+    double jusqua[3] = {0.0, 0.0, 0.0};
+    std::optional<QString> refuses[12]; // sizes, origin, counts, far corner, X to Z each
 };
 
 // What a session is, without its widgets: the sources, the source in use,
@@ -106,8 +108,8 @@ public:
     // A source's own, as read with its volume or its CT.
     void changerGeometrie(SourceFantome source, const GeometrieSource &geometrie);
     const GeometrieSource &geometrie(SourceFantome source) const { return geometries[int(source)]; }
-    // A field's text as typed, for the source in use: sizes, origin, counts, X to Z
-    // each. No signal: the field typed already shows it.
+    // A field's text as typed, for the source in use: sizes, origin, counts,
+    // far corner, X to Z each. No signal: the field typed already shows it.
     void saisirNombre(int champ, const QString &texte);
 
 signals:

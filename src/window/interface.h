@@ -36,6 +36,7 @@ class PanneauConfiguration;
 class SuiviEcriture;
 class PanneauRampe;
 class GroupePlan;
+struct AxeCadre;
 struct Boite;
 struct FantomeEcrit;
 struct Geometrie;
@@ -184,6 +185,7 @@ private:
     void basculeScanner(bool actif);
     bool lectureCadre(Boite &boite, std::array<double, 3> &tailles, QString *refus);
     void suiviCadre();
+    void poserComptesCadre(const AxeCadre cadre[3]);
     void chargementRampe();
     void enregistrementRampe();
     bool constructionScanner(const QString &nomFich);
