@@ -1,6 +1,7 @@
 #include "session/session.h"
 
 #include "session/saisie.h"
+#include "volume/volume.h"
 
 void Session::changerSource(SourceFantome nouvelle)
 {
@@ -25,11 +26,36 @@ void Session::cocherPlan(PlanImage p, bool coche)
     emit planChange(p);
 }
 
+void Session::inventorierPlan(PlanImage p)
+{
+    niveauxPlans.remplacer(p, plans[int(p)].image);
+    niveauxSources[int(SourceFantome::Plans)] = niveauxPlans.tous();
+    emit niveauxChanges(SourceFantome::Plans);
+}
+
 void Session::choisirVolume(std::shared_ptr<const Volume> volume, const QString &chemin, bool fichier,
                             const QHash<int, QRgb> &couleurs)
 {
     volumeLu = {std::move(volume), chemin, fichier, couleurs};
+    niveauxSources[int(SourceFantome::Volume)] = volumeLu.volume ? volumeLu.volume->valeurs : QVector<int>();
     emit volumeChange();
+    emit niveauxChanges(SourceFantome::Volume);
+}
+
+QRgb Session::couleur(int niveau) const
+{
+    switch (enCours) {
+    case SourceFantome::Plans: return niveauxPlans.couleur(niveau);
+    case SourceFantome::Volume: return volumeLu.couleurs.value(niveau, qRgb(niveau, niveau, niveau));
+    case SourceFantome::Scanner: break;
+    }
+    return qRgb(niveau, niveau, niveau);
+}
+
+void Session::ajouterMilieux(const QList<Milieu> &lus)
+{
+    milieux << lus;
+    emit catalogueChange();
 }
 
 void Session::changerGeometrie(const GeometrieSource &geometrie)

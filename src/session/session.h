@@ -16,6 +16,7 @@
 #include "model/materiau.h"
 #include "phantom/construction.h"
 #include "session/choix.h"
+#include "session/niveauxplans.h"
 
 struct Volume;
 struct VolumeCT;
@@ -65,13 +66,19 @@ public:
     SourceFantome source() const { return enCours; }
     void changerSource(SourceFantome nouvelle);
 
-    // The choices of the source in use.
+    // The choices of the source in use, or of another.
     ChoixNiveaux &choix() { return choixSources[int(enCours)]; }
     const ChoixNiveaux &choix() const { return choixSources[int(enCours)]; }
+    ChoixNiveaux &choix(SourceFantome source) { return choixSources[int(source)]; }
 
     const PlanSession &plan(PlanImage p) const { return plans[int(p)]; }
     void choisirPlan(PlanImage p, const QString &chemin, const QImage &image);
     void cocherPlan(PlanImage p, bool coche);
+    // The levels of plane p's picture, as chosen, replace those of the
+    // picture it follows. Apart from the choice: the batch command reads its own.
+    void inventorierPlan(PlanImage p);
+    // Each plane's levels and how they look.
+    const NiveauxPlans &niveauxDesPlans() const { return niveauxPlans; }
 
     const VolumeSession &volume() const { return volumeLu; }
     // A null volume lets its memory go.
@@ -85,10 +92,14 @@ public:
     // The media of the catalogue (PEGS4 files), shared by every source.
     QList<Milieu> &catalogue() { return milieux; }
     const QList<Milieu> &catalogue() const { return milieux; }
+    // A PEGS4 file's media, after those read before.
+    void ajouterMilieux(const QList<Milieu> &lus);
 
-    // The levels the table shows: those of the source in use.
-    const QVector<int> &niveaux() const { return niveauxMontres; }
-    void montrerNiveaux(const QVector<int> &niveaux) { niveauxMontres = niveaux; }
+    // The levels of the source in use, lightest first: the planes' pictures'
+    // or the volume's values; a CT has none, its ramp gives the media.
+    const QVector<int> &niveaux() const { return niveauxSources[int(enCours)]; }
+    // How a level looks in the source in use: its colour in the pictures or the volume.
+    QRgb couleur(int niveau) const;
 
     // The media records the table gave, for the build under way or the last one.
     QList<Materiau> &materiaux() { return materiauxTable; }
@@ -117,16 +128,19 @@ signals:
     void planChange(PlanImage plan);
     void volumeChange();
     void geometrieChangee(SourceFantome source);
+    void niveauxChanges(SourceFantome source);
+    void catalogueChange();
 
 private:
     SourceFantome enCours = SourceFantome::Plans;
     ChoixNiveaux choixSources[3]; // by source, in the order of SourceFantome
     GeometrieSource geometries[3]; // likewise
     PlanSession plans[3];          // by PlanImage
+    NiveauxPlans niveauxPlans;
+    QVector<int> niveauxSources[3]; // by source
     VolumeSession volumeLu;
     std::shared_ptr<const VolumeCT> serieCT;
     QList<Milieu> milieux;
-    QVector<int> niveauxMontres;
     QList<Materiau> materiauxTable;
     std::array<int, 3> comptesGrille = {0, 0, 0};
     bool enConstruction = false;

@@ -123,7 +123,7 @@ QGroupBox *Interface::creerGroupeMateriaux()
 {
     auto *groupe = new QGroupBox(tr("Materiaux"));
     auto *grille = new QGridLayout;
-    tableMateriaux = new TableMateriaux(session, session.catalogue());
+    tableMateriaux = new TableMateriaux(session);
     grille->addWidget(tableMateriaux, 0, 0);
     // The ramp of a CT stands in the same place, shown instead of the table.
     panneauRampe = new PanneauRampe;

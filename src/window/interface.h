@@ -96,14 +96,10 @@ private:
     GroupePlan *planXY, *planYZ, *planXZ;
     void selectPlan(GroupePlan *groupe, QLineEdit *champLargeur, QLineEdit *champHauteur);
     QString chargementPlan(GroupePlan *groupe, const QImage &image, QLineEdit *champLargeur, QLineEdit *champHauteur);
-    void analyseNiveauxGris(const QImage &image, PlanImage plan);
+    void analyseNiveauxGris(PlanImage plan);
     PlanImage planDe(const GroupePlan *groupe) const;
-    // The levels of the picture chosen in each group: the table's rows are
-    // their union, so a replaced picture takes its levels away.
-    NiveauxPlans niveauxPlans;
     QVector<int> niveauxCoches() const;
     QString constructionTable();
-    QRgb couleurNiveau(int niveau) const;
     TableMateriaux *tableMateriaux;
     void chargementTableGris();
     void enregistrementTableGris();
@@ -161,8 +157,8 @@ private:
     // The source in use and each source's own choices (a new source is one
     // more value, with its part in montrerSource and in the build).
     Session session;
-    // Saves what the source in use leaves, makes nouvelle the source, and
-    // rebuilds the table from its levels.
+    // Makes nouvelle the source: the table and the fields follow the
+    // session, the groups and the ramp are set for it here.
     void changerSource(SourceFantome nouvelle);
     void montrerSource();
     void montrerPlans();

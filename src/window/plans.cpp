@@ -51,7 +51,7 @@ void Interface::selectPlan(GroupePlan *groupe, QLineEdit *champLargeur, QLineEdi
     const QString noteFond = chargementPlan(groupe, image, champLargeur, champHauteur);
     groupe->choix()->setChecked(true);
     // What the picture brought, and what left the table with the picture it replaced.
-    const int nombre = int(niveauxPlans.duPlan(planDe(groupe)).size());
+    const int nombre = int(session.niveauxDesPlans().duPlan(planDe(groupe)).size());
     QString message = tr("%1 : %2, %3 × %4, %n niveaux", nullptr, nombre)
                           .arg(groupe == planXY ? "XY" : groupe == planYZ ? "YZ" : "XZ",
                                extrait(QFileInfo(chemin).fileName()))
@@ -70,18 +70,17 @@ QString Interface::chargementPlan(GroupePlan *groupe, const QImage &image, QLine
                                   QLineEdit *champHauteur)
 {
     groupe->montrer(image);
-    analyseNiveauxGris(image, planDe(groupe));
+    analyseNiveauxGris(planDe(groupe));
     champLargeur->setText(QString::number(image.width(), 10));
     champHauteur->setText(QString::number(image.height(), 10));
     return constructionTable();
 }
 
 // The picture's levels replace those of the picture it follows in its
-// group; the inventory is what the three pictures hold.
-void Interface::analyseNiveauxGris(const QImage &image, PlanImage plan)
+// group; the inventory is what the three pictures hold, the table's rows.
+void Interface::analyseNiveauxGris(PlanImage plan)
 {
-    niveauxPlans.remplacer(plan, image);
-    session.montrerNiveaux(niveauxPlans.tous());
+    session.inventorierPlan(plan);
 }
 
 PlanImage Interface::planDe(const GroupePlan *groupe) const
@@ -95,6 +94,6 @@ QVector<int> Interface::niveauxCoches() const
 {
     if (session.source() != SourceFantome::Plans)
         return session.niveaux();
-    return niveauxPlans.coches(session.plan(PlanImage::XY).coche, session.plan(PlanImage::YZ).coche,
+    return session.niveauxDesPlans().coches(session.plan(PlanImage::XY).coche, session.plan(PlanImage::YZ).coche,
                                session.plan(PlanImage::XZ).coche);
 }

@@ -142,7 +142,6 @@ void Interface::montrerRampe(bool rampe)
 // axial slice through the usual CT window, the slider there to step through the others.
 void Interface::montrerScanner()
 {
-    session.montrerNiveaux({});
     {
         const QSignalBlocker bloque(curseurCoupe);
         curseurCoupe->setRange(0, session.scanner()->axes[2].compte - 1);

@@ -10,14 +10,12 @@
 #include "window/configuration.h"
 #include "window/groupeplan.h"
 #include "window/interface.h"
-#include "window/tablemateriaux.h"
 
 void Interface::changerSource(SourceFantome nouvelle)
 {
     if (nouvelle == session.source())
         return;
-    session.choix().retenirFond(tableMateriaux->fondRetenu(session.niveaux())); // the rows' choices are kept with it
-    session.changerSource(nouvelle); // the configuration shows its numbers
+    session.changerSource(nouvelle); // the table shows its rows, the configuration its numbers
     montrerRampe(nouvelle == SourceFantome::Scanner);
     const bool plans = nouvelle == SourceFantome::Plans;
     // Another source gives its own counts, greyed: they are not the user's to change.
@@ -32,11 +30,6 @@ void Interface::changerSource(SourceFantome nouvelle)
     for (GroupePlan *groupe : {planYZ, planXZ})
         groupe->setEnabled(plans);
     montrerSource();
-    // The "Fond" the source left, else the loaded table's, else the first row.
-    int fond = session.choix().fond();
-    if (!session.niveaux().contains(fond))
-        fond = session.niveaux().contains(session.choix().fondTable()) ? session.choix().fondTable() : -1;
-    tableMateriaux->remplir(session.niveaux(), fond, [this](int niveau) { return couleurNiveau(niveau); });
 }
 
 // A source's box: ticked, that source in place of the planes or of the
@@ -61,7 +54,7 @@ QString Interface::retourAuxPlans() const
     return tr("Plans : retour aux images, %n niveaux au tableau", nullptr, n);
 }
 
-// The levels of the table and the XY group's picture, from the source in use.
+// The XY group's picture, from the source in use.
 void Interface::montrerSource()
 {
     switch (session.source()) {
@@ -73,6 +66,5 @@ void Interface::montrerSource()
 
 void Interface::montrerPlans()
 {
-    session.montrerNiveaux(niveauxPlans.tous());
     planXY->reprendre();
 }
