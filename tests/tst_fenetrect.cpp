@@ -236,6 +236,59 @@ private slots:
         QVERIFY2(resume.contains(" voxels") && etatDe(f)->text().contains(resume), qPrintable(etatDe(f)->text()));
     }
 
+    // A PEGS4 file read after the structure set: every medium box offers
+    // its media at once, a medium already typed stays chosen, and the build
+    // gives the batch command's file.
+    void structuresPuisCatalogue_data()
+    {
+        QTest::addColumn<bool>("avant");           // a catalogue read before the CT too
+        QTest::addColumn<QList<ChoixFenetre>>("choix");
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("sans choix") << false << QList<ChoixFenetre>() << QStringList();
+        QTest::newRow("milieu tapé avant") << false << QList<ChoixFenetre>{{1, "ICRPBONE521ICRU", "ct"}}
+                                           << QStringList{"--structure", "TIGE OS=ICRPBONE521ICRU:ct"};
+        QTest::newRow("deuxième catalogue")
+            << true << QList<ChoixFenetre>{{0, "AIR521ICRU", "", true}, {1, "LUNG521ICRU", ""}}
+            << QStringList{"--outside", "BODY=AIR521ICRU", "--structure", "TIGE OS=LUNG521ICRU"};
+    }
+    void structuresPuisCatalogue()
+    {
+        QFETCH(bool, avant);
+        QFETCH(QList<ChoixFenetre>, choix);
+        QFETCH(QStringList, options);
+        QVERIFY(ecrireFichier(d("rs.dcm"), octetsStructures(jeuFenetre())));
+        Interface f;
+        if (avant) {
+            champNomme(f, "fichierPegs")->setText(d("essai.pegs4dat"));
+            f.analyseFichierPegs();
+        }
+        f.choisirDossier = [this](QWidget *, const QString &, const QString &) { return serie; };
+        f.choisirSerie = [](QWidget *, const QStringList &) { return 1; };
+        f.selectScanner();
+        f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("rs.dcm"); };
+        cliquer(f, "Structures…");
+        remplirStructures(f, choix);
+        const int lus = f.sessionEnCours().catalogue().size();
+        champNomme(f, "fichierPegs")->setText(d("essai.pegs4dat"));
+        f.analyseFichierPegs();
+        QTableWidget *t = tableStructures(f);
+        for (int k = 0; k < t->rowCount(); ++k) {
+            const auto *milieu = qobject_cast<QComboBox *>(t->cellWidget(k, 2));
+            QCOMPARE(milieu->count(), lus + 4);
+            QCOMPARE(milieu->itemText(lus + 3).trimmed(), QString("ICRPBONE521ICRU"));
+            const auto donne = std::find_if(choix.begin(), choix.end(), [k](const ChoixFenetre &c) { return c.ligne == k; });
+            QCOMPARE(milieu->currentText(), donne == choix.end() ? QString() : donne->milieu);
+        }
+        champNomme(f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
+        f.evalue();
+        QVERIFY2(etatDe(f)->text().startsWith("Fantôme écrit"), qPrintable(etatDe(f)->text()));
+        const Resultat r = lancer(QStringList{"--ct", serie, "--series", uid, "--pegs", d("essai.pegs4dat"),
+                                              "--structures", d("rs.dcm"), "-o", d("lot.egsphant")}
+                                  + options);
+        QCOMPARE(r.statut, 0);
+        QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
+    }
+
     // The table's choices saved in a table file and loaded in another
     // window; a faulty file, a medium unknown, a set of another frame of
     // reference refused in the status line, one line, nothing written.

@@ -42,7 +42,7 @@ Interface::Interface(QWidget *parent)
     planXY = new GroupePlan(tr("Plan XY"), tr("plan XY"), "XY");
     planYZ = new GroupePlan(tr("Plan YZ"), tr("plan YZ"), "YZ");
     planXZ = new GroupePlan(tr("Plan XZ"), tr("plan XZ"), "XZ");
-    panneauStructures = new PanneauStructures(choisirFichier, choisirFichierEnregistrement, session.catalogue());
+    panneauStructures = new PanneauStructures(choisirFichier, choisirFichierEnregistrement, session);
     configuration = new PanneauConfiguration(planXY, planXZ, planYZ, panneauStructures->boutonChoisir());
     relierConfiguration();
     placerCoupe();
