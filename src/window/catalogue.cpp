@@ -32,10 +32,8 @@ void Interface::analyseFichierPegs()
         return;
     }
     const qsizetype lus = milieux.size();
-    session.ajouterMilieux(milieux); // the table and the structures offer them at once
-    // A CT shown with an empty ramp table gets the default ramp of this catalogue.
-    if (session.source() == SourceFantome::Scanner)
-        montrerScanner();
+    // The table and the structures offer them at once; an empty ramp takes the default one.
+    session.ajouterMilieux(milieux);
     etat->setText(lus == 1 ? tr("1 milieu lu dans \"%1\"").arg(extrait(chemin))
                            : tr("%1 milieux lus dans \"%2\"").arg(QString::number(lus), extrait(chemin)));
 }

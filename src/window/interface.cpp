@@ -76,6 +76,8 @@ Interface::~Interface() = default;
 void Interface::relierConfiguration()
 {
     configuration->suivre(session);
+    for (GroupePlan *groupe : {planXY, planYZ, planXZ})
+        groupe->suivre(session, planDe(groupe));
     connect(configuration, &PanneauConfiguration::pegsDemande, this, &Interface::selectMat);
     connect(planXY->bouton(), &QPushButton::clicked, this, &Interface::selectXY);
     connect(planXZ->bouton(), &QPushButton::clicked, this, &Interface::selectXZ);
@@ -127,6 +129,7 @@ QGroupBox *Interface::creerGroupeMateriaux()
     grille->addWidget(tableMateriaux, 0, 0);
     // The ramp of a CT stands in the same place, shown instead of the table.
     panneauRampe = new PanneauRampe;
+    panneauRampe->suivre(session);
     panneauRampe->placerSous(panneauStructures);
     panneauRampe->hide();
     grille->addWidget(panneauRampe, 0, 0);

@@ -94,8 +94,8 @@ private:
 
     // Plane images, grey-level inventory, table rows, image check.
     GroupePlan *planXY, *planYZ, *planXZ;
-    void selectPlan(GroupePlan *groupe, QLineEdit *champLargeur, QLineEdit *champHauteur);
-    QString chargementPlan(GroupePlan *groupe, const QImage &image, QLineEdit *champLargeur, QLineEdit *champHauteur);
+    void selectPlan(GroupePlan *groupe, int axeLargeur, int axeHauteur);
+    QString chargementPlan(GroupePlan *groupe, const QImage &image, int axeLargeur, int axeHauteur);
     void analyseNiveauxGris(PlanImage plan);
     PlanImage planDe(const GroupePlan *groupe) const;
     QVector<int> niveauxCoches() const;

@@ -149,9 +149,6 @@ void Interface::montrerScanner()
     }
     curseurCoupe->show();
     montrerCoupe();
-    Rampe rampe;
-    if (panneauRampe->vide() && rampeParDefaut(session.catalogue(), rampe, nullptr))
-        panneauRampe->montrer(rampe);
 }
 
 // The slice the slider gives, with the box and the regions' contours over it.

@@ -21,12 +21,9 @@ void Interface::changerSource(SourceFantome nouvelle)
     // Another source gives its own counts, greyed: they are not the user's to change.
     for (QLineEdit *champ : {configuration->compte(0), configuration->compte(1), configuration->compte(2)})
         champ->setEnabled(plans);
-    // The planes keep their pictures, greyed; the XY group lends its picture
-    // to the other source, in colour, and only its tick is greyed.
-    for (GroupePlan *groupe : {planXY, planYZ, planXZ}) {
-        groupe->choix()->setChecked(plans && session.plan(planDe(groupe)).coche);
-        groupe->choix()->setEnabled(plans);
-    }
+    // The planes keep their pictures, greyed, their ticks following the
+    // session; the XY group lends its picture to the other source, in
+    // colour, and only its tick is greyed.
     for (GroupePlan *groupe : {planYZ, planXZ})
         groupe->setEnabled(plans);
     montrerSource();
