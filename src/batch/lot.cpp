@@ -18,6 +18,7 @@
 #include "batch/avancement.h"
 #include "batch/ct.h"
 #include "companions/dosxyz.h"
+#include "egsphant/egsphant.h"
 #include "images/chargement.h"
 #include "images/inventaire.h"
 #include "media/materiaux.h"
