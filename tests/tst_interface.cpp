@@ -324,15 +324,19 @@ private slots:
             if (geste == "plan") {
                 session.choisirPlan(PlanImage::XY, "xy.bmp", image);
                 session.inventorierPlan(PlanImage::XY);
+                session.montrerNiveaux(session.niveauxDesPlans().tous());
             } else if (geste == "pegs") {
                 session.ajouterMilieux({{"AIR", 0.0012}, {"EAU", 1.0}});
             } else if (geste == "volume") {
                 session.choisirVolume(volume, "tete.nrrd", true);
                 session.changerSource(SourceFantome::Volume);
+                session.montrerNiveaux(volume->valeurs);
             } else if (geste == "plans") {
                 session.changerSource(SourceFantome::Plans);
+                session.montrerNiveaux(session.niveauxDesPlans().tous());
             } else if (geste == "scanner") {
                 session.changerSource(SourceFantome::Scanner);
+                session.montrerNiveaux({});
             } else if (geste.startsWith("fond:")) {
                 ligne(geste.section(':', 1).toInt()).choixFond->click();
             } else {

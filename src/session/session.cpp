@@ -1,7 +1,6 @@
 #include "session/session.h"
 
 #include "session/saisie.h"
-#include "volume/volume.h"
 
 void Session::changerSource(SourceFantome nouvelle)
 {
@@ -29,17 +28,19 @@ void Session::cocherPlan(PlanImage p, bool coche)
 void Session::inventorierPlan(PlanImage p)
 {
     niveauxPlans.remplacer(p, plans[int(p)].image);
-    niveauxSources[int(SourceFantome::Plans)] = niveauxPlans.tous();
-    emit niveauxChanges(SourceFantome::Plans);
 }
 
 void Session::choisirVolume(std::shared_ptr<const Volume> volume, const QString &chemin, bool fichier,
                             const QHash<int, QRgb> &couleurs)
 {
     volumeLu = {std::move(volume), chemin, fichier, couleurs};
-    niveauxSources[int(SourceFantome::Volume)] = volumeLu.volume ? volumeLu.volume->valeurs : QVector<int>();
     emit volumeChange();
-    emit niveauxChanges(SourceFantome::Volume);
+}
+
+void Session::montrerNiveaux(const QVector<int> &niveaux)
+{
+    niveauxMontres = niveaux;
+    emit niveauxChanges();
 }
 
 QRgb Session::couleur(int niveau) const

@@ -76,6 +76,7 @@ public:
     void cocherPlan(PlanImage p, bool coche);
     // The levels of plane p's picture, as chosen, replace those of the
     // picture it follows. Apart from the choice: the batch command reads its own.
+    // The levels shown do not change: montrerNiveaux says which they are.
     void inventorierPlan(PlanImage p);
     // Each plane's levels and how they look.
     const NiveauxPlans &niveauxDesPlans() const { return niveauxPlans; }
@@ -95,9 +96,11 @@ public:
     // A PEGS4 file's media, after those read before.
     void ajouterMilieux(const QList<Milieu> &lus);
 
-    // The levels of the source in use, lightest first: the planes' pictures'
-    // or the volume's values; a CT has none, its ramp gives the media.
-    const QVector<int> &niveaux() const { return niveauxSources[int(enCours)]; }
+    // The levels of the source in use that the table shows, lightest first:
+    // the planes' pictures' or the volume's values; a CT has none, its ramp
+    // gives the media. Whoever reads the source says which they are.
+    const QVector<int> &niveaux() const { return niveauxMontres; }
+    void montrerNiveaux(const QVector<int> &niveaux);
     // How a level looks in the source in use: its colour in the pictures or the volume.
     QRgb couleur(int niveau) const;
 
@@ -128,7 +131,7 @@ signals:
     void planChange(PlanImage plan);
     void volumeChange();
     void geometrieChangee(SourceFantome source);
-    void niveauxChanges(SourceFantome source);
+    void niveauxChanges();
     void catalogueChange();
 
 private:
@@ -137,7 +140,7 @@ private:
     GeometrieSource geometries[3]; // likewise
     PlanSession plans[3];          // by PlanImage
     NiveauxPlans niveauxPlans;
-    QVector<int> niveauxSources[3]; // by source
+    QVector<int> niveauxMontres;
     VolumeSession volumeLu;
     std::shared_ptr<const VolumeCT> serieCT;
     QList<Milieu> milieux;

@@ -7,8 +7,8 @@
 #include "window/interface.h"
 #include "window/tablemateriaux.h"
 
-// The rows follow the session's levels as they change; what their last
-// rebuild has to tell, for the status line.
+// The rows follow the levels the session shows; what their last rebuild
+// has to tell, for the status line.
 QString Interface::constructionTable()
 {
     return tableMateriaux->note();

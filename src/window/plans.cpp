@@ -84,6 +84,7 @@ QString Interface::chargementPlan(GroupePlan *groupe, const QImage &image, int a
 void Interface::analyseNiveauxGris(PlanImage plan)
 {
     session.inventorierPlan(plan);
+    session.montrerNiveaux(session.niveauxDesPlans().tous());
 }
 
 PlanImage Interface::planDe(const GroupePlan *groupe) const

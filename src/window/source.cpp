@@ -15,7 +15,7 @@ void Interface::changerSource(SourceFantome nouvelle)
 {
     if (nouvelle == session.source())
         return;
-    session.changerSource(nouvelle); // the table shows its rows, the configuration its numbers
+    session.changerSource(nouvelle); // the configuration shows its numbers, the table keeps the rows' choices
     montrerRampe(nouvelle == SourceFantome::Scanner);
     const bool plans = nouvelle == SourceFantome::Plans;
     // Another source gives its own counts, greyed: they are not the user's to change.
@@ -51,7 +51,7 @@ QString Interface::retourAuxPlans() const
     return tr("Plans : retour aux images, %n niveaux au tableau", nullptr, n);
 }
 
-// The XY group's picture, from the source in use.
+// The levels of the table and the XY group's picture, from the source in use.
 void Interface::montrerSource()
 {
     switch (session.source()) {
@@ -63,5 +63,6 @@ void Interface::montrerSource()
 
 void Interface::montrerPlans()
 {
+    session.montrerNiveaux(session.niveauxDesPlans().tous());
     planXY->reprendre();
 }

@@ -163,26 +163,30 @@ TableMateriaux::TableMateriaux(Session &session, QWidget *parent)
     connect(&session, &Session::catalogueChange, this, &TableMateriaux::suivreCatalogue);
 }
 
-// The rows' choices and "Fond" stay with the source they were for; the
-// new source's rows come back as it left them: its "Fond", else the loaded
-// table's, else the first row.
+// The rows' choices and "Fond" stay with the source they were for, until
+// the new source's levels come.
 void TableMateriaux::suivreSource()
 {
     session.choix(sourceLignes).retenirFond(fondRetenu(niveaux));
     sourceLignes = session.source();
+    sourceNouvelle = true;
+}
+
+// The levels shown: another source's rows come back as it left them (its
+// "Fond", else the loaded table's, else the first row); the same source's
+// keep the choices of the levels that stay.
+void TableMateriaux::suivreNiveaux()
+{
+    if (!sourceNouvelle) {
+        reconstruire(session.niveaux());
+        return;
+    }
+    sourceNouvelle = false;
     const ChoixNiveaux &choix = session.choix();
     int fond = choix.fond();
     if (!session.niveaux().contains(fond))
         fond = session.niveaux().contains(choix.fondTable()) ? choix.fondTable() : -1;
     remplir(session.niveaux(), fond);
-}
-
-// A picture chosen or a volume read: the rows of the source in use, the
-// choices of the levels that stay kept.
-void TableMateriaux::suivreNiveaux(SourceFantome source)
-{
-    if (source == sourceLignes)
-        reconstruire(session.niveaux());
 }
 
 // The rows offer the new media at once; what the user set stays set.

@@ -46,7 +46,7 @@ signals:
 private:
     // The session's signals: another source, its levels, more media.
     void suivreSource();
-    void suivreNiveaux(SourceFantome source);
+    void suivreNiveaux();
     void suivreCatalogue();
     // The rows of suivants, each swatch in its level's colour, "Fond" on
     // level fond (else on the first row); the note when fond has gone.
@@ -70,6 +70,7 @@ private:
     QList<LigneTable> lignesTable;
     QVector<int> niveaux;
     SourceFantome sourceLignes; // whose levels the rows are
+    bool sourceNouvelle = false; // the next levels are another source's: their own "Fond"
     QString noteFond;
 };
 

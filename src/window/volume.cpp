@@ -141,6 +141,7 @@ void Interface::volumeCoche(bool coche)
 void Interface::montrerVolume()
 {
     const VolumeSession &lu = session.volume();
+    session.montrerNiveaux(lu.volume->valeurs);
     planXY->preter(coupeMilieu(*lu.volume, lu.couleurs), tr("Coupe du milieu, z = %1 : %2 × %3 voxels")
                                                              .arg(lu.volume->comptes[2] / 2)
                                                              .arg(lu.volume->comptes[0])
