@@ -5,7 +5,10 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QAbstractItemView>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QStyle>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -96,6 +99,11 @@ void PanneauStructures::offrirMilieux(QComboBox *boite) const
         boite->setCurrentIndex(k);
     else
         boite->setEditText(choisi);
+    // A narrow box shows a name's start; its list, each name whole.
+    boite->lineEdit()->setCursorPosition(0);
+    boite->view()->setTextElideMode(Qt::ElideNone);
+    boite->view()->setMinimumWidth(boite->view()->sizeHintForColumn(0)
+                                   + boite->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
 // Media read after the set: the boxes offer them at once.
