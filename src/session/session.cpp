@@ -43,6 +43,12 @@ void Session::montrerNiveaux(const QVector<int> &niveaux)
     emit niveauxChanges();
 }
 
+void Session::choisirScanner(std::shared_ptr<const VolumeCT> ct)
+{
+    serieCT = std::move(ct);
+    emit scannerChange();
+}
+
 QRgb Session::couleur(int niveau) const
 {
     switch (enCours) {

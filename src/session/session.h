@@ -88,7 +88,7 @@ public:
 
     // The CT series read last; null before any.
     const std::shared_ptr<const VolumeCT> &scanner() const { return serieCT; }
-    void choisirScanner(std::shared_ptr<const VolumeCT> ct) { serieCT = std::move(ct); }
+    void choisirScanner(std::shared_ptr<const VolumeCT> ct);
 
     // The media of the catalogue (PEGS4 files), shared by every source.
     QList<Milieu> &catalogue() { return milieux; }
@@ -130,6 +130,7 @@ signals:
     void sourceChangee(SourceFantome source);
     void planChange(PlanImage plan);
     void volumeChange();
+    void scannerChange();
     void geometrieChangee(SourceFantome source);
     void niveauxChanges();
     void catalogueChange();

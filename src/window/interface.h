@@ -16,7 +16,6 @@
 
 #include "media/tablegris.h"
 #include "model/materiau.h"
-#include "session/niveauxplans.h"
 #include "session/session.h"
 
 class QCheckBox;

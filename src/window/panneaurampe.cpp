@@ -88,6 +88,7 @@ void PanneauRampe::suivre(const Session &session)
 {
     connect(&session, &Session::sourceChangee, this, [this, &session] { rampeParDefautSiVide(session); });
     connect(&session, &Session::catalogueChange, this, [this, &session] { rampeParDefautSiVide(session); });
+    connect(&session, &Session::scannerChange, this, [this, &session] { rampeParDefautSiVide(session); });
 }
 
 void PanneauRampe::rampeParDefautSiVide(const Session &session)

@@ -19,7 +19,8 @@ public:
     explicit PanneauRampe(QWidget *parent = nullptr);
 
     // From now on, while a CT is the session's source and the table is
-    // empty, the catalogue's media give it the default ramp, at once.
+    // empty, the catalogue's media give it the default ramp, at once: on a
+    // switch to the CT, a CT read, a catalogue read.
     void suivre(const Session &session);
 
     void montrer(const Rampe &rampe);
