@@ -16,7 +16,6 @@
 #include "model/niveaugris.h"
 #include "session/session.h"
 #include "volume/volume.h"
-#include "window/groupeplan.h"
 #include "window/interface.h"
 #include "widgets.h"
 
@@ -357,49 +356,6 @@ private slots:
                                : QString("[%1] ").arg(table.lignes().first().comboNom->count()) + vus.join(" ; ");
         QCOMPARE(vu, attendu);
         QCOMPARE(table.tableau()->rowCount(), table.lignes().size());
-    }
-
-    // A plane group on a session alone: its picture, path and tick as the
-    // session's plane has them; another source unticks and greys the tick,
-    // the planes back tick it again as the session kept it.
-    void groupeSuitLaSession_data()
-    {
-        QTest::addColumn<QStringList>("gestes");
-        QTest::addColumn<QString>("attendu"); // path, picture width, ticked, tick enabled
-        QTest::newRow("image") << QStringList{"image"} << "xz.bmp 3 non oui";
-        QTest::newRow("cochée") << QStringList{"image", "coche"} << "xz.bmp 3 oui oui";
-        QTest::newRow("autre plan") << QStringList{"autre", "coche"} << "plan XZ 0 oui oui";
-        QTest::newRow("volume") << QStringList{"image", "coche", "volume"} << "xz.bmp 3 non non";
-        QTest::newRow("volume puis plans") << QStringList{"image", "coche", "volume", "plans"} << "xz.bmp 3 oui oui";
-        QTest::newRow("cochée sous le scanner") << QStringList{"image", "scanner", "coche"} << "xz.bmp 3 non non";
-    }
-    void groupeSuitLaSession()
-    {
-        QFETCH(QStringList, gestes);
-        QFETCH(QString, attendu);
-        Session session;
-        GroupePlan groupe("Plan XZ", "plan XZ", "XZ");
-        groupe.suivre(session, PlanImage::XZ);
-        QImage image(3, 2, QImage::Format_RGB32);
-        image.fill(qRgb(90, 90, 90));
-        for (const QString &geste : gestes) {
-            if (geste == "image")
-                session.choisirPlan(PlanImage::XZ, "xz.bmp", image);
-            else if (geste == "autre")
-                session.choisirPlan(PlanImage::XY, "xy.bmp", image);
-            else if (geste == "coche")
-                session.cocherPlan(PlanImage::XZ, true);
-            else
-                session.changerSource(geste == "volume"    ? SourceFantome::Volume
-                                      : geste == "scanner" ? SourceFantome::Scanner
-                                                           : SourceFantome::Plans);
-        }
-        const QString vu = QString("%1 %2 %3 %4")
-                               .arg(groupe.fichier()->text())
-                               .arg(groupe.image()->montree().width())
-                               .arg(groupe.choix()->isChecked() ? "oui" : "non")
-                               .arg(groupe.choix()->isEnabled() ? "oui" : "non");
-        QCOMPARE(vu, attendu);
     }
 
     void metaObjet()

@@ -99,5 +99,5 @@ QVector<int> Interface::niveauxCoches() const
     if (session.source() != SourceFantome::Plans)
         return session.niveaux();
     return session.niveauxDesPlans().coches(session.plan(PlanImage::XY).coche, session.plan(PlanImage::YZ).coche,
-                               session.plan(PlanImage::XZ).coche);
+                                            session.plan(PlanImage::XZ).coche);
 }
