@@ -5,7 +5,6 @@
 #include <limits>
 #include <type_traits>
 
-#include "io/grandespages.h"
 #include "model/partage.h"
 #include "scanner/cadre.h"
 #include "scanner/volumect.h"
@@ -195,16 +194,10 @@ void redresser(const SerieInclinee &s, VolumeCT &droit)
         droit.axes[2] = AxeCT{1, s.pas[1] / 10.0, (z[0] - s.pas[1] / 2.0) / 10.0, {}};
     const int nz = droit.axes[2].compte;
     const size_t n = size_t(nc) * size_t(ny) * size_t(nz);
-    // Up to twice the series: 2 MB pages, a few hundred faults to fill it.
-    if (pile.entiers.empty()) {
-        droit.reels.reserve(n);
-        demanderGrandesPages(droit.reels.data(), n * sizeof(float));
+    if (pile.entiers.empty())
         droit.reels.assign(n, std::numeric_limits<float>::quiet_NaN());
-    } else {
-        droit.entiers.reserve(n);
-        demanderGrandesPages(droit.entiers.data(), n * sizeof(qint16));
+    else
         droit.entiers.assign(n, huHorsCoupes);
-    }
     // Rows in fixed pieces between the cores; each voxel depends on the
     // series alone, so the volume is the same whatever their number.
     const qint64 rangees = qint64(ny) * nz;

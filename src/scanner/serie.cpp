@@ -17,7 +17,6 @@
 #include <cmath>
 #include <new>
 
-#include "io/grandespages.h"
 #include "model/ligne.h"
 #include "scanner/entetedicom.h"
 #include "scanner/redressement.h"
@@ -449,9 +448,6 @@ public:
             pas[a] = placement.axes.inverse[a] ? -s : s;
             depart[a] = placement.axes.inverse[a] ? (placement.comptes[a] - 1) * s : 0;
         }
-        // The series' whole volume: 2 MB pages, a few hundred faults to fill it.
-        volume.entiers.reserve(size_t(volume.nombreVoxels()));
-        demanderGrandesPages(volume.entiers.data(), size_t(volume.nombreVoxels()) * sizeof(qint16));
         volume.entiers.assign(size_t(volume.nombreVoxels()), 0);
         volume.reels.clear();
         volume.huMin = INFINITY;
