@@ -592,6 +592,29 @@ private slots:
         QCOMPARE(tableStructures(f)->verticalScrollBar()->isVisible(), ct);
     }
 
+    // The ramp as typed, a row just added and a refused text included, is
+    // found again after a switch to the planes and back; the build names the empty row.
+    void rampeGardee()
+    {
+        Interface f;
+        ouvrir(f);
+        tableNommee(f, "tableRampe")->item(2, 1)->setText("1OO");
+        tableNommee(f, "tableRampe")->setCurrentCell(0, 0);
+        cliquer(f, "Ajouter");
+        cocheNommee(f, "choixScanner")->setChecked(false);
+        QVERIFY(!tableNommee(f, "tableRampe")->isVisibleTo(&f));
+        cocheNommee(f, "choixScanner")->setChecked(true);
+        QCOMPARE(tableNommee(f, "tableRampe")->rowCount(), 5);
+        const QTableWidgetItem *ajoutee = tableNommee(f, "tableRampe")->item(1, 0);
+        QVERIFY(!ajoutee || ajoutee->text().isEmpty());
+        QCOMPARE(tableNommee(f, "tableRampe")->item(3, 1)->text(), QString("1OO"));
+        champNomme(f, "fichierEgsphant")->setText(d("ajoutee.egsphant"));
+        f.evalue();
+        QVERIFY2(etatDe(f)->text().startsWith("Rampe, ligne 2 du tableau : nom de milieu vide"),
+                 qPrintable(etatDe(f)->text()));
+        QVERIFY(!QFile::exists(d("ajoutee.egsphant")));
+    }
+
     // The ramp table read with the file's rules, saved and loaded back; a
     // faulty row refused with its number, nothing written.
     void tableRampe()

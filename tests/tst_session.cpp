@@ -12,6 +12,7 @@
 #include "session/construction.h"
 #include "session/constructionct.h"
 #include "session/niveauxplans.h"
+#include "session/rampesaisie.h"
 #include "session/saisie.h"
 #include "session/session.h"
 #include "volume/volume.h"
@@ -429,6 +430,62 @@ private slots:
         QCOMPARE(changements.size(), 1);
         QCOMPARE(changements[0][0].value<SourceFantome>(), SourceFantome::Scanner);
         QCOMPARE(session.source(), SourceFantome::Scanner);
+    }
+
+    // The ramp keeps its texts as typed, a refused one included, whatever
+    // source is in use and whatever CT is read: the build refuses them by
+    // name until they are mended. A change is said once, the same texts
+    // again not at all.
+    void rampeSaisie_data()
+    {
+        QTest::addColumn<QString>("borne");
+        QTest::addColumn<QString>("huMax"); // of the second line
+        QTest::addColumn<QString>("refus"); // its start, or empty
+        QTest::newRow("lue") << "-1024" << "-700" << QString();
+        QTest::newRow("lettre") << "-1024" << "-7OO" << "Rampe, ligne 2 du tableau";
+        QTest::newRow("borne") << "moins mille" << "-700" << "Rampe, borne min « moins mille »";
+        QTest::newRow("ligne vide") << "-1024" << QString() << "Rampe, ligne 2 du tableau";
+    }
+    void rampeSaisie()
+    {
+        QFETCH(QString, borne);
+        QFETCH(QString, huMax);
+        QFETCH(QString, refus);
+        Session session;
+        QSignalSpy changements(&session, &Session::rampeChangee);
+        const RampeSaisie saisie{borne, {{"AIR", "-950", "0.001", "0.044"}, {"LUNG", huMax, "0.044", "0.302"}}};
+        session.changerRampe(saisie);
+        session.changerRampe(saisie);
+        session.changerSource(SourceFantome::Scanner);
+        session.choisirScanner(std::make_shared<VolumeCT>());
+        session.changerSource(SourceFantome::Volume);
+        QCOMPARE(changements.size(), 1);
+        QCOMPARE(session.rampe().huMin, borne);
+        QCOMPARE(session.rampe().lignes, saisie.lignes);
+        Rampe rampe;
+        QString erreur;
+        QCOMPARE(lireRampeSaisie(session.rampe(), rampe, &erreur), refus.isEmpty());
+        QVERIFY2(erreur.startsWith(refus), qPrintable(erreur));
+        if (refus.isEmpty())
+            QCOMPARE(saisieDeRampe(rampe), saisie);
+    }
+
+    // A ramp read shows its bound with 6 digits and each line's numbers
+    // exact, so that the table gives back the file's own numbers.
+    void rampeMontree()
+    {
+        Rampe rampe;
+        QString erreur;
+        QVERIFY2(lireRampe("min -1024.25\nAIR -950.125 0.0012048 0.044\nICRUTISSUE521ICRU 125 0.30000000000000004 1.1\n",
+                           rampe, &erreur),
+                 qPrintable(erreur));
+        const RampeSaisie saisie = saisieDeRampe(rampe);
+        QCOMPARE(saisie.huMin, QString("-1024.25"));
+        QCOMPARE(saisie.lignes, (QList<QStringList>{{"AIR", "-950.125", "0.0012048", "0.044"},
+                                                     {"ICRUTISSUE521ICRU", "125", "0.30000000000000004", "1.1"}}));
+        Rampe relue;
+        QVERIFY(lireRampeSaisie(saisie, relue, &erreur));
+        QCOMPARE(texteRampe(relue), texteRampe(rampe));
     }
 
     // A picture replaced takes away the levels no other picture holds; a

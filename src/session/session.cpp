@@ -59,6 +59,14 @@ QRgb Session::couleur(int niveau) const
     return qRgb(niveau, niveau, niveau);
 }
 
+void Session::changerRampe(const RampeSaisie &rampe)
+{
+    if (rampe == rampeSaisie)
+        return;
+    rampeSaisie = rampe;
+    emit rampeChangee();
+}
+
 void Session::ajouterMilieux(const QList<Milieu> &lus)
 {
     milieux << lus;

@@ -17,6 +17,7 @@
 #include "phantom/construction.h"
 #include "session/choix.h"
 #include "session/niveauxplans.h"
+#include "session/rampesaisie.h"
 
 struct Volume;
 struct VolumeCT;
@@ -90,6 +91,10 @@ public:
     const std::shared_ptr<const VolumeCT> &scanner() const { return serieCT; }
     void choisirScanner(std::shared_ptr<const VolumeCT> ct);
 
+    // The CT's ramp as typed, shared by every CT read.
+    const RampeSaisie &rampe() const { return rampeSaisie; }
+    void changerRampe(const RampeSaisie &rampe);
+
     // The media of the catalogue (PEGS4 files), shared by every source.
     QList<Milieu> &catalogue() { return milieux; }
     const QList<Milieu> &catalogue() const { return milieux; }
@@ -134,6 +139,7 @@ signals:
     void geometrieChangee(SourceFantome source);
     void niveauxChanges();
     void catalogueChange();
+    void rampeChangee();
 
 private:
     SourceFantome enCours = SourceFantome::Plans;
@@ -144,6 +150,7 @@ private:
     QVector<int> niveauxMontres;
     VolumeSession volumeLu;
     std::shared_ptr<const VolumeCT> serieCT;
+    RampeSaisie rampeSaisie;
     QList<Milieu> milieux;
     QList<Materiau> materiauxTable;
     std::array<int, 3> comptesGrille = {0, 0, 0};

@@ -128,8 +128,7 @@ QGroupBox *Interface::creerGroupeMateriaux()
     tableMateriaux = new TableMateriaux(session);
     grille->addWidget(tableMateriaux, 0, 0);
     // The ramp of a CT stands in the same place, shown instead of the table.
-    panneauRampe = new PanneauRampe;
-    panneauRampe->suivre(session);
+    panneauRampe = new PanneauRampe(session);
     panneauRampe->placerSous(panneauStructures);
     panneauRampe->hide();
     grille->addWidget(panneauRampe, 0, 0);

@@ -5,8 +5,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QTableWidget>
 
@@ -26,15 +26,10 @@ QPushButton *bouton(const QString &texte, const QString &aide, QGridLayout *gril
     return b;
 }
 
-QString exact(double v)
-{
-    return QString::number(v, 'g', QLocale::FloatingPointShortest);
-}
-
 } // namespace
 
-PanneauRampe::PanneauRampe(QWidget *parent)
-    : QWidget(parent), borneMin(new QLineEdit("-1024")), table(new QTableWidget(0, 4))
+PanneauRampe::PanneauRampe(Session &session, QWidget *parent)
+    : QWidget(parent), session(session), borneMin(new QLineEdit(session.rampe().huMin)), table(new QTableWidget(0, 4))
 {
     borneMin->setObjectName("rampeMin");
     table->setObjectName("tableRampe");
@@ -77,25 +72,28 @@ PanneauRampe::PanneauRampe(QWidget *parent)
     connect(enregistrer, &QPushButton::clicked, this, [this] {
         Rampe rampe;
         QString erreur;
-        if (lire(rampe, &erreur))
+        if (lireRampeSaisie(this->session.rampe(), rampe, &erreur))
             emit enregistrementDemande();
         else
             emit message(erreur);
     });
+    connect(borneMin, &QLineEdit::textChanged, this, &PanneauRampe::ecrire);
+    connect(table->model(), &QAbstractItemModel::dataChanged, this, &PanneauRampe::ecrire);
+    connect(table->model(), &QAbstractItemModel::rowsInserted, this, &PanneauRampe::ecrire);
+    connect(table->model(), &QAbstractItemModel::rowsRemoved, this, &PanneauRampe::ecrire);
+    connect(&session, &Session::rampeChangee, this, &PanneauRampe::montrer);
+    connect(&session, &Session::sourceChangee, this, &PanneauRampe::rampeParDefautSiVide);
+    connect(&session, &Session::catalogueChange, this, &PanneauRampe::rampeParDefautSiVide);
+    connect(&session, &Session::scannerChange, this, &PanneauRampe::rampeParDefautSiVide);
+    montrer();
 }
 
-void PanneauRampe::suivre(const Session &session)
-{
-    connect(&session, &Session::sourceChangee, this, [this, &session] { rampeParDefautSiVide(session); });
-    connect(&session, &Session::catalogueChange, this, [this, &session] { rampeParDefautSiVide(session); });
-    connect(&session, &Session::scannerChange, this, [this, &session] { rampeParDefautSiVide(session); });
-}
-
-void PanneauRampe::rampeParDefautSiVide(const Session &session)
+void PanneauRampe::rampeParDefautSiVide()
 {
     Rampe rampe;
-    if (session.source() == SourceFantome::Scanner && vide() && rampeParDefaut(session.catalogue(), rampe, nullptr))
-        montrer(rampe);
+    if (session.source() == SourceFantome::Scanner && session.rampe().vide()
+        && rampeParDefaut(session.catalogue(), rampe, nullptr))
+        session.changerRampe(saisieDeRampe(rampe));
 }
 
 void PanneauRampe::placerSous(QWidget *widget)
@@ -104,33 +102,33 @@ void PanneauRampe::placerSous(QWidget *widget)
     grille->addWidget(widget, grille->rowCount(), 0);
 }
 
-void PanneauRampe::montrer(const Rampe &rampe)
+void PanneauRampe::montrer()
 {
-    borneMin->setText(QString::number(rampe.huMin, 'g', 6));
-    table->setRowCount(int(rampe.paliers.size()));
-    for (int i = 0; i < rampe.paliers.size(); ++i) {
-        const PalierRampe &p = rampe.paliers[i];
-        const QString cellules[4] = {p.nom, exact(p.huMax), exact(p.densiteMin), exact(p.densiteMax)};
+    if (enEcrivant)
+        return;
+    const QScopedValueRollback garde(enMontrant, true);
+    const RampeSaisie &rampe = session.rampe();
+    borneMin->setText(rampe.huMin);
+    table->setRowCount(int(rampe.lignes.size()));
+    for (int i = 0; i < rampe.lignes.size(); ++i)
         for (int c = 0; c < 4; ++c)
-            table->setItem(i, c, new QTableWidgetItem(cellules[c]));
-    }
+            table->setItem(i, c, new QTableWidgetItem(rampe.lignes[i].value(c)));
 }
 
-bool PanneauRampe::lire(Rampe &rampe, QString *erreur) const
+// The texts as the rows hold them, a row just added empty.
+void PanneauRampe::ecrire()
 {
-    QList<QStringList> lignes;
+    if (enMontrant)
+        return;
+    RampeSaisie rampe{borneMin->text(), {}};
     for (int i = 0; i < table->rowCount(); ++i) {
         QStringList cellules;
         for (int c = 0; c < 4; ++c)
             cellules << (table->item(i, c) ? table->item(i, c)->text() : QString());
-        lignes << cellules;
+        rampe.lignes << cellules;
     }
-    return rampeDuTableau(borneMin->text(), lignes, rampe, erreur);
-}
-
-bool PanneauRampe::vide() const
-{
-    return table->rowCount() == 0;
+    const QScopedValueRollback garde(enEcrivant, true);
+    session.changerRampe(rampe);
 }
 
 void PanneauRampe::charger(const QString &chemin)
@@ -141,7 +139,7 @@ void PanneauRampe::charger(const QString &chemin)
         emit message(erreur);
         return;
     }
-    montrer(rampe);
+    session.changerRampe(saisieDeRampe(rampe));
     emit message(tr("Rampe « %1 » : %n lignes", nullptr, int(rampe.paliers.size())).arg(extrait(chemin)));
 }
 
@@ -149,7 +147,7 @@ void PanneauRampe::enregistrer(const QString &chemin)
 {
     Rampe rampe;
     QString erreur;
-    if (!lire(rampe, &erreur) || !enregistrerRampe(chemin, rampe, &erreur))
+    if (!lireRampeSaisie(session.rampe(), rampe, &erreur) || !enregistrerRampe(chemin, rampe, &erreur))
         emit message(erreur);
     else
         emit message(tr("Rampe écrite dans « %1 »").arg(extrait(chemin)));

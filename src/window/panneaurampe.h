@@ -9,24 +9,19 @@ class Session;
 struct Rampe;
 
 // The ramp of a CT, where the material table stands: its lowest bound,
-// its rows (name, HU max, density min and max) and four buttons. Rows are
-// added and taken away here; its files are asked for by its signals.
+// its rows (name, HU max, density min and max) and four buttons. It shows
+// the session's ramp and writes back each text typed, row added or taken
+// away; its files are asked for by its signals.
 class PanneauRampe : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit PanneauRampe(QWidget *parent = nullptr);
+    // While a CT is the session's source and its ramp is empty, the
+    // catalogue's media give it the default ramp, at once: on a switch to
+    // the CT, a CT read, a catalogue read.
+    explicit PanneauRampe(Session &session, QWidget *parent = nullptr);
 
-    // From now on, while a CT is the session's source and the table is
-    // empty, the catalogue's media give it the default ramp, at once: on a
-    // switch to the CT, a CT read, a catalogue read.
-    void suivre(const Session &session);
-
-    void montrer(const Rampe &rampe);
-    // The ramp as the rows hold it, or why not in *erreur.
-    bool lire(Rampe &rampe, QString *erreur) const;
-    bool vide() const;
     // Under the buttons, what goes with the ramp for a CT: its structures.
     void placerSous(QWidget *widget);
 
@@ -40,10 +35,14 @@ signals:
     void enregistrementDemande();
 
 private:
-    void rampeParDefautSiVide(const Session &session);
+    void rampeParDefautSiVide();
+    void montrer();
+    void ecrire();
 
+    Session &session;
     QLineEdit *borneMin;
     QTableWidget *table;
+    bool enMontrant = false, enEcrivant = false; // a change made here is not shown again
 };
 
 #endif

@@ -235,7 +235,7 @@ void Interface::poserComptesCadre(const AxeCadre cadre[3])
 bool Interface::constructionScanner(const QString &nomFich)
 {
     Rampe rampe;
-    if (QString erreur; !panneauRampe->lire(rampe, &erreur)) {
+    if (QString erreur; !lireRampeSaisie(session.rampe(), rampe, &erreur)) {
         etat->setText(erreur);
         return false;
     }
