@@ -14,6 +14,7 @@
 #include "session/niveauxplans.h"
 #include "session/rampesaisie.h"
 #include "session/saisie.h"
+#include "session/structuressession.h"
 #include "session/session.h"
 #include "volume/volume.h"
 
@@ -486,6 +487,69 @@ private slots:
         Rampe relue;
         QVERIFY(lireRampeSaisie(saisie, relue, &erreur));
         QCOMPARE(texteRampe(relue), texteRampe(rampe));
+    }
+
+    // The structure choices stay as typed, a refused medium or density
+    // included, whatever source is in use and whatever CT is read; the
+    // pipeline takes them or refuses them by what was typed. Another set
+    // read starts its rows afresh.
+    void structuresChoisies_data()
+    {
+        QTest::addColumn<QStringList>("lignes"); // "tick|medium|density" per region
+        QTest::addColumn<int>("exterieur");
+        QTest::addColumn<QString>("attendu"); // the choices taken, or a part of the refusal
+        QTest::newRow("aucune") << QStringList{"0||", "0||", "0||"} << -1 << "";
+        QTest::newRow("eau et os") << QStringList{"1|WATER|", "0|LUNG|", "1|ICRPBONE521ICRU|1.9"} << 0
+                                   << "0 WATER ext ; 2 ICRPBONE521ICRU 1.9";
+        QTest::newRow("densite de la rampe") << QStringList{"0||", "1|WATER|ct", "0||"} << -1 << "1 WATER ct";
+        QTest::newRow("milieu inconnu") << QStringList{"0||", "1|PLOMB|", "0||"} << -1
+                                        << "aucun milieu « PLOMB » dans le catalogue";
+        QTest::newRow("densite illisible") << QStringList{"1|WATER|1,2,3", "0||", "0||"} << -1 << "1,2,3";
+    }
+    void structuresChoisies()
+    {
+        QFETCH(QStringList, lignes);
+        QFETCH(int, exterieur);
+        QFETCH(QString, attendu);
+        JeuStructures jeu{{"1.2.3"}, {}};
+        for (const QString nom : {"BODY", "POUMON", "TIGE OS"})
+            jeu.regions << RegionRT{int(jeu.regions.size()) + 1, nom, "ORGAN", {}, "1.2.3", 0, {}, {}};
+        Session session;
+        QSignalSpy jeux(&session, &Session::structuresChangees);
+        QSignalSpy choix(&session, &Session::choixStructuresChanges);
+        session.choisirStructures("rs.dcm", jeu);
+        QCOMPARE(session.structures().choix.lignes.size(), 3);
+        QVERIFY(!session.structures().choix.lignes[2].cochee);
+        TableStructures table{{}, exterieur};
+        for (const QString &ligne : lignes) {
+            const QStringList champs = ligne.split('|');
+            table.lignes << LigneStructure{champs[0] == "1", champs[1], champs[2]};
+        }
+        session.changerChoixStructures(table);
+        session.changerSource(SourceFantome::Scanner);
+        session.choisirScanner(std::make_shared<VolumeCT>());
+        session.changerSource(SourceFantome::Plans);
+        QCOMPARE(jeux.size(), 1);
+        QCOMPARE(choix.size(), 1);
+        QCOMPARE(session.structures().fichier, QString("rs.dcm"));
+        QCOMPARE(texteTableStructures(jeu, session.structures().choix), texteTableStructures(jeu, table));
+        QCOMPARE(session.structures().choix.lignes[0].densite, table.lignes[0].densite);
+
+        StructuresCT structures;
+        const QString refus = lireStructuresSession(session.structures(), {{"WATER", 1.0}, {"ICRPBONE521ICRU", 1.85}},
+                                                    VolumeCT(), "1.2.3", structures);
+        QStringList prises;
+        for (const ChoixStructure &c : structures.choix)
+            prises << QString("%1 %2 %3").arg(c.region).arg(c.milieu, c.exterieur ? "ext" : c.densite ? QString::number(*c.densite) : "ct");
+        if (refus.isEmpty())
+            QCOMPARE(prises.join(" ; "), attendu);
+        else
+            QVERIFY2(refus.contains(attendu) && prises.isEmpty(), qPrintable(refus));
+
+        session.choisirStructures("autre.dcm", jeu);
+        QCOMPARE(jeux.size(), 2);
+        QCOMPARE(session.structures().choix.exterieur, -1);
+        QVERIFY(!session.structures().choix.lignes[0].cochee && session.structures().choix.lignes[0].milieu.isEmpty());
     }
 
     // A picture replaced takes away the levels no other picture holds; a

@@ -67,6 +67,18 @@ void Session::changerRampe(const RampeSaisie &rampe)
     emit rampeChangee();
 }
 
+void Session::choisirStructures(const QString &fichier, const JeuStructures &jeu)
+{
+    structuresChoisies = {fichier, jeu, TableStructures{QList<LigneStructure>(jeu.regions.size()), -1}};
+    emit structuresChangees();
+}
+
+void Session::changerChoixStructures(const TableStructures &choix)
+{
+    structuresChoisies.choix = choix;
+    emit choixStructuresChanges();
+}
+
 void Session::ajouterMilieux(const QList<Milieu> &lus)
 {
     milieux << lus;

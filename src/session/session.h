@@ -18,6 +18,7 @@
 #include "session/choix.h"
 #include "session/niveauxplans.h"
 #include "session/rampesaisie.h"
+#include "session/structuressession.h"
 
 struct Volume;
 struct VolumeCT;
@@ -95,6 +96,15 @@ public:
     const RampeSaisie &rampe() const { return rampeSaisie; }
     void changerRampe(const RampeSaisie &rampe);
 
+    // The structure set chosen for the CT and its regions' choices. Another
+    // set read starts its rows unticked, with no medium.
+    const StructuresSession &structures() const { return structuresChoisies; }
+    void choisirStructures(const QString &fichier, const JeuStructures &jeu);
+    void changerChoixStructures(const TableStructures &choix);
+    // The FrameOfReferenceUID of the CT read last, that the contours must lie on.
+    const QString &referentiel() const { return referentielCT; }
+    void poserReferentiel(const QString &referentiel) { referentielCT = referentiel; }
+
     // The media of the catalogue (PEGS4 files), shared by every source.
     QList<Milieu> &catalogue() { return milieux; }
     const QList<Milieu> &catalogue() const { return milieux; }
@@ -140,6 +150,8 @@ signals:
     void niveauxChanges();
     void catalogueChange();
     void rampeChangee();
+    void structuresChangees(); // another set: the contours shown change
+    void choixStructuresChanges();
 
 private:
     SourceFantome enCours = SourceFantome::Plans;
@@ -151,6 +163,8 @@ private:
     VolumeSession volumeLu;
     std::shared_ptr<const VolumeCT> serieCT;
     RampeSaisie rampeSaisie;
+    StructuresSession structuresChoisies;
+    QString referentielCT;
     QList<Milieu> milieux;
     QList<Materiau> materiauxTable;
     std::array<int, 3> comptesGrille = {0, 0, 0};

@@ -101,7 +101,7 @@ void Interface::relierConfiguration()
     connect(configuration, &PanneauConfiguration::cadreModifie, this, &Interface::suiviCadre);
     connect(panneauStructures, &PanneauStructures::message, this,
             [this](const QString &texte) { etat->setText(texte); });
-    connect(panneauStructures, &PanneauStructures::jeuChange, this, &Interface::montrerCoupe);
+    connect(&session, &Session::structuresChangees, this, &Interface::montrerCoupe);
 }
 
 QWidget *Interface::creerZoneEtat()

@@ -94,7 +94,7 @@ void Interface::selectScanner()
         return;
     }
     session.choisirScanner(ct);
-    panneauStructures->poserSur(series[choix].referentiel);
+    session.poserReferentiel(series[choix].referentiel);
     configuration->fichierScanner()->setText(dossier);
     // Its geometry: the CT's voxel sizes, its first boundaries and counts; its extent as the box.
     GeometrieSource nombres;
@@ -240,7 +240,8 @@ bool Interface::constructionScanner(const QString &nomFich)
         return false;
     }
     StructuresCT structures;
-    if (const QString refus = panneauStructures->structures(*session.scanner(), structures); !refus.isEmpty()) {
+    if (const QString refus = lireStructuresSession(session.structures(), session.catalogue(), *session.scanner(),
+                                                        session.referentiel(), structures); !refus.isEmpty()) {
         etat->setText(refus);
         return false;
     }

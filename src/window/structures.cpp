@@ -10,11 +10,13 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTableWidget>
 
 #include "model/ligne.h"
 #include "scanner/volumect.h"
+#include "session/constructionct.h"
 #include "session/session.h"
 
 namespace {
@@ -35,8 +37,8 @@ QTableWidgetItem *caseACocher(bool cochee)
 
 } // namespace
 
-PanneauStructures::PanneauStructures(const Chooser &ouvrir, const Chooser &enregistrer, const Session &session)
-    : QGroupBox(tr("Structures")), ouvrir(ouvrir), enregistrement(enregistrer), catalogue(session.catalogue())
+PanneauStructures::PanneauStructures(const Chooser &ouvrir, const Chooser &enregistrer, Session &session)
+    : QGroupBox(tr("Structures")), ouvrir(ouvrir), enregistrement(enregistrer), session(session)
 {
     bouton = new QPushButton(tr("Structures…"));
     bouton->setToolTip(tr("Lit un RT Structure Set : ses régions peuvent donner leur milieu aux voxels"));
@@ -75,16 +77,18 @@ PanneauStructures::PanneauStructures(const Chooser &ouvrir, const Chooser &enreg
     setLayout(grille);
     boutonsChoix[0] = charger;
     boutonsChoix[1] = ecrire;
-    for (QPushButton *b : boutonsChoix)
-        b->setEnabled(false);
     connect(bouton, &QPushButton::clicked, this, &PanneauStructures::choisir);
     connect(charger, &QPushButton::clicked, this, &PanneauStructures::charger);
     connect(ecrire, &QPushButton::clicked, this, &PanneauStructures::enregistrer);
     connect(table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem *item) {
         if (item->column() == Exterieur && item->checkState() == Qt::Checked)
             exterieurCoche(item->row());
+        ecrireChoix();
     });
     connect(&session, &Session::catalogueChange, this, &PanneauStructures::suivreCatalogue);
+    connect(&session, &Session::structuresChangees, this, &PanneauStructures::remplir);
+    connect(&session, &Session::choixStructuresChanges, this, &PanneauStructures::remplir);
+    remplir();
 }
 
 // Every box lists the catalogue as it is; a medium chosen or typed stays.
@@ -92,7 +96,7 @@ void PanneauStructures::offrirMilieux(QComboBox *boite) const
 {
     const QString choisi = boite->currentText();
     boite->clear();
-    for (const Milieu &m : catalogue)
+    for (const Milieu &m : session.catalogue())
         boite->addItem(m.nom);
     const int k = choisi.isEmpty() ? -1 : boite->findText(choisi);
     if (k >= 0)
@@ -109,14 +113,10 @@ void PanneauStructures::offrirMilieux(QComboBox *boite) const
 // Media read after the set: the boxes offer them at once.
 void PanneauStructures::suivreCatalogue()
 {
+    const QScopedValueRollback garde(enMontrant, true);
     for (int k = 0; k < table->rowCount(); ++k)
         if (auto *milieu = qobject_cast<QComboBox *>(table->cellWidget(k, Milieu_)))
             offrirMilieux(milieu);
-}
-
-void PanneauStructures::poserSur(const QString &serie)
-{
-    referentiel = serie;
 }
 
 void PanneauStructures::choisir()
@@ -131,24 +131,27 @@ void PanneauStructures::choisir()
         emit message(erreur);
         return;
     }
-    fichier = chemin;
-    jeu = lu;
-    remplir(TableStructures{QList<LigneStructure>(jeu.regions.size()), -1});
-    for (QPushButton *b : boutonsChoix)
-        b->setEnabled(true);
-    emit jeuChange();
+    session.choisirStructures(chemin, lu);
     // The frame is checked now, once a series is read, so that contours
     // drawn elsewhere than the CT are seen as such at once.
+    const QString &referentiel = session.referentiel();
     const QString refus =
-        referentiel.isEmpty() ? QString() : refusReferentiel(DemandeStructures{fichier, {}, {}}, jeu, {}, referentiel);
+        referentiel.isEmpty() ? QString() : refusReferentiel(DemandeStructures{chemin, {}, {}}, lu, {}, referentiel);
     emit message(!refus.isEmpty() ? refus
-                                  : tr("Structures « %1 » : %n régions", nullptr, int(jeu.regions.size()))
+                                  : tr("Structures « %1 » : %n régions", nullptr, int(lu.regions.size()))
                                         .arg(extrait(chemin)));
 }
 
-void PanneauStructures::remplir(const TableStructures &choix)
+void PanneauStructures::remplir()
 {
+    if (enEcrivant)
+        return;
+    const JeuStructures &jeu = session.structures().jeu;
+    const TableStructures &choix = session.structures().choix;
+    for (QPushButton *b : boutonsChoix)
+        b->setEnabled(!session.structures().fichier.isEmpty());
     const QSignalBlocker bloque(table);
+    const QScopedValueRollback garde(enMontrant, true);
     table->setRowCount(int(jeu.regions.size()));
     for (int k = 0; k < jeu.regions.size(); ++k) {
         const RegionRT &r = jeu.regions[k];
@@ -170,6 +173,7 @@ void PanneauStructures::remplir(const TableStructures &choix)
         milieu->setMinimumContentsLength(6);
         milieu->setEditText(l.milieu);
         offrirMilieux(milieu);
+        connect(milieu, &QComboBox::editTextChanged, this, &PanneauStructures::ecrireChoix);
         table->setCellWidget(k, Milieu_, milieu);
         table->setItem(k, Densite, new QTableWidgetItem(l.densite));
         table->setItem(k, Exterieur, caseACocher(k == choix.exterieur));
@@ -189,6 +193,14 @@ TableStructures PanneauStructures::lue() const
     return choix;
 }
 
+void PanneauStructures::ecrireChoix()
+{
+    if (enMontrant)
+        return;
+    const QScopedValueRollback garde(enEcrivant, true);
+    session.changerChoixStructures(lue());
+}
+
 // One outside at most: the row just ticked, the others cleared.
 void PanneauStructures::exterieurCoche(int ligne)
 {
@@ -198,20 +210,6 @@ void PanneauStructures::exterieurCoche(int ligne)
             table->item(k, Exterieur)->setCheckState(Qt::Unchecked);
 }
 
-QString PanneauStructures::structures(const VolumeCT &ct, StructuresCT &structures) const
-{
-    structures = StructuresCT{};
-    if (fichier.isEmpty())
-        return QString();
-    StructuresCT lues{demandeDuTableau(fichier, jeu, lue()), jeu, {}};
-    if (const QString refus = lireChoixStructures(lues.demande, lues.jeu, catalogue, lues.choix); !refus.isEmpty())
-        return refus;
-    if (const QString refus = refusStructuresCT(lues, ct, referentiel); !refus.isEmpty())
-        return refus;
-    structures = lues;
-    return QString();
-}
-
 QList<TraceImage> PanneauStructures::contours(const VolumeCT &ct, int coupe) const
 {
     QList<TraceImage> traces;
@@ -219,7 +217,7 @@ QList<TraceImage> PanneauStructures::contours(const VolumeCT &ct, int coupe) con
         return traces;
     const std::vector<double> bornes = tranchesCT(ct);
     const double centre = (bornes[size_t(coupe)] + bornes[size_t(coupe) + 1]) / 2;
-    for (const RegionRT &r : jeu.regions) {
+    for (const RegionRT &r : session.structures().jeu.regions) {
         const PlanContours *plan = planContours(r, bornes, centre);
         if (!plan)
             continue;
@@ -242,11 +240,11 @@ void PanneauStructures::charger()
         return;
     TableStructures choix;
     QString erreur;
-    if (!chargerTableStructures(chemin, jeu, choix, &erreur)) {
+    if (!chargerTableStructures(chemin, session.structures().jeu, choix, &erreur)) {
         emit message(erreur);
         return;
     }
-    remplir(choix);
+    session.changerChoixStructures(choix);
     emit message(tr("Choix des structures « %1 » lus").arg(extrait(chemin)));
 }
 
@@ -257,7 +255,7 @@ void PanneauStructures::enregistrer()
     if (chemin.isEmpty())
         return;
     QString erreur;
-    emit message(enregistrerTableStructures(chemin, jeu, lue(), &erreur)
+    emit message(enregistrerTableStructures(chemin, session.structures().jeu, session.structures().choix, &erreur)
                      ? tr("Choix des structures écrits dans « %1 »").arg(extrait(chemin))
                      : erreur);
 }
