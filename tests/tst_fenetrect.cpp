@@ -592,6 +592,24 @@ private slots:
         QCOMPARE(tableStructures(f)->verticalScrollBar()->isVisible(), ct);
     }
 
+    // The CT's row shows the folder read and offers its tick; a folder
+    // refused leaves the row as it was.
+    void rangeeScanner()
+    {
+        Interface f;
+        QVERIFY(!cocheNommee(f, "choixScanner")->isEnabled());
+        ouvrir(f);
+        QCOMPARE(champNomme(f, "fichierScanner")->text(), serie);
+        QVERIFY(cocheNommee(f, "choixScanner")->isEnabled() && cocheNommee(f, "choixScanner")->isChecked());
+        const QString vide = d("sans coupes");
+        QDir().mkpath(vide);
+        f.choisirDossier = [vide](QWidget *, const QString &, const QString &) { return vide; };
+        f.selectScanner();
+        QVERIFY(!etatDe(f)->text().isEmpty());
+        QCOMPARE(champNomme(f, "fichierScanner")->text(), serie);
+        QVERIFY(cocheNommee(f, "choixScanner")->isEnabled());
+    }
+
     // The ramp as typed, a row just added and a refused text included, is
     // found again after a switch to the planes and back; the build names the empty row.
     void rampeGardee()

@@ -43,9 +43,10 @@ void Session::montrerNiveaux(const QVector<int> &niveaux)
     emit niveauxChanges();
 }
 
-void Session::choisirScanner(std::shared_ptr<const VolumeCT> ct)
+void Session::choisirScanner(std::shared_ptr<const VolumeCT> ct, const QString &dossier)
 {
     serieCT = std::move(ct);
+    dossierCT = dossier;
     emit scannerChange();
 }
 

@@ -88,9 +88,10 @@ public:
     void choisirVolume(std::shared_ptr<const Volume> volume, const QString &chemin, bool fichier,
                        const QHash<int, QRgb> &couleurs = {});
 
-    // The CT series read last; null before any.
+    // The CT series read last, and its folder; null before any.
     const std::shared_ptr<const VolumeCT> &scanner() const { return serieCT; }
-    void choisirScanner(std::shared_ptr<const VolumeCT> ct);
+    const QString &dossierScanner() const { return dossierCT; }
+    void choisirScanner(std::shared_ptr<const VolumeCT> ct, const QString &dossier = QString());
 
     // The CT's ramp as typed, shared by every CT read.
     const RampeSaisie &rampe() const { return rampeSaisie; }
@@ -162,6 +163,7 @@ private:
     QVector<int> niveauxMontres;
     VolumeSession volumeLu;
     std::shared_ptr<const VolumeCT> serieCT;
+    QString dossierCT;
     RampeSaisie rampeSaisie;
     StructuresSession structuresChoisies;
     QString referentielCT;

@@ -204,6 +204,20 @@ void PanneauConfiguration::suivre(Session &suivie)
         if (source == session->source())
             montrerGeometrie();
     });
+    // A volume or a CT read: its path shown, its tick offered. A volume
+    // let go after a build is no other volume: its row stays.
+    connect(session, &Session::volumeChange, this, [this] {
+        if (!session->volume().volume)
+            return;
+        volume->setText(session->volume().chemin);
+        cocheVolume->setEnabled(true);
+    });
+    connect(session, &Session::scannerChange, this, [this] {
+        if (!session->scanner())
+            return;
+        scanner->setText(session->dossierScanner());
+        cocheScanner->setEnabled(true);
+    });
     // The fields start from the session's numbers: one copy of the defaults.
     montrerGeometrie();
 }

@@ -33,7 +33,8 @@ public:
     QList<QLineEdit *> champsNombres() const;
 
     // From now on, what is typed in the number fields goes into the session's
-    // geometry of the source in use, and they show its numbers.
+    // geometry of the source in use, and they show its numbers; the volume's
+    // and the CT's rows show what the session read.
     void suivre(Session &session);
 
     QLineEdit *fichierPegs() const { return pegs; }

@@ -93,9 +93,8 @@ void Interface::selectScanner()
         etat->setText(erreur);
         return;
     }
-    session.choisirScanner(ct);
+    session.choisirScanner(ct, dossier);
     session.poserReferentiel(series[choix].referentiel);
-    configuration->fichierScanner()->setText(dossier);
     // Its geometry: the CT's voxel sizes, its first boundaries and counts; its extent as the box.
     GeometrieSource nombres;
     for (int a = 0; a < 3; ++a) {
@@ -105,7 +104,6 @@ void Interface::selectScanner()
         nombres.jusqua[a] = ct->axes[a].origine + ct->axes[a].compte * ct->axes[a].taille;
     }
     session.changerGeometrie(SourceFantome::Scanner, nombres);
-    configuration->choixScanner()->setEnabled(true);
     if (session.source() == SourceFantome::Scanner) {
         montrerScanner();
     } else {

@@ -101,7 +101,6 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
     for (int v : lu->valeurs) // a folder's values are the pictures' grey levels
         couleurs.insert(v, couleurs.value(v, qRgb(v, v, v)));
     session.choisirVolume(lu, chemin, fichier, couleurs);
-    configuration->fichierVolume()->setText(chemin);
 
     // Its geometry: the file's sizes and origin (a folder has none: it takes
     // those of the source in use), and its own counts.
@@ -118,7 +117,6 @@ void Interface::chargementVolume(const QString &chemin, bool fichier)
     session.changerGeometrie(SourceFantome::Volume, nombres);
 
     QString note;
-    configuration->choixVolume()->setEnabled(true);
     if (session.source() == SourceFantome::Volume) {
         montrerVolume();
         note = constructionTable();
