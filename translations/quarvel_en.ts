@@ -1340,10 +1340,6 @@ Examples:
         <translation>three values SX,SY,SZ (cm)</translation>
     </message>
     <message>
-        <source>HU lus de %1 à %2%3</source>
-        <translation>HU read from %1 to %2%3</translation>
-    </message>
-    <message>
         <source>--info s&apos;emploie seul, ou avec --dose et --dvh : quarvel-phantom --info FICHIER [--dose DOSE.3ddose [--dvh HDV.csv]] (voir quarvel-phantom --help)
 </source>
         <translation>--info is used alone, or with --dose and --dvh: quarvel-phantom --info FILE [--dose DOSE.3ddose [--dvh DVH.csv]] (see quarvel-phantom --help)
@@ -1464,14 +1460,6 @@ Examples:
         <translation>A single image does not give the number of voxels along %1: give the three counts with --counts NX,NY,NZ</translation>
     </message>
     <message>
-        <source>Compte de voxels trop grand : %1 (au plus %2 par axe)</source>
-        <translation>Voxel count too large: %1 (at most %2 per axis)</translation>
-    </message>
-    <message>
-        <source>Géométrie egs++ : </source>
-        <translation>egs++ geometry: </translation>
-    </message>
-    <message>
         <source>%1 ne s&apos;emploie qu&apos;avec --egsinp FICHIER</source>
         <translation>%1 is used only with --egsinp FILE</translation>
     </message>
@@ -1480,20 +1468,12 @@ Examples:
         <translation>DOSXYZnrc input: </translation>
     </message>
     <message>
-        <source>%1 ; le fantôme « %2 » reste écrit</source>
-        <translation>%1; the phantom &quot;%2&quot; stays written</translation>
-    </message>
-    <message>
         <source>--ct ne s&apos;emploie pas avec %1 : le scanner donne les voxels, leur géométrie et, par la rampe, leurs milieux</source>
         <translation>--ct is not used with %1: the scanner gives the voxels, their geometry and, through the ramp, their media</translation>
     </message>
     <message>
         <source>--structure et --outside nomment des régions d&apos;un RT Structure Set : donner --structures FICHIER</source>
         <translation>--structure and --outside name regions of an RT Structure Set: give --structures FILE</translation>
-    </message>
-    <message>
-        <source>Note : </source>
-        <translation>Note: </translation>
     </message>
     <message>
         <source>--ramp-template donne la rampe par défaut d&apos;un catalogue : donner --pegs FICHIER</source>
@@ -2405,6 +2385,26 @@ Examples:
     <message>
         <source>Nombre de voxels invalide : « %1 » en %2 (chaque compte doit être un entier positif, au plus %3).</source>
         <translation>Invalid number of voxels: &quot;%1&quot; along %2 (each count must be a positive integer, at most %3).</translation>
+    </message>
+    <message>
+        <source>Compte de voxels trop grand : %1 (au plus %2 par axe)</source>
+        <translation>Voxel count too large: %1 (at most %2 per axis)</translation>
+    </message>
+    <message>
+        <source>HU lus de %1 à %2%3</source>
+        <translation>HU read from %1 to %2%3</translation>
+    </message>
+    <message>
+        <source>%1 ; le fantôme « %2 » reste écrit</source>
+        <translation>%1; the phantom &quot;%2&quot; stays written</translation>
+    </message>
+    <message>
+        <source>Géométrie egs++ : </source>
+        <translation>egs++ geometry: </translation>
+    </message>
+    <message>
+        <source>Note : </source>
+        <translation>Note: </translation>
     </message>
 </context>
 <context>

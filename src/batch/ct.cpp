@@ -1,5 +1,5 @@
-// The batch command's CT request: its options read, then the pipeline the
-// window calls too, so both give the same file.
+// The batch command's CT options read, the series listed and the default
+// ramp printed; the build itself is the session's.
 #include "batch/ct.h"
 
 #include <cmath>
@@ -8,12 +8,9 @@
 #include "media/pegs.h"
 #include "model/ligne.h"
 #include "model/nombre.h"
-#include "phantom/construction.h"
 #include "scanner/cadre.h"
 #include "scanner/rampe.h"
 #include "scanner/serie.h"
-#include "scanner/volumect.h"
-#include "session/constructionct.h"
 #include <QCoreApplication>
 
 namespace {
@@ -31,18 +28,20 @@ std::optional<QString> nombres(const QString &option, const QString &texte, int 
     return std::nullopt;
 }
 
-std::optional<QString> lireCadre(const DemandeCT &demande, std::optional<Boite> &boite,
-                                 std::optional<std::array<double, 3>> &tailles)
+} // namespace
+
+std::optional<QString> lireCadreCT(const std::optional<QString> &texteBoite, const std::optional<QString> &texteTailles,
+                                   std::optional<Boite> &boite, std::optional<std::array<double, 3>> &tailles)
 {
-    if (demande.boite) {
+    if (texteBoite) {
         double v[6];
-        if (auto refus = nombres("--crop", *demande.boite, 6, v, QT_TRANSLATE_NOOP("batch", "six valeurs X0,X1,Y0,Y1,Z0,Z1 (cm)")))
+        if (auto refus = nombres("--crop", *texteBoite, 6, v, QT_TRANSLATE_NOOP("batch", "six valeurs X0,X1,Y0,Y1,Z0,Z1 (cm)")))
             return refus;
         boite = Boite{{v[0], v[2], v[4]}, {v[1], v[3], v[5]}};
     }
-    if (demande.tailles) {
+    if (texteTailles) {
         std::array<double, 3> t;
-        if (auto refus = nombres("--size", *demande.tailles, 3, t.data(), QT_TRANSLATE_NOOP("batch", "trois valeurs SX,SY,SZ (cm)")))
+        if (auto refus = nombres("--size", *texteTailles, 3, t.data(), QT_TRANSLATE_NOOP("batch", "trois valeurs SX,SY,SZ (cm)")))
             return refus;
         tailles = t;
     }
@@ -56,53 +55,6 @@ std::optional<QString> lireCatalogue(const std::optional<QString> &pegs, QList<M
     std::ostream rien(nullptr);
     if (pegs && !lireFichierPegs(*pegs, catalogue, rien, &erreur))
         return erreur;
-    return std::nullopt;
-}
-
-QString nombreHU(double v)
-{
-    return QString::number(v, 'g', 6);
-}
-
-} // namespace
-
-std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catalogue, QList<Materiau> &materiaux,
-                                  Grille &grille, Geometrie &geometrie, QString *plageHU, QStringList *notes)
-{
-    std::optional<Boite> boite;
-    std::optional<std::array<double, 3>> tailles;
-    if (auto refus = lireCadre(demande, boite, tailles))
-        return refus;
-    if (auto refus = lireCatalogue(demande.pegs, catalogue))
-        return refus;
-    Rampe rampe;
-    QString erreur;
-    if (demande.rampe ? !chargerRampe(*demande.rampe, rampe, &erreur) : !rampeParDefaut(catalogue, rampe, &erreur))
-        return erreur;
-    StructuresCT structures;
-    if (const QString refus = lireStructuresCT(demande.structures, catalogue, structures); !refus.isEmpty())
-        return refus;
-    if (const QString refus = materiauxCT(rampe, catalogue, structures, materiaux); !refus.isEmpty())
-        return refus;
-
-    VolumeCT ct;
-    SerieCT lue;
-    if (!lireSerieCT(demande.dossier, demande.serie.value_or(QString()), ct, &erreur, &lue))
-        return erreur;
-    if (notes)
-        *notes = ct.notes;
-    if (const QString refus = refusStructuresCT(structures, ct, lue.referentiel); !refus.isEmpty())
-        return refus;
-    if (plageHU)
-        *plageHU = QCoreApplication::translate("batch", "HU lus de %1 à %2%3").arg(nombreHU(ct.huMin), nombreHU(ct.huMax), imagesEcartees(lue));
-    AxeCadre cadre[3];
-    QString resume;
-    if (const QString refus = construireGrilleCT(std::move(ct), boite, tailles, rampe, structures, demande.fichier,
-                                                 grille, geometrie, cadre, notes, &resume);
-        !refus.isEmpty())
-        return refus;
-    if (plageHU && !resume.isEmpty())
-        *plageHU += ", " + resume;
     return std::nullopt;
 }
 

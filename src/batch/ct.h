@@ -5,34 +5,20 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 
-#include "model/grille.h"
 #include "model/materiau.h"
-#include "structures/structures.h"
+#include "scanner/cadre.h"
 
-struct Geometrie;
+// --crop X0,X1,Y0,Y1,Z0,Z1 and --size SX,SY,SZ as numbers, each when
+// given; or the refusal.
+std::optional<QString> lireCadreCT(const std::optional<QString> &texteBoite, const std::optional<QString> &texteTailles,
+                                   std::optional<Boite> &boite, std::optional<std::array<double, 3>> &tailles);
 
-// What the batch command was given for a CT: --ct, --series, --ramp,
-// --crop, --size, --pegs, the output file, and the structures' media.
-struct DemandeCT
-{
-    QString dossier;
-    std::optional<QString> serie, rampe, boite, tailles, pegs;
-    QString fichier;
-    DemandeStructures structures;
-};
-
-// Everything before the write: the catalogue, the ramp (the default one
-// without --ramp), the series, the box and sizes, the output path, then the
-// grid, then the structures' media. On success the catalogue read, the
-// records, the grid, its geometry and, in *plageHU, the HU range read and
-// the voxels each structure gave its medium, in *notes the reader's notes
-// (uneven slices, a tilt corrected); otherwise the one French line of the
-// refusal.
-std::optional<QString> preparerCT(const DemandeCT &demande, QList<Milieu> &catalogue, QList<Materiau> &materiaux,
-                                  Grille &grille, Geometrie &geometrie, QString *plageHU,
-                                  QStringList *notes = nullptr);
+// The media of the --pegs file, when given, without the trace the window's
+// console shows; or the refusal.
+std::optional<QString> lireCatalogue(const std::optional<QString> &pegs, QList<Milieu> &catalogue);
 
 // The CT series of dossier, one tab-separated line each, without a header:
 // UID, SeriesNumber, description, slices, PixelSpacing along x and y

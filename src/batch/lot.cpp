@@ -9,8 +9,6 @@
 #include <QImage>
 
 #include <algorithm>
-#include <climits>
-#include <cmath>
 #include <map>
 #include <memory>
 #include <new>
@@ -20,22 +18,22 @@
 #include "batch/avancement.h"
 #include "batch/ct.h"
 #include "companions/dosxyz.h"
-#include "companions/egspp.h"
+#include "egsphant/egsphant.h"
 #include "images/chargement.h"
 #include "images/inventaire.h"
 #include "media/materiaux.h"
-#include "media/pegs.h"
 #include "media/tablegris.h"
 #include "model/densite.h"
 #include "model/ligne.h"
 #include "model/niveaugris.h"
 #include "model/nombre.h"
-#include "phantom/compterendu.h"
 #include "phantom/construction.h"
-#include "egsphant/egsphant.h"
-#include "phantom/verifications.h"
 #include "session/construction.h"
+#include "session/demandect.h"
+#include "session/ecriture.h"
+#include "session/lignes.h"
 #include "session/session.h"
+#include "structures/structures.h"
 #include "volume/volume.h"
 
 namespace {
@@ -345,69 +343,52 @@ QString listeNiveaux(const QVector<int> &niveaux)
     return textes.join(", ");
 }
 
-// One row per grey level, in the table's order, as the window's table
-// shows them before a first press of "Egsphant".
-std::optional<Refus> enregistrer(const QVector<int> &niveaux, const Source &source,
-                                 const std::map<int, Affectation> &affectations, const QList<Milieu> &catalogue,
-                                 QList<LigneNiveau> &lignes)
+// What the command reads before any picture: numbers, --medium, the
+// catalogue and the table.
+struct Entrees
 {
-    for (const auto &[niveau, affectation] : affectations)
+    Geometrie geometrie;
+    qint64 comptes[3] = {0, 0, 0}; // 0 where --counts does not give them
+    std::map<int, Affectation> affectations;
+    QList<Milieu> catalogue;
+    TableGris table;
+};
+
+// The --medium levels must be the source's, and a level that none sets
+// needs the table's medium or the catalogue's first, as its row in the
+// window would show.
+std::optional<Refus> verifierAffectations(const Options &options, const Entrees &entrees,
+                                          const QVector<int> &niveaux, const Source &source)
+{
+    for (const auto &[niveau, affectation] : entrees.affectations)
         if (!niveaux.contains(niveau))
             return Refus{QCoreApplication::translate("batch", "--medium « %1 » : le niveau de gris %2 %3")
                              .arg(extrait(affectation.texte))
                              .arg(niveau)
                              .arg(QCoreApplication::translate("batch", source.absent))};
-    for (int niveau : niveaux) {
-        // What the row's two boxes would hold: the level's --medium, else the first catalogue medium.
-        const auto affectation = affectations.find(niveau);
-        QString nom, densiteTexte;
-        if (affectation != affectations.end()) {
-            nom = affectation->second.nom;
-            densiteTexte = *affectation->second.texteDensite;
-        } else if (!catalogue.isEmpty()) {
-            nom = catalogue.first().nom;
-            densiteTexte = texteDensite(catalogue.first().densite);
-        } else {
+    if (!entrees.catalogue.isEmpty())
+        return std::nullopt;
+    for (int niveau : niveaux)
+        if (!entrees.affectations.count(niveau) && !(options.table && entrees.table.choix[size_t(niveau)]))
             return Refus{QCoreApplication::translate("batch", "Le niveau de gris %1 n'a pas de milieu : donner --medium %1=NOM:DENSITE, "
                                  "ou --pegs FICHIER pour le premier milieu du catalogue")
                              .arg(niveau)};
-        }
-        lignes << LigneNiveau{niveau, {nom, densiteTexte}};
-    }
     return std::nullopt;
 }
 
-// The table's entries for the images' levels that no --medium sets: one
-// table serves many image sets, so entries for other levels are left aside.
-void completerParTable(const Options &options, const TableGris &table, const QVector<int> &niveaux,
-                       std::map<int, Affectation> &affectations)
+// --background LEVEL: that level's row is the one marked "Fond"; without
+// it, the table's fond line when the source holds that level.
+std::optional<Refus> lireFond(const Options &options, const QVector<int> &niveaux, const Source &source,
+                              ChoixNiveaux &choix)
 {
-    if (!options.table)
-        return;
-    for (int niveau : niveaux) {
-        const auto &choix = table.choix[size_t(niveau)];
-        if (choix && !affectations.count(niveau))
-            affectations[niveau] = Affectation{QString("--table %1").arg(*options.table), choix->nom,
-                                               choix->texteDensite};
-    }
-}
-
-// --background LEVEL: that level's record goes first and fills the voxels
-// that get no medium; without it, the table's fond line when the images hold
-// that level; -1 for none.
-std::optional<Refus> choisirFond(const Options &options, const TableGris &table, const QVector<int> &niveaux,
-                                 const Source &source, int &fond)
-{
-    if (!options.fond) {
-        fond = niveaux.contains(table.fond) ? table.fond : -1;
+    if (!options.fond)
         return std::nullopt;
-    }
     bool ok = false;
     const int niveau = options.fond->toInt(&ok, 10);
     if (!ok || !niveaux.contains(niveau))
         return Refus{QCoreApplication::translate("batch", "--background « %1 » : le fond doit être %2 (%3)")
                          .arg(extrait(*options.fond), QCoreApplication::translate("batch", source.niveaux), listeNiveaux(niveaux))};
-    fond = niveau;
+    choix.retenirFond(niveau);
     return std::nullopt;
 }
 
@@ -431,32 +412,17 @@ std::optional<Refus> comptesDuPlan(const bool donnes[], const QImage images[], q
     return std::nullopt;
 }
 
-// What the command reads before any picture: numbers, --medium, the
-// catalogue and the table.
-struct Entrees
-{
-    Geometrie geometrie;
-    qint64 comptes[3] = {0, 0, 0}; // 0 where --counts does not give them
-    std::map<int, Affectation> affectations;
-    QList<Milieu> catalogue;
-    TableGris table;
-};
-
 std::optional<Refus> lireEntrees(const Options &options, Entrees &entrees)
 {
     if (auto refus = lireNombres(options, entrees.geometrie, entrees.comptes))
         return refus;
     if (auto refus = lireAffectations(options, entrees.affectations))
         return refus;
-    QString erreur;
-    if (options.pegs) {
-        // The per-medium trace is for the window's console, not for scripts.
-        std::ostream rien(nullptr);
-        if (!lireFichierPegs(*options.pegs, entrees.catalogue, rien, &erreur))
-            return Refus{erreur};
-    }
+    if (auto refus = lireCatalogue(options.pegs, entrees.catalogue))
+        return Refus{*refus};
     if (auto refus = chercherDansCatalogue(options, entrees.catalogue, entrees.affectations))
         return refus;
+    QString erreur;
     if (options.table && !chargerTableGris(*options.table, entrees.catalogue, entrees.table, &erreur))
         return Refus{erreur};
     return std::nullopt;
@@ -476,87 +442,33 @@ std::optional<Refus> lireImages(const Options &options, const bool donnes[], QIm
     return std::nullopt;
 }
 
-// The records of the levels found, in the table's order, as a first press
-// of "Egsphant" makes them, the background's first; the levels given a
-// medium are the session's choices, as the user's in the window.
-std::optional<Refus> faireMateriaux(const Options &options, Entrees &entrees, const QVector<int> &niveaux,
-                                    const Source &source, Session &session, QList<Materiau> &materiaux)
+// The source's levels and the options' choices in the session, as the
+// window's table puts them: a --medium is the user's choice for its level,
+// the table serves the levels none sets; then the session's records.
+std::optional<Refus> choisirNiveaux(const Options &options, const Entrees &entrees, const QVector<int> &niveaux,
+                                    const Source &source, Session &session)
 {
-    completerParTable(options, entrees.table, niveaux, entrees.affectations);
-    QList<LigneNiveau> lignes;
-    if (auto refus = enregistrer(niveaux, source, entrees.affectations, entrees.catalogue, lignes))
+    if (auto refus = verifierAffectations(options, entrees, niveaux, source))
         return refus;
-    int fond = -1;
-    if (auto refus = choisirFond(options, entrees.table, niveaux, source, fond))
+    session.catalogue() = entrees.catalogue;
+    session.montrerNiveaux(niveaux);
+    for (const auto &[niveau, affectation] : entrees.affectations) {
+        session.choix().retenir(niveau, ChoixNiveau{affectation.nom, *affectation.texteDensite});
+        session.choix().marquerChoisi(niveau);
+    }
+    if (options.table)
+        session.choix().chargerTable(entrees.table);
+    if (auto refus = lireFond(options, niveaux, source, session.choix()))
         return refus;
-    for (const auto &affectation : entrees.affectations)
-        session.choix().marquerChoisi(affectation.first);
-    if (const QString refus = materiauxLignes(lignes, fond, materiaux); !refus.isEmpty())
+    if (const QString refus = materiauxChoix(session); !refus.isEmpty())
         return Refus{refus};
     return std::nullopt;
 }
 
 std::optional<Refus> verifierComptes(const qint64 comptes[3])
 {
-    const QString refusGrille = refusComptes(comptes[0], comptes[1], comptes[2]);
-    if (!refusGrille.isEmpty())
-        return Refus{refusGrille};
-    for (int axe = 0; axe < 3; ++axe)
-        if (comptes[axe] > INT_MAX)
-            return Refus{QCoreApplication::translate("batch", "Compte de voxels trop grand : %1 (au plus %2 par axe)").arg(comptes[axe]).arg(INT_MAX)};
-    return std::nullopt;
-}
-
-// --egspp needs each medium in the catalogue, for the ramp's densities:
-// refused before anything is written.
-std::optional<Refus> refusEgspp(const Options &options, const Entrees &entrees, const QList<Materiau> &materiaux)
-{
-    if (!options.egspp)
-        return std::nullopt;
-    const QString refus = refusCatalogueEgspp(milieuxRampe(materiaux, entrees.catalogue), !entrees.catalogue.isEmpty());
-    if (refus.isEmpty())
-        return std::nullopt;
-    return Refus{QCoreApplication::translate("batch", "Géométrie egs++ : ") + refus};
-}
-
-// The session's grid, with what only the batch command refuses in its
-// place: the media are refused before the egs++ geometry, as they always were.
-std::optional<Refus> construireGrilleSession(const Options &options, const Entrees &entrees, const Session &session,
-                                             QList<Materiau> &materiaux, Grille &grille, Geometrie &geometrie)
-{
-    if (const QString refus = verifierMateriaux(materiaux); !refus.isEmpty())
+    if (const QString refus = refusComptesLus(comptes); !refus.isEmpty())
         return Refus{refus};
-    if (auto refus = refusEgspp(options, entrees, materiaux))
-        return refus;
-    const QString fichier = options.sortie.value_or(fichierParDefaut);
-    if (const QString refus = construireGrille(session, fichier, materiaux, grille, geometrie); !refus.isEmpty())
-        return Refus{refus};
-    return std::nullopt;
-}
-
-// Writes the grid, then the summary (and complement, when given) on sortie,
-// the notes on the choices and the readers' notes on erreurs.
-std::optional<Refus> ecrire(const QString &fichier, const QList<Materiau> &materiaux, const Grille &grille,
-                            const Geometrie &geometrie, const Session &session, const QList<Milieu> &catalogue,
-                            std::ostream &sortie, std::ostream &erreurs, bool avancement,
-                            const QString &complement = QString())
-{
-    Progression progression;
-    if (avancement)
-        progression = avancementTerminal(erreurs, [&] { return tailleTexteEgsphant(materiaux, grille, geometrie); });
-    QString erreur;
-    const bool ecrit = enregistrerEgsphant(fichier, materiaux, grille, geometrie, &erreur, progression);
-    progression = Progression(); // waits for the size if it is still being counted
-    if (avancement)
-        effacerAvancement(erreurs);
-    if (!ecrit)
-        return Refus{erreur};
-    const QString resume = resumeEcriture(fichier, materiaux, grille.dimX, grille.dimY, grille.dimZ);
-    ecrireLigne(sortie, complement.isEmpty() ? resume : resume + ", " + complement);
-    // The window's notes on the same choices: levels given no medium, media
-    // with no voxel, the readers' limits.
-    for (const QString &note : notesFantome(session, fichier, materiaux, catalogue, grille))
-        ecrireLigne(erreurs, note);
     return std::nullopt;
 }
 
@@ -586,49 +498,31 @@ std::optional<Refus> lireChoix(const Options &options, Entrees &entrees, Paramet
     return lireEntrees(options, entrees);
 }
 
-// The files asked beside the phantom, once it is written. Each is tried; a
-// failure says that the phantom stays written.
-std::optional<Refus> ecrireCompagnons(const Options &options, const ParametresDosxyz &parametres,
-                                      const FantomeEcrit &fantome, std::ostream &sortie, std::ostream &erreurs)
+// The phantom's file and the files asked beside it; on a terminal, the
+// write's progress on erreurs, cleared once the write ends.
+DemandeEcriture demandeEcriture(const Options &options, const ParametresDosxyz &dosxyz, std::ostream &erreurs,
+                                bool avancement)
 {
-    std::optional<Refus> refus;
-    const auto echec = [&](const QString &erreur) {
-        if (refus)
-            ecrireLigne(erreurs, refus->message);
-        refus = Refus{QCoreApplication::translate("batch", "%1 ; le fantôme « %2 » reste écrit").arg(erreur, extrait(fantome.chemin))};
-    };
-    QString erreur;
-    int lignes = 0;
-    if (options.egsinp) {
-        if (ecrireEntreeDosxyz(*options.egsinp, fantome, parametres, &erreur))
-            ecrireLigne(sortie, resumeEntreeDosxyz(*options.egsinp));
-        else
-            echec(erreur);
+    DemandeEcriture demande;
+    demande.fichier = options.sortie.value_or(fichierParDefaut);
+    demande.egsinp = options.egsinp;
+    demande.egspp = options.egspp;
+    demande.dosxyz = dosxyz;
+    if (avancement) {
+        demande.suivi = [&erreurs](const std::function<qint64()> &taille) { return avancementTerminal(erreurs, taille); };
+        demande.finSuivi = [&erreurs] { effacerAvancement(erreurs); };
     }
-    if (options.egspp) {
-        if (ecrireGeometrieEgspp(*options.egspp, fantome, &erreur, &lignes))
-            ecrireLigne(sortie, resumeGeometrieEgspp(*options.egspp, lignes));
-        else
-            echec(erreur);
-    }
-    return refus;
+    return demande;
 }
 
-// The phantom, then the files asked beside it (the phantom's densities are
-// gathered for them only when some are asked).
-std::optional<Refus> ecrireTout(const Options &options, const ParametresDosxyz &dosxyz, const QList<Materiau> &materiaux,
-                                const Grille &grille, const Geometrie &geometrie, const Session &session,
-                                const QList<Milieu> &catalogue, std::ostream &sortie, std::ostream &erreurs,
-                                bool avancement, const QString &complement = QString())
+// What the pipeline says, in its order; its refusal is said last, by the caller.
+std::optional<Refus> dire(const Ecriture &ecriture, std::ostream &sortie, std::ostream &erreurs)
 {
-    const QString fichier = options.sortie.value_or(fichierParDefaut);
-    if (auto refus = ecrire(fichier, materiaux, grille, geometrie, session, catalogue, sortie, erreurs, avancement,
-                            complement))
-        return refus;
-    if (!options.egsinp && !options.egspp)
+    for (const LigneCompteRendu &ligne : ecriture.lignes)
+        ecrireLigne(ligne.note ? erreurs : sortie, ligne.texte);
+    if (ecriture.refus.isEmpty())
         return std::nullopt;
-    return ecrireCompagnons(options, dosxyz, decrireFantome(fichier, materiaux, grille, geometrie, catalogue), sortie,
-                            erreurs);
+    return Refus{ecriture.refus};
 }
 
 // The build from a label volume: its values are the levels, its counts
@@ -656,22 +550,14 @@ std::optional<Refus> construireDepuisVolume(const Options &options, std::ostream
     }
     Session session;
     session.changerSource(SourceFantome::Volume);
-    session.choisirVolume(volume, *options.volume, !QFileInfo(*options.volume).isDir());
+    // The session holds the only reference: the build lets its memory go.
+    session.choisirVolume(std::move(volume), *options.volume, !QFileInfo(*options.volume).isDir());
     session.changerGeometrie(nombres);
-    QList<Materiau> materiaux;
-    if (auto refus = faireMateriaux(options, entrees, volume->valeurs, sourceVolume, session, materiaux))
+    if (auto refus = choisirNiveaux(options, entrees, session.volume().volume->valeurs, sourceVolume, session))
         return refus;
     if (auto refus = verifierComptes(nombres.comptes))
         return refus;
-    Grille grille;
-    Geometrie geometrie;
-    if (auto refus = construireGrilleSession(options, entrees, session, materiaux, grille, geometrie))
-        return refus;
-    // Its voxels are in the grid: the writing gets their memory back.
-    volume.reset();
-    session.choisirVolume(nullptr, QString(), false);
-    return ecrireTout(options, dosxyz, materiaux, grille, geometrie, session, entrees.catalogue, sortie, erreurs,
-                      avancement);
+    return dire(construireEtEcrire(session, demandeEcriture(options, dosxyz, erreurs, avancement)), sortie, erreurs);
 }
 
 // The options of the planes' build that a CT replaces, the first one given.
@@ -699,32 +585,18 @@ std::optional<Refus> construireCT(const Options &options, std::ostream &sortie, 
     ParametresDosxyz dosxyz;
     if (auto refus = lireDosxyz(options, dosxyz))
         return refus;
-    const QString fichier = options.sortie.value_or(fichierParDefaut);
     if ((options.exterieur || !options.interieurs.isEmpty()) && !options.structures)
         return usage(QCoreApplication::translate("batch", "--structure et --outside nomment des régions d'un RT Structure Set : donner --structures FICHIER"));
-    const DemandeCT demande{*options.ct, options.serie, options.rampe, options.boite, options.taille, options.pegs,
-                            fichier,
-                            {options.structures.value_or(QString()), options.exterieur, options.interieurs}};
-    Entrees entrees;
-    QList<Materiau> materiaux;
-    Grille grille;
-    QString plageHU;
-    QStringList notes;
-    if (auto refus = preparerCT(demande, entrees.catalogue, materiaux, grille, entrees.geometrie, &plageHU, &notes))
+    DemandeCT demande{*options.ct, options.serie.value_or(QString()), options.rampe, std::nullopt, std::nullopt,
+                      {options.structures.value_or(QString()), options.exterieur, options.interieurs}};
+    if (auto refus = lireCadreCT(options.boite, options.taille, demande.boite, demande.tailles))
         return Refus{*refus};
-    if (auto refus = refusEgspp(options, entrees, materiaux))
-        return refus;
-    // The ramp chose every record's medium: none is a default.
     Session session;
     session.changerSource(SourceFantome::Scanner);
-    for (const Materiau &m : materiaux)
-        session.choix().marquerChoisi(m.niveauGris);
-    if (auto refus = ecrireTout(options, dosxyz, materiaux, grille, entrees.geometrie, session, entrees.catalogue,
-                                sortie, erreurs, avancement, plageHU))
-        return refus;
-    for (const QString &note : notes)
-        ecrireLigne(erreurs, QCoreApplication::translate("batch", "Note : ") + note);
-    return std::nullopt;
+    if (auto refus = lireCatalogue(options.pegs, session.catalogue()))
+        return Refus{*refus};
+    return dire(construireEtEcrireCT(session, demande, demandeEcriture(options, dosxyz, erreurs, avancement)), sortie,
+                erreurs);
 }
 
 // --ramp-template: the default ramp of the --pegs catalogue, printed.
@@ -825,8 +697,7 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
         session.choisirPlan(plans[p], options.images[p].value_or(QString()), images[p]);
         session.cocherPlan(plans[p], donnes[p]);
     }
-    QList<Materiau> materiaux;
-    if (auto refus = faireMateriaux(options, entrees, niveaux, sourceImages, session, materiaux))
+    if (auto refus = choisirNiveaux(options, entrees, niveaux, sourceImages, session))
         return refus;
     // With several planes, the session takes the counts the pictures agree on.
     GeometrieSource nombres;
@@ -840,12 +711,7 @@ std::optional<Refus> construire(const Options &options, std::ostream &sortie, st
             return refus;
     }
     session.changerGeometrie(nombres);
-    Grille grille;
-    Geometrie geometrie;
-    if (auto refus = construireGrilleSession(options, entrees, session, materiaux, grille, geometrie))
-        return refus;
-    return ecrireTout(options, dosxyz, materiaux, grille, geometrie, session, entrees.catalogue, sortie, erreurs,
-                      avancement);
+    return dire(construireEtEcrire(session, demandeEcriture(options, dosxyz, erreurs, avancement)), sortie, erreurs);
 }
 
 } // namespace

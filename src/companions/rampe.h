@@ -1,5 +1,5 @@
-#ifndef QUARVEL_RAMPE_H
-#define QUARVEL_RAMPE_H
+#ifndef QUARVEL_RAMPE_EGSPP_H
+#define QUARVEL_RAMPE_EGSPP_H
 
 #include <QByteArray>
 #include <QList>

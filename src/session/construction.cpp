@@ -1,6 +1,7 @@
 #include "session/construction.h"
 
 #include <QCoreApplication>
+#include <climits>
 
 #include "egsphant/egsphant.h"
 #include "media/materiaux.h"
@@ -38,6 +39,18 @@ QString verifierMateriaux(QList<Materiau> &materiaux)
 {
     numeroterMateriaux(materiaux);
     return refusMateriaux(materiaux);
+}
+
+QString refusComptesLus(const qint64 comptes[3])
+{
+    if (const QString refus = refusComptes(comptes[0], comptes[1], comptes[2]); !refus.isEmpty())
+        return refus;
+    for (int axe = 0; axe < 3; ++axe)
+        if (comptes[axe] > INT_MAX)
+            return QCoreApplication::translate("session", "Compte de voxels trop grand : %1 (au plus %2 par axe)")
+                .arg(comptes[axe])
+                .arg(INT_MAX);
+    return QString();
 }
 
 QString comptesSource(const Session &session, qint64 comptes[3])

@@ -28,6 +28,10 @@ QString refusFond(int fond, const QVector<int> &niveaux);
 // Numbers the records: why they cannot be written, or an empty text.
 QString verifierMateriaux(QList<Materiau> &materiaux);
 
+// Counts given as numbers (typed, or a volume's), refused as the grid
+// would refuse them, or past what an axis can hold; or an empty text.
+QString refusComptesLus(const qint64 comptes[3]);
+
 // The counts of the grid of the source in use, or the refusal.
 QString comptesSource(const Session &session, qint64 comptes[3]);
 

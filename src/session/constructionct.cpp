@@ -9,6 +9,7 @@
 #include "scanner/fantomect.h"
 #include "scanner/rampe.h"
 #include "scanner/volumect.h"
+#include "session/session.h"
 
 std::vector<double> tranchesCT(const VolumeCT &ct)
 {
@@ -36,6 +37,15 @@ QString materiauxCT(const Rampe &rampe, const QList<Milieu> &catalogue, const St
     ajouterMateriauxStructures(structures.choix, materiaux);
     numeroterMateriaux(materiaux);
     return refusMateriaux(materiaux);
+}
+
+QString materiauxScanner(Session &session, const Rampe &rampe, const StructuresCT &structures)
+{
+    if (const QString refus = materiauxCT(rampe, session.catalogue(), structures, session.materiaux()); !refus.isEmpty())
+        return refus;
+    for (const Materiau &m : session.materiaux())
+        session.choix().marquerChoisi(m.niveauGris);
+    return QString();
 }
 
 QString refusStructuresCT(const StructuresCT &structures, const VolumeCT &ct, const QString &referentiel)

@@ -12,6 +12,7 @@
 #include "scanner/cadre.h"
 #include "structures/structures.h"
 
+class Session;
 struct Geometrie;
 struct Rampe;
 struct VolumeCT;
@@ -40,6 +41,10 @@ QString lireStructuresCT(const DemandeStructures &demande, const QList<Milieu> &
 // one per structure chosen; the refusal when they cannot be written.
 QString materiauxCT(const Rampe &rampe, const QList<Milieu> &catalogue, const StructuresCT &structures,
                     QList<Materiau> &materiaux);
+
+// The same records as the session's, all set by the user: the ramp chose
+// every record's medium, none is a default.
+QString materiauxScanner(Session &session, const Rampe &rampe, const StructuresCT &structures);
 
 // Why the structures cannot be laid on this CT, of FrameOfReferenceUID
 // referentiel, or an empty text: a tilted series, another frame.

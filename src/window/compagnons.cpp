@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "companions/egspp.h"
+#include "session/ecriture.h"
 #include "window/interface.h"
 
 FormulaireDosxyz::FormulaireDosxyz(QWidget *parent) : QDialog(parent)
@@ -76,11 +76,13 @@ void Interface::entreeDosxyz()
         return;
     ParametresDosxyz parametres;
     erreur = lireChoixDosxyz(formulaire.choix(), parametres);
-    if (!erreur.isEmpty())
+    if (!erreur.isEmpty()) {
         etat->setText(tr("Entrée DOSXYZnrc : %1").arg(erreur));
-    else
-        etat->setText(ecrireEntreeDosxyz(chemin, *fantomeEcrit, parametres, &erreur) ? resumeEntreeDosxyz(chemin)
-                                                                                      : erreur);
+        return;
+    }
+    QString texte; // what was written, or why not
+    ecrireEntree(chemin, *fantomeEcrit, parametres, texte);
+    etat->setText(texte);
 }
 
 void Interface::geometrieEgspp()
@@ -93,8 +95,7 @@ void Interface::geometrieEgspp()
                                                         tr("Géométries egs++ (*.geom)"));
     if (chemin.isEmpty())
         return;
-    QString erreur;
-    int lignes = 0;
-    etat->setText(ecrireGeometrieEgspp(chemin, *fantomeEcrit, &erreur, &lignes) ? resumeGeometrieEgspp(chemin, lignes)
-                                                                                : erreur);
+    QString texte; // what was written, or why not
+    ecrireGeometrie(chemin, *fantomeEcrit, texte);
+    etat->setText(texte);
 }

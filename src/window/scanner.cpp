@@ -248,13 +248,10 @@ bool Interface::constructionScanner(const QString &nomFich)
         etat->setText(refus);
         return false;
     }
-    if (const QString refus = materiauxCT(rampe, session.catalogue(), structures, session.materiaux()); !refus.isEmpty()) {
+    if (const QString refus = materiauxScanner(session, rampe, structures); !refus.isEmpty()) {
         etat->setText(refus);
         return false;
     }
-    // The ramp chose every record's medium: none is a default.
-    for (const Materiau &m : session.materiaux())
-        session.choix().marquerChoisi(m.niveauGris);
     Boite boite;
     std::array<double, 3> tailles;
     QString refus;
