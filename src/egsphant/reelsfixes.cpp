@@ -329,18 +329,21 @@ __attribute__((target("avx2"), always_inline)) inline __m256i quatreChiffresAvx2
 }
 
 // A run of words of one form, each after one space, as a density per voxel
-// mostly comes ("1.02345 1.02398 ..."): from p, at a word or the space
-// before one, the words of that word's form (15 bytes at most), found at
-// their known steps without a first pass. Four at a time, two a register:
-// their bytes' classes checked against the form's, their digits by its one
-// shuffle, and their four reals at once, as the batches make them. Up to
-// max of them, while 80 bytes are left; p moves past them. Returns the
-// count taken.
-__attribute__((target("avx2,popcnt"))) qint64 suite(const char *&p, const char *fin, float *sortie, qint64 max)
+// mostly comes ("1.02345 1.02398 ..."): from p, past the blanks there, the
+// words of the first word's form (15 bytes at most), found at their known
+// steps without a first pass. Four at a time, two a register: their bytes'
+// classes checked against the form's, their digits by its one shuffle, and
+// their four reals at once, as the batches make them; at the first word not
+// of the form, those before it. Up to max of them, while 80 bytes are left;
+// p and lignes move past them. Returns the count taken.
+__attribute__((target("avx2,popcnt"))) qint64 suite(const char *&p, const char *fin, float *sortie, qint64 max,
+                                                     qint64 &lignes)
 {
-    // The first word: at p, or after the space there.
-    const char *q = p + (*p == ' ');
-    if (fin - p < 80 || blanc(*q))
+    const char *q = p;
+    qint64 sauts = 0;
+    while (q < fin && blanc(*q))
+        sauts += *q++ == '\n';
+    if (fin - q < 80)
         return 0;
     quint32 chiffres = 0, points = 0, espaces = 0;
     classesAvx2(_mm256_zextsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i *>(q))), chiffres, points, espaces);
@@ -369,20 +372,33 @@ __attribute__((target("avx2,popcnt"))) qint64 suite(const char *&p, const char *
         quint32 cx = 0, px = 0, ex = 0, cy = 0, py = 0, ey = 0;
         classesAvx2(x, cx, px, ex);
         classesAvx2(y, cy, py, ey);
-        if (((cx & lesChiffres) | (px & point) | (ex & espace)) != jusquAuBout
-            || ((cy & lesChiffres) | (py & point) | (ey & espace)) != jusquAuBout)
-            break;
+        // The bytes of each word not of the form's class.
+        const quint32 ecartX = ((cx & lesChiffres) | (px & point) | (ex & espace)) ^ jusquAuBout,
+                      ecartY = ((cy & lesChiffres) | (py & point) | (ey & espace)) ^ jusquAuBout;
         const __m256i moities = _mm256_madd_epi16(
             _mm256_packs_epi32(quatreChiffresAvx2(x, ordre), quatreChiffresAvx2(y, ordre)), _mm256_set1_epi32(0x00012710));
         const __m256i m =
             _mm256_add_epi64(_mm256_mul_epu32(moities, _mm256_set1_epi64x(100000000)), _mm256_srli_epi64(moities, 32));
         const __m256d reels = _mm256_sub_pd(_mm256_or_pd(_mm256_castsi256_pd(m), deux52), deux52);
-        _mm_storeu_ps(sortie + pris, _mm256_cvtpd_ps(_mm256_div_pd(reels, diviseur)));
-        pris += 4;
-        q += 4 * pas;
+        const __m128 v = _mm256_cvtpd_ps(_mm256_div_pd(reels, diviseur));
+        if ((ecartX | ecartY) == 0) {
+            _mm_storeu_ps(sortie + pris, v);
+            pris += 4;
+            q += 4 * pas;
+            continue;
+        }
+        // The words of the form before the first that is not, alone
+        // written: the next values may be another thread's.
+        const int k = (ecartX & 0xffff) ? 0 : (ecartY & 0xffff) ? 1 : (ecartX >> 16) ? 2 : 3;
+        _mm_maskstore_ps(sortie + pris, _mm_cmpgt_epi32(_mm_set1_epi32(k), _mm_setr_epi32(0, 1, 2, 3)), v);
+        pris += k;
+        q += k * pas;
+        break;
     }
-    if (pris > 0)
-        p = q - 1;
+    if (pris == 0)
+        return 0;
+    lignes += sauts;
+    p = q - 1;
     return pris;
 }
 
@@ -459,17 +475,15 @@ qint64 reelsFixes(const char *&p, const char *fin, float *sortie, qint64 max, qi
     while (fin - p >= 80 && pris < max) {
 #if defined(QUARVEL_LOTS)
         if (niveau == 2) {
-            const qint64 suivis = suite(p, fin, sortie + pris, max - pris);
+            const qint64 suivis = suite(p, fin, sortie + pris, max - pris, lignes);
             pris += suivis;
             if (fin - p < 80 || pris == max)
                 break;
-            // After a run, the word that ended it 64 bytes at a time, and
-            // another run; where none starts, a batch.
-            if (suivis > 0) {
-                if (!morceauFixe(p, sortie, pris, max, lignes))
-                    break;
+            // After a run, another from the word that ended it; where none
+            // or a short one starts, as where forms change at each word, a
+            // batch.
+            if (suivis >= 8)
                 continue;
-            }
         }
         if (p >= seul && fin - p >= lectureLot && niveau > 0) {
             qint64 avance = 0;
