@@ -240,6 +240,80 @@ private slots:
         QCOMPARE(appliquerRampe(rampe("min -1000\nA -950 1 1\nB 0 2 2\n"), -950.0).palier, 0);
     }
 
+    // A CT large enough to be mapped in pieces between the cores: every
+    // voxel its ramp line and density, a tilted series' outside the ramp's
+    // lower bound wherever it lies (a whole bound kept as a CT number, any
+    // other through the floats), a straight series' -32768 left as read.
+    void horsCoupes_data()
+    {
+        QTest::addColumn<bool>("incline");
+        QTest::addColumn<int>("dehors"); // the slice outside the scan: -1 none
+        QTest::addColumn<QByteArray>("texteRampe");
+        QTest::addColumn<bool>("boite");
+        QTest::newRow("incliné, dehors au début") << true << 0 << rampeEssai << false;
+        QTest::newRow("incliné, dehors à la fin") << true << 66 << rampeEssai << false;
+        QTest::newRow("incliné, rien dehors") << true << -1 << rampeEssai << false;
+        QTest::newRow("incliné, dans une boîte") << true << 66 << rampeEssai << true;
+        QTest::newRow("incliné, borne non entière") << true << 66 << QByteArray(rampeEssai).replace("-1000", "-1000.5")
+                                                    << false;
+        QTest::newRow("droit, -32768 lu") << false << 66 << rampeEssai << false;
+    }
+    void horsCoupes()
+    {
+        QFETCH(bool, incline);
+        QFETCH(int, dehors);
+        QFETCH(QByteArray, texteRampe);
+        QFETCH(bool, boite);
+        const int nx = 256, ny = 128, nz = 67;
+        std::vector<qint16> hu;
+        for (int z = 0; z < nz; ++z)
+            for (int y = 0; y < ny; ++y)
+                for (int x = 0; x < nx; ++x)
+                    hu.push_back(qint16(-980 + (7 * x + 13 * y + 29 * z) % 2100));
+        VolumeCT ct = volume(nx, ny, nz, hu);
+        if (dehors >= 0)
+            std::fill_n(ct.entiers.begin() + qint64(dehors) * nx * ny, nx * ny / 3, huHorsCoupes);
+        // The range is what was read: a tilted series' outside has no HU of its own.
+        if (incline)
+            ct.inclinaison = 15.0;
+        else
+            ct.huMin = huHorsCoupes;
+        QVERIFY(ct.nombreVoxels() >= qint64(2) << 20); // two pieces at least, given two cores
+        const Rampe r = rampe(texteRampe);
+        AxeCadre cadre[3];
+        QCOMPARE(cadrer(ct.axes, boite ? std::optional<Boite>(Boite{{10, 5, 0}, {200, 100, nz}}) : std::nullopt,
+                        std::nullopt, cadre),
+                 QString());
+        Grille g;
+        Geometrie geometrie;
+        QString erreur;
+        QVERIFY(construireFantomeCT(ct, cadre, r, g, geometrie, &erreur));
+        const DensitesVoxels &d = g.densites;
+        const bool entiere = texteRampe == rampeEssai;
+        QCOMPARE(d.nombres.empty(), incline && !entiere);
+        qint64 i = 0, horsVus = 0;
+        for (int z = 0; z < g.dimZ; ++z)
+            for (int y = 0; y < g.dimY; ++y)
+                for (int x = 0; x < g.dimX; ++x, ++i) {
+                    const qint16 lu = ct.entiers[size_t(((cadre[2].premier + z) * ny + cadre[1].premier + y) * nx
+                                                        + cadre[0].premier + x)];
+                    const bool hors = incline && lu == huHorsCoupes;
+                    horsVus += hors;
+                    const double attendu = hors ? r.huMin : lu;
+                    const PointRampe point = appliquerRampe(r, attendu);
+                    const bool juste = d.nombres.empty()
+                                           ? d.codes[size_t(i)] == codeReel(point.densite)
+                                           : d.nombres[size_t(i)] == attendu && d.nombres[size_t(i)] - d.premier >= 0
+                                                 && d.table.at(size_t(d.nombres[size_t(i)] - d.premier)) == point.densite;
+                    if (g.voxels[size_t(i)] != point.palier || !juste)
+                        QFAIL(qPrintable(QString("%1 %2 %3 : HU %4").arg(x).arg(y).arg(z).arg(attendu)));
+                }
+        QCOMPARE(horsVus > 0, incline && dehors >= 0);
+        // Nothing outside: the bound is no CT number of this phantom.
+        if (incline && dehors < 0)
+            QCOMPARE(d.premier, int(ct.huMin));
+    }
+
     // A crop widened to CT boundaries, at the CT's voxels and coarser: the
     // whole file, its densities from the ramp.
     void fantome()

@@ -2,11 +2,13 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 
 #include "egsphant/egsphant.h"
 #include "egsphant/reel.h"
+#include "model/partage.h"
 #include "phantom/construction.h"
 #include "scanner/rampe.h"
 #include "scanner/reechantillonnage.h"
@@ -19,21 +21,65 @@ bool memesVoxels(const AxeCadre cadre[3])
     return cadre[0].memesVoxels() && cadre[1].memesVoxels() && cadre[2].memesVoxels();
 }
 
+// A tilted series' voxels outside its slices take the ramp's lower bound
+// when that is a whole 16-bit HU: it is then a CT number like the others.
+bool borneEntiere(double huMin)
+{
+    return huMin == std::round(huMin) && std::abs(huMin) <= 32767.0;
+}
+
+// The voxels [debut, fin) of the grid take their CT number's line; hors:
+// those outside a tilted series' slices first take borne. Whether any did.
+template <bool hors>
+bool paliersDe(qint16 *nombre, quint8 *voxel, qint64 debut, qint64 fin, const quint8 *paliers, int premier,
+               qint16 borne)
+{
+    // A few thousand voxels at a time, still in the cache for the second
+    // loop; the first, without a branch, handles many voxels at once.
+    constexpr qint64 bloc = 8192;
+    int dehors = 0;
+    for (qint64 b = debut; b < fin; b += bloc) {
+        const qint64 finBloc = std::min(fin, b + bloc);
+        if constexpr (hors)
+            for (qint64 i = b; i < finBloc; ++i) {
+                dehors |= nombre[i] == huHorsCoupes;
+                nombre[i] = nombre[i] == huHorsCoupes ? borne : nombre[i];
+            }
+        for (qint64 i = b; i < finBloc; ++i)
+            voxel[i] = paliers[nombre[i] - premier];
+    }
+    return dehors != 0;
+}
+
+// Every CT number from bas to haut gets its line, and its density in d.
+std::vector<quint8> tableNombres(const Rampe &rampe, int bas, int haut, DensitesVoxels &d)
+{
+    std::vector<quint8> paliers(size_t(haut - bas + 1), 0);
+    d.premier = bas;
+    d.table.resize(paliers.size());
+    for (size_t k = 0; k < paliers.size(); ++k) {
+        const PointRampe point = appliquerRampe(rampe, bas + int(k));
+        paliers[k] = quint8(point.palier);
+        d.table[k] = point.densite;
+    }
+    return paliers;
+}
+
 // The CT's own whole HU: each CT number between the lowest and the highest
 // read gets its line and density once; the voxels keep their numbers, the
-// CT's own array when the phantom is the whole CT.
+// CT's own array when the phantom is the whole CT. The numbers are mapped
+// in pieces between the cores; a tilted series' outside is filled on the
+// way, its bound left in the table only when some voxel took it.
 void parNombreCT(VolumeCT &ct, const AxeCadre cadre[3], const Rampe &rampe, Grille &grille)
 {
-    const int huMin = int(ct.huMin), nombres = int(ct.huMax) - huMin + 1;
-    std::vector<quint8> paliers(size_t(nombres), 0);
+    const bool incline = ct.inclinaison != 0.0;
+    const qint16 borne = incline ? qint16(rampe.huMin) : 0;
+    // A tilted series may have read nothing but its outside.
+    const bool rien = !(ct.huMin <= ct.huMax);
+    const int bas = rien ? borne : int(ct.huMin), haut = rien ? borne : int(ct.huMax);
+    const int premier = incline ? std::min(bas, int(borne)) : bas;
     DensitesVoxels &d = grille.densites;
-    d.premier = huMin;
-    d.table.resize(size_t(nombres));
-    for (int k = 0; k < nombres; ++k) {
-        const PointRampe point = appliquerRampe(rampe, huMin + k);
-        paliers[size_t(k)] = quint8(point.palier);
-        d.table[size_t(k)] = point.densite;
-    }
+    const std::vector<quint8> paliers = tableNombres(rampe, premier, incline ? std::max(haut, int(borne)) : haut, d);
     if (grille.nombreVoxels() == ct.nombreVoxels()) {
         d.nombres = std::move(ct.entiers);
     } else {
@@ -46,10 +92,20 @@ void parNombreCT(VolumeCT &ct, const AxeCadre cadre[3], const Rampe &rampe, Gril
                 d.nombres.insert(d.nombres.end(), hu, hu + grille.dimX);
             }
     }
-    const qint16 *nombre = d.nombres.data();
-    quint8 *voxel = grille.voxels.data();
-    for (qint64 i = 0, n = grille.nombreVoxels(); i < n; ++i)
-        voxel[i] = paliers[size_t(nombre[i] - huMin)];
+    const qint64 n = grille.nombreVoxels();
+    const int pieces = nombrePieces(n);
+    std::vector<char> dehors(size_t(pieces), 0);
+    enPieces(n, pieces, [&](qint64 debut, qint64 fin, int p) {
+        qint16 *nombre = d.nombres.data();
+        dehors[size_t(p)] = incline ? paliersDe<true>(nombre, grille.voxels.data(), debut, fin, paliers.data(), premier, borne)
+                                    : paliersDe<false>(nombre, grille.voxels.data(), debut, fin, paliers.data(), premier, borne);
+    });
+    // No voxel outside: the table is the range read, as a straight series'.
+    if (incline && std::count(dehors.begin(), dehors.end(), 1) == 0) {
+        d.table.erase(d.table.begin() + (haut - premier + 1), d.table.end());
+        d.table.erase(d.table.begin(), d.table.begin() + (bas - premier));
+        d.premier = bas;
+    }
 }
 
 // Any other phantom: the ramp at each voxel's mean HU, its density packed
@@ -75,7 +131,7 @@ void remplirHorsCoupes(VolumeCT &ct, double huMin)
 {
     if (ct.inclinaison == 0.0)
         return;
-    if (!ct.entiers.empty() && !(huMin == std::round(huMin) && std::abs(huMin) <= 32767.0)) {
+    if (!ct.entiers.empty() && !borneEntiere(huMin)) {
         ct.reels.resize(ct.entiers.size());
         for (size_t i = 0; i < ct.entiers.size(); ++i)
             ct.reels[i] = ct.entiers[i] == huHorsCoupes ? NAN : float(ct.entiers[i]);
@@ -115,11 +171,12 @@ bool construireFantomeCT(VolumeCT ct, const AxeCadre cadre[3], const Rampe &ramp
         geometrie.bornes[a] = cadre[a].bornes;
     }
     try {
-        remplirHorsCoupes(ct, rampe.huMin);
-        if (memesVoxels(cadre) && !ct.entiers.empty())
+        if (memesVoxels(cadre) && !ct.entiers.empty() && (ct.inclinaison == 0.0 || borneEntiere(rampe.huMin))) {
             parNombreCT(ct, cadre, rampe, grille);
-        else
+        } else {
+            remplirHorsCoupes(ct, rampe.huMin);
             parMoyenne(ct, cadre, rampe, grille);
+        }
     } catch (const std::bad_alloc &) {
         grille = Grille();
         if (erreur)
