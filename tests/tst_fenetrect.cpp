@@ -236,6 +236,59 @@ private slots:
         QVERIFY2(resume.contains(" voxels") && etatDe(f)->text().contains(resume), qPrintable(etatDe(f)->text()));
     }
 
+    // A PEGS4 file read after the structure set: every medium box offers
+    // its media at once, a medium already typed stays chosen, and the build
+    // gives the batch command's file.
+    void structuresPuisCatalogue_data()
+    {
+        QTest::addColumn<bool>("avant");           // a catalogue read before the CT too
+        QTest::addColumn<QList<ChoixFenetre>>("choix");
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("sans choix") << false << QList<ChoixFenetre>() << QStringList();
+        QTest::newRow("milieu tapé avant") << false << QList<ChoixFenetre>{{1, "ICRPBONE521ICRU", "ct"}}
+                                           << QStringList{"--structure", "TIGE OS=ICRPBONE521ICRU:ct"};
+        QTest::newRow("deuxième catalogue")
+            << true << QList<ChoixFenetre>{{0, "AIR521ICRU", "", true}, {1, "LUNG521ICRU", ""}}
+            << QStringList{"--outside", "BODY=AIR521ICRU", "--structure", "TIGE OS=LUNG521ICRU"};
+    }
+    void structuresPuisCatalogue()
+    {
+        QFETCH(bool, avant);
+        QFETCH(QList<ChoixFenetre>, choix);
+        QFETCH(QStringList, options);
+        QVERIFY(ecrireFichier(d("rs.dcm"), octetsStructures(jeuFenetre())));
+        Interface f;
+        if (avant) {
+            champNomme(f, "fichierPegs")->setText(d("essai.pegs4dat"));
+            f.analyseFichierPegs();
+        }
+        f.choisirDossier = [this](QWidget *, const QString &, const QString &) { return serie; };
+        f.choisirSerie = [](QWidget *, const QStringList &) { return 1; };
+        f.selectScanner();
+        f.choisirFichier = [this](QWidget *, const QString &, const QString &, const QString &) { return d("rs.dcm"); };
+        cliquer(f, "Structures…");
+        remplirStructures(f, choix);
+        const int lus = f.sessionEnCours().catalogue().size();
+        champNomme(f, "fichierPegs")->setText(d("essai.pegs4dat"));
+        f.analyseFichierPegs();
+        QTableWidget *t = tableStructures(f);
+        for (int k = 0; k < t->rowCount(); ++k) {
+            const auto *milieu = qobject_cast<QComboBox *>(t->cellWidget(k, 2));
+            QCOMPARE(milieu->count(), lus + 4);
+            QCOMPARE(milieu->itemText(lus + 3).trimmed(), QString("ICRPBONE521ICRU"));
+            const auto donne = std::find_if(choix.begin(), choix.end(), [k](const ChoixFenetre &c) { return c.ligne == k; });
+            QCOMPARE(milieu->currentText(), donne == choix.end() ? QString() : donne->milieu);
+        }
+        champNomme(f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
+        f.evalue();
+        QVERIFY2(etatDe(f)->text().startsWith("Fantôme écrit"), qPrintable(etatDe(f)->text()));
+        const Resultat r = lancer(QStringList{"--ct", serie, "--series", uid, "--pegs", d("essai.pegs4dat"),
+                                              "--structures", d("rs.dcm"), "-o", d("lot.egsphant")}
+                                  + options);
+        QCOMPARE(r.statut, 0);
+        QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
+    }
+
     // The table's choices saved in a table file and loaded in another
     // window; a faulty file, a medium unknown, a set of another frame of
     // reference refused in the status line, one line, nothing written.
@@ -429,6 +482,60 @@ private slots:
                          .arg(champNomme(f, "champDimX")->text(), champNomme(f, "champDimY")->text(),
                               champNomme(f, "champDimZ")->text(), boite),
                  attendu);
+    }
+
+    // The box typed, then the planes and the CT again: the fields come back
+    // as the user left them (six digits at most, the exact number behind,
+    // a refused text as typed), and "Egsphant" writes quarvel-phantom's file
+    // of that box, or refuses the first text that is no number.
+    void cadreParSource_data()
+    {
+        QTest::addColumn<QStringList>("saisies"); // field, text
+        QTest::addColumn<QString>("montre");      // the fields typed, as shown on return
+        QTest::addColumn<QString>("attendu");     // --crop of the same box, or the refusal
+        QTest::newRow("jusqu'à X") << QStringList{"boiteMax0", "0,5"} << "0.5" << "-1.2,0.5,-1.25,1.25,9.8,11.8";
+        QTest::newRow("plus de six chiffres")
+            << QStringList{"boiteMax1", "1.23456789", "origineY", "-1.0987654321"} << "1.23457 -1.09877"
+            << "-1.2,1.2,-1.0987654321,1.23456789,9.8,11.8";
+        QTest::newRow("jusqu'à Z refusé") << QStringList{"boiteMax2", "abc"} << "abc"
+                                          << "Jusqu'à Z : « abc » n'est pas un nombre.";
+        QTest::newRow("X avant Y") << QStringList{"origineY", "q", "boiteMax0", "z"} << "q z"
+                                   << "Jusqu'à X : « z » n'est pas un nombre.";
+    }
+    void cadreParSource()
+    {
+        QFETCH(QStringList, saisies);
+        QFETCH(QString, montre);
+        QFETCH(QString, attendu);
+        Interface f;
+        ouvrir(f);
+        for (int i = 0; i + 1 < saisies.size(); i += 2) {
+            champNomme(f, qPrintable(saisies[i]))->clear();
+            QTest::keyClicks(champNomme(f, qPrintable(saisies[i])), saisies[i + 1]);
+        }
+        cocheNommee(f, "choixScanner")->setChecked(false);
+        QVERIFY(!champNomme(f, "boiteMax0")->isEnabled() && champNomme(f, "boiteMax0")->text().isEmpty());
+        QCOMPARE(champNomme(f, "origineY")->text(), QString("-15.0"));
+        cocheNommee(f, "choixScanner")->setChecked(true);
+        QStringList vus;
+        for (int i = 0; i + 1 < saisies.size(); i += 2)
+            vus << champNomme(f, qPrintable(saisies[i]))->text();
+        QCOMPARE(vus.join(' '), montre);
+        QVERIFY(champNomme(f, "boiteMax0")->isEnabled());
+
+        QFile::remove(d("fenetre.egsphant"));
+        champNomme(f, "fichierEgsphant")->setText(d("fenetre.egsphant"));
+        f.evalue();
+        if (!attendu.startsWith('-')) {
+            QCOMPARE(etatDe(f)->text(), attendu);
+            QVERIFY(!QFile::exists(d("fenetre.egsphant")));
+            return;
+        }
+        QVERIFY2(etatDe(f)->text().startsWith("Fantôme écrit"), qPrintable(etatDe(f)->text()));
+        const Resultat r = lancer({"--ct", serie, "--series", uid, "--pegs", d("essai.pegs4dat"), "--crop", attendu,
+                                   "-o", d("lot.egsphant")});
+        QCOMPARE(r.statut, 0);
+        QCOMPARE(lire(d("fenetre.egsphant")), lire(d("lot.egsphant")));
     }
 
     void tientDansLEcran_data()

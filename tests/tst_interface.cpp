@@ -7,12 +7,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTableWidget>
 #include <QtTest>
 
 #include "model/niveaugris.h"
+#include "session/session.h"
+#include "volume/volume.h"
 #include "window/interface.h"
 #include "widgets.h"
 
@@ -276,6 +279,83 @@ private slots:
             QCOMPARE(position(l, plans[p].second.second), QVector<int>({1, 0, 1, 1}));
             QCOMPARE(position(l, tailles[p]), QVector<int>({2, 0, 1, 1}));
         }
+    }
+
+    // The material table on a session alone, no window to push it: a picture
+    // chosen, media read, another source and back, each shown as the session
+    // says, the user's choices and "Fond" kept with their source.
+    void tableSuitLaSession_data()
+    {
+        QTest::addColumn<QStringList>("gestes");
+        QTest::addColumn<QString>("attendu"); // [name box items] each row: level, Fond (*), medium, density
+        QTest::newRow("image sans catalogue") << QStringList{"plan"} << "[0] 255* - - ; 0 - -";
+        QTest::newRow("catalogue après l'image")
+            << QStringList{"plan", "pegs"} << "[2] 255* AIR 0.0012 ; 0 AIR 0.0012";
+        QTest::newRow("catalogue agrandi, choix gardé")
+            << QStringList{"pegs", "plan", "EAU:0", "pegs"} << "[4] 255* AIR 0.0012 ; 0 EAU 1";
+        QTest::newRow("volume") << QStringList{"pegs", "plan", "EAU:0", "fond:0", "volume"}
+                                << "[2] 7* AIR 0.0012 ; 0 AIR 0.0012";
+        QTest::newRow("volume, puis les plans")
+            << QStringList{"pegs", "plan", "EAU:0", "fond:0", "volume", "EAU:7", "plans"}
+            << "[2] 255 AIR 0.0012 ; 0* EAU 1";
+        QTest::newRow("retour au volume") << QStringList{"pegs", "plan", "volume", "EAU:7", "fond:0", "plans", "volume"}
+                                          << "[2] 7 EAU 1 ; 0* AIR 0.0012";
+        QTest::newRow("scanner") << QStringList{"pegs", "plan", "scanner"} << "";
+    }
+    void tableSuitLaSession()
+    {
+        QFETCH(QStringList, gestes);
+        QFETCH(QString, attendu);
+        Session session;
+        TableMateriaux table(session);
+        QImage image(2, 1, QImage::Format_RGB32);
+        image.setPixel(0, 0, qRgb(255, 255, 255));
+        image.setPixel(1, 0, qRgb(0, 0, 0));
+        auto volume = std::make_shared<Volume>();
+        volume->valeurs = {7, 0};
+        const auto ligne = [&table](int niveau) {
+            for (const LigneTable &l : table.lignes())
+                if (l.niveauGris == niveau)
+                    return l;
+            qFatal("aucune ligne du niveau %d", niveau);
+        };
+        for (const QString &geste : gestes) {
+            if (geste == "plan") {
+                session.choisirPlan(PlanImage::XY, "xy.bmp", image);
+                session.inventorierPlan(PlanImage::XY);
+                session.montrerNiveaux(session.niveauxDesPlans().tous());
+            } else if (geste == "pegs") {
+                session.ajouterMilieux({{"AIR", 0.0012}, {"EAU", 1.0}});
+            } else if (geste == "volume") {
+                session.choisirVolume(volume, "tete.nrrd", true);
+                session.changerSource(SourceFantome::Volume);
+                session.montrerNiveaux(volume->valeurs);
+            } else if (geste == "plans") {
+                session.changerSource(SourceFantome::Plans);
+                session.montrerNiveaux(session.niveauxDesPlans().tous());
+            } else if (geste == "scanner") {
+                session.changerSource(SourceFantome::Scanner);
+                session.montrerNiveaux({});
+            } else if (geste.startsWith("fond:")) {
+                ligne(geste.section(':', 1).toInt()).choixFond->click();
+            } else {
+                QComboBox *nom = ligne(geste.section(':', 1).toInt()).comboNom;
+                nom->setCurrentIndex(nom->findText(geste.section(':', 0, 0)));
+                emit nom->activated(nom->currentIndex());
+            }
+        }
+        QStringList vus;
+        for (const LigneTable &l : table.lignes())
+            vus << QString("%1%2 %3 %4")
+                       .arg(l.niveauGris)
+                       .arg(l.choixFond->isChecked() ? "*" : "")
+                       .arg(l.comboNom->currentText().isEmpty() ? "-" : l.comboNom->currentText())
+                       .arg(l.comboDensite->currentText().isEmpty() ? "-" : l.comboDensite->currentText());
+        const QString vu = table.lignes().isEmpty()
+                               ? QString()
+                               : QString("[%1] ").arg(table.lignes().first().comboNom->count()) + vus.join(" ; ");
+        QCOMPARE(vu, attendu);
+        QCOMPARE(table.tableau()->rowCount(), table.lignes().size());
     }
 
     void metaObjet()

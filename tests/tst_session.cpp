@@ -329,6 +329,60 @@ private slots:
         QCOMPARE(geometries.size(), 0); // the field typed already shows it
     }
 
+    // A CT's box typed field by field: its numbers, or the first text that
+    // is no number (box axis by axis, then sizes), come back with the CT
+    // after the planes typed the same fields.
+    void cadreParSource_data()
+    {
+        QTest::addColumn<QStringList>("saisies"); // field, text
+        QTest::addColumn<QString>("attendu");     // box x, y, z from and to ; sizes, or the refusal
+        QTest::newRow("tel que lu") << QStringList() << "-1.2 1.2 -1.25 1.25 9.8 11.8 ; 0.2 0.25 0.4";
+        QTest::newRow("jusqu'à, virgule") << QStringList{"9", "0,5", "11", "10.123456789"}
+                                          << "-1.2 0.5 -1.25 1.25 9.8 10.123456789 ; 0.2 0.25 0.4";
+        QTest::newRow("origine et taille") << QStringList{"4", "-1", "2", "0.8"}
+                                           << "-1.2 1.2 -1 1.25 9.8 11.8 ; 0.2 0.25 0.8";
+        QTest::newRow("jusqu'à illisible") << QStringList{"10", "1.2.3"} << "Jusqu'à Y : « 1.2.3 » n'est pas un nombre.";
+        QTest::newRow("X avant Y, boîte avant taille")
+            << QStringList{"0", "a", "4", "b", "9", "c"} << "Jusqu'à X : « c » n'est pas un nombre.";
+        QTest::newRow("refus remplacé") << QStringList{"11", "z", "11", "11"}
+                                        << "-1.2 1.2 -1.25 1.25 9.8 11 ; 0.2 0.25 0.4";
+        QTest::newRow("vide") << QStringList{"5", " "} << "Origine Z : champ vide, un nombre est attendu.";
+    }
+    void cadreParSource()
+    {
+        QFETCH(QStringList, saisies);
+        QFETCH(QString, attendu);
+        Session session;
+        GeometrieSource lu;
+        const double tailles[3] = {0.2, 0.25, 0.4}, origines[3] = {-1.2, -1.25, 9.8}, fins[3] = {1.2, 1.25, 11.8};
+        for (int a = 0; a < 3; ++a) {
+            lu.geometrie.taille[a] = tailles[a];
+            lu.geometrie.origine[a] = origines[a];
+            lu.jusqua[a] = fins[a];
+        }
+        session.changerGeometrie(SourceFantome::Scanner, lu);
+        session.changerSource(SourceFantome::Scanner);
+        for (int i = 0; i + 1 < saisies.size(); i += 2)
+            session.saisirNombre(saisies[i].toInt(), saisies[i + 1]);
+        session.changerSource(SourceFantome::Plans);
+        for (int champ : {0, 4, 9, 10, 11})
+            session.saisirNombre(champ, "x");
+        session.changerSource(SourceFantome::Scanner);
+        Boite boite;
+        std::array<double, 3> taillesLues{};
+        QString vu = lireCadreSaisi(session.geometrie(), boite, taillesLues);
+        if (vu.isEmpty()) {
+            QStringList nombres;
+            for (int a = 0; a < 3; ++a)
+                nombres << QString::number(boite.bas[a], 'g', 12) << QString::number(boite.haut[a], 'g', 12);
+            nombres << ";";
+            for (double t : taillesLues)
+                nombres << QString::number(t, 'g', 12);
+            vu = nombres.join(' ');
+        }
+        QCOMPARE(vu, attendu);
+    }
+
     // Whatever one source sets, loads or marks, another source never sees;
     // coming back finds it as it was left.
     void choixParSource_data()

@@ -435,46 +435,6 @@
         <source>Enregistrer la rampe</source>
         <translation>Save the ramp</translation>
     </message>
-    <message>
-        <source>Origine X</source>
-        <translation>Origin X</translation>
-    </message>
-    <message>
-        <source>Jusqu&apos;à X</source>
-        <translation>Up to X</translation>
-    </message>
-    <message>
-        <source>Origine Y</source>
-        <translation>Origin Y</translation>
-    </message>
-    <message>
-        <source>Jusqu&apos;à Y</source>
-        <translation>Up to Y</translation>
-    </message>
-    <message>
-        <source>Origine Z</source>
-        <translation>Origin Z</translation>
-    </message>
-    <message>
-        <source>Jusqu&apos;à Z</source>
-        <translation>Up to Z</translation>
-    </message>
-    <message>
-        <source>Taille X</source>
-        <translation>Size X</translation>
-    </message>
-    <message>
-        <source>Taille Y</source>
-        <translation>Size Y</translation>
-    </message>
-    <message>
-        <source>Taille Z</source>
-        <translation>Size Z</translation>
-    </message>
-    <message>
-        <source>%1 : « %2 » n&apos;est pas un nombre.</source>
-        <translation>%1: &quot;%2&quot; is not a number.</translation>
-    </message>
     <message numerus="yes">
         <source>Plans : retour aux images, %n niveaux au tableau</source>
         <translation>
@@ -2405,6 +2365,18 @@ Examples:
     <message>
         <source>Note : </source>
         <translation>Note: </translation>
+    </message>
+    <message>
+        <source>Jusqu&apos;à X</source>
+        <translation>Up to X</translation>
+    </message>
+    <message>
+        <source>Jusqu&apos;à Y</source>
+        <translation>Up to Y</translation>
+    </message>
+    <message>
+        <source>Jusqu&apos;à Z</source>
+        <translation>Up to Z</translation>
     </message>
 </context>
 <context>

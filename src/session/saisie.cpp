@@ -6,16 +6,21 @@
 #include "egsphant/egsphant.h"
 #include "model/ligne.h"
 #include "model/nombre.h"
+#include "scanner/cadre.h"
 #include "session/session.h"
 
 QString lireReelSaisi(int champ, const QString &texte, double &valeur)
 {
-    static const char *const noms[6] = {QT_TRANSLATE_NOOP("session", "Taille X"),
-                                        QT_TRANSLATE_NOOP("session", "Taille Y"),
-                                        QT_TRANSLATE_NOOP("session", "Taille Z"),
-                                        QT_TRANSLATE_NOOP("session", "Origine X"),
-                                        QT_TRANSLATE_NOOP("session", "Origine Y"),
-                                        QT_TRANSLATE_NOOP("session", "Origine Z")};
+    static const char *const noms[12] = {QT_TRANSLATE_NOOP("session", "Taille X"),
+                                         QT_TRANSLATE_NOOP("session", "Taille Y"),
+                                         QT_TRANSLATE_NOOP("session", "Taille Z"),
+                                         QT_TRANSLATE_NOOP("session", "Origine X"),
+                                         QT_TRANSLATE_NOOP("session", "Origine Y"),
+                                         QT_TRANSLATE_NOOP("session", "Origine Z"),
+                                         nullptr, nullptr, nullptr, // the counts: whole numbers, read apart
+                                         QT_TRANSLATE_NOOP("session", "Jusqu'à X"),
+                                         QT_TRANSLATE_NOOP("session", "Jusqu'à Y"),
+                                         QT_TRANSLATE_NOOP("session", "Jusqu'à Z")};
     double lu = 0.0;
     if (lireReelVirgule(texte, lu)) {
         valeur = lu;
@@ -65,6 +70,22 @@ QString refusGeometrie(const GeometrieSource &geometrie)
     for (int i = 0; i < 6; ++i)
         if (geometrie.refuses[i])
             return lireReelSaisi(i, *geometrie.refuses[i], valeur);
+    return QString();
+}
+
+QString lireCadreSaisi(const GeometrieSource &geometrie, Boite &boite, std::array<double, 3> &tailles)
+{
+    // The fields in the order the user reads them: the box axis by axis, then the sizes.
+    static const int ordre[9] = {3, 9, 4, 10, 5, 11, 0, 1, 2};
+    double valeur = 0.0;
+    for (int champ : ordre)
+        if (geometrie.refuses[champ])
+            return lireReelSaisi(champ, *geometrie.refuses[champ], valeur);
+    for (int a = 0; a < 3; ++a) {
+        boite.bas[a] = geometrie.geometrie.origine[a];
+        boite.haut[a] = geometrie.jusqua[a];
+        tailles[size_t(a)] = geometrie.geometrie.taille[a];
+    }
     return QString();
 }
 

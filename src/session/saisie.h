@@ -3,7 +3,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 
+struct Boite;
 struct Geometrie;
 struct GeometrieSource;
 
@@ -18,8 +20,9 @@ QString lireGeometrieSaisie(const QStringList &textes, Geometrie &geometrie);
 // Counts along X, Y, Z: whole numbers, at most INT_MAX.
 QString lireComptesSaisis(const QStringList &textes, qint64 comptes[3]);
 
-// One field of each: champ 0 to 5 for sizes then origin, axe 0 to 2; the
-// refusal, or empty when the number was read. A refused text leaves the number as it was.
+// One field of each: champ 0 to 5 for sizes then origin, 9 to 11 for a CT
+// box's far corner, axe 0 to 2; the refusal, or empty when the number was
+// read. A refused text leaves the number as it was.
 QString lireReelSaisi(int champ, const QString &texte, double &valeur);
 QString lireCompteSaisi(int axe, const QString &texte, qint64 &compte);
 
@@ -27,5 +30,10 @@ QString lireCompteSaisi(int axe, const QString &texte, qint64 &compte);
 // counts, kept as no number; empty when there is none.
 QString refusGeometrie(const GeometrieSource &geometrie);
 QString refusComptes(const GeometrieSource &geometrie);
+
+// A CT's box (from the origin to the far corner) and sizes, or the refusal
+// of the first text kept as no number: origin and far corner along X, then
+// Y, then Z, then the sizes.
+QString lireCadreSaisi(const GeometrieSource &geometrie, Boite &boite, std::array<double, 3> &tailles);
 
 #endif

@@ -16,6 +16,7 @@
 #include "model/materiau.h"
 #include "phantom/construction.h"
 #include "session/choix.h"
+#include "session/niveauxplans.h"
 
 struct Volume;
 struct VolumeCT;
@@ -42,14 +43,16 @@ struct VolumeSession
     QHash<int, QRgb> couleurs; // how each of its values looks, in the table and the slice
 };
 
-// A source's geometry as numbers: voxel sizes and origin (cm), and counts.
-// A text typed that is no number stays beside its field's number, as
-// typed, until the build refuses it: the field shows it again on return.
+// A source's geometry as numbers: voxel sizes and origin (cm), counts, and
+// a CT's box, from the origin to its far corner (cm). A text typed that is
+// no number stays beside its field's number, as typed, until the build
+// refuses it: the field shows it again on return.
 struct GeometrieSource
 {
     Geometrie geometrie;
     qint64 comptes[3] = {0, 0, 0};
-    std::optional<QString> refuses[9]; // sizes, origin, counts, X to Z each
+    double jusqua[3] = {0.0, 0.0, 0.0};
+    std::optional<QString> refuses[12]; // sizes, origin, counts, far corner, X to Z each
 };
 
 // What a session is, without its widgets: the sources, the source in use,
@@ -63,13 +66,20 @@ public:
     SourceFantome source() const { return enCours; }
     void changerSource(SourceFantome nouvelle);
 
-    // The choices of the source in use.
+    // The choices of the source in use, or of another.
     ChoixNiveaux &choix() { return choixSources[int(enCours)]; }
     const ChoixNiveaux &choix() const { return choixSources[int(enCours)]; }
+    ChoixNiveaux &choix(SourceFantome source) { return choixSources[int(source)]; }
 
     const PlanSession &plan(PlanImage p) const { return plans[int(p)]; }
     void choisirPlan(PlanImage p, const QString &chemin, const QImage &image);
     void cocherPlan(PlanImage p, bool coche);
+    // The levels of plane p's picture, as chosen, replace those of the
+    // picture it follows. Apart from the choice: the batch command reads its own.
+    // The levels shown do not change: montrerNiveaux says which they are.
+    void inventorierPlan(PlanImage p);
+    // Each plane's levels and how they look.
+    const NiveauxPlans &niveauxDesPlans() const { return niveauxPlans; }
 
     const VolumeSession &volume() const { return volumeLu; }
     // A null volume lets its memory go.
@@ -78,15 +88,21 @@ public:
 
     // The CT series read last; null before any.
     const std::shared_ptr<const VolumeCT> &scanner() const { return serieCT; }
-    void choisirScanner(std::shared_ptr<const VolumeCT> ct) { serieCT = std::move(ct); }
+    void choisirScanner(std::shared_ptr<const VolumeCT> ct);
 
     // The media of the catalogue (PEGS4 files), shared by every source.
     QList<Milieu> &catalogue() { return milieux; }
     const QList<Milieu> &catalogue() const { return milieux; }
+    // A PEGS4 file's media, after those read before.
+    void ajouterMilieux(const QList<Milieu> &lus);
 
-    // The levels the table shows: those of the source in use.
+    // The levels of the source in use that the table shows, lightest first:
+    // the planes' pictures' or the volume's values; a CT has none, its ramp
+    // gives the media. Whoever reads the source says which they are.
     const QVector<int> &niveaux() const { return niveauxMontres; }
-    void montrerNiveaux(const QVector<int> &niveaux) { niveauxMontres = niveaux; }
+    void montrerNiveaux(const QVector<int> &niveaux);
+    // How a level looks in the source in use: its colour in the pictures or the volume.
+    QRgb couleur(int niveau) const;
 
     // The media records the table gave, for the build under way or the last one.
     QList<Materiau> &materiaux() { return materiauxTable; }
@@ -106,25 +122,29 @@ public:
     // A source's own, as read with its volume or its CT.
     void changerGeometrie(SourceFantome source, const GeometrieSource &geometrie);
     const GeometrieSource &geometrie(SourceFantome source) const { return geometries[int(source)]; }
-    // A field's text as typed, for the source in use: sizes, origin, counts, X to Z
-    // each. No signal: the field typed already shows it.
+    // A field's text as typed, for the source in use: sizes, origin, counts,
+    // far corner, X to Z each. No signal: the field typed already shows it.
     void saisirNombre(int champ, const QString &texte);
 
 signals:
     void sourceChangee(SourceFantome source);
     void planChange(PlanImage plan);
     void volumeChange();
+    void scannerChange();
     void geometrieChangee(SourceFantome source);
+    void niveauxChanges();
+    void catalogueChange();
 
 private:
     SourceFantome enCours = SourceFantome::Plans;
     ChoixNiveaux choixSources[3]; // by source, in the order of SourceFantome
     GeometrieSource geometries[3]; // likewise
     PlanSession plans[3];          // by PlanImage
+    NiveauxPlans niveauxPlans;
+    QVector<int> niveauxMontres;
     VolumeSession volumeLu;
     std::shared_ptr<const VolumeCT> serieCT;
     QList<Milieu> milieux;
-    QVector<int> niveauxMontres;
     QList<Materiau> materiauxTable;
     std::array<int, 3> comptesGrille = {0, 0, 0};
     bool enConstruction = false;

@@ -1,7 +1,6 @@
 // The window's media catalogue: choosing the PEGS4 file and reading it.
 #include "window/configuration.h"
 #include "window/interface.h"
-#include "window/tablemateriaux.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -26,19 +25,15 @@ void Interface::lireCatalogue(const QString &chemin)
 void Interface::analyseFichierPegs()
 {
     const QString chemin = configuration->fichierPegs()->text();
-    const qsizetype avant = session.catalogue().size();
+    QList<Milieu> milieux;
     QString erreur;
-    if (!lireFichierPegs(chemin, session.catalogue(), std::cout, &erreur)) {
+    if (!lireFichierPegs(chemin, milieux, std::cout, &erreur)) {
         etat->setText(erreur);
         return;
     }
-    const qsizetype lus = session.catalogue().size() - avant;
-    // The rows offer the new media at once; what the user set stays set.
-    if (!tableMateriaux->lignes().isEmpty())
-        constructionTable();
-    // A CT shown with an empty ramp table gets the default ramp of this catalogue.
-    if (session.source() == SourceFantome::Scanner)
-        montrerScanner();
+    const qsizetype lus = milieux.size();
+    // The table and the structures offer them at once; an empty ramp takes the default one.
+    session.ajouterMilieux(milieux);
     etat->setText(lus == 1 ? tr("1 milieu lu dans \"%1\"").arg(extrait(chemin))
                            : tr("%1 milieux lus dans \"%2\"").arg(QString::number(lus), extrait(chemin)));
 }

@@ -61,7 +61,7 @@ PanneauConfiguration::PanneauConfiguration(GroupePlan *planXY, GroupePlan *planX
 QList<QLineEdit *> PanneauConfiguration::champsNombres() const
 {
     return {tailles[0], tailles[1], tailles[2], origines[0], origines[1], origines[2],
-            comptes[0], comptes[1], comptes[2]};
+            comptes[0], comptes[1], comptes[2], boiteMax[0], boiteMax[1], boiteMax[2]};
 }
 
 // Rows 0 to 4: each path field and, at its end, the button that fills or uses it; "Voir" under "Egsphant".
@@ -183,9 +183,6 @@ void PanneauConfiguration::placerScanner(QGridLayout *grille, QWidget *boutonStr
         grille->addWidget(boiteMax[a], ligne + 1, a);
     }
     grille->addWidget(new QLabel(tr("Jusqu'à (cm)")), ligne + 1, 3);
-    for (int a = 0; a < 3; ++a)
-        for (QLineEdit *champ : {origines[a], boiteMax[a], tailles[a]})
-            connect(champ, &QLineEdit::textChanged, this, &PanneauConfiguration::cadreModifie);
     connect(boutonScanner, &QPushButton::clicked, this, &PanneauConfiguration::scannerDemande);
     connect(cocheScanner, &QCheckBox::toggled, this, &PanneauConfiguration::scannerCoche);
 }
@@ -196,8 +193,11 @@ void PanneauConfiguration::suivre(Session &suivie)
     const QList<QLineEdit *> champs = champsNombres();
     for (int i = 0; i < champs.size(); ++i)
         connect(champs[i], &QLineEdit::textChanged, this, [this, i, champ = champs[i]] {
-            if (!enAffichage)
-                session->saisirNombre(i, texteNombre(champ));
+            if (enAffichage)
+                return;
+            session->saisirNombre(i, texteNombre(champ));
+            if (i < 6 || i >= 9) // a size, the origin or the far corner: the CT's box
+                emit cadreModifie();
         });
     connect(session, &Session::sourceChangee, this, &PanneauConfiguration::montrerGeometrie);
     connect(session, &Session::geometrieChangee, this, [this](SourceFantome source) {
@@ -218,6 +218,10 @@ void PanneauConfiguration::montrerGeometrie()
     const GeometrieSource &nombres = session->geometrie();
     const QList<QLineEdit *> champs = champsNombres();
     for (int i = 0; i < champs.size(); ++i) {
+        if (i >= 9) {
+            montrerJusqua(i - 9);
+            continue;
+        }
         const QString texte = texteNombre(champs[i]);
         if (nombres.refuses[i]) {
             if (texte != *nombres.refuses[i])
@@ -236,4 +240,24 @@ void PanneauConfiguration::montrerGeometrie()
             montrerNombre(champs[i], texteReel(reel));
     }
     enAffichage = false;
+}
+
+// The far corner is a CT's alone: another source leaves its fields empty.
+void PanneauConfiguration::montrerJusqua(int axe)
+{
+    QLineEdit *champ = boiteMax[axe];
+    if (session->source() != SourceFantome::Scanner) {
+        champ->clear();
+        return;
+    }
+    const GeometrieSource &nombres = session->geometrie();
+    const QString texte = texteNombre(champ);
+    if (const auto &refuse = nombres.refuses[9 + axe]) {
+        if (texte != *refuse)
+            montrerNombre(champ, *refuse);
+        return;
+    }
+    double lu = 0.0;
+    if (!lireReelSaisi(9 + axe, texte, lu).isEmpty() || lu != nombres.jusqua[axe])
+        montrerNombre(champ, texteExact(nombres.jusqua[axe]));
 }

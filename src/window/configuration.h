@@ -29,11 +29,11 @@ public:
     QLineEdit *origine(int axe) const { return origines[axe]; }
     QLineEdit *compte(int axe) const { return comptes[axe]; }
     QLineEdit *jusqua(int axe) const { return boiteMax[axe]; } // the CT box's far corner
-    // Sizes, origins and counts, X to Z each.
+    // Sizes, origins, counts and the CT box's far corner, X to Z each.
     QList<QLineEdit *> champsNombres() const;
 
-    // From now on, what is typed in the sizes, origin and counts goes into the
-    // session's geometry of the source in use, and they show its numbers.
+    // From now on, what is typed in the number fields goes into the session's
+    // geometry of the source in use, and they show its numbers.
     void suivre(Session &session);
 
     QLineEdit *fichierPegs() const { return pegs; }
@@ -54,7 +54,7 @@ signals:
     void scannerDemande();
     void volumeCoche(bool coche);
     void scannerCoche(bool coche);
-    // A size, an origin or the far corner typed: the CT box moves.
+    // A size, an origin or the far corner typed, the session's already: the CT box moves.
     void cadreModifie();
 
 private:
@@ -64,6 +64,7 @@ private:
     void placerVolume(QGridLayout *grille);
     void placerScanner(QGridLayout *grille, QWidget *boutonStructures);
     void montrerGeometrie();
+    void montrerJusqua(int axe);
 
     Session *session = nullptr;
     bool enAffichage = false; // the fields show the session's numbers: nothing typed

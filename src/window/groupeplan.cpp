@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "session/session.h"
 #include "window/imageplan.h"
 
 GroupePlan::GroupePlan(const QString &titre, const QString &vide, const QString &nom, QWidget *parent)
@@ -24,6 +25,34 @@ GroupePlan::GroupePlan(const QString &titre, const QString &vide, const QString 
     grille->setRowStretch(1, 1);
     taille->setAlignment(Qt::AlignCenter);
     setLayout(grille);
+}
+
+void GroupePlan::suivre(const Session &session, PlanImage plan)
+{
+    connect(&session, &Session::planChange, this, [this, &session, plan](PlanImage change) {
+        if (change == plan)
+            suivrePlan(session, plan);
+    });
+    connect(&session, &Session::sourceChangee, this, [this, &session, plan] { suivreSource(session, plan); });
+}
+
+// A new picture is shown once; a tick alone leaves it as it is.
+void GroupePlan::suivrePlan(const Session &session, PlanImage plan)
+{
+    const PlanSession &lu = session.plan(plan);
+    if (lu.image.cacheKey() != propre.cacheKey()) {
+        chemin->setText(lu.chemin);
+        montrer(lu.image);
+    }
+    if (session.source() == SourceFantome::Plans)
+        coche->setChecked(lu.coche);
+}
+
+void GroupePlan::suivreSource(const Session &session, PlanImage plan)
+{
+    const bool plans = session.source() == SourceFantome::Plans;
+    coche->setChecked(plans && session.plan(plan).coche);
+    coche->setEnabled(plans);
 }
 
 void GroupePlan::placerSous(QWidget *widget)

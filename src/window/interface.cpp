@@ -42,7 +42,7 @@ Interface::Interface(QWidget *parent)
     planXY = new GroupePlan(tr("Plan XY"), tr("plan XY"), "XY");
     planYZ = new GroupePlan(tr("Plan YZ"), tr("plan YZ"), "YZ");
     planXZ = new GroupePlan(tr("Plan XZ"), tr("plan XZ"), "XZ");
-    panneauStructures = new PanneauStructures(choisirFichier, choisirFichierEnregistrement, session.catalogue());
+    panneauStructures = new PanneauStructures(choisirFichier, choisirFichierEnregistrement, session);
     configuration = new PanneauConfiguration(planXY, planXZ, planYZ, panneauStructures->boutonChoisir());
     relierConfiguration();
     placerCoupe();
@@ -76,6 +76,8 @@ Interface::~Interface() = default;
 void Interface::relierConfiguration()
 {
     configuration->suivre(session);
+    for (GroupePlan *groupe : {planXY, planYZ, planXZ})
+        groupe->suivre(session, planDe(groupe));
     connect(configuration, &PanneauConfiguration::pegsDemande, this, &Interface::selectMat);
     connect(planXY->bouton(), &QPushButton::clicked, this, &Interface::selectXY);
     connect(planXZ->bouton(), &QPushButton::clicked, this, &Interface::selectXZ);
@@ -123,10 +125,11 @@ QGroupBox *Interface::creerGroupeMateriaux()
 {
     auto *groupe = new QGroupBox(tr("Materiaux"));
     auto *grille = new QGridLayout;
-    tableMateriaux = new TableMateriaux(session, session.catalogue());
+    tableMateriaux = new TableMateriaux(session);
     grille->addWidget(tableMateriaux, 0, 0);
     // The ramp of a CT stands in the same place, shown instead of the table.
     panneauRampe = new PanneauRampe;
+    panneauRampe->suivre(session);
     panneauRampe->placerSous(panneauStructures);
     panneauRampe->hide();
     grille->addWidget(panneauRampe, 0, 0);

@@ -16,7 +16,6 @@
 
 #include "media/tablegris.h"
 #include "model/materiau.h"
-#include "session/niveauxplans.h"
 #include "session/session.h"
 
 class QCheckBox;
@@ -36,6 +35,7 @@ class PanneauConfiguration;
 class SuiviEcriture;
 class PanneauRampe;
 class GroupePlan;
+struct AxeCadre;
 struct Boite;
 struct FantomeEcrit;
 struct Geometrie;
@@ -93,16 +93,12 @@ private:
 
     // Plane images, grey-level inventory, table rows, image check.
     GroupePlan *planXY, *planYZ, *planXZ;
-    void selectPlan(GroupePlan *groupe, QLineEdit *champLargeur, QLineEdit *champHauteur);
-    QString chargementPlan(GroupePlan *groupe, const QImage &image, QLineEdit *champLargeur, QLineEdit *champHauteur);
-    void analyseNiveauxGris(const QImage &image, PlanImage plan);
+    void selectPlan(GroupePlan *groupe, int axeLargeur, int axeHauteur);
+    QString chargementPlan(GroupePlan *groupe, const QImage &image, int axeLargeur, int axeHauteur);
+    void analyseNiveauxGris(PlanImage plan);
     PlanImage planDe(const GroupePlan *groupe) const;
-    // The levels of the picture chosen in each group: the table's rows are
-    // their union, so a replaced picture takes its levels away.
-    NiveauxPlans niveauxPlans;
     QVector<int> niveauxCoches() const;
     QString constructionTable();
-    QRgb couleurNiveau(int niveau) const;
     TableMateriaux *tableMateriaux;
     void chargementTableGris();
     void enregistrementTableGris();
@@ -160,8 +156,8 @@ private:
     // The source in use and each source's own choices (a new source is one
     // more value, with its part in montrerSource and in the build).
     Session session;
-    // Saves what the source in use leaves, makes nouvelle the source, and
-    // rebuilds the table from its levels.
+    // Makes nouvelle the source: the table and the fields follow the
+    // session, the groups and the ramp are set for it here.
     void changerSource(SourceFantome nouvelle);
     void montrerSource();
     void montrerPlans();
@@ -184,6 +180,7 @@ private:
     void basculeScanner(bool actif);
     bool lectureCadre(Boite &boite, std::array<double, 3> &tailles, QString *refus);
     void suiviCadre();
+    void poserComptesCadre(const AxeCadre cadre[3]);
     void chargementRampe();
     void enregistrementRampe();
     bool constructionScanner(const QString &nomFich);

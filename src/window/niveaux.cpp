@@ -1,5 +1,5 @@
-// The window's side of the material table: the levels of the source in
-// use become its rows, and its buttons' files are asked for here.
+// The window's side of the material table: the note of its rows' rebuild,
+// and its buttons' files, asked for here.
 #include <QFileInfo>
 #include <QLabel>
 
@@ -7,15 +7,11 @@
 #include "window/interface.h"
 #include "window/tablemateriaux.h"
 
+// The rows follow the levels the session shows; what their last rebuild
+// has to tell, for the status line.
 QString Interface::constructionTable()
 {
-    return tableMateriaux->reconstruire(session.niveaux(), [this](int niveau) { return couleurNiveau(niveau); });
-}
-
-// How a level looks in the source it comes from.
-QRgb Interface::couleurNiveau(int niveau) const
-{
-    return session.source() == SourceFantome::Volume ? session.volume().couleurs.value(niveau) : niveauxPlans.couleur(niveau);
+    return tableMateriaux->note();
 }
 
 void Interface::chargementTableGris()

@@ -12,6 +12,7 @@
 
 #include "model/ligne.h"
 #include "scanner/rampe.h"
+#include "session/session.h"
 
 namespace {
 
@@ -81,6 +82,20 @@ PanneauRampe::PanneauRampe(QWidget *parent)
         else
             emit message(erreur);
     });
+}
+
+void PanneauRampe::suivre(const Session &session)
+{
+    connect(&session, &Session::sourceChangee, this, [this, &session] { rampeParDefautSiVide(session); });
+    connect(&session, &Session::catalogueChange, this, [this, &session] { rampeParDefautSiVide(session); });
+    connect(&session, &Session::scannerChange, this, [this, &session] { rampeParDefautSiVide(session); });
+}
+
+void PanneauRampe::rampeParDefautSiVide(const Session &session)
+{
+    Rampe rampe;
+    if (session.source() == SourceFantome::Scanner && vide() && rampeParDefaut(session.catalogue(), rampe, nullptr))
+        montrer(rampe);
 }
 
 void PanneauRampe::placerSous(QWidget *widget)

@@ -5,6 +5,7 @@
 
 class QLineEdit;
 class QTableWidget;
+class Session;
 struct Rampe;
 
 // The ramp of a CT, where the material table stands: its lowest bound,
@@ -16,6 +17,11 @@ class PanneauRampe : public QWidget
 
 public:
     explicit PanneauRampe(QWidget *parent = nullptr);
+
+    // From now on, while a CT is the session's source and the table is
+    // empty, the catalogue's media give it the default ramp, at once: on a
+    // switch to the CT, a CT read, a catalogue read.
+    void suivre(const Session &session);
 
     void montrer(const Rampe &rampe);
     // The ramp as the rows hold it, or why not in *erreur.
@@ -34,6 +40,8 @@ signals:
     void enregistrementDemande();
 
 private:
+    void rampeParDefautSiVide(const Session &session);
+
     QLineEdit *borneMin;
     QTableWidget *table;
 };

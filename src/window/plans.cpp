@@ -15,20 +15,20 @@
 
 void Interface::selectXY()
 {
-    selectPlan(planXY, configuration->compte(0), configuration->compte(1));
+    selectPlan(planXY, 0, 1);
 }
 
 void Interface::selectYZ()
 {
-    selectPlan(planYZ, configuration->compte(1), configuration->compte(2));
+    selectPlan(planYZ, 1, 2);
 }
 
 void Interface::selectXZ()
 {
-    selectPlan(planXZ, configuration->compte(0), configuration->compte(2));
+    selectPlan(planXZ, 0, 2);
 }
 
-void Interface::selectPlan(GroupePlan *groupe, QLineEdit *champLargeur, QLineEdit *champHauteur)
+void Interface::selectPlan(GroupePlan *groupe, int axeLargeur, int axeHauteur)
 {
     const QString chemin = choisir(tr("Images (*.bmp)") + ";;" + filtreImagesLisibles());
     if (chemin.isEmpty())
@@ -45,13 +45,12 @@ void Interface::selectPlan(GroupePlan *groupe, QLineEdit *champLargeur, QLineEdi
     // volume's or the CT's box had been unticked first.
     configuration->choixVolume()->setChecked(false);
     configuration->choixScanner()->setChecked(false);
-    groupe->fichier()->setText(chemin);
-    session.choisirPlan(planDe(groupe), chemin, image);
+    session.choisirPlan(planDe(groupe), chemin, image); // the group shows it
     const QVector<int> avant = session.niveaux();
-    const QString noteFond = chargementPlan(groupe, image, champLargeur, champHauteur);
-    groupe->choix()->setChecked(true);
+    const QString noteFond = chargementPlan(groupe, image, axeLargeur, axeHauteur);
+    session.cocherPlan(planDe(groupe), true);
     // What the picture brought, and what left the table with the picture it replaced.
-    const int nombre = int(niveauxPlans.duPlan(planDe(groupe)).size());
+    const int nombre = int(session.niveauxDesPlans().duPlan(planDe(groupe)).size());
     QString message = tr("%1 : %2, %3 × %4, %n niveaux", nullptr, nombre)
                           .arg(groupe == planXY ? "XY" : groupe == planYZ ? "YZ" : "XZ",
                                extrait(QFileInfo(chemin).fileName()))
@@ -66,22 +65,26 @@ void Interface::selectPlan(GroupePlan *groupe, QLineEdit *champLargeur, QLineEdi
     etat->setText(message);
 }
 
-QString Interface::chargementPlan(GroupePlan *groupe, const QImage &image, QLineEdit *champLargeur,
-                                  QLineEdit *champHauteur)
+// The picture's levels and its size as counts; the table and the fields
+// follow the session. What the table's rebuild has to tell.
+QString Interface::chargementPlan(GroupePlan *groupe, const QImage &image, int axeLargeur, int axeHauteur)
 {
-    groupe->montrer(image);
-    analyseNiveauxGris(image, planDe(groupe));
-    champLargeur->setText(QString::number(image.width(), 10));
-    champHauteur->setText(QString::number(image.height(), 10));
+    analyseNiveauxGris(planDe(groupe));
+    GeometrieSource nombres = session.geometrie();
+    for (const auto &[axe, compte] : {std::pair{axeLargeur, image.width()}, {axeHauteur, image.height()}}) {
+        nombres.comptes[axe] = compte;
+        nombres.refuses[6 + axe] = std::nullopt;
+    }
+    session.changerGeometrie(nombres);
     return constructionTable();
 }
 
 // The picture's levels replace those of the picture it follows in its
-// group; the inventory is what the three pictures hold.
-void Interface::analyseNiveauxGris(const QImage &image, PlanImage plan)
+// group; the inventory is what the three pictures hold, the table's rows.
+void Interface::analyseNiveauxGris(PlanImage plan)
 {
-    niveauxPlans.remplacer(plan, image);
-    session.montrerNiveaux(niveauxPlans.tous());
+    session.inventorierPlan(plan);
+    session.montrerNiveaux(session.niveauxDesPlans().tous());
 }
 
 PlanImage Interface::planDe(const GroupePlan *groupe) const
@@ -95,6 +98,6 @@ QVector<int> Interface::niveauxCoches() const
 {
     if (session.source() != SourceFantome::Plans)
         return session.niveaux();
-    return niveauxPlans.coches(session.plan(PlanImage::XY).coche, session.plan(PlanImage::YZ).coche,
-                               session.plan(PlanImage::XZ).coche);
+    return session.niveauxDesPlans().coches(session.plan(PlanImage::XY).coche, session.plan(PlanImage::YZ).coche,
+                                            session.plan(PlanImage::XZ).coche);
 }

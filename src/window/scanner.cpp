@@ -27,9 +27,9 @@
 #include "scanner/serie.h"
 #include "scanner/volumect.h"
 #include "session/constructionct.h"
+#include "session/saisie.h"
 #include "window/groupeplan.h"
 #include "window/imageplan.h"
-#include "window/champnombre.h"
 #include "window/configuration.h"
 #include "window/structures.h"
 #include "window/interface.h"
@@ -102,8 +102,7 @@ void Interface::selectScanner()
         nombres.geometrie.taille[a] = ct->axes[a].taille;
         nombres.geometrie.origine[a] = ct->axes[a].origine;
         nombres.comptes[a] = ct->axes[a].compte;
-        montrerNombre(configuration->jusqua(a),
-                      texteExact(ct->axes[a].origine + ct->axes[a].compte * ct->axes[a].taille));
+        nombres.jusqua[a] = ct->axes[a].origine + ct->axes[a].compte * ct->axes[a].taille;
     }
     session.changerGeometrie(SourceFantome::Scanner, nombres);
     configuration->choixScanner()->setEnabled(true);
@@ -151,9 +150,6 @@ void Interface::montrerScanner()
     }
     curseurCoupe->show();
     montrerCoupe();
-    Rampe rampe;
-    if (panneauRampe->vide() && rampeParDefaut(session.catalogue(), rampe, nullptr))
-        panneauRampe->montrer(rampe);
 }
 
 // The slice the slider gives, with the box and the regions' contours over it.
@@ -190,23 +186,11 @@ void Interface::enregistrementRampe()
         panneauRampe->enregistrer(chemin);
 }
 
-// The box and the sizes as the fields hold them, or why not in refus.
+// The box and the sizes as the session holds them for the CT, or why not in refus.
 bool Interface::lectureCadre(Boite &boite, std::array<double, 3> &tailles, QString *refus)
 {
-    const QLineEdit *champs[9] = {configuration->origine(0), configuration->jusqua(0),  configuration->origine(1),
-                                  configuration->jusqua(1),  configuration->origine(2), configuration->jusqua(2),
-                                  configuration->taille(0),  configuration->taille(1),  configuration->taille(2)};
-    double *valeurs[9] = {&boite.bas[0], &boite.haut[0], &boite.bas[1], &boite.haut[1], &boite.bas[2],
-                          &boite.haut[2], &tailles[0], &tailles[1], &tailles[2]};
-    const char *noms[9] = {QT_TR_NOOP("Origine X"), QT_TR_NOOP("Jusqu'à X"), QT_TR_NOOP("Origine Y"),
-                           QT_TR_NOOP("Jusqu'à Y"), QT_TR_NOOP("Origine Z"), QT_TR_NOOP("Jusqu'à Z"),
-                           QT_TR_NOOP("Taille X"),  QT_TR_NOOP("Taille Y"),  QT_TR_NOOP("Taille Z")};
-    for (int i = 0; i < 9; ++i)
-        if (!lireReelVirgule(texteNombre(champs[i]), *valeurs[i])) {
-            *refus = tr("%1 : « %2 » n'est pas un nombre.").arg(tr(noms[i]), extrait(champs[i]->text()));
-            return false;
-        }
-    return true;
+    *refus = lireCadreSaisi(session.geometrie(), boite, tailles);
+    return refus->isEmpty();
 }
 
 // As the box's fields are typed, the box over the CT slice and the counts
@@ -223,9 +207,7 @@ void Interface::suiviCadre()
         planXY->image()->montrerCadre(QRect());
         return;
     }
-    QLineEdit *comptes[3] = {configuration->compte(0), configuration->compte(1), configuration->compte(2)};
-    for (int a = 0; a < 3; ++a)
-        comptes[a]->setText(QString::number(cadre[a].compte));
+    poserComptesCadre(cadre);
     // Drawn on the slices the box takes, so that stepping through shows where it ends.
     const int z = curseurCoupe->value();
     planXY->image()->montrerCadre(z >= cadre[2].premier && z < cadre[2].fin
@@ -234,8 +216,22 @@ void Interface::suiviCadre()
                                       : QRect());
 }
 
-// The box and the sizes as the fields hold them; sizes equal to the CT's
-// own (as shown) keep its voxels.
+// The counts the box gives, into the session's, which the fields show.
+void Interface::poserComptesCadre(const AxeCadre cadre[3])
+{
+    GeometrieSource nombres = session.geometrie();
+    bool changes = false;
+    for (int a = 0; a < 3; ++a) {
+        changes = changes || nombres.comptes[a] != cadre[a].compte || nombres.refuses[6 + a];
+        nombres.comptes[a] = cadre[a].compte;
+        nombres.refuses[6 + a] = std::nullopt;
+    }
+    if (changes)
+        session.changerGeometrie(nombres);
+}
+
+// The box and the sizes as the session holds them; sizes equal to the CT's
+// own keep its voxels.
 bool Interface::constructionScanner(const QString &nomFich)
 {
     Rampe rampe;
@@ -270,12 +266,13 @@ bool Interface::constructionScanner(const QString &nomFich)
         etat->setText(erreur);
         return false;
     }
-    QLineEdit *origines[3] = {configuration->origine(0), configuration->origine(1), configuration->origine(2)},
-              *comptes[3] = {configuration->compte(0), configuration->compte(1), configuration->compte(2)};
-    for (int a = 0; a < 3; ++a) {
-        montrerNombre(origines[a], texteExact(cadre[a].origine));
-        comptes[a]->setText(QString::number(cadre[a].compte));
-    }
+    // The box as the build widened it to the CT's voxels.
+    GeometrieSource nombres = session.geometrie();
+    for (int a = 0; a < 3; ++a)
+        nombres.geometrie.origine[a] = cadre[a].origine;
+    session.changerGeometrie(nombres);
+    suiviCadre();
+    poserComptesCadre(cadre);
     if (!ecritureEgsphant(grille, geometrie, nomFich))
         return false;
     if (!resume.isEmpty())

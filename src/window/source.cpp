@@ -10,33 +10,23 @@
 #include "window/configuration.h"
 #include "window/groupeplan.h"
 #include "window/interface.h"
-#include "window/tablemateriaux.h"
 
 void Interface::changerSource(SourceFantome nouvelle)
 {
     if (nouvelle == session.source())
         return;
-    session.choix().retenirFond(tableMateriaux->fondRetenu(session.niveaux())); // the rows' choices are kept with it
-    session.changerSource(nouvelle); // the configuration shows its numbers
+    session.changerSource(nouvelle); // the configuration shows its numbers, the table keeps the rows' choices
     montrerRampe(nouvelle == SourceFantome::Scanner);
     const bool plans = nouvelle == SourceFantome::Plans;
     // Another source gives its own counts, greyed: they are not the user's to change.
     for (QLineEdit *champ : {configuration->compte(0), configuration->compte(1), configuration->compte(2)})
         champ->setEnabled(plans);
-    // The planes keep their pictures, greyed; the XY group lends its picture
-    // to the other source, in colour, and only its tick is greyed.
-    for (GroupePlan *groupe : {planXY, planYZ, planXZ}) {
-        groupe->choix()->setChecked(plans && session.plan(planDe(groupe)).coche);
-        groupe->choix()->setEnabled(plans);
-    }
+    // The planes keep their pictures, greyed, their ticks following the
+    // session; the XY group lends its picture to the other source, in
+    // colour, and only its tick is greyed.
     for (GroupePlan *groupe : {planYZ, planXZ})
         groupe->setEnabled(plans);
     montrerSource();
-    // The "Fond" the source left, else the loaded table's, else the first row.
-    int fond = session.choix().fond();
-    if (!session.niveaux().contains(fond))
-        fond = session.niveaux().contains(session.choix().fondTable()) ? session.choix().fondTable() : -1;
-    tableMateriaux->remplir(session.niveaux(), fond, [this](int niveau) { return couleurNiveau(niveau); });
 }
 
 // A source's box: ticked, that source in place of the planes or of the
@@ -73,6 +63,6 @@ void Interface::montrerSource()
 
 void Interface::montrerPlans()
 {
-    session.montrerNiveaux(niveauxPlans.tous());
+    session.montrerNiveaux(session.niveauxDesPlans().tous());
     planXY->reprendre();
 }

@@ -5,13 +5,17 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QAbstractItemView>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QStyle>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
 
 #include "model/ligne.h"
 #include "scanner/volumect.h"
+#include "session/session.h"
 
 namespace {
 
@@ -31,9 +35,8 @@ QTableWidgetItem *caseACocher(bool cochee)
 
 } // namespace
 
-PanneauStructures::PanneauStructures(const Chooser &ouvrir, const Chooser &enregistrer,
-                                     const QList<Milieu> &catalogue)
-    : QGroupBox(tr("Structures")), ouvrir(ouvrir), enregistrement(enregistrer), catalogue(catalogue)
+PanneauStructures::PanneauStructures(const Chooser &ouvrir, const Chooser &enregistrer, const Session &session)
+    : QGroupBox(tr("Structures")), ouvrir(ouvrir), enregistrement(enregistrer), catalogue(session.catalogue())
 {
     bouton = new QPushButton(tr("Structures…"));
     bouton->setToolTip(tr("Lit un RT Structure Set : ses régions peuvent donner leur milieu aux voxels"));
@@ -81,6 +84,34 @@ PanneauStructures::PanneauStructures(const Chooser &ouvrir, const Chooser &enreg
         if (item->column() == Exterieur && item->checkState() == Qt::Checked)
             exterieurCoche(item->row());
     });
+    connect(&session, &Session::catalogueChange, this, &PanneauStructures::suivreCatalogue);
+}
+
+// Every box lists the catalogue as it is; a medium chosen or typed stays.
+void PanneauStructures::offrirMilieux(QComboBox *boite) const
+{
+    const QString choisi = boite->currentText();
+    boite->clear();
+    for (const Milieu &m : catalogue)
+        boite->addItem(m.nom);
+    const int k = choisi.isEmpty() ? -1 : boite->findText(choisi);
+    if (k >= 0)
+        boite->setCurrentIndex(k);
+    else
+        boite->setEditText(choisi);
+    // A narrow box shows a name's start; its list, each name whole.
+    boite->lineEdit()->setCursorPosition(0);
+    boite->view()->setTextElideMode(Qt::ElideNone);
+    boite->view()->setMinimumWidth(boite->view()->sizeHintForColumn(0)
+                                   + boite->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
+// Media read after the set: the boxes offer them at once.
+void PanneauStructures::suivreCatalogue()
+{
+    for (int k = 0; k < table->rowCount(); ++k)
+        if (auto *milieu = qobject_cast<QComboBox *>(table->cellWidget(k, Milieu_)))
+            offrirMilieux(milieu);
 }
 
 void PanneauStructures::poserSur(const QString &serie)
@@ -137,9 +168,8 @@ void PanneauStructures::remplir(const TableStructures &choix)
         milieu->setFocusPolicy(Qt::StrongFocus);
         milieu->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         milieu->setMinimumContentsLength(6);
-        for (const Milieu &m : catalogue)
-            milieu->addItem(m.nom);
         milieu->setEditText(l.milieu);
+        offrirMilieux(milieu);
         table->setCellWidget(k, Milieu_, milieu);
         table->setItem(k, Densite, new QTableWidgetItem(l.densite));
         table->setItem(k, Exterieur, caseACocher(k == choix.exterieur));

@@ -11,14 +11,17 @@
 #include "structures/table.h"
 #include "window/imageplan.h"
 
+class QComboBox;
 class QPushButton;
 class QTableWidget;
+class Session;
 struct VolumeCT;
 
 // The CT's structures panel: the RT Structure Set chosen with its
 // "Structures…" button, one row per region (its colour, its name, a tick, a
 // medium, a density), the region whose outside takes its medium, and the
-// choices saved to and loaded from a table file.
+// choices saved to and loaded from a table file. Its medium boxes offer the
+// session's catalogue, media read later included.
 class PanneauStructures : public QGroupBox
 {
     Q_OBJECT
@@ -26,9 +29,9 @@ class PanneauStructures : public QGroupBox
 public:
     using Chooser = std::function<QString(QWidget *, const QString &, const QString &, const QString &)>;
 
-    // The window's file choosers and catalogue, read when used, so that the
-    // window's tests and a catalogue read later serve here too.
-    PanneauStructures(const Chooser &ouvrir, const Chooser &enregistrer, const QList<Milieu> &catalogue);
+    // The window's file choosers, read when used, so that the window's tests
+    // serve here too.
+    PanneauStructures(const Chooser &ouvrir, const Chooser &enregistrer, const Session &session);
 
     // "Structures…", for the window to place beside the CT's row.
     QPushButton *boutonChoisir() const { return bouton; }
@@ -51,6 +54,8 @@ private:
     void charger();
     void enregistrer();
     void remplir(const TableStructures &table);
+    void offrirMilieux(QComboBox *boite) const;
+    void suivreCatalogue();
     TableStructures lue() const;
     void exterieurCoche(int ligne);
 

@@ -118,9 +118,9 @@ QPair<QComboBox *, QComboBox *> boitesLigne(const QList<Milieu> &milieux, QObjec
 
 } // namespace
 
-TableMateriaux::TableMateriaux(Session &session, const QList<Milieu> &milieux, QWidget *parent)
-    : QWidget(parent), session(session), milieux(milieux), table(new QTableWidget(0, 4)),
-      groupeFond(new QButtonGroup(this)), filtreMolette(new MoletteAuTableau(table))
+TableMateriaux::TableMateriaux(Session &session, QWidget *parent)
+    : QWidget(parent), session(session), milieux(session.catalogue()), table(new QTableWidget(0, 4)),
+      groupeFond(new QButtonGroup(this)), filtreMolette(new MoletteAuTableau(table)), sourceLignes(session.source())
 {
     table->setObjectName("tableMateriaux");
     table->setHorizontalHeaderLabels({tr("Gris lvl"), tr("Nom"), tr("Densite"), tr("Fond")});
@@ -158,30 +158,67 @@ TableMateriaux::TableMateriaux(Session &session, const QList<Milieu> &milieux, Q
             emit enregistrementDemande();
     });
     connect(boutonCompleter, &QPushButton::clicked, this, &TableMateriaux::completer);
+    connect(&session, &Session::sourceChangee, this, &TableMateriaux::suivreSource);
+    connect(&session, &Session::niveauxChanges, this, &TableMateriaux::suivreNiveaux);
+    connect(&session, &Session::catalogueChange, this, &TableMateriaux::suivreCatalogue);
+}
+
+// The rows' choices and "Fond" stay with the source they were for, until
+// the new source's levels come.
+void TableMateriaux::suivreSource()
+{
+    session.choix(sourceLignes).retenirFond(fondRetenu(niveaux));
+    sourceLignes = session.source();
+    sourceNouvelle = true;
+}
+
+// The levels shown: another source's rows come back as it left them (its
+// "Fond", else the loaded table's, else the first row); the same source's
+// keep the choices of the levels that stay.
+void TableMateriaux::suivreNiveaux()
+{
+    if (!sourceNouvelle) {
+        reconstruire(session.niveaux());
+        return;
+    }
+    sourceNouvelle = false;
+    const ChoixNiveaux &choix = session.choix();
+    int fond = choix.fond();
+    if (!session.niveaux().contains(fond))
+        fond = session.niveaux().contains(choix.fondTable()) ? choix.fondTable() : -1;
+    remplir(session.niveaux(), fond);
+}
+
+// The rows offer the new media at once; what the user set stays set.
+void TableMateriaux::suivreCatalogue()
+{
+    if (!lignesTable.isEmpty())
+        reconstruire(niveaux);
 }
 
 int TableMateriaux::fondRetenu(const QVector<int> &suivants)
 {
     int fond = -1;
+    ChoixNiveaux &choixLignes = session.choix(sourceLignes);
     for (const LigneTable &ligne : lignesTable) {
         const ChoixNiveau choix{ligne.comboNom->currentText(), ligne.comboDensite->currentText()};
         // A row still blank waits for a catalogue: nothing of the user's to keep.
         if (!choix.nom.trimmed().isEmpty())
-            session.choix().retenir(ligne.niveauGris, choix);
+            choixLignes.retenir(ligne.niveauGris, choix);
         if (ligne.choixFond->isChecked())
             fond = ligne.niveauGris;
     }
-    if (fond < 0 && suivants.contains(session.choix().fondTable()))
-        fond = session.choix().fondTable();
+    if (fond < 0 && suivants.contains(choixLignes.fondTable()))
+        fond = choixLignes.fondTable();
     return fond;
 }
 
-QString TableMateriaux::reconstruire(const QVector<int> &suivants, const std::function<QRgb(int)> &couleur)
+void TableMateriaux::reconstruire(const QVector<int> &suivants)
 {
-    return remplir(suivants, fondRetenu(suivants), couleur);
+    remplir(suivants, fondRetenu(suivants));
 }
 
-QString TableMateriaux::remplir(const QVector<int> &suivants, int fond, const std::function<QRgb(int)> &couleur)
+void TableMateriaux::remplir(const QVector<int> &suivants, int fond)
 {
     QString note;
     if (fond >= 0 && !suivants.contains(fond) && !suivants.isEmpty()) {
@@ -198,13 +235,13 @@ QString TableMateriaux::remplir(const QVector<int> &suivants, int fond, const st
     lignesTable.clear();
     QStringList etiquettes;
     for (int i = 0; i < niveaux.size(); ++i) {
-        ajouterLigne(i, niveaux[i], fond, couleur(niveaux[i]));
+        ajouterLigne(i, niveaux[i], fond, session.couleur(niveaux[i]));
         etiquettes << QString::number(niveaux[i]);
     }
     // The level of each row, which messages and table files name.
     table->setVerticalHeaderLabels(etiquettes);
     ajusterLargeur();
-    return note;
+    noteFond = note;
 }
 
 // Row i, for grey level g: its swatch, its two boxes on the level's last

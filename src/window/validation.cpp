@@ -12,14 +12,14 @@
 // plane, or one with no picture, gives no axis.
 bool Interface::validationImage()
 {
-    auto taillePlan = [this](PlanImage plan, const GroupePlan *groupe) -> std::optional<QSize> {
-        const QImage &image = session.plan(plan).image;
-        if (!groupe->choix()->isChecked() || image.isNull())
+    auto taillePlan = [this](PlanImage plan) -> std::optional<QSize> {
+        const PlanSession &lu = session.plan(plan);
+        if (!lu.coche || lu.image.isNull())
             return std::nullopt;
-        return image.size();
+        return lu.image.size();
     };
-    const VerdictImages verdict = verifierImages(taillePlan(PlanImage::XY, planXY), taillePlan(PlanImage::XZ, planXZ),
-                                                 taillePlan(PlanImage::YZ, planYZ));
+    const VerdictImages verdict =
+        verifierImages(taillePlan(PlanImage::XY), taillePlan(PlanImage::XZ), taillePlan(PlanImage::YZ));
     if (verdict.compatible)
         session.poserDimensions(verdict.x, verdict.y, verdict.z);
     etat->setText(verdict.message);
