@@ -530,6 +530,100 @@ private slots:
         }
     }
 
+    // Runs of words of one form, as a CT's densities come, read four at a
+    // time at their steps: every word the float of the library's double
+    // wherever a run breaks (a word of another form at each place of a
+    // group of four, blanks other than one space, a form too long for a
+    // run), lines counted; a word of no form stops the reading at its
+    // first byte, at each place of a group too. Nothing is written past the
+    // text's words, nor past those asked for when fewer than a run holds.
+    void densitesEnSuites_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("mots");
+        QTest::addColumn<QList<QByteArray>>("blancs"); // the blanks after each word
+        QTest::addColumn<int>("arret");                // the index of the word not taken; -1 for none
+        QTest::addColumn<int>("max");                  // the words asked for; -1 for all
+        char texte[longueurReelMax];
+        QList<QByteArray> sept, dix, quinze, seize;
+        for (int i = 0; i < 600; ++i) {
+            sept << QByteArray(texte, formatReel(1.0 + i * 3.1e-4, texte));
+            dix << QByteArray(texte, formatReel(0.0012 + i * 1.3e-6, texte));
+            quinze << QByteArray::number(1000000 + i) + '.' + QByteArray::number(1000000 + i * 7919 % 9000000);
+            seize << quinze.back() + QByteArray::number(i % 10);
+        }
+        const QList<QByteArray> espaces(600, " ");
+        QTest::newRow("sept octets") << sept << espaces << -1 << -1;
+        QTest::newRow("dix octets") << dix << espaces << -1 << -1;
+        QTest::newRow("quinze octets") << quinze << espaces << -1 << -1;
+        QTest::newRow("seize octets, trop longs pour une suite") << seize << espaces << -1 << -1;
+        for (int k = 1; k <= 3; ++k) {
+            QList<QByteArray> mots = sept.mid(0, 100);
+            mots[100 - k] = "1234567.12345678"; // of the form, too long for a run
+            QTest::addRow("un mot trop long, %d avant la fin", k) << mots << espaces.mid(0, 100) << -1 << -1;
+        }
+        for (const int max : {333, 334, 335, 336})
+            QTest::addRow("%d demandés", max) << sept << espaces << -1 << max;
+        QList<QByteArray> formes = sept;
+        for (int i = 101; i < 600; i += 105)
+            formes[i] = dix[i]; // 101, 206, 311, 416, 521: each place of a group of four
+        QTest::newRow("une autre forme de place en place") << formes << espaces << -1 << -1;
+        QList<QByteArray> autres = espaces;
+        const QList<QByteArray> separateurs = {"  ", "\t", "\n", " \n", "\r\n", "\n\n ", "\f", " \t "};
+        for (int k = 0; k < separateurs.size(); ++k)
+            autres[50 + 61 * k + k % 4] = separateurs[k];
+        QTest::newRow("autres blancs") << sept << autres << -1 << -1;
+        for (const char *mot : {"1.0x", "1.23.56", "1.5e3", "-1.5000", "1.2345", "1.234567", "12.3456"})
+            for (const int i : {200, 201, 202, 203, 590}) {
+                QList<QByteArray> mots = sept;
+                mots[i] = mot;
+                // Words of the fixed form end no run of the reading; others stop it.
+                const bool fixe = QByteArray(mot).startsWith("1.234") || QByteArray(mot) == "12.3456";
+                QTest::addRow("%s, mot %d", mot, i) << mots << espaces << (fixe ? -1 : i) << -1;
+            }
+    }
+
+    void densitesEnSuites()
+    {
+        QFETCH(QList<QByteArray>, mots);
+        QFETCH(QList<QByteArray>, blancs);
+        QFETCH(int, arret);
+        QFETCH(int, max);
+        const qint64 attendus = arret >= 0 ? arret : max >= 0 ? max : mots.size();
+        QByteArray texte;
+        qint64 placeArret = 0, lignesAvant = 0;
+        for (int i = 0; i < mots.size(); ++i) {
+            if (i == arret) {
+                placeArret = texte.size();
+                lignesAvant = texte.count('\n');
+            }
+            texte += mots[i];
+            if (arret < 0 && i == attendus - 1)
+                lignesAvant = texte.count('\n'); // those before the last word's end
+            texte += blancs[i];
+        }
+        texte += QByteArray(80, ' ');
+        for (int registres = 0; registres <= 2; ++registres) {
+            // Room for more words than the text has, each marked until read.
+            std::vector<float> lus(size_t(mots.size() + 8), -1.0f);
+            const qint64 demandes = max >= 0 ? max : qint64(lus.size());
+            const char *p = texte.constData();
+            qint64 lignes = 0;
+            QCOMPARE(reelsFixes(p, texte.constData() + texte.size(), lus.data(), demandes, lignes, registres), attendus);
+            QCOMPARE(lignes, lignesAvant);
+            if (arret >= 0)
+                QCOMPARE(p - texte.constData(), placeArret);
+            // Nothing written past the text's words: the next values may be another thread's.
+            const qint64 ecrits = std::min<qint64>(demandes, mots.size());
+            QCOMPARE(std::count(lus.begin() + ecrits, lus.end(), -1.0f), qint64(lus.size()) - ecrits);
+            for (qint64 i = 0; i < attendus; ++i) {
+                double attendu = 0;
+                std::from_chars(mots[i].constData(), mots[i].constData() + mots[i].size(), attendu);
+                if (lus[size_t(i)] != float(attendu))
+                    QFAIL(qPrintable(QString("%1 : %2 lu").arg(mots[i]).arg(lus[size_t(i)], 0, 'g', 9)));
+            }
+        }
+    }
+
     // A density per voxel in mixed forms, through the whole reader: the
     // same floats as the library's doubles, wherever the form changes.
     void densitesMelees()

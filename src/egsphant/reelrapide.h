@@ -75,7 +75,8 @@ inline double valeurFixe(quint64 m, int d)
 // before fin; p and lignes move past what was taken. Returns the count taken.
 qint64 reelsFixes(const char *&p, const char *fin, float *sortie, qint64 max, qint64 &lignes);
 // The same with registers no wider than registres allows (0: 64 bytes at a
-// time only, 1: SSSE3, 2: AVX2) and the processor has: each way tested.
+// time only, 1: SSSE3, 2: AVX2, runs of one form too) and the processor
+// has: each way tested.
 qint64 reelsFixes(const char *&p, const char *fin, float *sortie, qint64 max, qint64 &lignes, int registres);
 
 // The words of [p, fin): the runs of bytes between blanks.
