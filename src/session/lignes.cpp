@@ -4,14 +4,20 @@
 #include "session/construction.h"
 #include "session/session.h"
 
-std::optional<ChoixNiveau> choixLigne(ChoixNiveaux &choix, int niveau, const QList<Milieu> &catalogue)
+std::optional<ChoixNiveau> choixRetenu(ChoixNiveaux &choix, int niveau)
 {
     if (const auto retenu = choix.retenu(niveau))
         return retenu;
-    if (const auto deTable = choix.choixTable(niveau)) {
+    const auto deTable = choix.choixTable(niveau);
+    if (deTable)
         choix.marquerChoisi(niveau);
-        return deTable;
-    }
+    return deTable;
+}
+
+std::optional<ChoixNiveau> choixLigne(ChoixNiveaux &choix, int niveau, const QList<Milieu> &catalogue)
+{
+    if (const auto retenu = choixRetenu(choix, niveau))
+        return retenu;
     if (catalogue.isEmpty())
         return std::nullopt;
     return ChoixNiveau{catalogue.first().nom, texteDensite(catalogue.first().densite)};

@@ -15,9 +15,12 @@ class Session;
 // The rows of the source in use as its table shows them, from its choices
 // alone: what the batch command builds from, with no table on screen.
 
-// A level's row: its last choice, else the loaded table's (set by the
-// user, as the table marks it when it shows it), else the catalogue's first
-// medium; none without a catalogue.
+// A level's own choice: its last, else the loaded table's (set by the
+// user, as the table marks it when it shows it); none for a level never set.
+std::optional<ChoixNiveau> choixRetenu(ChoixNiveaux &choix, int niveau);
+
+// A level's row: its own choice, else the catalogue's first medium; none
+// without a catalogue.
 std::optional<ChoixNiveau> choixLigne(ChoixNiveaux &choix, int niveau, const QList<Milieu> &catalogue);
 
 // The row marked "Fond": the level kept as such, else the table's, when it

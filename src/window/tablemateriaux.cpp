@@ -26,6 +26,7 @@
 #include "model/densite.h"
 #include "model/nombre.h"
 #include "model/ligne.h"
+#include "session/lignes.h"
 #include "session/session.h"
 
 namespace {
@@ -182,11 +183,7 @@ void TableMateriaux::suivreNiveaux()
         return;
     }
     sourceNouvelle = false;
-    const ChoixNiveaux &choix = session.choix();
-    int fond = choix.fond();
-    if (!session.niveaux().contains(fond))
-        fond = session.niveaux().contains(choix.fondTable()) ? choix.fondTable() : -1;
-    remplir(session.niveaux(), fond);
+    remplir(session.niveaux(), fondLignes(session.choix(), session.niveaux()));
 }
 
 // The rows offer the new media at once; what the user set stays set.
@@ -258,12 +255,8 @@ void TableMateriaux::ajouterLigne(int i, int g, int fond, QRgb couleur)
     table->setCellWidget(i, 0, gris);
 
     const auto [nom, densite] = boitesLigne(milieux, filtreMolette);
-    if (const auto retenu = session.choix().retenu(g)) {
-        poserChoix(nom, densite, milieux, *retenu);
-    } else if (const auto choix = session.choix().choixTable(g)) {
+    if (const auto choix = choixRetenu(session.choix(), g))
         poserChoix(nom, densite, milieux, *choix);
-        session.choix().marquerChoisi(g);
-    }
     table->setCellWidget(i, 1, nom);
     table->setCellWidget(i, 2, densite);
     connect(nom, &QComboBox::activated, this, [=](int k) { nomChoisi(g, nom, densite, k); });
