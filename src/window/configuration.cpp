@@ -232,8 +232,9 @@ void PanneauConfiguration::montrerGeometrie()
     const GeometrieSource &nombres = session->geometrie();
     const QList<QLineEdit *> champs = champsNombres();
     for (int i = 0; i < champs.size(); ++i) {
-        if (i >= 9) {
-            montrerJusqua(i - 9);
+        // The far corner is a CT's alone: another source leaves its fields empty.
+        if (i >= 9 && session->source() != SourceFantome::Scanner) {
+            champs[i]->clear();
             continue;
         }
         const QString texte = texteNombre(champs[i]);
@@ -242,36 +243,18 @@ void PanneauConfiguration::montrerGeometrie()
                 montrerNombre(champs[i], *nombres.refuses[i]);
             continue;
         }
-        if (i >= 6) {
+        if (i >= 6 && i < 9) {
             qint64 compte = -1;
             if (!lireCompteSaisi(i - 6, texte, compte).isEmpty() || compte != nombres.comptes[i - 6])
                 montrerNombre(champs[i], QString::number(nombres.comptes[i - 6]));
             continue;
         }
-        const double reel = i < 3 ? nombres.geometrie.taille[i] : nombres.geometrie.origine[i - 3];
+        const double reel = i < 3   ? nombres.geometrie.taille[i]
+                            : i < 6 ? nombres.geometrie.origine[i - 3]
+                                    : nombres.jusqua[i - 9];
         double lu = 0.0;
         if (!lireReelSaisi(i, texte, lu).isEmpty() || lu != reel)
-            montrerNombre(champs[i], texteReel(reel));
+            montrerNombre(champs[i], i < 9 ? texteReel(reel) : texteExact(reel));
     }
     enAffichage = false;
-}
-
-// The far corner is a CT's alone: another source leaves its fields empty.
-void PanneauConfiguration::montrerJusqua(int axe)
-{
-    QLineEdit *champ = boiteMax[axe];
-    if (session->source() != SourceFantome::Scanner) {
-        champ->clear();
-        return;
-    }
-    const GeometrieSource &nombres = session->geometrie();
-    const QString texte = texteNombre(champ);
-    if (const auto &refuse = nombres.refuses[9 + axe]) {
-        if (texte != *refuse)
-            montrerNombre(champ, *refuse);
-        return;
-    }
-    double lu = 0.0;
-    if (!lireReelSaisi(9 + axe, texte, lu).isEmpty() || lu != nombres.jusqua[axe])
-        montrerNombre(champ, texteExact(nombres.jusqua[axe]));
 }

@@ -65,7 +65,6 @@ private:
     void placerVolume(QGridLayout *grille);
     void placerScanner(QGridLayout *grille, QWidget *boutonStructures);
     void montrerGeometrie();
-    void montrerJusqua(int axe);
 
     Session *session = nullptr;
     bool enAffichage = false; // the fields show the session's numbers: nothing typed
