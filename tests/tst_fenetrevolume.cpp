@@ -142,7 +142,8 @@ private slots:
     }
 
     // Sizes and origin with more digits than a field can show: six at most,
-    // the file's exact values built all the same; a typed one replaces them.
+    // each shown whole, the file's exact values built all the same; a typed
+    // one replaces them.
     void chiffresSignificatifs()
     {
         Fenetre w;
@@ -151,7 +152,12 @@ private slots:
         const QList<QLineEdit *> champs{champNomme(w.f, "tailleX"),  champNomme(w.f, "tailleY"),
                                         champNomme(w.f, "tailleZ"),  champNomme(w.f, "origineX"),
                                         champNomme(w.f, "origineY"), champNomme(w.f, "origineZ")};
+        w.f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.f));
         for (QLineEdit *champ : champs) {
+            // Shown whole: a number cut at the field's edge reads as another.
+            QVERIFY2(champ->fontMetrics().horizontalAdvance(champ->text()) + 8 <= champ->width(),
+                     qPrintable(champ->text()));
             const QString chiffres = champ->text().section('e', 0, 0).remove(QRegularExpression("[-.]")).remove(
                 QRegularExpression("^0+"));
             QVERIFY2(chiffres.size() <= 6, qPrintable(champ->text()));

@@ -27,10 +27,12 @@ void suivreChemin(QLineEdit *champ)
     });
 }
 
-// A number field wide enough for its whole value ("-15.000", "1024") and no wider.
+// A number field wide enough for its whole value ("-15.000", "1024", a CT's
+// "0.0976562") and no wider: a cut number reads as another one.
 void champNombre(QLineEdit *champ)
 {
     const QFontMetrics mesure(champ->font());
+    champ->setMinimumWidth(mesure.horizontalAdvance("0.0000000") + 12);
     champ->setMaximumWidth(mesure.horizontalAdvance("-00000.000") + 16);
     suivreSaisieNombre(champ);
 }
