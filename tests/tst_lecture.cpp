@@ -287,42 +287,47 @@ private slots:
     void dispositions_data()
     {
         QTest::addColumn<QByteArray>("texte");
+        QTest::addColumn<bool>("note"); // the text ends on a word: perhaps cut there
         const QList<QByteArray> l = lignesReference;
-        QTest::newRow("telle quelle") << joindre(l);
+        QTest::newRow("telle quelle") << joindre(l) << false;
         QList<QByteArray> completes = l;
         for (int i = 1; i <= 3; ++i)
             completes[i] = completes[i].leftJustified(24, ' ');
-        QTest::newRow("noms complétés de blancs") << joindre(completes);
+        QTest::newRow("noms complétés de blancs") << joindre(completes) << false;
         QList<QByteArray> uneLigne = l;
         uneLigne.replace(1, "AIR EAU OS ");
         uneLigne.removeAt(2);
         uneLigne.removeAt(2);
-        QTest::newRow("noms sur une ligne") << joindre(uneLigne);
-        QTest::newRow("CRLF") << joindre(l, "\r\n");
+        QTest::newRow("noms sur une ligne") << joindre(uneLigne) << false;
+        QTest::newRow("CRLF") << joindre(l, "\r\n") << false;
         QList<QByteArray> blancs = l;
         blancs.insert(15, "");
         blancs.insert(12, "   ");
         blancs.insert(12, "");
         blancs.insert(9, "");
-        QTest::newRow("lignes vides entre les coupes") << joindre(blancs);
+        QTest::newRow("lignes vides entre les coupes") << joindre(blancs) << false;
         QList<QByteArray> libre = l;
         libre.replace(4, "1.2D-03 1.0\n  1.85E+00");
         libre.replace(6, "-1 0\n2.5\n 3");
         libre.replace(16, "1.85 +1.85 \t1.2e-3\n");
         libre.replace(19, "1.2E-3\n1.2E-3 1.2E-3");
-        QTest::newRow("format libre, sur plusieurs lignes") << joindre(libre);
+        QTest::newRow("format libre, sur plusieurs lignes") << joindre(libre) << false;
         QList<QByteArray> longs = l;
         longs.replace(15, "0.001200000000000000000 1 0.0012");
         longs.replace(18, "1.05000000000000000000000000000 0.0012 1.850000000000000000000000000");
-        QTest::newRow("textes longs et courts d'une même densité") << joindre(longs);
+        QTest::newRow("textes longs et courts d'une même densité") << joindre(longs) << false;
         QByteArray sansFin = joindre(l);
         sansFin.chop(3);
-        QTest::newRow("sans fin de ligne finale") << sansFin;
+        QTest::newRow("sans fin de ligne finale") << sansFin << true;
+        // "0.00120000" cut to "0.0012": the same value, but a cut file.
+        sansFin.chop(4);
+        QTest::newRow("coupée dans la dernière densité") << sansFin << true;
     }
 
     void dispositions()
     {
         QFETCH(QByteArray, texte);
+        QFETCH(bool, note);
         QTemporaryDir dossier;
         const Fantome reference = lire(ecrireTexte(dossier, "reference", joindre(lignesReference)));
         QCOMPARE(reference.nombreVoxels(), 12);
@@ -333,6 +338,10 @@ private slots:
         QString erreur;
         QVERIFY2(lireEgsphant(ecrireTexte(dossier, "variante", texte), f, &erreur), qPrintable(erreur));
         QCOMPARE(resume(f), resume(reference));
+        QCOMPARE(reference.notes, QStringList());
+        QCOMPARE(f.notes.size(), note ? 1 : 0);
+        if (note)
+            QVERIFY2(f.notes[0].contains("sans fin de ligne"), qPrintable(f.notes[0]));
     }
 
     // More distinct density texts than two bytes can number: the voxels
@@ -356,6 +365,12 @@ private slots:
         for (int x = 0; x < n; ++x)
             if (float(f.densite(x)) != float(QByteArray::number(1.0 + x * 1e-5, 'f', 5).toDouble()))
                 QFAIL(qPrintable(QString("voxel %1 : %2").arg(x).arg(f.densite(x))));
+        QCOMPARE(f.notes.size(), 0);
+        // Cut inside the last density ("1.69999" to "1.699"): read, but said.
+        texte.chop(5);
+        QVERIFY2(lireEgsphant(ecrireTexte(dossier, "coupe", texte), f, &erreur), qPrintable(erreur));
+        QCOMPARE(float(f.densite(n - 1)), 1.699f);
+        QCOMPARE(f.notes.size(), 1);
     }
 
     // The densities' own form read many at a time: every word taken, each
@@ -849,6 +864,12 @@ private slots:
         ::info({"--info", casse}, statut, &erreurs);
         QCOMPARE(statut, statutLotRefus);
         QVERIFY2(erreurs.contains("ligne 13 : fin du fichier"), qPrintable(erreurs));
+        // Cut on its last density: the table on stdout, the doubt on stderr.
+        const QString coupe = ecrireTexte(dossier, "coupe.egsphant", joindre(lignesReference).chopped(7));
+        QCOMPARE(::info({"--info", coupe}, statut, &erreurs).count('\n'), 4);
+        QCOMPARE(statut, statutLotReussi);
+        QVERIFY2(erreurs.startsWith("Note : le fichier finit sur sa dernière densité") && erreurs.count('\n') == 1,
+                 qPrintable(erreurs));
         // A pipe is refused at once instead of being waited on.
         const QString tube = dossier.filePath("tube.egsphant");
         QCOMPARE(mkfifo(QFile::encodeName(tube).constData(), 0600), 0);

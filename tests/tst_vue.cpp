@@ -318,6 +318,11 @@ private slots:
         QVERIFY2(fenetre.etat->text().contains("casse.egsphant") && fenetre.etat->text().contains("ligne "),
                  qPrintable(fenetre.etat->text()));
         QVERIFY(fenetre.windowTitle().contains("gros.egsphant"));
+        // Cut inside its last density: shown, with the doubt beside it.
+        QVERIFY(fenetre.ouvrir(ecrire(dossier, "coupe.egsphant", texteFantome.chopped(4))));
+        QVERIFY2(fenetre.etat->text().endsWith(" voxels, 3 milieux\nNote : le fichier finit sur sa dernière densité, "
+                                               "sans fin de ligne : s'il a été coupé, cette densité est fausse"),
+                 qPrintable(fenetre.etat->text()));
     }
 
     void boutonVoir()

@@ -210,6 +210,10 @@
         <source>Image « %1 » non enregistrée : %2</source>
         <translation>Image &quot;%1&quot; not saved: %2</translation>
     </message>
+    <message>
+        <source>Note : </source>
+        <translation>Note: </translation>
+    </message>
 </context>
 <context>
     <name>FormulaireDosxyz</name>
@@ -1483,6 +1487,10 @@ Examples:
         <source>Mémoire insuffisante pour construire ce fantôme</source>
         <translation>Not enough memory to build this phantom</translation>
     </message>
+    <message>
+        <source>Note : </source>
+        <translation>Note: </translation>
+    </message>
 </context>
 <context>
     <name>companions</name>
@@ -1671,6 +1679,10 @@ Examples:
     <message>
         <source>lecture arrêtée</source>
         <translation>reading stopped</translation>
+    </message>
+    <message>
+        <source>le fichier finit sur sa dernière densité, sans fin de ligne : s&apos;il a été coupé, cette densité est fausse</source>
+        <translation>the file ends on its last density, with no line end: if it was cut short, that density is wrong</translation>
     </message>
 </context>
 <context>

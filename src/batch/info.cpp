@@ -62,6 +62,9 @@ int executerInfo(const QStringList &arguments, std::ostream &sortie, std::ostrea
         ecrire(erreurs, QCoreApplication::translate("batch", "Fichier « %1 » illisible : %2\n").arg(extrait(chemin), erreur));
         return statutLotRefus;
     }
+    // Notes on stderr: stdout is the table a script reads.
+    for (const QString &note : fantome.notes)
+        ecrire(erreurs, QCoreApplication::translate("batch", "Note : ") + note + '\n');
     const std::vector<BilanMilieu> bilan = bilanMilieux(fantome);
     QString table = "milieu\tnom\tvoxels\tvolume_cm3\tmasse_g\n";
     for (size_t m = 0; m < bilan.size(); ++m)

@@ -3,6 +3,7 @@
 // text is converted once and voxels keep its place in a table.
 #include "egsphant/lecture.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -82,6 +83,10 @@ public:
         finDeLigne();
         lireCarteMilieux();
         lireCarteDensites();
+        if (l.finitSurUnMot())
+            f.notes << QCoreApplication::translate(
+                "egsphant", "le fichier finit sur sa dernière densité, sans fin de ligne : s'il a été coupé, cette "
+                            "densité est fausse");
     }
 
 private:

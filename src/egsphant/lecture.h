@@ -29,6 +29,7 @@ struct Fantome
     std::unique_ptr<void, LibererMemoire> densitesVoxels;
     std::vector<double> valeursDensite; // the distinct densities, while voxels hold places
     bool densitesDirectes = false;      // voxels hold float values
+    QStringList notes;                  // what the reader saw that the user should know
 
     qint64 nombreVoxels() const { return qint64(dim[0]) * dim[1] * dim[2]; }
     qint64 indice(int x, int y, int z) const { return (qint64(z) * dim[1] + y) * dim[0] + x; }

@@ -73,6 +73,7 @@ public:
             anticipation.rendre(tenu);
             tenu = bloc;
             long_.clear();
+            lisible = debut;
             p = debut + decalage;
             fin = bloc.debut + bloc.taille;
         } else {
@@ -84,6 +85,7 @@ public:
             anticipation.rendre(bloc);
             tenu = LectureAnticipee::Bloc();
             long_.swap(joint);
+            lisible = long_.data();
             p = long_.data() + decalage;
             fin = long_.data() + long_.size();
         }
@@ -150,6 +152,15 @@ public:
         }
     }
 
+    // True when the text ends on the byte just read, a word's last: every
+    // writer ends its last line, a file cut short does not.
+    bool finitSurUnMot()
+    {
+        if (p < fin || remplir(p))
+            return false;
+        return p > lisible && !estBlanc(p[-1]);
+    }
+
     // The next line, seen but left unread.
     std::string_view apercuLigne()
     {
@@ -184,6 +195,7 @@ private:
     LectureAnticipee anticipation;
     LectureAnticipee::Bloc tenu;
     std::vector<char> long_;
+    const char *lisible = nullptr; // where the bytes readable before p begin
 };
 
 // A real in free format: C or Fortran notation ("1.5", "1.5E+00", "1.5D+00").

@@ -291,6 +291,8 @@ void FenetreVue::afficher()
                       .arg(f.dim[0])
                       .arg(f.dim[1])
                       .arg(f.dim[2]));
+    for (const QString &note : f.notes)
+        etat->setText(etat->text() + "\n" + tr("Note : ") + note);
     lecture->setText(tr(indication));
 }
 
