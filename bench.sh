@@ -233,7 +233,7 @@ done
 # host, the first run pays for any memory beyond what the run before it
 # freed, the second starts as its twin did.
 formes=(droite inclinee inegale)
-declare -A octetsForme temps
+declare -A octetsForme tempsPasse
 for forme in "${formes[@]}"; do
     mkdir -p "$work/serie-$forme"
     ./build/bench/bench-ct serie "$work/serie-$forme" 140 "$forme"
@@ -245,7 +245,7 @@ for i in $(seq "$runs"); do
             rm -f "$work/ct.egsphant"; sync
             /usr/bin/time -f "%e" -o "$work/time" ./build/bin/quarvel-phantom --ct "$work/serie-$forme" \
                 --ramp "$work/rampe.txt" -o "$work/ct.egsphant" >/dev/null 2>"$work/notes"
-            temps[$forme-$passe]+="$(cat "$work/time") "
+            tempsPasse[$forme-$passe]+="$(cat "$work/time") "
         done
         octetsForme[$forme]=$(stat -c %s "$work/ct.egsphant")
     done
@@ -255,7 +255,7 @@ echo "Serie CT 512 x 512 x 140 droite, inclinee de 15° et a pas inegaux, aux vo
 for passe in seconde premiere; do
     echo "  $passe execution de chaque forme :"
     for forme in "${formes[@]}"; do
-        read -r m min max < <(printf '%s\n' ${temps[$forme-$passe]} | stats)
+        read -r m min max < <(printf '%s\n' ${tempsPasse[$forme-$passe]} | stats)
         eval "m_$forme=$m min_$forme=$min"
         printf '    %-9s mediane %6.2f s (min %s, max %s)\n' "$forme" "$m" "$min" "$max"
     done
