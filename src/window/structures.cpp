@@ -61,6 +61,8 @@ PanneauStructures::PanneauStructures(const Chooser &ouvrir, const Chooser &enreg
     entete->resizeSection(Couleur, 14);
     entete->setMinimumSectionSize(14);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Names cut in the middle: "Parotide_G" and "Parotide_D" differ at their end.
+    table->setTextElideMode(Qt::ElideMiddle);
     table->verticalHeader()->hide();
     const int hauteurLigne = QComboBox().sizeHint().height() + 2;
     table->verticalHeader()->setDefaultSectionSize(hauteurLigne);
