@@ -442,8 +442,13 @@ private slots:
     void cadreSuivi_data()
     {
         QTest::addColumn<QStringList>("saisies"); // field, text
-        QTest::addColumn<QString>("attendu");    // counts ; box x from, to, y from, to
+        QTest::addColumn<QString>("attendu");    // counts ; box x from, to, y from, to ; the note under it
         QTest::newRow("tout le CT") << QStringList() << "12 10 5 ; 0 12 0 10";
+        QTest::newRow("boîte hors du CT")
+            << QStringList{"origineX", "-3"}
+            << "12 10 5 ; 0 12 0 10 ; Boîte selon X : de -3 à 1.2 cm demandés, ramenée au scanner : de -1.2 à 1.2 cm";
+        QTest::newRow("taille d'un seul voxel")
+            << QStringList{"tailleY", "5"} << "12 1 5 ; 0 12 0 10 ; Taille selon Y : 5 cm, un seul voxel de 2.5 cm dans la boîte";
         QTest::newRow("origine X") << QStringList{"origineX", "-0,5"} << "9 10 5 ; 3 12 0 10";
         QTest::newRow("jusqu'à Y") << QStringList{"boiteMax1", "0"} << "12 5 5 ; 0 12 0 5";
         QTest::newRow("taille X") << QStringList{"tailleX", "0.4"} << "6 10 5 ; 0 12 0 10";
@@ -478,9 +483,11 @@ private slots:
                                              : QStringList{voxel(trace.left()), voxel(trace.right() + 1),
                                                            voxel(trace.top()), voxel(trace.bottom() + 1)}
                                                    .join(' ');
+        const auto *note = f.findChild<QLabel *>("noteCadre");
         QCOMPARE(QString("%1 %2 %3 ; %4")
                          .arg(champNomme(f, "champDimX")->text(), champNomme(f, "champDimY")->text(),
-                              champNomme(f, "champDimZ")->text(), boite),
+                              champNomme(f, "champDimZ")->text(), boite)
+                     + (note->isHidden() ? QString() : " ; " + note->text()),
                  attendu);
     }
 

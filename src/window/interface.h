@@ -176,6 +176,7 @@ public:
 private:
     PanneauStructures *panneauStructures; // the RT Structure Set and the media its regions give
     QSlider *curseurCoupe;                 // the CT slice shown, under the XY picture
+    QLabel *noteCadre;                     // under it: what the build will make of the box typed
     void placerCoupe();
     void basculeScanner(bool actif);
     bool lectureCadre(Boite &boite, std::array<double, 3> &tailles, QString *refus);

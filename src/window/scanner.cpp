@@ -53,6 +53,11 @@ void Interface::placerCoupe()
     curseurCoupe->setToolTip(tr("La coupe CT montrée ; la molette sur l'image la change aussi"));
     curseurCoupe->hide();
     planXY->placerSous(curseurCoupe);
+    noteCadre = new QLabel;
+    noteCadre->setObjectName("noteCadre");
+    noteCadre->setWordWrap(true);
+    noteCadre->hide();
+    planXY->placerSous(noteCadre);
     connect(curseurCoupe, &QSlider::valueChanged, this, &Interface::montrerCoupe);
     connect(planXY->image(), &ImagePlan::molette, this, [this](int crans) {
         if (!curseurCoupe->isHidden())
@@ -134,6 +139,8 @@ void Interface::montrerRampe(bool rampe)
     for (int a = 0; a < 3; ++a)
         configuration->jusqua(a)->setEnabled(rampe);
     curseurCoupe->setVisible(rampe && session.scanner());
+    if (!rampe)
+        noteCadre->hide();
 }
 
 // No grey levels: the ramp gives the media. The XY group shows the middle
@@ -203,9 +210,14 @@ void Interface::suiviCadre()
     AxeCadre cadre[3];
     if (!lectureCadre(boite, tailles, &refus) || !cadrer(session.scanner()->axes, boite, tailles, cadre).isEmpty()) {
         planXY->image()->montrerCadre(QRect());
+        noteCadre->hide();
         return;
     }
     poserComptesCadre(cadre);
+    // Clamped to the CT, or one voxel where a size merges several: said as typed.
+    const QStringList notes = notesCadre(session.scanner()->axes, boite, tailles, cadre);
+    noteCadre->setText(notes.join('\n'));
+    noteCadre->setVisible(!notes.isEmpty());
     // Drawn on the slices the box takes, so that stepping through shows where it ends.
     const int z = curseurCoupe->value();
     planXY->image()->montrerCadre(z >= cadre[2].premier && z < cadre[2].fin
