@@ -52,7 +52,7 @@ VolumeCT volume(int nx, int ny, int nz, const std::vector<qint16> &hu, double ta
     const int n[3] = {nx, ny, nz};
     for (int a = 0; a < 3; ++a)
         ct.axes[a] = AxeCT{n[a], taille, 0.0};
-    ct.entiers = hu;
+    ct.entiers.assign(hu.begin(), hu.end());
     ct.huMin = *std::min_element(hu.begin(), hu.end());
     ct.huMax = *std::max_element(hu.begin(), hu.end());
     return ct;

@@ -2,7 +2,40 @@
 #define QUARVEL_GRILLE_H
 
 #include <QtGlobal>
+#include <memory>
+#include <utility>
 #include <vector>
+
+// An allocator whose vectors leave the elements a resize adds as they are:
+// a volume about to be written whole is not zeroed first, and its pages
+// are first touched by the threads that fill it.
+template <typename T>
+struct SansZero : std::allocator<T>
+{
+    template <typename U>
+    struct rebind
+    {
+        using other = SansZero<U>;
+    };
+    SansZero() = default;
+    template <typename U>
+    SansZero(const SansZero<U> &) noexcept
+    {
+    }
+    template <typename U>
+    void construct(U *p) noexcept
+    {
+        ::new (static_cast<void *>(p)) U;
+    }
+    template <typename U, typename... Valeurs>
+    void construct(U *p, Valeurs &&...valeurs)
+    {
+        ::new (static_cast<void *>(p)) U(std::forward<Valeurs>(valeurs)...);
+    }
+};
+
+// Whole CT numbers, one a voxel.
+using NombresCT = std::vector<qint16, SansZero<qint16>>;
 
 // Each voxel's own density, for a phantom whose voxels of one medium differ
 // (a CT through a ramp); empty when every voxel takes its record's density.
@@ -16,7 +49,7 @@ struct DensitesVoxels
 {
     std::vector<double> table;
     int premier = 0;
-    std::vector<qint16> nombres;
+    NombresCT nombres;
     std::vector<quint32> codes;
 
     bool vide() const { return nombres.empty() && codes.empty(); }

@@ -135,7 +135,7 @@ void remplirHorsCoupes(VolumeCT &ct, double huMin)
         ct.reels.resize(ct.entiers.size());
         for (size_t i = 0; i < ct.entiers.size(); ++i)
             ct.reels[i] = ct.entiers[i] == huHorsCoupes ? NAN : float(ct.entiers[i]);
-        ct.entiers = std::vector<qint16>();
+        ct.entiers = NombresCT();
     }
     // Every HU written, the choice made without a branch: many are then
     // handled at once.

@@ -75,6 +75,16 @@ bool voisins(const SerieInclinee &s, const std::vector<double> &hauteurs, const 
     return true;
 }
 
+// A voxel outside the scanned region, until the ramp's lower bound takes its place.
+template <typename Sortie>
+constexpr Sortie horsCoupes()
+{
+    if constexpr (std::is_same_v<Sortie, qint16>)
+        return huHorsCoupes;
+    else
+        return std::numeric_limits<Sortie>::quiet_NaN();
+}
+
 // What every straight row needs to find its neighbours.
 struct Rangees
 {
@@ -147,8 +157,10 @@ void remplir(const Rangees &g, const Hu *hu, Sortie *volume, qint64 debut, qint6
     const qint64 rangee = nc, tranche = rangee * s.pixels->axes[1].compte;
     for (qint64 l = debut; l < fin; ++l) {
         Voisins v;
-        if (!voisins(s, g.hauteurs, g.normale, g.yBas + int(l % g.ny) * s.pas[1], g.z[size_t(l / g.ny)], v))
+        if (!voisins(s, g.hauteurs, g.normale, g.yBas + int(l % g.ny) * s.pas[1], g.z[size_t(l / g.ny)], v)) {
+            std::fill(volume + l * nc, volume + (l + 1) * nc, horsCoupes<Sortie>());
             continue;
+        }
         // Only the neighbours that weigh: a row of one pixel has no second
         // row, its weight 0 and its index outside the slice.
         const Hu *source[4];
@@ -203,10 +215,12 @@ void redresser(const SerieInclinee &s, VolumeCT &droit)
         droit.axes[2] = AxeCT{1, s.pas[1] / 10.0, (z[0] - s.pas[1] / 2.0) / 10.0, {}};
     const int nz = droit.axes[2].compte;
     const size_t n = size_t(nc) * size_t(ny) * size_t(nz);
+    // Every row is written below, those outside the scanned region too:
+    // the 16-bit volume is not filled first.
     if (pile.entiers.empty())
-        droit.reels.assign(n, std::numeric_limits<float>::quiet_NaN());
+        droit.reels.resize(n);
     else
-        droit.entiers.assign(n, huHorsCoupes);
+        droit.entiers.resize(n);
     // Rows in fixed pieces between the cores; each voxel depends on the
     // series alone, so the volume is the same whatever their number.
     const qint64 rangees = qint64(ny) * nz;

@@ -464,7 +464,7 @@ public:
                 int i = volume.reels.empty() ? rangerEntiers(hu, largeur, cible) : 0;
                 if (i < largeur && volume.reels.empty()) {
                     volume.reels.assign(volume.entiers.begin(), volume.entiers.end());
-                    volume.entiers = std::vector<qint16>();
+                    volume.entiers = NombresCT();
                 }
                 for (; i < largeur; ++i) {
                     volume.reels[size_t(cible + i * pas[0])] = hu[i];

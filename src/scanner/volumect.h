@@ -5,6 +5,7 @@
 #include <QtGlobal>
 #include <vector>
 
+#include "model/grille.h"
 #include "scanner/cadre.h"
 
 // Outside a tilted series' slices, in 16 bits: below any scanner's HU.
@@ -17,7 +18,7 @@ constexpr qint16 huHorsCoupes = -32768;
 struct VolumeCT
 {
     AxeCT axes[3];
-    std::vector<qint16> entiers;
+    NombresCT entiers;
     std::vector<float> reels;
     double huMin = 0.0; // the range read
     double huMax = 0.0;

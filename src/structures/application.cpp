@@ -56,7 +56,7 @@ void poserDensites(Grille &grille, const std::array<std::optional<double>, 256> 
         d.codes.resize(d.nombres.size());
         for (size_t i = 0; i < d.nombres.size(); ++i)
             d.codes[i] = codeReel(d.table[size_t(d.nombres[i] - d.premier)]);
-        d.nombres = std::vector<qint16>();
+        d.nombres = NombresCT();
         d.table.clear();
     }
     const quint8 *voxel = grille.voxels.data();
