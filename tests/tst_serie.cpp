@@ -266,6 +266,9 @@ private slots:
         QTest::newRow("tailles") << 5 << "Série CT de « @ » : coupes de tailles différentes : « %1 » a 12 × 10 pixels, "
                                          "« %2 » 11 × 10";
         QTest::newRow("vide") << 6 << "Dossier « @ » : aucune série CT (fichiers DICOM de modalité CT)";
+        QTest::newRow("une coupe pour dossier")
+            << 7 << "Dossier « @/%1 » : un fichier, pas un dossier : donner le dossier de la série";
+        QTest::newRow("absent") << 8 << "Dossier « @/absent » : dossier introuvable";
     }
     void refus()
     {
@@ -298,9 +301,10 @@ private slots:
             triee.sort();
             message.replace("%A", triee[0]).replace("%B", triee[1]);
         }
+        const QString chemin = cas == 7 ? dossier + "/" + fichiers[0] : cas == 8 ? dossier + "/absent" : dossier;
         VolumeCT ct;
         QString erreur;
-        QVERIFY(!lireSerieCT(dossier, QString(), ct, &erreur));
+        QVERIFY(!lireSerieCT(chemin, QString(), ct, &erreur));
         QCOMPARE(erreur, message);
         QCOMPARE(ct.nombreVoxels(), 0);
     }

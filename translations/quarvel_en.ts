@@ -2311,6 +2311,10 @@ Examples:
         <source>mémoire insuffisante pour ses voxels</source>
         <translation>not enough memory for its voxels</translation>
     </message>
+    <message>
+        <source>un fichier, pas un dossier : donner le dossier de la série</source>
+        <translation>a file, not a folder: give the series' folder</translation>
+    </message>
 </context>
 <context>
     <name>session</name>

@@ -117,8 +117,10 @@ bool avant(const SerieTrouvee &a, const SerieTrouvee &b)
 bool trouverSeries(const QString &dossier, std::vector<SerieTrouvee> &series, QString *raison)
 {
     silencer();
-    if (!QFileInfo(dossier).isDir()) {
-        *raison = QCoreApplication::translate("scanner", "dossier introuvable");
+    if (const QFileInfo lieu(dossier); !lieu.isDir()) {
+        *raison = lieu.exists()
+                      ? QCoreApplication::translate("scanner", "un fichier, pas un dossier : donner le dossier de la série")
+                      : QCoreApplication::translate("scanner", "dossier introuvable");
         return false;
     }
     const QDir racine(dossier);
