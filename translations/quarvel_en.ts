@@ -210,10 +210,6 @@
         <source>Image « %1 » non enregistrée : %2</source>
         <translation>Image &quot;%1&quot; not saved: %2</translation>
     </message>
-    <message>
-        <source>Note : </source>
-        <translation>Note: </translation>
-    </message>
 </context>
 <context>
     <name>FormulaireDosxyz</name>
@@ -422,10 +418,6 @@
             <numerusform>CT series &quot;%1&quot;: %n slice, %2 × %3 × %4 voxels, HU from %5 to %6%7</numerusform>
             <numerusform>CT series &quot;%1&quot;: %n slices, %2 × %3 × %4 voxels, HU from %5 to %6%7</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Note : </source>
-        <translation>Note: </translation>
     </message>
     <message>
         <source>Charger une rampe</source>
@@ -1487,10 +1479,6 @@ Examples:
         <source>Mémoire insuffisante pour construire ce fantôme</source>
         <translation>Not enough memory to build this phantom</translation>
     </message>
-    <message>
-        <source>Note : </source>
-        <translation>Note: </translation>
-    </message>
 </context>
 <context>
     <name>companions</name>
@@ -1907,6 +1895,13 @@ Examples:
     </message>
 </context>
 <context>
+    <name>messages</name>
+    <message>
+        <source>Note : </source>
+        <translation>Note: </translation>
+    </message>
+</context>
+<context>
     <name>phantom</name>
     <message>
         <source>Attention : le milieu « %1 » commence par un blanc ; egs++ et egs_brachy lisent les noms comme des mots et le perdent (ôter le blanc, ici et dans le fichier PEGS4)</source>
@@ -2313,7 +2308,7 @@ Examples:
     </message>
     <message>
         <source>un fichier, pas un dossier : donner le dossier de la série</source>
-        <translation>a file, not a folder: give the series' folder</translation>
+        <translation>a file, not a folder: give the series&apos; folder</translation>
     </message>
 </context>
 <context>
@@ -2377,10 +2372,6 @@ Examples:
     <message>
         <source>Géométrie egs++ : </source>
         <translation>egs++ geometry: </translation>
-    </message>
-    <message>
-        <source>Note : </source>
-        <translation>Note: </translation>
     </message>
     <message>
         <source>Jusqu&apos;à X</source>

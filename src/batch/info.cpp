@@ -64,7 +64,7 @@ int executerInfo(const QStringList &arguments, std::ostream &sortie, std::ostrea
     }
     // Notes on stderr: stdout is the table a script reads.
     for (const QString &note : fantome.notes)
-        ecrire(erreurs, QCoreApplication::translate("batch", "Note : ") + note + '\n');
+        ecrire(erreurs, ligneNote(note) + '\n');
     const std::vector<BilanMilieu> bilan = bilanMilieux(fantome);
     QString table = "milieu\tnom\tvoxels\tvolume_cm3\tmasse_g\n";
     for (size_t m = 0; m < bilan.size(); ++m)

@@ -1,6 +1,7 @@
 #ifndef QUARVEL_LIGNE_H
 #define QUARVEL_LIGNE_H
 
+#include <QCoreApplication>
 #include <QString>
 
 // Texte shown in one line: every control character (below 32, or 127) that
@@ -49,6 +50,12 @@ inline QString extrait(const QString &texte)
     if (!fin.isEmpty() && fin.front().isLowSurrogate())
         fin.remove(0, 1);
     return debut + QChar(0x2026) + fin;
+}
+
+// A note as every message gives it, after what was done: "Note : " then the note.
+inline QString ligneNote(const QString &note)
+{
+    return QCoreApplication::translate("messages", "Note : ") + note;
 }
 
 #endif

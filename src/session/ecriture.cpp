@@ -90,7 +90,7 @@ Ecriture ecrireFantome(const Session &session, const DemandeEcriture &demande, c
                          ecriture);
     if (ecriture.refus.isEmpty())
         for (const QString &note : demande.notes)
-            ecriture.lignes << LigneCompteRendu{true, QCoreApplication::translate("session", "Note : ") + note};
+            ecriture.lignes << LigneCompteRendu{true, ligneNote(note)};
     return ecriture;
 }
 

@@ -292,7 +292,7 @@ void FenetreVue::afficher()
                       .arg(f.dim[1])
                       .arg(f.dim[2]));
     for (const QString &note : f.notes)
-        etat->setText(etat->text() + "\n" + tr("Note : ") + note);
+        etat->setText(etat->text() + "\n" + ligneNote(note));
     lecture->setText(tr(indication));
 }
 

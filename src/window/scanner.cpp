@@ -120,8 +120,9 @@ void Interface::selectScanner()
                              .arg(ct->axes[0].compte)
                              .arg(ct->axes[1].compte)
                              .arg(ct->axes[2].compte)
-                             .arg(nombre(ct->huMin), nombre(ct->huMax), imagesEcartees(series[choix]))
-                         + (ct->notes.isEmpty() ? QString() : "\n" + tr("Note : ") + ct->notes.join("\n" + tr("Note : ")));
+                             .arg(nombre(ct->huMin), nombre(ct->huMax), imagesEcartees(series[choix]));
+    for (const QString &note : ct->notes)
+        descriptionScanner += "\n" + ligneNote(note);
     etat->setText(descriptionScanner);
 }
 
@@ -289,6 +290,6 @@ bool Interface::constructionScanner(const QString &nomFich)
     if (!resume.isEmpty())
         etat->setText(etat->text() + "\n" + resume);
     for (const QString &note : notes)
-        etat->setText(etat->text() + "\n" + tr("Note : ") + note);
+        etat->setText(etat->text() + "\n" + ligneNote(note));
     return true;
 }
